@@ -1,0 +1,32 @@
+# Wraps CMake: `make` builds, `make check` builds and runs every test,
+# `make demo` runs the analyser on the example log.
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all build check check-sanitize demo clean
+
+all: build
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(GENERATOR)
+
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+check: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(SANITIZE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DBRANTLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+check-sanitize: $(SANITIZE_BUILD)/CMakeCache.txt
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@examples/demo.sh $(BUILD)/brantlow
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

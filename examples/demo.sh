@@ -1,0 +1,15 @@
+#!/bin/sh
+# Runs the analyser on the example log in a scratch directory and shows
+# the statistics file it wrote, converted from CP866 for this terminal.
+set -e
+binary=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+work=$(dirname "$binary")/demo
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+cp "$here/brantlow.cfg" .
+"$binary" "$here/t-mail.log" /d=15.03 /c=120 +l +a </dev/null
+echo
+echo "=== logdata.zvx ==="
+iconv -f CP866 -t UTF-8 logdata.zvx | tr -d '\r'

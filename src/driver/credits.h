@@ -1,0 +1,26 @@
+// The program's own words about itself: the banner and the signature lines
+// that end every report file.
+#ifndef BRANTLOW_DRIVER_CREDITS_H_
+#define BRANTLOW_DRIVER_CREDITS_H_
+
+namespace brantlow {
+
+inline constexpr const char kBannerLines[] =
+    "brantlow - statistics of the T-Mail log, version 1.0\n"
+    "Written for FidoNet sysops; free to use and to pass on.\n";
+
+// The maker's FidoNet address, shown in the signatures.
+inline constexpr const char kMakerAddress[] = "2:5020/2026";
+
+// Signature line of the statistics file, with kMakerAddress.
+inline constexpr const char kSignatureFormat[] =
+    "\nMade by brantlow, T-Mail log statistics. FidoNet %s\n";
+
+// The BBS-user file's signature: the same line with "!!!!\nBBS & %s" at
+// its end, again with kMakerAddress.
+inline constexpr const char kBbsSignatureFormat[] =
+    "\nMade by brantlow, T-Mail log statistics. FidoNet %s!!!!\nBBS & %s\n";
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_CREDITS_H_

@@ -1,0 +1,215 @@
+#include "driver/driver.h"
+
+#include <cstring>
+#include <string>
+
+#include "driver/credits.h"
+#include "driver/file_names.h"
+#include "driver/help_screen.h"
+#include "driver/progress.h"
+#include "log/line_processor.h"
+#include "log/session_table.h"
+#include "log/text_fields.h"
+#include "platform/clock.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr int kOpenAttempts = 151;
+constexpr std::size_t kLogReadLimit = 89;
+
+// The process-wide tables: filled once per run, handed on by reference.
+SessionTable g_sessions;
+
+// Every fatal exit of the run: its message, the help screen, status 1.
+int Fatal(const std::string& message, const RunSettings& settings) {
+  Print(message);
+  ShowHelp(settings.pause_help_off);
+  return 1;
+}
+
+void PrintSettingsSummary(const RunSettings& s) {
+  if (s.line_number == 0)
+    Print("\n");
+  else
+    Printf("\nFor Line %d:\n", s.line_number);
+  if (s.crash_poll_period != 0)
+    Printf("Crashpoll Time = %dmin %dsec      ", s.crash_poll_period / 60,
+           s.crash_poll_period % 60);
+  else
+    Print("Don`t analyze crashpolers      ");
+  bool connect = s.connect_mode == 1 || s.connect_mode == 2;
+  bool files = s.files_mode == 1 || s.files_mode == 2;
+  if (connect && files)
+    Printf("Analyze Connect & Files data: %d OutFile(s)\n",
+           s.connect_mode + s.files_mode - 1);
+  else if (connect)
+    Printf("Analyze Connect data: %d OutFile(s)\n", s.connect_mode);
+  else if (files)
+    Printf("Analyze Files data: %d OutFile(s)\n", s.files_mode);
+  else
+    Print("Don`t analyze Connect & Files data\n");
+}
+
+// A record still open when the window ends ends at the window's end.
+void CloseOpenSession(const RunSettings& s, SessionTable& table) {
+  if (table.empty()) return;
+  SessionRecord& last = table.Current();
+  if (FieldText(last.end_time).size() >= 5) return;
+  std::snprintf(last.end_time, sizeof last.end_time, "%d:%d:59",
+                s.times.end_hour, s.times.end_minute);
+}
+
+void WriteLineMarker(TextFile& file, int line_number) {
+  if (line_number != 0) file.Printf("\nLine %d", line_number);
+}
+
+void RunReportPipeline(const RunSettings& s) {
+  std::string statistics_name = StatisticsFileName(s.line_number);
+  TextFile statistics;
+  statistics.OpenWrite(statistics_name.c_str());
+
+  if (s.bbs_type) {
+    StepLine step("\r\n\r\n[ ] Analyzing BBS log (Max);");
+    step.Tick();
+  } else {
+    Show("\r\n\r\n");
+  }
+  {
+    StepLine step(s.crash_poll_period > 0 ? "[ ] Search crash;"
+                                          : "[ ] Analyzing statistic data;");
+    step.Tick();
+  }
+  if (!s.no_histogram) {
+    StepLine step("[ ] Make gistogram;");
+    step.Tick();
+  }
+  {
+    StepLine step("[ ] Make statistic file;");
+    statistics.Close();
+    step.Tick();
+  }
+  if (s.files_mode == 1 || s.files_mode == 2) {
+    StepLine step("[ ] Make files info;");
+    step.Tick();
+  }
+  if (s.connect_mode == 1 || s.connect_mode == 2) {
+    StepLine step("[ ] Make CONNECT/mayler`s info;");
+    step.Tick();
+  }
+  {
+    StepLine step("[ ] Sort all data;");
+    step.Tick();
+  }
+}
+
+void WriteSignatures(const RunSettings& s) {
+  if (s.cut_mode == 0 || s.cut_mode == 1) {
+    TextFile statistics;
+    if (statistics.OpenAppend(StatisticsFileName(s.line_number).c_str())) {
+      WriteLineMarker(statistics, s.line_number);
+      statistics.Printf(kSignatureFormat, kMakerAddress);
+    }
+  }
+  if (s.bbs_mode == 1 || s.bbs_mode == 2) {
+    TextFile bbs_users;
+    if (bbs_users.OpenAppend(BbsUserFileName(s.line_number).c_str())) {
+      WriteLineMarker(bbs_users, s.line_number);
+      bbs_users.Printf(kBbsSignatureFormat, kMakerAddress, kMakerAddress);
+    }
+  }
+}
+
+}  // namespace
+
+int Run(Arguments args) {
+  RunSettings settings;
+  SessionTable& table = g_sessions;
+
+  Print(kBannerLines);
+  LocalDate now = Now();
+  const DayMonth today{now.day, now.month};
+  Printf("%s\n", now.text);
+
+  if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
+    return Fatal("", settings);
+
+  {
+    TextFile configuration;
+    if (!configuration.OpenRead(ConfigurationFileName(settings.line_number).c_str())) {
+      Print("\nWork without config?! As you want...\n");
+      settings.no_configuration = true;
+    }
+  }
+
+  TakeLogPath(args, settings);
+
+  TextFile log;
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
+    if (log.OpenRead(settings.log_path.c_str())) break;
+  if (!log.is_open()) return Fatal("Error: Unable to open InFile \n", settings);
+  Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
+  log.SeekEnd();
+  const std::int64_t log_size = log.Tell();
+  log.SeekStart();
+
+  SecondPass(args, today, settings);
+  ApplyDefaults(today, settings);
+  std::string failed_check = CheckSettings(settings);
+  if (!failed_check.empty()) return Fatal(failed_check, settings);
+
+  TextFile cut_file;
+  TextFile scratch_file;
+  const std::string scratch_path =
+      JoinPath(settings.temp_directory, ScratchFileName(settings.line_number));
+  scratch_file.OpenWrite(scratch_path.c_str());
+
+  PrintSettingsSummary(settings);
+
+  const bool midnight = settings.times.start_hour > settings.times.end_hour;
+  const DayMonth second_day = DayAfter(settings.start_date);
+  ReadingWindow first_window{settings.start_date.day, settings.start_date.month,
+                             settings.times.start_hour, settings.times.start_minute,
+                             settings.times.end_hour, settings.times.end_minute};
+  ReadingWindow second_window = first_window;
+  if (midnight) {
+    first_window.end_hour = 23;
+    first_window.end_minute = 59;
+    second_window.day = second_day.day;
+    second_window.month = second_day.month;
+    second_window.start_hour = 0;
+    second_window.start_minute = 0;
+  }
+
+  {
+    ProgressBar bar(log_size);
+    LineOutputs outputs{&cut_file, &scratch_file};
+    char line[kLogReadLimit + 1];
+    while (std::size_t n = log.ReadLine(line, kLogReadLimit)) {
+      bar.Advance(log.Tell());
+      std::string_view piece(line, n);
+      ProcessLine(piece, first_window, settings.cut_mode, table, outputs);
+      if (midnight)
+        ProcessLine(piece, second_window, settings.cut_mode, table, outputs);
+    }
+  }
+  log.Close();
+  scratch_file.Close();
+
+  CloseOpenSession(settings, table);
+
+  if (settings.cut_mode == 0 || settings.cut_mode == 1)
+    RunReportPipeline(settings);
+
+  WriteSignatures(settings);
+
+  cut_file.Close();
+  RemoveFile(scratch_path.c_str());
+  return 0;
+}
+
+}  // namespace brantlow

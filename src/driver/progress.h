@@ -1,0 +1,39 @@
+// What the console shows while the run works: the 50-cell progress bar of
+// the log read and the "[ ] " step lines of the report pipeline.
+#ifndef BRANTLOW_DRIVER_PROGRESS_H_
+#define BRANTLOW_DRIVER_PROGRESS_H_
+
+#include <cstdint>
+
+namespace brantlow {
+
+class ProgressBar {
+ public:
+  // Prints the heading, shows the empty bar and puts the cursor on its
+  // first cell. A cell stands for twice a hundredth of the log.
+  explicit ProgressBar(std::int64_t log_size);
+
+  // Fills at most one more cell once position has reached it.
+  void Advance(std::int64_t position) {
+    if (position >= cell_counter_ * cell_width_) FillCell();
+  }
+
+ private:
+  void FillCell();
+  std::int64_t cell_width_;
+  std::int64_t cell_counter_ = 1;
+};
+
+// Shows a step line; its tick puts "√" into the brackets that begin it.
+class StepLine {
+ public:
+  explicit StepLine(const char* text);
+  void Tick();
+
+ private:
+  const char* text_;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_PROGRESS_H_

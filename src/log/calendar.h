@@ -1,0 +1,38 @@
+// Calendar steps and the /d= and /t= values of the reading window.
+//
+// There is no year: February always has 28 days.
+#ifndef BRANTLOW_LOG_CALENDAR_H_
+#define BRANTLOW_LOG_CALENDAR_H_
+
+#include <string_view>
+
+namespace brantlow {
+
+struct DayMonth {
+  int day = 0;
+  int month = 0;
+};
+
+DayMonth DayBefore(DayMonth date);
+DayMonth DayAfter(DayMonth date);
+
+// The day of a lower-cased "/d=" argument: "auto" gives the day before
+// today; otherwise dd.mm or d.mm, the separator not checked.
+DayMonth DateValue(std::string_view arg, DayMonth today);
+
+struct WindowTimes {
+  int start_hour = 0;
+  int start_minute = 0;
+  int end_hour = 0;
+  int end_minute = 0;
+  bool end_given = false;
+};
+
+// Reads a lower-cased "/t=" argument into times: "auto" is 00:00 to 23:59;
+// otherwise hh:mm-hh:mm with one- or two-character hours. Without a "-" at
+// column 5 or later the end is left as it was.
+void TimeValue(std::string_view arg, WindowTimes& times);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_CALENDAR_H_

@@ -1,0 +1,62 @@
+// The one shared store of the run: every session, terminal-emulator period,
+// process and BBS call found in the reading window, in log order.
+#ifndef BRANTLOW_LOG_SESSION_TABLE_H_
+#define BRANTLOW_LOG_SESSION_TABLE_H_
+
+#include <array>
+#include <cstddef>
+
+namespace brantlow {
+
+// A zero-filled record is an empty slot. Text fields are fixed-width; the
+// connect string and the password status need no terminator when full.
+struct SessionRecord {
+  char start_time[9];     // hh:mm:ss as the log wrote it
+  char end_time[9];       // empty until the closing line
+  char name[19];          // address, name text or BBS user
+  char connect[28];       // text after the CONNECT phrase
+  float bytes_sent;
+  float bytes_received;
+  char mailer[49];        // text after the "using" phrase
+  char kind;              // i o T p B ?, zero in an empty slot
+  char password[6];       // "passw ", "mism  ", "error ", "?!"
+  float duration;         // seconds
+  float cps;
+  char crash_mark;        // '!' for a crash-poll repeat, else blank
+};
+
+// Kind codes.
+inline constexpr char kIncoming = 'i';
+inline constexpr char kOutgoing = 'o';
+inline constexpr char kTerminal = 'T';
+inline constexpr char kProcess = 'p';
+inline constexpr char kBbsCaller = 'B';
+inline constexpr char kNoEnd = '?';
+
+inline constexpr int kMaxSessions = 860;
+
+struct SessionTable {
+  std::array<SessionRecord, kMaxSessions> records{};
+  int current = -1;  // newest record; -1 while empty
+
+  bool empty() const { return current < 0; }
+  SessionRecord& Current() { return records[static_cast<std::size_t>(current)]; }
+  SessionRecord& operator[](int i) { return records[static_cast<std::size_t>(i)]; }
+  const SessionRecord& operator[](int i) const {
+    return records[static_cast<std::size_t>(i)];
+  }
+  // Number of records 0 to current.
+  int size() const { return current + 1; }
+
+  // Makes the next slot current. When the table is full nothing is
+  // appended, the last record stays current, and false is returned.
+  bool Append() {
+    if (current + 1 >= kMaxSessions) return false;
+    ++current;
+    return true;
+  }
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_SESSION_TABLE_H_

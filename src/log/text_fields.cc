@@ -1,0 +1,94 @@
+#include "log/text_fields.h"
+
+#include <cctype>
+#include <cfloat>
+#include <climits>
+#include <cstdlib>
+
+namespace brantlow {
+
+namespace {
+
+constexpr std::size_t kMaxFieldWidth = 20;
+
+std::string_view Field(std::string_view text, std::size_t column,
+                       std::size_t width) {
+  if (column >= text.size()) return {};
+  return text.substr(column, width);
+}
+
+bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+int FieldNumber(std::string_view text, std::size_t column, std::size_t width) {
+  if (width > kMaxFieldWidth) width = kMaxFieldWidth;
+  std::string_view field = Field(text, column, width);
+  std::size_t i = 0;
+  while (i < field.size() && IsSpace(field[i])) ++i;
+  bool negative = false;
+  if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+    negative = field[i] == '-';
+    ++i;
+  }
+  long long value = 0;
+  for (; i < field.size() && IsDigit(field[i]); ++i) {
+    value = value * 10 + (field[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) {
+      value = static_cast<long long>(INT_MAX) + 1;
+    }
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
+  if (width > kMaxFieldWidth) width = kMaxFieldWidth;
+  std::string_view field = Field(text, column, width + 1);
+  // Only plain decimal notation is accepted: copy that prefix and let the
+  // C library convert it, so the result is correctly rounded.
+  char number[kMaxFieldWidth + 2];
+  std::size_t n = 0, i = 0;
+  while (i < field.size() && IsSpace(field[i])) ++i;
+  if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+    number[n++] = field[i++];
+  std::size_t digits = 0;
+  while (i < field.size() && IsDigit(field[i])) {
+    number[n++] = field[i++];
+    ++digits;
+  }
+  if (i < field.size() && field[i] == '.') {
+    number[n++] = field[i++];
+    while (i < field.size() && IsDigit(field[i])) {
+      number[n++] = field[i++];
+      ++digits;
+    }
+  }
+  if (digits == 0) return 0.0;
+  if (i + 1 < field.size() && (field[i] == 'e' || field[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (field[j] == '+' || field[j] == '-') ++j;
+    if (j < field.size() && IsDigit(field[j])) {
+      while (i < j) number[n++] = field[i++];
+      while (i < field.size() && IsDigit(field[i])) number[n++] = field[i++];
+    }
+  }
+  number[n] = '\0';
+  // Callers keep the value in single precision: stay inside its range.
+  double value = std::strtod(number, nullptr);
+  if (value > FLT_MAX) return FLT_MAX;
+  if (value < -FLT_MAX) return -FLT_MAX;
+  return value;
+}
+
+bool PhraseAt(std::string_view text, std::string_view phrase,
+              std::size_t column, std::size_t count) {
+  if (count == 0 || phrase.size() < count) return false;
+  if (column > text.size() || text.size() - column < count) return false;
+  return text.compare(column, count, phrase, 0, count) == 0;
+}
+
+}  // namespace brantlow

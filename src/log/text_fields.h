@@ -1,0 +1,50 @@
+// Numbers and phrases at fixed columns of a line.
+//
+// A line is seen up to its first NUL byte, so every reader takes a
+// string_view of that text; nothing is ever read past its end.
+#ifndef BRANTLOW_LOG_TEXT_FIELDS_H_
+#define BRANTLOW_LOG_TEXT_FIELDS_H_
+
+#include <cstddef>
+#include <string_view>
+
+namespace brantlow {
+
+// The text of a fixed-width character field: up to its first NUL, at most
+// N characters (a full field need not be terminated).
+template <std::size_t N>
+std::string_view FieldText(const char (&field)[N]) {
+  std::size_t n = 0;
+  while (n < N && field[n] != '\0') ++n;
+  return {field, n};
+}
+
+// A C string as the text the readers see.
+inline std::string_view LineText(const char* line) { return line; }
+
+// The decimal integer in at most width (capped at 20) characters from
+// column: leading white space, one sign, digits. Saturates at the int range.
+int FieldNumber(std::string_view text, std::size_t column, std::size_t width);
+
+// As FieldNumber, over width + 1 characters, as a decimal real number.
+double FieldReal(std::string_view text, std::size_t column, std::size_t width);
+
+// Whether the first count characters of phrase stand at column.
+bool PhraseAt(std::string_view text, std::string_view phrase,
+              std::size_t column, std::size_t count);
+inline bool PhraseAt(std::string_view text, std::string_view phrase,
+                     std::size_t column) {
+  return PhraseAt(text, phrase, column, phrase.size());
+}
+
+// Copies text into a fixed field, cut to capacity - 1, terminated.
+template <std::size_t N>
+void CopyField(char (&field)[N], std::string_view text) {
+  std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
+  for (std::size_t i = 0; i < n; ++i) field[i] = text[i];
+  for (std::size_t i = n; i < N; ++i) field[i] = '\0';
+}
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_TEXT_FIELDS_H_

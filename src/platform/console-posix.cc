@@ -1,0 +1,119 @@
+#include "platform/console.h"
+
+#include <fcntl.h>
+#include <langinfo.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/cp866.h"
+
+namespace brantlow {
+
+namespace {
+
+bool LocaleIsUtf8() {
+  static const bool utf8 = [] {
+    std::setlocale(LC_CTYPE, "");
+    const char* codeset = nl_langinfo(CODESET);
+    return codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
+                                  std::strcmp(codeset, "utf8") == 0);
+  }();
+  return utf8;
+}
+
+// The console device: the controlling terminal, else standard error.
+struct ConsoleDevice {
+  std::FILE* stream = nullptr;
+  bool convert = false;
+};
+
+ConsoleDevice& Device() {
+  static ConsoleDevice device = [] {
+    ConsoleDevice d;
+    d.stream = std::fopen("/dev/tty", "w");
+    if (d.stream == nullptr) d.stream = stderr;
+    d.convert = isatty(fileno(d.stream)) && LocaleIsUtf8();
+    return d;
+  }();
+  return device;
+}
+
+bool StdoutConverts() {
+  static const bool convert = isatty(STDOUT_FILENO) && LocaleIsUtf8();
+  return convert;
+}
+
+void WriteTo(std::FILE* stream, bool convert, std::string_view bytes) {
+  if (!convert) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    return;
+  }
+  std::string utf8;
+  AppendCp866AsUtf8(bytes, utf8);
+  std::fwrite(utf8.data(), 1, utf8.size(), stream);
+}
+
+}  // namespace
+
+void Print(std::string_view bytes) {
+  WriteTo(stdout, StdoutConverts(), bytes);
+}
+
+void Printf(const char* format, ...) {
+  char local[1024];
+  va_list args;
+  va_start(args, format);
+  int n = std::vsnprintf(local, sizeof local, format, args);
+  va_end(args);
+  if (n < 0) return;
+  if (static_cast<std::size_t>(n) < sizeof local) {
+    Print(std::string_view(local, static_cast<std::size_t>(n)));
+    return;
+  }
+  std::string big(static_cast<std::size_t>(n) + 1, '\0');
+  va_start(args, format);
+  std::vsnprintf(big.data(), big.size(), format, args);
+  va_end(args);
+  Print(std::string_view(big.data(), static_cast<std::size_t>(n)));
+}
+
+void Show(std::string_view bytes) {
+  ConsoleDevice& device = Device();
+  WriteTo(device.stream, device.convert, bytes);
+  std::fflush(device.stream);
+}
+
+void WaitForKey() {
+  std::fflush(stdout);
+  int fd = open("/dev/tty", O_RDONLY | O_NOCTTY);
+  if (fd < 0) return;
+  termios saved;
+  if (tcgetattr(fd, &saved) != 0) {
+    close(fd);
+    return;
+  }
+  termios raw = saved;
+  raw.c_lflag &= static_cast<tcflag_t>(~(ICANON | ECHO));
+  raw.c_cc[VMIN] = 1;
+  raw.c_cc[VTIME] = 0;
+  if (tcsetattr(fd, TCSANOW, &raw) == 0) {
+    char key;
+    ssize_t got = read(fd, &key, 1);
+    (void)got;
+    tcsetattr(fd, TCSANOW, &saved);
+  }
+  close(fd);
+}
+
+void FlushConsole() {
+  std::fflush(stdout);
+  std::fflush(Device().stream);
+}
+
+}  // namespace brantlow

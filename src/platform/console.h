@@ -1,0 +1,33 @@
+// The two ways text reaches the user: standard output (messages, summary,
+// help) and the console device (progress bar, report step lines), which
+// bypasses any redirection of standard output.
+//
+// Bytes are CP866; on a UTF-8 terminal they are converted on the way out.
+#ifndef BRANTLOW_PLATFORM_CONSOLE_H_
+#define BRANTLOW_PLATFORM_CONSOLE_H_
+
+#include <string_view>
+
+namespace brantlow {
+
+// Writes to standard output.
+void Print(std::string_view bytes);
+void Printf(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Writes straight to the console device.
+void Show(std::string_view bytes);
+
+// Waits for one key press at the console, without echo; returns at once
+// when there is no console to read from.
+void WaitForKey();
+
+// Flushes both streams; called before the process ends.
+void FlushConsole();
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_PLATFORM_CONSOLE_H_

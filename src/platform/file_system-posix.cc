@@ -1,0 +1,44 @@
+#include "platform/file_system.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace brantlow {
+
+const char kPathSeparator = '/';
+
+std::string JoinPath(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && path.back() != kPathSeparator) path += kPathSeparator;
+  path += name;
+  return path;
+}
+
+bool IsDirectory(const char* path) {
+  struct stat st;
+  return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
+
+bool RemoveFile(const char* path) { return unlink(path) == 0; }
+
+bool ListDirectory(const char* path,
+                   const std::function<void(const char* name)>& visit) {
+  DIR* dir = opendir(path);
+  if (dir == nullptr) return false;
+  while (dirent* entry = readdir(dir)) {
+    if (std::strcmp(entry->d_name, ".") == 0 ||
+        std::strcmp(entry->d_name, "..") == 0)
+      continue;
+    visit(entry->d_name);
+  }
+  closedir(dir);
+  return true;
+}
+
+}  // namespace brantlow

@@ -1,0 +1,32 @@
+// Directories and file names on the host.
+#ifndef BRANTLOW_PLATFORM_FILE_SYSTEM_H_
+#define BRANTLOW_PLATFORM_FILE_SYSTEM_H_
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace brantlow {
+
+// The separator written into paths the program builds.
+extern const char kPathSeparator;
+
+// dir + separator + name, the separator added only when dir does not
+// already end with one.
+std::string JoinPath(std::string_view dir, std::string_view name);
+
+bool IsDirectory(const char* path);
+
+// Creates one directory level.
+bool MakeDirectory(const char* path);
+
+bool RemoveFile(const char* path);
+
+// Calls visit with the name of every entry of the directory, "." and ".."
+// left out, in the order the host lists them. False when it cannot be read.
+bool ListDirectory(const char* path,
+                   const std::function<void(const char* name)>& visit);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_PLATFORM_FILE_SYSTEM_H_

@@ -1,0 +1,65 @@
+// Text files in the DOS convention, whatever the host.
+//
+// Reading drops a CR that stands directly before LF, so CR LF and LF files
+// read alike; writing turns every "\n" into CR LF. A path that names a
+// directory never opens.
+#ifndef BRANTLOW_PLATFORM_TEXT_FILE_H_
+#define BRANTLOW_PLATFORM_TEXT_FILE_H_
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+namespace brantlow {
+
+class TextFile {
+ public:
+  TextFile() = default;
+  ~TextFile() { Close(); }
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+
+  // Each returns false when the file cannot be opened (or is a directory).
+  bool OpenRead(const char* path);
+  bool OpenWrite(const char* path);  // creates or truncates
+  bool OpenAppend(const char* path);  // creates when missing
+  void Close();
+  bool is_open() const { return file_ != nullptr; }
+
+  // Reads one line of at most max_chars characters into buf (which holds
+  // max_chars + 1), stopping after a line end, and terminates it. Returns
+  // the number of characters read, NUL bytes included; 0 at end of file.
+  std::size_t ReadLine(char* buf, std::size_t max_chars);
+
+  // Writes bytes, each "\n" as CR LF.
+  void Write(std::string_view bytes);
+  void Printf(const char* format, ...)
+#if defined(__GNUC__)
+      __attribute__((format(printf, 2, 3)))
+#endif
+      ;
+  void VPrintf(const char* format, va_list args);
+
+  // Byte position; the size is the position at the end.
+  std::int64_t Tell();
+  bool SeekStart();
+  bool SeekEnd();
+  bool SeekTo(std::int64_t position);
+
+  // True once a write has failed (full disk and the like).
+  bool write_failed() const { return write_failed_; }
+
+ private:
+  bool Open(const char* path, const char* mode);
+  std::FILE* file_ = nullptr;
+  bool write_failed_ = false;
+  // Read position kept here, so that asking for it costs no system call.
+  std::int64_t read_position_ = 0;
+  bool reading_ = false;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_PLATFORM_TEXT_FILE_H_

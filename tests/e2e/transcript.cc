@@ -1,0 +1,371 @@
+#include "tests/e2e/transcript.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/cp866.h"
+
+namespace brantlow::e2e {
+
+namespace {
+
+bool StartsWith(const std::string& s, const char* prefix) {
+  return s.rfind(prefix, 0) == 0;
+}
+
+std::string Trim(const std::string& s) {
+  std::size_t b = s.find_first_not_of(" \t");
+  if (b == std::string::npos) return {};
+  std::size_t e = s.find_last_not_of(" \t\r");
+  return s.substr(b, e - b + 1);
+}
+
+// One escape or UTF-8 character at text[i]; its bytes go to out.
+bool TakeUnit(const std::string& text, std::size_t& i, std::string& out,
+              bool& no_line_end) {
+  if (text[i] != '\\') {
+    std::size_t len = 1;
+    auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0xF0) len = 4;
+    else if (b >= 0xE0) len = 3;
+    else if (b >= 0xC0) len = 2;
+    out += Utf8ToCp866(text.substr(i, len));
+    i += len;
+    return true;
+  }
+  if (i + 1 >= text.size()) return false;
+  char e = text[i + 1];
+  i += 2;
+  switch (e) {
+    case '\\': out += '\\'; return true;
+    case 'r': out += '\r'; return true;
+    case 'n': out += '\n'; return true;
+    case 'b': out += '\b'; return true;
+    case 't': out += '\t'; return true;
+    case '{': out += '{'; return true;
+    case '|': out += '|'; return true;
+    case 'e': no_line_end = true; return i == text.size();
+    case 'x': {
+      if (i + 2 > text.size()) return false;
+      char hex[3] = {text[i], text[i + 1], 0};
+      char* end = nullptr;
+      long v = std::strtol(hex, &end, 16);
+      if (end != hex + 2) return false;
+      out += static_cast<char>(v);
+      i += 2;
+      return true;
+    }
+    default: return false;
+  }
+}
+
+bool Expand(const std::string& text, std::string& bytes, bool& no_line_end) {
+  no_line_end = false;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '{') {
+      std::size_t star = i + 1;
+      std::string unit;
+      bool dummy = false;
+      if (star >= text.size() || !TakeUnit(text, star, unit, dummy) ||
+          star >= text.size() || text[star] != '*')
+        return false;
+      std::size_t close = text.find('}', star);
+      if (close == std::string::npos) return false;
+      int count = std::atoi(text.substr(star + 1, close - star - 1).c_str());
+      for (int k = 0; k < count; ++k) bytes += unit;
+      i = close + 1;
+      continue;
+    }
+    if (!TakeUnit(text, i, bytes, no_line_end)) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> SplitArgs(const std::string& text, bool& ok) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  ok = true;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i >= text.size()) break;
+    std::string raw;
+    if (text[i] == '"') {
+      std::size_t close = text.find('"', i + 1);
+      if (close == std::string::npos) {
+        ok = false;
+        return words;
+      }
+      raw = text.substr(i + 1, close - i - 1);
+      i = close + 1;
+    } else {
+      std::size_t end = text.find(' ', i);
+      if (end == std::string::npos) end = text.size();
+      raw = text.substr(i, end - i);
+      i = end;
+    }
+    std::string bytes;
+    bool no_line_end = false;
+    if (!Expand(raw, bytes, no_line_end)) ok = false;
+    words.push_back(bytes);
+  }
+  return words;
+}
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void WriteWhole(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+void ListFiles(const std::string& root, const std::string& rel,
+               std::map<std::string, std::string>& files) {
+  std::string dir_path = rel.empty() ? root : root + "/" + rel;
+  DIR* dir = opendir(dir_path.c_str());
+  if (dir == nullptr) return;
+  while (dirent* e = readdir(dir)) {
+    std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    std::string child = rel.empty() ? name : rel + "/" + name;
+    struct stat st;
+    if (lstat((root + "/" + child).c_str(), &st) != 0) continue;
+    if (S_ISDIR(st.st_mode))
+      ListFiles(root, child, files);
+    else
+      files[child] = ReadWhole(root + "/" + child);
+  }
+  closedir(dir);
+}
+
+std::string FindOnPath(const char* program) {
+  const char* path = std::getenv("PATH");
+  std::stringstream dirs(path ? path : "/usr/bin:/bin");
+  std::string dir;
+  while (std::getline(dirs, dir, ':')) {
+    std::string candidate = dir + "/" + program;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool ExpandContent(const std::string& text, std::string& bytes) {
+  bool no_line_end = false;
+  return Expand(text, bytes, no_line_end);
+}
+
+std::vector<TranscriptCase> ParseTranscript(const std::string& path,
+                                            std::string& error) {
+  std::vector<TranscriptCase> cases;
+  std::ifstream in(path);
+  if (!in) {
+    error = "cannot read " + path;
+    return cases;
+  }
+  std::string line;
+  int number = 0;
+  // Where content lines go, and the line end each gets.
+  std::string* target = nullptr;
+  std::string line_end;
+  auto fail = [&](const std::string& why) {
+    error = path + ":" + std::to_string(number) + ": " + why;
+  };
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (StartsWith(line, "|")) {
+      if (target == nullptr) {
+        fail("content line outside a section");
+        return {};
+      }
+      bool no_line_end = false;
+      if (!Expand(line.substr(1), *target, no_line_end)) {
+        fail("bad escape in content line");
+        return {};
+      }
+      if (!no_line_end) *target += line_end;
+      continue;
+    }
+    if (StartsWith(line, "<< ") && target != nullptr) {
+      // A fragment file beside the transcript, in the same "|" form.
+      std::string dir = path.substr(0, path.rfind('/') + 1);
+      std::ifstream fragment(dir + Trim(line.substr(3)));
+      if (!fragment) {
+        fail("cannot read fragment " + Trim(line.substr(3)));
+        return {};
+      }
+      std::string piece;
+      while (std::getline(fragment, piece)) {
+        if (!piece.empty() && piece.back() == '\r') piece.pop_back();
+        if (!StartsWith(piece, "|")) continue;
+        bool no_line_end = false;
+        if (!Expand(piece.substr(1), *target, no_line_end)) {
+          fail("bad escape in fragment");
+          return {};
+        }
+        if (!no_line_end) *target += line_end;
+      }
+      continue;
+    }
+    target = nullptr;
+    std::string t = Trim(line);
+    if (t.empty() || t[0] == '#') continue;
+    if (StartsWith(t, "=== case:")) {
+      TranscriptCase c;
+      c.file = path;
+      c.line = number;
+      c.name = Trim(t.substr(9));
+      cases.push_back(c);
+      continue;
+    }
+    if (cases.empty()) {
+      fail("a case must begin with '=== case:'");
+      return {};
+    }
+    TranscriptCase& c = cases.back();
+    if (StartsWith(t, "date:")) {
+      c.date = Trim(t.substr(5));
+    } else if (StartsWith(t, "args:")) {
+      bool ok = true;
+      c.args = SplitArgs(Trim(t.substr(5)), ok);
+      if (!ok) {
+        fail("bad args");
+        return {};
+      }
+    } else if (StartsWith(t, "exit:")) {
+      c.exit_status = std::atoi(t.substr(5).c_str());
+    } else if (t == "stdout:") {
+      c.stdout_text = "";
+      target = &*c.stdout_text;
+      line_end = "\n";
+    } else if (t == "console:") {
+      c.console_text = "";
+      target = &*c.console_text;
+      line_end = "\n";
+    } else if ((StartsWith(t, "in ") || StartsWith(t, "out ")) &&
+               t.back() == ':') {
+      bool input = StartsWith(t, "in ");
+      std::string name = Trim(t.substr(input ? 3 : 4, t.size() - (input ? 3 : 4) - 1));
+      line_end = "\r\n";
+      if (name.size() > 5 && name.compare(name.size() - 5, 5, " (lf)") == 0) {
+        name = Trim(name.substr(0, name.size() - 5));
+        line_end = "\n";
+      }
+      std::string& content = input ? c.inputs[name] : c.outputs[name];
+      content.clear();
+      target = &content;
+    } else if (StartsWith(t, "dir ")) {
+      c.directories.push_back(Trim(t.substr(4)));
+    } else if (StartsWith(t, "gone ")) {
+      c.gone.push_back(Trim(t.substr(5)));
+    } else {
+      fail("unknown line: " + t);
+      return {};
+    }
+  }
+  return cases;
+}
+
+RunResult RunCase(const TranscriptCase& c, const std::string& binary) {
+  RunResult result;
+  char dir_template[] = "/tmp/brantlow-e2e-XXXXXX";
+  const char* dir = mkdtemp(dir_template);
+  if (dir == nullptr) return result;
+  const std::string root = dir;
+  const std::string work = root + "/work";
+  mkdir(work.c_str(), 0777);
+  for (const std::string& d : c.directories)
+    mkdir((work + "/" + d).c_str(), 0777);
+  for (const auto& [name, bytes] : c.inputs) {
+    std::string path = work + "/" + name;
+    // Create the parent directories of nested inputs.
+    for (std::size_t slash = name.find('/'); slash != std::string::npos;
+         slash = name.find('/', slash + 1))
+      mkdir((work + "/" + name.substr(0, slash)).c_str(), 0777);
+    WriteWhole(path, bytes);
+  }
+
+  const std::string faketime = FindOnPath("faketime");
+  const std::string out_path = root + "/stdout";
+  const std::string console_path = root + "/console";
+
+  pid_t pid = fork();
+  if (pid == 0) {
+    // No controlling terminal: the console stream goes to standard error.
+    setsid();
+    if (chdir(work.c_str()) != 0) _exit(126);
+    int in = open("/dev/null", O_RDONLY);
+    int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    int err = open(console_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(err, 2);
+    setenv("TZ", "UTC", 1);
+    setenv("LC_ALL", "C", 1);
+    // libfaketime is preloaded, so it comes before the sanitizer runtime.
+    setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
+    setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
+    std::vector<std::string> words;
+    if (!faketime.empty()) {
+      // -f: the clock stands still at that time for the whole run.
+      words.push_back(faketime);
+      words.push_back("-f");
+      words.push_back(c.date);
+    }
+    words.push_back(binary);
+    for (const std::string& a : c.args) words.push_back(a);
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.stdout_bytes = ReadWhole(out_path);
+  result.console_bytes = ReadWhole(console_path);
+  ListFiles(work, "", result.files);
+  std::string remove = "rm -rf '" + root + "'";
+  if (std::system(remove.c_str()) != 0) {
+  }
+  return result;
+}
+
+std::string Printable(const std::string& bytes) {
+  std::string out;
+  for (char ch : bytes) {
+    auto b = static_cast<unsigned char>(ch);
+    if (b == '\n') {
+      out += "\\n\n";
+    } else if (b == '\r') {
+      out += "\\r";
+    } else if (b == '\b') {
+      out += "\\b";
+    } else if (b < 0x20 || b == 0x7F) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", b);
+      out += hex;
+    } else {
+      AppendCp866AsUtf8(std::string_view(&ch, 1), out);
+    }
+  }
+  return out;
+}
+
+}  // namespace brantlow::e2e

@@ -1,0 +1,76 @@
+// End-to-end transcripts: the files and arguments of a run, and everything
+// the run must leave behind, written by hand in a readable text form.
+//
+// A transcript file holds one or more cases:
+//
+//   === case: a short name
+//   date: 2026-03-15 12:00:00       the local time the program sees
+//   args: LOG line7 /c=125          words of the command line
+//   in LOG:                         a file given to the run
+//   |15/03 09:54:52 ...             one line of content
+//   dir SHRED                       an empty directory given to the run
+//   exit: 0
+//   stdout:                         standard output, exactly
+//   console:                        the console stream, exactly
+//   out logdat7.zvx:                a file the run must leave
+//   gone zorv7.tmp                  an input file the run must remove
+//
+// Content lines start with "|". Text is written in UTF-8 and stands for
+// its CP866 bytes. Each content line ends with a line end: CR LF in files
+// ("in NAME (lf):" gives LF), LF on stdout and console. Escapes: \\ \r \n
+// \b \t \xHH, \{ for a brace, and \e at the end of a line for no line end.
+// {C*N} repeats the character (or escape) C N times. A line "<< NAME"
+// inside a section adds the content lines of the fragment file NAME.
+//
+// After the run every file in the directory must be an input left as it
+// was, or an "out" file with exactly its bytes; nothing else may be there.
+#ifndef BRANTLOW_TESTS_E2E_TRANSCRIPT_H_
+#define BRANTLOW_TESTS_E2E_TRANSCRIPT_H_
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brantlow::e2e {
+
+struct TranscriptCase {
+  std::string file;     // the transcript it came from
+  int line = 0;         // where the case starts
+  std::string name;
+  std::string date = "2026-03-15 12:00:00";
+  std::vector<std::string> args;
+  std::map<std::string, std::string> inputs;
+  std::vector<std::string> directories;
+  std::optional<int> exit_status;
+  std::optional<std::string> stdout_text;
+  std::optional<std::string> console_text;
+  std::map<std::string, std::string> outputs;
+  std::vector<std::string> gone;
+};
+
+// Parses a transcript file; a malformed one gives an error text instead.
+std::vector<TranscriptCase> ParseTranscript(const std::string& path,
+                                            std::string& error);
+
+// The expansion of one content line (without its line end); false when an
+// escape is malformed.
+bool ExpandContent(const std::string& text, std::string& bytes);
+
+struct RunResult {
+  int exit_status = -1;
+  std::string stdout_bytes;
+  std::string console_bytes;
+  std::map<std::string, std::string> files;  // every file left, by path
+};
+
+// Runs the program for the case in a fresh directory, without a terminal.
+RunResult RunCase(const TranscriptCase& c, const std::string& binary);
+
+// A printable form of bytes for failure messages: CP866 shown as UTF-8,
+// control bytes as escapes.
+std::string Printable(const std::string& bytes);
+
+}  // namespace brantlow::e2e
+
+#endif  // BRANTLOW_TESTS_E2E_TRANSCRIPT_H_

@@ -1,0 +1,113 @@
+// Registers one test per transcript case found under tests/e2e.
+#include <dirent.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/transcript.h"
+
+namespace brantlow::e2e {
+namespace {
+
+// Where the first difference lies, with some context on both sides.
+std::string Difference(const std::string& expected, const std::string& actual) {
+  std::size_t i = 0;
+  while (i < expected.size() && i < actual.size() && expected[i] == actual[i]) ++i;
+  std::size_t from = i > 80 ? i - 80 : 0;
+  return "first difference at byte " + std::to_string(i) + "\n--- expected:\n" +
+         Printable(expected.substr(from, 240)) + "\n--- actual:\n" +
+         Printable(actual.substr(from, 240)) + "\n";
+}
+
+class TranscriptTest : public testing::Test {
+ public:
+  explicit TranscriptTest(TranscriptCase c) : case_(std::move(c)) {}
+
+  void TestBody() override {
+    RunResult r = RunCase(case_, BRANTLOW_BINARY);
+    SCOPED_TRACE(case_.file + ":" + std::to_string(case_.line));
+    if (case_.exit_status) {
+      EXPECT_EQ(*case_.exit_status, r.exit_status);
+    }
+    if (case_.stdout_text) {
+      EXPECT_TRUE(*case_.stdout_text == r.stdout_bytes)
+          << "stdout: " << Difference(*case_.stdout_text, r.stdout_bytes);
+    }
+    if (case_.console_text) {
+      EXPECT_TRUE(*case_.console_text == r.console_bytes)
+          << "console: " << Difference(*case_.console_text, r.console_bytes);
+    }
+
+    std::map<std::string, std::string> expected = case_.inputs;
+    for (const std::string& g : case_.gone) expected.erase(g);
+    for (const auto& [name, bytes] : case_.outputs) expected[name] = bytes;
+    for (const auto& [name, bytes] : expected) {
+      auto found = r.files.find(name);
+      if (found == r.files.end()) {
+        ADD_FAILURE() << "missing file " << name;
+        continue;
+      }
+      EXPECT_TRUE(found->second == bytes)
+          << "file " << name << ": " << Difference(bytes, found->second);
+    }
+    for (const auto& [name, bytes] : r.files) {
+      if (!expected.count(name)) {
+        ADD_FAILURE() << "unexpected file " << name << ":\n" << Printable(bytes);
+      }
+    }
+  }
+
+ private:
+  TranscriptCase case_;
+};
+
+std::string TestName(const std::string& text) {
+  std::string name;
+  for (char c : text) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
+}
+
+void RegisterTranscripts() {
+  std::vector<std::string> files;
+  if (DIR* dir = opendir(BRANTLOW_TRANSCRIPTS)) {
+    while (dirent* e = readdir(dir)) {
+      std::string name = e->d_name;
+      if (name.size() > 2 && name.compare(name.size() - 2, 2, ".t") == 0)
+        files.push_back(name);
+    }
+    closedir(dir);
+  }
+  std::sort(files.begin(), files.end());
+  for (const std::string& file : files) {
+    std::string error;
+    std::vector<TranscriptCase> cases =
+        ParseTranscript(std::string(BRANTLOW_TRANSCRIPTS) + "/" + file, error);
+    std::string suite = TestName(file.substr(0, file.size() - 2));
+    if (!error.empty()) {
+      testing::RegisterTest(suite.c_str(), "parse", nullptr, nullptr,
+                            __FILE__, __LINE__, [error]() -> testing::Test* {
+                              struct Failing : testing::Test {
+                                std::string why;
+                                void TestBody() override { FAIL() << why; }
+                              };
+                              auto* t = new Failing;
+                              t->why = error;
+                              return t;
+                            });
+      continue;
+    }
+    for (const TranscriptCase& c : cases) {
+      testing::RegisterTest(suite.c_str(), TestName(c.name).c_str(), nullptr,
+                            nullptr, c.file.c_str(), c.line,
+                            [c]() -> testing::Test* { return new TranscriptTest(c); });
+    }
+  }
+}
+
+const bool registered = (RegisterTranscripts(), true);
+
+}  // namespace
+}  // namespace brantlow::e2e

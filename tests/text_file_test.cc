@@ -1,0 +1,114 @@
+#include "platform/text_file.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace brantlow {
+namespace {
+
+class TextFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char dir[] = "/tmp/brantlow-textfile-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(dir));
+    dir_ = dir;
+    path_ = dir_ + "/file.txt";
+  }
+  void TearDown() override {
+    std::remove(path_.c_str());
+    rmdir(dir_.c_str());
+  }
+  void Put(const std::string& bytes) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+  }
+  std::string Get() {
+    std::ifstream in(path_, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Every piece a reader with the given limit sees.
+  std::string Pieces(std::size_t limit) {
+    TextFile f;
+    EXPECT_TRUE(f.OpenRead(path_.c_str()));
+    std::string all;
+    char buf[128];
+    while (std::size_t n = f.ReadLine(buf, limit)) all += "[" + std::string(buf, n) + "]";
+    return all;
+  }
+  std::string dir_, path_;
+};
+
+TEST_F(TextFileTest, CrLfAndLfReadTheSame) {
+  Put("one\r\ntwo\nthree\r\n");
+  std::string crlf = Pieces(89);
+  Put("one\ntwo\nthree\n");
+  EXPECT_EQ(crlf, Pieces(89));
+  EXPECT_EQ("[one\n][two\n][three\n]", crlf);
+}
+
+TEST_F(TextFileTest, LongLinesComeInPieces) {
+  Put("abcdefgh\r\nxy");
+  EXPECT_EQ("[abc][def][gh\n][xy]", Pieces(3));
+  // The line end counts after its CR is dropped.
+  Put("abc\r\n");
+  EXPECT_EQ("[abc][\n]", Pieces(3));
+  EXPECT_EQ("[abc\n]", Pieces(4));
+}
+
+TEST_F(TextFileTest, LoneCrAndNulAreKept) {
+  Put(std::string("a\rb\0c\n", 6));
+  EXPECT_EQ(std::string("[a\rb\0c\n]", 8), Pieces(89));
+}
+
+TEST_F(TextFileTest, WritesCrLfAndTracksPosition) {
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenWrite(path_.c_str()));
+    f.Write("a\nb");
+    f.Printf("%d\n", 42);
+  }
+  EXPECT_EQ("a\r\nb42\r\n", Get());
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenAppend(path_.c_str()));
+    f.Write("\n");
+  }
+  EXPECT_EQ("a\r\nb42\r\n\r\n", Get());
+  TextFile f;
+  ASSERT_TRUE(f.OpenRead(path_.c_str()));
+  ASSERT_TRUE(f.SeekEnd());
+  EXPECT_EQ(10, f.Tell());
+  ASSERT_TRUE(f.SeekStart());
+  char buf[16];
+  EXPECT_EQ(2u, f.ReadLine(buf, 15));
+  EXPECT_EQ(3, f.Tell());  // the CR was read too
+}
+
+TEST_F(TextFileTest, LongFormattedText) {
+  std::string big(5000, 'x');
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenWrite(path_.c_str()));
+    f.Printf("%s\n", big.c_str());
+  }
+  EXPECT_EQ(big + "\r\n", Get());
+}
+
+TEST_F(TextFileTest, DirectoriesAndMissingFilesDoNotOpen) {
+  TextFile f;
+  EXPECT_FALSE(f.OpenRead(dir_.c_str()));
+  EXPECT_FALSE(f.OpenRead("./"));
+  EXPECT_FALSE(f.OpenWrite(dir_.c_str()));
+  EXPECT_FALSE(f.OpenRead((dir_ + "/missing").c_str()));
+  EXPECT_FALSE(f.is_open());
+}
+
+}  // namespace
+}  // namespace brantlow
