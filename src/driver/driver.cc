@@ -7,13 +7,20 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/progress.h"
+#include "log/crash_poll_search.h"
 #include "log/line_processor.h"
+#include "log/log_phrases.h"
+#include "log/process_definitions.h"
+#include "log/session_extractor.h"
 #include "log/session_table.h"
 #include "log/text_fields.h"
+#include "maintenance/directory_preparation.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "reports/report_window.h"
+#include "reports/session_list.h"
 
 namespace brantlow {
 
@@ -24,6 +31,9 @@ constexpr std::size_t kLogReadLimit = 89;
 
 // The process-wide tables: filled once per run, handed on by reference.
 SessionTable g_sessions;
+ProcessDefinitions g_processes;
+// Rows of the BBS-user file's session list, shown by its totals line.
+int g_bbs_session_count = 0;
 
 // Every fatal exit of the run: its message, the help screen, status 1.
 int Fatal(const std::string& message, const RunSettings& settings) {
@@ -68,7 +78,8 @@ void WriteLineMarker(TextFile& file, int line_number) {
   if (line_number != 0) file.Printf("\nLine %d", line_number);
 }
 
-void RunReportPipeline(const RunSettings& s) {
+void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
+                       SessionTable& table) {
   std::string statistics_name = StatisticsFileName(s.line_number);
   TextFile statistics;
   statistics.OpenWrite(statistics_name.c_str());
@@ -82,6 +93,7 @@ void RunReportPipeline(const RunSettings& s) {
   {
     StepLine step(s.crash_poll_period > 0 ? "[ ] Search crash;"
                                           : "[ ] Analyzing statistic data;");
+    SearchCrashPolls(table, s.crash_poll_period, window.midnight, s.crash_check);
     step.Tick();
   }
   if (!s.no_histogram) {
@@ -90,7 +102,8 @@ void RunReportPipeline(const RunSettings& s) {
   }
   {
     StepLine step("[ ] Make statistic file;");
-    statistics.Close();
+    WriteSessionList(window, s.crash_poll_period, table, statistics, s.bbs_mode,
+                     SessionListTarget::kStatisticsFile, g_bbs_session_count);
     step.Tick();
   }
   if (s.files_mode == 1 || s.files_mode == 2) {
@@ -162,7 +175,13 @@ int Run(Arguments args) {
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
 
+  const int directories = PrepareDirectories(
+      settings.cut_directory, settings.times, settings.cut_mode,
+      settings.temp_directory);
   TextFile cut_file;
+  if ((settings.cut_mode == 1 || settings.cut_mode == 2) &&
+      directories != kBadCutDirectory)
+    cut_file.OpenAppend(settings.cut_directory.c_str());
   TextFile scratch_file;
   const std::string scratch_path =
       JoinPath(settings.temp_directory, ScratchFileName(settings.line_number));
@@ -187,14 +206,16 @@ int Run(Arguments args) {
 
   {
     ProgressBar bar(log_size);
-    LineOutputs outputs{&cut_file, &scratch_file};
+    SessionExtractor extractor(table, LogPhrasesFor(settings.language),
+                               g_processes, !settings.no_configuration,
+                               &scratch_file);
     char line[kLogReadLimit + 1];
     while (std::size_t n = log.ReadLine(line, kLogReadLimit)) {
       bar.Advance(log.Tell());
       std::string_view piece(line, n);
-      ProcessLine(piece, first_window, settings.cut_mode, table, outputs);
+      ProcessLine(piece, first_window, settings.cut_mode, cut_file, extractor);
       if (midnight)
-        ProcessLine(piece, second_window, settings.cut_mode, table, outputs);
+        ProcessLine(piece, second_window, settings.cut_mode, cut_file, extractor);
     }
   }
   log.Close();
@@ -202,8 +223,16 @@ int Run(Arguments args) {
 
   CloseOpenSession(settings, table);
 
-  if (settings.cut_mode == 0 || settings.cut_mode == 1)
-    RunReportPipeline(settings);
+  if (settings.cut_mode == 0 || settings.cut_mode == 1) {
+    const ReportWindow window{midnight,
+                              settings.start_date,
+                              second_day,
+                              settings.times.start_hour,
+                              settings.times.start_minute,
+                              settings.times.end_hour,
+                              settings.times.end_minute};
+    RunReportPipeline(settings, window, table);
+  }
 
   WriteSignatures(settings);
 

@@ -1,8 +1,31 @@
 #include "log/line_processor.h"
 
+#include <cstring>
+
+#include "log/text_fields.h"
+
 namespace brantlow {
 
-void ProcessLine(std::string_view, const ReadingWindow&, int, SessionTable&,
-                 LineOutputs&) {}
+bool InsideWindow(std::string_view line, const ReadingWindow& w) {
+  if (FieldNumber(line, 0, 2) != w.day) return false;
+  if (FieldNumber(line, 3, 2) != w.month) return false;
+  int hour = FieldNumber(line, 6, 2);
+  if (hour < w.start_hour || hour > w.end_hour) return false;
+  if (hour == w.start_hour || hour == w.end_hour) {
+    int minute = FieldNumber(line, 9, 2);
+    if (hour == w.start_hour && minute < w.start_minute) return false;
+    if (hour == w.end_hour && minute > w.end_minute) return false;
+  }
+  return true;
+}
+
+void ProcessLine(std::string_view piece, const ReadingWindow& window,
+                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor) {
+  // Readers see a line up to its first NUL; the cut file gets every byte.
+  std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
+  if (!InsideWindow(line, window)) return;
+  if (cut_mode == 1 || cut_mode == 2) cut_file.Write(piece);
+  if (cut_mode == 0 || cut_mode == 1) extractor.Extract(line);
+}
 
 }  // namespace brantlow

@@ -1,16 +1,16 @@
-// Hands each piece of the mailer log to the reading window and, inside it,
-// to the cut file and the session extractor.
+// Tests each piece of the mailer log against one day of the reading window
+// and hands what lies inside to the cut file and the session extractor.
 #ifndef BRANTLOW_LOG_LINE_PROCESSOR_H_
 #define BRANTLOW_LOG_LINE_PROCESSOR_H_
 
 #include <string_view>
 
-#include "log/session_table.h"
+#include "log/session_extractor.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
 
-// One day of the reading window.
+// One day of the reading window; seconds are never examined.
 struct ReadingWindow {
   int day = 0;
   int month = 0;
@@ -20,16 +20,13 @@ struct ReadingWindow {
   int end_minute = 59;
 };
 
-// Where the processed lines go: the cut file (copies) and the transfer
-// scratch file (entries of the transfer lines). Either may be closed.
-struct LineOutputs {
-  TextFile* cut_file = nullptr;
-  TextFile* scratch_file = nullptr;
-};
+// Whether a line (as seen up to its first NUL) lies inside the window.
+bool InsideWindow(std::string_view line, const ReadingWindow& window);
 
-// piece is every byte of one read, NUL bytes included.
+// piece is every byte of one read, NUL bytes included. Cut mode 0 extracts
+// sessions, 1 copies the piece to the cut file and extracts, 2 only copies.
 void ProcessLine(std::string_view piece, const ReadingWindow& window,
-                 int cut_mode, SessionTable& table, LineOutputs& outputs);
+                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor);
 
 }  // namespace brantlow
 

@@ -100,5 +100,6 @@ stdout:
 |
 |                       Read log file:
 out logdata.zvx:
+<< empty-list-crash.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

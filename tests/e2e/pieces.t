@@ -15,6 +15,7 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-list.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -31,6 +32,7 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-list.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -48,5 +50,6 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-list.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

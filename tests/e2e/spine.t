@@ -72,6 +72,7 @@ console:
 |[ ] Make CONNECT/mayler`s info;{\b*30}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdat7.zvx:
+<< empty-list-crash.frag
 |
 |Line 7
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
@@ -100,6 +101,7 @@ console:
 |[ ] Make CONNECT/mayler`s info;{\b*30}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-list.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -123,17 +125,21 @@ stdout:
 |
 |                       Read log file:
 out logdat3.zvx:
+<< empty-list.frag
 |
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
 === case: cut only makes no statistics but the BBS-user file is signed
+# The whole day is the window: the cut file is 00002359.000.
 args: LOG +f(-s) +b line2
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 0
 console:
 |      {▒*50}{\b*50}█\e
+out 00002359.000:
+|15/03 09:53:39 Rescanning outbound, 12 files found
 out maxdat2.zvx:
 |
 |Line 2
@@ -153,6 +159,7 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-list.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out maxdata.zvx:

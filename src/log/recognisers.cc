@@ -1,0 +1,187 @@
+#include "log/recognisers.h"
+
+#include <cstring>
+
+#include "log/text_fields.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr std::size_t kEventColumn = 15;
+constexpr std::size_t kAddressColumn = 15;
+constexpr std::size_t kUsingFirstColumn = 20;
+constexpr std::size_t kPasswordFirstColumn = 12;
+constexpr std::size_t kPasswordLastColumn = 42;
+constexpr std::size_t kBytesLastColumn = 70;
+constexpr std::size_t kTailSearchColumn = 17;
+constexpr std::size_t kAddressLength = 17;
+
+// The line without its line end.
+std::string_view WithoutLineEnd(std::string_view text) {
+  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+  return text;
+}
+
+bool IsAddressCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == ':' || c == '/' || c == '.';
+}
+
+void SetPassword(SessionRecord& record, const char (&status)[7]) {
+  std::memcpy(record.password, status, sizeof record.password);
+}
+
+// The entry of one transfer line in the scratch file.
+void WriteTransferEntry(std::string_view line, const RecogniserState& state,
+                        const char* direction) {
+  if (state.scratch_file == nullptr) return;
+  const SessionRecord& record = state.table.Current();
+  char head[64];
+  int n = std::snprintf(head, sizeof head, "\xB2%d\xB2\xDB%.*s\xDB%s",
+                        state.table.current,
+                        static_cast<int>(FieldText(record.name).size()),
+                        record.name, direction);
+  state.scratch_file->Write(std::string_view(head, static_cast<std::size_t>(n)));
+  // The tail: everything after the first blank at or after column 17; with
+  // none before the last character, the last character alone.
+  std::size_t start = line.empty() ? 0 : line.size() - 1;
+  for (std::size_t k = kTailSearchColumn; k + 1 < line.size(); ++k) {
+    if (line[k] == ' ') {
+      start = k + 1;
+      break;
+    }
+  }
+  std::string_view tail = start < line.size() ? line.substr(start) : "";
+  state.scratch_file->Write(WithoutLineEnd(tail));
+  state.scratch_file->Write("\n");
+}
+
+}  // namespace
+
+void CopyLineTime(std::string_view line, char (&field)[9]) {
+  std::string_view time = line.size() > 6 ? line.substr(6, 8) : "";
+  CopyField(field, WithoutLineEnd(time));
+}
+
+void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
+  const LogPhrases& p = state.phrases;
+  SessionTable& table = state.table;
+  if (PhraseAt(line, p.handshake_failure, kEventColumn)) {
+    SessionRecord& record = table.Current();
+    if (record.name[0] == '\0') CopyField(record.name, "Handshake failure");
+    CopyLineTime(line, record.end_time);
+  }
+  if (PhraseAt(line, p.human_caller, kEventColumn)) {
+    CopyField(table.Current().name, "Terminal Call");
+    state.human_caller_pending = true;
+  }
+  if (state.human_caller_pending &&
+      (PhraseAt(line, p.return_level_2, kEventColumn) ||
+       PhraseAt(line, p.return_level_0, kEventColumn))) {
+    CopyLineTime(line, table.Current().end_time);
+    state.human_caller_pending = false;
+  }
+  if (!state.inside_terminal &&
+      PhraseAt(line, p.entering_terminal, kEventColumn) && table.Append()) {
+    SessionRecord& record = table.Current();
+    CopyLineTime(line, record.start_time);
+    CopyField(record.name, "Terminal Emulator");
+    record.kind = kTerminal;
+    state.inside_terminal = true;
+  }
+  if (state.inside_terminal &&
+      PhraseAt(line, p.leaving_terminal, kEventColumn)) {
+    CopyLineTime(line, table.Current().end_time);
+    state.inside_terminal = false;
+  }
+}
+
+void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
+                               const LogPhrases& phrases) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t c = kUsingFirstColumn; c < line.size(); ++c) {
+    if (PhraseAt(line, phrases.using_mailer, c)) {
+      found = c;
+      break;
+    }
+  }
+  if (found == std::string_view::npos) return;
+
+  std::string_view mailer =
+      WithoutLineEnd(line.substr(found + phrases.using_mailer.size()));
+  if (!mailer.empty()) CopyField(record.mailer, mailer.substr(0, 48));
+
+  // The address: its characters from column 15, ending before a point
+  // suffix ".0", which is not part of the name.
+  std::size_t length = 0;
+  while (length < kAddressLength && kAddressColumn + length < line.size()) {
+    std::size_t at = kAddressColumn + length;
+    char c = line[at];
+    if (!IsAddressCharacter(c)) break;
+    if (c == '.' && at + 1 < line.size() && line[at + 1] == '0') break;
+    ++length;
+  }
+  if (length > 0) CopyField(record.name, line.substr(kAddressColumn, length));
+}
+
+void RecognisePassword(std::string_view line, SessionRecord& record,
+                       const LogPhrases& phrases) {
+  for (std::size_t c = kPasswordFirstColumn; c <= kPasswordLastColumn; ++c) {
+    if (PhraseAt(line, phrases.password_protected, c))
+      SetPassword(record, "passw ");
+    else if (PhraseAt(line, phrases.password_mismatch, c))
+      SetPassword(record, "mism  ");
+    else if (PhraseAt(line, phrases.bad_password, c))
+      SetPassword(record, "error ");
+  }
+}
+
+void RecogniseTransfer(std::string_view line, const RecogniserState& state) {
+  static constexpr std::string_view kSent[] = {"JS-", "HS-", "ZS-", "XS"};
+  static constexpr std::string_view kReceived[] = {"JR-", "HR-", "ZR-", "XR"};
+  for (std::string_view tag : kSent) {
+    if (PhraseAt(line, tag, kEventColumn)) {
+      WriteTransferEntry(line, state, "~s~");
+      break;
+    }
+  }
+  for (std::string_view tag : kReceived) {
+    if (PhraseAt(line, tag, kEventColumn)) {
+      WriteTransferEntry(line, state, "~r~");
+      break;
+    }
+  }
+}
+
+void RecogniseSummary(std::string_view line, SessionRecord& record,
+                      const LogPhrases& phrases) {
+  std::string_view name = FieldText(record.name);
+  if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE' ||
+      !PhraseAt(line, name, 17))
+    return;
+  CopyLineTime(line, record.end_time);
+  for (std::size_t c = name.size() + 16; c <= kBytesLastColumn; ++c) {
+    if (!PhraseAt(line, phrases.bytes, c)) continue;
+    std::size_t number = c + phrases.bytes.size();
+    record.bytes_received += static_cast<float>(FieldReal(line, number, 10));
+    std::size_t digits = 0;
+    while (number + digits < line.size() && line[number + digits] >= '0' &&
+           line[number + digits] <= '9')
+      ++digits;
+    if (digits <= 9)
+      record.bytes_sent +=
+          static_cast<float>(FieldReal(line, number + digits + 1, 10));
+    break;
+  }
+}
+
+void RunRecognisers(std::string_view line, RecogniserState& state) {
+  RecogniseSessionEvents(line, state);
+  SessionRecord& record = state.table.Current();
+  RecogniseAddressAndMailer(line, record, state.phrases);
+  RecognisePassword(line, record, state.phrases);
+  RecogniseTransfer(line, state);
+  RecogniseSummary(line, record, state.phrases);
+}
+
+}  // namespace brantlow

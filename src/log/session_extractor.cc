@@ -1,0 +1,94 @@
+#include "log/session_extractor.h"
+
+#include <cstring>
+
+#include "log/text_fields.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr std::size_t kConnectColumn = 17;
+constexpr std::size_t kConnectCompared = 21;
+constexpr std::size_t kProcessFirstColumn = 15;
+
+bool NamesEqual(const SessionRecord& a, const SessionRecord& b) {
+  return FieldText(a.name) == FieldText(b.name);
+}
+
+}  // namespace
+
+void SessionExtractor::CloseOpenProcesses(std::string_view line) {
+  SessionTable& table = recognisers_.table;
+  for (ProcessDefinition& process : processes_) {
+    if (!process.open) continue;
+    // A repeat of a cycling process folds into the record before it.
+    if (process.cycle && table.current > 0 &&
+        NamesEqual(table.Current(), table[table.current - 1]) &&
+        FieldText(table.Current().name) == FieldText(process.name)) {
+      table.Current() = SessionRecord{};
+      --table.current;
+    }
+    CopyLineTime(line, table.Current().end_time);
+    process.open = false;
+  }
+}
+
+void SessionExtractor::OpenConnect(std::string_view line) {
+  const LogPhrases& p = recognisers_.phrases;
+  char kind = 0;
+  std::size_t phrase_length = 0;
+  if (PhraseAt(line, p.incoming_connect, kConnectColumn, kConnectCompared)) {
+    kind = kIncoming;
+    phrase_length = p.incoming_connect.size();
+  } else if (PhraseAt(line, p.outgoing_connect, kConnectColumn,
+                      kConnectCompared)) {
+    kind = kOutgoing;
+    phrase_length = p.outgoing_connect.size();
+  } else {
+    return;
+  }
+  SessionTable& table = recognisers_.table;
+  if (!table.Append()) return;  // a full table takes no more sessions
+  SessionRecord& record = table.Current();
+  record.kind = kind;
+  CopyLineTime(line, record.start_time);
+  std::size_t from = kConnectColumn + phrase_length + 1;
+  std::size_t n = 0;
+  while (n < sizeof record.connect && from + n < line.size() &&
+         line[from + n] != '\n') {
+    record.connect[n] = line[from + n];
+    ++n;
+  }
+}
+
+void SessionExtractor::DetectProcess(std::string_view line) {
+  SessionTable& table = recognisers_.table;
+  for (std::size_t c = kProcessFirstColumn; c < line.size(); ++c) {
+    for (ProcessDefinition& process : processes_) {
+      if (!PhraseAt(line, FieldText(process.pattern), c)) continue;
+      if (!table.Append()) return;
+      process.open = true;
+      SessionRecord& record = table.Current();
+      record.kind = kProcess;
+      CopyLineTime(line, record.start_time);
+      if (process.name[0] != '\0') CopyField(record.name, FieldText(process.name));
+      return;
+    }
+  }
+}
+
+void SessionExtractor::Extract(std::string_view line) {
+  CloseOpenProcesses(line);
+  OpenConnect(line);
+  SessionTable& table = recognisers_.table;
+  if (!table.empty()) {
+    char kind = table.Current().kind;
+    if (kind == kIncoming || kind == kOutgoing || kind == kTerminal ||
+        kind == kBbsCaller)
+      RunRecognisers(line, recognisers_);
+  }
+  if (detect_processes_) DetectProcess(line);
+}
+
+}  // namespace brantlow

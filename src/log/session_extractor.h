@@ -1,0 +1,41 @@
+// Turns the lines inside the reading window into session records: CONNECT
+// lines and process patterns open records, the recognisers fill them.
+#ifndef BRANTLOW_LOG_SESSION_EXTRACTOR_H_
+#define BRANTLOW_LOG_SESSION_EXTRACTOR_H_
+
+#include <string_view>
+
+#include "log/log_phrases.h"
+#include "log/process_definitions.h"
+#include "log/recognisers.h"
+#include "log/session_table.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+class SessionExtractor {
+ public:
+  // detect_processes is off when no configuration file was read.
+  SessionExtractor(SessionTable& table, const LogPhrases& phrases,
+                   ProcessDefinitions& processes, bool detect_processes,
+                   TextFile* scratch_file)
+      : recognisers_{table, phrases, scratch_file},
+        processes_(processes),
+        detect_processes_(detect_processes) {}
+
+  // One line inside the window, as seen up to its first NUL.
+  void Extract(std::string_view line);
+
+ private:
+  void CloseOpenProcesses(std::string_view line);
+  void OpenConnect(std::string_view line);
+  void DetectProcess(std::string_view line);
+
+  RecogniserState recognisers_;
+  ProcessDefinitions& processes_;
+  bool detect_processes_;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_SESSION_EXTRACTOR_H_

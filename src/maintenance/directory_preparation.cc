@@ -1,0 +1,55 @@
+#include "maintenance/directory_preparation.h"
+
+#include <cstdio>
+#include <set>
+
+#include "platform/console.h"
+#include "platform/file_system.h"
+
+namespace brantlow {
+
+namespace {
+
+// Two digits of a window value; an out-of-range end keeps its last two so
+// that the name stays twelve characters long.
+int TwoDigits(int value) { return ((value % 100) + 100) % 100; }
+
+bool EnsureDirectory(const std::string& path) {
+  return IsDirectory(path.c_str()) || MakeDirectory(path.c_str());
+}
+
+}  // namespace
+
+std::string CutFileName(const WindowTimes& t, int sequence) {
+  char name[32];
+  std::snprintf(name, sizeof name, "%2.2d%2.2d%2.2d%2.2d.%3.3d",
+                TwoDigits(t.start_hour), TwoDigits(t.start_minute),
+                TwoDigits(t.end_hour), TwoDigits(t.end_minute), sequence);
+  return name;
+}
+
+int PrepareDirectories(std::string& cut_directory, const WindowTimes& times,
+                       int cut_mode, std::string& temp_directory) {
+  if (cut_mode == 1 || cut_mode == 2) {
+    if (!EnsureDirectory(cut_directory)) {
+      Print("\nError: Bad ShredDir path\n");
+      return kBadCutDirectory;
+    }
+    // Every name already there, so that the sequence number skips them in
+    // whatever order the directory lists them.
+    std::set<std::string> taken;
+    ListDirectory(cut_directory.c_str(),
+                  [&taken](const char* name) { taken.insert(name); });
+    int sequence = 0;
+    while (taken.count(CutFileName(times, sequence))) ++sequence;
+    cut_directory = JoinPath(cut_directory, CutFileName(times, sequence));
+  }
+  if (!EnsureDirectory(temp_directory)) {
+    Print("\nError: Bad TmpDir path\n");
+    temp_directory = "./";
+    return kBadTempDirectory;
+  }
+  return kDirectoriesReady;
+}
+
+}  // namespace brantlow
