@@ -1,0 +1,69 @@
+#include "maintenance/directory_preparation.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/temp_dir.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::TempDir;
+
+const WindowTimes kWindow{10, 5, 12, 30, true};
+
+TEST(CutFileName, TwoDigitsEach) {
+  EXPECT_EQ("10051230.000", CutFileName(kWindow, 0));
+  EXPECT_EQ("00002359.007", CutFileName({0, 0, 23, 59, true}, 7));
+  EXPECT_EQ("23000800.100", CutFileName({23, 0, 8, 0, true}, 100));
+  // An end that was never checked still gives twelve characters.
+  EXPECT_EQ("10001299.000", CutFileName({10, 0, 112, 199, true}, 0));
+}
+
+TEST(PrepareDirectories, NamesTheFirstFreeCutFile) {
+  TempDir dir;
+  std::string cut = dir.File("shred");
+  std::string temp = dir.path();
+  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ(dir.File("shred/10051230.000"), cut);  // created, then named
+
+  // Taken names are skipped whatever order the directory lists them in.
+  dir.Write("shred/10051230.001", "");
+  dir.Write("shred/10051230.000", "");
+  dir.Write("shred/10051230.003", "");
+  cut = dir.File("shred/");
+  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 2, temp));
+  EXPECT_EQ(dir.File("shred/10051230.002"), cut);
+}
+
+TEST(PrepareDirectories, WithoutCutModeTheCutDirectoryIsLeftAlone) {
+  TempDir dir;
+  std::string cut = dir.File("shred");
+  std::string temp = dir.File("tmp");
+  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 0, temp));
+  EXPECT_EQ(dir.File("shred"), cut);
+  struct stat st;
+  EXPECT_NE(0, stat(cut.c_str(), &st));
+  EXPECT_EQ(0, stat(temp.c_str(), &st));  // the temporary one is created
+}
+
+TEST(PrepareDirectories, UnusableDirectories) {
+  TempDir dir;
+  dir.Write("file", "x");
+  std::string cut = dir.File("missing/deeper");
+  std::string temp = dir.File("file/tmp");
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(kBadCutDirectory, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ("\nError: Bad ShredDir path\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ(dir.File("file/tmp"), temp);  // not even tried
+
+  cut = dir.path();
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(kBadTempDirectory, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ("\nError: Bad TmpDir path\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ("./", temp);
+}
+
+}  // namespace
+}  // namespace brantlow

@@ -1,0 +1,179 @@
+#include "log/session_extractor.h"
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "log/line_processor.h"
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "tests/temp_dir.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::TempDir;
+
+class ExtractorTest : public testing::Test {
+ protected:
+  SessionExtractor Make(bool detect_processes = true,
+                        const LogPhrases& phrases = EnglishLogPhrases()) {
+    return SessionExtractor(*table_, phrases, processes_, detect_processes,
+                            nullptr);
+  }
+  std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
+  ProcessDefinitions processes_{};
+};
+
+TEST_F(ExtractorTest, ConnectLinesOpenSessions) {
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS\n");
+  x.Extract("15/03 10:54:52 \xFE Outgoing call: CONNECT 2400\n");
+  ASSERT_EQ(1, table_->current);
+  EXPECT_EQ(kIncoming, (*table_)[0].kind);
+  EXPECT_EQ("09:54:52", FieldText((*table_)[0].start_time));
+  EXPECT_EQ("33600/ARQ/V34/LAPM/V42BIS", FieldText((*table_)[0].connect));
+  EXPECT_EQ(kOutgoing, (*table_)[1].kind);
+  EXPECT_EQ("2400", FieldText((*table_)[1].connect));
+}
+
+TEST_F(ExtractorTest, ConnectStringOfTwentyEightIsKeptWhole) {
+  SessionExtractor x = Make();
+  std::string connect(28, 'C');
+  x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT " + connect + "XYZ\n");
+  EXPECT_EQ(connect, FieldText(table_->Current().connect));
+  EXPECT_EQ('\0', table_->Current().mailer[0]);  // nothing spilled over
+}
+
+TEST_F(ExtractorTest, OnlyTheFirstTwentyOneCharactersAreCompared) {
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:54:52 \xFE Incoming call: CONNEC\n");
+  EXPECT_EQ(0, table_->current);
+}
+
+TEST_F(ExtractorTest, RussianConnect) {
+  SessionExtractor x = Make(true, RussianLogPhrases());
+  x.Extract(CP866("15/03 09:54:52 ■ Входящий звонок: CONNECT 9600\n"));
+  EXPECT_EQ(kIncoming, table_->Current().kind);
+  EXPECT_EQ("9600", FieldText(table_->Current().connect));
+  x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 2400\n");
+  EXPECT_EQ(0, table_->current);
+}
+
+TEST_F(ExtractorTest, NothingIsRecognisedBeforeTheFirstSession) {
+  SessionExtractor x = Make();
+  x.Extract("15/03 08:00:00 Entering terminal emulator\n");
+  x.Extract("15/03 08:00:01 Human caller.\n");
+  EXPECT_TRUE(table_->empty());
+}
+
+TEST_F(ExtractorTest, ProcessRecordsAndTheirEnd) {
+  CopyField(processes_[1].pattern, "Running FrontDoor");
+  CopyField(processes_[1].name, "Event FD");
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:00:00 Starting: Running FrontDoor now\n");
+  ASSERT_EQ(0, table_->current);
+  EXPECT_EQ(kProcess, table_->Current().kind);
+  EXPECT_EQ("Event FD", FieldText(table_->Current().name));
+  EXPECT_TRUE(processes_[1].open);
+  // Whatever the next line says, it ends the process.
+  x.Extract("15/03 09:05:00 Rescanning outbound\n");
+  EXPECT_EQ("09:05:00", FieldText(table_->Current().end_time));
+  EXPECT_FALSE(processes_[1].open);
+}
+
+TEST_F(ExtractorTest, CyclingProcessRecordsMerge) {
+  CopyField(processes_[0].pattern, "PING");
+  CopyField(processes_[0].name, "Pinger");
+  processes_[0].cycle = true;
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:00:00 PING 1\n");
+  x.Extract("15/03 09:01:00 PING 2\n");
+  x.Extract("15/03 09:02:00 idle\n");
+  ASSERT_EQ(0, table_->current);
+  EXPECT_EQ("09:00:00", FieldText(table_->Current().start_time));
+  EXPECT_EQ("09:02:00", FieldText(table_->Current().end_time));
+  EXPECT_EQ('\0', (*table_)[1].kind);  // the folded slot is empty again
+}
+
+TEST_F(ExtractorTest, WithoutCycleEveryPatternLineIsARecord) {
+  CopyField(processes_[0].pattern, "PING");
+  CopyField(processes_[0].name, "Pinger");
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:00:00 PING 1\n");
+  x.Extract("15/03 09:01:00 PING 2\n");
+  x.Extract("15/03 09:02:00 idle\n");
+  ASSERT_EQ(1, table_->current);
+  EXPECT_EQ("09:01:00", FieldText((*table_)[0].end_time));
+  EXPECT_EQ("09:02:00", FieldText((*table_)[1].end_time));
+}
+
+TEST_F(ExtractorTest, WithoutConfigurationNoProcessIsDetected) {
+  CopyField(processes_[0].pattern, "PING");
+  SessionExtractor x = Make(false);
+  x.Extract("15/03 09:00:00 PING 1\n");
+  EXPECT_TRUE(table_->empty());
+}
+
+TEST_F(ExtractorTest, DefaultPatternAndFirstDefinitionWins) {
+  CopyField(processes_[3].pattern, "AB");
+  CopyField(processes_[2].pattern, "B");
+  processes_[4].pattern[0] = '\0';  // an empty pattern never matches
+  SessionExtractor x = Make();
+  x.Extract("15/03 09:00:00 xAB\n");  // "AB" at 16 comes before "B" at 17
+  EXPECT_EQ("Unknown process", FieldText(table_->Current().name));
+  EXPECT_TRUE(processes_[3].open);
+  EXPECT_FALSE(processes_[2].open);
+  x.Extract("15/03 09:00:01 \xB2\xB3\xB4\n");
+  EXPECT_EQ(1, table_->current);
+}
+
+TEST_F(ExtractorTest, AFullTableTakesNoMoreAndKeepsWorking) {
+  SessionExtractor x = Make();
+  for (int i = 0; i < 1000; ++i) {
+    x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 33600\n");
+    x.Extract("15/03 09:55:04 2:5020/" + std::to_string(i) + ", using T-Mail\n");
+  }
+  EXPECT_EQ(kMaxSessions - 1, table_->current);
+  EXPECT_EQ("2:5020/999", FieldText(table_->Current().name));
+  EXPECT_EQ("2:5020/858", FieldText((*table_)[kMaxSessions - 2].name));
+}
+
+TEST(LineProcessor, WindowTest) {
+  ReadingWindow w{15, 3, 9, 30, 10, 15};
+  EXPECT_TRUE(InsideWindow("15/03 09:30:00 x", w));
+  EXPECT_TRUE(InsideWindow("15/03 10:15:59 x", w));
+  EXPECT_TRUE(InsideWindow("15/03 09:59:59 x", w));
+  EXPECT_FALSE(InsideWindow("15/03 09:29:59 x", w));
+  EXPECT_FALSE(InsideWindow("15/03 10:16:00 x", w));
+  EXPECT_FALSE(InsideWindow("15/04 09:45:00 x", w));
+  EXPECT_FALSE(InsideWindow("16/03 09:45:00 x", w));
+  EXPECT_FALSE(InsideWindow("", w));
+  ReadingWindow equal_hours{15, 3, 23, 30, 23, 10};
+  EXPECT_FALSE(InsideWindow("15/03 23:20:00 x", equal_hours));
+}
+
+TEST(LineProcessor, CutModesAndNulBytes) {
+  TempDir dir;
+  auto table = std::make_unique<SessionTable>();
+  ProcessDefinitions processes{};
+  SessionExtractor x(*table, EnglishLogPhrases(), processes, false, nullptr);
+  TextFile cut;
+  ASSERT_TRUE(cut.OpenWrite(dir.File("cut").c_str()));
+  ReadingWindow w{15, 3, 0, 0, 23, 59};
+  const char raw[] = "15/03 09:54:52 \xFE Incoming call: CONNECT 1\0tail\n";
+  const std::string with_nul(raw, sizeof raw - 1);
+  ProcessLine(with_nul, w, 2, cut, x);
+  EXPECT_TRUE(table->empty());  // cut only
+  ProcessLine(with_nul, w, 1, cut, x);
+  EXPECT_EQ(0, table->current);
+  EXPECT_EQ("1", FieldText(table->Current().connect));  // stops at the NUL
+  ProcessLine("14/03 09:54:52 other day\n", w, 1, cut, x);
+  cut.Close();
+  std::string expected = with_nul.substr(0, with_nul.size() - 1) + "\r\n";
+  EXPECT_EQ(expected + expected, dir.Read("cut"));
+}
+
+}  // namespace
+}  // namespace brantlow

@@ -1,0 +1,134 @@
+#include "reports/session_list.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "tests/temp_dir.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::TempDir;
+
+// CP866 bytes of a UTF-8 text, each "\n" as the file's CR LF.
+std::string FileText(const std::string& utf8) {
+  std::string bytes = Utf8ToCp866(utf8), out;
+  for (char c : bytes) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+class SessionListTest : public testing::Test {
+ protected:
+  void AddBbsUser() {
+    table_->Append();
+    SessionRecord& r = table_->Current();
+    CopyField(r.start_time, "19:45:10");
+    CopyField(r.end_time, "20:02:55");
+    CopyField(r.name, "Ivan Petrov       ");
+    r.kind = kBbsCaller;
+    r.bytes_received = 1024;
+    r.bytes_sent = 20480;
+    r.cps = 1500.4f;
+    std::memcpy(r.password, "?!\0\0\0\0", 6);
+  }
+  void AddMailer() {
+    table_->Append();
+    SessionRecord& r = table_->Current();
+    CopyField(r.start_time, "9:5:1");
+    CopyField(r.end_time, "09:05:30");
+    CopyField(r.name, "2:5020/1");
+    r.kind = kOutgoing;
+    r.bytes_received = 12345678901.0f;
+    r.crash_mark = '!';
+    std::memcpy(r.password, "passw ", 6);
+  }
+  std::string Write(int period, int bbs_mode, SessionListTarget target) {
+    TextFile out;
+    EXPECT_TRUE(out.OpenWrite(dir_.File("list").c_str()));
+    WriteSessionList(window_, period, *table_, out, bbs_mode, target, count_);
+    EXPECT_FALSE(out.is_open());
+    return dir_.Read("list");
+  }
+
+  TempDir dir_;
+  std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
+  ReportWindow window_{true, {28, 2}, {1, 3}, 23, 0, 8, 5};
+  int count_ = 0;
+};
+
+TEST_F(SessionListTest, BbsUserFileListsOnlyBbsUsers) {
+  AddMailer();
+  AddBbsUser();
+  std::string expected = FileText(
+      "\n         Статистика на 28.02-01.03  время с 23:00 по 08:05 \n"
+      "╔═════════════════╤══════════════════╤══════════╤══════════╤══════╤══════╗\n"
+      "║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"
+      "╟─────────────────┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
+      "║19:45:10-20:02:55│Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
+      "╚═════════════════╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
+  EXPECT_EQ(expected, Write(0, 1, SessionListTarget::kBbsUserFile));
+  EXPECT_EQ(1, count_);
+}
+
+TEST_F(SessionListTest, BbsUserFileWithCrashColumnShowsUnsetMarkAsBlank) {
+  AddBbsUser();
+  std::string expected = FileText(
+      "\n         Статистика на 28.02-01.03  время с 23:00 по 08:05 \n"
+      "╔═════════════════╤═╤══════════════════╤══════════╤══════════╤══════╤══════╗\n"
+      "║      Время      │С│   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"
+      "╟─────────────────┼─┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
+      "║19:45:10-20:02:55│ │Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
+      "╚═════════════════╧═╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
+  EXPECT_EQ(expected, Write(60, 2, SessionListTarget::kBbsUserFile));
+}
+
+TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
+  window_ = {false, {15, 3}, {16, 3}, 9, 0, 21, 30};
+  AddMailer();
+  AddBbsUser();
+  std::string expected = FileText(
+      "\n           Статистика на 15.03  время с 09:00 по 21:30 \n"
+      "╔═════════════════╤═╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
+      "║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
+      "╟─────────────────┼─┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
+      "║   9:5:1-09:05:30│!│2:5020/1          │o│12345678848│         0│     0│passw ║\n"
+      "║19:45:10-20:02:55│ │BBS call          │B│      1024│     20480│  1500│?!    ║\n"
+      "╚═════════════════╧═╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
+  EXPECT_EQ(expected, Write(120, 2, SessionListTarget::kStatisticsFile));
+  EXPECT_EQ(0, count_);
+}
+
+TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
+  window_ = {false, {15, 3}, {16, 3}, 0, 0, 23, 59};
+  AddBbsUser();
+  std::string expected = FileText(
+      "\n           Статистика на 15.03  время с 00:00 по 23:59 \n"
+      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
+      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
+      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
+      "║19:45:10-20:02:55│Ivan Petrov       │B│      1024│     20480│  1500│?!    ║\n"
+      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
+  EXPECT_EQ(expected, Write(0, 1, SessionListTarget::kStatisticsFile));
+}
+
+TEST_F(SessionListTest, EmptyTableHasNoRows) {
+  window_ = {false, {1, 1}, {2, 1}, 0, 0, 23, 59};
+  std::string expected = FileText(
+      "\n           Статистика на 01.01  время с 00:00 по 23:59 \n"
+      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
+      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
+      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
+      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
+  EXPECT_EQ(expected, Write(0, 0, SessionListTarget::kStatisticsFile));
+}
+
+}  // namespace
+}  // namespace brantlow
