@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "driver/configuration.h"
 #include "driver/credits.h"
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
@@ -14,11 +15,14 @@
 #include "log/session_extractor.h"
 #include "log/session_table.h"
 #include "log/text_fields.h"
+#include "log/mask_list.h"
 #include "maintenance/directory_preparation.h"
+#include "maintenance/file_deletion.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "reports/cost_table.h"
 #include "reports/report_window.h"
 #include "reports/session_list.h"
 
@@ -32,6 +36,9 @@ constexpr std::size_t kLogReadLimit = 89;
 // The process-wide tables: filled once per run, handed on by reference.
 SessionTable g_sessions;
 ProcessDefinitions g_processes;
+CostTable g_costs;
+MaskList g_files_no_scan;
+MaskList g_files_kill;
 // Rows of the BBS-user file's session list, shown by its totals line.
 int g_bbs_session_count = 0;
 
@@ -156,6 +163,10 @@ int Run(Arguments args) {
     if (!configuration.OpenRead(ConfigurationFileName(settings.line_number).c_str())) {
       Print("\nWork without config?! As you want...\n");
       settings.no_configuration = true;
+    } else {
+      ConfigurationTables tables{g_processes, g_costs, g_files_no_scan,
+                                 g_files_kill};
+      ReadConfiguration(configuration, settings, tables);
     }
   }
 
@@ -238,6 +249,7 @@ int Run(Arguments args) {
 
   cut_file.Close();
   RemoveFile(scratch_path.c_str());
+  RunDeletionStep(g_files_kill);
   return 0;
 }
 

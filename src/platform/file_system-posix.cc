@@ -18,6 +18,16 @@ std::string JoinPath(std::string_view dir, std::string_view name) {
   return path;
 }
 
+std::size_t FileNameStart(std::string_view path) {
+  std::size_t slash = path.rfind(kPathSeparator);
+  return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+std::string_view WithoutTrailingSeparator(std::string_view path) {
+  if (!path.empty() && path.back() == kPathSeparator) path.remove_suffix(1);
+  return path;
+}
+
 bool IsDirectory(const char* path) {
   struct stat st;
   return stat(path, &st) == 0 && S_ISDIR(st.st_mode);

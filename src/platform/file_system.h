@@ -15,6 +15,12 @@ extern const char kPathSeparator;
 // already end with one.
 std::string JoinPath(std::string_view dir, std::string_view name);
 
+// Where the file name begins: just after the last separator, or 0.
+std::size_t FileNameStart(std::string_view path);
+
+// The path without one trailing separator.
+std::string_view WithoutTrailingSeparator(std::string_view path);
+
 bool IsDirectory(const char* path);
 
 // Creates one directory level.

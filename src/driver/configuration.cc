@@ -1,0 +1,282 @@
+#include "driver/configuration.h"
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "driver/command_line.h"
+#include "log/text_fields.h"
+#include "platform/file_system.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr std::size_t kReadLimit = 89;
+
+// One piece of the file, changed in place by the capitalizing keys.
+struct Line {
+  char bytes[kReadLimit + 1];
+  std::size_t size = 0;  // up to the first NUL
+
+  std::string_view view() const { return {bytes, size}; }
+  // From position on, without the line end.
+  std::string_view Rest(std::size_t position) const {
+    std::string_view rest = position < size ? view().substr(position) : "";
+    if (!rest.empty() && rest.back() == '\n') rest.remove_suffix(1);
+    return rest;
+  }
+  void Capitalize(std::size_t position) {
+    for (std::size_t i = position; i < size; ++i)
+      if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] = static_cast<char>(bytes[i] - 'a' + 'A');
+  }
+};
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ') out += c;
+  return out;
+}
+
+std::string Path(const Line& line, std::size_t from) {
+  return WithoutBlanks(line.Rest(from));
+}
+
+std::string DirectoryPath(const Line& line, std::size_t from) {
+  return std::string(WithoutTrailingSeparator(Path(line, from)));
+}
+
+// Capitalizes the rest of the line, then looks for word in it.
+bool WordSearch(Line& line, std::size_t from, std::string_view word) {
+  line.Capitalize(from);
+  return line.Rest(from).find(word) != std::string_view::npos;
+}
+
+// The text between the first double quote after from and the next one
+// (to the end of the line when the second is missing); false without any.
+bool Quoted(const Line& line, std::size_t from, std::string_view& value) {
+  std::string_view rest = line.Rest(from);
+  std::size_t open = rest.find('"');
+  if (open == std::string_view::npos) return false;
+  std::size_t close = rest.find('"', open + 1);
+  value = rest.substr(open + 1, close == std::string_view::npos
+                                    ? std::string_view::npos
+                                    : close - open - 1);
+  return true;
+}
+
+int Number(const Line& line, std::size_t from) {
+  std::string digits = WithoutBlanks(line.Rest(from)).substr(0, 7);
+  return FieldNumber(digits, 0, 7);
+}
+
+template <std::size_t N>
+void SetField(char (&field)[N], std::string_view text) {
+  CopyField(field, text.substr(0, N - 1));
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t i) {
+  while (i < text.size() && text[i] == ' ') ++i;
+  return i;
+}
+
+std::size_t SkipTo(std::string_view text, std::size_t i, char c) {
+  while (i < text.size() && text[i] != c) ++i;
+  return i;
+}
+
+// "Cost" name in-day#in-night out-day#out-night add-on.
+void ReadCostLine(const Line& line, std::size_t from, CostTable& costs) {
+  std::string_view text = line.Rest(from);
+  CostEntry& entry = costs.Add();
+  std::size_t i = SkipBlanks(text, 0);
+  std::size_t name_end = SkipTo(text, i, ' ');
+  std::string name(text.substr(i, name_end - i).substr(0, 18));
+  i = name_end;
+
+  auto real_here = [&](float& value) {
+    i = SkipBlanks(text, i);
+    value = static_cast<float>(FieldReal(text, i, 10));
+  };
+  auto night_rate = [&](float& value) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '#')) ++i;
+    value = static_cast<float>(FieldReal(text, i, 10));
+    i = SkipTo(text, i, ' ');
+  };
+  real_here(entry.incoming_day_rate);
+  i = SkipTo(text, i, '#');
+  night_rate(entry.incoming_night_rate);
+  real_here(entry.outgoing_day_rate);
+  i = SkipTo(text, i, '#');
+  night_rate(entry.outgoing_night_rate);
+  real_here(entry.add_on);
+
+  // A node address with the point suffix ".0" is stored without it.
+  std::size_t point = name.size() > 2 ? name.find(".0", 2) : std::string::npos;
+  if (point != std::string::npos) name.resize(point);
+  CopyField(entry.name, name);
+}
+
+bool IsDigit(std::string_view text, std::size_t i) {
+  return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+// hh:mm from the first digit at or after i; returns the first digit's
+// position, or npos when there is none.
+std::size_t ReadTime(std::string_view text, std::size_t i, float& seconds) {
+  while (i < text.size() && !IsDigit(text, i)) ++i;
+  if (i >= text.size()) return std::string_view::npos;
+  int hour = FieldNumber(text, i, 2);
+  int minute = FieldNumber(text, IsDigit(text, i + 1) ? i + 3 : i + 2, 2);
+  seconds = static_cast<float>(hour * 3600.0 + minute * 60.0);
+  return i;
+}
+
+void ReadNightLine(const Line& line, std::size_t from, RunSettings& settings) {
+  std::string_view text = line.Rest(from);
+  float start = 0, end = 0;
+  std::size_t first = ReadTime(text, 0, start);
+  if (first != std::string_view::npos) {
+    std::size_t dash = text.find('-', first + 3);
+    if (dash != std::string_view::npos) ReadTime(text, dash + 1, end);
+  }
+  settings.night_start = start;
+  settings.night_end = end;
+}
+
+// The String key's commands, at every position of the rest of the line.
+void ReadCommandList(Line& line, std::size_t from, RunSettings& settings) {
+  line.Capitalize(from);
+  LoweredArgument lowered = Lower(std::string(line.Rest(from)).c_str());
+  std::string_view commands = lowered.view();
+  for (std::size_t p = 0; p < commands.size(); ++p)
+    ApplyModeCommand(commands.substr(p), settings);
+}
+
+// Pass A at one position; returns false when the rest of the line is to be
+// skipped.
+bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
+                  ConfigurationTables& tables) {
+  std::string_view text = line.view();
+  auto key = [&](std::string_view k) { return PhraseAt(text, k, pos); };
+  if (key("String")) {
+    ReadCommandList(line, pos + 6, settings);
+    return true;
+  }
+  for (int n = 0; n < kProcessDefinitions; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "Define_%d", n + 1);
+    if (key(name)) {
+      std::string_view value;
+      if (Quoted(line, pos + 8, value))
+        SetField(tables.processes[static_cast<std::size_t>(n)].pattern, value.substr(0, 39));
+      return false;
+    }
+  }
+  for (int n = 0; n < kProcessDefinitions; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%d_Name", n + 1);
+    if (key(name)) {
+      std::string_view value;
+      if (Quoted(line, pos + 6, value)) {
+        std::string padded(value.substr(0, 17));
+        padded.resize(17, ' ');
+        SetField(tables.processes[static_cast<std::size_t>(n)].name, padded);
+      }
+      return true;
+    }
+  }
+  for (int n = 0; n < kProcessDefinitions; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%d_Cycle", n + 1);
+    if (key(name)) {
+      if (WordSearch(line, pos + 7, "YES"))
+        tables.processes[static_cast<std::size_t>(n)].cycle = true;
+      return true;
+    }
+  }
+  if (key("PauseHelp")) {
+    if (WordSearch(line, pos + 9, "NO")) settings.pause_help_off = true;
+  } else if (key("LogFile")) {
+    settings.log_path = Path(line, pos + 7);
+  } else if (key("@RUS")) {
+    settings.language = 1;
+  } else if (key("@ENG")) {
+    settings.language = 2;
+  } else if (key("PackLog")) {
+    settings.pack_directory = DirectoryPath(line, pos + 7);
+  } else if (key("PackDay")) {
+    settings.pack_day = Number(line, pos + 7);
+  } else if (key("ShredDir")) {
+    settings.cut_directory = DirectoryPath(line, pos + 8);
+  } else if (key("FilesEcho")) {
+    if (WordSearch(line, pos + 9, "NO")) settings.echo_mail = true;
+    return false;
+  }
+  return true;
+}
+
+void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
+                  ConfigurationTables& tables) {
+  std::string_view text = line.view();
+  auto key = [&](std::string_view k) { return PhraseAt(text, k, pos); };
+  if (key("Cost")) {
+    ReadCostLine(line, pos + 4, tables.costs);
+  } else if (key("NightTime")) {
+    ReadNightLine(line, pos + 9, settings);
+  } else if (key("FilesNoScan")) {
+    Line upper = line;
+    upper.Capitalize(pos + 11);
+    tables.files_no_scan.Add(Path(upper, pos + 11));
+  } else if (key("FilesKill")) {
+    // Kept in its case: the file system may tell cases apart. The deletion
+    // matches names in capitals.
+    tables.files_kill.Add(Path(line, pos + 9));
+  } else if (key("CrashCheck")) {
+    if (WordSearch(line, pos + 10, "ALL")) settings.crash_check = true;
+  } else if (key("BBSType")) {
+    if (WordSearch(line, pos + 7, "MAX")) settings.bbs_type = true;
+  } else if (key("BBSLog")) {
+    settings.bbs_log_path = Path(line, pos + 6);
+  } else if (key("TmpDir")) {
+    settings.temp_directory = DirectoryPath(line, pos + 6);
+  } else {
+    static constexpr std::string_view kPackers[] = {"@ZIP", "@ARJ", "@RAR"};
+    for (int kind = 0; kind < 3; ++kind) {
+      if (!key(kPackers[kind])) continue;
+      std::string_view value;
+      if (Quoted(line, pos + 4, value)) {
+        settings.packer_kind = kind;
+        settings.packer_command = std::string(value);
+      }
+      break;
+    }
+  }
+}
+
+template <typename TryKeys>
+void ReadPass(TextFile& file, TryKeys try_keys) {
+  file.SeekStart();
+  Line line;
+  while (std::size_t n = file.ReadLine(line.bytes, kReadLimit)) {
+    line.size = strnlen(line.bytes, n);
+    for (std::size_t pos = 0; pos < line.size && line.bytes[pos] != ';'; ++pos)
+      if (!try_keys(line, pos)) break;
+  }
+}
+
+}  // namespace
+
+void ReadConfiguration(TextFile& file, RunSettings& settings,
+                       ConfigurationTables& tables) {
+  ReadPass(file, [&](Line& line, std::size_t pos) {
+    return TryPassAKeys(line, pos, settings, tables);
+  });
+  ReadPass(file, [&](Line& line, std::size_t pos) {
+    TryPassBKeys(line, pos, settings, tables);
+    return true;
+  });
+}
+
+}  // namespace brantlow

@@ -1,0 +1,29 @@
+// The configuration file: the settings that do not change from run to run.
+// Keys are found anywhere in a line before its first ";", even inside
+// other values, and the file is read in two passes.
+#ifndef BRANTLOW_DRIVER_CONFIGURATION_H_
+#define BRANTLOW_DRIVER_CONFIGURATION_H_
+
+#include "driver/run_settings.h"
+#include "log/mask_list.h"
+#include "log/process_definitions.h"
+#include "platform/text_file.h"
+#include "reports/cost_table.h"
+
+namespace brantlow {
+
+// The process-wide tables the configuration fills.
+struct ConfigurationTables {
+  ProcessDefinitions& processes;
+  CostTable& costs;
+  MaskList& files_no_scan;
+  MaskList& files_kill;
+};
+
+// Reads the open file from its start, twice; prints nothing.
+void ReadConfiguration(TextFile& file, RunSettings& settings,
+                       ConfigurationTables& tables);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_CONFIGURATION_H_

@@ -1,0 +1,48 @@
+#include "maintenance/file_deletion.h"
+
+#include <string>
+#include <vector>
+
+#include "log/wildcard.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+
+namespace brantlow {
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return upper;
+}
+
+int DeleteEntry(std::string_view entry) {
+  std::size_t name_start = FileNameStart(entry);
+  std::string directory(entry.substr(0, name_start));
+  std::string pattern = UpperCase(entry.substr(name_start));
+  // Names are gathered first, so that removing does not disturb the listing.
+  std::vector<std::string> matched;
+  ListDirectory(directory.empty() ? "." : directory.c_str(),
+                [&](const char* name) {
+                  if (WildcardMatch(pattern, UpperCase(name)))
+                    matched.emplace_back(name);
+                });
+  for (const std::string& name : matched)
+    RemoveFile((directory + name).c_str());
+  return matched.empty() ? 0 : 1;
+}
+
+void RunDeletionStep(const MaskList& files_kill) {
+  const bool first_set = files_kill[0].size() > 2;
+  for (int i = 1; i <= kMaskListEntries; ++i) {
+    std::string_view entry = files_kill[i - 1];
+    if ((i == 1 || i == kMaskListEntries) && first_set) Print("\n");
+    if (entry.size() <= 2) continue;
+    const int result = DeleteEntry(entry);
+    Printf(result == 1 ? "Delete file(s) %2.2d:  %-56.56s OK\n"
+                       : "Delete file(s) %2.2d:  %-56.56s Na\n",
+           i, UpperCase(entry).c_str());
+  }
+}
+
+}  // namespace brantlow
