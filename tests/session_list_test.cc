@@ -41,7 +41,9 @@ class SessionListTest : public testing::Test {
   }
   void AddMailer() {
     table_->Append();
-    SessionRecord& r = table_->Current();
+    AddMailerFields(table_->Current());
+  }
+  static void AddMailerFields(SessionRecord& r) {
     CopyField(r.start_time, "9:5:1");
     CopyField(r.end_time, "09:05:30");
     CopyField(r.name, "2:5020/1");
@@ -128,6 +130,16 @@ TEST_F(SessionListTest, EmptyTableHasNoRows) {
       "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
       "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
   EXPECT_EQ(expected, Write(0, 0, SessionListTarget::kStatisticsFile));
+}
+
+TEST_F(SessionListTest, AFullTableListsEveryRecord) {
+  while (table_->Append()) AddMailerFields(table_->Current());
+  std::string list = Write(0, 0, SessionListTarget::kStatisticsFile);
+  std::size_t rows = 0;
+  for (std::size_t at = list.find("\r\n\xBA"); at != std::string::npos;
+       at = list.find("\r\n\xBA", at + 1))
+    ++rows;
+  EXPECT_EQ(static_cast<std::size_t>(kMaxSessions) + 1, rows);  // and the header
 }
 
 }  // namespace
