@@ -4,6 +4,8 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+# The sanitizer build uses clang when present, so both compilers build it.
+SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
 .PHONY: all build check check-sanitize demo clean
 
@@ -19,7 +21,7 @@ check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(SANITIZE_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DBRANTLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	CXX=$(SANITIZE_CXX) cmake -S . -B $(SANITIZE_BUILD) $(GENERATOR) -DBRANTLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 check-sanitize: $(SANITIZE_BUILD)/CMakeCache.txt
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)

@@ -162,17 +162,38 @@ TEST(LineProcessor, CutModesAndNulBytes) {
   TextFile cut;
   ASSERT_TRUE(cut.OpenWrite(dir.File("cut").c_str()));
   ReadingWindow w{15, 3, 0, 0, 23, 59};
+  LinePieces pieces;
   const char raw[] = "15/03 09:54:52 \xFE Incoming call: CONNECT 1\0tail\n";
   const std::string with_nul(raw, sizeof raw - 1);
-  ProcessLine(with_nul, w, 2, cut, x);
+  ProcessLine(with_nul, w, 2, cut, x, pieces);
   EXPECT_TRUE(table->empty());  // cut only
-  ProcessLine(with_nul, w, 1, cut, x);
+  ProcessLine(with_nul, w, 1, cut, x, pieces);
   EXPECT_EQ(0, table->current);
   EXPECT_EQ("1", FieldText(table->Current().connect));  // stops at the NUL
-  ProcessLine("14/03 09:54:52 other day\n", w, 1, cut, x);
+  ProcessLine("14/03 09:54:52 other day\n", w, 1, cut, x, pieces);
   cut.Close();
   std::string expected = with_nul.substr(0, with_nul.size() - 1) + "\r\n";
   EXPECT_EQ(expected + expected, dir.Read("cut"));
+}
+
+TEST(LineProcessor, TheCutFileTakesEveryPieceOfALine) {
+  TempDir dir;
+  auto table = std::make_unique<SessionTable>();
+  ProcessDefinitions processes{};
+  SessionExtractor x(*table, EnglishLogPhrases(), processes, false, nullptr);
+  TextFile cut;
+  ASSERT_TRUE(cut.OpenWrite(dir.File("cut").c_str()));
+  ReadingWindow w{15, 3, 0, 0, 23, 59};
+  LinePieces pieces;
+  // A long line inside the window, in three pieces, the last with its end;
+  // then a long line of another day, whose later piece looks like today.
+  for (const char* piece : {"15/03 09:00:00 aaaa", "15/03 bbbb", "cccc\n",
+                            "14/03 09:00:00 dddd", "15/03 10:00:00 eeee\n",
+                            "15/03 11:00:00 ffff\n"})
+    ProcessLine(piece, w, 2, cut, x, pieces);
+  cut.Close();
+  EXPECT_EQ("15/03 09:00:00 aaaa15/03 bbbbcccc\r\n15/03 11:00:00 ffff\r\n",
+            dir.Read("cut"));
 }
 
 }  // namespace

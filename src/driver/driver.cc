@@ -220,13 +220,16 @@ int Run(Arguments args) {
     SessionExtractor extractor(table, LogPhrasesFor(settings.language),
                                g_processes, !settings.no_configuration,
                                &scratch_file);
+    LinePieces first_pieces, second_pieces;
     char line[kLogReadLimit + 1];
     while (std::size_t n = log.ReadLine(line, kLogReadLimit)) {
       bar.Advance(log.Tell());
       std::string_view piece(line, n);
-      ProcessLine(piece, first_window, settings.cut_mode, cut_file, extractor);
+      ProcessLine(piece, first_window, settings.cut_mode, cut_file, extractor,
+                  first_pieces);
       if (midnight)
-        ProcessLine(piece, second_window, settings.cut_mode, cut_file, extractor);
+        ProcessLine(piece, second_window, settings.cut_mode, cut_file,
+                    extractor, second_pieces);
     }
   }
   log.Close();

@@ -20,12 +20,15 @@ bool InsideWindow(std::string_view line, const ReadingWindow& w) {
 }
 
 void ProcessLine(std::string_view piece, const ReadingWindow& window,
-                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor) {
+                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor,
+                 LinePieces& pieces) {
   // Readers see a line up to its first NUL; the cut file gets every byte.
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  if (!InsideWindow(line, window)) return;
-  if (cut_mode == 1 || cut_mode == 2) cut_file.Write(piece);
-  if (cut_mode == 0 || cut_mode == 1) extractor.Extract(line);
+  const bool inside = InsideWindow(line, window);
+  if (!pieces.continuing) pieces.copying = inside;
+  if (pieces.copying && (cut_mode == 1 || cut_mode == 2)) cut_file.Write(piece);
+  pieces.continuing = !piece.empty() && piece.back() != '\n';
+  if (inside && (cut_mode == 0 || cut_mode == 1)) extractor.Extract(line);
 }
 
 }  // namespace brantlow

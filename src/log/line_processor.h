@@ -23,10 +23,19 @@ struct ReadingWindow {
 // Whether a line (as seen up to its first NUL) lies inside the window.
 bool InsideWindow(std::string_view line, const ReadingWindow& window);
 
+// What one day of the window remembers between pieces: a line longer than
+// a read arrives in pieces, and the cut file takes all of a line whose
+// first piece lay inside the window, so that no line is cut short there.
+struct LinePieces {
+  bool continuing = false;  // the last piece had no line end
+  bool copying = false;     // the line it belongs to goes to the cut file
+};
+
 // piece is every byte of one read, NUL bytes included. Cut mode 0 extracts
 // sessions, 1 copies the piece to the cut file and extracts, 2 only copies.
 void ProcessLine(std::string_view piece, const ReadingWindow& window,
-                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor);
+                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor,
+                 LinePieces& pieces);
 
 }  // namespace brantlow
 
