@@ -1,0 +1,92 @@
+# How the address and the byte counts reach a session record: the point
+# suffix ".0", a second address line in one session, an address after a
+# handshake failure, summary lines that do not carry the record's name, the
+# single-digit received count and a received count of eleven digits.
+
+=== case: address copies and summary lines
+# 2:9999/99.0 is stored as 2:9999/99, 2:9999/99.10 stays whole.
+# 2:5020/1234 meets a summary line of 2:5020/123: it does not count, the
+# session never ends (kind "?", end = start, no bytes).
+# The second address line of a session replaces the first one whole.
+# An address after "Handshake failure" replaces that name; an address before
+# it is kept; both end at the handshake failure line.
+# "2:1, using" has its using phrase at column 19, too early to be seen: the
+# record keeps an empty name, which no summary line matches.
+# A received count of eleven digits leaves the sent count alone and widens
+# its row.
+args: LOG -g
+in LOG:
+|15/03 10:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 10:00:08 2:9999/99.0, using T-Mail/2608.NT
+|15/03 10:00:40 ■ 2:9999/99, bytes 1000/2000, time 0:00:40
+|15/03 10:10:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 10:10:08 2:9999/99.10, using T-Mail/2608.NT
+|15/03 10:10:50 ■ 2:9999/99.10, bytes 300/400, time 0:00:50
+|15/03 10:20:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 10:20:08 2:5020/1234, using T-Mail/2608.NT
+|15/03 10:20:30 ■ 2:5020/123, bytes 555/666, time 0:00:22
+|15/03 10:30:00 ■ Outgoing call: CONNECT 33600/ARQ/V34
+|15/03 10:30:07 2:5020/1234, using T-Mail/2608.NT
+|15/03 10:30:08 2:50/1, using Hydra
+|15/03 10:30:40 ■ 2:50/1, bytes 7/8, time 0:00:33
+|15/03 10:40:00 ■ Incoming call: CONNECT 2400/ARQ
+|15/03 10:40:20 Handshake failure
+|15/03 10:40:21 2:5020/9, using Mailer/1
+|15/03 10:50:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 10:50:06 2:5020/8, using T-Mail/2608.NT
+|15/03 10:50:30 Handshake failure
+|15/03 10:55:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 10:55:06 2:1, using T-Mail
+|15/03 10:55:40 ■ 2:1, bytes 1/1, time 0:00:40
+|15/03 11:20:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 11:20:06 2:5020/6, using T-Mail/2608.NT
+|15/03 11:20:40 ■ 2:5020/6, bytes 9/12345, time 0:00:40
+|15/03 11:30:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 11:30:06 2:5020/7, using T-Mail/2608.NT
+|15/03 11:40:00 ■ 2:5020/7, bytes 10000000000/5, time 0:10:00
+exit: 0
+console:
+|      {▒*50}{\b*50}{█*28}\r
+|\r
+|[ ] Analyzing statistic data;{\b*28}√\r
+|[ ] Make statistic file;{\b*23}√\r
+|[ ] Sort all data;{\b*17}√\r
+out logdata.zvx:
+|
+|           Статистика на 15.03  время с 00:00 по 23:59 
+|╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
+|║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
+|╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
+|║10:00:00-10:00:40│2:9999/99         │i│      1000│      2000│     0│      ║
+|║10:10:00-10:10:50│2:9999/99.10      │i│       300│       400│     0│      ║
+|║10:20:00-10:20:00│2:5020/1234       │?│         0│         0│     0│      ║
+|║10:30:00-10:30:40│2:50/1            │o│         7│         8│     0│      ║
+|║10:40:00-10:40:20│2:5020/9          │i│         0│         0│     0│      ║
+|║10:50:00-10:50:30│2:5020/8          │i│         0│         0│     0│      ║
+|║10:55:00-10:55:00│                  │?│         0│         0│     0│      ║
+|║11:20:00-11:20:40│2:5020/6          │i│         9│     12345│     0│      ║
+|║11:30:00-11:40:00│2:5020/7          │i│10000000000│         0│     0│      ║
+|╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: two summary lines in one session add up
+args: LOG -g
+in LOG:
+|15/03 16:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 16:00:06 2:5020/60, using T-Mail/2608.NT
+|15/03 16:00:06 Password protected session
+|15/03 16:01:00 ■ 2:5020/60, bytes 100/200, time 0:01:00
+|15/03 16:02:00 ■ 2:5020/60, bytes 11/22, time 0:02:00
+|15/03 16:30:00 Rescanning outbound, 0 files found
+exit: 0
+out logdata.zvx:
+|
+|           Статистика на 15.03  время с 00:00 по 23:59 
+|╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
+|║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
+|╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
+|║16:00:00-16:02:00│2:5020/60         │i│       111│       222│     0│passw ║
+|╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
