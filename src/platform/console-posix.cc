@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/cp866.h"
+#include "platform/format.h"
 
 namespace brantlow {
 
@@ -67,20 +68,12 @@ void Print(std::string_view bytes) {
 
 void Printf(const char* format, ...) {
   char local[1024];
+  std::string big;
   va_list args;
   va_start(args, format);
-  int n = std::vsnprintf(local, sizeof local, format, args);
+  std::string_view text = VFormat(local, sizeof local, big, format, args);
   va_end(args);
-  if (n < 0) return;
-  if (static_cast<std::size_t>(n) < sizeof local) {
-    Print(std::string_view(local, static_cast<std::size_t>(n)));
-    return;
-  }
-  std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  va_start(args, format);
-  std::vsnprintf(big.data(), big.size(), format, args);
-  va_end(args);
-  Print(std::string_view(big.data(), static_cast<std::size_t>(n)));
+  Print(text);
 }
 
 void Show(std::string_view bytes) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/format.h"
+
 namespace brantlow {
 
 namespace {
@@ -90,18 +92,8 @@ void TextFile::Write(std::string_view bytes) {
 
 void TextFile::VPrintf(const char* format, va_list args) {
   char local[512];
-  va_list copy;
-  va_copy(copy, args);
-  int n = std::vsnprintf(local, sizeof local, format, copy);
-  va_end(copy);
-  if (n < 0) return;
-  if (static_cast<std::size_t>(n) < sizeof local) {
-    Write(std::string_view(local, static_cast<std::size_t>(n)));
-    return;
-  }
-  std::string big(static_cast<std::size_t>(n) + 1, '\0');
-  std::vsnprintf(big.data(), big.size(), format, args);
-  Write(std::string_view(big.data(), static_cast<std::size_t>(n)));
+  std::string big;
+  Write(VFormat(local, sizeof local, big, format, args));
 }
 
 void TextFile::Printf(const char* format, ...) {
