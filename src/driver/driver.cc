@@ -8,6 +8,8 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/progress.h"
+#include "files/transfer_rate_pass.h"
+#include "log/busy_array.h"
 #include "log/crash_poll_search.h"
 #include "log/line_processor.h"
 #include "log/log_phrases.h"
@@ -22,6 +24,8 @@
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/text_file.h"
+#include "reports/address_summary.h"
+#include "reports/busy_histogram.h"
 #include "reports/cost_table.h"
 #include "reports/report_window.h"
 #include "reports/session_list.h"
@@ -39,6 +43,7 @@ ProcessDefinitions g_processes;
 CostTable g_costs;
 MaskList g_files_no_scan;
 MaskList g_files_kill;
+BusyArray g_busy{};
 // Rows of the BBS-user file's session list, shown by its totals line.
 int g_bbs_session_count = 0;
 
@@ -86,7 +91,7 @@ void WriteLineMarker(TextFile& file, int line_number) {
 }
 
 void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
-                       SessionTable& table) {
+                       SessionTable& table, const std::string& scratch_path) {
   std::string statistics_name = StatisticsFileName(s.line_number);
   TextFile statistics;
   statistics.OpenWrite(statistics_name.c_str());
@@ -105,10 +110,13 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
   }
   if (!s.no_histogram) {
     StepLine step("[ ] Make gistogram;");
+    FillBusyArray(table, g_busy);
+    WriteBusyHistogram(g_busy, statistics);
     step.Tick();
   }
   {
     StepLine step("[ ] Make statistic file;");
+    RunTransferRatePass(table, scratch_path.c_str(), LogPhrasesFor(s.language));
     WriteSessionList(window, s.crash_poll_period, table, statistics, s.bbs_mode,
                      SessionListTarget::kStatisticsFile, g_bbs_session_count);
     step.Tick();
@@ -123,6 +131,13 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
   }
   {
     StepLine step("[ ] Sort all data;");
+    const int session_total = SessionTotal(table);
+    SortAndMerge(table);
+    WriteAddressSummary(table, statistics_name, s.bbs_mode,
+                        SummaryTarget::kStatisticsFile, session_total);
+    if (s.bbs_mode == 1 || s.bbs_mode == 2)
+      WriteAddressSummary(table, BbsUserFileName(s.line_number), s.bbs_mode,
+                          SummaryTarget::kBbsUserFile, g_bbs_session_count);
     step.Tick();
   }
 }
@@ -245,7 +260,7 @@ int Run(Arguments args) {
                               settings.times.start_minute,
                               settings.times.end_hour,
                               settings.times.end_minute};
-    RunReportPipeline(settings, window, table);
+    RunReportPipeline(settings, window, table, scratch_path);
   }
 
   WriteSignatures(settings);

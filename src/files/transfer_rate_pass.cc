@@ -1,0 +1,79 @@
+#include "files/transfer_rate_pass.h"
+
+#include <array>
+
+#include "files/scratch_reader.h"
+#include "log/text_fields.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr std::size_t kScanFirst = 6;
+constexpr std::size_t kScanLast = 79;
+constexpr std::size_t kCancelCompared = 16;
+constexpr std::size_t kTotalsScanFirst = 9;
+
+int SessionIndex(std::string_view entry) { return FieldNumber(entry, 1, 10); }
+
+// The number after the first blank that follows the marker at column.
+double SizeAfter(std::string_view entry, std::size_t& column) {
+  column += 3;
+  while (column < entry.size() && entry[column] != ' ') ++column;
+  if (column >= entry.size()) return 0;
+  return FieldReal(entry, column + 1, 10);
+}
+
+}  // namespace
+
+void RunTransferRatePass(SessionTable& table, const char* scratch_path,
+                         const LogPhrases& phrases) {
+  TextFile file;
+  if (table.empty() || !file.OpenRead(scratch_path)) return;
+  static std::array<int, kMaxSessions> counts;
+  counts.fill(0);
+
+  const int last = table.current;
+  std::int64_t last_offset = 0;
+  bool last_seen = false;
+  ScratchReader reader(file);
+  std::string_view entry;
+  std::int64_t offset = 0;
+  while (reader.Next(entry, offset)) {
+    const int index = SessionIndex(entry);
+    if (!last_seen && index == last) {
+      last_offset = offset;
+      last_seen = true;
+    }
+    if (index < 0 || index > last) continue;
+    for (std::size_t c = kScanFirst; c <= kScanLast && c < entry.size(); ++c) {
+      if (PhraseAt(entry, phrases.cancelled, c, kCancelCompared)) break;
+      if (entry[c] == ',') {
+        ++counts[static_cast<std::size_t>(index)];
+        table[index].cps += static_cast<float>(FieldReal(entry, c + 1, 10));
+        break;
+      }
+    }
+  }
+  for (int i = 0; i <= last; ++i)
+    if (counts[static_cast<std::size_t>(i)] > 0)
+      table[i].cps /= static_cast<float>(counts[static_cast<std::size_t>(i)]);
+
+  SessionRecord& l = table[last];
+  if (l.bytes_sent == 0 && l.bytes_received == 0 && l.cps > 0) {
+    file.SeekTo(last_offset);
+    ScratchReader again(file);
+    while (again.Next(entry, offset)) {
+      if (SessionIndex(entry) != last) continue;
+      for (std::size_t c = kTotalsScanFirst; c < entry.size(); ++c) {
+        if (PhraseAt(entry, "~s~", c))
+          l.bytes_sent += static_cast<float>(SizeAfter(entry, c));
+        if (PhraseAt(entry, "~r~", c))
+          l.bytes_received += static_cast<float>(SizeAfter(entry, c));
+      }
+    }
+  }
+}
+
+}  // namespace brantlow

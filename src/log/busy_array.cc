@@ -1,0 +1,50 @@
+#include "log/busy_array.h"
+
+#include <climits>
+
+#include "log/crash_poll_search.h"
+#include "log/text_fields.h"
+
+namespace brantlow {
+
+namespace {
+
+// Adds in floating point and stores back truncated toward zero, within
+// the int range.
+void Add(int& element, float amount) {
+  double sum = static_cast<double>(static_cast<float>(element) + amount);
+  if (sum >= INT_MAX) sum = INT_MAX;
+  if (sum <= INT_MIN) sum = INT_MIN;
+  element = static_cast<int>(sum);
+}
+
+}  // namespace
+
+void FillBusyArray(const SessionTable& table, BusyArray& busy) {
+  int k = 0;
+  float t = 1800;
+  while (t <= 86400) {
+    for (int j = 0; j <= table.current; ++j) {
+      const float start = static_cast<float>(TimeSeconds(FieldText(table[j].start_time)));
+      const float end = static_cast<float>(TimeSeconds(FieldText(table[j].end_time)));
+      if (!(t - 1800 <= start && start <= t)) continue;
+      if (end <= t) {
+        if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], end - start);
+        continue;
+      }
+      if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], t - start);
+      const int first = k + 1;
+      while (end > t) {
+        ++k;
+        t += 1800;
+      }
+      if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], end - (t - 1800));
+      for (int m = first; m < k && m < kHalfHours; ++m)
+        if (busy[static_cast<std::size_t>(m)] == 0) busy[static_cast<std::size_t>(m)] = 1800;
+    }
+    ++k;
+    t += 1800;
+  }
+}
+
+}  // namespace brantlow

@@ -1,0 +1,169 @@
+#include "reports/address_summary.h"
+
+#include <array>
+#include <climits>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "platform/text_file.h"
+#include "reports/table_frame.h"
+
+namespace brantlow {
+
+namespace {
+
+// The four sort keys of a name and the prefixes that group them.
+struct SortKeys {
+  int zone = 0;
+  int net = 0, node = 0, point = 0;
+  std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
+};
+
+SortKeys KeysOf(const SessionRecord& record) {
+  std::string_view name = FieldText(record.name);
+  SortKeys keys;
+  keys.zone = FieldNumber(name, 0, 20);
+  std::size_t colon = name.find(':', 1);
+  if (colon == std::string_view::npos) return keys;
+  keys.net = FieldNumber(name, colon + 1, 10);
+  keys.net_prefix = colon + 1;
+  std::size_t slash = name.find('/', colon + 1);
+  if (slash == std::string_view::npos) return keys;
+  keys.node = FieldNumber(name, slash + 1, 10);
+  keys.node_prefix = slash + 1;
+  std::size_t point = name.find('.', slash + 1);
+  if (point == std::string_view::npos) return keys;
+  keys.point = FieldNumber(name, point + 1, 10);
+  keys.point_prefix = point + 1;
+  return keys;
+}
+
+bool BeginsWith(const SessionRecord& record, const SessionRecord& group,
+                std::size_t prefix) {
+  return FieldText(record.name).substr(0, prefix) ==
+         FieldText(group.name).substr(0, prefix);
+}
+
+// Whole seconds of a duration, kept inside the int range.
+int WholeSeconds(float duration) {
+  if (duration >= static_cast<float>(INT_MAX)) return INT_MAX;
+  if (duration <= static_cast<float>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(duration);
+}
+
+void WriteRow(TextFile& out, const char* label, const SessionRecord& r) {
+  const int s = WholeSeconds(r.duration);
+  out.Printf(CP866("║%-18s│%10.0f│%10.0f│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"), label,
+             r.bytes_received, r.bytes_sent, r.cps, s / 3600, s % 3600 / 60,
+             s % 60);
+}
+
+constexpr int kWidths[] = {18, 10, 10, 8, 13};
+
+}  // namespace
+
+int SessionTotal(const SessionTable& table) {
+  if (table.current != 0) return table.current + 1;
+  return FieldText(table[0].start_time).size() >= 3 ? 1 : 0;
+}
+
+void SortAndMerge(SessionTable& table) {
+  for (int i = 0; i <= table.current; ++i) {
+    SessionRecord& kept = table[i];
+    int positive = kept.cps > 0 ? 1 : 0;
+    for (int j = i + 1; j <= table.current;) {
+      if (FieldText(table[j].name) != FieldText(kept.name)) {
+        ++j;
+        continue;
+      }
+      const SessionRecord& folded = table[j];
+      kept.bytes_sent += folded.bytes_sent;
+      kept.bytes_received += folded.bytes_received;
+      kept.duration += folded.duration;
+      kept.cps += folded.cps;
+      if (folded.cps > 0) ++positive;
+      for (int m = j; m < table.current; ++m) table[m] = table[m + 1];
+      table[table.current] = SessionRecord{};
+      --table.current;
+    }
+    if (positive >= 1) kept.cps /= static_cast<float>(positive);
+  }
+
+  static std::array<SortKeys, kMaxSessions> keys;
+  for (int i = 0; i <= table.current; ++i)
+    keys[static_cast<std::size_t>(i)] = KeysOf(table[i]);
+  auto exchange = [&](int i, int j) {
+    std::swap(table[i], table[j]);
+    std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
+  };
+  auto key = [&](int i) -> const SortKeys& { return keys[static_cast<std::size_t>(i)]; };
+  const int last = table.current;
+  for (int i = 0; i <= last; ++i)
+    for (int j = 0; j <= last; ++j)
+      if (key(i).zone < key(j).zone) exchange(i, j);
+  for (int i = 0; i <= last; ++i)
+    for (int j = 0; j <= last; ++j)
+      if (key(i).net_prefix && BeginsWith(table[j], table[i], key(i).net_prefix) &&
+          key(i).net < key(j).net)
+        exchange(i, j);
+  for (int i = 0; i <= last; ++i)
+    for (int j = 0; j <= last; ++j)
+      if (key(i).node_prefix && BeginsWith(table[j], table[i], key(i).node_prefix) &&
+          key(i).node < key(j).node)
+        exchange(i, j);
+  for (int i = 0; i <= last; ++i)
+    for (int j = 0; j <= last; ++j)
+      if (key(i).point_prefix &&
+          BeginsWith(table[j], table[i], key(i).point_prefix) &&
+          key(i).point < key(j).point)
+        exchange(i, j);
+}
+
+void WriteAddressSummary(const SessionTable& table, const std::string& path,
+                         int bbs_mode, SummaryTarget target, int session_count) {
+  TextFile out;
+  if (!out.OpenAppend(path.c_str())) return;
+  const bool bbs_file = target == SummaryTarget::kBbsUserFile;
+  out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
+  out.Write(bbs_file
+                ? CP866("║   Пользователь   │  Принято │ Передано │  CPS   │ Общее время ║\n")
+                : CP866("║       Адрес      │  Принято │ Передано │  CPS   │ Общее время ║\n"));
+  const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 5);
+  out.Write(separator);
+
+  float sent = 0, received = 0, duration = 0, cps = 0;
+  int with_cps = 0;
+  int bbs_user = 0;
+  for (int i = 0; i <= table.current; ++i) {
+    const SessionRecord& r = table[i];
+    if (bbs_file && r.kind != kBbsCaller) continue;
+    char name[19];
+    std::string_view text = FieldText(r.name);
+    std::memcpy(name, text.data(), text.size());
+    name[text.size()] = '\0';
+    if (!bbs_file && bbs_mode == 2 && r.kind == kBbsCaller) {
+      char label[32];
+      std::snprintf(label, sizeof label, "BBS user %2.2d", ++bbs_user);
+      WriteRow(out, label, r);
+    } else {
+      WriteRow(out, name, r);
+    }
+    sent += r.bytes_sent;
+    received += r.bytes_received;
+    duration += r.duration;
+    cps += r.cps;
+    if (r.cps > 0) ++with_cps;
+  }
+  out.Write(separator);
+  const float total_cps = cps > 0 && with_cps > 0 ? cps / static_cast<float>(with_cps) : cps;
+  const int s = WholeSeconds(duration);
+  out.Printf(CP866("║Всего: %-3d cессий │%10.0f│%10.0f│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
+             session_count, received, sent, total_cps, s / 3600, s % 3600 / 60,
+             s % 60);
+  out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
+}
+
+}  // namespace brantlow

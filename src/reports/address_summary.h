@@ -1,0 +1,30 @@
+// Per-address totals: the session table folded into one record per name,
+// ordered by zone, net, node and point, and written with a totals line.
+#ifndef BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
+#define BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
+
+#include <string>
+
+#include "log/session_table.h"
+
+namespace brantlow {
+
+// Sessions in the table before folding; the one blank record of an empty
+// window does not count.
+int SessionTotal(const SessionTable& table);
+
+// Folds records of equal names (sums of bytes, duration and CPS, the CPS
+// then the mean over folded sessions with a positive CPS) and sorts the
+// table in place. Afterwards it no longer lists single sessions.
+void SortAndMerge(SessionTable& table);
+
+enum class SummaryTarget { kStatisticsFile, kBbsUserFile };
+
+// Appends the summary to the named file. session_count is the session
+// total for the statistics file, the BBS session count for the other.
+void WriteAddressSummary(const SessionTable& table, const std::string& path,
+                         int bbs_mode, SummaryTarget target, int session_count);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_

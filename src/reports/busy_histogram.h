@@ -1,0 +1,15 @@
+// The chart of line use per half hour that opens the statistics file.
+#ifndef BRANTLOW_REPORTS_BUSY_HISTOGRAM_H_
+#define BRANTLOW_REPORTS_BUSY_HISTOGRAM_H_
+
+#include "log/busy_array.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+// 17 rows of 6 % each, top row first, then the time axis; out stays open.
+void WriteBusyHistogram(const BusyArray& busy, TextFile& out);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_REPORTS_BUSY_HISTOGRAM_H_
