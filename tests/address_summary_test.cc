@@ -1,0 +1,159 @@
+#include "reports/address_summary.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "tests/temp_dir.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::TempDir;
+
+class SummaryTest : public testing::Test {
+ protected:
+  SessionRecord& Add(const char* name, float cps = 0, float duration = 0,
+                     char kind = kIncoming) {
+    table_->Append();
+    SessionRecord& r = table_->Current();
+    CopyField(r.start_time, "10:00:00");
+    CopyField(r.name, name);
+    r.cps = cps;
+    r.duration = duration;
+    r.kind = kind;
+    return r;
+  }
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (int i = 0; i <= table_->current; ++i)
+      names.emplace_back(FieldText((*table_)[i].name));
+    return names;
+  }
+  std::string Write(int bbs_mode, SummaryTarget target, int count) {
+    WriteAddressSummary(*table_, dir_.File("s"), bbs_mode, target, count);
+    return dir_.Read("s");
+  }
+  TempDir dir_;
+  std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
+};
+
+std::string FileText(const std::string& utf8) {
+  std::string out;
+  for (char c : Utf8ToCp866(utf8)) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+TEST_F(SummaryTest, SessionTotal) {
+  EXPECT_EQ(0, SessionTotal(*table_));
+  table_->Append();  // the blank record of an empty window
+  EXPECT_EQ(0, SessionTotal(*table_));
+  CopyField(table_->Current().start_time, "10:00:00");
+  EXPECT_EQ(1, SessionTotal(*table_));
+  table_->Append();
+  EXPECT_EQ(2, SessionTotal(*table_));
+}
+
+TEST_F(SummaryTest, MergeSumsAndAveragesPositiveCps) {
+  Add("2:1/1", 100, 10).bytes_sent = 5;
+  Add("2:1/2", 0, 1);
+  Add("2:1/1", 0, 20).bytes_received = 7;
+  Add("2:1/1", 200, 30);
+  SortAndMerge(*table_);
+  ASSERT_EQ(1, table_->current);
+  EXPECT_EQ("2:1/1", FieldText((*table_)[0].name));
+  EXPECT_FLOAT_EQ(150, (*table_)[0].cps);
+  EXPECT_FLOAT_EQ(60, (*table_)[0].duration);
+  EXPECT_FLOAT_EQ(5, (*table_)[0].bytes_sent);
+  EXPECT_FLOAT_EQ(7, (*table_)[0].bytes_received);
+
+  table_ = std::make_unique<SessionTable>();
+  Add("X", 0);
+  Add("X", 0);
+  Add("X", 50);
+  Add("X", 30);
+  SortAndMerge(*table_);
+  EXPECT_FLOAT_EQ(40, (*table_)[0].cps);
+}
+
+TEST_F(SummaryTest, SortOrders) {
+  for (const char* n : {"2:463/415", "1:120/100", "2:50/1", "2:463/10", "Handshake failure"})
+    Add(n);
+  SortAndMerge(*table_);
+  EXPECT_EQ((std::vector<std::string>{"Handshake failure", "1:120/100", "2:50/1",
+                                      "2:463/10", "2:463/415"}),
+            Names());
+
+  table_ = std::make_unique<SessionTable>();
+  Add("2:463/415.3");
+  Add("2:463/415.1");
+  SortAndMerge(*table_);
+  EXPECT_EQ((std::vector<std::string>{"2:463/415.1", "2:463/415.3"}), Names());
+
+  table_ = std::make_unique<SessionTable>();
+  for (const char* n : {"Terminal Call", "Guest User", "Handshake failure", "2:463/1"})
+    Add(n);
+  SortAndMerge(*table_);
+  EXPECT_EQ((std::vector<std::string>{"Guest User", "Handshake failure",
+                                      "Terminal Call", "2:463/1"}),
+            Names());
+}
+
+TEST_F(SummaryTest, TwentyDigitNamesDoNotOverflow) {
+  Add("99999999999999999:1/1");
+  Add("2:1/1");
+  SortAndMerge(*table_);
+  EXPECT_EQ((std::vector<std::string>{"2:1/1", "99999999999999999:"}), Names());
+}
+
+TEST_F(SummaryTest, StatisticsFileWithBbsUsersHidden) {
+  Add("2:5020/1", 1000, 125.9f).bytes_received = 4096;
+  Add("Ivan Petrov       ", 500, 3600, kBbsCaller);
+  Add("Olga Smirnova     ", 0, 360000, kBbsCaller);
+  std::string expected = FileText(
+      "╔══════════════════╤══════════╤══════════╤════════╤═════════════╗\n"
+      "║       Адрес      │  Принято │ Передано │  CPS   │ Общее время ║\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "║2:5020/1          │      4096│         0│    1000│  00:02:05   ║\n"
+      "║BBS user 01       │         0│         0│     500│  01:00:00   ║\n"
+      "║BBS user 02       │         0│         0│       0│  100:00:00   ║\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "║Всего: 3   cессий │      4096│         0│   750.0│  101:02:05   ║\n"
+      "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
+  EXPECT_EQ(expected, Write(2, SummaryTarget::kStatisticsFile, 3));
+}
+
+TEST_F(SummaryTest, BbsUserFileListsOnlyBbsUsers) {
+  Add("2:5020/1", 1000, 10);
+  Add("Ivan Petrov       ", 500, 61, kBbsCaller);
+  std::string expected = FileText(
+      "╔══════════════════╤══════════╤══════════╤════════╤═════════════╗\n"
+      "║   Пользователь   │  Принято │ Передано │  CPS   │ Общее время ║\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "║Ivan Petrov       │         0│         0│     500│  00:01:01   ║\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "║Всего: 1   cессий │         0│         0│   500.0│  00:01:01   ║\n"
+      "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
+  EXPECT_EQ(expected, Write(1, SummaryTarget::kBbsUserFile, 1));
+}
+
+TEST_F(SummaryTest, EmptyTableHasOnlyTheFrameAndTotals) {
+  std::string expected = FileText(
+      "╔══════════════════╤══════════╤══════════╤════════╤═════════════╗\n"
+      "║       Адрес      │  Принято │ Передано │  CPS   │ Общее время ║\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
+      "║Всего: 0   cессий │         0│         0│     0.0│  00:00:00   ║\n"
+      "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
+  EXPECT_EQ(expected, Write(0, SummaryTarget::kStatisticsFile, 0));
+}
+
+}  // namespace
+}  // namespace brantlow

@@ -1,0 +1,95 @@
+#include "files/transfer_rate_pass.h"
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "log/text_fields.h"
+#include "tests/temp_dir.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::TempDir;
+
+class RatePassTest : public testing::Test {
+ protected:
+  SessionRecord& Add(const char* name) {
+    table_->Append();
+    CopyField(table_->Current().name, name);
+    table_->Current().kind = kIncoming;
+    return table_->Current();
+  }
+  // An entry as the recognisers write it.
+  static std::string Entry(int index, const char* name, const char* direction,
+                           const std::string& tail) {
+    return "\xB2" + std::to_string(index) + "\xB2\xDB" + name + "\xDB" +
+           direction + tail + "\r\n";
+  }
+  void Run(const std::string& scratch) {
+    dir_.Write("zorvex.tmp", scratch);
+    RunTransferRatePass(*table_, dir_.File("zorvex.tmp").c_str(), EnglishLogPhrases());
+  }
+  TempDir dir_;
+  std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
+};
+
+TEST_F(RatePassTest, MeanRatePerSession) {
+  Add("2:1111/11");
+  Add("2:2/2");
+  Run(Entry(0, "2:1111/11", "~r~", "cbfile.pgp 735 OK: 0:01, 735 cps, 12%") +
+      Entry(0, "2:1111/11", "~s~", "error.txt 250 OK: 0:01, 250 cps, 4%") +
+      Entry(1, "2:2/2", "~s~", "a.pkt 10 OK: 0:01, 0 cps"));
+  EXPECT_FLOAT_EQ(492.5f, (*table_)[0].cps);
+  EXPECT_FLOAT_EQ(0, (*table_)[1].cps);
+  // Session 0 is not the last: its bytes stay as the log gave them.
+  EXPECT_FLOAT_EQ(0, (*table_)[0].bytes_sent);
+}
+
+TEST_F(RatePassTest, CancelledLinesAreNotCountedButGiveTheLastSessionItsBytes) {
+  Add("2:1/1");
+  Run(Entry(0, "2:1/1", "~s~", "x.su1 20480 OK: 0:09, 2275 cps, 86%") +
+      Entry(0, "2:1/1", "~r~", "y.pkt 6144 cancelled at pos 2048, 512 cps") +
+      Entry(0, "2:1/1", "~r~", "z.pkt 100 OK: 0:01, 100 cps"));
+  const SessionRecord& r = (*table_)[0];
+  EXPECT_FLOAT_EQ((2275.0f + 100.0f) / 2, r.cps);
+  EXPECT_FLOAT_EQ(20480, r.bytes_sent);
+  EXPECT_FLOAT_EQ(6144 + 100, r.bytes_received);
+}
+
+TEST_F(RatePassTest, LastSessionWithBytesFromTheLogKeepsThem) {
+  Add("2:1/1").bytes_received = 7;
+  Run(Entry(0, "2:1/1", "~s~", "x 500 OK, 50 cps"));
+  EXPECT_FLOAT_EQ(7, (*table_)[0].bytes_received);
+  EXPECT_FLOAT_EQ(0, (*table_)[0].bytes_sent);
+  EXPECT_FLOAT_EQ(50, (*table_)[0].cps);
+}
+
+TEST_F(RatePassTest, CommasOutsideTheScannedColumnsAreNotCounted) {
+  Add("2:1/1");
+  Add("A");
+  // The entry "▓1▓█A█~s~" puts the tail at column 9; a comma at column 5
+  // lies in the name and is too early, one at column 80 too late.
+  Run("\xB2" "1\xB2\xDB" "A,\xDB~s~nocomma\r\n" +
+      Entry(1, "A", "~s~", std::string(71, 'x') + ", 10 cps"));
+  EXPECT_FLOAT_EQ(0, (*table_)[1].cps);
+}
+
+TEST_F(RatePassTest, PiecesOfALongEntryAreSkipped) {
+  Add("2:1/1");
+  // 100 characters without a comma: the second piece carries "7, 5 cps"
+  // but no session mark and must not count for session 0 or any other.
+  Run(Entry(0, "2:1/1", "~s~", std::string(90, 'f') + ", 8, 5 cps") +
+      Entry(0, "2:1/1", "~s~", "a 1 OK, 300 cps"));
+  EXPECT_FLOAT_EQ(300, (*table_)[0].cps);
+}
+
+TEST_F(RatePassTest, MissingScratchFileChangesNothing) {
+  Add("2:1/1").cps = 12;
+  RunTransferRatePass(*table_, dir_.File("missing").c_str(), EnglishLogPhrases());
+  EXPECT_FLOAT_EQ(12, (*table_)[0].cps);
+}
+
+}  // namespace
+}  // namespace brantlow
