@@ -100,6 +100,8 @@ stdout:
 |
 |                       Read log file:
 out logdata.zvx:
+<< empty-histogram.frag
 << empty-list-crash.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

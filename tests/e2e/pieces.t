@@ -15,7 +15,9 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-histogram.frag
 << empty-list.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -32,7 +34,9 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-histogram.frag
 << empty-list.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -50,6 +54,8 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-histogram.frag
 << empty-list.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

@@ -72,7 +72,9 @@ console:
 |[ ] Make CONNECT/mayler`s info;{\b*30}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdat7.zvx:
+<< empty-histogram.frag
 << empty-list-crash.frag
+<< empty-summary.frag
 |
 |Line 7
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
@@ -102,6 +104,7 @@ console:
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
 << empty-list.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
@@ -125,7 +128,9 @@ stdout:
 |
 |                       Read log file:
 out logdat3.zvx:
+<< empty-histogram.frag
 << empty-list.frag
+<< empty-summary.frag
 |
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
@@ -159,10 +164,13 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
+<< empty-histogram.frag
 << empty-list.frag
+<< empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out maxdata.zvx:
+<< empty-bbs-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026!!!!
 |BBS & 2:5020/2026
