@@ -8,6 +8,7 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/progress.h"
+#include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/busy_array.h"
 #include "log/crash_poll_search.h"
@@ -26,6 +27,8 @@
 #include "platform/text_file.h"
 #include "reports/address_summary.h"
 #include "reports/busy_histogram.h"
+#include "reports/connect_table.h"
+#include "reports/cost_report.h"
 #include "reports/cost_table.h"
 #include "reports/report_window.h"
 #include "reports/session_list.h"
@@ -114,6 +117,11 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
     WriteBusyHistogram(g_busy, statistics);
     step.Tick();
   }
+  if (g_costs.last >= 0) {
+    StepLine step("[ ] Calculate cost data;");
+    CalculateCosts(g_costs, table, s.night_start, s.night_end);
+    step.Tick();
+  }
   {
     StepLine step("[ ] Make statistic file;");
     RunTransferRatePass(table, scratch_path.c_str(), LogPhrasesFor(s.language));
@@ -123,10 +131,20 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
   }
   if (s.files_mode == 1 || s.files_mode == 2) {
     StepLine step("[ ] Make files info;");
+    const FilesTableOptions options{s.echo_mail, &g_files_no_scan};
+    if (s.files_mode == 2)
+      WriteFilesTable(table, FilesTableFileName(s.line_number), true, options,
+                      scratch_path.c_str());
+    else
+      WriteFilesTable(table, statistics_name, false, options, scratch_path.c_str());
     step.Tick();
   }
   if (s.connect_mode == 1 || s.connect_mode == 2) {
     StepLine step("[ ] Make CONNECT/mayler`s info;");
+    if (s.connect_mode == 2)
+      WriteConnectTable(table, ConnectFileName(s.line_number), true);
+    else
+      WriteConnectTable(table, statistics_name, false);
     step.Tick();
   }
   {
@@ -138,6 +156,7 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
     if (s.bbs_mode == 1 || s.bbs_mode == 2)
       WriteAddressSummary(table, BbsUserFileName(s.line_number), s.bbs_mode,
                           SummaryTarget::kBbsUserFile, g_bbs_session_count);
+    if (g_costs.last >= 0) WriteCostReport(g_costs, statistics_name);
     step.Tick();
   }
 }

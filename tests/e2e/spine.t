@@ -78,6 +78,10 @@ out logdat7.zvx:
 |
 |Line 7
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+out condat7.zvx:
+<< empty-connect.frag
+out filedt7.zvx:
+<< empty-files.frag
 
 === case: a configuration file that exists is not missed
 args: LOG -g +l
@@ -104,6 +108,7 @@ console:
 |[ ] Sort all data;{\b*17}√\r
 out logdata.zvx:
 << empty-list.frag
+<< empty-connect.frag
 << empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
@@ -130,6 +135,7 @@ stdout:
 out logdat3.zvx:
 << empty-histogram.frag
 << empty-list.frag
+<< empty-files.frag
 << empty-summary.frag
 |
 |Line 3

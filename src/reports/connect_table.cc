@@ -1,0 +1,45 @@
+#include "reports/connect_table.h"
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "platform/text_file.h"
+#include "reports/table_frame.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr int kWidths[] = {18, 48};
+
+template <std::size_t N>
+std::string Text(const char (&field)[N]) {
+  return std::string(FieldText(field));
+}
+
+}  // namespace
+
+void WriteConnectTable(const SessionTable& table, const std::string& path,
+                       bool fresh) {
+  TextFile out;
+  if (!(fresh ? out.OpenWrite(path.c_str()) : out.OpenAppend(path.c_str())))
+    return;
+  out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 2));
+  out.Write(CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер              ║\n"));
+  const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
+  out.Write(separator);
+  for (int i = 0; i <= table.current; ++i) {
+    const SessionRecord& r = table[i];
+    out.Printf(CP866("║%s          │%-48s║\n"), Text(r.start_time).c_str(),
+               Text(r.connect).c_str());
+    out.Printf(CP866("║%-18s│%-48s║\n"), Text(r.name).c_str(),
+               Text(r.mailer).c_str());
+    if (i < table.current) out.Write(separator);
+  }
+  out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 2));
+}
+
+}  // namespace brantlow

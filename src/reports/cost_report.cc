@@ -1,0 +1,83 @@
+#include "reports/cost_report.h"
+
+#include <climits>
+#include <string_view>
+
+#include "log/crash_poll_search.h"
+#include "log/text_fields.h"
+#include "platform/cp866.h"
+#include "platform/text_file.h"
+#include "reports/table_frame.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr float kPerMinute = 0.016666668f;
+constexpr int kWidths[] = {18, 9, 9, 8, 8};
+
+bool IsNight(int mode, float s, float night_start, float night_end) {
+  if (mode == 1) return !(night_end < s && s < night_start);
+  if (mode == 2) return night_start < s && s < night_end;
+  return false;
+}
+
+void Price(float& cost, float& time, float duration, float add_on, float rate) {
+  const float t = duration + add_on;
+  cost += t * kPerMinute * rate;
+  time += t;
+}
+
+int WholeSeconds(float seconds) {
+  if (seconds >= static_cast<float>(INT_MAX)) return INT_MAX;
+  if (seconds <= static_cast<float>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(seconds);
+}
+
+}  // namespace
+
+int TariffMode(float night_start, float night_end) {
+  if (night_start == night_end) return 0;
+  return night_start > night_end ? 1 : 2;
+}
+
+void CalculateCosts(CostTable& costs, const SessionTable& table,
+                    float night_start, float night_end) {
+  const int mode = TariffMode(night_start, night_end);
+  for (int e = 0; e <= costs.last; ++e) {
+    CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+    for (int i = 0; i <= table.current; ++i) {
+      const SessionRecord& r = table[i];
+      if (FieldText(r.name) != FieldText(entry.name)) continue;
+      const float s = static_cast<float>(TimeSeconds(FieldText(r.start_time)));
+      const bool night = IsNight(mode, s, night_start, night_end);
+      if (r.kind == kIncoming)
+        Price(entry.incoming_cost, entry.incoming_time, r.duration, entry.add_on,
+              night ? entry.incoming_night_rate : entry.incoming_day_rate);
+      else if (r.kind == kOutgoing)
+        Price(entry.outgoing_cost, entry.outgoing_time, r.duration, entry.add_on,
+              night ? entry.outgoing_night_rate : entry.outgoing_day_rate);
+    }
+  }
+}
+
+void WriteCostReport(const CostTable& costs, const std::string& path) {
+  TextFile out;
+  if (!out.OpenAppend(path.c_str())) return;
+  out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
+  out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
+                  "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
+  out.Write(MakeFrameLine(FrameLine::kSeparator, kWidths, 5));
+  for (int e = 0; e <= costs.last; ++e) {
+    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+    const int in = WholeSeconds(entry.incoming_time);
+    const int out_time = WholeSeconds(entry.outgoing_time);
+    out.Printf(CP866("║%-18s│  %7.2f│  %7.2f│%2.2d:%2.2d:%2.2d│%2.2d:%2.2d:%2.2d║\n"),
+               entry.name, entry.incoming_cost, entry.outgoing_cost, in / 3600,
+               in % 3600 / 60, in % 60, out_time / 3600, out_time % 3600 / 60,
+               out_time % 60);
+  }
+  out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
+}
+
+}  // namespace brantlow

@@ -1,0 +1,25 @@
+// What the calls of configured partners cost, by day and night tariff.
+#ifndef BRANTLOW_REPORTS_COST_REPORT_H_
+#define BRANTLOW_REPORTS_COST_REPORT_H_
+
+#include <string>
+
+#include "log/session_table.h"
+#include "reports/cost_table.h"
+
+namespace brantlow {
+
+// 0 no night tariff, 1 the night crosses midnight, 2 it lies within a day.
+int TariffMode(float night_start, float night_end);
+
+// Prices every incoming and outgoing session whose name equals an entry's
+// name at the rate of the period in which it starts.
+void CalculateCosts(CostTable& costs, const SessionTable& table,
+                    float night_start, float night_end);
+
+// Appends one row per entry, matched or not, to the named file.
+void WriteCostReport(const CostTable& costs, const std::string& path);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_REPORTS_COST_REPORT_H_
