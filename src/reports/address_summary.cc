@@ -10,6 +10,7 @@
 #include "platform/cp866.h"
 #include "platform/text_file.h"
 #include "reports/table_frame.h"
+#include "reports/whole_seconds.h"
 
 namespace brantlow {
 
@@ -45,13 +46,6 @@ bool BeginsWith(const SessionRecord& record, const SessionRecord& group,
                 std::size_t prefix) {
   return FieldText(record.name).substr(0, prefix) ==
          FieldText(group.name).substr(0, prefix);
-}
-
-// Whole seconds of a duration, kept inside the int range.
-int WholeSeconds(float duration) {
-  if (duration >= static_cast<float>(INT_MAX)) return INT_MAX;
-  if (duration <= static_cast<float>(INT_MIN)) return INT_MIN;
-  return static_cast<int>(duration);
 }
 
 void WriteRow(TextFile& out, const char* label, const SessionRecord& r) {

@@ -8,6 +8,7 @@
 #include "platform/cp866.h"
 #include "platform/text_file.h"
 #include "reports/table_frame.h"
+#include "reports/whole_seconds.h"
 
 namespace brantlow {
 
@@ -26,12 +27,6 @@ void Price(float& cost, float& time, float duration, float add_on, float rate) {
   const float t = duration + add_on;
   cost += t * kPerMinute * rate;
   time += t;
-}
-
-int WholeSeconds(float seconds) {
-  if (seconds >= static_cast<float>(INT_MAX)) return INT_MAX;
-  if (seconds <= static_cast<float>(INT_MIN)) return INT_MIN;
-  return static_cast<int>(seconds);
 }
 
 }  // namespace
