@@ -10,6 +10,7 @@
 #include "driver/progress.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
+#include "log/bbs_log_reader.h"
 #include "log/busy_array.h"
 #include "log/crash_poll_search.h"
 #include "log/line_processor.h"
@@ -21,6 +22,7 @@
 #include "log/mask_list.h"
 #include "maintenance/directory_preparation.h"
 #include "maintenance/file_deletion.h"
+#include "maintenance/log_packing.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
@@ -100,7 +102,19 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
   statistics.OpenWrite(statistics_name.c_str());
 
   if (s.bbs_type) {
+    const bool bbs_file = s.bbs_mode == 1 || s.bbs_mode == 2;
+    TextFile bbs_users;
+    if (bbs_file) bbs_users.OpenWrite(BbsUserFileName(s.line_number).c_str());
     StepLine step("\r\n\r\n[ ] Analyzing BBS log (Max);");
+    // An unreadable BBS log leaves every record as it was.
+    const char* bbs_log = s.bbs_log_path.c_str();
+    if (ReadBbsLog(table, window.start.day, window.start.month, bbs_log) &&
+        window.midnight)
+      ReadBbsLog(table, window.second.day, window.second.month, bbs_log);
+    if (bbs_file)
+      WriteSessionList(window, s.crash_poll_period, table, bbs_users,
+                       s.bbs_mode, SessionListTarget::kBbsUserFile,
+                       g_bbs_session_count);
     step.Tick();
   } else {
     Show("\r\n\r\n");
@@ -205,6 +219,14 @@ int Run(Arguments args) {
   }
 
   TakeLogPath(args, settings);
+
+  if (settings.pack_day >= 2 && settings.pack_day <= 30) {
+    const PackRequest request{settings.log_path,     settings.pack_directory,
+                              settings.pack_day,     now.text,
+                              settings.packer_command, settings.packer_kind};
+    if (PackLog(request) == PackOutcome::kLogUnreadable)
+      return Fatal("Error: Unable to open InFile \n", settings);
+  }
 
   TextFile log;
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt)

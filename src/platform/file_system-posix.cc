@@ -37,6 +37,10 @@ bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
 
+bool ReplaceFile(const char* from, const char* to) {
+  return std::rename(from, to) == 0;
+}
+
 bool ListDirectory(const char* path,
                    const std::function<void(const char* name)>& visit) {
   DIR* dir = opendir(path);

@@ -28,6 +28,11 @@ bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
 
+// Puts the file from in place of the file to in one step, so that to never
+// goes missing; false (and nothing changed) when that cannot be done, as
+// across file systems.
+bool ReplaceFile(const char* from, const char* to);
+
 // Calls visit with the name of every entry of the directory, "." and ".."
 // left out, in the order the host lists them. False when it cannot be read.
 bool ListDirectory(const char* path,

@@ -271,6 +271,10 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       target = &content;
     } else if (StartsWith(t, "dir ")) {
       c.directories.push_back(Trim(t.substr(4)));
+    } else if (StartsWith(t, "tool ")) {
+      c.tools.push_back(Trim(t.substr(5)));
+    } else if (StartsWith(t, "path:")) {
+      c.path_variable = Trim(t.substr(5));
     } else if (StartsWith(t, "gone ")) {
       c.gone.push_back(Trim(t.substr(5)));
     } else {
@@ -281,7 +285,8 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
   return cases;
 }
 
-RunResult RunCase(const TranscriptCase& c, const std::string& binary) {
+RunResult RunCase(const TranscriptCase& c, const std::string& binary,
+                  const std::string& standin) {
   RunResult result;
   char dir_template[] = "/tmp/brantlow-e2e-XXXXXX";
   const char* dir = mkdtemp(dir_template);
@@ -298,6 +303,15 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary) {
          slash = name.find('/', slash + 1))
       mkdir((work + "/" + name.substr(0, slash)).c_str(), 0777);
     WriteWhole(path, bytes);
+  }
+  const std::string standin_bytes = ReadWhole(standin);
+  for (const std::string& name : c.tools) {
+    for (std::size_t slash = name.find('/'); slash != std::string::npos;
+         slash = name.find('/', slash + 1))
+      mkdir((work + "/" + name.substr(0, slash)).c_str(), 0777);
+    const std::string path = work + "/" + name;
+    WriteWhole(path, standin_bytes);
+    chmod(path.c_str(), 0755);
   }
 
   const std::string faketime = FindOnPath("faketime");
@@ -320,6 +334,7 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary) {
     // libfaketime is preloaded, so it comes before the sanitizer runtime.
     setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
     setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
+    if (c.path_variable) setenv("PATH", c.path_variable->c_str(), 1);
     std::vector<std::string> words;
     if (!faketime.empty()) {
       // -f: the clock stands still at that time for the whole run.
@@ -341,6 +356,7 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary) {
   result.stdout_bytes = ReadWhole(out_path);
   result.console_bytes = ReadWhole(console_path);
   ListFiles(work, "", result.files);
+  for (const std::string& name : c.tools) result.files.erase(name);
   std::string remove = "rm -rf '" + root + "'";
   if (std::system(remove.c_str()) != 0) {
   }

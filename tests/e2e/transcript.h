@@ -9,6 +9,8 @@
 //   in LOG:                         a file given to the run
 //   |15/03 09:54:52 ...             one line of content
 //   dir SHRED                       an empty directory given to the run
+//   tool bin/rar                    the stand-in archiver, installed there
+//   path: bin:/usr/bin              PATH for the run (default: the test's)
 //   exit: 0
 //   stdout:                         standard output, exactly
 //   console:                        the console stream, exactly
@@ -23,7 +25,8 @@
 // inside a section adds the content lines of the fragment file NAME.
 //
 // After the run every file in the directory must be an input left as it
-// was, or an "out" file with exactly its bytes; nothing else may be there.
+// was, or an "out" file with exactly its bytes; nothing else may be there
+// (installed tools are left out of that comparison).
 #ifndef BRANTLOW_TESTS_E2E_TRANSCRIPT_H_
 #define BRANTLOW_TESTS_E2E_TRANSCRIPT_H_
 
@@ -42,6 +45,8 @@ struct TranscriptCase {
   std::vector<std::string> args;
   std::map<std::string, std::string> inputs;
   std::vector<std::string> directories;
+  std::vector<std::string> tools;
+  std::optional<std::string> path_variable;
   std::optional<int> exit_status;
   std::optional<std::string> stdout_text;
   std::optional<std::string> console_text;
@@ -64,8 +69,10 @@ struct RunResult {
   std::map<std::string, std::string> files;  // every file left, by path
 };
 
-// Runs the program for the case in a fresh directory, without a terminal.
-RunResult RunCase(const TranscriptCase& c, const std::string& binary);
+// Runs the program for the case in a fresh directory, without a terminal;
+// tools are copies of the program at standin.
+RunResult RunCase(const TranscriptCase& c, const std::string& binary,
+                  const std::string& standin);
 
 // A printable form of bytes for failure messages: CP866 shown as UTF-8,
 // control bytes as escapes.

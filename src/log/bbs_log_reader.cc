@@ -1,0 +1,160 @@
+#include "log/bbs_log_reader.h"
+
+#include <cstdio>
+#include <cstdint>
+#include <string_view>
+
+#include "log/text_fields.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+namespace {
+
+// One read of the BBS log takes at most this many characters.
+constexpr std::size_t kBbsReadLimit = 77;
+
+// Where the parts of a Maximus line stand.
+constexpr std::size_t kDateColumn = 2;
+constexpr std::size_t kHourColumn = 9;
+constexpr std::size_t kMessageColumn = 18;
+constexpr std::size_t kNameColumn = 23;
+constexpr std::size_t kNameLastColumn = 40;
+constexpr std::size_t kSpeedColumn = 35;
+constexpr std::size_t kRateColumn = 28;
+constexpr std::size_t kSizeSearchColumn = 29;
+constexpr std::size_t kNameWidth = 18;
+
+constexpr std::string_view kBegin = "MAX  Begin,";
+constexpr std::string_view kConnected = "MAX  Connected at ";
+constexpr std::string_view kCalling = "calling";
+constexpr std::string_view kCarrierDropped = "MAX  Caller dropped carrier";
+constexpr std::string_view kEnd = "MAX  End,";
+constexpr std::string_view kBadPassword = "MAX  Bad pwd ";
+constexpr std::string_view kRate = "MAX  CPS:";
+constexpr std::string_view kDownload = "MAX  DL-";
+constexpr std::string_view kUpload = "MAX  UL-";
+
+constexpr const char* kMonths[12] = {" Jan", " Feb", " Mar", " Apr",
+                                     " May", " Jun", " Jul", " Aug",
+                                     " Sep", " Oct", " Nov", " Dec"};
+
+enum class MatchState { kSearching, kInsideCall, kCallFinished };
+
+// What one reading of the BBS log carries from call to call.
+struct ReaderState {
+  int rate_count = 0;
+  double pending_size = 0;
+  bool size_pending = false;
+};
+
+bool At(std::string_view line, std::string_view phrase) {
+  return PhraseAt(line, phrase, kMessageColumn);
+}
+
+// The line ends with "calling" and its newline.
+bool EndsWithCalling(std::string_view line) {
+  if (line.size() < kCalling.size() + 1) return false;
+  return line.substr(line.size() - 1 - kCalling.size(), kCalling.size()) ==
+         kCalling;
+}
+
+// The caller's name: from its column up to the blank before "calling",
+// at most to the last name column, padded with blanks.
+void TakeName(std::string_view line, SessionRecord& record) {
+  const std::size_t phrase = line.size() - 1 - kCalling.size();
+  std::size_t end = phrase >= 1 ? phrase - 1 : 0;  // one past the last
+  if (end > kNameLastColumn + 1) end = kNameLastColumn + 1;
+  std::string_view name;
+  if (end > kNameColumn) name = line.substr(kNameColumn, end - kNameColumn);
+  char padded[kNameWidth + 1];
+  std::snprintf(padded, sizeof padded, "%-18.*s",
+                static_cast<int>(name.size()), name.data());
+  CopyField(record.name, padded);
+}
+
+void TakeRate(std::string_view line, SessionRecord& record,
+              ReaderState& state) {
+  record.cps += static_cast<float>(FieldReal(line, kRateColumn, 10));
+  ++state.rate_count;
+  if (state.size_pending) return;
+  std::size_t open = line.find('(', kSizeSearchColumn);
+  if (open == std::string_view::npos) return;
+  state.pending_size = FieldReal(line, open + 1, 10);
+  state.size_pending = true;
+}
+
+// The tests made on every line of the matching call, in their order.
+void ReadCallLine(std::string_view line, SessionRecord& record,
+                  ReaderState& state, MatchState& match) {
+  if (At(line, kConnected) &&
+      FieldNumber(line, kSpeedColumn, 9) !=
+          FieldNumber(FieldText(record.connect), 0, 9)) {
+    match = MatchState::kSearching;  // a call of another mailer session
+    return;
+  }
+  if (EndsWithCalling(line)) TakeName(line, record);
+  if (At(line, kBadPassword)) CopyField(record.password, "?!");
+  if (At(line, kRate)) TakeRate(line, record, state);
+  if (At(line, kDownload) && state.size_pending) {
+    record.bytes_sent += static_cast<float>(state.pending_size);
+    state.size_pending = false;
+  }
+  if (At(line, kUpload) && state.size_pending) {
+    record.bytes_received += static_cast<float>(state.pending_size);
+    state.size_pending = false;
+  }
+  if (At(line, kCarrierDropped) && FieldText(record.name) == "Terminal Call")
+    CopyField(record.name, "Carrier Dropped");
+  if (At(line, kEnd)) {
+    match = MatchState::kCallFinished;
+    if (state.rate_count > 0) {
+      record.cps /= static_cast<float>(state.rate_count);
+      state.rate_count = 0;
+    }
+  }
+}
+
+}  // namespace
+
+bool ReadBbsLog(SessionTable& table, int day, int month, const char* path) {
+  TextFile log;
+  if (!log.OpenRead(path)) return false;
+
+  // "05 Jan": the day with its leading zero and the month's abbreviation.
+  char date_key[16];
+  std::snprintf(date_key, sizeof date_key, "%02d%s", day % 100,
+                month >= 1 && month <= 12 ? kMonths[month - 1] : "");
+  const std::string_view key = date_key;
+
+  ReaderState state;
+  std::int64_t resume = 0;
+  char buf[kBbsReadLimit + 1];
+  for (int i = 0; i < table.size(); ++i) {
+    SessionRecord& record = table[i];
+    if (FieldText(record.name) != "Terminal Call") continue;
+    const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
+    const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
+    MatchState match = MatchState::kSearching;
+    if (!log.SeekTo(resume)) break;
+    while (std::size_t n = log.ReadLine(buf, kBbsReadLimit)) {
+      if (match == MatchState::kCallFinished) break;
+      const std::string_view line(buf, n);
+      if (match == MatchState::kSearching) {
+        const int hour = FieldNumber(line, kHourColumn, 4);
+        if (hour >= first_hour && hour <= last_hour &&
+            PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
+          match = MatchState::kInsideCall;
+          record.kind = kBbsCaller;
+        }
+      }
+      if (match == MatchState::kInsideCall) {
+        ReadCallLine(line, record, state, match);
+        if (match == MatchState::kCallFinished) resume = log.Tell();
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace brantlow

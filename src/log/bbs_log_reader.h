@@ -1,0 +1,18 @@
+// Completes the "Terminal Call" sessions from the log of a Maximus BBS:
+// the caller's name, the bytes moved, the mean rate and a bad-password mark.
+#ifndef BRANTLOW_LOG_BBS_LOG_READER_H_
+#define BRANTLOW_LOG_BBS_LOG_READER_H_
+
+#include "log/session_table.h"
+
+namespace brantlow {
+
+// Matches every "Terminal Call" record, in table order, to the next BBS
+// call of the given day that begins within the record's hours and came in
+// at the record's connect speed; matched records get kind code B. False,
+// with no record changed, when the BBS log cannot be opened.
+bool ReadBbsLog(SessionTable& table, int day, int month, const char* path);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_BBS_LOG_READER_H_

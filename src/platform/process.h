@@ -1,0 +1,30 @@
+// Outside programs: finding one the way the sysop's shell would, and
+// running it with an explicit argument list (no shell) to its end.
+#ifndef BRANTLOW_PLATFORM_PROCESS_H_
+#define BRANTLOW_PLATFORM_PROCESS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brantlow {
+
+// The path of the program named exactly so (extension included): a name
+// holding a directory is taken as that path; a bare name is tried in the
+// current directory, then in each directory of PATH in order. Only an
+// executable file counts. Empty when nothing is found or the name is empty.
+std::string FindProgram(std::string_view name);
+
+struct ChildOutcome {
+  enum class Kind { kNotStarted, kExited, kKilled };
+  Kind kind = Kind::kNotStarted;
+  int code = 0;  // the exit status, or the signal that ended it
+};
+
+// Starts arguments[0] with the whole list as its arguments and waits for
+// it to end.
+ChildOutcome RunProgram(const std::vector<std::string>& arguments);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_PLATFORM_PROCESS_H_

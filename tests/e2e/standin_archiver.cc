@@ -1,0 +1,36 @@
+// A stand-in for an outside archiver, for the log packing transcripts.
+//
+// It writes its arguments, one per line, to "archiver.txt" in the current
+// directory. Then, unless an option word asks otherwise, it "adds" its last
+// argument to the archive named by the one before: it appends a line
+// "member: PATH" and the member's bytes to the archive file. Option words:
+// -fail exits with status 1, -kill ends it with SIGKILL, -hang sleeps
+// until it is killed; anything else is taken as an ordinary option.
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+  if (std::FILE* record = std::fopen("archiver.txt", "wb")) {
+    for (int i = 0; i < argc; ++i) std::fprintf(record, "%s\n", argv[i]);
+    std::fclose(record);
+  }
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-fail") == 0) return 1;
+    if (std::strcmp(argv[i], "-kill") == 0) kill(getpid(), SIGKILL);
+    if (std::strcmp(argv[i], "-hang") == 0)
+      for (;;) pause();
+  }
+  if (argc < 3) return 2;
+  std::FILE* member = std::fopen(argv[argc - 1], "rb");
+  std::FILE* archive = std::fopen(argv[argc - 2], "ab");
+  if (member == nullptr || archive == nullptr) return 3;
+  std::fprintf(archive, "member: %s\n", argv[argc - 1]);
+  char buf[4096];
+  while (std::size_t n = std::fread(buf, 1, sizeof buf, member))
+    std::fwrite(buf, 1, n, archive);
+  std::fclose(member);
+  return std::fclose(archive) == 0 ? 0 : 3;
+}
