@@ -164,6 +164,8 @@ std::string FindOnPath(const char* program) {
 
 }  // namespace
 
+bool HaveFaketime() { return !FindOnPath("faketime").empty(); }
+
 bool ExpandContent(const std::string& text, std::string& bytes) {
   bool no_line_end = false;
   return Expand(text, bytes, no_line_end);

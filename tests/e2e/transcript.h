@@ -69,6 +69,9 @@ struct RunResult {
   std::map<std::string, std::string> files;  // every file left, by path
 };
 
+// Whether faketime is there to fix the clock of a run.
+bool HaveFaketime();
+
 // Runs the program for the case in a fresh directory, without a terminal;
 // tools are copies of the program at standin.
 RunResult RunCase(const TranscriptCase& c, const std::string& binary,

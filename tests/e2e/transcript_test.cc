@@ -27,7 +27,8 @@ class TranscriptTest : public testing::Test {
   explicit TranscriptTest(TranscriptCase c) : case_(std::move(c)) {}
 
   void TestBody() override {
-    RunResult r = RunCase(case_, BRANTLOW_BINARY);
+    ASSERT_TRUE(HaveFaketime()) << "faketime is needed to fix the run's date";
+    RunResult r = RunCase(case_, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     SCOPED_TRACE(case_.file + ":" + std::to_string(case_.line));
     if (case_.exit_status) {
       EXPECT_EQ(*case_.exit_status, r.exit_status);
