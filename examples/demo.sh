@@ -8,8 +8,11 @@ work=$(dirname "$binary")/demo
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
-cp "$here/brantlow.cfg" .
-"$binary" "$here/t-mail.log" /d=15.03 /c=120 +l +a </dev/null
+cp "$here/brantlow.cfg" "$here/max.log" .
+"$binary" "$here/t-mail.log" /d=15.03 /c=120 +l +a +b </dev/null
 echo
 echo "=== logdata.zvx ==="
 iconv -f CP866 -t UTF-8 logdata.zvx | tr -d '\r'
+echo
+echo "=== maxdata.zvx ==="
+iconv -f CP866 -t UTF-8 maxdata.zvx | tr -d '\r'
