@@ -77,6 +77,10 @@ TEST_F(ProcessTest, RunsWithTheExactArgumentsAndReportsHowItEnded) {
   EXPECT_EQ(9, o.code);
 
   EXPECT_EQ(ChildOutcome::Kind::kNotStarted, RunProgram({"./missing"}).kind);
+  // Found and executable, but no program the system can start.
+  dir_.Write("garbage", "\x7f\x01 not a program");
+  chmod(dir_.File("garbage").c_str(), 0755);
+  EXPECT_EQ(ChildOutcome::Kind::kNotStarted, RunProgram({"./garbage"}).kind);
   EXPECT_EQ(ChildOutcome::Kind::kNotStarted, RunProgram({}).kind);
 }
 

@@ -147,5 +147,61 @@ TEST(ArchiversTest, ASecondRunTheSameDayAddsNothing) {
   EXPECT_EQ(0u, r.files.count("old/logpack.zip"));
 }
 
+// Lines the mailer writes while the archiver runs are not lost when the
+// kept part takes the log's place.
+TEST(ArchiversTest, LinesWrittenWhilePackingStayInTheLog) {
+  const ThreeWeeks log;
+  TranscriptCase c =
+      PackingCase("@RAR \"rar a -grow:t-mail.log\"", log.packed + log.kept);
+  c.tools = {"rar"};
+  c.path_variable = "/nonexistent";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  EXPECT_EQ(log.kept + "12/03 12:00:00 written while packing\r\n",
+            r.files["t-mail.log"]);
+  EXPECT_NE(std::string::npos, r.files["old/logpack.rar"].find(log.packed));
+}
+
+// The kept part is written in the current directory; a log on another file
+// system cannot be replaced by renaming it, and must then stay whole.
+TEST(ArchiversTest, ALogThatCannotBeReplacedStaysWhole) {
+  struct stat shm, here;
+  if (stat("/dev/shm", &shm) != 0 || stat("/tmp", &here) != 0 ||
+      shm.st_dev == here.st_dev)
+    GTEST_SKIP() << "no second file system at /dev/shm";
+  char dir_template[] = "/dev/shm/brantlow-log-XXXXXX";
+  ASSERT_NE(nullptr, mkdtemp(dir_template));
+  const std::string log_path = std::string(dir_template) + "/t-mail.log";
+  const ThreeWeeks log;
+  {
+    std::FILE* f = std::fopen(log_path.c_str(), "wb");
+    ASSERT_NE(nullptr, f);
+    std::fwrite(log.packed.data(), 1, log.packed.size(), f);
+    std::fwrite(log.kept.data(), 1, log.kept.size(), f);
+    std::fclose(f);
+  }
+  TranscriptCase c = PackingCase("@RAR \"rar a\"", "");
+  c.inputs.erase("t-mail.log");
+  c.inputs["brantlow.cfg"] = "LogFile " + log_path +
+                             "\r\nPackDay 7\r\nPackLog ./old\r\n@RAR \"rar a\"\r\n";
+  c.tools = {"rar"};
+  c.path_variable = "/nonexistent";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  EXPECT_NE(std::string::npos,
+            r.stdout_bytes.find("Unable to replace log, log not packed\n"));
+  // The old lines are in the archive and still in the log: never lost.
+  EXPECT_NE(std::string::npos, r.files["old/logpack.rar"].find(log.packed));
+  EXPECT_EQ(0u, r.files.count("newlog.tmp"));
+  EXPECT_EQ(0u, r.files.count("old/20020303.26"));
+  std::string kept_log;
+  if (std::FILE* f = std::fopen(log_path.c_str(), "rb")) {
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, f)) kept_log.append(buf, n);
+    std::fclose(f);
+  }
+  EXPECT_EQ(log.packed + log.kept, kept_log);
+  std::remove(log_path.c_str());
+  rmdir(dir_template);
+}
+
 }  // namespace
 }  // namespace brantlow::e2e

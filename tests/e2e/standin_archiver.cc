@@ -5,7 +5,9 @@
 // argument to the archive named by the one before: it appends a line
 // "member: PATH" and the member's bytes to the archive file. Option words:
 // -fail exits with status 1, -kill ends it with SIGKILL, -hang sleeps
-// until it is killed; anything else is taken as an ordinary option.
+// until it is killed, -grow:NAME appends a line to the file NAME first, as
+// a mailer writing its log meanwhile would; anything else is taken as an
+// ordinary option.
 #include <signal.h>
 #include <unistd.h>
 
@@ -16,6 +18,13 @@ int main(int argc, char** argv) {
   if (std::FILE* record = std::fopen("archiver.txt", "wb")) {
     for (int i = 0; i < argc; ++i) std::fprintf(record, "%s\n", argv[i]);
     std::fclose(record);
+  }
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "-grow:", 6) == 0)
+      if (std::FILE* grown = std::fopen(argv[i] + 6, "ab")) {
+        std::fputs("12/03 12:00:00 written while packing\r\n", grown);
+        std::fclose(grown);
+      }
   }
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-fail") == 0) return 1;
