@@ -15,6 +15,7 @@
 #include "log/crash_poll_search.h"
 #include "log/line_processor.h"
 #include "log/log_phrases.h"
+#include "log/log_piece_reader.h"
 #include "log/process_definitions.h"
 #include "log/session_extractor.h"
 #include "log/session_table.h"
@@ -26,6 +27,7 @@
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/file_window.h"
 #include "platform/text_file.h"
 #include "reports/address_summary.h"
 #include "reports/busy_histogram.h"
@@ -40,7 +42,6 @@ namespace brantlow {
 namespace {
 
 constexpr int kOpenAttempts = 151;
-constexpr std::size_t kLogReadLimit = 89;
 
 // The process-wide tables: filled once per run, handed on by reference.
 SessionTable g_sessions;
@@ -228,14 +229,12 @@ int Run(Arguments args) {
       return Fatal("Error: Unable to open InFile \n", settings);
   }
 
-  TextFile log;
+  FileWindow log;
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
-    if (log.OpenRead(settings.log_path.c_str())) break;
+    if (log.Open(settings.log_path.c_str())) break;
   if (!log.is_open()) return Fatal("Error: Unable to open InFile \n", settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
-  log.SeekEnd();
-  const std::int64_t log_size = log.Tell();
-  log.SeekStart();
+  const std::int64_t log_size = log.size();
 
   SecondPass(args, today, settings);
   ApplyDefaults(today, settings);
@@ -277,10 +276,35 @@ int Run(Arguments args) {
                                g_processes, !settings.no_configuration,
                                &scratch_file);
     LinePieces first_pieces, second_pieces;
-    char line[kLogReadLimit + 1];
-    while (std::size_t n = log.ReadLine(line, kLogReadLimit)) {
-      bar.Advance(log.Tell());
-      std::string_view piece(line, n);
+    LogPieceReader reader(log);
+    LogPiece raw;
+    char line[kLogPieceLimit + 1];
+    const bool jumps = bar.CanJump(kLogPieceLimit + 1);
+    auto outside = [&](const char* bytes, std::size_t length) {
+      return CertainlyOutside(bytes, length, first_window) &&
+             (!midnight || CertainlyOutside(bytes, length, second_window));
+    };
+    for (;;) {
+      if (jumps && CanSkip(first_pieces) && CanSkip(second_pieces) &&
+          reader.SkipLines(outside) > 0) {
+        SkipPiece(true, first_pieces);
+        SkipPiece(true, second_pieces);
+        bar.JumpTo(reader.position());
+      }
+      if (!reader.Next(raw)) break;
+      bar.Advance(raw.end_position);
+      // Most of a long log lies on other days: those pieces pass by on a
+      // look at their first bytes.
+      if (CanSkip(first_pieces) &&
+          CertainlyOutside(raw.data, raw.raw_length, first_window) &&
+          (!midnight ||
+           (CanSkip(second_pieces) &&
+            CertainlyOutside(raw.data, raw.raw_length, second_window)))) {
+        SkipPiece(raw.line_end, first_pieces);
+        if (midnight) SkipPiece(raw.line_end, second_pieces);
+        continue;
+      }
+      const std::string_view piece = raw.Folded(line);
       ProcessLine(piece, first_window, settings.cut_mode, cut_file, extractor,
                   first_pieces);
       if (midnight)

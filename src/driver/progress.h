@@ -18,6 +18,15 @@ class ProgressBar {
     if (position >= cell_counter_ * cell_width_) FillCell();
   }
 
+  // Whether reads of at most step bytes each can be passed over and told
+  // at once: when a cell is wider than a read, no read fills two.
+  bool CanJump(std::int64_t step) const { return cell_width_ >= step; }
+
+  // Fills every cell up to position, as the reads up to it would have.
+  void JumpTo(std::int64_t position) {
+    while (position >= cell_counter_ * cell_width_) FillCell();
+  }
+
  private:
   void FillCell();
   std::int64_t cell_width_;

@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_LOG_LINE_PROCESSOR_H_
 #define BRANTLOW_LOG_LINE_PROCESSOR_H_
 
+#include <cstddef>
 #include <string_view>
 
 #include "log/session_extractor.h"
@@ -30,6 +31,34 @@ struct LinePieces {
   bool continuing = false;  // the last piece had no line end
   bool copying = false;     // the line it belongs to goes to the cut file
 };
+
+// A quick look at a piece's first bytes: true only when its day or month
+// digits show that it lies outside the window.
+inline bool CertainlyOutside(const char* piece, std::size_t length,
+                             const ReadingWindow& window) {
+  if (length < 2) return false;
+  const unsigned d0 = static_cast<unsigned char>(piece[0]) - '0';
+  const unsigned d1 = static_cast<unsigned char>(piece[1]) - '0';
+  if (d0 > 9 || d1 > 9) return false;
+  if (static_cast<int>(d0 * 10 + d1) != window.day) return true;
+  if (length < 5 || piece[2] == '\0') return false;
+  const unsigned m0 = static_cast<unsigned char>(piece[3]) - '0';
+  const unsigned m1 = static_cast<unsigned char>(piece[4]) - '0';
+  return m0 <= 9 && m1 <= 9 && static_cast<int>(m0 * 10 + m1) != window.month;
+}
+
+// Whether a piece outside the window can pass by without ProcessLine: it
+// can, unless it continues a line the cut file is taking.
+inline bool CanSkip(const LinePieces& pieces) {
+  return !(pieces.continuing && pieces.copying);
+}
+
+// What ProcessLine does with a piece outside the window, for one that can
+// be skipped.
+inline void SkipPiece(bool line_end, LinePieces& pieces) {
+  pieces.copying = false;
+  pieces.continuing = !line_end;
+}
 
 // piece is every byte of one read, NUL bytes included. Cut mode 0 extracts
 // sessions, 1 copies the piece to the cut file and extracts, 2 only copies.

@@ -98,13 +98,7 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
 
 void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases) {
-  std::size_t found = std::string_view::npos;
-  for (std::size_t c = kUsingFirstColumn; c < line.size(); ++c) {
-    if (PhraseAt(line, phrases.using_mailer, c)) {
-      found = c;
-      break;
-    }
-  }
+  const std::size_t found = FindPhrase(line, phrases.using_mailer, kUsingFirstColumn);
   if (found == std::string_view::npos) return;
 
   std::string_view mailer =
@@ -126,6 +120,14 @@ void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
 
 void RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases) {
+  // Most lines hold none of the phrases: find that out with one search
+  // each before trying every column.
+  auto within = [&](std::string_view phrase) {
+    return FindPhrase(line, phrase, kPasswordFirstColumn) <= kPasswordLastColumn;
+  };
+  if (!within(phrases.password_protected) && !within(phrases.password_mismatch) &&
+      !within(phrases.bad_password))
+    return;
   for (std::size_t c = kPasswordFirstColumn; c <= kPasswordLastColumn; ++c) {
     if (PhraseAt(line, phrases.password_protected, c))
       SetPassword(record, "passw ");
@@ -160,8 +162,8 @@ void RecogniseSummary(std::string_view line, SessionRecord& record,
       !PhraseAt(line, name, 17))
     return;
   CopyLineTime(line, record.end_time);
-  for (std::size_t c = name.size() + 16; c <= kBytesLastColumn; ++c) {
-    if (!PhraseAt(line, phrases.bytes, c)) continue;
+  const std::size_t c = FindPhrase(line, phrases.bytes, name.size() + 16);
+  if (c <= kBytesLastColumn) {
     std::size_t number = c + phrases.bytes.size();
     record.bytes_received += static_cast<float>(FieldReal(line, number, 10));
     std::size_t digits = 0;
@@ -171,7 +173,6 @@ void RecogniseSummary(std::string_view line, SessionRecord& record,
     if (digits <= 9)
       record.bytes_sent +=
           static_cast<float>(FieldReal(line, number + digits + 1, 10));
-    break;
   }
 }
 

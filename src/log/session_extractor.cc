@@ -64,18 +64,24 @@ void SessionExtractor::OpenConnect(std::string_view line) {
 
 void SessionExtractor::DetectProcess(std::string_view line) {
   SessionTable& table = recognisers_.table;
-  for (std::size_t c = kProcessFirstColumn; c < line.size(); ++c) {
-    for (ProcessDefinition& process : processes_) {
-      if (!PhraseAt(line, FieldText(process.pattern), c)) continue;
-      if (!table.Append()) return;
-      process.open = true;
-      SessionRecord& record = table.Current();
-      record.kind = kProcess;
-      CopyLineTime(line, record.start_time);
-      if (process.name[0] != '\0') CopyField(record.name, FieldText(process.name));
-      return;
+  // The pattern that stands first in the line; at one column the first
+  // definition wins.
+  ProcessDefinition* first = nullptr;
+  std::size_t first_column = std::string_view::npos;
+  for (ProcessDefinition& process : processes_) {
+    const std::size_t c =
+        FindPhrase(line, FieldText(process.pattern), kProcessFirstColumn);
+    if (c < first_column) {
+      first_column = c;
+      first = &process;
     }
   }
+  if (first == nullptr || !table.Append()) return;
+  first->open = true;
+  SessionRecord& record = table.Current();
+  record.kind = kProcess;
+  CopyLineTime(line, record.start_time);
+  if (first->name[0] != '\0') CopyField(record.name, FieldText(first->name));
 }
 
 void SessionExtractor::Extract(std::string_view line) {

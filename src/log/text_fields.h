@@ -37,6 +37,14 @@ inline bool PhraseAt(std::string_view text, std::string_view phrase,
   return PhraseAt(text, phrase, column, phrase.size());
 }
 
+// The first column from from on where the whole phrase stands, or npos;
+// an empty phrase stands nowhere.
+inline std::size_t FindPhrase(std::string_view text, std::string_view phrase,
+                              std::size_t from) {
+  if (phrase.empty() || from > text.size()) return std::string_view::npos;
+  return text.find(phrase, from);
+}
+
 // Copies text into a fixed field, cut to capacity - 1, terminated.
 template <std::size_t N>
 void CopyField(char (&field)[N], std::string_view text) {
