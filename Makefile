@@ -1,5 +1,5 @@
 # Wraps CMake: `make` builds, `make check` builds and runs every test,
-# `make demo` runs the analyser on the example log.
+# `make demo` runs the analyser on the example log, `make bench` times it.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -7,7 +7,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # The sanitizer build uses clang when present, so both compilers build it.
 SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
-.PHONY: all build check check-sanitize demo clean
+.PHONY: all build check check-sanitize demo bench clean
 
 all: build
 
@@ -29,6 +29,11 @@ check-sanitize: $(SANITIZE_BUILD)/CMakeCache.txt
 
 demo: build
 	@examples/demo.sh $(BUILD)/brantlow
+
+# Times brantlow against wc, grep and awk on generated logs of up to 4 GiB
+# (several GB of disk under $(BUILD)/benchdata); not part of CI.
+bench: build
+	bench/run $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -36,6 +36,9 @@ struct LinePieces {
 // digits show that it lies outside the window.
 inline bool CertainlyOutside(const char* piece, std::size_t length,
                              const ReadingWindow& window) {
+  // A line is seen up to its first NUL: one that begins with it is empty,
+  // and its day reads as 0.
+  if (length >= 1 && piece[0] == '\0') return window.day != 0;
   if (length < 2) return false;
   const unsigned d0 = static_cast<unsigned char>(piece[0]) - '0';
   const unsigned d1 = static_cast<unsigned char>(piece[1]) - '0';

@@ -1,0 +1,48 @@
+#include "log/line_processor.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace brantlow {
+namespace {
+
+// The quick look may only ever reject what the full window test rejects.
+TEST(CertainlyOutsideTest, NeverRejectsALineInsideTheWindow) {
+  const char alphabet[] = {'0', '1', '3', '5', '9', ' ', '+', '/', ':', 'a', '\0', '\n'};
+  const ReadingWindow windows[] = {{15, 3, 0, 0, 23, 59}, {5, 10, 8, 30, 9, 15},
+                                   {1, 1, 0, 0, 0, 0}};
+  int rejected = 0;
+  for (const ReadingWindow& w : windows) {
+    for (char a : alphabet)
+      for (char b : alphabet)
+        for (char c : alphabet)
+          for (char d : alphabet)
+            for (char e : alphabet) {
+              std::string piece = {a, b, '/', c, d, e};
+              piece += "10:00:00 text\n";
+              for (std::size_t length : {std::size_t{1}, std::size_t{2}, std::size_t{5}, piece.size()}) {
+                std::string_view p(piece.data(), length);
+                std::string_view line(p.data(), strnlen(p.data(), p.size()));
+                if (CertainlyOutside(p.data(), p.size(), w)) {
+                  ++rejected;
+                  EXPECT_FALSE(InsideWindow(line, w)) << testing::PrintToString(std::string(p));
+                }
+              }
+            }
+  }
+  EXPECT_GT(rejected, 10000);
+}
+
+TEST(CertainlyOutsideTest, RejectsOtherDaysAndMonthsByTheirDigits) {
+  const ReadingWindow w{15, 3, 0, 0, 23, 59};
+  EXPECT_TRUE(CertainlyOutside("14/03 10:00:00", 14, w));
+  EXPECT_TRUE(CertainlyOutside("15/04 10:00:00", 14, w));
+  EXPECT_TRUE(CertainlyOutside(std::string(20, '\0').c_str(), 20, w));
+  EXPECT_FALSE(CertainlyOutside("15/03 10:00:00", 14, w));
+  EXPECT_FALSE(CertainlyOutside(" 5/03 10:00:00", 14, w));  // left to the full test
+  EXPECT_FALSE(CertainlyOutside("15/ 3 10:00:00", 14, w));
+}
+
+}  // namespace
+}  // namespace brantlow
