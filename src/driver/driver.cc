@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -60,6 +61,25 @@ int Fatal(const std::string& message, const RunSettings& settings) {
   return 1;
 }
 
+// A file the run could not create or fill is told once, and the run goes
+// on without it.
+void TellFileOutcome(const std::string& path, FileOutcome outcome) {
+  static std::array<std::string, 16> told;
+  static std::size_t told_count = 0;
+  if (outcome == FileOutcome::kOk) return;
+  for (std::size_t i = 0; i < told_count; ++i)
+    if (told[i] == path) return;
+  if (told_count < told.size()) told[told_count++] = path;
+  if (outcome == FileOutcome::kNotOpened)
+    Printf("Error: Unable to create %s\n", path.c_str());
+  else
+    Printf("Error: Unable to write %s\n", path.c_str());
+}
+
+void TellFileOutcome(const std::string& path, const TextFile& file) {
+  TellFileOutcome(path, file.outcome());
+}
+
 void PrintSettingsSummary(const RunSettings& s) {
   if (s.line_number == 0)
     Print("\n");
@@ -101,21 +121,26 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
   std::string statistics_name = StatisticsFileName(s.line_number);
   TextFile statistics;
   statistics.OpenWrite(statistics_name.c_str());
+  if (!statistics.is_open()) TellFileOutcome(statistics_name, statistics);
 
   if (s.bbs_type) {
     const bool bbs_file = s.bbs_mode == 1 || s.bbs_mode == 2;
     TextFile bbs_users;
-    if (bbs_file) bbs_users.OpenWrite(BbsUserFileName(s.line_number).c_str());
+    const std::string bbs_name = BbsUserFileName(s.line_number);
+    if (bbs_file && !bbs_users.OpenWrite(bbs_name.c_str()))
+      TellFileOutcome(bbs_name, bbs_users);
     StepLine step("\r\n\r\n[ ] Analyzing BBS log (Max);");
     // An unreadable BBS log leaves every record as it was.
     const char* bbs_log = s.bbs_log_path.c_str();
     if (ReadBbsLog(table, window.start.day, window.start.month, bbs_log) &&
         window.midnight)
       ReadBbsLog(table, window.second.day, window.second.month, bbs_log);
-    if (bbs_file)
+    if (bbs_file) {
       WriteSessionList(window, s.crash_poll_period, table, bbs_users,
                        s.bbs_mode, SessionListTarget::kBbsUserFile,
                        g_bbs_session_count);
+      TellFileOutcome(bbs_name, bbs_users);
+    }
     step.Tick();
   } else {
     Show("\r\n\r\n");
@@ -142,54 +167,66 @@ void RunReportPipeline(const RunSettings& s, const ReportWindow& window,
     RunTransferRatePass(table, scratch_path.c_str(), LogPhrasesFor(s.language));
     WriteSessionList(window, s.crash_poll_period, table, statistics, s.bbs_mode,
                      SessionListTarget::kStatisticsFile, g_bbs_session_count);
+    TellFileOutcome(statistics_name, statistics);
     step.Tick();
   }
   if (s.files_mode == 1 || s.files_mode == 2) {
     StepLine step("[ ] Make files info;");
     const FilesTableOptions options{s.echo_mail, &g_files_no_scan};
-    if (s.files_mode == 2)
-      WriteFilesTable(table, FilesTableFileName(s.line_number), true, options,
-                      scratch_path.c_str());
-    else
-      WriteFilesTable(table, statistics_name, false, options, scratch_path.c_str());
+    const std::string name =
+        s.files_mode == 2 ? FilesTableFileName(s.line_number) : statistics_name;
+    TellFileOutcome(name, WriteFilesTable(table, name, s.files_mode == 2,
+                                          options, scratch_path.c_str()));
     step.Tick();
   }
   if (s.connect_mode == 1 || s.connect_mode == 2) {
     StepLine step("[ ] Make CONNECT/mayler`s info;");
-    if (s.connect_mode == 2)
-      WriteConnectTable(table, ConnectFileName(s.line_number), true);
-    else
-      WriteConnectTable(table, statistics_name, false);
+    const std::string name =
+        s.connect_mode == 2 ? ConnectFileName(s.line_number) : statistics_name;
+    TellFileOutcome(name, WriteConnectTable(table, name, s.connect_mode == 2));
     step.Tick();
   }
   {
     StepLine step("[ ] Sort all data;");
     const int session_total = SessionTotal(table);
     SortAndMerge(table);
-    WriteAddressSummary(table, statistics_name, s.bbs_mode,
-                        SummaryTarget::kStatisticsFile, session_total);
-    if (s.bbs_mode == 1 || s.bbs_mode == 2)
-      WriteAddressSummary(table, BbsUserFileName(s.line_number), s.bbs_mode,
-                          SummaryTarget::kBbsUserFile, g_bbs_session_count);
-    if (g_costs.last >= 0) WriteCostReport(g_costs, statistics_name);
+    TellFileOutcome(statistics_name,
+                    WriteAddressSummary(table, statistics_name, s.bbs_mode,
+                                        SummaryTarget::kStatisticsFile,
+                                        session_total));
+    if (s.bbs_mode == 1 || s.bbs_mode == 2) {
+      const std::string bbs_name = BbsUserFileName(s.line_number);
+      TellFileOutcome(bbs_name,
+                      WriteAddressSummary(table, bbs_name, s.bbs_mode,
+                                          SummaryTarget::kBbsUserFile,
+                                          g_bbs_session_count));
+    }
+    if (g_costs.last >= 0)
+      TellFileOutcome(statistics_name, WriteCostReport(g_costs, statistics_name));
     step.Tick();
   }
 }
 
 void WriteSignatures(const RunSettings& s) {
   if (s.cut_mode == 0 || s.cut_mode == 1) {
+    const std::string name = StatisticsFileName(s.line_number);
     TextFile statistics;
-    if (statistics.OpenAppend(StatisticsFileName(s.line_number).c_str())) {
+    if (statistics.OpenAppend(name.c_str())) {
       WriteLineMarker(statistics, s.line_number);
       statistics.Printf(kSignatureFormat, kMakerAddress);
+      statistics.Close();
     }
+    TellFileOutcome(name, statistics);
   }
   if (s.bbs_mode == 1 || s.bbs_mode == 2) {
+    const std::string name = BbsUserFileName(s.line_number);
     TextFile bbs_users;
-    if (bbs_users.OpenAppend(BbsUserFileName(s.line_number).c_str())) {
+    if (bbs_users.OpenAppend(name.c_str())) {
       WriteLineMarker(bbs_users, s.line_number);
       bbs_users.Printf(kBbsSignatureFormat, kMakerAddress, kMakerAddress);
+      bbs_users.Close();
     }
+    TellFileOutcome(name, bbs_users);
   }
 }
 
@@ -247,11 +284,13 @@ int Run(Arguments args) {
   TextFile cut_file;
   if ((settings.cut_mode == 1 || settings.cut_mode == 2) &&
       directories != kBadCutDirectory)
-    cut_file.OpenAppend(settings.cut_directory.c_str());
+    if (!cut_file.OpenAppend(settings.cut_directory.c_str()))
+      TellFileOutcome(settings.cut_directory, cut_file);
   TextFile scratch_file;
   const std::string scratch_path =
       JoinPath(settings.temp_directory, ScratchFileName(settings.line_number));
-  scratch_file.OpenWrite(scratch_path.c_str());
+  if (!scratch_file.OpenWrite(scratch_path.c_str()))
+    TellFileOutcome(scratch_path, scratch_file);
 
   PrintSettingsSummary(settings);
 
@@ -314,6 +353,7 @@ int Run(Arguments args) {
   }
   log.Close();
   scratch_file.Close();
+  TellFileOutcome(scratch_path, scratch_file);
 
   CloseOpenSession(settings, table);
 
@@ -331,6 +371,8 @@ int Run(Arguments args) {
   WriteSignatures(settings);
 
   cut_file.Close();
+  if (settings.cut_mode == 1 || settings.cut_mode == 2)
+    TellFileOutcome(settings.cut_directory, cut_file);
   RemoveFile(scratch_path.c_str());
   RunDeletionStep(g_files_kill);
   return 0;

@@ -120,14 +120,15 @@ void Draw(TextFile& scratch, TextFile& out, const SessionTable& table,
 
 }  // namespace
 
-void WriteFilesTable(const SessionTable& table, const std::string& path,
-                     bool fresh, const FilesTableOptions& options,
-                     const char* scratch_path) {
+FileOutcome WriteFilesTable(const SessionTable& table, const std::string& path,
+                            bool fresh, const FilesTableOptions& options,
+                            const char* scratch_path) {
+  // Without a scratch file (one that could not be made) there is no table.
   TextFile scratch;
-  if (!scratch.OpenRead(scratch_path)) return;
+  if (!scratch.OpenRead(scratch_path)) return FileOutcome::kOk;
   TextFile out;
   if (!(fresh ? out.OpenWrite(path.c_str()) : out.OpenAppend(path.c_str())))
-    return;
+    return FileOutcome::kNotOpened;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
   out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
   const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
@@ -171,6 +172,8 @@ void WriteFilesTable(const SessionTable& table, const std::string& path,
     if (g < groups - 1) out.Write(rule);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 3));
+  out.Close();
+  return out.outcome();
 }
 
 }  // namespace brantlow

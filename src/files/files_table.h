@@ -7,6 +7,7 @@
 
 #include "log/mask_list.h"
 #include "log/session_table.h"
+#include "platform/text_file.h"
 
 namespace brantlow {
 
@@ -17,7 +18,7 @@ struct FilesTableOptions {
 
 // Appends the table to the named file, or writes it anew when fresh. When
 // the scratch or the output file cannot be opened nothing is written.
-void WriteFilesTable(const SessionTable& table, const std::string& path,
+FileOutcome WriteFilesTable(const SessionTable& table, const std::string& path,
                      bool fresh, const FilesTableOptions& options,
                      const char* scratch_path);
 

@@ -15,6 +15,7 @@ constexpr std::size_t kReadBufferSize = 1 << 16;
 bool TextFile::Open(const char* path, const char* mode) {
   Close();
   write_failed_ = false;
+  open_failed_ = true;
   struct stat st;
   if (stat(path, &st) == 0 && S_ISDIR(st.st_mode)) return false;
   file_ = std::fopen(path, mode);
@@ -24,6 +25,7 @@ bool TextFile::Open(const char* path, const char* mode) {
     Close();
     return false;
   }
+  open_failed_ = false;
   std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
   return true;
 }

@@ -14,6 +14,13 @@
 
 namespace brantlow {
 
+// How the writing of a file went, for the caller to tell the user.
+enum class FileOutcome {
+  kOk,           // opened, and every write taken (or nothing to write)
+  kNotOpened,    // could not be created or opened
+  kWriteFailed,  // a write or the closing failed: a full disk and the like
+};
+
 class TextFile {
  public:
   TextFile() = default;
@@ -51,10 +58,19 @@ class TextFile {
   // True once a write has failed (full disk and the like).
   bool write_failed() const { return write_failed_; }
 
+  // The outcome of the last opening for writing and what followed; call
+  // it after Close, which is when buffered writes fail.
+  FileOutcome outcome() const {
+    return open_failed_    ? FileOutcome::kNotOpened
+           : write_failed_ ? FileOutcome::kWriteFailed
+                           : FileOutcome::kOk;
+  }
+
  private:
   bool Open(const char* path, const char* mode);
   std::FILE* file_ = nullptr;
   bool write_failed_ = false;
+  bool open_failed_ = false;
   // Read position kept here, so that asking for it costs no system call.
   std::int64_t read_position_ = 0;
   bool reading_ = false;

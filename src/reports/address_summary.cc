@@ -116,10 +116,11 @@ void SortAndMerge(SessionTable& table) {
         exchange(i, j);
 }
 
-void WriteAddressSummary(const SessionTable& table, const std::string& path,
-                         int bbs_mode, SummaryTarget target, int session_count) {
+FileOutcome WriteAddressSummary(const SessionTable& table,
+                                const std::string& path, int bbs_mode,
+                                SummaryTarget target, int session_count) {
   TextFile out;
-  if (!out.OpenAppend(path.c_str())) return;
+  if (!out.OpenAppend(path.c_str())) return FileOutcome::kNotOpened;
   const bool bbs_file = target == SummaryTarget::kBbsUserFile;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
   out.Write(bbs_file
@@ -158,6 +159,8 @@ void WriteAddressSummary(const SessionTable& table, const std::string& path,
              session_count, received, sent, total_cps, s / 3600, s % 3600 / 60,
              s % 60);
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
+  out.Close();
+  return out.outcome();
 }
 
 }  // namespace brantlow

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "log/session_table.h"
+#include "platform/text_file.h"
 
 namespace brantlow {
 
@@ -22,7 +23,7 @@ enum class SummaryTarget { kStatisticsFile, kBbsUserFile };
 
 // Appends the summary to the named file. session_count is the session
 // total for the statistics file, the BBS session count for the other.
-void WriteAddressSummary(const SessionTable& table, const std::string& path,
+FileOutcome WriteAddressSummary(const SessionTable& table, const std::string& path,
                          int bbs_mode, SummaryTarget target, int session_count);
 
 }  // namespace brantlow

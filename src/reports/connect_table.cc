@@ -22,11 +22,11 @@ std::string Text(const char (&field)[N]) {
 
 }  // namespace
 
-void WriteConnectTable(const SessionTable& table, const std::string& path,
-                       bool fresh) {
+FileOutcome WriteConnectTable(const SessionTable& table,
+                              const std::string& path, bool fresh) {
   TextFile out;
   if (!(fresh ? out.OpenWrite(path.c_str()) : out.OpenAppend(path.c_str())))
-    return;
+    return FileOutcome::kNotOpened;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 2));
   out.Write(CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер              ║\n"));
   const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
@@ -40,6 +40,8 @@ void WriteConnectTable(const SessionTable& table, const std::string& path,
     if (i < table.current) out.Write(separator);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 2));
+  out.Close();
+  return out.outcome();
 }
 
 }  // namespace brantlow

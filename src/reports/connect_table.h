@@ -5,12 +5,13 @@
 #include <string>
 
 #include "log/session_table.h"
+#include "platform/text_file.h"
 
 namespace brantlow {
 
 // Appends the table to the named file, or writes it anew when fresh (the
 // connect file of its own).
-void WriteConnectTable(const SessionTable& table, const std::string& path,
+FileOutcome WriteConnectTable(const SessionTable& table, const std::string& path,
                        bool fresh);
 
 }  // namespace brantlow

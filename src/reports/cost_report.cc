@@ -56,9 +56,9 @@ void CalculateCosts(CostTable& costs, const SessionTable& table,
   }
 }
 
-void WriteCostReport(const CostTable& costs, const std::string& path) {
+FileOutcome WriteCostReport(const CostTable& costs, const std::string& path) {
   TextFile out;
-  if (!out.OpenAppend(path.c_str())) return;
+  if (!out.OpenAppend(path.c_str())) return FileOutcome::kNotOpened;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
   out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
                   "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
@@ -73,6 +73,8 @@ void WriteCostReport(const CostTable& costs, const std::string& path) {
                out_time % 60);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
+  out.Close();
+  return out.outcome();
 }
 
 }  // namespace brantlow

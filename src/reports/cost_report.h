@@ -5,6 +5,7 @@
 #include <string>
 
 #include "log/session_table.h"
+#include "platform/text_file.h"
 #include "reports/cost_table.h"
 
 namespace brantlow {
@@ -18,7 +19,7 @@ void CalculateCosts(CostTable& costs, const SessionTable& table,
                     float night_start, float night_end);
 
 // Appends one row per entry, matched or not, to the named file.
-void WriteCostReport(const CostTable& costs, const std::string& path);
+FileOutcome WriteCostReport(const CostTable& costs, const std::string& path);
 
 }  // namespace brantlow
 

@@ -143,7 +143,11 @@ void ListFiles(const std::string& root, const std::string& rel,
     std::string child = rel.empty() ? name : rel + "/" + name;
     struct stat st;
     if (lstat((root + "/" + child).c_str(), &st) != 0) continue;
-    if (S_ISDIR(st.st_mode))
+    if (S_ISLNK(st.st_mode)) {
+      char target[4096];
+      ssize_t n = readlink((root + "/" + child).c_str(), target, sizeof target);
+      files[child] = LinkText(std::string(target, n > 0 ? static_cast<std::size_t>(n) : 0));
+    } else if (S_ISDIR(st.st_mode))
       ListFiles(root, child, files);
     else
       files[child] = ReadWhole(root + "/" + child);
@@ -163,6 +167,10 @@ std::string FindOnPath(const char* program) {
 }
 
 }  // namespace
+
+std::string LinkText(const std::string& target) {
+  return "symbolic link to " + target;
+}
 
 bool HaveFaketime() { return !FindOnPath("faketime").empty(); }
 
@@ -275,6 +283,14 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       c.directories.push_back(Trim(t.substr(4)));
     } else if (StartsWith(t, "tool ")) {
       c.tools.push_back(Trim(t.substr(5)));
+    } else if (StartsWith(t, "link ")) {
+      std::string rest = Trim(t.substr(5));
+      std::size_t arrow = rest.find(" -> ");
+      if (arrow == std::string::npos) {
+        fail("a link needs NAME -> TARGET");
+        return {};
+      }
+      c.links[Trim(rest.substr(0, arrow))] = Trim(rest.substr(arrow + 4));
     } else if (StartsWith(t, "path:")) {
       c.path_variable = Trim(t.substr(5));
     } else if (StartsWith(t, "gone ")) {
@@ -306,6 +322,8 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary,
       mkdir((work + "/" + name.substr(0, slash)).c_str(), 0777);
     WriteWhole(path, bytes);
   }
+  for (const auto& [name, target] : c.links)
+    if (symlink(target.c_str(), (work + "/" + name).c_str()) != 0) return result;
   const std::string standin_bytes = ReadWhole(standin);
   for (const std::string& name : c.tools) {
     for (std::size_t slash = name.find('/'); slash != std::string::npos;

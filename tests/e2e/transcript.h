@@ -11,6 +11,7 @@
 //   dir SHRED                       an empty directory given to the run
 //   tool bin/rar                    the stand-in archiver, installed there
 //   path: bin:/usr/bin              PATH for the run (default: the test's)
+//   link logdata.zvx -> /dev/full   a symbolic link given to the run
 //   exit: 0
 //   stdout:                         standard output, exactly
 //   console:                        the console stream, exactly
@@ -46,6 +47,7 @@ struct TranscriptCase {
   std::map<std::string, std::string> inputs;
   std::vector<std::string> directories;
   std::vector<std::string> tools;
+  std::map<std::string, std::string> links;  // name -> target
   std::optional<std::string> path_variable;
   std::optional<int> exit_status;
   std::optional<std::string> stdout_text;
@@ -66,8 +68,12 @@ struct RunResult {
   int exit_status = -1;
   std::string stdout_bytes;
   std::string console_bytes;
-  std::map<std::string, std::string> files;  // every file left, by path
+  // Every file left, by path; a symbolic link as LinkText(its target).
+  std::map<std::string, std::string> files;
 };
+
+// How a symbolic link left in the directory is listed.
+std::string LinkText(const std::string& target);
 
 // Whether faketime is there to fix the clock of a run.
 bool HaveFaketime();

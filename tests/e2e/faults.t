@@ -1,0 +1,153 @@
+# Files the run cannot create or fill: each is told once on standard
+# output with its path, and the run goes on to its end without it.
+
+=== case: a statistics file that cannot be created is told and the run ends well
+# A directory stands where the statistics file would go; no report of the
+# statistics file can be written, and the failure is told only once.
+args: LOG
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+dir logdata.zvx
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: LOG{ *65}
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+|Error: Unable to create logdata.zvx
+console:
+|      {▒*50}{\b*50}█\r
+|\r
+|[ ] Analyzing statistic data;{\b*28}√\r
+|[ ] Make gistogram;{\b*18}√\r
+|[ ] Make statistic file;{\b*23}√\r
+|[ ] Sort all data;{\b*17}√\r
+
+=== case: a full disk under the statistics file is told, not a crash
+# The statistics file is a link to a device that takes no bytes: the
+# first writer that closes it learns that its writes were lost.
+args: LOG -g
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+link logdata.zvx -> /dev/full
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: LOG{ *65}
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+|Error: Unable to write logdata.zvx
+
+=== case: a scratch file that cannot be created leaves the statistics whole
+# The transfer scratch file cannot be made in the temporary directory; the
+# statistics are made all the same, and its directory stays untouched.
+args: LOG -g
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+dir zorvex.tmp
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: LOG{ *65}
+|Error: Unable to create ./zorvex.tmp
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out logdata.zvx:
+<< empty-list.frag
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: a connect file that cannot be created does not stop the summary
+args: LOG -g +l(-s)
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+dir conndata.zvx
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: LOG{ *65}
+|
+|Don`t analyze crashpolers      Analyze Connect data: 2 OutFile(s)
+|
+|                       Read log file:
+|Error: Unable to create conndata.zvx
+out logdata.zvx:
+<< empty-list.frag
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: a shred directory that cannot be made leaves the cut out but not the statistics
+# Only one level is ever created: under a missing parent the cut directory
+# cannot be made, so no line is cut; the statistics are made as usual.
+args: LOG -g +F
+in brantlow.cfg:
+|ShredDir missing/cuts/
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|InFile!!!: LOG{ *65}
+|
+|Error: Bad ShredDir path
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out logdata.zvx:
+<< empty-list.frag
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: a temporary directory that cannot be made falls back to the current one
+# The scratch file is made in the current directory instead, and removed
+# at the end as ever.
+args: LOG -g
+in brantlow.cfg:
+|TmpDir missing/scratch
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|InFile!!!: LOG{ *65}
+|
+|Error: Bad TmpDir path
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out logdata.zvx:
+<< empty-list.frag
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
