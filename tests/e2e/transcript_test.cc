@@ -43,6 +43,7 @@ class TranscriptTest : public testing::Test {
     }
 
     std::map<std::string, std::string> expected = case_.inputs;
+    for (const auto& [name, target] : case_.links) expected[name] = LinkText(target);
     for (const std::string& g : case_.gone) expected.erase(g);
     for (const auto& [name, bytes] : case_.outputs) expected[name] = bytes;
     for (const auto& [name, bytes] : expected) {
