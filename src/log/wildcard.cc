@@ -1,66 +1,67 @@
 #include "log/wildcard.h"
 
-#include <bitset>
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace brantlow {
 
 namespace {
 
-// Sub-matches already known to fail, so that patterns with many stars take
-// polynomial rather than exponential time. Positions beyond the bounds are
-// simply not remembered.
-constexpr std::size_t kMemoPattern = 256;
-constexpr std::size_t kMemoName = 256;
-
-struct Matcher {
-  std::string_view pattern;
-  std::string_view name;
-  std::bitset<kMemoPattern * kMemoName> failed;
-
-  bool Known(std::size_t p, std::size_t n) const {
-    return p < kMemoPattern && n < kMemoName && failed[p * kMemoName + n];
+// The pattern positions a name position can stand at, one byte per
+// position; a small pattern keeps them on the stack.
+class PositionSet {
+ public:
+  explicit PositionSet(std::size_t size) : size_(size) {
+    if (size > small_.size()) large_.resize(size);
+    Clear();
   }
-  void Fail(std::size_t p, std::size_t n) {
-    if (p < kMemoPattern && n < kMemoName) failed[p * kMemoName + n] = true;
+  std::uint8_t& operator[](std::size_t i) { return data()[i]; }
+  void Clear() {
+    for (std::size_t i = 0; i < size_; ++i) data()[i] = 0;
   }
 
-  bool Match(std::size_t p, std::size_t n) {
-    if (Known(p, n)) return false;
-    bool mismatch = false;
-    while (p < pattern.size() && n < name.size() && !mismatch) {
-      char c = pattern[p];
-      if (c == '?') {
-        ++p;
-        ++n;
-      } else if (c == '*') {
-        ++p;
-        if (p < pattern.size() && (pattern[p] == '*' || pattern[p] == '?'))
-          continue;
-        // Scan the name for the next pattern character (past the end when
-        // the star closes the pattern, which consumes the whole rest).
-        for (; n < name.size(); ++n) {
-          if (p < pattern.size() && name[n] == pattern[p]) {
-            if (Match(p, n)) return true;
-            Fail(p, n);
-          }
-        }
-      } else if (c == name[n]) {
-        ++p;
-        ++n;
-      } else {
-        mismatch = true;
-      }
-    }
-    return !mismatch && p == pattern.size() && n == name.size();
-  }
+ private:
+  std::uint8_t* data() { return large_.empty() ? small_.data() : large_.data(); }
+  std::array<std::uint8_t, 1024> small_;
+  std::vector<std::uint8_t> large_;
+  std::size_t size_;
 };
 
 }  // namespace
 
+// The name is walked once, carrying every pattern position the match can
+// have reached (the rule of the comment in the header, without
+// backtracking): time grows with pattern times name, never exponentially.
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
-  Matcher matcher{pattern, name, {}};
-  return matcher.Match(0, 0);
+  const std::size_t P = pattern.size();
+  PositionSet at(P + 1), next(P + 1);
+  // Literals after a star, open from the name position where the star
+  // stood to the end of the name.
+  PositionSet open(P + 1);
+  at[0] = 1;
+  for (std::size_t n = 0; n < name.size(); ++n) {
+    // Stars first, in pattern order: each hands on to what follows it.
+    for (std::size_t p = 0; p < P; ++p) {
+      if (!at[p] || pattern[p] != '*') continue;
+      const std::size_t q = p + 1;
+      if (q == P) return true;  // a closing star takes the rest, at least one
+      if (pattern[q] == '*' || pattern[q] == '?')
+        at[q] = 1;  // the star itself takes nothing
+      else
+        open[q] = 1;
+    }
+    next.Clear();
+    for (std::size_t p = 0; p < P; ++p) {
+      const char c = pattern[p];
+      if (c == '*') continue;
+      if ((at[p] || (open[p] && c != '?')) && (c == '?' || c == name[n]))
+        next[p + 1] = 1;
+    }
+    for (std::size_t p = 0; p <= P; ++p) at[p] = next[p];
+  }
+  return at[P] != 0;
 }
 
 }  // namespace brantlow

@@ -1,0 +1,35 @@
+// The Maximus log as bytes against a few "Terminal Call" sessions; the
+// first bytes choose the day, month and the sessions' hours.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+#include "log/bbs_log_reader.h"
+#include "log/session_table.h"
+#include "log/text_fields.h"
+#include "tests/fuzz/fuzz_file.h"
+
+using namespace brantlow;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return 0;
+  static const std::string path = fuzz::ScratchPath("max");
+  fuzz::WriteFile(path, data + 4, size - 4);
+  static auto table = std::make_unique<SessionTable>();
+  *table = SessionTable{};
+  for (int i = 0; i < 1 + data[2] % 4; ++i) {
+    table->Append();
+    SessionRecord& r = table->Current();
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:00:00", (data[3] + i * 5) % 24);
+    CopyField(r.start_time, time);
+    std::snprintf(time, sizeof time, "%02d:59:59", (data[3] + i * 5 + 2) % 24);
+    CopyField(r.end_time, time);
+    CopyField(r.name, i % 3 == 2 ? "2:5020/1" : "Terminal Call");
+    CopyField(r.connect, i % 2 ? "33600/ARQ" : "2400");
+    r.kind = 'i';
+  }
+  ReadBbsLog(*table, data[0] % 33, data[1] % 14, path.c_str());
+  return 0;
+}

@@ -1,0 +1,41 @@
+// The transfer scratch file as bytes through its two readers: the rate
+// pass and the files table, against a table of a few sessions.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "files/files_table.h"
+#include "files/transfer_rate_pass.h"
+#include "log/log_phrases.h"
+#include "log/mask_list.h"
+#include "log/session_table.h"
+#include "log/text_fields.h"
+#include "tests/fuzz/fuzz_file.h"
+
+using namespace brantlow;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 1) return 0;
+  static const std::string scratch = fuzz::ScratchPath("zorvex.tmp");
+  static const std::string out = fuzz::ScratchPath("files.zvx");
+  fuzz::WriteFile(scratch, data + 1, size - 1);
+  static auto table = std::make_unique<SessionTable>();
+  *table = SessionTable{};
+  static const char* const names[] = {"2:5020/1234", "2:463/68", "2:5020/1234",
+                                      "Terminal Call"};
+  for (int i = 0; i < 1 + data[0] % 6; ++i) {
+    table->Append();
+    SessionRecord& r = table->Current();
+    CopyField(r.name, names[i % 4]);
+    CopyField(r.start_time, "10:00:00");
+    CopyField(r.end_time, "10:05:00");
+    r.kind = i % 4 == 3 ? 'B' : 'i';
+  }
+  static auto no_scan = std::make_unique<MaskList>();
+  *no_scan = MaskList{};
+  no_scan->Add("*.PKT");
+  RunTransferRatePass(*table, scratch.c_str(), LogPhrasesFor(data[0] & 0x40 ? 1 : 0));
+  const FilesTableOptions options{static_cast<bool>(data[0] & 0x80), no_scan.get()};
+  WriteFilesTable(*table, out, true, options, scratch.c_str());
+  return 0;
+}
