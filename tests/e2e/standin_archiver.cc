@@ -4,10 +4,12 @@
 // directory. Then, unless an option word asks otherwise, it "adds" its last
 // argument to the archive named by the one before: it appends a line
 // "member: PATH" and the member's bytes to the archive file. Option words:
-// -fail exits with status 1, -kill ends it with SIGKILL, -hang sleeps
-// until it is killed, -grow:NAME appends a line to the file NAME first, as
-// a mailer writing its log meanwhile would; anything else is taken as an
-// ordinary option.
+// -fail exits with status 1, -kill ends it with SIGKILL, -hang writes its
+// process id to "archiver.pid" and sleeps until it is killed, -grow:NAME
+// appends a line to the file NAME first, as a mailer writing its log
+// meanwhile would, and -killparent kills the program that started it with
+// SIGKILL once the member is added; anything else is taken as an ordinary
+// option.
 #include <signal.h>
 #include <unistd.h>
 
@@ -29,8 +31,13 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-fail") == 0) return 1;
     if (std::strcmp(argv[i], "-kill") == 0) kill(getpid(), SIGKILL);
-    if (std::strcmp(argv[i], "-hang") == 0)
+    if (std::strcmp(argv[i], "-hang") == 0) {
+      if (std::FILE* pid = std::fopen("archiver.pid", "wb")) {
+        std::fprintf(pid, "%d\n", static_cast<int>(getpid()));
+        std::fclose(pid);
+      }
       for (;;) pause();
+    }
   }
   if (argc < 3) return 2;
   std::FILE* member = std::fopen(argv[argc - 1], "rb");
@@ -41,5 +48,8 @@ int main(int argc, char** argv) {
   while (std::size_t n = std::fread(buf, 1, sizeof buf, member))
     std::fwrite(buf, 1, n, archive);
   std::fclose(member);
-  return std::fclose(archive) == 0 ? 0 : 3;
+  if (std::fclose(archive) != 0) return 3;
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "-killparent") == 0) kill(getppid(), SIGKILL);
+  return 0;
 }

@@ -303,13 +303,16 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
   return cases;
 }
 
-RunResult RunCase(const TranscriptCase& c, const std::string& binary,
-                  const std::string& standin) {
-  RunResult result;
+RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
+                      const std::string& standin) {
+  RunningCase running;
   char dir_template[] = "/tmp/brantlow-e2e-XXXXXX";
   const char* dir = mkdtemp(dir_template);
-  if (dir == nullptr) return result;
+  if (dir == nullptr) return running;
   const std::string root = dir;
+  running.root = root;
+  running.work = root + "/work";
+  running.tools = c.tools;
   const std::string work = root + "/work";
   mkdir(work.c_str(), 0777);
   for (const std::string& d : c.directories)
@@ -323,7 +326,7 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary,
     WriteWhole(path, bytes);
   }
   for (const auto& [name, target] : c.links)
-    if (symlink(target.c_str(), (work + "/" + name).c_str()) != 0) return result;
+    if (symlink(target.c_str(), (work + "/" + name).c_str()) != 0) return running;
   const std::string standin_bytes = ReadWhole(standin);
   for (const std::string& name : c.tools) {
     for (std::size_t slash = name.find('/'); slash != std::string::npos;
@@ -370,17 +373,35 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary,
     execv(argv[0], argv.data());
     _exit(127);
   }
+  running.pid = pid;
+  return running;
+}
+
+RunResult FinishCase(RunningCase& running) {
+  RunResult result;
+  if (running.pid <= 0) return result;
+  const std::string& root = running.root;
+  const std::string& work = running.work;
+  const std::string out_path = root + "/stdout";
+  const std::string console_path = root + "/console";
   int status = 0;
-  waitpid(pid, &status, 0);
+  waitpid(running.pid, &status, 0);
+  running.pid = -1;
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.stdout_bytes = ReadWhole(out_path);
   result.console_bytes = ReadWhole(console_path);
   ListFiles(work, "", result.files);
-  for (const std::string& name : c.tools) result.files.erase(name);
+  for (const std::string& name : running.tools) result.files.erase(name);
   std::string remove = "rm -rf '" + root + "'";
   if (std::system(remove.c_str()) != 0) {
   }
   return result;
+}
+
+RunResult RunCase(const TranscriptCase& c, const std::string& binary,
+                  const std::string& standin) {
+  RunningCase running = StartCase(c, binary, standin);
+  return FinishCase(running);
 }
 
 std::string Printable(const std::string& bytes) {

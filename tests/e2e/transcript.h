@@ -83,6 +83,17 @@ bool HaveFaketime();
 RunResult RunCase(const TranscriptCase& c, const std::string& binary,
                   const std::string& standin);
 
+// The same in two halves, for tests that act while the program runs.
+struct RunningCase {
+  int pid = -1;          // of the program (under faketime when present)
+  std::string root;      // the case's directory
+  std::string work;      // where the program runs
+  std::vector<std::string> tools;
+};
+RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
+                      const std::string& standin);
+RunResult FinishCase(RunningCase& running);
+
 // A printable form of bytes for failure messages: CP866 shown as UTF-8,
 // control bytes as escapes.
 std::string Printable(const std::string& bytes);
