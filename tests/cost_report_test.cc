@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include "reports/whole_seconds.h"
+
 #include "log/text_fields.h"
 #include "platform/cp866.h"
 #include "tests/temp_dir.h"
@@ -113,6 +117,19 @@ TEST_F(CostTest, ReportRowsForEveryEntry) {
     expected += c;
   }
   EXPECT_EQ(expected, dir.Read("r"));
+}
+
+}  // namespace
+}  // namespace brantlow
+
+namespace brantlow {
+namespace {
+
+TEST(WholeSecondsTest, DropsTheFractionAndShowsNoNegativeTime) {
+  EXPECT_EQ(59, WholeSeconds(59.9f));
+  EXPECT_EQ(0, WholeSeconds(-3580.0f));  // a clock set back mid-session
+  EXPECT_EQ(0, WholeSeconds(-0.5f));
+  EXPECT_EQ(INT_MAX, WholeSeconds(1e12f));
 }
 
 }  // namespace

@@ -102,5 +102,15 @@ TEST(TimeSeconds, Texts) {
   EXPECT_DOUBLE_EQ(86399, TimeSeconds("23:59:59"));
 }
 
+TEST(TimeSeconds, TheWindowsEndWithoutLeadingZerosReadsAsWritten) {
+  EXPECT_DOUBLE_EQ(8 * 3600 + 59, TimeSeconds("8:0:59"));
+  EXPECT_DOUBLE_EQ(8 * 3600 + 5 * 60 + 59, TimeSeconds("8:5:59"));
+  EXPECT_DOUBLE_EQ(3600 + 30 * 60 + 59, TimeSeconds("1:30:59"));
+  EXPECT_DOUBLE_EQ(23 * 3600 + 59 * 60 + 59, TimeSeconds("23:59:59"));
+  // Anything else is read at the fixed columns, as before.
+  EXPECT_DOUBLE_EQ(0, TimeSeconds("ab:cd:ef"));
+  EXPECT_DOUBLE_EQ(3600, TimeSeconds("1:"));
+}
+
 }  // namespace
 }  // namespace brantlow

@@ -10,7 +10,8 @@
 
 namespace brantlow {
 
-// Seconds of the day of an hh:mm:ss text; an empty text is 0.
+// Seconds of the day of an hh:mm:ss text, or of the h:m:s the end of the
+// window is written as; an empty text is 0.
 double TimeSeconds(std::string_view time);
 
 // period 0 switches the marking off; midnight: the window crosses

@@ -6,10 +6,12 @@
 
 namespace brantlow {
 
-// The fraction dropped, kept inside the int range.
+// The fraction dropped, kept inside the int range. A negative duration (a
+// clock set back during a session) shows as 0: a time printed with a sign
+// would break the frame of its table.
 inline int WholeSeconds(float seconds) {
   if (seconds >= static_cast<float>(INT_MAX)) return INT_MAX;
-  if (seconds <= static_cast<float>(INT_MIN)) return INT_MIN;
+  if (!(seconds > 0)) return 0;
   return static_cast<int>(seconds);
 }
 

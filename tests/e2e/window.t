@@ -6,8 +6,10 @@
 # Lines of 14.03 and of 15.03 before 23:00 are skipped, as are lines of
 # 16.03 after 08:00. The session of 23:55 ends on the next day. The last
 # session is still open at 08:00 and ends at "8:0:59", built from the end
-# hour and minute without leading zeros. The cut file holds the window's
-# lines of both days in log order.
+# hour and minute without leading zeros, which still reads as 08:00:59: it
+# lasts 119 seconds, 60 of them in the half hour before 08:00 and 59 in
+# the one after. The cut file holds the window's lines of both days in log
+# order.
 args: LOG /t=23:00-08:00 +F
 in LOG:
 |14/03 23:30:00 ■ Incoming call: CONNECT 33600/ARQ/V34
@@ -75,7 +77,7 @@ out logdata.zvx:
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|     │{ *15}▓{ *30}▓ 
+|     │{ *15}▓▓{ *29}▓ 
 << histogram-axis.frag
 |
 |         Статистика на 15.03-16.03  время с 23:00 по 08:00 
@@ -89,14 +91,17 @@ out logdata.zvx:
 << summary-head.frag
 |║2:5020/3          │         5│         6│       0│  00:00:50   ║
 |║2:5020/4          │         7│         8│       0│  00:09:10   ║
-|║2:5020/5          │         0│         0│       0│  00:01:00   ║
+|║2:5020/5          │         0│         0│       0│  00:01:59   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 3   cессий │        12│        14│     0.0│  00:11:00   ║
+|║Всего: 3   cессий │        12│        14│     0.0│  00:11:59   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
 === case: the last day of the year continues on the first of January
+# The session of 01:30 is still open when the window ends and ends at
+# "1:30:59", which reads as 01:30:59: 59 seconds, all in the half hour
+# after 01:30.
 args: LOG /d=31.12 /t=22:00-01:30
 date: 2027-01-01 09:00:00
 in LOG:
@@ -126,7 +131,7 @@ out logdata.zvx:
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|     │{ *44}▓   
+|     │{ *3}▓{ *40}▓{ *3}
 << histogram-axis.frag
 |
 |         Статистика на 31.12-01.01  время с 22:00 по 01:30 
@@ -138,9 +143,9 @@ out logdata.zvx:
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
 |║2:5020/11         │        11│        12│       0│  00:00:40   ║
-|║2:5020/12         │         0│         0│       0│  00:-29:-51   ║
+|║2:5020/12         │         0│         0│       0│  00:00:59   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 2   cессий │        11│        12│     0.0│  00:-29:-11   ║
+|║Всего: 2   cессий │        11│        12│     0.0│  00:01:39   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
