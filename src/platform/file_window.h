@@ -21,7 +21,7 @@ class FileWindow {
   // False when the file cannot be opened for reading or is a directory.
   bool Open(const char* path);
   void Close();
-  bool is_open() const { return fd_ >= 0; }
+  bool is_open() const { return handle_ != kNoHandle; }
 
   // The size at opening.
   std::int64_t size() const { return size_; }
@@ -33,7 +33,12 @@ class FileWindow {
   std::string_view At(std::int64_t offset);
 
  private:
-  int fd_ = -1;
+  // The host's read of up to size bytes; 0 at the end or on an error.
+  std::size_t ReadSome(char* into, std::size_t size);
+  void CloseHandle();
+
+  static constexpr std::intptr_t kNoHandle = -1;
+  std::intptr_t handle_ = kNoHandle;  // a descriptor or a HANDLE
   std::int64_t size_ = 0;
   std::vector<char> buffer_;
   std::size_t buffered_ = 0;

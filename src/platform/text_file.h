@@ -1,8 +1,10 @@
 // Text files in the DOS convention, whatever the host.
 //
 // Reading drops a CR that stands directly before LF, so CR LF and LF files
-// read alike; writing turns every "\n" into CR LF. A path that names a
-// directory never opens.
+// read alike; writing turns every "\n" into CR LF. The files are opened as
+// bytes and the convention is kept here, on Windows too: positions stay
+// byte offsets that can be sought back to, and a Ctrl-Z in a log does not
+// end it early. A path that names a directory never opens.
 #ifndef BRANTLOW_PLATFORM_TEXT_FILE_H_
 #define BRANTLOW_PLATFORM_TEXT_FILE_H_
 
@@ -68,6 +70,14 @@ class TextFile {
 
  private:
   bool Open(const char* path, const char* mode);
+
+  // What the host does differently: one implementation each.
+  static bool NamesDirectory(const char* path);
+  static bool IsDirectoryStream(std::FILE* file);
+  static int ReadByte(std::FILE* file);  // unlocked: one reader per file
+  static std::int64_t TellStream(std::FILE* file);
+  static bool SeekStream(std::FILE* file, std::int64_t offset, int whence);
+
   std::FILE* file_ = nullptr;
   bool write_failed_ = false;
   bool open_failed_ = false;

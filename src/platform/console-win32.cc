@@ -1,0 +1,103 @@
+#include "platform/console.h"
+
+#include <conio.h>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/format.h"
+
+namespace brantlow {
+
+namespace {
+
+// The console device (CONOUT$), its code page set to 866 for the run and
+// given back at the end; standard error when there is no console.
+struct ConsoleDevice {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  UINT saved_output_page = 0;
+  UINT saved_input_page = 0;
+};
+
+void RestoreCodePage();
+
+ConsoleDevice& Device() {
+  static ConsoleDevice device = [] {
+    ConsoleDevice d;
+    d.handle = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    DWORD mode = 0;
+    if (d.handle != INVALID_HANDLE_VALUE && !GetConsoleMode(d.handle, &mode)) {
+      CloseHandle(d.handle);
+      d.handle = INVALID_HANDLE_VALUE;
+    }
+    if (d.handle == INVALID_HANDLE_VALUE) {
+      // Standard error stands in for the console: it gets the bytes as
+      // they are, its own line ends among them.
+      _setmode(_fileno(stderr), _O_BINARY);
+    } else {
+      d.saved_output_page = GetConsoleOutputCP();
+      d.saved_input_page = GetConsoleCP();
+      SetConsoleOutputCP(866);
+      SetConsoleCP(866);
+      std::atexit(RestoreCodePage);
+    }
+    return d;
+  }();
+  return device;
+}
+
+void RestoreCodePage() {
+  ConsoleDevice& d = Device();
+  if (d.handle == INVALID_HANDLE_VALUE) return;
+  if (d.saved_output_page != 0) SetConsoleOutputCP(d.saved_output_page);
+  if (d.saved_input_page != 0) SetConsoleCP(d.saved_input_page);
+}
+
+}  // namespace
+
+void Print(std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+void Printf(const char* format, ...) {
+  char local[1024];
+  std::string big;
+  va_list args;
+  va_start(args, format);
+  std::string_view text = VFormat(local, sizeof local, big, format, args);
+  va_end(args);
+  Print(text);
+}
+
+void Show(std::string_view bytes) {
+  ConsoleDevice& device = Device();
+  if (device.handle == INVALID_HANDLE_VALUE) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    std::fflush(stderr);
+    return;
+  }
+  std::fflush(stdout);
+  DWORD written = 0;
+  WriteFile(device.handle, bytes.data(), static_cast<DWORD>(bytes.size()),
+            &written, nullptr);
+}
+
+void WaitForKey() {
+  std::fflush(stdout);
+  if (Device().handle == INVALID_HANDLE_VALUE) return;
+  _getch();
+}
+
+void FlushConsole() {
+  std::fflush(stdout);
+  std::fflush(stderr);
+}
+
+}  // namespace brantlow

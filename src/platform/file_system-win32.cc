@@ -1,0 +1,67 @@
+#include "platform/file_system.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace brantlow {
+
+namespace {
+
+// Windows takes "/" as well as "\" in paths, and "C:" ends a drive name.
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+const char kPathSeparator = '\\';
+
+std::string JoinPath(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && !IsSeparator(path.back()) && path.back() != ':')
+    path += kPathSeparator;
+  path += name;
+  return path;
+}
+
+std::size_t FileNameStart(std::string_view path) {
+  std::size_t at = path.find_last_of("\\/:");
+  return at == std::string_view::npos ? 0 : at + 1;
+}
+
+std::string_view WithoutTrailingSeparator(std::string_view path) {
+  if (!path.empty() && IsSeparator(path.back())) path.remove_suffix(1);
+  return path;
+}
+
+bool IsDirectory(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) != 0; }
+
+bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
+
+bool ReplaceFile(const char* from, const char* to) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool ListDirectory(const char* path,
+                   const std::function<void(const char* name)>& visit) {
+  const std::string pattern = JoinPath(path, "*");
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE)
+    return GetLastError() == ERROR_FILE_NOT_FOUND && IsDirectory(path);
+  do {
+    if (std::strcmp(entry.cFileName, ".") == 0 ||
+        std::strcmp(entry.cFileName, "..") == 0)
+      continue;
+    visit(entry.cFileName);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return true;
+}
+
+}  // namespace brantlow

@@ -1,0 +1,41 @@
+#include "platform/file_window.h"
+
+#include <windows.h>
+
+namespace brantlow {
+
+namespace {
+
+HANDLE Win32Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+}  // namespace
+
+bool FileWindow::Open(const char* path) {
+  Close();
+  // The mailer may hold its log open for writing, and may rename it.
+  HANDLE h = CreateFileA(path, GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(h, &info) ||
+      (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    ::CloseHandle(h);
+    return false;
+  }
+  handle_ = reinterpret_cast<std::intptr_t>(h);
+  LARGE_INTEGER size;
+  size_ = GetFileSizeEx(h, &size) ? size.QuadPart : 0;
+  return true;
+}
+
+void FileWindow::CloseHandle() { ::CloseHandle(Win32Handle(handle_)); }
+
+std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
+  DWORD got = 0;
+  if (!ReadFile(Win32Handle(handle_), into, static_cast<DWORD>(size), &got, nullptr))
+    return 0;
+  return got;
+}
+
+}  // namespace brantlow

@@ -1,0 +1,51 @@
+#include "platform/file_window.h"
+
+#include <cstring>
+
+namespace brantlow {
+
+namespace {
+
+// Bytes read at a time: enough that system calls cost nothing next to the
+// scan, few enough that the window stays in the processor's cache while
+// it is scanned (measured faster than a memory map of the file, which can
+// also fault when another program shortens the file).
+constexpr std::size_t kReadWindow = 256 << 10;
+
+}  // namespace
+
+void FileWindow::Close() {
+  if (handle_ != kNoHandle) CloseHandle();
+  handle_ = kNoHandle;
+  size_ = 0;
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+  buffered_ = 0;
+  buffer_offset_ = 0;
+}
+
+std::string_view FileWindow::At(std::int64_t offset) {
+  if (handle_ == kNoHandle) return {};
+  if (buffer_.empty()) buffer_.resize(kReadWindow);
+  std::int64_t skip = offset - buffer_offset_;
+  if (skip < 0) return {};
+  // Keep what lies after offset, then fill the rest of the buffer.
+  if (static_cast<std::size_t>(skip) > buffered_)
+    skip = static_cast<std::int64_t>(buffered_);
+  const std::size_t kept = buffered_ - static_cast<std::size_t>(skip);
+  std::memmove(buffer_.data(), buffer_.data() + skip, kept);
+  buffered_ = kept;
+  buffer_offset_ += skip;
+  // Always read on: the mailer may have written more since the last end.
+  while (buffered_ < buffer_.size()) {
+    const std::size_t got =
+        ReadSome(buffer_.data() + buffered_, buffer_.size() - buffered_);
+    if (got == 0) break;
+    buffered_ += got;
+  }
+  const std::size_t from = static_cast<std::size_t>(offset - buffer_offset_);
+  if (from >= buffered_) return {};
+  return {buffer_.data() + from, buffered_ - from};
+}
+
+}  // namespace brantlow

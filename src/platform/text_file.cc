@@ -1,0 +1,125 @@
+#include "platform/text_file.h"
+
+#include <string>
+
+#include "platform/format.h"
+
+namespace brantlow {
+
+namespace {
+constexpr std::size_t kReadBufferSize = 1 << 16;
+}
+
+bool TextFile::Open(const char* path, const char* mode) {
+  Close();
+  write_failed_ = false;
+  open_failed_ = true;
+  if (NamesDirectory(path)) return false;
+  file_ = std::fopen(path, mode);
+  if (file_ == nullptr) return false;
+  // Re-check: the path may have been swapped for a directory meanwhile.
+  if (IsDirectoryStream(file_)) {
+    Close();
+    return false;
+  }
+  open_failed_ = false;
+  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  return true;
+}
+
+bool TextFile::OpenRead(const char* path) {
+  read_position_ = 0;
+  return reading_ = Open(path, "rb");
+}
+bool TextFile::OpenWrite(const char* path) {
+  reading_ = false;
+  return Open(path, "wb");
+}
+bool TextFile::OpenAppend(const char* path) {
+  reading_ = false;
+  return Open(path, "ab");
+}
+
+void TextFile::Close() {
+  if (file_ == nullptr) return;
+  if (std::fclose(file_) != 0) write_failed_ = true;
+  file_ = nullptr;
+}
+
+std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
+  std::size_t n = 0;
+  if (file_ == nullptr) {
+    buf[0] = '\0';
+    return 0;
+  }
+  while (n < max_chars) {
+    int c = ReadByte(file_);
+    if (c == EOF) break;
+    ++read_position_;
+    if (c == '\r') {
+      int next = ReadByte(file_);
+      if (next == '\n') {
+        c = '\n';
+        ++read_position_;
+      } else if (next != EOF) {
+        ungetc(next, file_);
+      }
+    }
+    buf[n++] = static_cast<char>(c);
+    if (c == '\n') break;
+  }
+  buf[n] = '\0';
+  return n;
+}
+
+void TextFile::Write(std::string_view bytes) {
+  if (file_ == nullptr) return;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\n') continue;
+    if (i > start &&
+        std::fwrite(bytes.data() + start, 1, i - start, file_) != i - start)
+      write_failed_ = true;
+    if (std::fwrite("\r\n", 1, 2, file_) != 2) write_failed_ = true;
+    start = i + 1;
+  }
+  if (start < bytes.size() &&
+      std::fwrite(bytes.data() + start, 1, bytes.size() - start, file_) !=
+          bytes.size() - start)
+    write_failed_ = true;
+}
+
+void TextFile::VPrintf(const char* format, va_list args) {
+  char local[512];
+  std::string big;
+  Write(VFormat(local, sizeof local, big, format, args));
+}
+
+void TextFile::Printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  VPrintf(format, args);
+  va_end(args);
+}
+
+std::int64_t TextFile::Tell() {
+  if (file_ == nullptr) return -1;
+  if (reading_) return read_position_;
+  return TellStream(file_);
+}
+
+bool TextFile::SeekStart() { return SeekTo(0); }
+
+bool TextFile::SeekEnd() {
+  if (file_ == nullptr || !SeekStream(file_, 0, SEEK_END)) return false;
+  read_position_ = TellStream(file_);
+  return true;
+}
+
+bool TextFile::SeekTo(std::int64_t position) {
+  if (file_ == nullptr || !SeekStream(file_, position, SEEK_SET)) return false;
+  read_position_ = position;
+  return true;
+}
+
+}  // namespace brantlow
