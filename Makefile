@@ -3,13 +3,16 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
+VERSION := 1.0
+PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # The sanitizer build uses clang when present, so both compilers build it.
 SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
-.PHONY: all build check check-sanitize fuzz demo bench clean
+.PHONY: all build check check-sanitize fuzz windows windows-check dist install demo bench clean
 
 all: build
 
@@ -37,6 +40,30 @@ fuzz: $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# brantlow.exe, cross-built with mingw-w64 and linked statically.
+$(WINDOWS_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DBRANTLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+
+windows: $(WINDOWS_BUILD)/CMakeCache.txt
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target brantlow
+
+# The end-to-end suite against brantlow.exe under wine (tests/wine-check
+# names what it leaves out).
+windows-check: build windows
+	tests/wine-check $(BUILD) $(WINDOWS_BUILD)
+
+# A source tarball and a zip for the station that runs the mailer.
+dist: windows
+	git archive --format=tar.gz --prefix=brantlow-$(VERSION)/ -o $(BUILD)/brantlow-$(VERSION).tar.gz HEAD
+	rm -f $(BUILD)/brantlow-$(VERSION)-win64.zip
+	zip -j -q $(BUILD)/brantlow-$(VERSION)-win64.zip $(WINDOWS_BUILD)/brantlow.exe README.md \
+	  brantlow.1 examples/brantlow.cfg examples/t-mail.log examples/max.log
+	@echo "$(BUILD)/brantlow-$(VERSION).tar.gz $(BUILD)/brantlow-$(VERSION)-win64.zip"
+
+install: build
+	install -D -m 755 $(BUILD)/brantlow $(DESTDIR)$(PREFIX)/bin/brantlow
+	install -D -m 644 brantlow.1 $(DESTDIR)$(PREFIX)/share/man/man1/brantlow.1
+
 demo: build
 	@examples/demo.sh $(BUILD)/brantlow
 
@@ -46,4 +73,4 @@ bench: build
 	bench/run $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -230,9 +230,15 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
     upper.Capitalize(pos + 11);
     tables.files_no_scan.Add(Path(upper, pos + 11));
   } else if (key("FilesKill")) {
-    // Kept in its case: the file system may tell cases apart. The deletion
-    // matches names in capitals.
-    tables.files_kill.Add(Path(line, pos + 9));
+    // Kept in its case where the file system tells cases apart; the
+    // deletion matches names in capitals either way.
+    if (kFileNamesIgnoreCase) {
+      Line upper = line;
+      upper.Capitalize(pos + 9);
+      tables.files_kill.Add(Path(upper, pos + 9));
+    } else {
+      tables.files_kill.Add(Path(line, pos + 9));
+    }
   } else if (key("CrashCheck")) {
     if (WordSearch(line, pos + 10, "ALL")) settings.crash_check = true;
   } else if (key("BBSType")) {

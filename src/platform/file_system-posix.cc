@@ -10,6 +10,7 @@
 namespace brantlow {
 
 const char kPathSeparator = '/';
+const bool kFileNamesIgnoreCase = false;
 
 std::string JoinPath(std::string_view dir, std::string_view name) {
   std::string path(dir);

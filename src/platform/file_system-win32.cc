@@ -1,6 +1,8 @@
 #include "platform/file_system.h"
 
 #include <windows.h>
+// windows.h names a function of its own so; ours is meant here.
+#undef ReplaceFile
 
 #include <cstring>
 
@@ -14,6 +16,7 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 }  // namespace
 
 const char kPathSeparator = '\\';
+const bool kFileNamesIgnoreCase = true;
 
 std::string JoinPath(std::string_view dir, std::string_view name) {
   std::string path(dir);

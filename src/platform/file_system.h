@@ -11,6 +11,9 @@ namespace brantlow {
 // The separator written into paths the program builds.
 extern const char kPathSeparator;
 
+// Whether the host's file names are the same in any letter case.
+extern const bool kFileNamesIgnoreCase;
+
 // dir + separator + name, the separator added only when dir does not
 // already end with one.
 std::string JoinPath(std::string_view dir, std::string_view name);

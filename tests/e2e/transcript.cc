@@ -341,6 +341,17 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
   const std::string out_path = root + "/stdout";
   const std::string console_path = root + "/console";
 
+  // The runner is found on the test's own PATH, before the case sets one.
+  std::vector<std::string> runner_words;
+  if (const char* runner = std::getenv("BRANTLOW_TEST_RUNNER")) {
+    std::stringstream split(runner);
+    for (std::string word; split >> word;) runner_words.push_back(word);
+    if (!runner_words.empty() && runner_words[0].find('/') == std::string::npos) {
+      const std::string found = FindOnPath(runner_words[0].c_str());
+      if (!found.empty()) runner_words[0] = found;
+    }
+  }
+
   pid_t pid = fork();
   if (pid == 0) {
     // No controlling terminal: the console stream goes to standard error.
@@ -363,9 +374,14 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
       // -f: the clock stands still at that time for the whole run.
       words.push_back(faketime);
       words.push_back("-f");
-      words.push_back(c.date);
+      // A runner such as wine waits on the clock: let it go on from there.
+      words.push_back(std::getenv("BRANTLOW_TEST_RUNNER") ? "@" + c.date : c.date);
     }
-    words.push_back(binary);
+    // Another build of the program may stand in, with the program that runs
+    // it: brantlow.exe under wine.
+    if (!runner_words.empty()) words.insert(words.end(), runner_words.begin(), runner_words.end());
+    const char* program = std::getenv("BRANTLOW_TEST_PROGRAM");
+    words.push_back(program != nullptr ? program : binary);
     for (const std::string& a : c.args) words.push_back(a);
     std::vector<char*> argv;
     for (std::string& w : words) argv.push_back(w.data());
@@ -389,6 +405,15 @@ RunResult FinishCase(RunningCase& running) {
   running.pid = -1;
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.stdout_bytes = ReadWhole(out_path);
+  // Standard output of the Windows build ends its lines as Windows does.
+  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr) {
+    std::string lf;
+    for (std::size_t i = 0; i < result.stdout_bytes.size(); ++i)
+      if (!(result.stdout_bytes[i] == '\r' && i + 1 < result.stdout_bytes.size() &&
+            result.stdout_bytes[i + 1] == '\n'))
+        lf += result.stdout_bytes[i];
+    result.stdout_bytes = lf;
+  }
   result.console_bytes = ReadWhole(console_path);
   ListFiles(work, "", result.files);
   for (const std::string& name : running.tools) result.files.erase(name);

@@ -79,7 +79,9 @@ std::string LinkText(const std::string& target);
 bool HaveFaketime();
 
 // Runs the program for the case in a fresh directory, without a terminal;
-// tools are copies of the program at standin.
+// tools are copies of the program at standin. BRANTLOW_TEST_PROGRAM names
+// another build to run instead, BRANTLOW_TEST_RUNNER what runs it ("wine");
+// with a runner, CR LF on standard output reads as LF.
 RunResult RunCase(const TranscriptCase& c, const std::string& binary,
                   const std::string& standin);
 
