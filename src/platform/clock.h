@@ -13,6 +13,11 @@ struct LocalDate {
 
 LocalDate Now();
 
+// The record of a date and time given by its parts (month 1 to 12,
+// weekday 0 for Sunday); each host's Now reads its clock into it.
+LocalDate LocalDateOf(int year, int month, int day, int weekday, int hour,
+                      int minute, int second);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_PLATFORM_CLOCK_H_

@@ -6,13 +6,11 @@
 #include <unistd.h>
 
 #include <clocale>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "platform/cp866.h"
-#include "platform/format.h"
 
 namespace brantlow {
 
@@ -64,16 +62,6 @@ void WriteTo(std::FILE* stream, bool convert, std::string_view bytes) {
 
 void Print(std::string_view bytes) {
   WriteTo(stdout, StdoutConverts(), bytes);
-}
-
-void Printf(const char* format, ...) {
-  char local[1024];
-  std::string big;
-  va_list args;
-  va_start(args, format);
-  std::string_view text = VFormat(local, sizeof local, big, format, args);
-  va_end(args);
-  Print(text);
 }
 
 void Show(std::string_view bytes) {

@@ -5,12 +5,9 @@
 #include <io.h>
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
-#include "platform/format.h"
 
 namespace brantlow {
 
@@ -64,16 +61,6 @@ void RestoreCodePage() {
 
 void Print(std::string_view bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-}
-
-void Printf(const char* format, ...) {
-  char local[1024];
-  std::string big;
-  va_list args;
-  va_start(args, format);
-  std::string_view text = VFormat(local, sizeof local, big, format, args);
-  va_end(args);
-  Print(text);
 }
 
 void Show(std::string_view bytes) {
