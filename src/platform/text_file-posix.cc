@@ -14,8 +14,6 @@ bool TextFile::IsDirectoryStream(std::FILE* file) {
   return fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-int TextFile::ReadByte(std::FILE* file) { return getc_unlocked(file); }
-
 std::int64_t TextFile::TellStream(std::FILE* file) {
   return static_cast<std::int64_t>(ftello(file));
 }

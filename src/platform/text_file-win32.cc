@@ -16,8 +16,6 @@ bool TextFile::IsDirectoryStream(std::FILE* file) {
   return _fstat64(_fileno(file), &st) == 0 && (st.st_mode & _S_IFDIR) != 0;
 }
 
-int TextFile::ReadByte(std::FILE* file) { return _getc_nolock(file); }
-
 std::int64_t TextFile::TellStream(std::FILE* file) { return _ftelli64(file); }
 
 bool TextFile::SeekStream(std::FILE* file, std::int64_t offset, int whence) {

@@ -44,6 +44,13 @@ void TextFile::Close() {
   if (file_ == nullptr) return;
   if (std::fclose(file_) != 0) write_failed_ = true;
   file_ = nullptr;
+  read_next_ = read_end_ = 0;
+}
+
+bool TextFile::FillReadBuffer() {
+  read_next_ = 0;
+  read_end_ = std::fread(read_buffer_, 1, sizeof read_buffer_, file_);
+  return read_end_ > 0;
 }
 
 std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
@@ -53,19 +60,16 @@ std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
     return 0;
   }
   while (n < max_chars) {
-    int c = ReadByte(file_);
-    if (c == EOF) break;
+    if (read_next_ == read_end_ && !FillReadBuffer()) break;
+    char c = read_buffer_[read_next_++];
     ++read_position_;
-    if (c == '\r') {
-      int next = ReadByte(file_);
-      if (next == '\n') {
-        c = '\n';
-        ++read_position_;
-      } else if (next != EOF) {
-        ungetc(next, file_);
-      }
+    if (c == '\r' && (read_next_ < read_end_ || FillReadBuffer()) &&
+        read_buffer_[read_next_] == '\n') {
+      c = '\n';
+      ++read_next_;
+      ++read_position_;
     }
-    buf[n++] = static_cast<char>(c);
+    buf[n++] = c;
     if (c == '\n') break;
   }
   buf[n] = '\0';
@@ -113,12 +117,14 @@ bool TextFile::SeekStart() { return SeekTo(0); }
 bool TextFile::SeekEnd() {
   if (file_ == nullptr || !SeekStream(file_, 0, SEEK_END)) return false;
   read_position_ = TellStream(file_);
+  read_next_ = read_end_ = 0;
   return true;
 }
 
 bool TextFile::SeekTo(std::int64_t position) {
   if (file_ == nullptr || !SeekStream(file_, position, SEEK_SET)) return false;
   read_position_ = position;
+  read_next_ = read_end_ = 0;
   return true;
 }
 

@@ -74,13 +74,17 @@ class TextFile {
   // What the host does differently: one implementation each.
   static bool NamesDirectory(const char* path);
   static bool IsDirectoryStream(std::FILE* file);
-  static int ReadByte(std::FILE* file);  // unlocked: one reader per file
   static std::int64_t TellStream(std::FILE* file);
   static bool SeekStream(std::FILE* file, std::int64_t offset, int whence);
 
   std::FILE* file_ = nullptr;
   bool write_failed_ = false;
   bool open_failed_ = false;
+  // Lines are cut from a block read here, not a byte at a time.
+  bool FillReadBuffer();
+  char read_buffer_[1 << 14];
+  std::size_t read_next_ = 0;
+  std::size_t read_end_ = 0;
   // Read position kept here, so that asking for it costs no system call.
   std::int64_t read_position_ = 0;
   bool reading_ = false;
