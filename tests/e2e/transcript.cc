@@ -2,10 +2,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <semaphore.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -166,13 +169,39 @@ std::string FindOnPath(const char* program) {
   return {};
 }
 
+// The library is preloaded straight into the program rather than through the
+// faketime wrapper: the wrapper makes a named semaphore per process id with
+// O_EXCL and leaves it behind when a test kills it, so a later wrapper given
+// the same id refuses to start.
+std::string FaketimeLibrary() {
+  if (const char* given = std::getenv("BRANTLOW_FAKETIME_LIBRARY")) return given;
+  const char* dirs[] = {"/usr/lib/" BRANTLOW_LIBRARY_ARCHITECTURE "/faketime",
+                        "/usr/lib/faketime", "/usr/lib64/faketime",
+                        "/usr/local/lib/faketime"};
+  for (const char* dir : dirs) {
+    std::string candidate = std::string(dir) + "/libfaketime.so.1";
+    if (access(candidate.c_str(), R_OK) == 0) return candidate;
+  }
+  return {};
+}
+
+// libfaketime names a semaphore and a shared memory object after the process
+// that loaded it first and removes them at its exit; a killed program leaves
+// them behind, which would fill /dev/shm over many runs.
+void RemoveClockObjects(int pid) {
+  const std::string id = std::to_string(pid);
+  sem_unlink(("/faketime_sem_" + id).c_str());
+  shm_unlink(("/faketime_shm_" + id).c_str());
+}
+
 }  // namespace
 
 std::string LinkText(const std::string& target) {
   return "symbolic link to " + target;
 }
 
-bool HaveFaketime() { return !FindOnPath("faketime").empty(); }
+bool HaveFaketime() { return !FaketimeLibrary().empty(); }
+
 
 bool ExpandContent(const std::string& text, std::string& bytes) {
   bool no_line_end = false;
@@ -337,7 +366,7 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
     chmod(path.c_str(), 0755);
   }
 
-  const std::string faketime = FindOnPath("faketime");
+  const std::string faketime = FaketimeLibrary();
   const std::string out_path = root + "/stdout";
   const std::string console_path = root + "/console";
 
@@ -369,14 +398,13 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
     setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
     setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
     if (c.path_variable) setenv("PATH", c.path_variable->c_str(), 1);
-    std::vector<std::string> words;
     if (!faketime.empty()) {
-      // -f: the clock stands still at that time for the whole run.
-      words.push_back(faketime);
-      words.push_back("-f");
-      // A runner such as wine waits on the clock: let it go on from there.
-      words.push_back(std::getenv("BRANTLOW_TEST_RUNNER") ? "@" + c.date : c.date);
+      setenv("LD_PRELOAD", faketime.c_str(), 1);
+      // A bare date stops the clock at that time for the whole run; a runner
+      // such as wine waits on the clock, so under one it goes on from there.
+      setenv("FAKETIME", (std::getenv("BRANTLOW_TEST_RUNNER") ? "@" + c.date : c.date).c_str(), 1);
     }
+    std::vector<std::string> words;
     // Another build of the program may stand in, with the program that runs
     // it: brantlow.exe under wine.
     if (!runner_words.empty()) words.insert(words.end(), runner_words.begin(), runner_words.end());
@@ -400,8 +428,15 @@ RunResult FinishCase(RunningCase& running) {
   const std::string& work = running.work;
   const std::string out_path = root + "/stdout";
   const std::string console_path = root + "/console";
+  // The program is held unreaped while the clock library's objects are
+  // removed, so that no new process can take its id meanwhile.
+  siginfo_t ended{};
+  while (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
+  }
+  RemoveClockObjects(running.pid);
   int status = 0;
-  waitpid(running.pid, &status, 0);
+  while (waitpid(running.pid, &status, 0) < 0 && errno == EINTR) {
+  }
   running.pid = -1;
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.stdout_bytes = ReadWhole(out_path);

@@ -75,7 +75,7 @@ struct RunResult {
 // How a symbolic link left in the directory is listed.
 std::string LinkText(const std::string& target);
 
-// Whether faketime is there to fix the clock of a run.
+// Whether libfaketime is there to fix the clock of a run.
 bool HaveFaketime();
 
 // Runs the program for the case in a fresh directory, without a terminal;
@@ -87,7 +87,7 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary,
 
 // The same in two halves, for tests that act while the program runs.
 struct RunningCase {
-  int pid = -1;          // of the program (under faketime when present)
+  int pid = -1;          // of the program
   std::string root;      // the case's directory
   std::string work;      // where the program runs
   std::vector<std::string> tools;
