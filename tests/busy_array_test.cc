@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 
 namespace brantlow {
 namespace {

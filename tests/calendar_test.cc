@@ -1,4 +1,4 @@
-#include "log/calendar.h"
+#include "base/calendar.h"
 
 #include <gtest/gtest.h>
 

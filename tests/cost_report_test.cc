@@ -9,7 +9,7 @@
 
 #include "reports/whole_seconds.h"
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 #include "tests/temp_dir.h"
 

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
+#include "base/time_of_day.h"
 
 namespace brantlow {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 #include "tests/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "log/wildcard.h"
+#include "base/wildcard.h"
 
 #include <random>
 #include <string>

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "driver/run_settings.h"
-#include "log/calendar.h"
+#include "base/calendar.h"
 
 namespace brantlow {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "driver/command_line.h"
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/file_system.h"
 
 namespace brantlow {

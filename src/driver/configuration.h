@@ -5,10 +5,10 @@
 #define BRANTLOW_DRIVER_CONFIGURATION_H_
 
 #include "driver/run_settings.h"
-#include "log/mask_list.h"
+#include "base/mask_list.h"
 #include "log/process_definitions.h"
 #include "platform/text_file.h"
-#include "reports/cost_table.h"
+#include "log/cost_table.h"
 
 namespace brantlow {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "log/calendar.h"
+#include "base/calendar.h"
 
 namespace brantlow {
 

@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "files/scratch_reader.h"
-#include "log/text_fields.h"
-#include "log/wildcard.h"
+#include "base/text_fields.h"
+#include "base/wildcard.h"
 #include "platform/cp866.h"
 #include "platform/text_file.h"
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 
 namespace brantlow {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "log/mask_list.h"
+#include "base/mask_list.h"
 #include "log/session_table.h"
 #include "platform/text_file.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "files/scratch_reader.h"
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/text_file.h"
 
 namespace brantlow {

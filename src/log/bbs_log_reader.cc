@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/text_file.h"
 
 namespace brantlow {

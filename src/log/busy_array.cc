@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "log/crash_poll_search.h"
-#include "log/text_fields.h"
+#include "base/time_of_day.h"
+#include "base/text_fields.h"
 
 namespace brantlow {
 

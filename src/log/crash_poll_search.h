@@ -10,10 +10,6 @@
 
 namespace brantlow {
 
-// Seconds of the day of an hh:mm:ss text, or of the h:m:s the end of the
-// window is written as; an empty text is 0.
-double TimeSeconds(std::string_view time);
-
 // period 0 switches the marking off; midnight: the window crosses
 // midnight; any_kind: sessions of every kind count, not only incoming ones.
 // An empty table gets one blank record 0.

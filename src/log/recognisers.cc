@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 
 namespace brantlow {
 

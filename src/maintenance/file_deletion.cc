@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "log/wildcard.h"
+#include "base/wildcard.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 

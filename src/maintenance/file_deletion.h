@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "log/mask_list.h"
+#include "base/mask_list.h"
 
 namespace brantlow {
 

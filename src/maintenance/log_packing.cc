@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/process.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "log/calendar.h"
+#include "base/calendar.h"
 
 namespace brantlow {
 

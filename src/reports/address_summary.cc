@@ -6,10 +6,10 @@
 #include <string_view>
 #include <utility>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 #include "platform/text_file.h"
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 #include "reports/whole_seconds.h"
 
 namespace brantlow {

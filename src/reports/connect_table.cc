@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 #include "platform/text_file.h"
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 
 namespace brantlow {
 

@@ -3,11 +3,11 @@
 #include <climits>
 #include <string_view>
 
-#include "log/crash_poll_search.h"
-#include "log/text_fields.h"
+#include "base/time_of_day.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 #include "platform/text_file.h"
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 #include "reports/whole_seconds.h"
 
 namespace brantlow {

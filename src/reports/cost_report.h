@@ -6,7 +6,7 @@
 
 #include "log/session_table.h"
 #include "platform/text_file.h"
-#include "reports/cost_table.h"
+#include "log/cost_table.h"
 
 namespace brantlow {
 

@@ -2,7 +2,7 @@
 #ifndef BRANTLOW_REPORTS_REPORT_WINDOW_H_
 #define BRANTLOW_REPORTS_REPORT_WINDOW_H_
 
-#include "log/calendar.h"
+#include "base/calendar.h"
 
 namespace brantlow {
 

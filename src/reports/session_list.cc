@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 
 namespace brantlow {
 

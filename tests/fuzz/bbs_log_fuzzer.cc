@@ -7,7 +7,7 @@
 
 #include "log/bbs_log_reader.h"
 #include "log/session_table.h"
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "tests/fuzz/fuzz_file.h"
 
 using namespace brantlow;

@@ -5,10 +5,10 @@
 
 #include "driver/configuration.h"
 #include "driver/run_settings.h"
-#include "log/mask_list.h"
+#include "base/mask_list.h"
 #include "log/process_definitions.h"
 #include "platform/text_file.h"
-#include "reports/cost_table.h"
+#include "log/cost_table.h"
 #include "tests/fuzz/fuzz_file.h"
 
 using namespace brantlow;

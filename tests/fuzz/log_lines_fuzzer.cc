@@ -11,7 +11,7 @@
 #include "log/process_definitions.h"
 #include "log/session_extractor.h"
 #include "log/session_table.h"
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "platform/file_window.h"
 #include "platform/text_file.h"
 #include "tests/fuzz/fuzz_file.h"

@@ -7,9 +7,9 @@
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/log_phrases.h"
-#include "log/mask_list.h"
+#include "base/mask_list.h"
 #include "log/session_table.h"
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 #include "tests/fuzz/fuzz_file.h"
 
 using namespace brantlow;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "log/wildcard.h"
+#include "base/wildcard.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view all(reinterpret_cast<const char*>(data), size);

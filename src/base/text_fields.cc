@@ -1,4 +1,4 @@
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 
 #include <cctype>
 #include <cfloat>

@@ -1,4 +1,4 @@
-#include "reports/table_frame.h"
+#include "base/table_frame.h"
 
 namespace brantlow {
 

@@ -1,6 +1,6 @@
 // File-name patterns with "*" and "?".
-#ifndef BRANTLOW_LOG_WILDCARD_H_
-#define BRANTLOW_LOG_WILDCARD_H_
+#ifndef BRANTLOW_BASE_WILDCARD_H_
+#define BRANTLOW_BASE_WILDCARD_H_
 
 #include <string_view>
 
@@ -14,4 +14,4 @@ bool WildcardMatch(std::string_view pattern, std::string_view name);
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_LOG_WILDCARD_H_
+#endif  // BRANTLOW_BASE_WILDCARD_H_

@@ -1,8 +1,8 @@
 // Calendar steps and the /d= and /t= values of the reading window.
 //
 // There is no year: February always has 28 days.
-#ifndef BRANTLOW_LOG_CALENDAR_H_
-#define BRANTLOW_LOG_CALENDAR_H_
+#ifndef BRANTLOW_BASE_CALENDAR_H_
+#define BRANTLOW_BASE_CALENDAR_H_
 
 #include <string_view>
 
@@ -35,4 +35,4 @@ void TimeValue(std::string_view arg, WindowTimes& times);
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_LOG_CALENDAR_H_
+#endif  // BRANTLOW_BASE_CALENDAR_H_

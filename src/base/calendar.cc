@@ -1,6 +1,6 @@
-#include "log/calendar.h"
+#include "base/calendar.h"
 
-#include "log/text_fields.h"
+#include "base/text_fields.h"
 
 namespace brantlow {
 

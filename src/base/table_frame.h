@@ -1,7 +1,7 @@
 // Box-drawn frame lines of the report tables: a run of "═" or "─" as wide
 // as each column, with the joints between them.
-#ifndef BRANTLOW_REPORTS_TABLE_FRAME_H_
-#define BRANTLOW_REPORTS_TABLE_FRAME_H_
+#ifndef BRANTLOW_BASE_TABLE_FRAME_H_
+#define BRANTLOW_BASE_TABLE_FRAME_H_
 
 #include <initializer_list>
 #include <string>
@@ -16,4 +16,4 @@ std::string MakeFrameLine(FrameLine kind, const int* widths, int count);
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_REPORTS_TABLE_FRAME_H_
+#endif  // BRANTLOW_BASE_TABLE_FRAME_H_

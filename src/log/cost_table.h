@@ -1,7 +1,7 @@
 // The tariffs of the configured partners and what their calls of the
 // window cost.
-#ifndef BRANTLOW_REPORTS_COST_TABLE_H_
-#define BRANTLOW_REPORTS_COST_TABLE_H_
+#ifndef BRANTLOW_LOG_COST_TABLE_H_
+#define BRANTLOW_LOG_COST_TABLE_H_
 
 #include <array>
 
@@ -37,4 +37,4 @@ struct CostTable {
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_REPORTS_COST_TABLE_H_
+#endif  // BRANTLOW_LOG_COST_TABLE_H_

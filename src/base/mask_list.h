@@ -1,7 +1,7 @@
 // A list of 32 file masks or paths from the configuration, in the order of
 // their lines; a 33rd and later line each overwrite the 32nd entry.
-#ifndef BRANTLOW_LOG_MASK_LIST_H_
-#define BRANTLOW_LOG_MASK_LIST_H_
+#ifndef BRANTLOW_BASE_MASK_LIST_H_
+#define BRANTLOW_BASE_MASK_LIST_H_
 
 #include <array>
 #include <cstddef>
@@ -30,4 +30,4 @@ struct MaskList {
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_LOG_MASK_LIST_H_
+#endif  // BRANTLOW_BASE_MASK_LIST_H_

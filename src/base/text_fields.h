@@ -2,8 +2,8 @@
 //
 // A line is seen up to its first NUL byte, so every reader takes a
 // string_view of that text; nothing is ever read past its end.
-#ifndef BRANTLOW_LOG_TEXT_FIELDS_H_
-#define BRANTLOW_LOG_TEXT_FIELDS_H_
+#ifndef BRANTLOW_BASE_TEXT_FIELDS_H_
+#define BRANTLOW_BASE_TEXT_FIELDS_H_
 
 #include <cstddef>
 #include <string_view>
@@ -55,4 +55,4 @@ void CopyField(char (&field)[N], std::string_view text) {
 
 }  // namespace brantlow
 
-#endif  // BRANTLOW_LOG_TEXT_FIELDS_H_
+#endif  // BRANTLOW_BASE_TEXT_FIELDS_H_
