@@ -8,12 +8,9 @@
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 class SummaryTest : public testing::Test {
  protected:
@@ -34,11 +31,11 @@ class SummaryTest : public testing::Test {
       names.emplace_back(FieldText((*table_)[i].name));
     return names;
   }
-  std::string Write(int bbs_mode, SummaryTarget target, int count) {
-    WriteAddressSummary(*table_, dir_.File("s"), bbs_mode, target, count);
-    return dir_.Read("s");
+  std::string Write(BbsMode bbs_mode, SummaryTarget target, int count) {
+    MemoryOutput out;
+    WriteAddressSummary(*table_, out, bbs_mode, target, count);
+    return out.bytes();
   }
-  TempDir dir_;
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
@@ -127,7 +124,7 @@ TEST_F(SummaryTest, StatisticsFileWithBbsUsersHidden) {
       "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
       "║Всего: 3   cессий │      4096│         0│   750.0│  101:02:05   ║\n"
       "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
-  EXPECT_EQ(expected, Write(2, SummaryTarget::kStatisticsFile, 3));
+  EXPECT_EQ(expected, Write(BbsMode::kUserFileHidden, SummaryTarget::kStatisticsFile, 3));
 }
 
 TEST_F(SummaryTest, BbsUserFileListsOnlyBbsUsers) {
@@ -141,7 +138,7 @@ TEST_F(SummaryTest, BbsUserFileListsOnlyBbsUsers) {
       "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
       "║Всего: 1   cессий │         0│         0│   500.0│  00:01:01   ║\n"
       "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
-  EXPECT_EQ(expected, Write(1, SummaryTarget::kBbsUserFile, 1));
+  EXPECT_EQ(expected, Write(BbsMode::kUserFile, SummaryTarget::kBbsUserFile, 1));
 }
 
 TEST_F(SummaryTest, EmptyTableHasOnlyTheFrameAndTotals) {
@@ -152,7 +149,7 @@ TEST_F(SummaryTest, EmptyTableHasOnlyTheFrameAndTotals) {
       "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
       "║Всего: 0   cессий │         0│         0│     0.0│  00:00:00   ║\n"
       "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
-  EXPECT_EQ(expected, Write(0, SummaryTarget::kStatisticsFile, 0));
+  EXPECT_EQ(expected, Write(BbsMode::kOff, SummaryTarget::kStatisticsFile, 0));
 }
 
 }  // namespace

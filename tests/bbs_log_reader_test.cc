@@ -6,12 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "base/text_fields.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 class BbsLogReaderTest : public testing::Test {
  protected:
@@ -28,22 +25,23 @@ class BbsLogReaderTest : public testing::Test {
     return r;
   }
   // The BBS log, one Maximus line per entry, each with its CR LF.
-  bool Read(std::initializer_list<std::string> lines, int day = 15,
+  void Read(std::initializer_list<std::string> lines, int day = 15,
             int month = 3) {
     std::string bytes;
     for (const std::string& l : lines) bytes += l + "\r\n";
-    dir_.Write("max.log", bytes);
-    return ReadBbsLog(*table_, day, month, dir_.File("max.log").c_str());
+    MemoryLines log(bytes);
+    Window window;
+    window.first = {day, month};
+    ReadBbsLog(*table_, window, log);
   }
   std::string Name(int i) { return std::string(FieldText((*table_)[i].name)); }
 
-  TempDir dir_;
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
 TEST_F(BbsLogReaderTest, FillsNameTrafficMeanRateAndBadPassword) {
   SessionRecord& r = AddCall("14:02:00", "14:20:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 14:02:11 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 14:02:12 MAX  Connected at 33600 baud",
       "+ 15 Mar 14:02:30 MAX  Ivan Petrov calling",
@@ -53,7 +51,7 @@ TEST_F(BbsLogReaderTest, FillsNameTrafficMeanRateAndBadPassword) {
       ": 15 Mar 14:09:00 MAX  CPS: 2000 (8000 bytes)",
       "+ 15 Mar 14:09:01 MAX  UL-NEWS.TXT",
       "+ 15 Mar 14:19:59 MAX  End, Ivan Petrov",
-  }));
+  });
   EXPECT_EQ("Ivan Petrov       ", Name(0));
   EXPECT_EQ(kBbsCaller, r.kind);
   EXPECT_FLOAT_EQ(40000, r.bytes_sent);
@@ -64,7 +62,7 @@ TEST_F(BbsLogReaderTest, FillsNameTrafficMeanRateAndBadPassword) {
 
 TEST_F(BbsLogReaderTest, PassesOverACallAtAnotherSpeed) {
   SessionRecord& r = AddCall("10:00:00", "10:30:00", "14400/ARQ");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 10:01:00 MAX  Begin, v3.01 (task=2)",
       "+ 15 Mar 10:01:01 MAX  Connected at 28800 baud",
       "+ 15 Mar 10:01:10 MAX  Other Line calling",
@@ -73,7 +71,7 @@ TEST_F(BbsLogReaderTest, PassesOverACallAtAnotherSpeed) {
       "+ 15 Mar 10:06:01 MAX  Connected at 14400 baud",
       "+ 15 Mar 10:06:10 MAX  This Line calling",
       "+ 15 Mar 10:20:00 MAX  End, This Line",
-  }));
+  });
   EXPECT_EQ("This Line         ", Name(0));
   EXPECT_EQ(kBbsCaller, r.kind);
 }
@@ -82,14 +80,14 @@ TEST_F(BbsLogReaderTest, MatchesCallsInTimeOrderEachOnlyOnce) {
   AddCall("09:00:00", "09:10:00");
   AddCall("09:20:00", "09:40:00");
   AddCall("09:50:00", "09:55:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 09:00:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 09:00:20 MAX  First User calling",
       "+ 15 Mar 09:09:00 MAX  End, First User",
       "+ 15 Mar 09:20:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 09:20:20 MAX  Second User calling",
       "+ 15 Mar 09:39:00 MAX  End, Second User",
-  }));
+  });
   EXPECT_EQ("First User        ", Name(0));
   EXPECT_EQ("Second User       ", Name(1));
   // The third call finds no BBS call left after the second one's end.
@@ -99,11 +97,11 @@ TEST_F(BbsLogReaderTest, MatchesCallsInTimeOrderEachOnlyOnce) {
 
 TEST_F(BbsLogReaderTest, CarrierDroppedBeforeAName) {
   SessionRecord& r = AddCall("22:00:00", "22:01:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 22:00:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 22:00:20 MAX  Caller dropped carrier",
       "+ 15 Mar 22:00:21 MAX  End, (null)",
-  }));
+  });
   EXPECT_EQ("Carrier Dropped", Name(0));
   EXPECT_EQ(kBbsCaller, r.kind);
 }
@@ -111,7 +109,7 @@ TEST_F(BbsLogReaderTest, CarrierDroppedBeforeAName) {
 TEST_F(BbsLogReaderTest, LooksForTheDayWithItsLeadingZeroAndTheRightMonth) {
   AddCall("12:00:00", "12:30:00");
   AddCall("13:00:00", "13:30:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+  5 Mar 12:00:10 MAX  Begin, v3.01 (task=1)",
       "+  5 Mar 12:00:20 MAX  Blank Day calling",
       "+  5 Mar 12:10:00 MAX  End, Blank Day",
@@ -121,32 +119,32 @@ TEST_F(BbsLogReaderTest, LooksForTheDayWithItsLeadingZeroAndTheRightMonth) {
       "+ 05 Mar 13:00:10 MAX  Begin, v3.01 (task=1)",
       "+ 05 Mar 13:00:20 MAX  Right Day calling",
       "+ 05 Mar 13:10:00 MAX  End, Right Day",
-  }, 5, 3));
+  }, 5, 3);
   EXPECT_EQ("Terminal Call", Name(0));
   EXPECT_EQ("Right Day         ", Name(1));
 }
 
 TEST_F(BbsLogReaderTest, ACallAcrossMidnightIsNeverMatched) {
   AddCall("23:55:00", "00:05:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 23:55:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 23:55:20 MAX  Late User calling",
       "+ 15 Mar 23:59:00 MAX  End, Late User",
-  }));
+  });
   EXPECT_EQ("Terminal Call", Name(0));
 }
 
 TEST_F(BbsLogReaderTest, NamesAreCutAtColumnFortyAndNeverReadOutsideTheLine) {
   AddCall("08:00:00", "08:30:00");
   AddCall("08:00:00", "08:30:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 08:00:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 08:00:20 MAX  Alexander Konstantinopolsky calling",
       "+ 15 Mar 08:05:00 MAX  End, Alexander",
       "+ 15 Mar 08:10:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 08:10:20 MAX calling",
       "+ 15 Mar 08:15:00 MAX  End, nobody",
-  }));
+  });
   EXPECT_EQ("Alexander Konstant", Name(0));
   EXPECT_EQ("                  ", Name(1));
 }
@@ -154,23 +152,22 @@ TEST_F(BbsLogReaderTest, NamesAreCutAtColumnFortyAndNeverReadOutsideTheLine) {
 TEST_F(BbsLogReaderTest, APendingSizeCarriesOverToTheNextCallsTransfer) {
   SessionRecord& first = AddCall("11:00:00", "11:10:00");
   SessionRecord& second = AddCall("11:20:00", "11:30:00");
-  ASSERT_TRUE(Read({
+  Read({
       "+ 15 Mar 11:00:10 MAX  Begin, v3.01 (task=1)",
       ": 15 Mar 11:05:00 MAX  CPS: 900 (12345 bytes)",
       "+ 15 Mar 11:09:00 MAX  End, first",
       "+ 15 Mar 11:20:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 11:25:01 MAX  DL-LATE.ZIP",
       "+ 15 Mar 11:29:00 MAX  End, second",
-  }));
+  });
   EXPECT_FLOAT_EQ(0, first.bytes_sent);
   EXPECT_FLOAT_EQ(900, first.cps);
   EXPECT_FLOAT_EQ(12345, second.bytes_sent);
 }
 
-TEST_F(BbsLogReaderTest, AnUnreadableLogChangesNothing) {
+TEST_F(BbsLogReaderTest, AnEmptyLogChangesNothing) {
   SessionRecord& r = AddCall("14:00:00", "14:10:00");
-  EXPECT_FALSE(ReadBbsLog(*table_, 15, 3, dir_.File("missing.log").c_str()));
-  EXPECT_FALSE(ReadBbsLog(*table_, 15, 3, dir_.path().c_str()));
+  Read({});
   EXPECT_EQ("Terminal Call", Name(0));
   EXPECT_EQ(kIncoming, r.kind);
 }

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp866.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 // Each of the 17 row lines, top row first, and the rest of the file.
 struct Chart {
@@ -17,14 +14,9 @@ struct Chart {
 };
 
 Chart Draw(const BusyArray& busy) {
-  TempDir dir;
-  {
-    TextFile out;
-    EXPECT_TRUE(out.OpenWrite(dir.File("h").c_str()));
-    WriteBusyHistogram(busy, out);
-    EXPECT_TRUE(out.is_open());
-  }
-  std::string text = dir.Read("h");
+  MemoryOutput out;
+  WriteBusyHistogram(busy, out);
+  const std::string& text = out.bytes();
   Chart chart;
   std::size_t at = 0;
   for (std::string& row : chart.rows) {

@@ -61,27 +61,27 @@ TEST(LogPath, FirstArgumentLongerThanTwo) {
 
 TEST(SecondPass, ModesAndPrefixes) {
   Parsed p = Parse({"LOG", "+F", "-gz", "+lfoo", "+a(-s", "+b"});
-  EXPECT_EQ(1, p.settings.cut_mode);
+  EXPECT_EQ(CutMode::kCutAndAnalyse, p.settings.cut_mode);
   EXPECT_TRUE(p.settings.no_histogram);
-  EXPECT_EQ(1, p.settings.connect_mode);
-  EXPECT_EQ(2, p.settings.files_mode);
-  EXPECT_EQ(1, p.settings.bbs_mode);
-  EXPECT_EQ(2, Parse({"LOG", "+F(-S)"}).settings.cut_mode);
-  EXPECT_EQ(1, Parse({"LOG", "+f(-s"}).settings.cut_mode);
-  EXPECT_EQ(2, Parse({"LOG", "+l(-s"}).settings.connect_mode);
-  EXPECT_EQ(2, Parse({"LOG", "+b(-s)"}).settings.bbs_mode);
+  EXPECT_EQ(TableMode::kInStatistics, p.settings.connect_mode);
+  EXPECT_EQ(TableMode::kOwnFile, p.settings.files_mode);
+  EXPECT_EQ(BbsMode::kUserFile, p.settings.bbs_mode);
+  EXPECT_EQ(CutMode::kCutOnly, Parse({"LOG", "+F(-S)"}).settings.cut_mode);
+  EXPECT_EQ(CutMode::kCutAndAnalyse, Parse({"LOG", "+f(-s"}).settings.cut_mode);
+  EXPECT_EQ(TableMode::kOwnFile, Parse({"LOG", "+l(-s"}).settings.connect_mode);
+  EXPECT_EQ(BbsMode::kUserFileHidden, Parse({"LOG", "+b(-s)"}).settings.bbs_mode);
   // A later command wins.
-  EXPECT_EQ(1, Parse({"LOG", "+l(-s)", "+l"}).settings.connect_mode);
-  EXPECT_EQ(0, Parse({"LOG", "unknown", "line5"}).settings.connect_mode);
+  EXPECT_EQ(TableMode::kInStatistics, Parse({"LOG", "+l(-s)", "+l"}).settings.connect_mode);
+  EXPECT_EQ(TableMode::kOff, Parse({"LOG", "unknown", "line5"}).settings.connect_mode);
 }
 
 TEST(SecondPass, CommandLineOverridesButNeverSwitchesOff) {
   RunSettings from_configuration;
-  from_configuration.connect_mode = 2;
+  from_configuration.connect_mode = TableMode::kOwnFile;
   from_configuration.crash_poll_period = 120;
   from_configuration.no_histogram = true;
   Parsed p = Parse({"LOG", "+l"}, from_configuration);
-  EXPECT_EQ(1, p.settings.connect_mode);
+  EXPECT_EQ(TableMode::kInStatistics, p.settings.connect_mode);
   EXPECT_EQ(120, p.settings.crash_poll_period);
   EXPECT_TRUE(p.settings.no_histogram);
 }

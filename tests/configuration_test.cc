@@ -6,24 +6,18 @@
 #include <gtest/gtest.h>
 
 #include "base/text_fields.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
 
-using testing_support::TempDir;
-
 class ConfigurationTest : public testing::Test {
  protected:
   void Read(const std::string& text) {
-    dir_.Write("brantlow.cfg", text);
-    TextFile file;
-    ASSERT_TRUE(file.OpenRead(dir_.File("brantlow.cfg").c_str()));
+    MemoryLines file(text);
     ReadConfiguration(file, settings_, tables_);
   }
   const ProcessDefinition& process(int i) { return tables_.processes[static_cast<std::size_t>(i)]; }
 
-  TempDir dir_;
   RunSettings settings_;
   std::unique_ptr<ProcessDefinitions> processes_ = std::make_unique<ProcessDefinitions>();
   std::unique_ptr<CostTable> costs_ = std::make_unique<CostTable>();
@@ -89,14 +83,14 @@ TEST_F(ConfigurationTest, AWordNotFoundKeepsTheFlag) {
 
 TEST_F(ConfigurationTest, StringCommands) {
   Read("String +l(-s) /c=120 -g\r\n");
-  EXPECT_EQ(2, settings_.connect_mode);
+  EXPECT_EQ(TableMode::kOwnFile, settings_.connect_mode);
   EXPECT_EQ(120, settings_.crash_poll_period);
   EXPECT_TRUE(settings_.no_histogram);
   settings_ = {};
   Read("String +f(-S) +A +b(-s ; /C=45\r\n");
-  EXPECT_EQ(2, settings_.cut_mode);
-  EXPECT_EQ(1, settings_.files_mode);
-  EXPECT_EQ(2, settings_.bbs_mode);
+  EXPECT_EQ(CutMode::kCutOnly, settings_.cut_mode);
+  EXPECT_EQ(TableMode::kInStatistics, settings_.files_mode);
+  EXPECT_EQ(BbsMode::kUserFileHidden, settings_.bbs_mode);
   EXPECT_EQ(45, settings_.crash_poll_period);  // ";" does not stop it
 }
 

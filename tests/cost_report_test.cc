@@ -11,12 +11,9 @@
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 class CostTest : public testing::Test {
  protected:
@@ -96,14 +93,14 @@ TEST_F(CostTest, OnlyExactNamesOfMailerSessions) {
 }
 
 TEST_F(CostTest, ReportRowsForEveryEntry) {
-  TempDir dir;
   CostEntry& e = Entry("2:5020/1");
   e.incoming_cost = 3;
   e.incoming_time = 120.7f;
   e.outgoing_cost = 1234.567f;
   e.outgoing_time = 3725;
   Entry("2:463/68");
-  WriteCostReport(*costs_, dir.File("r"));
+  MemoryOutput out;
+  WriteCostReport(*costs_, out);
   std::string expected;
   for (char c : Utf8ToCp866(
            "╔══════════════════╤═════════╤═════════╤════════╤════════╗\n"
@@ -116,7 +113,7 @@ TEST_F(CostTest, ReportRowsForEveryEntry) {
     if (c == '\n') expected += '\r';
     expected += c;
   }
-  EXPECT_EQ(expected, dir.Read("r"));
+  EXPECT_EQ(expected, out.bytes());
 }
 
 }  // namespace

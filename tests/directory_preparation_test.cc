@@ -11,21 +11,30 @@ namespace {
 
 using testing_support::TempDir;
 
-const WindowTimes kWindow{10, 5, 12, 30, true};
+const Window kWindow = MakeWindow({15, 3}, {10, 5, 12, 30, true});
+
+Window Times(int start_hour, int start_minute, int end_hour, int end_minute) {
+  Window w;
+  w.start_hour = start_hour;
+  w.start_minute = start_minute;
+  w.end_hour = end_hour;
+  w.end_minute = end_minute;
+  return w;
+}
 
 TEST(CutFileName, TwoDigitsEach) {
   EXPECT_EQ("10051230.000", CutFileName(kWindow, 0));
-  EXPECT_EQ("00002359.007", CutFileName({0, 0, 23, 59, true}, 7));
-  EXPECT_EQ("23000800.100", CutFileName({23, 0, 8, 0, true}, 100));
+  EXPECT_EQ("00002359.007", CutFileName(Times(0, 0, 23, 59), 7));
+  EXPECT_EQ("23000800.100", CutFileName(Times(23, 0, 8, 0), 100));
   // An end that was never checked still gives twelve characters.
-  EXPECT_EQ("10001299.000", CutFileName({10, 0, 112, 199, true}, 0));
+  EXPECT_EQ("10001299.000", CutFileName(Times(10, 0, 112, 199), 0));
 }
 
 TEST(PrepareDirectories, NamesTheFirstFreeCutFile) {
   TempDir dir;
   std::string cut = dir.File("shred");
   std::string temp = dir.path();
-  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   EXPECT_EQ(dir.File("shred/10051230.000"), cut);  // created, then named
 
   // Taken names are skipped whatever order the directory lists them in.
@@ -33,7 +42,7 @@ TEST(PrepareDirectories, NamesTheFirstFreeCutFile) {
   dir.Write("shred/10051230.000", "");
   dir.Write("shred/10051230.003", "");
   cut = dir.File("shred/");
-  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 2, temp));
+  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kCutOnly, temp));
   EXPECT_EQ(dir.File("shred/10051230.002"), cut);
 }
 
@@ -41,7 +50,7 @@ TEST(PrepareDirectories, WithoutCutModeTheCutDirectoryIsLeftAlone) {
   TempDir dir;
   std::string cut = dir.File("shred");
   std::string temp = dir.File("tmp");
-  EXPECT_EQ(kDirectoriesReady, PrepareDirectories(cut, kWindow, 0, temp));
+  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kNone, temp));
   EXPECT_EQ(dir.File("shred"), cut);
   struct stat st;
   EXPECT_NE(0, stat(cut.c_str(), &st));
@@ -54,13 +63,13 @@ TEST(PrepareDirectories, UnusableDirectories) {
   std::string cut = dir.File("missing/deeper");
   std::string temp = dir.File("file/tmp");
   testing::internal::CaptureStdout();
-  EXPECT_EQ(kBadCutDirectory, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ(DirectoryStatus::kBadCutDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   EXPECT_EQ("\nError: Bad ShredDir path\n", testing::internal::GetCapturedStdout());
   EXPECT_EQ(dir.File("file/tmp"), temp);  // not even tried
 
   cut = dir.path();
   testing::internal::CaptureStdout();
-  EXPECT_EQ(kBadTempDirectory, PrepareDirectories(cut, kWindow, 1, temp));
+  EXPECT_EQ(DirectoryStatus::kBadTempDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   EXPECT_EQ("\nError: Bad TmpDir path\n", testing::internal::GetCapturedStdout());
   EXPECT_EQ("./", temp);
 }

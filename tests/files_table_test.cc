@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "base/text_fields.h"
-#include "tests/temp_dir.h"
+#include "log/scratch_entry.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 class FilesTableTest : public testing::Test {
  protected:
@@ -19,23 +17,24 @@ class FilesTableTest : public testing::Test {
     table_->Append();
     CopyField(table_->Current().name, name);
   }
-  static std::string Entry(int index, const char* name, const char* direction,
-                           const std::string& file) {
-    return "\xB2" + std::to_string(index) + "\xB2\xDB" + name + "\xDB" +
-           direction + file + " 100 OK, 10 cps\r\n";
+  // An entry as the recognisers write it; direction "~s~" or "~r~".
+  static std::string Entry(int index, const char* name,
+                           std::string_view direction, const std::string& file) {
+    MemoryOutput out;
+    ScratchWriter(out).Add({index, name, direction == "~s~", file + " 100 OK, 10 cps"});
+    return out.bytes();
   }
   // The rows of the table, without its head and bottom border.
   std::string Rows(const std::string& scratch, FilesTableOptions options = {}) {
-    dir_.Write("scratch", scratch);
-    WriteFilesTable(*table_, dir_.File("out"), true, options,
-                    dir_.File("scratch").c_str());
-    std::string all = dir_.Read("out");
+    MemoryLines lines(scratch);
+    MemoryOutput out;
+    WriteFilesTable(*table_, out, options, lines);
+    const std::string& all = out.bytes();
     std::size_t head = 0;
     for (int i = 0; i < 3; ++i) head = all.find("\r\n", head) + 2;
     std::size_t bottom = all.rfind("\xC8");
     return all.substr(head, bottom - head);
   }
-  TempDir dir_;
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 

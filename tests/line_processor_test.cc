@@ -10,10 +10,10 @@ namespace {
 // The quick look may only ever reject what the full window test rejects.
 TEST(CertainlyOutsideTest, NeverRejectsALineInsideTheWindow) {
   const char alphabet[] = {'0', '1', '3', '5', '9', ' ', '+', '/', ':', 'a', '\0', '\n'};
-  const ReadingWindow windows[] = {{15, 3, 0, 0, 23, 59}, {5, 10, 8, 30, 9, 15},
+  const WindowDay windows[] = {{15, 3, 0, 0, 23, 59}, {5, 10, 8, 30, 9, 15},
                                    {1, 1, 0, 0, 0, 0}};
   int rejected = 0;
-  for (const ReadingWindow& w : windows) {
+  for (const WindowDay& w : windows) {
     for (char a : alphabet)
       for (char b : alphabet)
         for (char c : alphabet)
@@ -35,7 +35,7 @@ TEST(CertainlyOutsideTest, NeverRejectsALineInsideTheWindow) {
 }
 
 TEST(CertainlyOutsideTest, RejectsOtherDaysAndMonthsByTheirDigits) {
-  const ReadingWindow w{15, 3, 0, 0, 23, 59};
+  const WindowDay w{15, 3, 0, 0, 23, 59};
   EXPECT_TRUE(CertainlyOutside("14/03 10:00:00", 14, w));
   EXPECT_TRUE(CertainlyOutside("15/04 10:00:00", 14, w));
   EXPECT_TRUE(CertainlyOutside(std::string(20, '\0').c_str(), 20, w));

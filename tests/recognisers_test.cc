@@ -7,30 +7,24 @@
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
 
-using testing_support::TempDir;
-
 class RecognisersTest : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(scratch_.OpenWrite(dir_.File("scratch").c_str()));
     table_->Append();
     table_->Current().kind = kIncoming;
     CopyField(table_->Current().start_time, "09:54:52");
   }
   SessionRecord& current() { return table_->Current(); }
   void Feed(const std::string& line) { RunRecognisers(line, state_); }
-  std::string Scratch() {
-    scratch_.Close();
-    return dir_.Read("scratch");
-  }
+  // The scratch entries in the bytes of the scratch file.
+  std::string Scratch() { return scratch_bytes_.bytes(); }
 
-  TempDir dir_;
-  TextFile scratch_;
+  MemoryOutput scratch_bytes_;
+  ScratchWriter scratch_{scratch_bytes_};
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
   RecogniserState state_{*table_, EnglishLogPhrases(), &scratch_};
 };

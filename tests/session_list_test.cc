@@ -8,12 +8,9 @@
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "tests/temp_dir.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 // CP866 bytes of a UTF-8 text, each "\n" as the file's CR LF.
 std::string FileText(const std::string& utf8) {
@@ -52,17 +49,14 @@ class SessionListTest : public testing::Test {
     r.crash_mark = '!';
     std::memcpy(r.password, "passw ", 6);
   }
-  std::string Write(int period, int bbs_mode, SessionListTarget target) {
-    TextFile out;
-    EXPECT_TRUE(out.OpenWrite(dir_.File("list").c_str()));
+  std::string Write(int period, BbsMode bbs_mode, SessionListTarget target) {
+    MemoryOutput out;
     WriteSessionList(window_, period, *table_, out, bbs_mode, target, count_);
-    EXPECT_FALSE(out.is_open());
-    return dir_.Read("list");
+    return out.bytes();
   }
 
-  TempDir dir_;
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
-  ReportWindow window_{true, {28, 2}, {1, 3}, 23, 0, 8, 5};
+  Window window_ = MakeWindow({28, 2}, {23, 0, 8, 5, true});
   int count_ = 0;
 };
 
@@ -76,7 +70,7 @@ TEST_F(SessionListTest, BbsUserFileListsOnlyBbsUsers) {
       "╟─────────────────┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
       "║19:45:10-20:02:55│Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
       "╚═════════════════╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, 1, SessionListTarget::kBbsUserFile));
+  EXPECT_EQ(expected, Write(0, BbsMode::kUserFile, SessionListTarget::kBbsUserFile));
   EXPECT_EQ(1, count_);
 }
 
@@ -89,11 +83,11 @@ TEST_F(SessionListTest, BbsUserFileWithCrashColumnShowsUnsetMarkAsBlank) {
       "╟─────────────────┼─┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
       "║19:45:10-20:02:55│ │Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
       "╚═════════════════╧═╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(60, 2, SessionListTarget::kBbsUserFile));
+  EXPECT_EQ(expected, Write(60, BbsMode::kUserFileHidden, SessionListTarget::kBbsUserFile));
 }
 
 TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
-  window_ = {false, {15, 3}, {16, 3}, 9, 0, 21, 30};
+  window_ = MakeWindow({15, 3}, {9, 0, 21, 30, true});
   AddMailer();
   AddBbsUser();
   std::string expected = FileText(
@@ -104,12 +98,12 @@ TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
       "║   9:5:1-09:05:30│!│2:5020/1          │o│12345678848│         0│     0│passw ║\n"
       "║19:45:10-20:02:55│ │BBS call          │B│      1024│     20480│  1500│?!    ║\n"
       "╚═════════════════╧═╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(120, 2, SessionListTarget::kStatisticsFile));
+  EXPECT_EQ(expected, Write(120, BbsMode::kUserFileHidden, SessionListTarget::kStatisticsFile));
   EXPECT_EQ(0, count_);
 }
 
 TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
-  window_ = {false, {15, 3}, {16, 3}, 0, 0, 23, 59};
+  window_ = MakeWindow({15, 3}, {0, 0, 23, 59, true});
   AddBbsUser();
   std::string expected = FileText(
       "\n           Статистика на 15.03  время с 00:00 по 23:59 \n"
@@ -118,23 +112,23 @@ TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
       "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
       "║19:45:10-20:02:55│Ivan Petrov       │B│      1024│     20480│  1500│?!    ║\n"
       "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, 1, SessionListTarget::kStatisticsFile));
+  EXPECT_EQ(expected, Write(0, BbsMode::kUserFile, SessionListTarget::kStatisticsFile));
 }
 
 TEST_F(SessionListTest, EmptyTableHasNoRows) {
-  window_ = {false, {1, 1}, {2, 1}, 0, 0, 23, 59};
+  window_ = MakeWindow({1, 1}, {0, 0, 23, 59, true});
   std::string expected = FileText(
       "\n           Статистика на 01.01  время с 00:00 по 23:59 \n"
       "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
       "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
       "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
       "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, 0, SessionListTarget::kStatisticsFile));
+  EXPECT_EQ(expected, Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile));
 }
 
 TEST_F(SessionListTest, AFullTableListsEveryRecord) {
   while (table_->Append()) AddMailerFields(table_->Current());
-  std::string list = Write(0, 0, SessionListTarget::kStatisticsFile);
+  std::string list = Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile);
   std::size_t rows = 0;
   for (std::size_t at = list.find("\r\n\xBA"); at != std::string::npos;
        at = list.find("\r\n\xBA", at + 1))

@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "base/text_fields.h"
-#include "tests/temp_dir.h"
+#include "log/scratch_entry.h"
 
 namespace brantlow {
 namespace {
-
-using testing_support::TempDir;
 
 class RatePassTest : public testing::Test {
  protected:
@@ -21,17 +19,17 @@ class RatePassTest : public testing::Test {
     table_->Current().kind = kIncoming;
     return table_->Current();
   }
-  // An entry as the recognisers write it.
-  static std::string Entry(int index, const char* name, const char* direction,
-                           const std::string& tail) {
-    return "\xB2" + std::to_string(index) + "\xB2\xDB" + name + "\xDB" +
-           direction + tail + "\r\n";
+  // An entry as the recognisers write it; direction "~s~" or "~r~".
+  static std::string Entry(int index, const char* name,
+                           std::string_view direction, const std::string& tail) {
+    MemoryOutput out;
+    ScratchWriter(out).Add({index, name, direction == "~s~", tail});
+    return out.bytes();
   }
   void Run(const std::string& scratch) {
-    dir_.Write("zorvex.tmp", scratch);
-    RunTransferRatePass(*table_, dir_.File("zorvex.tmp").c_str(), EnglishLogPhrases());
+    MemoryLines lines(scratch);
+    RunTransferRatePass(*table_, lines, EnglishLogPhrases());
   }
-  TempDir dir_;
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
@@ -85,9 +83,9 @@ TEST_F(RatePassTest, PiecesOfALongEntryAreSkipped) {
   EXPECT_FLOAT_EQ(300, (*table_)[0].cps);
 }
 
-TEST_F(RatePassTest, MissingScratchFileChangesNothing) {
+TEST_F(RatePassTest, EmptyScratchChangesNothing) {
   Add("2:1/1").cps = 12;
-  RunTransferRatePass(*table_, dir_.File("missing").c_str(), EnglishLogPhrases());
+  Run("");
   EXPECT_FLOAT_EQ(12, (*table_)[0].cps);
 }
 

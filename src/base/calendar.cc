@@ -8,8 +8,8 @@ namespace {
 
 // Days of months 1 to 12; 0 for anything else, which has no last day.
 int MonthLength(int month) {
-  static const int kLengths[13] = {0,  31, 28, 31, 30, 31, 30,
-                                   31, 31, 30, 31, 30, 31};
+  const int kLengths[13] = {0,  31, 28, 31, 30, 31, 30,
+                            31, 31, 30, 31, 30, 31};
   return month >= 1 && month <= 12 ? kLengths[month] : 0;
 }
 

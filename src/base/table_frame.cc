@@ -4,9 +4,9 @@ namespace brantlow {
 
 std::string MakeFrameLine(FrameLine kind, const int* widths, int count) {
   // CP866: ╔ ═ ╤ ╗, ╟ ─ ┼ ╢, ╚ ═ ╧ ╝.
-  static const char kParts[3][4] = {{'\xC9', '\xCD', '\xD1', '\xBB'},
-                                    {'\xC7', '\xC4', '\xC5', '\xB6'},
-                                    {'\xC8', '\xCD', '\xCF', '\xBC'}};
+  const char kParts[3][4] = {{'\xC9', '\xCD', '\xD1', '\xBB'},
+                             {'\xC7', '\xC4', '\xC5', '\xB6'},
+                             {'\xC8', '\xCD', '\xCF', '\xBC'}};
   const char* part = kParts[static_cast<int>(kind)];
   std::string line(1, part[0]);
   for (int i = 0; i < count; ++i) {

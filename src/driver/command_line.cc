@@ -40,9 +40,14 @@ void TakeLogPath(Arguments args, RunSettings& settings) {
 
 namespace {
 
-// Mode 1 for the two-character command, 2 when the longer form matches.
-int Mode(std::string_view text, std::string_view long_form) {
-  return PhraseAt(text, long_form, 0) ? 2 : 1;
+// The two-character command, or its longer "(-s)" form.
+bool LongForm(std::string_view text, std::string_view long_form) {
+  return PhraseAt(text, long_form, 0);
+}
+
+TableMode TableModeOf(std::string_view text, std::string_view long_form) {
+  return LongForm(text, long_form) ? TableMode::kOwnFile
+                                   : TableMode::kInStatistics;
 }
 
 }  // namespace
@@ -51,15 +56,17 @@ bool ApplyModeCommand(std::string_view text, RunSettings& settings) {
   if (PhraseAt(text, "/c=", 0)) {
     settings.crash_poll_period = FieldNumber(text, 3, 3);
   } else if (PhraseAt(text, "+f", 0)) {
-    settings.cut_mode = Mode(text, "+f(-s)");
+    settings.cut_mode =
+        LongForm(text, "+f(-s)") ? CutMode::kCutOnly : CutMode::kCutAndAnalyse;
   } else if (PhraseAt(text, "-g", 0)) {
     settings.no_histogram = true;
   } else if (PhraseAt(text, "+l", 0)) {
-    settings.connect_mode = Mode(text, "+l(-s");
+    settings.connect_mode = TableModeOf(text, "+l(-s");
   } else if (PhraseAt(text, "+a", 0)) {
-    settings.files_mode = Mode(text, "+a(-s");
+    settings.files_mode = TableModeOf(text, "+a(-s");
   } else if (PhraseAt(text, "+b", 0)) {
-    settings.bbs_mode = Mode(text, "+b(-s");
+    settings.bbs_mode =
+        LongForm(text, "+b(-s") ? BbsMode::kUserFileHidden : BbsMode::kUserFile;
   } else {
     return false;
   }

@@ -248,7 +248,7 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
   } else if (key("TmpDir")) {
     settings.temp_directory = DirectoryPath(line, pos + 6);
   } else {
-    static constexpr std::string_view kPackers[] = {"@ZIP", "@ARJ", "@RAR"};
+    constexpr std::string_view kPackers[] = {"@ZIP", "@ARJ", "@RAR"};
     for (int kind = 0; kind < 3; ++kind) {
       if (!key(kPackers[kind])) continue;
       std::string_view value;
@@ -262,8 +262,8 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
 }
 
 template <typename TryKeys>
-void ReadPass(TextFile& file, TryKeys try_keys) {
-  file.SeekStart();
+void ReadPass(LineReader& file, TryKeys try_keys) {
+  file.SeekTo(0);
   Line line;
   while (std::size_t n = file.ReadLine(line.bytes, kReadLimit)) {
     line.size = strnlen(line.bytes, n);
@@ -274,7 +274,7 @@ void ReadPass(TextFile& file, TryKeys try_keys) {
 
 }  // namespace
 
-void ReadConfiguration(TextFile& file, RunSettings& settings,
+void ReadConfiguration(LineReader& file, RunSettings& settings,
                        ConfigurationTables& tables) {
   ReadPass(file, [&](Line& line, std::size_t pos) {
     return TryPassAKeys(line, pos, settings, tables);

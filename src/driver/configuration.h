@@ -7,7 +7,7 @@
 #include "driver/run_settings.h"
 #include "base/mask_list.h"
 #include "log/process_definitions.h"
-#include "platform/text_file.h"
+#include "platform/line_reader.h"
 #include "log/cost_table.h"
 
 namespace brantlow {
@@ -21,7 +21,7 @@ struct ConfigurationTables {
 };
 
 // Reads the open file from its start, twice; prints nothing.
-void ReadConfiguration(TextFile& file, RunSettings& settings,
+void ReadConfiguration(LineReader& file, RunSettings& settings,
                        ConfigurationTables& tables);
 
 }  // namespace brantlow

@@ -3,11 +3,13 @@
 #define BRANTLOW_DRIVER_DRIVER_H_
 
 #include "driver/command_line.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
-// Runs once; returns the process exit status (0, or 1 for a fatal exit).
-int Run(Arguments args);
+// One run at the given local date and time; returns the process exit
+// status (0, or 1 for a fatal exit). Holds no state between runs.
+int Run(Arguments args, const LocalDate& now);
 
 }  // namespace brantlow
 

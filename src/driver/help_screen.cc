@@ -6,7 +6,7 @@
 namespace brantlow {
 
 void ShowHelp(bool pause_off) {
-  static const char* const kFirstHalf[] = {
+  const char* const kFirstHalf[] = {
       "\nSome help:",
       "\nbrantlow.exe Infile [/d=Date] [/t=Time] [/c=Period] [command]\n\n",
       CP866(" Где параметры Date & Time могут быть:\n"),
@@ -23,7 +23,7 @@ void ShowHelp(bool pause_off) {
   };
   for (const char* text : kFirstHalf) Print(text);
   if (!pause_off) WaitForKey();
-  static const char* const kSecondHalf[] = {
+  const char* const kSecondHalf[] = {
       CP866("\nPeriod - минимальное разрешенное время между сессииями с одним "
             "адресом. \n(в секундах)"),
       "(/c=120)\n\n",

@@ -1,9 +1,11 @@
 #include "driver/driver.h"
+#include "platform/clock.h"
 #include "platform/console.h"
 
 int main(int argc, char** argv) {
   int status = brantlow::Run(
-      brantlow::Arguments(argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0));
+      brantlow::Arguments(argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0),
+      brantlow::Now());
   brantlow::FlushConsole();
   return status;
 }

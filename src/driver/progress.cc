@@ -32,4 +32,20 @@ void StepLine::Tick() {
   Show(tick);
 }
 
+ScanProgress* ConsoleProgress::StartBar(std::int64_t log_size) {
+  bar_ = std::make_unique<ProgressBar>(log_size);
+  return bar_.get();
+}
+
+void ConsoleProgress::Show(std::string_view text) { brantlow::Show(text); }
+
+void ConsoleProgress::BeginStep(const char* text) {
+  step_ = std::make_unique<StepLine>(text);
+}
+
+void ConsoleProgress::EndStep() {
+  if (step_) step_->Tick();
+  step_.reset();
+}
+
 }  // namespace brantlow

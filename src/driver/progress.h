@@ -4,26 +4,30 @@
 #define BRANTLOW_DRIVER_PROGRESS_H_
 
 #include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "log/log_scan.h"
 
 namespace brantlow {
 
-class ProgressBar {
+class ProgressBar final : public ScanProgress {
  public:
   // Prints the heading, shows the empty bar and puts the cursor on its
   // first cell. A cell stands for twice a hundredth of the log.
   explicit ProgressBar(std::int64_t log_size);
 
   // Fills at most one more cell once position has reached it.
-  void Advance(std::int64_t position) {
+  void Advance(std::int64_t position) override {
     if (position >= cell_counter_ * cell_width_) FillCell();
   }
 
   // Whether reads of at most step bytes each can be passed over and told
   // at once: when a cell is wider than a read, no read fills two.
-  bool CanJump(std::int64_t step) const { return cell_width_ >= step; }
+  bool CanJump(std::int64_t step) const override { return cell_width_ >= step; }
 
   // Fills every cell up to position, as the reads up to it would have.
-  void JumpTo(std::int64_t position) {
+  void JumpTo(std::int64_t position) override {
     while (position >= cell_counter_ * cell_width_) FillCell();
   }
 
@@ -41,6 +45,39 @@ class StepLine {
 
  private:
   const char* text_;
+};
+
+// What a run shows while it works: on the console in a run, nothing in
+// tests and fuzz targets.
+class RunProgress {
+ public:
+  virtual ~RunProgress() = default;
+  // The bar of the log read; null when none is shown.
+  virtual ScanProgress* StartBar(std::int64_t log_size) = 0;
+  // Text between the bar and the step lines.
+  virtual void Show(std::string_view text) = 0;
+  virtual void BeginStep(const char* text) = 0;
+  virtual void EndStep() = 0;
+};
+
+class ConsoleProgress final : public RunProgress {
+ public:
+  ScanProgress* StartBar(std::int64_t log_size) override;
+  void Show(std::string_view text) override;
+  void BeginStep(const char* text) override;
+  void EndStep() override;
+
+ private:
+  std::unique_ptr<ProgressBar> bar_;
+  std::unique_ptr<StepLine> step_;
+};
+
+class SilentProgress final : public RunProgress {
+ public:
+  ScanProgress* StartBar(std::int64_t) override { return nullptr; }
+  void Show(std::string_view) override {}
+  void BeginStep(const char*) override {}
+  void EndStep() override {}
 };
 
 }  // namespace brantlow

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "base/calendar.h"
+#include "log/line_processor.h"
+#include "reports/report_modes.h"
 
 namespace brantlow {
 
@@ -20,10 +22,10 @@ struct RunSettings {
 
   int crash_poll_period = 0;  // seconds; 0 turns the search off
   int line_number = 0;        // 0 single-line mode
-  int cut_mode = 0;           // 1 cut and analyse, 2 cut only
-  int connect_mode = 0;       // 1 in the statistics file, 2 a file of its own
-  int files_mode = 0;         // likewise
-  int bbs_mode = 0;           // 1 BBS-user file, 2 also hide BBS users
+  CutMode cut_mode = CutMode::kNone;             // +F, +f(-s)
+  TableMode connect_mode = TableMode::kOff;      // +l, +l(-s)
+  TableMode files_mode = TableMode::kOff;        // +a, +a(-s)
+  BbsMode bbs_mode = BbsMode::kOff;              // +b, +b(-s)
   bool no_histogram = false;  // -g
   int language = 0;           // 1 Russian log phrases
 

@@ -2,14 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string_view>
+#include <vector>
 
-#include "files/scratch_reader.h"
+#include "base/table_frame.h"
 #include "base/text_fields.h"
 #include "base/wildcard.h"
+#include "log/scratch_entry.h"
 #include "platform/cp866.h"
-#include "platform/text_file.h"
-#include "base/table_frame.h"
 
 namespace brantlow {
 
@@ -49,28 +50,21 @@ struct Group {
   int highest = 0;
 };
 
-void Collect(TextFile& scratch, const SessionTable& table, std::int64_t first,
+void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
              const FilesTableOptions& options, Group& group) {
   scratch.SeekTo(first);
   ScratchReader reader(scratch);
-  std::string_view entry;
-  std::int64_t offset = 0;
+  ReadEntry entry;
   int next_sent = 1, next_received = 2;
   const std::string_view key = NameOf(table, group.session);
   char upper[kCellWidth * 4];
-  while (reader.Next(entry, offset)) {
-    std::size_t open = entry.find('\xDB', 1);
-    if (open == std::string_view::npos) continue;
-    std::size_t close = entry.find('\xDB', open + 1);
-    if (close == std::string_view::npos) continue;
-    std::string_view address = entry.substr(open + 1, close - open - 1);
+  while (reader.Next(entry)) {
+    if (!entry.well_formed) continue;
+    std::string_view address = entry.name;
     if (address.size() > kAddressLimit) address = address.substr(0, kAddressLimit);
     if (address != key) continue;
-    const bool sent = PhraseAt(entry, "~s~", close + 1);
-    if (!sent && !PhraseAt(entry, "~r~", close + 1)) continue;
-    const std::size_t name_at = close + 4;
-    std::string_view name = name_at < entry.size() ? entry.substr(name_at) : "";
-    name = name.substr(0, name.find_first_of(" \n"));
+    const bool sent = entry.sent;
+    std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
     const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
     for (std::size_t i = 0; i < n; ++i) {
       char c = name[i];
@@ -79,14 +73,15 @@ void Collect(TextFile& scratch, const SessionTable& table, std::int64_t first,
     if (Excluded(std::string_view(upper, n), options)) continue;
     int& next = sent ? next_sent : next_received;
     if (next >= kSlots) continue;  // this direction is full
-    group.slots[static_cast<std::size_t>(next)] = offset + static_cast<std::int64_t>(name_at);
+    group.slots[static_cast<std::size_t>(next)] =
+        entry.offset + static_cast<std::int64_t>(entry.tail_column);
     if (next > group.highest) group.highest = next;
     next += 2;
   }
 }
 
 // One cell: the name as the log wrote it, at most 25 characters.
-void WriteCell(TextFile& scratch, TextFile& out, std::int64_t offset,
+void WriteCell(LineReader& scratch, Output& out, std::int64_t offset,
                const char* closing) {
   char cell[kCellWidth + 1];
   std::size_t n = 0;
@@ -102,7 +97,7 @@ void WriteCell(TextFile& scratch, TextFile& out, std::int64_t offset,
   out.Write(closing);
 }
 
-void Draw(TextFile& scratch, TextFile& out, const SessionTable& table,
+void Draw(LineReader& scratch, Output& out, const SessionTable& table,
           const Group& group) {
   std::string_view name = NameOf(table, group.session);
   char label[19];
@@ -120,33 +115,26 @@ void Draw(TextFile& scratch, TextFile& out, const SessionTable& table,
 
 }  // namespace
 
-FileOutcome WriteFilesTable(const SessionTable& table, const std::string& path,
-                            bool fresh, const FilesTableOptions& options,
-                            const char* scratch_path) {
-  // Without a scratch file (one that could not be made) there is no table.
-  TextFile scratch;
-  if (!scratch.OpenRead(scratch_path)) return FileOutcome::kOk;
-  TextFile out;
-  if (!(fresh ? out.OpenWrite(path.c_str()) : out.OpenAppend(path.c_str())))
-    return FileOutcome::kNotOpened;
+void WriteFilesTable(const SessionTable& table, Output& out,
+                     const FilesTableOptions& options, LineReader& scratch) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
   out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
   const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
   out.Write(rule);
 
   // The line index, reduced to the first line of every address group.
-  static std::array<std::int64_t, kMaxLines> offsets;
-  static std::array<int, kMaxLines> sessions;
+  std::vector<std::int64_t> offsets(kMaxLines);
+  std::vector<int> sessions(kMaxLines);
   int count = 0;
   {
+    scratch.SeekTo(0);
     ScratchReader reader(scratch);
-    std::string_view entry;
-    std::int64_t offset = 0;
-    while (reader.Next(entry, offset)) {
-      const int session = FieldNumber(entry, 1, 4);
+    ReadEntry entry;
+    while (reader.Next(entry)) {
+      const int session = entry.session;
       if (session < 0 || session > table.current) continue;
       const int at = count < kMaxLines ? count++ : kMaxLines - 1;
-      offsets[static_cast<std::size_t>(at)] = offset;
+      offsets[static_cast<std::size_t>(at)] = entry.offset;
       sessions[static_cast<std::size_t>(at)] = session;
     }
   }
@@ -162,18 +150,16 @@ FileOutcome WriteFilesTable(const SessionTable& table, const std::string& path,
     ++groups;
   }
 
-  static Group group;
+  auto group = std::make_unique<Group>();
   for (int g = 0; g < groups; ++g) {
-    group = Group{};
-    group.session = sessions[static_cast<std::size_t>(g)];
-    Collect(scratch, table, offsets[static_cast<std::size_t>(g)], options, group);
-    if (group.highest == 0) continue;
-    Draw(scratch, out, table, group);
+    *group = Group{};
+    group->session = sessions[static_cast<std::size_t>(g)];
+    Collect(scratch, table, offsets[static_cast<std::size_t>(g)], options, *group);
+    if (group->highest == 0) continue;
+    Draw(scratch, out, table, *group);
     if (g < groups - 1) out.Write(rule);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 3));
-  out.Close();
-  return out.outcome();
 }
 
 }  // namespace brantlow

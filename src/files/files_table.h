@@ -3,11 +3,10 @@
 #ifndef BRANTLOW_FILES_FILES_TABLE_H_
 #define BRANTLOW_FILES_FILES_TABLE_H_
 
-#include <string>
-
 #include "base/mask_list.h"
 #include "log/session_table.h"
-#include "platform/text_file.h"
+#include "platform/line_reader.h"
+#include "platform/output.h"
 
 namespace brantlow {
 
@@ -16,11 +15,9 @@ struct FilesTableOptions {
   const MaskList* no_scan = nullptr;  // masks of names left out, capitals
 };
 
-// Appends the table to the named file, or writes it anew when fresh. When
-// the scratch or the output file cannot be opened nothing is written.
-FileOutcome WriteFilesTable(const SessionTable& table, const std::string& path,
-                     bool fresh, const FilesTableOptions& options,
-                     const char* scratch_path);
+// The table of the names the scratch entries hold.
+void WriteFilesTable(const SessionTable& table, Output& out,
+                     const FilesTableOptions& options, LineReader& scratch);
 
 }  // namespace brantlow
 

@@ -1,10 +1,9 @@
 #include "files/transfer_rate_pass.h"
 
-#include <array>
+#include <vector>
 
-#include "files/scratch_reader.h"
 #include "base/text_fields.h"
-#include "platform/text_file.h"
+#include "log/scratch_entry.h"
 
 namespace brantlow {
 
@@ -14,8 +13,6 @@ constexpr std::size_t kScanFirst = 6;
 constexpr std::size_t kScanLast = 79;
 constexpr std::size_t kCancelCompared = 16;
 constexpr std::size_t kTotalsScanFirst = 9;
-
-int SessionIndex(std::string_view entry) { return FieldNumber(entry, 1, 10); }
 
 // The number after the first blank that follows the marker at column.
 double SizeAfter(std::string_view entry, std::size_t& column) {
@@ -27,23 +24,21 @@ double SizeAfter(std::string_view entry, std::size_t& column) {
 
 }  // namespace
 
-void RunTransferRatePass(SessionTable& table, const char* scratch_path,
+void RunTransferRatePass(SessionTable& table, LineReader& scratch,
                          const LogPhrases& phrases) {
-  TextFile file;
-  if (table.empty() || !file.OpenRead(scratch_path)) return;
-  static std::array<int, kMaxSessions> counts;
-  counts.fill(0);
+  if (table.empty() || !scratch.SeekTo(0)) return;
+  std::vector<int> counts(static_cast<std::size_t>(table.size()), 0);
 
   const int last = table.current;
   std::int64_t last_offset = 0;
   bool last_seen = false;
-  ScratchReader reader(file);
-  std::string_view entry;
-  std::int64_t offset = 0;
-  while (reader.Next(entry, offset)) {
-    const int index = SessionIndex(entry);
+  ScratchReader reader(scratch);
+  ReadEntry read;
+  while (reader.Next(read)) {
+    const std::string_view entry = read.text;
+    const int index = read.session;
     if (!last_seen && index == last) {
-      last_offset = offset;
+      last_offset = read.offset;
       last_seen = true;
     }
     if (index < 0 || index > last) continue;
@@ -62,10 +57,11 @@ void RunTransferRatePass(SessionTable& table, const char* scratch_path,
 
   SessionRecord& l = table[last];
   if (l.bytes_sent == 0 && l.bytes_received == 0 && l.cps > 0) {
-    file.SeekTo(last_offset);
-    ScratchReader again(file);
-    while (again.Next(entry, offset)) {
-      if (SessionIndex(entry) != last) continue;
+    scratch.SeekTo(last_offset);
+    ScratchReader again(scratch);
+    while (again.Next(read)) {
+      if (read.session != last) continue;
+      const std::string_view entry = read.text;
       for (std::size_t c = kTotalsScanFirst; c < entry.size(); ++c) {
         if (PhraseAt(entry, "~s~", c))
           l.bytes_sent += static_cast<float>(SizeAfter(entry, c));

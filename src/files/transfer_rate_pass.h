@@ -4,15 +4,14 @@
 #ifndef BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 #define BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 
-#include <string_view>
-
 #include "log/log_phrases.h"
 #include "log/session_table.h"
+#include "platform/line_reader.h"
 
 namespace brantlow {
 
-// A scratch file that cannot be opened leaves every record as it is.
-void RunTransferRatePass(SessionTable& table, const char* scratch_path,
+// Reads the scratch entries from their start.
+void RunTransferRatePass(SessionTable& table, LineReader& scratch,
                          const LogPhrases& phrases);
 
 }  // namespace brantlow

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "base/text_fields.h"
-#include "platform/text_file.h"
 
 namespace brantlow {
 
@@ -117,14 +116,15 @@ void ReadCallLine(std::string_view line, SessionRecord& record,
 
 }  // namespace
 
-bool ReadBbsLog(SessionTable& table, int day, int month, const char* path) {
-  TextFile log;
-  if (!log.OpenRead(path)) return false;
+namespace {
 
+// One day of the window.
+void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
-  std::snprintf(date_key, sizeof date_key, "%02d%s", day % 100,
-                month >= 1 && month <= 12 ? kMonths[month - 1] : "");
+  std::snprintf(date_key, sizeof date_key, "%02d%s", date.day % 100,
+                date.month >= 1 && date.month <= 12 ? kMonths[date.month - 1]
+                                                    : "");
   const std::string_view key = date_key;
 
   ReaderState state;
@@ -154,7 +154,13 @@ bool ReadBbsLog(SessionTable& table, int day, int month, const char* path) {
       }
     }
   }
-  return true;
+}
+
+}  // namespace
+
+void ReadBbsLog(SessionTable& table, const Window& window, LineReader& log) {
+  ReadDay(table, window.first, log);
+  if (window.crosses_midnight) ReadDay(table, window.second, log);
 }
 
 }  // namespace brantlow

@@ -4,14 +4,16 @@
 #define BRANTLOW_LOG_BBS_LOG_READER_H_
 
 #include "log/session_table.h"
+#include "log/window.h"
+#include "platform/line_reader.h"
 
 namespace brantlow {
 
 // Matches every "Terminal Call" record, in table order, to the next BBS
-// call of the given day that begins within the record's hours and came in
-// at the record's connect speed; matched records get kind code B. False,
-// with no record changed, when the BBS log cannot be opened.
-bool ReadBbsLog(SessionTable& table, int day, int month, const char* path);
+// call of the window's day that begins within the record's hours and came
+// in at the record's connect speed; matched records get kind code B. A
+// window across midnight is matched again with the day after.
+void ReadBbsLog(SessionTable& table, const Window& window, LineReader& log);
 
 }  // namespace brantlow
 

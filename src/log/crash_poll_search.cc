@@ -1,6 +1,6 @@
 #include "log/crash_poll_search.h"
 
-#include <array>
+#include <vector>
 
 #include "base/text_fields.h"
 #include "base/time_of_day.h"
@@ -13,16 +13,17 @@ double Hour(std::string_view time) { return FieldReal(time, 0, 2); }
 
 }  // namespace
 
-void SearchCrashPolls(SessionTable& table, int period, bool midnight,
+void SearchCrashPolls(SessionTable& table, int period, const Window& window,
                       bool any_kind) {
+  const bool midnight = window.crosses_midnight;
   if (table.current == -1) table.current = 0;
   table[0].crash_mark = ' ';
   if (period > 0)
     for (int i = 1; i <= table.current; ++i) table[i].crash_mark = ' ';
 
   // Start times never change here: convert them once.
-  static std::array<double, kMaxSessions> start_seconds;
-  static std::array<double, kMaxSessions> start_hour;
+  std::vector<double> start_seconds(static_cast<std::size_t>(table.size()));
+  std::vector<double> start_hour(static_cast<std::size_t>(table.size()));
   for (int i = 0; i <= table.current; ++i) {
     start_seconds[static_cast<std::size_t>(i)] = TimeSeconds(FieldText(table[i].start_time));
     start_hour[static_cast<std::size_t>(i)] = Hour(FieldText(table[i].start_time));

@@ -4,16 +4,16 @@
 #ifndef BRANTLOW_LOG_CRASH_POLL_SEARCH_H_
 #define BRANTLOW_LOG_CRASH_POLL_SEARCH_H_
 
-#include <string_view>
-
 #include "log/session_table.h"
+#include "log/window.h"
 
 namespace brantlow {
 
-// period 0 switches the marking off; midnight: the window crosses
-// midnight; any_kind: sessions of every kind count, not only incoming ones.
-// An empty table gets one blank record 0.
-void SearchCrashPolls(SessionTable& table, int period, bool midnight,
+// period 0 switches the marking off; a window that crosses midnight lets
+// an end before its start count from the next day; any_kind: sessions of
+// every kind count, not only incoming ones. An empty table gets one blank
+// record 0.
+void SearchCrashPolls(SessionTable& table, int period, const Window& window,
                       bool any_kind);
 
 }  // namespace brantlow

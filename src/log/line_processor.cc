@@ -6,7 +6,7 @@
 
 namespace brantlow {
 
-bool InsideWindow(std::string_view line, const ReadingWindow& w) {
+bool InsideWindow(std::string_view line, const WindowDay& w) {
   if (FieldNumber(line, 0, 2) != w.day) return false;
   if (FieldNumber(line, 3, 2) != w.month) return false;
   int hour = FieldNumber(line, 6, 2);
@@ -19,16 +19,15 @@ bool InsideWindow(std::string_view line, const ReadingWindow& w) {
   return true;
 }
 
-void ProcessLine(std::string_view piece, const ReadingWindow& window,
-                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor,
-                 LinePieces& pieces) {
+void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
+                 Output* cut, SessionExtractor& extractor, LinePieces& pieces) {
   // Readers see a line up to its first NUL; the cut file gets every byte.
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  const bool inside = InsideWindow(line, window);
+  const bool inside = InsideWindow(line, day);
   if (!pieces.continuing) pieces.copying = inside;
-  if (pieces.copying && (cut_mode == 1 || cut_mode == 2)) cut_file.Write(piece);
+  if (pieces.copying && Cuts(mode) && cut != nullptr) cut->Write(piece);
   pieces.continuing = !piece.empty() && piece.back() != '\n';
-  if (inside && (cut_mode == 0 || cut_mode == 1)) extractor.Extract(line);
+  if (inside && Analyses(mode)) extractor.Extract(line);
 }
 
 }  // namespace brantlow

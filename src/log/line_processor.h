@@ -7,22 +7,23 @@
 #include <string_view>
 
 #include "log/session_extractor.h"
-#include "platform/text_file.h"
+#include "log/window.h"
+#include "platform/output.h"
 
 namespace brantlow {
 
-// One day of the reading window; seconds are never examined.
-struct ReadingWindow {
-  int day = 0;
-  int month = 0;
-  int start_hour = 0;
-  int start_minute = 0;
-  int end_hour = 23;
-  int end_minute = 59;
+// What a run does with the lines inside the window.
+enum class CutMode {
+  kNone,            // extract sessions only
+  kCutAndAnalyse,   // +F: copy them to the cut file, and extract
+  kCutOnly,         // +f(-s): only copy them
 };
 
+inline bool Cuts(CutMode mode) { return mode != CutMode::kNone; }
+inline bool Analyses(CutMode mode) { return mode != CutMode::kCutOnly; }
+
 // Whether a line (as seen up to its first NUL) lies inside the window.
-bool InsideWindow(std::string_view line, const ReadingWindow& window);
+bool InsideWindow(std::string_view line, const WindowDay& window);
 
 // What one day of the window remembers between pieces: a line longer than
 // a read arrives in pieces, and the cut file takes all of a line whose
@@ -35,7 +36,7 @@ struct LinePieces {
 // A quick look at a piece's first bytes: true only when its day or month
 // digits show that it lies outside the window.
 inline bool CertainlyOutside(const char* piece, std::size_t length,
-                             const ReadingWindow& window) {
+                             const WindowDay& window) {
   // A line is seen up to its first NUL: one that begins with it is empty,
   // and its day reads as 0.
   if (length >= 1 && piece[0] == '\0') return window.day != 0;
@@ -63,11 +64,10 @@ inline void SkipPiece(bool line_end, LinePieces& pieces) {
   pieces.continuing = !line_end;
 }
 
-// piece is every byte of one read, NUL bytes included. Cut mode 0 extracts
-// sessions, 1 copies the piece to the cut file and extracts, 2 only copies.
-void ProcessLine(std::string_view piece, const ReadingWindow& window,
-                 int cut_mode, TextFile& cut_file, SessionExtractor& extractor,
-                 LinePieces& pieces);
+// piece is every byte of one read, NUL bytes included. cut may be null
+// (no cut file could be made): the cut copy is then dropped.
+void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
+                 Output* cut, SessionExtractor& extractor, LinePieces& pieces);
 
 }  // namespace brantlow
 

@@ -32,7 +32,7 @@ struct LogPiece {
 
 class LogPieceReader {
  public:
-  explicit LogPieceReader(FileWindow& file) : file_(file) {}
+  explicit LogPieceReader(ByteWindow& file) : file_(file) {}
 
   // The next piece; false at the end of the log.
   bool Next(LogPiece& piece) {
@@ -114,7 +114,7 @@ class LogPieceReader {
   // Moves the window on to the cursor; false when nothing is left.
   bool Refill();
 
-  FileWindow& file_;
+  ByteWindow& file_;
   const char* cursor_ = nullptr;
   const char* end_ = nullptr;
   std::int64_t position_ = 0;

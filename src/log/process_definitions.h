@@ -12,7 +12,6 @@ struct ProcessDefinition {
   char pattern[40] = "\xB2\xB3\xB4";  // ▓│┤, which mailer logs never write
   char name[18] = "Unknown process";
   bool cycle = false;
-  bool open = false;  // a record of it waits for its end time
 };
 
 inline constexpr int kProcessDefinitions = 5;

@@ -17,6 +17,10 @@ constexpr std::size_t kBytesLastColumn = 70;
 constexpr std::size_t kTailSearchColumn = 17;
 constexpr std::size_t kAddressLength = 17;
 
+// Protocol tags of the transfer lines.
+constexpr std::string_view kSent[] = {"JS-", "HS-", "ZS-", "XS"};
+constexpr std::string_view kReceived[] = {"JR-", "HR-", "ZR-", "XR"};
+
 // The line without its line end.
 std::string_view WithoutLineEnd(std::string_view text) {
   if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
@@ -31,17 +35,10 @@ void SetPassword(SessionRecord& record, const char (&status)[7]) {
   std::memcpy(record.password, status, sizeof record.password);
 }
 
-// The entry of one transfer line in the scratch file.
-void WriteTransferEntry(std::string_view line, const RecogniserState& state,
-                        const char* direction) {
-  if (state.scratch_file == nullptr) return;
-  const SessionRecord& record = state.table.Current();
-  char head[64];
-  int n = std::snprintf(head, sizeof head, "\xB2%d\xB2\xDB%.*s\xDB%s",
-                        state.table.current,
-                        static_cast<int>(FieldText(record.name).size()),
-                        record.name, direction);
-  state.scratch_file->Write(std::string_view(head, static_cast<std::size_t>(n)));
+// The entry of one transfer line for the scratch file.
+void AddTransferEntry(std::string_view line, const RecogniserState& state,
+                      bool sent) {
+  if (state.scratch == nullptr) return;
   // The tail: everything after the first blank at or after column 17; with
   // none before the last character, the last character alone.
   std::size_t start = line.empty() ? 0 : line.size() - 1;
@@ -52,8 +49,9 @@ void WriteTransferEntry(std::string_view line, const RecogniserState& state,
     }
   }
   std::string_view tail = start < line.size() ? line.substr(start) : "";
-  state.scratch_file->Write(WithoutLineEnd(tail));
-  state.scratch_file->Write("\n");
+  state.scratch->Add(ScratchEntry{state.table.current,
+                                  FieldText(state.table.Current().name), sent,
+                                  WithoutLineEnd(tail)});
 }
 
 }  // namespace
@@ -139,17 +137,15 @@ void RecognisePassword(std::string_view line, SessionRecord& record,
 }
 
 void RecogniseTransfer(std::string_view line, const RecogniserState& state) {
-  static constexpr std::string_view kSent[] = {"JS-", "HS-", "ZS-", "XS"};
-  static constexpr std::string_view kReceived[] = {"JR-", "HR-", "ZR-", "XR"};
   for (std::string_view tag : kSent) {
     if (PhraseAt(line, tag, kEventColumn)) {
-      WriteTransferEntry(line, state, "~s~");
+      AddTransferEntry(line, state, true);
       break;
     }
   }
   for (std::string_view tag : kReceived) {
     if (PhraseAt(line, tag, kEventColumn)) {
-      WriteTransferEntry(line, state, "~r~");
+      AddTransferEntry(line, state, false);
       break;
     }
   }

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "log/log_phrases.h"
+#include "log/scratch_entry.h"
 #include "log/session_table.h"
-#include "platform/text_file.h"
 
 namespace brantlow {
 
@@ -17,7 +17,7 @@ namespace brantlow {
 struct RecogniserState {
   SessionTable& table;
   const LogPhrases& phrases;
-  TextFile* scratch_file;  // entries of the transfer lines
+  ScratchSink* scratch;  // entries of the transfer lines
   bool human_caller_pending = false;
   bool inside_terminal = false;
 };

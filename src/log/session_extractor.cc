@@ -20,8 +20,9 @@ bool NamesEqual(const SessionRecord& a, const SessionRecord& b) {
 
 void SessionExtractor::CloseOpenProcesses(std::string_view line) {
   SessionTable& table = recognisers_.table;
-  for (ProcessDefinition& process : processes_) {
-    if (!process.open) continue;
+  for (std::size_t i = 0; i < processes_.size(); ++i) {
+    if (!open_[i]) continue;
+    const ProcessDefinition& process = processes_[i];
     // A repeat of a cycling process folds into the record before it.
     if (process.cycle && table.current > 0 &&
         NamesEqual(table.Current(), table[table.current - 1]) &&
@@ -30,7 +31,7 @@ void SessionExtractor::CloseOpenProcesses(std::string_view line) {
       --table.current;
     }
     CopyLineTime(line, table.Current().end_time);
-    process.open = false;
+    open_[i] = false;
   }
 }
 
@@ -66,18 +67,20 @@ void SessionExtractor::DetectProcess(std::string_view line) {
   SessionTable& table = recognisers_.table;
   // The pattern that stands first in the line; at one column the first
   // definition wins.
-  ProcessDefinition* first = nullptr;
+  const ProcessDefinition* first = nullptr;
+  std::size_t first_index = 0;
   std::size_t first_column = std::string_view::npos;
-  for (ProcessDefinition& process : processes_) {
+  for (std::size_t i = 0; i < processes_.size(); ++i) {
     const std::size_t c =
-        FindPhrase(line, FieldText(process.pattern), kProcessFirstColumn);
+        FindPhrase(line, FieldText(processes_[i].pattern), kProcessFirstColumn);
     if (c < first_column) {
       first_column = c;
-      first = &process;
+      first = &processes_[i];
+      first_index = i;
     }
   }
   if (first == nullptr || !table.Append()) return;
-  first->open = true;
+  open_[first_index] = true;
   SessionRecord& record = table.Current();
   record.kind = kProcess;
   CopyLineTime(line, record.start_time);

@@ -3,13 +3,14 @@
 #ifndef BRANTLOW_LOG_SESSION_EXTRACTOR_H_
 #define BRANTLOW_LOG_SESSION_EXTRACTOR_H_
 
+#include <array>
 #include <string_view>
 
 #include "log/log_phrases.h"
 #include "log/process_definitions.h"
 #include "log/recognisers.h"
+#include "log/scratch_entry.h"
 #include "log/session_table.h"
-#include "platform/text_file.h"
 
 namespace brantlow {
 
@@ -17,9 +18,9 @@ class SessionExtractor {
  public:
   // detect_processes is off when no configuration file was read.
   SessionExtractor(SessionTable& table, const LogPhrases& phrases,
-                   ProcessDefinitions& processes, bool detect_processes,
-                   TextFile* scratch_file)
-      : recognisers_{table, phrases, scratch_file},
+                   const ProcessDefinitions& processes, bool detect_processes,
+                   ScratchSink* scratch)
+      : recognisers_{table, phrases, scratch},
         processes_(processes),
         detect_processes_(detect_processes) {}
 
@@ -32,8 +33,10 @@ class SessionExtractor {
   void DetectProcess(std::string_view line);
 
   RecogniserState recognisers_;
-  ProcessDefinitions& processes_;
+  const ProcessDefinitions& processes_;
   bool detect_processes_;
+  // Which processes have a record waiting for its end time.
+  std::array<bool, kProcessDefinitions> open_{};
 };
 
 }  // namespace brantlow

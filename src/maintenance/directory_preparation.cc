@@ -20,7 +20,7 @@ bool EnsureDirectory(const std::string& path) {
 
 }  // namespace
 
-std::string CutFileName(const WindowTimes& t, int sequence) {
+std::string CutFileName(const Window& t, int sequence) {
   char name[32];
   std::snprintf(name, sizeof name, "%2.2d%2.2d%2.2d%2.2d.%3.3d",
                 TwoDigits(t.start_hour), TwoDigits(t.start_minute),
@@ -28,12 +28,13 @@ std::string CutFileName(const WindowTimes& t, int sequence) {
   return name;
 }
 
-int PrepareDirectories(std::string& cut_directory, const WindowTimes& times,
-                       int cut_mode, std::string& temp_directory) {
-  if (cut_mode == 1 || cut_mode == 2) {
+DirectoryStatus PrepareDirectories(std::string& cut_directory,
+                                   const Window& window, CutMode mode,
+                                   std::string& temp_directory) {
+  if (Cuts(mode)) {
     if (!EnsureDirectory(cut_directory)) {
       Print("\nError: Bad ShredDir path\n");
-      return kBadCutDirectory;
+      return DirectoryStatus::kBadCutDirectory;
     }
     // Every name already there, so that the sequence number skips them in
     // whatever order the directory lists them.
@@ -41,15 +42,15 @@ int PrepareDirectories(std::string& cut_directory, const WindowTimes& times,
     ListDirectory(cut_directory.c_str(),
                   [&taken](const char* name) { taken.insert(name); });
     int sequence = 0;
-    while (taken.count(CutFileName(times, sequence))) ++sequence;
-    cut_directory = JoinPath(cut_directory, CutFileName(times, sequence));
+    while (taken.count(CutFileName(window, sequence))) ++sequence;
+    cut_directory = JoinPath(cut_directory, CutFileName(window, sequence));
   }
   if (!EnsureDirectory(temp_directory)) {
     Print("\nError: Bad TmpDir path\n");
     temp_directory = "./";
-    return kBadTempDirectory;
+    return DirectoryStatus::kBadTempDirectory;
   }
-  return kDirectoriesReady;
+  return DirectoryStatus::kReady;
 }
 
 }  // namespace brantlow

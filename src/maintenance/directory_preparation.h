@@ -5,22 +5,27 @@
 
 #include <string>
 
-#include "base/calendar.h"
+#include "log/line_processor.h"
+#include "log/window.h"
 
 namespace brantlow {
 
-inline constexpr int kDirectoriesReady = 0;
-inline constexpr int kBadCutDirectory = 10;   // no cut file this run
-inline constexpr int kBadTempDirectory = 20;  // scratch file goes to "./"
+enum class DirectoryStatus {
+  kReady,
+  kBadCutDirectory,   // no cut file this run
+  kBadTempDirectory,  // the scratch file goes to "./"
+};
 
-// In cut modes 1 and 2 cut_directory becomes the full path of a cut file
+// When the mode cuts, cut_directory becomes the full path of a cut file
 // whose name is not taken yet. A directory that is missing is created; one
 // that cannot be is reported on standard output.
-int PrepareDirectories(std::string& cut_directory, const WindowTimes& times,
-                       int cut_mode, std::string& temp_directory);
+[[nodiscard]] DirectoryStatus PrepareDirectories(std::string& cut_directory,
+                                                 const Window& window,
+                                                 CutMode mode,
+                                                 std::string& temp_directory);
 
-// The first cut-file name for a window, sequence number 000.
-std::string CutFileName(const WindowTimes& times, int sequence);
+// The cut-file name for a window and a sequence number, "HHMMhhmm.NNN".
+std::string CutFileName(const Window& window, int sequence);
 
 }  // namespace brantlow
 

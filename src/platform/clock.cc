@@ -6,11 +6,9 @@ namespace brantlow {
 
 LocalDate LocalDateOf(int year, int month, int day, int weekday, int hour,
                       int minute, int second) {
-  static const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed",
-                                   "Thu", "Fri", "Sat"};
-  static const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr",
-                                      "May", "Jun", "Jul", "Aug",
-                                      "Sep", "Oct", "Nov", "Dec"};
+  const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   LocalDate date;
   date.day = day;
   date.month = month;

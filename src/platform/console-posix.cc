@@ -16,13 +16,16 @@ namespace brantlow {
 
 namespace {
 
+bool DetectUtf8Locale() {
+  std::setlocale(LC_CTYPE, "");
+  const char* codeset = nl_langinfo(CODESET);
+  return codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
+                                std::strcmp(codeset, "utf8") == 0);
+}
+
+// What the process's environment says, found out once.
 bool LocaleIsUtf8() {
-  static const bool utf8 = [] {
-    std::setlocale(LC_CTYPE, "");
-    const char* codeset = nl_langinfo(CODESET);
-    return codeset != nullptr && (std::strcmp(codeset, "UTF-8") == 0 ||
-                                  std::strcmp(codeset, "utf8") == 0);
-  }();
+  static const bool utf8 = DetectUtf8Locale();
   return utf8;
 }
 
@@ -32,14 +35,17 @@ struct ConsoleDevice {
   bool convert = false;
 };
 
-ConsoleDevice& Device() {
-  static ConsoleDevice device = [] {
-    ConsoleDevice d;
-    d.stream = std::fopen("/dev/tty", "w");
-    if (d.stream == nullptr) d.stream = stderr;
-    d.convert = isatty(fileno(d.stream)) && LocaleIsUtf8();
-    return d;
-  }();
+ConsoleDevice OpenDevice() {
+  ConsoleDevice d;
+  d.stream = std::fopen("/dev/tty", "w");
+  if (d.stream == nullptr) d.stream = stderr;
+  d.convert = isatty(fileno(d.stream)) && LocaleIsUtf8();
+  return d;
+}
+
+// The device is opened once, on first use, and kept for the process.
+const ConsoleDevice& Device() {
+  static const ConsoleDevice device = OpenDevice();
   return device;
 }
 
@@ -65,7 +71,7 @@ void Print(std::string_view bytes) {
 }
 
 void Show(std::string_view bytes) {
-  ConsoleDevice& device = Device();
+  const ConsoleDevice& device = Device();
   WriteTo(device.stream, device.convert, bytes);
   std::fflush(device.stream);
 }

@@ -23,35 +23,38 @@ struct ConsoleDevice {
 
 void RestoreCodePage();
 
-ConsoleDevice& Device() {
-  static ConsoleDevice device = [] {
-    ConsoleDevice d;
-    d.handle = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    DWORD mode = 0;
-    if (d.handle != INVALID_HANDLE_VALUE && !GetConsoleMode(d.handle, &mode)) {
-      CloseHandle(d.handle);
-      d.handle = INVALID_HANDLE_VALUE;
-    }
-    if (d.handle == INVALID_HANDLE_VALUE) {
-      // Standard error stands in for the console: it gets the bytes as
-      // they are, its own line ends among them.
-      _setmode(_fileno(stderr), _O_BINARY);
-    } else {
-      d.saved_output_page = GetConsoleOutputCP();
-      d.saved_input_page = GetConsoleCP();
-      SetConsoleOutputCP(866);
-      SetConsoleCP(866);
-      std::atexit(RestoreCodePage);
-    }
-    return d;
-  }();
+ConsoleDevice OpenDevice() {
+  ConsoleDevice d;
+  d.handle = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  DWORD mode = 0;
+  if (d.handle != INVALID_HANDLE_VALUE && !GetConsoleMode(d.handle, &mode)) {
+    CloseHandle(d.handle);
+    d.handle = INVALID_HANDLE_VALUE;
+  }
+  if (d.handle == INVALID_HANDLE_VALUE) {
+    // Standard error stands in for the console: it gets the bytes as
+    // they are, its own line ends among them.
+    _setmode(_fileno(stderr), _O_BINARY);
+  } else {
+    d.saved_output_page = GetConsoleOutputCP();
+    d.saved_input_page = GetConsoleCP();
+    SetConsoleOutputCP(866);
+    SetConsoleCP(866);
+    std::atexit(RestoreCodePage);
+  }
+  return d;
+}
+
+// The device is opened once, on first use, and kept for the process.
+const ConsoleDevice& Device() {
+  static const ConsoleDevice device = OpenDevice();
   return device;
 }
 
 void RestoreCodePage() {
-  ConsoleDevice& d = Device();
+  const ConsoleDevice& d = Device();
   if (d.handle == INVALID_HANDLE_VALUE) return;
   if (d.saved_output_page != 0) SetConsoleOutputCP(d.saved_output_page);
   if (d.saved_input_page != 0) SetConsoleCP(d.saved_input_page);
@@ -64,7 +67,7 @@ void Print(std::string_view bytes) {
 }
 
 void Show(std::string_view bytes) {
-  ConsoleDevice& device = Device();
+  const ConsoleDevice& device = Device();
   if (device.handle == INVALID_HANDLE_VALUE) {
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     std::fflush(stderr);

@@ -11,10 +11,41 @@
 
 namespace brantlow {
 
-class FileWindow {
+// Bytes read front to back, a file's or memory's.
+class ByteWindow {
+ public:
+  virtual ~ByteWindow() = default;
+
+  // The size at opening.
+  virtual std::int64_t size() const = 0;
+
+  // The bytes from offset on: as much as the window holds (hundreds of
+  // kilobytes) or what is left. Valid until the next call; offsets only
+  // move forward, and bytes after the last offset are kept. Empty at the
+  // end; a file that grows is read on.
+  virtual std::string_view At(std::int64_t offset) = 0;
+};
+
+// Bytes the caller holds, for tests and fuzz targets.
+class MemoryWindow final : public ByteWindow {
+ public:
+  explicit MemoryWindow(std::string_view bytes) : bytes_(bytes) {}
+  std::int64_t size() const override {
+    return static_cast<std::int64_t>(bytes_.size());
+  }
+  std::string_view At(std::int64_t offset) override {
+    if (offset < 0 || static_cast<std::size_t>(offset) >= bytes_.size()) return {};
+    return bytes_.substr(static_cast<std::size_t>(offset));
+  }
+
+ private:
+  std::string_view bytes_;
+};
+
+class FileWindow final : public ByteWindow {
  public:
   FileWindow() = default;
-  ~FileWindow() { Close(); }
+  ~FileWindow() override { Close(); }
   FileWindow(const FileWindow&) = delete;
   FileWindow& operator=(const FileWindow&) = delete;
 
@@ -23,14 +54,8 @@ class FileWindow {
   void Close();
   bool is_open() const { return handle_ != kNoHandle; }
 
-  // The size at opening.
-  std::int64_t size() const { return size_; }
-
-  // The bytes from offset on: as much as the window holds (hundreds of
-  // kilobytes) or what is left of the file. Valid until the next call;
-  // offsets only move forward, and bytes after the last offset are kept.
-  // Empty at the end of the file; a file that grows is read on.
-  std::string_view At(std::int64_t offset);
+  std::int64_t size() const override { return size_; }
+  std::string_view At(std::int64_t offset) override;
 
  private:
   // The host's read of up to size bytes; 0 at the end or on an error.

@@ -1,8 +1,5 @@
 #include "platform/text_file.h"
 
-#include <string>
-
-#include "platform/format.h"
 
 namespace brantlow {
 
@@ -93,17 +90,9 @@ void TextFile::Write(std::string_view bytes) {
     write_failed_ = true;
 }
 
-void TextFile::VPrintf(const char* format, va_list args) {
-  char local[512];
-  std::string big;
-  Write(VFormat(local, sizeof local, big, format, args));
-}
-
-void TextFile::Printf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  VPrintf(format, args);
-  va_end(args);
+void TextFile::Flush() {
+  if (file_ != nullptr && !reading_ && std::fflush(file_) != 0)
+    write_failed_ = true;
 }
 
 std::int64_t TextFile::Tell() {

@@ -14,6 +14,9 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/line_reader.h"
+#include "platform/output.h"
+
 namespace brantlow {
 
 // How the writing of a file went, for the caller to tell the user.
@@ -23,10 +26,10 @@ enum class FileOutcome {
   kWriteFailed,  // a write or the closing failed: a full disk and the like
 };
 
-class TextFile {
+class TextFile final : public Output, public LineReader {
  public:
   TextFile() = default;
-  ~TextFile() { Close(); }
+  ~TextFile() override { Close(); }
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
@@ -40,22 +43,20 @@ class TextFile {
   // Reads one line of at most max_chars characters into buf (which holds
   // max_chars + 1), stopping after a line end, and terminates it. Returns
   // the number of characters read, NUL bytes included; 0 at end of file.
-  std::size_t ReadLine(char* buf, std::size_t max_chars);
+  std::size_t ReadLine(char* buf, std::size_t max_chars) override;
 
   // Writes bytes, each "\n" as CR LF.
-  void Write(std::string_view bytes);
-  void Printf(const char* format, ...)
-#if defined(__GNUC__)
-      __attribute__((format(printf, 2, 3)))
-#endif
-      ;
-  void VPrintf(const char* format, va_list args);
+  void Write(std::string_view bytes) override;
+
+  // Hands buffered writes to the system, so that a failure shows in
+  // outcome() while the file stays open.
+  void Flush();
 
   // Byte position; the size is the position at the end.
-  std::int64_t Tell();
+  std::int64_t Tell() override;
   bool SeekStart();
   bool SeekEnd();
-  bool SeekTo(std::int64_t position);
+  bool SeekTo(std::int64_t position) override;
 
   // True once a write has failed (full disk and the like).
   bool write_failed() const { return write_failed_; }

@@ -1,14 +1,13 @@
 #include "reports/address_summary.h"
 
-#include <array>
 #include <climits>
 #include <cstring>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "platform/text_file.h"
 #include "base/table_frame.h"
 #include "reports/whole_seconds.h"
 
@@ -48,7 +47,7 @@ bool BeginsWith(const SessionRecord& record, const SessionRecord& group,
          FieldText(group.name).substr(0, prefix);
 }
 
-void WriteRow(TextFile& out, const char* label, const SessionRecord& r) {
+void WriteRow(Output& out, const char* label, const SessionRecord& r) {
   const int s = WholeSeconds(r.duration);
   out.Printf(CP866("║%-18s│%10.0f│%10.0f│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"), label,
              r.bytes_received, r.bytes_sent, r.cps, s / 3600, s % 3600 / 60,
@@ -86,7 +85,7 @@ void SortAndMerge(SessionTable& table) {
     if (positive >= 1) kept.cps /= static_cast<float>(positive);
   }
 
-  static std::array<SortKeys, kMaxSessions> keys;
+  std::vector<SortKeys> keys(static_cast<std::size_t>(table.size()));
   for (int i = 0; i <= table.current; ++i)
     keys[static_cast<std::size_t>(i)] = KeysOf(table[i]);
   auto exchange = [&](int i, int j) {
@@ -116,11 +115,9 @@ void SortAndMerge(SessionTable& table) {
         exchange(i, j);
 }
 
-FileOutcome WriteAddressSummary(const SessionTable& table,
-                                const std::string& path, int bbs_mode,
-                                SummaryTarget target, int session_count) {
-  TextFile out;
-  if (!out.OpenAppend(path.c_str())) return FileOutcome::kNotOpened;
+void WriteAddressSummary(const SessionTable& table, Output& out,
+                         BbsMode bbs_mode, SummaryTarget target,
+                         int session_count) {
   const bool bbs_file = target == SummaryTarget::kBbsUserFile;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
   out.Write(bbs_file
@@ -139,7 +136,8 @@ FileOutcome WriteAddressSummary(const SessionTable& table,
     std::string_view text = FieldText(r.name);
     std::memcpy(name, text.data(), text.size());
     name[text.size()] = '\0';
-    if (!bbs_file && bbs_mode == 2 && r.kind == kBbsCaller) {
+    if (!bbs_file && bbs_mode == BbsMode::kUserFileHidden &&
+        r.kind == kBbsCaller) {
       char label[32];
       std::snprintf(label, sizeof label, "BBS user %2.2d", ++bbs_user);
       WriteRow(out, label, r);
@@ -159,8 +157,6 @@ FileOutcome WriteAddressSummary(const SessionTable& table,
              session_count, received, sent, total_cps, s / 3600, s % 3600 / 60,
              s % 60);
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
-  out.Close();
-  return out.outcome();
 }
 
 }  // namespace brantlow

@@ -3,10 +3,9 @@
 #ifndef BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 #define BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 
-#include <string>
-
 #include "log/session_table.h"
-#include "platform/text_file.h"
+#include "platform/output.h"
+#include "reports/report_modes.h"
 
 namespace brantlow {
 
@@ -21,10 +20,11 @@ void SortAndMerge(SessionTable& table);
 
 enum class SummaryTarget { kStatisticsFile, kBbsUserFile };
 
-// Appends the summary to the named file. session_count is the session
-// total for the statistics file, the BBS session count for the other.
-FileOutcome WriteAddressSummary(const SessionTable& table, const std::string& path,
-                         int bbs_mode, SummaryTarget target, int session_count);
+// session_count is the session total for the statistics file, the BBS
+// session count for the BBS-user file.
+void WriteAddressSummary(const SessionTable& table, Output& out,
+                         BbsMode bbs_mode, SummaryTarget target,
+                         int session_count);
 
 }  // namespace brantlow
 

@@ -4,7 +4,7 @@
 
 namespace brantlow {
 
-void WriteBusyHistogram(const BusyArray& busy, TextFile& out) {
+void WriteBusyHistogram(const BusyArray& busy, Output& out) {
   for (int n = 16; n >= 0; --n) {
     out.Write("\n");
     switch (n) {

@@ -3,12 +3,12 @@
 #define BRANTLOW_REPORTS_BUSY_HISTOGRAM_H_
 
 #include "log/busy_array.h"
-#include "platform/text_file.h"
+#include "platform/output.h"
 
 namespace brantlow {
 
-// 17 rows of 6 % each, top row first, then the time axis; out stays open.
-void WriteBusyHistogram(const BusyArray& busy, TextFile& out);
+// 17 rows of 6 % each, top row first, then the time axis.
+void WriteBusyHistogram(const BusyArray& busy, Output& out);
 
 }  // namespace brantlow
 

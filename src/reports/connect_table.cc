@@ -6,7 +6,6 @@
 
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "platform/text_file.h"
 #include "base/table_frame.h"
 
 namespace brantlow {
@@ -22,11 +21,7 @@ std::string Text(const char (&field)[N]) {
 
 }  // namespace
 
-FileOutcome WriteConnectTable(const SessionTable& table,
-                              const std::string& path, bool fresh) {
-  TextFile out;
-  if (!(fresh ? out.OpenWrite(path.c_str()) : out.OpenAppend(path.c_str())))
-    return FileOutcome::kNotOpened;
+void WriteConnectTable(const SessionTable& table, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 2));
   out.Write(CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер              ║\n"));
   const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
@@ -40,8 +35,6 @@ FileOutcome WriteConnectTable(const SessionTable& table,
     if (i < table.current) out.Write(separator);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 2));
-  out.Close();
-  return out.outcome();
 }
 
 }  // namespace brantlow

@@ -2,17 +2,12 @@
 #ifndef BRANTLOW_REPORTS_CONNECT_TABLE_H_
 #define BRANTLOW_REPORTS_CONNECT_TABLE_H_
 
-#include <string>
-
 #include "log/session_table.h"
-#include "platform/text_file.h"
+#include "platform/output.h"
 
 namespace brantlow {
 
-// Appends the table to the named file, or writes it anew when fresh (the
-// connect file of its own).
-FileOutcome WriteConnectTable(const SessionTable& table, const std::string& path,
-                       bool fresh);
+void WriteConnectTable(const SessionTable& table, Output& out);
 
 }  // namespace brantlow
 

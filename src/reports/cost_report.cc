@@ -6,7 +6,6 @@
 #include "base/time_of_day.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "platform/text_file.h"
 #include "base/table_frame.h"
 #include "reports/whole_seconds.h"
 
@@ -56,9 +55,7 @@ void CalculateCosts(CostTable& costs, const SessionTable& table,
   }
 }
 
-FileOutcome WriteCostReport(const CostTable& costs, const std::string& path) {
-  TextFile out;
-  if (!out.OpenAppend(path.c_str())) return FileOutcome::kNotOpened;
+void WriteCostReport(const CostTable& costs, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
   out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
                   "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
@@ -73,8 +70,6 @@ FileOutcome WriteCostReport(const CostTable& costs, const std::string& path) {
                out_time % 60);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
-  out.Close();
-  return out.outcome();
 }
 
 }  // namespace brantlow

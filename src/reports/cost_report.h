@@ -2,10 +2,8 @@
 #ifndef BRANTLOW_REPORTS_COST_REPORT_H_
 #define BRANTLOW_REPORTS_COST_REPORT_H_
 
-#include <string>
-
 #include "log/session_table.h"
-#include "platform/text_file.h"
+#include "platform/output.h"
 #include "log/cost_table.h"
 
 namespace brantlow {
@@ -18,8 +16,8 @@ int TariffMode(float night_start, float night_end);
 void CalculateCosts(CostTable& costs, const SessionTable& table,
                     float night_start, float night_end);
 
-// Appends one row per entry, matched or not, to the named file.
-FileOutcome WriteCostReport(const CostTable& costs, const std::string& path);
+// One row per entry, matched or not.
+void WriteCostReport(const CostTable& costs, Output& out);
 
 }  // namespace brantlow
 

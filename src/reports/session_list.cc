@@ -25,23 +25,23 @@ struct Text {
   const char* c_str() const { return bytes; }
 };
 
-void WriteTitle(const ReportWindow& w, TextFile& out) {
-  if (w.midnight)
+void WriteTitle(const Window& w, Output& out) {
+  if (w.crosses_midnight)
     out.Printf(CP866("\n         Статистика на %2.2d.%2.2d-%2.2d.%2.2d  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               w.start.day, w.start.month, w.second.day, w.second.month,
+               w.first.day, w.first.month, w.second.day, w.second.month,
                w.start_hour, w.start_minute, w.end_hour, w.end_minute);
   else
     out.Printf(CP866("\n           Статистика на %2.2d.%2.2d  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               w.start.day, w.start.month, w.start_hour, w.start_minute,
+               w.first.day, w.first.month, w.start_hour, w.start_minute,
                w.end_hour, w.end_minute);
 }
 
 }  // namespace
 
-void WriteSessionList(const ReportWindow& window, int crash_poll_period,
-                      const SessionTable& table, TextFile& out, int bbs_mode,
+void WriteSessionList(const Window& window, int crash_poll_period,
+                      const SessionTable& table, Output& out, BbsMode bbs_mode,
                       SessionListTarget target, int& bbs_session_count) {
   const bool crash_column = crash_poll_period != 0;
   const bool statistics = target == SessionListTarget::kStatisticsFile;
@@ -87,7 +87,7 @@ void WriteSessionList(const ReportWindow& window, int crash_poll_period,
         out.Printf(CP866("║%8s-%8s│%-18s│%10.0f│%10.0f│%6.0f│%-6s║\n"),
                    start.c_str(), end.c_str(), name.c_str(), r.bytes_received,
                    r.bytes_sent, r.cps, password.c_str());
-    } else if (r.kind == kBbsCaller && bbs_mode == 2) {
+    } else if (r.kind == kBbsCaller && bbs_mode == BbsMode::kUserFileHidden) {
       if (crash_column)
         out.Printf(CP866("║%8s-%8s│%c│BBS call          │%c│%10.0f│%10.0f│%6.0f│%-6s║\n"),
                    start.c_str(), end.c_str(), crash, kind, r.bytes_received,
@@ -108,7 +108,6 @@ void WriteSessionList(const ReportWindow& window, int crash_poll_period,
     }
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, widths, count));
-  out.Close();
 }
 
 }  // namespace brantlow

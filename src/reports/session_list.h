@@ -4,18 +4,19 @@
 #define BRANTLOW_REPORTS_SESSION_LIST_H_
 
 #include "log/session_table.h"
-#include "platform/text_file.h"
-#include "reports/report_window.h"
+#include "log/window.h"
+#include "platform/output.h"
+#include "reports/report_modes.h"
 
 namespace brantlow {
 
 enum class SessionListTarget { kBbsUserFile = 0, kStatisticsFile = 1 };
 
-// Writes the title and the framed list into out and closes it. A non-zero
-// crash-poll period adds the С column; BBS mode 2 hides BBS users' names in
-// the statistics file. Rows of the BBS-user file add to bbs_session_count.
-void WriteSessionList(const ReportWindow& window, int crash_poll_period,
-                      const SessionTable& table, TextFile& out, int bbs_mode,
+// Writes the title and the framed list. A non-zero crash-poll period adds
+// the С column; BbsMode::kUserFileHidden hides BBS users' names in the
+// statistics file. Rows of the BBS-user file add to bbs_session_count.
+void WriteSessionList(const Window& window, int crash_poll_period,
+                      const SessionTable& table, Output& out, BbsMode bbs_mode,
                       SessionListTarget target, int& bbs_session_count);
 
 }  // namespace brantlow

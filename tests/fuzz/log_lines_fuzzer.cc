@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SessionExtractor extractor(*table, LogPhrasesFor(flags & 1), processes,
                              flags & 0x20, &scratch);
   const bool midnight = flags & 0x40;
-  ReadingWindow first{15, 3, midnight ? 23 : 0, 0, 23, 59};
-  ReadingWindow second{16, 3, 0, 0, 8, 30};
+  WindowDay first{15, 3, midnight ? 23 : 0, 0, 23, 59};
+  WindowDay second{16, 3, 0, 0, 8, 30};
 
   FileWindow file;
   if (!file.Open(log_path.c_str())) return 0;

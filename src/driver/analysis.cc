@@ -1,0 +1,198 @@
+#include "driver/analysis.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "base/text_fields.h"
+#include "driver/credits.h"
+#include "files/files_table.h"
+#include "files/transfer_rate_pass.h"
+#include "log/bbs_log_reader.h"
+#include "log/crash_poll_search.h"
+#include "log/log_phrases.h"
+#include "log/log_scan.h"
+#include "log/scratch_entry.h"
+#include "log/session_extractor.h"
+#include "reports/address_summary.h"
+#include "reports/busy_histogram.h"
+#include "reports/connect_table.h"
+#include "reports/cost_report.h"
+#include "reports/session_list.h"
+
+namespace brantlow {
+
+namespace {
+
+// A step line shown while the step works and ticked when it is done.
+class Step {
+ public:
+  Step(RunProgress& progress, const char* text) : progress_(progress) {
+    progress_.BeginStep(text);
+  }
+  ~Step() { progress_.EndStep(); }
+  Step(const Step&) = delete;
+  Step& operator=(const Step&) = delete;
+
+ private:
+  RunProgress& progress_;
+};
+
+// A record still open when the window ends ends at the window's end.
+void CloseOpenSession(const Window& window, SessionTable& table) {
+  if (table.empty()) return;
+  SessionRecord& last = table.Current();
+  if (FieldText(last.end_time).size() >= 5) return;
+  std::snprintf(last.end_time, sizeof last.end_time, "%d:%d:59",
+                window.end_hour, window.end_minute);
+}
+
+void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
+              RunFiles& files, RunProgress& progress) {
+  const RunSettings& s = run.settings;
+  ScanProgress* bar = progress.StartBar(log.size());
+  std::optional<ScratchWriter> scratch;
+  if (Output* scratch_file = files.Find(Destination::kScratch))
+    scratch.emplace(*scratch_file);
+  SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
+                             run.processes, !s.no_configuration,
+                             scratch ? &*scratch : nullptr);
+  ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut), extractor,
+          bar);
+}
+
+void BbsStep(RunContext& run, const Window& window, RunFiles& files,
+             RunProgress& progress) {
+  const RunSettings& s = run.settings;
+  if (!s.bbs_type) {
+    progress.Show("\r\n\r\n");
+    return;
+  }
+  Output* bbs_users = nullptr;
+  if (Wanted(s.bbs_mode))
+    bbs_users = files.Open(Destination::kBbsUsers, OpenMode::kFresh);
+  Step step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+  // An unreadable BBS log leaves every record as it was.
+  if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
+    ReadBbsLog(run.sessions, window, *bbs_log);
+  if (Wanted(s.bbs_mode)) {
+    if (bbs_users != nullptr)
+      WriteSessionList(window, s.crash_poll_period, run.sessions, *bbs_users,
+                       s.bbs_mode, SessionListTarget::kBbsUserFile,
+                       run.bbs_session_count);
+    files.Settle(Destination::kBbsUsers);
+  }
+}
+
+void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
+                 RunProgress& progress) {
+  const RunSettings& s = run.settings;
+  SessionTable& table = run.sessions;
+  Output* statistics = files.Open(Destination::kStatistics, OpenMode::kFresh);
+  BbsStep(run, window, files, progress);
+  {
+    Step step(progress, s.crash_poll_period > 0
+                            ? "[ ] Search crash;"
+                            : "[ ] Analyzing statistic data;");
+    SearchCrashPolls(table, s.crash_poll_period, window, s.crash_check);
+  }
+  if (!s.no_histogram) {
+    Step step(progress, "[ ] Make gistogram;");
+    FillBusyArray(table, run.busy);
+    if (statistics != nullptr) WriteBusyHistogram(run.busy, *statistics);
+  }
+  if (run.costs.last >= 0) {
+    Step step(progress, "[ ] Calculate cost data;");
+    CalculateCosts(run.costs, table, s.night_start, s.night_end);
+  }
+  LineReader* scratch = files.ScratchEntries();
+  {
+    Step step(progress, "[ ] Make statistic file;");
+    if (scratch != nullptr)
+      RunTransferRatePass(table, *scratch, LogPhrasesFor(s.language));
+    if (statistics != nullptr)
+      WriteSessionList(window, s.crash_poll_period, table, *statistics,
+                       s.bbs_mode, SessionListTarget::kStatisticsFile,
+                       run.bbs_session_count);
+    files.Settle(Destination::kStatistics);
+  }
+  if (Wanted(s.files_mode)) {
+    Step step(progress, "[ ] Make files info;");
+    // Without a scratch file (one that could not be made) there is no
+    // table, and no file of its own either.
+    if (scratch != nullptr) {
+      const Destination d = s.files_mode == TableMode::kOwnFile
+                                ? Destination::kFilesTable
+                                : Destination::kStatistics;
+      if (Output* out = files.Open(d, OpenMode::kFresh)) {
+        const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
+        WriteFilesTable(table, *out, options, *scratch);
+      }
+      files.Settle(d);
+    }
+  }
+  if (Wanted(s.connect_mode)) {
+    Step step(progress, "[ ] Make CONNECT/mayler`s info;");
+    const Destination d = s.connect_mode == TableMode::kOwnFile
+                              ? Destination::kConnect
+                              : Destination::kStatistics;
+    if (Output* out = files.Open(d, OpenMode::kFresh))
+      WriteConnectTable(table, *out);
+    files.Settle(d);
+  }
+  {
+    Step step(progress, "[ ] Sort all data;");
+    const int session_total = SessionTotal(table);
+    SortAndMerge(table);
+    if (statistics != nullptr)
+      WriteAddressSummary(table, *statistics, s.bbs_mode,
+                          SummaryTarget::kStatisticsFile, session_total);
+    files.Settle(Destination::kStatistics);
+    if (Wanted(s.bbs_mode)) {
+      // Without a BBS log to read the file was not begun afresh: the
+      // summary is added to what it holds.
+      if (Output* out = files.Open(Destination::kBbsUsers, OpenMode::kAppend))
+        WriteAddressSummary(table, *out, s.bbs_mode,
+                            SummaryTarget::kBbsUserFile, run.bbs_session_count);
+      files.Settle(Destination::kBbsUsers);
+    }
+    if (run.costs.last >= 0) {
+      if (statistics != nullptr) WriteCostReport(run.costs, *statistics);
+      files.Settle(Destination::kStatistics);
+    }
+  }
+}
+
+void WriteLineMarker(Output& out, int line_number) {
+  if (line_number != 0) out.Printf("\nLine %d", line_number);
+}
+
+void WriteSignatures(const RunSettings& s, RunFiles& files) {
+  if (Analyses(s.cut_mode)) {
+    if (Output* out = files.Find(Destination::kStatistics)) {
+      WriteLineMarker(*out, s.line_number);
+      out->Printf(kSignatureFormat, kMakerAddress);
+    }
+    files.Close(Destination::kStatistics);
+  }
+  if (Wanted(s.bbs_mode)) {
+    if (Output* out = files.Open(Destination::kBbsUsers, OpenMode::kAppend)) {
+      WriteLineMarker(*out, s.line_number);
+      out->Printf(kBbsSignatureFormat, kMakerAddress, kMakerAddress);
+    }
+    files.Close(Destination::kBbsUsers);
+  }
+}
+
+}  // namespace
+
+void Analyse(RunContext& run, const Window& window, ByteWindow& log,
+             RunFiles& files, RunProgress& progress) {
+  ScanStep(run, window, log, files, progress);
+  files.Close(Destination::kScratch);
+  CloseOpenSession(window, run.sessions);
+  if (Analyses(run.settings.cut_mode)) ReportSteps(run, window, files, progress);
+  WriteSignatures(run.settings, files);
+  if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
+}
+
+}  // namespace brantlow

@@ -1,0 +1,21 @@
+// The analysis of one window: the scan of the mailer log, then the report
+// steps in their order, into the run's files.
+#ifndef BRANTLOW_DRIVER_ANALYSIS_H_
+#define BRANTLOW_DRIVER_ANALYSIS_H_
+
+#include "driver/progress.h"
+#include "driver/run_context.h"
+#include "driver/run_files.h"
+#include "log/window.h"
+#include "platform/file_window.h"
+
+namespace brantlow {
+
+// Expects the cut file (when the mode cuts) and the scratch file to be
+// opened already; closes both, and every report file it wrote.
+void Analyse(RunContext& run, const Window& window, ByteWindow& log,
+             RunFiles& files, RunProgress& progress);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_ANALYSIS_H_

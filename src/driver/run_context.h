@@ -1,0 +1,29 @@
+// Everything one run works on: its settings and the tables the
+// configuration and the log fill. Run owns it and hands it to each step.
+#ifndef BRANTLOW_DRIVER_RUN_CONTEXT_H_
+#define BRANTLOW_DRIVER_RUN_CONTEXT_H_
+
+#include "base/mask_list.h"
+#include "driver/run_settings.h"
+#include "log/busy_array.h"
+#include "log/cost_table.h"
+#include "log/process_definitions.h"
+#include "log/session_table.h"
+
+namespace brantlow {
+
+struct RunContext {
+  RunSettings settings;
+  SessionTable sessions;
+  BusyArray busy{};
+  CostTable costs;
+  ProcessDefinitions processes{};
+  MaskList files_no_scan;
+  MaskList files_kill;
+  // Rows of the BBS-user file's session list, shown by its totals line.
+  int bbs_session_count = 0;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_RUN_CONTEXT_H_

@@ -1,0 +1,82 @@
+#include "driver/run_files.h"
+
+#include "driver/file_names.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+
+namespace brantlow {
+
+DiskFiles::DiskFiles(int line_number) {
+  Slot(Destination::kStatistics).path = StatisticsFileName(line_number);
+  Slot(Destination::kBbsUsers).path = BbsUserFileName(line_number);
+  Slot(Destination::kConnect).path = ConnectFileName(line_number);
+  Slot(Destination::kFilesTable).path = FilesTableFileName(line_number);
+  Slot(Destination::kScratch).path = ScratchFileName(line_number);
+}
+
+DiskFiles::~DiskFiles() = default;
+
+void DiskFiles::SetPath(Destination d, std::string path) {
+  Slot(d).path = std::move(path);
+}
+
+void DiskFiles::Tell(File& f) {
+  const FileOutcome outcome = f.file.outcome();
+  if (outcome == FileOutcome::kOk || f.told) return;
+  f.told = true;
+  if (outcome == FileOutcome::kNotOpened)
+    Printf("Error: Unable to create %s\n", f.path.c_str());
+  else
+    Printf("Error: Unable to write %s\n", f.path.c_str());
+}
+
+Output* DiskFiles::Open(Destination d, OpenMode mode) {
+  File& f = Slot(d);
+  if (!f.tried) {
+    f.tried = true;
+    const bool opened = mode == OpenMode::kFresh
+                            ? f.file.OpenWrite(f.path.c_str())
+                            : f.file.OpenAppend(f.path.c_str());
+    if (!opened) Tell(f);
+  }
+  return Find(d);
+}
+
+Output* DiskFiles::Find(Destination d) {
+  File& f = Slot(d);
+  return f.file.is_open() ? &f.file : nullptr;
+}
+
+void DiskFiles::Settle(Destination d) {
+  File& f = Slot(d);
+  if (!f.tried) return;
+  f.file.Flush();
+  Tell(f);
+}
+
+void DiskFiles::Close(Destination d) {
+  File& f = Slot(d);
+  if (!f.tried) return;
+  f.file.Close();
+  Tell(f);
+}
+
+LineReader* DiskFiles::ScratchEntries() {
+  if (!scratch_read_tried_) {
+    scratch_read_tried_ = true;
+    scratch_reader_.OpenRead(path(Destination::kScratch).c_str());
+  }
+  return scratch_reader_.is_open() ? &scratch_reader_ : nullptr;
+}
+
+LineReader* DiskFiles::BbsLog(const std::string& path) {
+  return bbs_log_.OpenRead(path.c_str()) ? &bbs_log_ : nullptr;
+}
+
+void DiskFiles::RemoveScratch() {
+  scratch_reader_.Close();
+  Slot(Destination::kScratch).file.Close();
+  RemoveFile(path(Destination::kScratch).c_str());
+}
+
+}  // namespace brantlow

@@ -1,0 +1,93 @@
+// The files of a run behind one interface: the report destinations, the
+// cut and scratch files, and the BBS log. The run uses the disk; tests and
+// fuzz targets keep everything in memory.
+#ifndef BRANTLOW_DRIVER_RUN_FILES_H_
+#define BRANTLOW_DRIVER_RUN_FILES_H_
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "platform/line_reader.h"
+#include "platform/output.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+enum class Destination {
+  kStatistics,  // logdata.zvx
+  kBbsUsers,    // maxdata.zvx
+  kConnect,     // conndata.zvx, the connect table of its own
+  kFilesTable,  // filedata.zvx, the files table of its own
+  kCut,         // the cut file
+  kScratch,     // the transfer scratch file
+};
+inline constexpr int kDestinations = 6;
+
+enum class OpenMode { kFresh, kAppend };
+
+class RunFiles {
+ public:
+  virtual ~RunFiles() = default;
+
+  // Opens the destination the first time it is asked for and hands out
+  // the same output after; null when it cannot be made (told once).
+  virtual Output* Open(Destination d, OpenMode mode) = 0;
+  // The destination if it was opened, else null.
+  virtual Output* Find(Destination d) = 0;
+  // Tells, once, when what was written so far did not reach it whole.
+  virtual void Settle(Destination d) = 0;
+  // Closes the destination and tells how its writing went.
+  virtual void Close(Destination d) = 0;
+
+  // The scratch entries, once the scratch file is closed; null when there
+  // is no scratch file to read.
+  virtual LineReader* ScratchEntries() = 0;
+  // The BBS log; null when it cannot be opened.
+  virtual LineReader* BbsLog(const std::string& path) = 0;
+};
+
+// The files on disk, under the names of the run's line number. A file the
+// run could not create or fill is told on standard output, once.
+class DiskFiles final : public RunFiles {
+ public:
+  explicit DiskFiles(int line_number);
+  ~DiskFiles() override;
+
+  // The cut file and the scratch file are named once their directories
+  // are known.
+  void SetPath(Destination d, std::string path);
+  const std::string& path(Destination d) const { return Slot(d).path; }
+
+  Output* Open(Destination d, OpenMode mode) override;
+  Output* Find(Destination d) override;
+  void Settle(Destination d) override;
+  void Close(Destination d) override;
+  LineReader* ScratchEntries() override;
+  LineReader* BbsLog(const std::string& path) override;
+
+  // Removes the scratch file at the end of the run.
+  void RemoveScratch();
+
+ private:
+  struct File {
+    std::string path;
+    TextFile file;
+    bool tried = false;
+    bool told = false;
+  };
+  File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
+  const File& Slot(Destination d) const {
+    return files_[static_cast<std::size_t>(d)];
+  }
+  void Tell(File& f);
+
+  std::array<File, kDestinations> files_;
+  TextFile scratch_reader_;
+  bool scratch_read_tried_ = false;
+  TextFile bbs_log_;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_RUN_FILES_H_

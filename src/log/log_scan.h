@@ -1,0 +1,36 @@
+// The one pass over the mailer log: every piece is tested against the
+// day(s) of the window; what lies inside goes to the cut file and to the
+// session extractor. Most of a long log lies on other days, and those
+// lines pass by on a look at their first bytes.
+#ifndef BRANTLOW_LOG_LOG_SCAN_H_
+#define BRANTLOW_LOG_LOG_SCAN_H_
+
+#include <cstdint>
+
+#include "log/line_processor.h"
+#include "log/session_extractor.h"
+#include "log/window.h"
+#include "platform/file_window.h"
+#include "platform/output.h"
+
+namespace brantlow {
+
+// Told how far the scan has come, for a progress display.
+class ScanProgress {
+ public:
+  virtual ~ScanProgress() = default;
+  // Whether reads of at most step bytes each may be passed over and told
+  // at once, by JumpTo.
+  virtual bool CanJump(std::int64_t step) const = 0;
+  virtual void Advance(std::int64_t position) = 0;
+  virtual void JumpTo(std::int64_t position) = 0;
+};
+
+// Reads the log from its start to its end. cut may be null; progress may
+// be null.
+void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
+             SessionExtractor& extractor, ScanProgress* progress);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_LOG_SCAN_H_

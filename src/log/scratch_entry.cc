@@ -1,0 +1,56 @@
+#include "log/scratch_entry.h"
+
+#include <cstring>
+
+#include "base/text_fields.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr char kMark = '\xB2';   // ▓
+constexpr char kFence = '\xDB';  // █
+
+void Decode(ReadEntry& entry) {
+  const std::string_view text = entry.text;
+  entry.session = FieldNumber(text, 1, 10);
+  entry.well_formed = false;
+  const std::size_t open = text.find(kFence, 1);
+  if (open == std::string_view::npos) return;
+  const std::size_t close = text.find(kFence, open + 1);
+  if (close == std::string_view::npos) return;
+  const bool sent = PhraseAt(text, "~s~", close + 1);
+  if (!sent && !PhraseAt(text, "~r~", close + 1)) return;
+  entry.well_formed = true;
+  entry.name = text.substr(open + 1, close - open - 1);
+  entry.sent = sent;
+  entry.tail_column = close + 4;
+  entry.tail = entry.tail_column < text.size() ? text.substr(entry.tail_column)
+                                               : std::string_view();
+}
+
+}  // namespace
+
+void ScratchWriter::Add(const ScratchEntry& entry) {
+  out_.Printf("%c%d%c%c%.*s%c%s", kMark, entry.session, kMark, kFence,
+              static_cast<int>(entry.name.size()), entry.name.data(), kFence,
+              entry.sent ? "~s~" : "~r~");
+  out_.Write(entry.tail);
+  out_.Write("\n");
+}
+
+bool ScratchReader::Next(ReadEntry& entry) {
+  for (;;) {
+    entry.offset = in_.Tell();
+    const std::size_t n = in_.ReadLine(line_, kScratchReadLimit);
+    if (n == 0) return false;
+    const bool continuation = continuing_;
+    continuing_ = line_[n - 1] != '\n';
+    if (continuation || line_[0] != kMark) continue;
+    entry.text = std::string_view(line_, strnlen(line_, n));
+    Decode(entry);
+    return true;
+  }
+}
+
+}  // namespace brantlow
