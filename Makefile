@@ -1,6 +1,9 @@
 # Wraps CMake: `make` builds, `make check` builds and runs every test,
 # `make demo` runs the analyser on the example log, `make bench` times it.
+# `make demo` and `make check` first install the Debian packages they need
+# when some are missing (tools/install-deps).
 BUILD ?= build
+DEMO_BUILD ?= build-demo
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
@@ -12,17 +15,25 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # The sanitizer build uses clang when present, so both compilers build it.
 SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
-.PHONY: all build check check-sanitize fuzz windows windows-check dist install demo bench clean
+.PHONY: all build check check-sanitize fuzz windows windows-check dist install demo bench clean \
+        deps-build deps-check
 
 all: build
 
-$(BUILD)/CMakeCache.txt:
+deps-build:
+	@tools/install-deps build
+
+deps-check:
+	@tools/install-deps check
+
+# The full build has the tests, so it needs what they need.
+$(BUILD)/CMakeCache.txt: | deps-check
 	cmake -S . -B $(BUILD) $(GENERATOR)
 
 build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-check: build
+check: deps-check build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(SANITIZE_BUILD)/CMakeCache.txt:
@@ -64,8 +75,14 @@ install: build
 	install -D -m 755 $(BUILD)/brantlow $(DESTDIR)$(PREFIX)/bin/brantlow
 	install -D -m 644 brantlow.1 $(DESTDIR)$(PREFIX)/share/man/man1/brantlow.1
 
-demo: build
-	@examples/demo.sh $(BUILD)/brantlow
+# The demo builds the program alone, in a build of its own without the
+# tests, so neither GoogleTest nor the test targets are needed for it.
+$(DEMO_BUILD)/CMakeCache.txt: | deps-build
+	cmake -S . -B $(DEMO_BUILD) $(GENERATOR) -DBRANTLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+
+demo: deps-build $(DEMO_BUILD)/CMakeCache.txt
+	cmake --build $(DEMO_BUILD) -j $(JOBS) --target brantlow
+	@examples/demo.sh $(DEMO_BUILD)/brantlow
 
 # Times brantlow against wc, grep and awk on generated logs of up to 4 GiB
 # (several GB of disk under $(BUILD)/benchdata); not part of CI.
@@ -73,4 +90,4 @@ bench: build
 	bench/run $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(DEMO_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -156,7 +156,7 @@ void Session(Writer& w, Random& r, int second, int slot, int kind,
   const bool incoming = r.Chance(60);
   if (!incoming) w.Line(second - 20 > 0 ? second - 20 : second, "Dialing %s", address);
   w.Line(second, "\xFE %s call: CONNECT %s", incoming ? "Incoming" : "Outgoing", speed);
-  if (r.Chance(50)) w.Line(second + 10, "EMSI: Point of No Return, Tver, Russia");
+  if (r.Chance(50)) w.Line(second + 10, "EMSI: Quiet Harbour, Pskov, Russia");
   w.Line(second + 12, "%s, using %s", address, kMailers[r.Below(6)]);
   switch (r.Below(10)) {
     case 0: w.Line(second + 12, "Password mismatch: 'SECRET' vs 'secret'"); break;

@@ -30,20 +30,20 @@ class RecognisersTest : public testing::Test {
 };
 
 TEST_F(RecognisersTest, AWholeMailerSession) {
-  Feed("15/03 09:55:04 2:1111/11, using T-Mail/2608.NT\n");
+  Feed("15/03 09:55:04 2:4527/63, using T-Mail/2608.NT\n");
   Feed("15/03 09:55:04 Password protected session\n");
-  Feed("15/03 09:55:06 HR-16 cbfile.pgp 735 OK: 0:01, 735 cps, 12%\n");
-  Feed("15/03 09:55:10 HS-16 error.txt 250 OK: 0:01, 250 cps, 4%\n");
-  Feed("15/03 09:55:11 \xFE 2:1111/11, bytes 735/250, time 0:00:19\n");
-  EXPECT_EQ("2:1111/11", FieldText(current().name));
+  Feed("15/03 09:55:06 HR-16 pntlst.z15 863 OK: 0:01, 863 cps, 26%\n");
+  Feed("15/03 09:55:10 HS-16 areas.lst 214 OK: 0:01, 214 cps, 6%\n");
+  Feed("15/03 09:55:11 \xFE 2:4527/63, bytes 863/214, time 0:00:19\n");
+  EXPECT_EQ("2:4527/63", FieldText(current().name));
   EXPECT_EQ("T-Mail/2608.NT", FieldText(current().mailer));
   EXPECT_EQ("passw ", FieldText(current().password));
   EXPECT_EQ("09:55:11", FieldText(current().end_time));
-  EXPECT_EQ(735.0f, current().bytes_received);
-  EXPECT_EQ(250.0f, current().bytes_sent);
+  EXPECT_EQ(863.0f, current().bytes_received);
+  EXPECT_EQ(214.0f, current().bytes_sent);
   EXPECT_EQ(
-      "\xB2" "0\xB2\xDB" "2:1111/11\xDB~r~cbfile.pgp 735 OK: 0:01, 735 cps, 12%\r\n"
-      "\xB2" "0\xB2\xDB" "2:1111/11\xDB~s~error.txt 250 OK: 0:01, 250 cps, 4%\r\n",
+      "\xB2" "0\xB2\xDB" "2:4527/63\xDB~r~pntlst.z15 863 OK: 0:01, 863 cps, 26%\r\n"
+      "\xB2" "0\xB2\xDB" "2:4527/63\xDB~s~areas.lst 214 OK: 0:01, 214 cps, 6%\r\n",
       Scratch());
 }
 
@@ -140,14 +140,14 @@ TEST_F(RecognisersTest, RussianPhrases) {
 }
 
 TEST_F(RecognisersTest, SummaryNeedsTheWholeNameAtColumnSeventeen) {
-  CopyField(current().name, "2:1111/11");
-  Feed("15/03 09:55:11 \xFE 2:1111/1, bytes 5/6\n");
-  Feed("15/03 09:55:11 X 2:1111/11, bytes 5/6\n");
+  CopyField(current().name, "2:4527/63");
+  Feed("15/03 09:55:11 \xFE 2:4527/6, bytes 5/6\n");
+  Feed("15/03 09:55:11 X 2:4527/63, bytes 5/6\n");
   EXPECT_EQ(0.0f, current().bytes_received);
-  Feed("15/03 09:55:11 \xFE 2:1111/11, bytes 9/6 bytes 100/100\n");
+  Feed("15/03 09:55:11 \xFE 2:4527/63, bytes 9/6 bytes 100/100\n");
   EXPECT_EQ(9.0f, current().bytes_received);
   EXPECT_EQ(6.0f, current().bytes_sent);
-  Feed("15/03 09:55:12 \xFE 2:1111/11, bytes 1/2\n");
+  Feed("15/03 09:55:12 \xFE 2:4527/63, bytes 1/2\n");
   EXPECT_EQ(10.0f, current().bytes_received);  // the counts add up
   EXPECT_EQ(8.0f, current().bytes_sent);
 }

@@ -34,12 +34,12 @@ class RatePassTest : public testing::Test {
 };
 
 TEST_F(RatePassTest, MeanRatePerSession) {
-  Add("2:1111/11");
+  Add("2:4527/63");
   Add("2:2/2");
-  Run(Entry(0, "2:1111/11", "~r~", "cbfile.pgp 735 OK: 0:01, 735 cps, 12%") +
-      Entry(0, "2:1111/11", "~s~", "error.txt 250 OK: 0:01, 250 cps, 4%") +
+  Run(Entry(0, "2:4527/63", "~r~", "pntlst.z15 863 OK: 0:01, 863 cps, 26%") +
+      Entry(0, "2:4527/63", "~s~", "areas.lst 214 OK: 0:01, 214 cps, 6%") +
       Entry(1, "2:2/2", "~s~", "a.pkt 10 OK: 0:01, 0 cps"));
-  EXPECT_FLOAT_EQ(492.5f, (*table_)[0].cps);
+  EXPECT_FLOAT_EQ(538.5f, (*table_)[0].cps);
   EXPECT_FLOAT_EQ(0, (*table_)[1].cps);
   // Session 0 is not the last: its bytes stay as the log gave them.
   EXPECT_FLOAT_EQ(0, (*table_)[0].bytes_sent);

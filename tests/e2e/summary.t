@@ -233,9 +233,9 @@ out logdata.zvx:
 args: LOG
 in LOG:
 |14/03 09:54:52 ■ Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS
-|14/03 09:55:04 2:1111/11, using T-Mail/2608.NT
-|14/03 09:55:06 HR-16 cbfile.pgp 735 OK: 0:01, 735 cps, 12%
-|14/03 09:55:11 ■ 2:1111/11, bytes 735/250, time 0:00:19
+|14/03 09:55:04 2:4527/63, using T-Mail/2608.NT
+|14/03 09:55:06 HR-16 pntlst.z15 863 OK: 0:01, 863 cps, 26%
+|14/03 09:55:11 ■ 2:4527/63, bytes 863/214, time 0:00:19
 exit: 0
 console:
 |      {▒*50}{\b*50}{█*4}\r
