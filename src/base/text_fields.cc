@@ -77,6 +77,18 @@ double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
     }
   }
   number[n] = '\0';
+  // Whole numbers of up to 15 digits are exact in a double: most fields
+  // (times, sizes, rates) are, and they need no library conversion.
+  if (n <= 16) {
+    std::size_t k = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    double whole = 0;
+    bool plain = n - k <= 15;
+    for (std::size_t m = k; plain && m < n; ++m) {
+      if (!IsDigit(number[m])) plain = false;
+      else whole = whole * 10 + (number[m] - '0');
+    }
+    if (plain) return number[0] == '-' ? -whole : whole;
+  }
   // Callers keep the value in single precision: stay inside its range.
   double value = std::strtod(number, nullptr);
   if (value > FLT_MAX) return FLT_MAX;
@@ -88,6 +100,8 @@ bool PhraseAt(std::string_view text, std::string_view phrase,
               std::size_t column, std::size_t count) {
   if (count == 0 || phrase.size() < count) return false;
   if (column > text.size() || text.size() - column < count) return false;
+  // Most tries fail on the first character: no compare call for those.
+  if (text[column] != phrase[0]) return false;
   return text.compare(column, count, phrase, 0, count) == 0;
 }
 

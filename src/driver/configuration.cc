@@ -1,5 +1,6 @@
 #include "driver/configuration.h"
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -13,6 +14,25 @@ namespace brantlow {
 namespace {
 
 constexpr std::size_t kReadLimit = 89;
+
+// The keys of the process definitions, one per definition.
+constexpr std::string_view kDefineKeys[kProcessDefinitions] = {
+    "Define_1", "Define_2", "Define_3", "Define_4", "Define_5"};
+constexpr std::string_view kNameKeys[kProcessDefinitions] = {
+    "1_Name", "2_Name", "3_Name", "4_Name", "5_Name"};
+constexpr std::string_view kCycleKeys[kProcessDefinitions] = {
+    "1_Cycle", "2_Cycle", "3_Cycle", "4_Cycle", "5_Cycle"};
+
+// Whether any key can begin with a character: most positions of a line
+// are passed over after this one look.
+constexpr std::array<bool, 256> kKeyStarts = [] {
+  std::array<bool, 256> starts{};
+  for (char c : std::string_view("SD12345PL@FCNBT"))
+    starts[static_cast<unsigned char>(c)] = true;
+  return starts;
+}();
+
+bool MayBeginKey(char c) { return kKeyStarts[static_cast<unsigned char>(c)]; }
 
 // One piece of the file, changed in place by the capitalizing keys.
 struct Line {
@@ -159,25 +179,27 @@ void ReadCommandList(Line& line, std::size_t from, RunSettings& settings) {
 bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
                   ConfigurationTables& tables) {
   std::string_view text = line.view();
-  auto key = [&](std::string_view k) { return PhraseAt(text, k, pos); };
+  const char first = text[pos];
+  auto key = [&](std::string_view k) {
+    return k[0] == first && PhraseAt(text, k, pos);
+  };
   if (key("String")) {
     ReadCommandList(line, pos + 6, settings);
     return true;
   }
-  for (int n = 0; n < kProcessDefinitions; ++n) {
-    char name[16];
-    std::snprintf(name, sizeof name, "Define_%d", n + 1);
-    if (key(name)) {
-      std::string_view value;
-      if (Quoted(line, pos + 8, value))
-        SetField(tables.processes[static_cast<std::size_t>(n)].pattern, value.substr(0, 39));
-      return false;
-    }
+  // The process keys carry their definition's number.
+  const int define = pos + 7 < text.size() ? text[pos + 7] - '1' : -1;
+  if (first == 'D' && define >= 0 && define < kProcessDefinitions &&
+      key(kDefineKeys[define])) {
+    std::string_view value;
+    if (Quoted(line, pos + 8, value))
+      SetField(tables.processes[static_cast<std::size_t>(define)].pattern,
+               value.substr(0, 39));
+    return false;
   }
-  for (int n = 0; n < kProcessDefinitions; ++n) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%d_Name", n + 1);
-    if (key(name)) {
+  const int n = first - '1';
+  if (n >= 0 && n < kProcessDefinitions) {
+    if (key(kNameKeys[n])) {
       std::string_view value;
       if (Quoted(line, pos + 6, value)) {
         std::string padded(value.substr(0, 17));
@@ -186,11 +208,7 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
       }
       return true;
     }
-  }
-  for (int n = 0; n < kProcessDefinitions; ++n) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%d_Cycle", n + 1);
-    if (key(name)) {
+    if (key(kCycleKeys[n])) {
       if (WordSearch(line, pos + 7, "YES"))
         tables.processes[static_cast<std::size_t>(n)].cycle = true;
       return true;
@@ -220,7 +238,10 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
 void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
                   ConfigurationTables& tables) {
   std::string_view text = line.view();
-  auto key = [&](std::string_view k) { return PhraseAt(text, k, pos); };
+  const char first = text[pos];
+  auto key = [&](std::string_view k) {
+    return k[0] == first && PhraseAt(text, k, pos);
+  };
   if (key("Cost")) {
     ReadCostLine(line, pos + 4, tables.costs);
   } else if (key("NightTime")) {
@@ -268,7 +289,7 @@ void ReadPass(LineReader& file, TryKeys try_keys) {
   while (std::size_t n = file.ReadLine(line.bytes, kReadLimit)) {
     line.size = strnlen(line.bytes, n);
     for (std::size_t pos = 0; pos < line.size && line.bytes[pos] != ';'; ++pos)
-      if (!try_keys(line, pos)) break;
+      if (MayBeginKey(line.bytes[pos]) && !try_keys(line, pos)) break;
   }
 }
 

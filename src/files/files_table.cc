@@ -16,7 +16,7 @@ namespace brantlow {
 
 namespace {
 
-constexpr int kMaxLines = 2900;
+constexpr std::size_t kMaxLines = 2900;
 constexpr int kSlots = 860;  // slot 0, then sent (odd) and received (even)
 constexpr std::size_t kCellWidth = 25;
 constexpr std::size_t kAddressLimit = 512;
@@ -123,9 +123,8 @@ void WriteFilesTable(const SessionTable& table, Output& out,
   out.Write(rule);
 
   // The line index, reduced to the first line of every address group.
-  std::vector<std::int64_t> offsets(kMaxLines);
-  std::vector<int> sessions(kMaxLines);
-  int count = 0;
+  std::vector<std::int64_t> offsets;
+  std::vector<int> sessions;
   {
     scratch.SeekTo(0);
     ScratchReader reader(scratch);
@@ -133,11 +132,16 @@ void WriteFilesTable(const SessionTable& table, Output& out,
     while (reader.Next(entry)) {
       const int session = entry.session;
       if (session < 0 || session > table.current) continue;
-      const int at = count < kMaxLines ? count++ : kMaxLines - 1;
-      offsets[static_cast<std::size_t>(at)] = entry.offset;
-      sessions[static_cast<std::size_t>(at)] = session;
+      // A full index keeps its last place for the latest line.
+      if (offsets.size() == kMaxLines) {
+        offsets.pop_back();
+        sessions.pop_back();
+      }
+      offsets.push_back(entry.offset);
+      sessions.push_back(session);
     }
   }
+  const int count = static_cast<int>(offsets.size());
   int groups = 0;
   for (int i = 0; i < count; ++i) {
     const std::string_view name = NameOf(table, sessions[static_cast<std::size_t>(i)]);

@@ -1,6 +1,7 @@
 #include "log/busy_array.h"
 
 #include <climits>
+#include <vector>
 
 #include "base/time_of_day.h"
 #include "base/text_fields.h"
@@ -21,12 +22,21 @@ void Add(int& element, float amount) {
 }  // namespace
 
 void FillBusyArray(const SessionTable& table, BusyArray& busy) {
+  // Every record's times are read once, not once per half hour.
+  std::vector<float> starts(static_cast<std::size_t>(table.size()));
+  std::vector<float> ends(static_cast<std::size_t>(table.size()));
+  for (int j = 0; j <= table.current; ++j) {
+    starts[static_cast<std::size_t>(j)] =
+        static_cast<float>(TimeSeconds(FieldText(table[j].start_time)));
+    ends[static_cast<std::size_t>(j)] =
+        static_cast<float>(TimeSeconds(FieldText(table[j].end_time)));
+  }
   int k = 0;
   float t = 1800;
   while (t <= 86400) {
     for (int j = 0; j <= table.current; ++j) {
-      const float start = static_cast<float>(TimeSeconds(FieldText(table[j].start_time)));
-      const float end = static_cast<float>(TimeSeconds(FieldText(table[j].end_time)));
+      const float start = starts[static_cast<std::size_t>(j)];
+      const float end = ends[static_cast<std::size_t>(j)];
       if (!(t - 1800 <= start && start <= t)) continue;
       if (end <= t) {
         if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], end - start);

@@ -48,6 +48,13 @@ struct SessionTable {
   // Number of records 0 to current.
   int size() const { return current + 1; }
 
+  // Empties the table; only the slots in use need clearing, the others
+  // are never written while they lie beyond the current record.
+  void Clear() {
+    for (int i = 0; i <= current; ++i) records[static_cast<std::size_t>(i)] = {};
+    current = -1;
+  }
+
   // Makes the next slot current. When the table is full nothing is
   // appended, the last record stays current, and false is returned.
   bool Append() {

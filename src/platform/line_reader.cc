@@ -1,12 +1,29 @@
 #include "platform/line_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace brantlow {
 
 std::size_t MemoryLines::ReadLine(char* buf, std::size_t max_chars) {
+  const char* data = bytes_.data();
+  const std::size_t size = bytes_.size();
   std::size_t n = 0;
-  while (n < max_chars && next_ < bytes_.size()) {
-    char c = bytes_[next_++];
-    if (c == '\r' && next_ < bytes_.size() && bytes_[next_] == '\n') {
+  while (n < max_chars && next_ < size) {
+    // The bytes up to the next CR or LF are copied as they are.
+    const std::size_t span = std::min(max_chars - n, size - next_);
+    const char* from = data + next_;
+    std::size_t run = span;
+    if (const void* lf = std::memchr(from, '\n', span))
+      run = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+    if (const void* cr = std::memchr(from, '\r', run))
+      run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+    std::memcpy(buf + n, from, run);
+    n += run;
+    next_ += run;
+    if (run == span) break;
+    char c = data[next_++];
+    if (c == '\r' && next_ < size && data[next_] == '\n') {
       c = '\n';
       ++next_;
     }

@@ -18,10 +18,14 @@ void Output::Printf(const char* format, ...) {
 }
 
 void MemoryOutput::Write(std::string_view bytes) {
-  for (char c : bytes) {
-    if (c == '\n') bytes_ += '\r';
-    bytes_ += c;
+  for (;;) {
+    const std::size_t end = bytes.find('\n');
+    if (end == std::string_view::npos) break;
+    bytes_.append(bytes.substr(0, end));
+    bytes_.append("\r\n");
+    bytes.remove_prefix(end + 1);
   }
+  bytes_.append(bytes);
 }
 
 }  // namespace brantlow

@@ -1,21 +1,23 @@
 // The Maximus log as bytes against a few "Terminal Call" sessions; the
-// first bytes choose the day, month and the sessions' hours.
+// first bytes choose the window's days and the sessions' hours.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "log/bbs_log_reader.h"
 #include "log/session_table.h"
 #include "base/text_fields.h"
-#include "tests/fuzz/fuzz_file.h"
+#include "log/window.h"
+#include "platform/line_reader.h"
 
 using namespace brantlow;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
-  static const std::string path = fuzz::ScratchPath("max");
-  fuzz::WriteFile(path, data + 4, size - 4);
+  MemoryLines log(std::string_view(reinterpret_cast<const char*>(data + 4),
+                                   size - 4));
   static auto table = std::make_unique<SessionTable>();
   *table = SessionTable{};
   for (int i = 0; i < 1 + data[2] % 4; ++i) {
@@ -30,6 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CopyField(r.connect, i % 2 ? "33600/ARQ" : "2400");
     r.kind = 'i';
   }
-  ReadBbsLog(*table, data[0] % 33, data[1] % 14, path.c_str());
+  Window window;
+  window.first = {data[0] % 33, data[1] % 14};
+  window.second = {data[2] % 33, data[3] % 14};
+  window.crosses_midnight = data[2] & 0x80;
+  ReadBbsLog(*table, window, log);
   return 0;
 }

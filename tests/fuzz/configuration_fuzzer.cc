@@ -2,31 +2,26 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "driver/configuration.h"
-#include "driver/run_settings.h"
-#include "base/mask_list.h"
-#include "log/process_definitions.h"
-#include "platform/text_file.h"
-#include "log/cost_table.h"
-#include "tests/fuzz/fuzz_file.h"
+#include "driver/run_context.h"
+#include "platform/line_reader.h"
 
 using namespace brantlow;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string path = fuzz::ScratchPath("cfg");
-  fuzz::WriteFile(path, data, size);
-  static auto processes = std::make_unique<ProcessDefinitions>();
-  static auto costs = std::make_unique<CostTable>();
-  static auto no_scan = std::make_unique<MaskList>();
-  static auto kill = std::make_unique<MaskList>();
-  *processes = ProcessDefinitions{};
-  *costs = CostTable{};
-  *no_scan = MaskList{};
-  *kill = MaskList{};
-  RunSettings settings;
-  ConfigurationTables tables{*processes, *costs, *no_scan, *kill};
-  TextFile file;
-  if (file.OpenRead(path.c_str())) ReadConfiguration(file, settings, tables);
+  static auto run = std::make_unique<RunContext>();
+  // Only what the reader fills is set back: the rest of the context is
+  // large, and the reader never reads a table entry it did not write.
+  run->settings = RunSettings{};
+  run->processes = ProcessDefinitions{};
+  run->costs.last = -1;
+  run->files_no_scan.count = 0;
+  run->files_kill.count = 0;
+  ConfigurationTables tables{run->processes, run->costs, run->files_no_scan,
+                             run->files_kill};
+  MemoryLines file(std::string_view(reinterpret_cast<const char*>(data), size));
+  ReadConfiguration(file, run->settings, tables);
   return 0;
 }

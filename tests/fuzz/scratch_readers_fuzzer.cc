@@ -1,8 +1,9 @@
-// The transfer scratch file as bytes through its two readers: the rate
-// pass and the files table, against a table of a few sessions.
+// The transfer scratch file as bytes through its two readers, the rate
+// pass and the files table, against a table of a few sessions, in memory.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
@@ -10,15 +11,15 @@
 #include "base/mask_list.h"
 #include "log/session_table.h"
 #include "base/text_fields.h"
-#include "tests/fuzz/fuzz_file.h"
+#include "platform/line_reader.h"
+#include "platform/output.h"
 
 using namespace brantlow;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
-  static const std::string scratch = fuzz::ScratchPath("zorvex.tmp");
-  static const std::string out = fuzz::ScratchPath("files.zvx");
-  fuzz::WriteFile(scratch, data + 1, size - 1);
+  const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+  MemoryLines scratch(bytes);
   static auto table = std::make_unique<SessionTable>();
   *table = SessionTable{};
   static const char* const names[] = {"2:5020/1234", "2:463/68", "2:5020/1234",
@@ -34,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static auto no_scan = std::make_unique<MaskList>();
   *no_scan = MaskList{};
   no_scan->Add("*.PKT");
-  RunTransferRatePass(*table, scratch.c_str(), LogPhrasesFor(data[0] & 0x40 ? 1 : 0));
+  RunTransferRatePass(*table, scratch, LogPhrasesFor(data[0] & 0x40 ? 1 : 0));
   const FilesTableOptions options{static_cast<bool>(data[0] & 0x80), no_scan.get()};
-  WriteFilesTable(*table, out, true, options, scratch.c_str());
+  MemoryOutput out;
+  WriteFilesTable(*table, out, options, scratch);
   return 0;
 }
