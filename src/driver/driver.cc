@@ -8,6 +8,7 @@
 #include "driver/credits.h"
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
+#include "driver/options.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
@@ -77,7 +78,11 @@ void ReadConfigurationFile(RunContext& run) {
 
 }  // namespace
 
-int Run(Arguments args, const LocalDate& now) {
+int Run(Arguments all_args, const LocalDate& now) {
+  // Long options are taken out first; the classic passes see the rest.
+  const SplitArguments split = SplitOptions(all_args);
+  const Arguments args = split.classic();
+
   // The tables are large: they live on the heap, one set per run.
   auto run = std::make_unique<RunContext>();
   RunSettings& settings = run->settings;

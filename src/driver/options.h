@@ -1,0 +1,35 @@
+// Long options, GNU style, beside the classic forms of the command line.
+// Every argument that begins with "--" is one of them (or unknown), and is
+// never taken as the log path or a command; "-h" is the short --help.
+#ifndef BRANTLOW_DRIVER_OPTIONS_H_
+#define BRANTLOW_DRIVER_OPTIONS_H_
+
+#include <string>
+#include <vector>
+
+#include "driver/command_line.h"
+
+namespace brantlow {
+
+struct LongOptions {
+  bool help = false;     // --help, -h
+  bool version = false;  // --version
+  // The first argument of the "--" form that names no option; empty when
+  // every one was known.
+  std::string unknown;
+};
+
+// The options, and the other arguments in their order, for the classic
+// passes of the command line.
+struct SplitArguments {
+  LongOptions options;
+  std::vector<const char*> rest;
+
+  Arguments classic() const { return {rest.data(), rest.size()}; }
+};
+
+SplitArguments SplitOptions(Arguments args);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_OPTIONS_H_
