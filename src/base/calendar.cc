@@ -60,4 +60,60 @@ void TimeValue(std::string_view arg, WindowTimes& times) {
   times.end_given = true;
 }
 
+bool ValidDay(DayMonth date) {
+  return date.day >= 1 && date.day <= MonthLength(date.month);
+}
+
+namespace {
+
+// dd.mm or d.mm from position at; the end of what was read goes to at.
+bool DayOfPeriod(std::string_view text, std::size_t& at, DayMonth& date) {
+  std::size_t digits = 0;
+  while (IsDigit(text, at + digits) && digits < 3) ++digits;
+  if (digits < 1 || digits > 2 || at + digits >= text.size() ||
+      text[at + digits] != '.')
+    return false;
+  date.day = FieldNumber(text, at, digits);
+  at += digits + 1;
+  digits = 0;
+  while (IsDigit(text, at + digits) && digits < 3) ++digits;
+  if (digits < 1 || digits > 2) return false;
+  date.month = FieldNumber(text, at, digits);
+  at += digits;
+  return ValidDay(date);
+}
+
+}  // namespace
+
+bool PeriodValue(std::string_view arg, DayMonth today, Period& period) {
+  const std::string_view value = arg.size() > 3 ? arg.substr(3) : "";
+  if (value == "week") {
+    period.last = DayBefore(today);
+    period.first = period.last;
+    for (int i = 0; i < 6; ++i) period.first = DayBefore(period.first);
+    period.days = 7;
+    return ValidDay(period.last);
+  }
+  if (value == "month") {
+    const int month = today.month == 1 ? 12 : today.month - 1;
+    period.first = {1, month};
+    period.last = {MonthLength(month), month};
+    period.days = period.last.day;
+    return ValidDay(period.first);
+  }
+  std::size_t at = 0;
+  if (!DayOfPeriod(value, at, period.first) || at >= value.size() ||
+      value[at] != '-')
+    return false;
+  ++at;
+  if (!DayOfPeriod(value, at, period.last) || at != value.size()) return false;
+  period.days = 1;
+  for (DayMonth d = period.first;
+       d.day != period.last.day || d.month != period.last.month;
+       d = DayAfter(d)) {
+    if (++period.days > kMaxPeriodDays) return false;
+  }
+  return true;
+}
+
 }  // namespace brantlow

@@ -33,6 +33,24 @@ struct WindowTimes {
 // column 5 or later the end is left as it was.
 void TimeValue(std::string_view arg, WindowTimes& times);
 
+// A span of whole days, both ends included; the last may lie in the next
+// year ("25.12-05.01").
+struct Period {
+  DayMonth first;
+  DayMonth last;
+  int days = 0;
+};
+
+inline constexpr int kMaxPeriodDays = 366;
+
+// Reads a lower-cased "/p=" argument: "week" is the seven days that end
+// yesterday, "month" the previous calendar month, otherwise dd.mm-dd.mm
+// (d.mm too). False when it names no valid first or last day.
+bool PeriodValue(std::string_view arg, DayMonth today, Period& period);
+
+// Whether the day is one a calendar without leap years has.
+bool ValidDay(DayMonth date);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_BASE_CALENDAR_H_

@@ -23,29 +23,6 @@ namespace brantlow {
 
 namespace {
 
-// A step line shown while the step works and ticked when it is done.
-class Step {
- public:
-  Step(RunProgress& progress, const char* text) : progress_(progress) {
-    progress_.BeginStep(text);
-  }
-  ~Step() { progress_.EndStep(); }
-  Step(const Step&) = delete;
-  Step& operator=(const Step&) = delete;
-
- private:
-  RunProgress& progress_;
-};
-
-// A record still open when the window ends ends at the window's end.
-void CloseOpenSession(const Window& window, SessionTable& table) {
-  if (table.empty()) return;
-  SessionRecord& last = table.Current();
-  if (FieldText(last.end_time).size() >= 5) return;
-  std::snprintf(last.end_time, sizeof last.end_time, "%d:%d:59",
-                window.end_hour, window.end_minute);
-}
-
 void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
               RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
@@ -70,7 +47,7 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
   Output* bbs_users = nullptr;
   if (Wanted(s.bbs_mode))
     bbs_users = files.Open(Destination::kBbsUsers, OpenMode::kFresh);
-  Step step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+  StepScope step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
   // An unreadable BBS log leaves every record as it was.
   if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
     ReadBbsLog(run.sessions, window, *bbs_log);
@@ -90,23 +67,23 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   Output* statistics = files.Open(Destination::kStatistics, OpenMode::kFresh);
   BbsStep(run, window, files, progress);
   {
-    Step step(progress, s.crash_poll_period > 0
+    StepScope step(progress, s.crash_poll_period > 0
                             ? "[ ] Search crash;"
                             : "[ ] Analyzing statistic data;");
     SearchCrashPolls(table, s.crash_poll_period, window, s.crash_check);
   }
   if (!s.no_histogram) {
-    Step step(progress, "[ ] Make gistogram;");
+    StepScope step(progress, "[ ] Make gistogram;");
     FillBusyArray(table, run.busy);
     if (statistics != nullptr) WriteBusyHistogram(run.busy, *statistics);
   }
   if (run.costs.last >= 0) {
-    Step step(progress, "[ ] Calculate cost data;");
+    StepScope step(progress, "[ ] Calculate cost data;");
     CalculateCosts(run.costs, table, s.night_start, s.night_end);
   }
   LineReader* scratch = files.ScratchEntries();
   {
-    Step step(progress, "[ ] Make statistic file;");
+    StepScope step(progress, "[ ] Make statistic file;");
     if (scratch != nullptr)
       RunTransferRatePass(table, *scratch, LogPhrasesFor(s.language));
     if (statistics != nullptr)
@@ -116,7 +93,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     files.Settle(Destination::kStatistics);
   }
   if (Wanted(s.files_mode)) {
-    Step step(progress, "[ ] Make files info;");
+    StepScope step(progress, "[ ] Make files info;");
     // Without a scratch file (one that could not be made) there is no
     // table, and no file of its own either.
     if (scratch != nullptr) {
@@ -131,7 +108,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     }
   }
   if (Wanted(s.connect_mode)) {
-    Step step(progress, "[ ] Make CONNECT/mayler`s info;");
+    StepScope step(progress, "[ ] Make CONNECT/mayler`s info;");
     const Destination d = s.connect_mode == TableMode::kOwnFile
                               ? Destination::kConnect
                               : Destination::kStatistics;
@@ -140,7 +117,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     files.Settle(d);
   }
   {
-    Step step(progress, "[ ] Sort all data;");
+    StepScope step(progress, "[ ] Sort all data;");
     const int session_total = SessionTotal(table);
     SortAndMerge(table);
     if (statistics != nullptr)
@@ -162,15 +139,10 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   }
 }
 
-void WriteLineMarker(Output& out, int line_number) {
-  if (line_number != 0) out.Printf("\nLine %d", line_number);
-}
-
 void WriteSignatures(const RunSettings& s, RunFiles& files) {
   if (Analyses(s.cut_mode)) {
     if (Output* out = files.Find(Destination::kStatistics)) {
-      WriteLineMarker(*out, s.line_number);
-      out->Printf(kSignatureFormat, kMakerAddress);
+      WriteSignature(*out, s.line_number);
     }
     files.Close(Destination::kStatistics);
   }
@@ -185,11 +157,20 @@ void WriteSignatures(const RunSettings& s, RunFiles& files) {
 
 }  // namespace
 
+void WriteSignature(Output& out, int line_number) {
+  WriteLineMarker(out, line_number);
+  out.Printf(kSignatureFormat, kMakerAddress);
+}
+
+void WriteLineMarker(Output& out, int line_number) {
+  if (line_number != 0) out.Printf("\nLine %d", line_number);
+}
+
 void Analyse(RunContext& run, const Window& window, ByteWindow& log,
              RunFiles& files, RunProgress& progress) {
   ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
-  CloseOpenSession(window, run.sessions);
+  CloseAtWindowEnd(window, run.sessions);
   if (Analyses(run.settings.cut_mode)) ReportSteps(run, window, files, progress);
   WriteSignatures(run.settings, files);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);

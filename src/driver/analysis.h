@@ -16,6 +16,11 @@ namespace brantlow {
 void Analyse(RunContext& run, const Window& window, ByteWindow& log,
              RunFiles& files, RunProgress& progress);
 
+// The signature line that ends the statistics and period reports, after
+// the line marker of multi-line mode.
+void WriteSignature(Output& out, int line_number);
+void WriteLineMarker(Output& out, int line_number);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_DRIVER_ANALYSIS_H_

@@ -80,6 +80,9 @@ void SecondPass(Arguments args, DayMonth today, RunSettings& settings) {
     if (PhraseAt(text, "/d=", 0)) {
       settings.start_date = DateValue(text, today);
       settings.date_given = true;
+    } else if (PhraseAt(text, "/p=", 0)) {
+      settings.period_given = true;
+      settings.period_valid = PeriodValue(text, today, settings.period);
     } else if (PhraseAt(text, "/t=", 0)) {
       TimeValue(text, settings.times);
       settings.time_given = true;
@@ -100,15 +103,18 @@ void ApplyDefaults(DayMonth today, RunSettings& settings) {
 }
 
 std::string CheckSettings(const RunSettings& s) {
-  if (s.start_date.day < 1 || s.start_date.day > 31 || s.start_date.month < 1 ||
+  // A period stands in for the day and the window.
+  if (s.period_given) {
+    if (!s.period_valid) return "\nError: Bad Period \n";
+  } else if (s.start_date.day < 1 || s.start_date.day > 31 || s.start_date.month < 1 ||
       s.start_date.month > 12) {
     char message[64];
     std::snprintf(message, sizeof message, "\nError: Bad Day data %d %d\n",
                   s.start_date.day, s.start_date.month);
     return message;
   }
-  if (s.times.start_hour < 0 || s.times.start_hour > 23 ||
-      s.times.start_minute < 0 || s.times.start_minute > 59)
+  if (!s.period_given && (s.times.start_hour < 0 || s.times.start_hour > 23 ||
+      s.times.start_minute < 0 || s.times.start_minute > 59))
     return "\nError: Bad Time \n";
   if (s.crash_poll_period < 0 || s.crash_poll_period > 9999)
     return "\nError: Bad Crashpoll Time \n";

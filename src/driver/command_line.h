@@ -38,7 +38,8 @@ void TakeLogPath(Arguments args, RunSettings& settings);
 // Returns false when the text is none of them.
 bool ApplyModeCommand(std::string_view lowered, RunSettings& settings);
 
-// Window, crash-poll period and mode commands; unknown arguments ignored.
+// Window or period, crash-poll period and mode commands; unknown arguments
+// ignored.
 void SecondPass(Arguments args, DayMonth today, RunSettings& settings);
 
 // Today for an unset date; 00:00 to 23:59 for an unset window, and 23:59

@@ -235,6 +235,21 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   return true;
 }
 
+// Addresses separated by blanks, up to a ";".
+void ReadLinks(const Line& line, std::size_t from, ConfigurationTables& tables) {
+  if (tables.links == nullptr) return;
+  if (!*tables.links) tables.links->emplace();
+  std::string_view rest = line.Rest(from);
+  rest = rest.substr(0, rest.find(';'));
+  std::size_t i = 0;
+  while (i < rest.size()) {
+    i = SkipBlanks(rest, i);
+    const std::size_t end = SkipTo(rest, i, ' ');
+    if (end > i) (*tables.links)->emplace_back(rest.substr(i, end - i));
+    i = end;
+  }
+}
+
 void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
                   ConfigurationTables& tables) {
   std::string_view text = line.view();
@@ -264,6 +279,8 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
     if (WordSearch(line, pos + 10, "ALL")) settings.crash_check = true;
   } else if (key("BBSType")) {
     if (WordSearch(line, pos + 7, "MAX")) settings.bbs_type = true;
+  } else if (key("Links")) {
+    ReadLinks(line, pos + 5, tables);
   } else if (key("BBSLog")) {
     settings.bbs_log_path = Path(line, pos + 6);
   } else if (key("TmpDir")) {

@@ -4,6 +4,10 @@
 #ifndef BRANTLOW_DRIVER_CONFIGURATION_H_
 #define BRANTLOW_DRIVER_CONFIGURATION_H_
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "driver/run_settings.h"
 #include "base/mask_list.h"
 #include "log/process_definitions.h"
@@ -18,6 +22,8 @@ struct ConfigurationTables {
   CostTable& costs;
   MaskList& files_no_scan;
   MaskList& files_kill;
+  // Links: every address of the key's lines, in order; null leaves them.
+  std::optional<std::vector<std::string>>* links = nullptr;
 };
 
 // Reads the open file from its start, twice; prints nothing.

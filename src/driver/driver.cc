@@ -9,6 +9,7 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/options.h"
+#include "driver/period_analysis.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
@@ -62,6 +63,27 @@ void PrintSettingsSummary(const RunSettings& s) {
     Print("Don`t analyze Connect & Files data\n");
 }
 
+// A period run writes the period report only: the commands that make day
+// files have nothing to do, and say so once.
+void RunPeriod(RunContext& run, ByteWindow& log) {
+  RunSettings& s = run.settings;
+  if (Cuts(s.cut_mode) || Wanted(s.connect_mode) || Wanted(s.files_mode) ||
+      Wanted(s.bbs_mode))
+    Print("\nA period makes no cut file, connect, files or BBS-user file: "
+          "+F, +f(-s), +l, +a and +b are ignored\n");
+  s.cut_mode = CutMode::kNone;
+  s.connect_mode = TableMode::kOff;
+  s.files_mode = TableMode::kOff;
+  s.bbs_mode = BbsMode::kOff;
+  PrintSettingsSummary(s);
+  Printf("Period %2.2d.%2.2d-%2.2d.%2.2d, %d day(s)\n", s.period.first.day,
+         s.period.first.month, s.period.last.day, s.period.last.month,
+         s.period.days);
+  DiskFiles files(s.line_number);
+  ConsoleProgress progress;
+  AnalysePeriod(run, log, files, progress);
+}
+
 void ReadConfigurationFile(RunContext& run) {
   RunSettings& settings = run.settings;
   TextFile configuration;
@@ -72,7 +94,7 @@ void ReadConfigurationFile(RunContext& run) {
     return;
   }
   ConfigurationTables tables{run.processes, run.costs, run.files_no_scan,
-                             run.files_kill};
+                             run.files_kill, &run.links};
   ReadConfiguration(configuration, settings, tables);
 }
 
@@ -115,6 +137,12 @@ int Run(Arguments all_args, const LocalDate& now) {
   ApplyDefaults(today, settings);
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
+
+  if (settings.period_given) {
+    RunPeriod(*run, log);
+    RunDeletionStep(run->files_kill);
+    return 0;
+  }
 
   const Window window = MakeWindow(settings.start_date, settings.times);
   const DirectoryStatus directories =

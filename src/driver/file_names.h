@@ -26,6 +26,9 @@ inline std::string ConnectFileName(int line) {
 inline std::string FilesTableFileName(int line) {
   return NumberedName("filedata.zvx", "filedt", ".zvx", line);
 }
+inline std::string PeriodFileName(int line) {
+  return NumberedName("perdata.zvx", "perdat", ".zvx", line);
+}
 inline std::string ScratchFileName(int line) {
   return NumberedName("zorvex.tmp", "zorv", ".tmp", line);
 }

@@ -60,6 +60,20 @@ class RunProgress {
   virtual void EndStep() = 0;
 };
 
+// A step line shown while the step works and ticked when it is done.
+class StepScope {
+ public:
+  StepScope(RunProgress& progress, const char* text) : progress_(progress) {
+    progress_.BeginStep(text);
+  }
+  ~StepScope() { progress_.EndStep(); }
+  StepScope(const StepScope&) = delete;
+  StepScope& operator=(const StepScope&) = delete;
+
+ private:
+  RunProgress& progress_;
+};
+
 class ConsoleProgress final : public RunProgress {
  public:
   ScanProgress* StartBar(std::int64_t log_size) override;

@@ -3,6 +3,10 @@
 #ifndef BRANTLOW_DRIVER_RUN_CONTEXT_H_
 #define BRANTLOW_DRIVER_RUN_CONTEXT_H_
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "base/mask_list.h"
 #include "driver/run_settings.h"
 #include "log/busy_array.h"
@@ -22,6 +26,9 @@ struct RunContext {
   MaskList files_kill;
   // Rows of the BBS-user file's session list, shown by its totals line.
   int bbs_session_count = 0;
+  // The addresses of the station's links (Links), for the period report.
+  // None without the key.
+  std::optional<std::vector<std::string>> links;
 };
 
 }  // namespace brantlow

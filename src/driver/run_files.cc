@@ -12,6 +12,7 @@ DiskFiles::DiskFiles(int line_number) {
   Slot(Destination::kConnect).path = ConnectFileName(line_number);
   Slot(Destination::kFilesTable).path = FilesTableFileName(line_number);
   Slot(Destination::kScratch).path = ScratchFileName(line_number);
+  Slot(Destination::kPeriod).path = PeriodFileName(line_number);
 }
 
 DiskFiles::~DiskFiles() = default;

@@ -21,8 +21,9 @@ enum class Destination {
   kFilesTable,  // filedata.zvx, the files table of its own
   kCut,         // the cut file
   kScratch,     // the transfer scratch file
+  kPeriod,      // perdata.zvx, the report of a period
 };
-inline constexpr int kDestinations = 6;
+inline constexpr int kDestinations = 7;
 
 enum class OpenMode { kFresh, kAppend };
 

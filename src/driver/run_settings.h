@@ -19,6 +19,10 @@ struct RunSettings {
   bool date_given = false;
   WindowTimes times;
   bool time_given = false;
+  // A period of days ("/p="), which wins over the window.
+  Period period;
+  bool period_given = false;
+  bool period_valid = false;
 
   int crash_poll_period = 0;  // seconds; 0 turns the search off
   int line_number = 0;        // 0 single-line mode

@@ -48,6 +48,8 @@ struct Group {
   std::array<std::int64_t, kSlots> slots{};
   int session = 0;
   int highest = 0;
+  int received = 0;  // names listed in each direction
+  int sent = 0;
 };
 
 void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
@@ -77,6 +79,7 @@ void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
         entry.offset + static_cast<std::int64_t>(entry.tail_column);
     if (next > group.highest) group.highest = next;
     next += 2;
+    ++(sent ? group.sent : group.received);
   }
 }
 
@@ -113,16 +116,15 @@ void Draw(LineReader& scratch, Output& out, const SessionTable& table,
   }
 }
 
-}  // namespace
 
-void WriteFilesTable(const SessionTable& table, Output& out,
-                     const FilesTableOptions& options, LineReader& scratch) {
-  out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
-  out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
-  const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
-  out.Write(rule);
+// The first scratch line of every address group, and its session, in the
+// order the groups first appear.
+struct GroupStarts {
+  std::vector<std::int64_t> offsets;
+  std::vector<int> sessions;
+};
 
-  // The line index, reduced to the first line of every address group.
+GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
   std::vector<std::int64_t> offsets;
   std::vector<int> sessions;
   {
@@ -153,12 +155,43 @@ void WriteFilesTable(const SessionTable& table, Output& out,
     sessions[static_cast<std::size_t>(groups)] = sessions[static_cast<std::size_t>(i)];
     ++groups;
   }
+  offsets.resize(static_cast<std::size_t>(groups));
+  sessions.resize(static_cast<std::size_t>(groups));
+  return {std::move(offsets), std::move(sessions)};
+}
 
+}  // namespace
+
+std::vector<FileCounts> CountFiles(const SessionTable& table,
+                                   const FilesTableOptions& options,
+                                   LineReader& scratch) {
+  const GroupStarts starts = FindGroups(table, scratch);
+  std::vector<FileCounts> counts;
+  auto group = std::make_unique<Group>();
+  for (std::size_t g = 0; g < starts.offsets.size(); ++g) {
+    *group = Group{};
+    group->session = starts.sessions[g];
+    Collect(scratch, table, starts.offsets[g], options, *group);
+    counts.push_back({std::string(NameOf(table, group->session)),
+                      group->received, group->sent});
+  }
+  return counts;
+}
+
+void WriteFilesTable(const SessionTable& table, Output& out,
+                     const FilesTableOptions& options, LineReader& scratch) {
+  out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
+  out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
+  const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
+  out.Write(rule);
+
+  const GroupStarts starts = FindGroups(table, scratch);
+  const int groups = static_cast<int>(starts.offsets.size());
   auto group = std::make_unique<Group>();
   for (int g = 0; g < groups; ++g) {
     *group = Group{};
-    group->session = sessions[static_cast<std::size_t>(g)];
-    Collect(scratch, table, offsets[static_cast<std::size_t>(g)], options, *group);
+    group->session = starts.sessions[static_cast<std::size_t>(g)];
+    Collect(scratch, table, starts.offsets[static_cast<std::size_t>(g)], options, *group);
     if (group->highest == 0) continue;
     Draw(scratch, out, table, *group);
     if (g < groups - 1) out.Write(rule);

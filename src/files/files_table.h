@@ -3,6 +3,9 @@
 #ifndef BRANTLOW_FILES_FILES_TABLE_H_
 #define BRANTLOW_FILES_FILES_TABLE_H_
 
+#include <string>
+#include <vector>
+
 #include "base/mask_list.h"
 #include "log/session_table.h"
 #include "platform/line_reader.h"
@@ -14,6 +17,19 @@ struct FilesTableOptions {
   bool echo_mail = false;  // leave out mail bundles, .TIC, .PKT and .PKH
   const MaskList* no_scan = nullptr;  // masks of names left out, capitals
 };
+
+// How many names the files table lists for one address in each
+// direction.
+struct FileCounts {
+  std::string name;
+  int received = 0;
+  int sent = 0;
+};
+
+// The counts of every address group of the table, in its order.
+std::vector<FileCounts> CountFiles(const SessionTable& table,
+                                   const FilesTableOptions& options,
+                                   LineReader& scratch);
 
 // The table of the names the scratch entries hold.
 void WriteFilesTable(const SessionTable& table, Output& out,

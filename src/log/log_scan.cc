@@ -1,5 +1,10 @@
 #include "log/log_scan.h"
 
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+#include "base/text_fields.h"
 #include "log/log_piece_reader.h"
 
 namespace brantlow {
@@ -41,6 +46,78 @@ void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
     ProcessLine(piece, first, mode, cut, extractor, first_pieces);
     if (two_days)
       ProcessLine(piece, second, mode, cut, extractor, second_pieces);
+  }
+}
+
+void CloseAtWindowEnd(const Window& window, SessionTable& table) {
+  if (table.empty()) return;
+  SessionRecord& last = table.Current();
+  if (FieldText(last.end_time).size() >= 5) return;
+  std::snprintf(last.end_time, sizeof last.end_time, "%d:%d:59",
+                window.end_hour, window.end_minute);
+}
+
+namespace {
+
+// Which day of the period a day and month name: -1 for none. Day and
+// month numbers outside the calendar name none.
+class DayIndex {
+ public:
+  explicit DayIndex(const Period& period) {
+    for (auto& month : index_) month.fill(-1);
+    DayMonth d = period.first;
+    for (int k = 0; k < period.days; ++k, d = DayAfter(d))
+      index_[static_cast<std::size_t>(d.month)][static_cast<std::size_t>(d.day)] = k;
+  }
+  int operator()(int day, int month) const {
+    if (day < 0 || day > 31 || month < 0 || month > 12) return -1;
+    return index_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
+  }
+  // True only when the piece's day and month digits name no day of the
+  // period; a piece whose start is not two digits, a separator and two
+  // digits needs a closer look.
+  bool CertainlyOutside(const char* piece, std::size_t length) const {
+    if (length >= 1 && piece[0] == '\0') return (*this)(0, 0) < 0;
+    if (length < 5) return false;
+    const unsigned d0 = static_cast<unsigned char>(piece[0]) - '0';
+    const unsigned d1 = static_cast<unsigned char>(piece[1]) - '0';
+    const unsigned m0 = static_cast<unsigned char>(piece[3]) - '0';
+    const unsigned m1 = static_cast<unsigned char>(piece[4]) - '0';
+    if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || piece[2] == '\0') return false;
+    return (*this)(static_cast<int>(d0 * 10 + d1), static_cast<int>(m0 * 10 + m1)) < 0;
+  }
+
+ private:
+  std::array<std::array<int, 32>, 13> index_;
+};
+
+}  // namespace
+
+void ScanPeriod(ByteWindow& log, const Period& period,
+                const std::vector<SessionExtractor*>& extractors,
+                ScanProgress* progress) {
+  const DayIndex index(period);
+  LogPieceReader reader(log);
+  LogPiece raw;
+  char line[kLogPieceLimit + 1];
+  const bool jumps =
+      progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
+  auto outside = [&](const char* bytes, std::size_t length) {
+    return index.CertainlyOutside(bytes, length);
+  };
+  for (;;) {
+    if (jumps && reader.SkipLines(outside) > 0 && progress != nullptr)
+      progress->JumpTo(reader.position());
+    if (!reader.Next(raw)) break;
+    if (progress != nullptr) progress->Advance(raw.end_position);
+    if (index.CertainlyOutside(raw.data, raw.raw_length)) continue;
+    const std::string_view piece = raw.Folded(line);
+    const std::string_view text(piece.data(), strnlen(piece.data(), piece.size()));
+    const int k = index(FieldNumber(text, 0, 2), FieldNumber(text, 3, 2));
+    if (k < 0) continue;
+    const DayMonth date{FieldNumber(text, 0, 2), FieldNumber(text, 3, 2)};
+    if (InsideWindow(text, WindowDay{date.day, date.month, 0, 0, 23, 59}))
+      extractors[static_cast<std::size_t>(k)]->Extract(text);
   }
 }
 

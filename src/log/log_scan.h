@@ -6,6 +6,9 @@
 #define BRANTLOW_LOG_LOG_SCAN_H_
 
 #include <cstdint>
+#include <vector>
+
+#include "base/calendar.h"
 
 #include "log/line_processor.h"
 #include "log/session_extractor.h"
@@ -30,6 +33,16 @@ class ScanProgress {
 // be null.
 void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
              SessionExtractor& extractor, ScanProgress* progress);
+
+// A record still open when the window ends ends at the window's end.
+void CloseAtWindowEnd(const Window& window, SessionTable& table);
+
+// The days of a period in one pass: each line goes to the extractor of the
+// day its date names, exactly the lines the one-day run of that day would
+// take. extractors holds one per day, first day first.
+void ScanPeriod(ByteWindow& log, const Period& period,
+                const std::vector<SessionExtractor*>& extractors,
+                ScanProgress* progress);
 
 }  // namespace brantlow
 

@@ -1,0 +1,65 @@
+// The report of a period of days, "perdata.zvx": a row per day, a row per
+// address over the whole period, the links that stayed silent, and the
+// mean busy histogram of the period's days.
+#ifndef BRANTLOW_REPORTS_PERIOD_REPORT_H_
+#define BRANTLOW_REPORTS_PERIOD_REPORT_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/calendar.h"
+#include "log/busy_array.h"
+#include "platform/output.h"
+
+namespace brantlow {
+
+// One day's numbers, as that day's statistics file gives them.
+struct DayTotals {
+  DayMonth date;
+  int sessions = 0;
+  int incoming = 0;
+  int outgoing = 0;
+  int failures = 0;  // handshake failures
+  double received = 0;
+  double sent = 0;
+  long long seconds = 0;  // time on line, whole seconds
+  double cost = 0;
+};
+
+// One address, BBS user or name over the period.
+struct AddressTotals {
+  std::string name;
+  int sessions = 0;
+  int incoming = 0;
+  int outgoing = 0;
+  double received = 0;
+  double sent = 0;
+  int files_received = 0;
+  int files_sent = 0;
+  double cps_sum = 0;  // over its sessions with a positive CPS
+  int cps_count = 0;
+  long long seconds = 0;
+  double cost = 0;
+};
+
+struct PeriodSummary {
+  Period period;
+  std::vector<DayTotals> days;
+  std::vector<AddressTotals> addresses;  // in the address summary's order
+  bool costs = false;                    // tariffs are configured
+  // The configured links without a session in the period; none without
+  // the Links key.
+  std::optional<std::vector<std::string>> silent_links;
+  std::optional<BusyArray> busy;  // the mean per half hour; none with -g
+  int line_number = 0;
+};
+
+void WritePeriodReport(const PeriodSummary& summary, Output& out);
+
+// Seconds as h:mm:ss, the hours as wide as they come.
+std::string HoursMinutesSeconds(long long seconds);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_REPORTS_PERIOD_REPORT_H_
