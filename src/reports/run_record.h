@@ -1,0 +1,76 @@
+// The numbers of one run, gathered for the outputs beyond the CP866
+// reports (CSV, JSON, HTML): the same values, in plain form.
+#ifndef BRANTLOW_REPORTS_RUN_RECORD_H_
+#define BRANTLOW_REPORTS_RUN_RECORD_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/calendar.h"
+#include "log/busy_array.h"
+#include "log/window.h"
+#include "reports/period_report.h"
+
+namespace brantlow {
+
+// One session as the session list shows it, before any folding.
+struct SessionRow {
+  DayMonth date;       // the day its start lies on
+  std::string start;   // hh:mm:ss as the log wrote it
+  std::string end;
+  long long seconds = 0;
+  bool crash_poll = false;  // marked as a crash-poll repeat
+  std::string name;    // address, BBS user or name
+  char kind = ' ';     // i o T p B ?
+  double received = 0;
+  double sent = 0;
+  double cps = 0;
+  std::string password;  // passw, mism, error, ?! or empty
+  std::string connect;
+  std::string mailer;
+  double cost = 0;     // when tariffs are configured
+};
+
+// What the files table lists for one address.
+struct FilesRow {
+  std::string name;
+  std::vector<std::string> received;
+  std::vector<std::string> sent;
+};
+
+// One row of the cost report.
+struct CostRow {
+  std::string name;
+  double incoming_cost = 0;
+  double outgoing_cost = 0;
+  long long incoming_seconds = 0;
+  long long outgoing_seconds = 0;
+};
+
+struct RunRecord {
+  bool is_period = false;
+  Window window;   // a day run's window
+  Period period;   // a period run's days
+  int crash_poll_period = 0;
+  int line_number = 0;
+  std::string commands;  // the modes that shaped it, as commands
+  bool costs = false;    // tariffs are configured
+  long long log_bytes = 0;
+  long long lines_read = 0;
+  long long lines_inside = 0;
+  std::vector<SessionRow> sessions;
+  std::vector<AddressTotals> addresses;  // in the address summary's order
+  std::vector<DayTotals> days;           // one per day; the day run's one
+  DayTotals totals;                      // over every day
+  std::optional<BusyArray> busy;         // none with -g
+  std::optional<std::vector<std::string>> silent_links;
+  std::optional<std::vector<FilesRow>> files;  // when the files table is made
+  bool connect_table = false;            // when the connect table is made
+  std::vector<CostRow> cost_rows;
+  std::vector<std::string> warnings;
+};
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_REPORTS_RUN_RECORD_H_
