@@ -69,8 +69,9 @@ std::array<std::string, kDestinations> AnalyseOnce() {
   files.Open(Destination::kScratch, OpenMode::kFresh);
   MemoryWindow log(std::string_view(kLog, sizeof kLog - 1));
   SilentProgress progress;
+  RunRecord record;
   Analyse(*run, MakeWindow({15, 3}, {0, 0, 23, 59, true}), log, files,
-          progress);
+          progress, record);
   std::array<std::string, kDestinations> bytes;
   for (int d = 0; d < kDestinations; ++d)
     bytes[static_cast<std::size_t>(d)] = files.bytes(static_cast<Destination>(d));

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "base/text_fields.h"
+#include "driver/day_numbers.h"
+#include "reports/whole_seconds.h"
 #include "driver/credits.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
@@ -61,7 +63,10 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
 }
 
 void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
-                 RunProgress& progress) {
+                 RunProgress& progress, RunRecord& record) {
+  DayTotals day;
+  day.date = window.first;
+  AddressMap addresses;
   const RunSettings& s = run.settings;
   SessionTable& table = run.sessions;
   Output* statistics = files.Open(Destination::kStatistics, OpenMode::kFresh);
@@ -92,6 +97,18 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
                        run.bbs_session_count);
     files.Settle(Destination::kStatistics);
   }
+  AddSessionRows(table, window, run.costs, s, record.sessions);
+  CountSessions(table, day, addresses);
+  if (scratch != nullptr) {
+    const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
+    const std::vector<FilesListing> listing = ListFiles(table, options, *scratch);
+    CountFiles(listing, addresses);
+    if (Wanted(s.files_mode)) {
+      record.files.emplace();
+      for (const FilesListing& f : listing)
+        record.files->push_back({f.name, f.received, f.sent});
+    }
+  }
   if (Wanted(s.files_mode)) {
     StepScope step(progress, "[ ] Make files info;");
     // Without a scratch file (one that could not be made) there is no
@@ -120,6 +137,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     StepScope step(progress, "[ ] Sort all data;");
     const int session_total = SessionTotal(table);
     SortAndMerge(table);
+    CountFolded(table, day, addresses);
     if (statistics != nullptr)
       WriteAddressSummary(table, *statistics, s.bbs_mode,
                           SummaryTarget::kStatisticsFile, session_total);
@@ -137,6 +155,19 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
       files.Settle(Destination::kStatistics);
     }
   }
+  CountCosts(run.costs, day, addresses);
+  for (int e = 0; e <= run.costs.last; ++e) {
+    const CostEntry& c = run.costs.entries[static_cast<std::size_t>(e)];
+    record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
+                                c.outgoing_cost, WholeSeconds(c.incoming_time),
+                                WholeSeconds(c.outgoing_time)});
+  }
+  record.addresses = InSummaryOrder(addresses);
+  record.days = {day};
+  record.totals = day;
+  if (!s.no_histogram) record.busy = run.busy;
+  record.connect_table = Wanted(s.connect_mode);
+  record.costs = run.costs.last >= 0;
 }
 
 void WriteSignatures(const RunSettings& s, RunFiles& files) {
@@ -167,11 +198,15 @@ void WriteLineMarker(Output& out, int line_number) {
 }
 
 void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress) {
+             RunFiles& files, RunProgress& progress, RunRecord& record) {
+  record.window = window;
+  record.crash_poll_period = run.settings.crash_poll_period;
+  record.line_number = run.settings.line_number;
   ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
   CloseAtWindowEnd(window, run.sessions);
-  if (Analyses(run.settings.cut_mode)) ReportSteps(run, window, files, progress);
+  if (Analyses(run.settings.cut_mode))
+    ReportSteps(run, window, files, progress, record);
   WriteSignatures(run.settings, files);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
 }

@@ -8,13 +8,14 @@
 #include "driver/run_files.h"
 #include "log/window.h"
 #include "platform/file_window.h"
+#include "reports/run_record.h"
 
 namespace brantlow {
 
 // Expects the cut file (when the mode cuts) and the scratch file to be
 // opened already; closes both, and every report file it wrote.
 void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress);
+             RunFiles& files, RunProgress& progress, RunRecord& record);
 
 // The signature line that ends the statistics and period reports, after
 // the line marker of multi-line mode.

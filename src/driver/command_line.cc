@@ -34,7 +34,8 @@ FirstPassResult FirstPass(Arguments args, RunSettings& settings) {
 void TakeLogPath(Arguments args, RunSettings& settings) {
   if (args.empty()) return;
   std::string_view first = args[0];
-  if (first.size() > 2 && settings.log_path.size() == 2)
+  // "-" is standard input: a pipe from an unpacker.
+  if ((first.size() > 2 || first == "-") && settings.log_path.size() == 2)
     settings.log_path = std::string(first);
 }
 

@@ -5,6 +5,10 @@
 
 namespace brantlow {
 
+// The version, as --version and the outputs for scripts give it; the
+// banner says the same.
+inline constexpr const char kVersion[] = "1.0";
+
 inline constexpr const char kBannerLines[] =
     "brantlow - statistics of the T-Mail log, version 1.0\n"
     "Written for FidoNet sysops; free to use and to pass on.\n";

@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,9 @@
 #include "driver/help_screen.h"
 #include "driver/options.h"
 #include "driver/period_analysis.h"
+#include "reports/csv_export.h"
+#include "reports/json_export.h"
+#include "reports/run_record.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
@@ -65,7 +69,8 @@ void PrintSettingsSummary(const RunSettings& s) {
 
 // A period run writes the period report only: the commands that make day
 // files have nothing to do, and say so once.
-void RunPeriod(RunContext& run, ByteWindow& log) {
+void RunPeriod(RunContext& run, ByteWindow& log, DiskFiles& files,
+               ConsoleProgress& progress, RunRecord& record) {
   RunSettings& s = run.settings;
   if (Cuts(s.cut_mode) || Wanted(s.connect_mode) || Wanted(s.files_mode) ||
       Wanted(s.bbs_mode))
@@ -79,9 +84,69 @@ void RunPeriod(RunContext& run, ByteWindow& log) {
   Printf("Period %2.2d.%2.2d-%2.2d.%2.2d, %d day(s)\n", s.period.first.day,
          s.period.first.month, s.period.last.day, s.period.last.month,
          s.period.days);
-  DiskFiles files(s.line_number);
-  ConsoleProgress progress;
-  AnalysePeriod(run, log, files, progress);
+  AnalysePeriod(run, log, files, progress, record);
+}
+
+// The commands that shaped the run, as they would be written.
+std::string Commands(const RunSettings& s) {
+  std::string text;
+  auto add = [&](const char* command) {
+    if (!text.empty()) text += ' ';
+    text += command;
+  };
+  if (s.cut_mode == CutMode::kCutAndAnalyse) add("+F");
+  if (s.cut_mode == CutMode::kCutOnly) add("+f(-s)");
+  if (s.connect_mode == TableMode::kInStatistics) add("+l");
+  if (s.connect_mode == TableMode::kOwnFile) add("+l(-s)");
+  if (s.files_mode == TableMode::kInStatistics) add("+a");
+  if (s.files_mode == TableMode::kOwnFile) add("+a(-s)");
+  if (s.bbs_mode == BbsMode::kUserFile) add("+b");
+  if (s.bbs_mode == BbsMode::kUserFileHidden) add("+b(-s)");
+  if (s.no_histogram) add("-g");
+  return text;
+}
+
+// A file of the outputs beyond the CP866 reports, told like them when it
+// cannot be made.
+void WriteExport(const std::string& path, std::string_view bytes) {
+  const FileOutcome outcome = WriteWholeFile(path, bytes);
+  if (outcome == FileOutcome::kNotOpened)
+    Printf("Error: Unable to create %s\n", path.c_str());
+  else if (outcome == FileOutcome::kWriteFailed)
+    Printf("Error: Unable to write %s\n", path.c_str());
+}
+
+void WriteExports(const LongOptions& options, const RunSettings& s,
+                  RunRecord& record) {
+  record.commands = Commands(s);
+  const int line = s.line_number;
+  if (options.csv) {
+    WriteExport(NumberedName("sessions.csv", "sessions", ".csv", line),
+                SessionsCsv(record));
+    WriteExport(NumberedName("addresses.csv", "addresses", ".csv", line),
+                AddressesCsv(record));
+  }
+  if (options.json)
+    WriteExport(NumberedName("brantlow.json", "brantlow", ".json", line),
+                RunJson(record, kVersion));
+}
+
+// The report the run wrote, once more on the original standard output.
+void CopyReport(std::FILE* report_stream, const std::string& path) {
+  if (report_stream == nullptr) return;
+  TextFile report;
+  if (report.OpenRead(path.c_str())) {
+    // The bytes as the file holds them, line ends included.
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (in != nullptr) {
+      char buffer[1 << 14];
+      std::size_t n;
+      while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        std::fwrite(buffer, 1, n, report_stream);
+      std::fclose(in);
+    }
+  }
+  std::fflush(report_stream);
 }
 
 void ReadConfigurationFile(RunContext& run) {
@@ -104,6 +169,11 @@ int Run(Arguments all_args, const LocalDate& now) {
   // Long options are taken out first; the classic passes see the rest.
   const SplitArguments split = SplitOptions(all_args);
   const Arguments args = split.classic();
+  const LongOptions& options = split.options;
+  // With --stdout the report alone goes to standard output, the rest of
+  // what the run says to standard error.
+  std::FILE* report_stream =
+      options.to_stdout ? DivertStandardOutput() : nullptr;
 
   // The tables are large: they live on the heap, one set per run.
   auto run = std::make_unique<RunContext>();
@@ -119,7 +189,10 @@ int Run(Arguments all_args, const LocalDate& now) {
   ReadConfigurationFile(*run);
   TakeLogPath(args, settings);
 
-  if (settings.pack_day >= 2 && settings.pack_day <= 30) {
+  const bool from_stdin = settings.log_path == "-";
+  if (from_stdin && settings.pack_day >= 2 && settings.pack_day <= 30) {
+    Print("\nThe log comes from standard input: it is not packed\n");
+  } else if (settings.pack_day >= 2 && settings.pack_day <= 30) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
@@ -128,8 +201,11 @@ int Run(Arguments all_args, const LocalDate& now) {
   }
 
   FileWindow log;
-  for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
-    if (log.Open(settings.log_path.c_str())) break;
+  if (from_stdin)
+    log.OpenStandardInput();
+  else
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
+      if (log.Open(settings.log_path.c_str())) break;
   if (!log.is_open()) return Fatal("Error: Unable to open InFile \n", settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
 
@@ -138,8 +214,18 @@ int Run(Arguments all_args, const LocalDate& now) {
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
 
+  DiskFiles files(settings.line_number);
+  if (options.utf8) files.WriteReportsInUtf8();
+  // A pipe has no size to measure a bar by.
+  ConsoleProgress progress(/*bar=*/!from_stdin);
+  RunRecord record;
+  record.log_bytes = log.size();
+
   if (settings.period_given) {
-    RunPeriod(*run, log);
+    RunPeriod(*run, log, files, progress, record);
+    log.Close();
+    WriteExports(options, settings, record);
+    CopyReport(report_stream, files.path(Destination::kPeriod));
     RunDeletionStep(run->files_kill);
     return 0;
   }
@@ -148,7 +234,6 @@ int Run(Arguments all_args, const LocalDate& now) {
   const DirectoryStatus directories =
       PrepareDirectories(settings.cut_directory, window, settings.cut_mode,
                          settings.temp_directory);
-  DiskFiles files(settings.line_number);
   if (Cuts(settings.cut_mode) &&
       directories != DirectoryStatus::kBadCutDirectory) {
     files.SetPath(Destination::kCut, settings.cut_directory);
@@ -161,11 +246,14 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   PrintSettingsSummary(settings);
 
-  ConsoleProgress progress;
-  Analyse(*run, window, log, files, progress);
+  Analyse(*run, window, log, files, progress, record);
   log.Close();
 
   files.RemoveScratch();
+  if (Analyses(settings.cut_mode)) {
+    WriteExports(options, settings, record);
+    CopyReport(report_stream, files.path(Destination::kStatistics));
+  }
   RunDeletionStep(run->files_kill);
   return 0;
 }

@@ -16,6 +16,11 @@ struct OptionName {
 constexpr OptionName kOptions[] = {
     {"--help", &LongOptions::help},
     {"--version", &LongOptions::version},
+    {"--utf8", &LongOptions::utf8},
+    {"--csv", &LongOptions::csv},
+    {"--json", &LongOptions::json},
+    {"--html", &LongOptions::html},
+    {"--stdout", &LongOptions::to_stdout},
 };
 
 }  // namespace

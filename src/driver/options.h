@@ -14,6 +14,11 @@ namespace brantlow {
 struct LongOptions {
   bool help = false;     // --help, -h
   bool version = false;  // --version
+  bool utf8 = false;     // --utf8: report files in UTF-8
+  bool csv = false;      // --csv: sessions.csv and addresses.csv
+  bool json = false;     // --json: brantlow.json
+  bool html = false;     // --html: logdata.html or perdata.html
+  bool to_stdout = false;  // --stdout: the report on standard output too
   // The first argument of the "--" form that names no option; empty when
   // every one was known.
   std::string unknown;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text_fields.h"
+#include "driver/day_numbers.h"
 #include "driver/analysis.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
@@ -32,13 +33,11 @@ struct Day {
   std::unique_ptr<SessionExtractor> extractor;
 };
 
-bool Incoming(char kind) { return kind == kIncoming || kind == kBbsCaller; }
-
 // The steps of the one-day run after its reading, in its order, then that
-// day's numbers into the summary.
-void CountDay(RunContext& run, Day& day, RunFiles& files,
-              std::map<std::string, AddressTotals>& addresses,
-              std::vector<long long>& busy, PeriodSummary& summary) {
+// day's numbers into the summary and the record.
+void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
+              std::vector<long long>& busy, PeriodSummary& summary,
+              RunRecord& record) {
   const RunSettings& s = run.settings;
   SessionTable& table = *day.table;
   const Window window = MakeWindow(day.date, {0, 0, 23, 59, true});
@@ -56,86 +55,23 @@ void CountDay(RunContext& run, Day& day, RunFiles& files,
   MemoryLines scratch(day.scratch_bytes.bytes());
   RunTransferRatePass(table, scratch, LogPhrasesFor(s.language));
   const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-  const std::vector<FileCounts> files_of_day = CountFiles(table, options, scratch);
 
   DayTotals totals;
   totals.date = day.date;
-  totals.sessions = SessionTotal(table);
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
-    if (r.kind == 0) continue;  // the blank record of an empty day
-    AddressTotals& a = addresses[std::string(FieldText(r.name))];
-    ++a.sessions;
-    if (Incoming(r.kind)) {
-      ++totals.incoming;
-      ++a.incoming;
-    } else if (r.kind == kOutgoing) {
-      ++totals.outgoing;
-      ++a.outgoing;
-    }
-    if (FieldText(r.name) == "Handshake failure") ++totals.failures;
-    if (r.cps > 0) {
-      a.cps_sum += r.cps;
-      ++a.cps_count;
-    }
-  }
-  for (const FileCounts& f : files_of_day) {
-    AddressTotals& a = addresses[f.name];
-    a.files_received += f.received;
-    a.files_sent += f.sent;
-  }
-  for (int e = 0; e <= costs.last; ++e) {
-    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
-    const double cost = entry.incoming_cost + entry.outgoing_cost;
-    totals.cost += cost;
-    auto found = addresses.find(std::string(FieldText(entry.name)));
-    if (found != addresses.end()) found->second.cost += cost;
-  }
-
-  // The rest as the address summary of the day shows it: rows folded per
-  // name, the totals summed in its order and precision.
+  AddSessionRows(table, window, run.costs, s, record.sessions);
+  CountSessions(table, totals, addresses);
+  CountFiles(ListFiles(table, options, scratch), addresses);
+  CountCosts(costs, totals, addresses);
   SortAndMerge(table);
-  float received = 0, sent = 0, duration = 0;
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
-    received += r.bytes_received;
-    sent += r.bytes_sent;
-    duration += r.duration;
-    if (r.kind == 0) continue;
-    AddressTotals& a = addresses[std::string(FieldText(r.name))];
-    a.received += r.bytes_received;
-    a.sent += r.bytes_sent;
-    a.seconds += WholeSeconds(r.duration);
-  }
-  totals.received = received;
-  totals.sent = sent;
-  totals.seconds = WholeSeconds(duration);
+  CountFolded(table, totals, addresses);
   summary.days.push_back(totals);
-}
-
-// The addresses in the order of the address summary.
-std::vector<AddressTotals> InSummaryOrder(
-    std::map<std::string, AddressTotals>& addresses) {
-  auto order = std::make_unique<SessionTable>();
-  for (auto& [name, totals] : addresses) {
-    totals.name = name;
-    if (!order->Append()) break;
-    CopyField(order->Current().name, name);
-    order->Current().kind = kIncoming;
-  }
-  SortAndMerge(*order);
-  std::vector<AddressTotals> sorted;
-  for (int i = 0; i <= order->current; ++i) {
-    auto found = addresses.find(std::string(FieldText((*order)[i].name)));
-    if (found != addresses.end()) sorted.push_back(found->second);
-  }
-  return sorted;
 }
 
 }  // namespace
 
 PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
-                              RunFiles& files, RunProgress& progress) {
+                              RunFiles& files, RunProgress& progress,
+                              RunRecord& record) {
   const RunSettings& s = run.settings;
   const Period& period = s.period;
   std::vector<std::unique_ptr<Day>> days;
@@ -157,13 +93,13 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   summary.period = period;
   summary.costs = run.costs.last >= 0;
   summary.line_number = s.line_number;
-  std::map<std::string, AddressTotals> addresses;
+  AddressMap addresses;
   std::vector<long long> busy(kHalfHours, 0);
   progress.Show("\r\n\r\n");
   {
     StepScope step(progress, "[ ] Analyzing statistic data;");
     for (std::unique_ptr<Day>& day : days) {
-      CountDay(run, *day, files, addresses, busy, summary);
+      CountDay(run, *day, files, addresses, busy, summary, record);
       day.reset();  // what a counted day held is not needed again
     }
   }
@@ -184,12 +120,23 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
       summary.busy = mean;
     }
   }
+  record.is_period = true;
+  record.period = period;
+  record.crash_poll_period = s.crash_poll_period;
+  record.line_number = s.line_number;
+  record.costs = summary.costs;
+  record.addresses = summary.addresses;
+  record.days = summary.days;
+  for (const DayTotals& d : summary.days) AddTo(record.totals, d);
+  record.busy = summary.busy;
+  record.silent_links = summary.silent_links;
   return summary;
 }
 
 void AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
-                   RunProgress& progress) {
-  const PeriodSummary summary = SummarisePeriod(run, log, files, progress);
+                   RunProgress& progress, RunRecord& record) {
+  const PeriodSummary summary =
+      SummarisePeriod(run, log, files, progress, record);
   StepScope step(progress, "[ ] Make period file;");
   if (Output* out = files.Open(Destination::kPeriod, OpenMode::kFresh)) {
     WritePeriodReport(summary, *out);

@@ -9,16 +9,19 @@
 #include "driver/run_files.h"
 #include "platform/file_window.h"
 #include "reports/period_report.h"
+#include "reports/run_record.h"
 
 namespace brantlow {
 
-// The summary of the period of run.settings, with nothing written.
+// The summary of the period of run.settings, with nothing written; the
+// record gets the same numbers.
 PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
-                              RunFiles& files, RunProgress& progress);
+                              RunFiles& files, RunProgress& progress,
+                              RunRecord& record);
 
 // The summary, written to the period report, signature included.
 void AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
-                   RunProgress& progress);
+                   RunProgress& progress, RunRecord& record);
 
 }  // namespace brantlow
 

@@ -33,6 +33,7 @@ void StepLine::Tick() {
 }
 
 ScanProgress* ConsoleProgress::StartBar(std::int64_t log_size) {
+  if (!show_bar_) return nullptr;
   bar_ = std::make_unique<ProgressBar>(log_size);
   return bar_.get();
 }

@@ -76,12 +76,15 @@ class StepScope {
 
 class ConsoleProgress final : public RunProgress {
  public:
+  // bar: the log's size is known, so a bar can show how far the read is.
+  explicit ConsoleProgress(bool bar = true) : show_bar_(bar) {}
   ScanProgress* StartBar(std::int64_t log_size) override;
   void Show(std::string_view text) override;
   void BeginStep(const char* text) override;
   void EndStep() override;
 
  private:
+  bool show_bar_;
   std::unique_ptr<ProgressBar> bar_;
   std::unique_ptr<StepLine> step_;
 };

@@ -39,6 +39,8 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
                             ? f.file.OpenWrite(f.path.c_str())
                             : f.file.OpenAppend(f.path.c_str());
     if (!opened) Tell(f);
+    if (utf8_ && d != Destination::kCut && d != Destination::kScratch)
+      f.file.WriteUtf8();
   }
   return Find(d);
 }

@@ -58,6 +58,8 @@ class DiskFiles final : public RunFiles {
   // The cut file and the scratch file are named once their directories
   // are known.
   void SetPath(Destination d, std::string path);
+  // Report files are written in UTF-8 with the host's line ends.
+  void WriteReportsInUtf8() { utf8_ = true; }
   const std::string& path(Destination d) const { return Slot(d).path; }
 
   Output* Open(Destination d, OpenMode mode) override;
@@ -87,6 +89,7 @@ class DiskFiles final : public RunFiles {
   TextFile scratch_reader_;
   bool scratch_read_tried_ = false;
   TextFile bbs_log_;
+  bool utf8_ = false;
 };
 
 }  // namespace brantlow

@@ -84,17 +84,20 @@ void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
 }
 
 // One cell: the name as the log wrote it, at most 25 characters.
+// The name a slot holds, as its cell shows it; an empty slot has none.
+std::string_view CellText(LineReader& scratch, std::int64_t offset,
+                          char (&cell)[kCellWidth + 1]) {
+  if (offset == 0) return {};
+  scratch.SeekTo(offset);
+  const std::size_t n = scratch.ReadLine(cell, kCellWidth);
+  const std::string_view text(cell, n);
+  return text.substr(0, text.find_first_of(std::string_view(" \n\0", 3)));
+}
+
 void WriteCell(LineReader& scratch, Output& out, std::int64_t offset,
                const char* closing) {
   char cell[kCellWidth + 1];
-  std::size_t n = 0;
-  if (offset != 0) {
-    scratch.SeekTo(offset);
-    n = scratch.ReadLine(cell, kCellWidth);
-    std::string_view text(cell, n);
-    n = text.find_first_of(std::string_view(" \n\0", 3));
-    if (n == std::string_view::npos) n = text.size();
-  }
+  const std::size_t n = CellText(scratch, offset, cell).size();
   for (std::size_t i = n; i < kCellWidth; ++i) cell[i] = ' ';
   out.Write(std::string_view(cell, kCellWidth));
   out.Write(closing);
@@ -162,20 +165,29 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
 
 }  // namespace
 
-std::vector<FileCounts> CountFiles(const SessionTable& table,
-                                   const FilesTableOptions& options,
-                                   LineReader& scratch) {
+std::vector<FilesListing> ListFiles(const SessionTable& table,
+                                    const FilesTableOptions& options,
+                                    LineReader& scratch) {
   const GroupStarts starts = FindGroups(table, scratch);
-  std::vector<FileCounts> counts;
+  std::vector<FilesListing> listings;
   auto group = std::make_unique<Group>();
+  char cell[kCellWidth + 1];
   for (std::size_t g = 0; g < starts.offsets.size(); ++g) {
     *group = Group{};
     group->session = starts.sessions[g];
     Collect(scratch, table, starts.offsets[g], options, *group);
-    counts.push_back({std::string(NameOf(table, group->session)),
-                      group->received, group->sent});
+    if (group->highest == 0) continue;
+    FilesListing listing;
+    listing.name = std::string(NameOf(table, group->session));
+    for (int k = 1; k <= group->highest; ++k) {
+      const std::int64_t offset = group->slots[static_cast<std::size_t>(k)];
+      if (offset == 0) continue;
+      (k % 2 == 1 ? listing.sent : listing.received)
+          .emplace_back(CellText(scratch, offset, cell));
+    }
+    listings.push_back(std::move(listing));
   }
-  return counts;
+  return listings;
 }
 
 void WriteFilesTable(const SessionTable& table, Output& out,

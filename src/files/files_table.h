@@ -18,18 +18,17 @@ struct FilesTableOptions {
   const MaskList* no_scan = nullptr;  // masks of names left out, capitals
 };
 
-// How many names the files table lists for one address in each
-// direction.
-struct FileCounts {
+// The names the files table lists for one address, as its cells show them.
+struct FilesListing {
   std::string name;
-  int received = 0;
-  int sent = 0;
+  std::vector<std::string> received;
+  std::vector<std::string> sent;
 };
 
-// The counts of every address group of the table, in its order.
-std::vector<FileCounts> CountFiles(const SessionTable& table,
-                                   const FilesTableOptions& options,
-                                   LineReader& scratch);
+// Every address group the table shows, in its order.
+std::vector<FilesListing> ListFiles(const SessionTable& table,
+                                    const FilesTableOptions& options,
+                                    LineReader& scratch);
 
 // The table of the names the scratch entries hold.
 void WriteFilesTable(const SessionTable& table, Output& out,

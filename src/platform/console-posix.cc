@@ -98,6 +98,17 @@ void WaitForKey() {
   close(fd);
 }
 
+std::FILE* DivertStandardOutput() {
+  std::fflush(stdout);
+  const int original = dup(STDOUT_FILENO);
+  if (original < 0) return nullptr;
+  if (dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+    close(original);
+    return nullptr;
+  }
+  return fdopen(original, "wb");
+}
+
 void FlushConsole() {
   std::fflush(stdout);
   std::fflush(Device().stream);

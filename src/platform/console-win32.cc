@@ -85,6 +85,18 @@ void WaitForKey() {
   _getch();
 }
 
+std::FILE* DivertStandardOutput() {
+  std::fflush(stdout);
+  const int original = _dup(_fileno(stdout));
+  if (original < 0) return nullptr;
+  if (_dup2(_fileno(stderr), _fileno(stdout)) < 0) {
+    _close(original);
+    return nullptr;
+  }
+  _setmode(original, _O_BINARY);
+  return _fdopen(original, "wb");
+}
+
 void FlushConsole() {
   std::fflush(stdout);
   std::fflush(stderr);

@@ -6,6 +6,7 @@
 #ifndef BRANTLOW_PLATFORM_CONSOLE_H_
 #define BRANTLOW_PLATFORM_CONSOLE_H_
 
+#include <cstdio>
 #include <string_view>
 
 namespace brantlow {
@@ -24,6 +25,11 @@ void Show(std::string_view bytes);
 // Waits for one key press at the console, without echo; returns at once
 // when there is no console to read from.
 void WaitForKey();
+
+// Sends what would go to standard output to standard error from now on,
+// and returns a stream onto the original standard output, for a report
+// that is to be piped on; null when that cannot be done.
+std::FILE* DivertStandardOutput();
 
 // Flushes both streams; called before the process ends.
 void FlushConsole();

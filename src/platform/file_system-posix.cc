@@ -11,6 +11,7 @@ namespace brantlow {
 
 const char kPathSeparator = '/';
 const bool kFileNamesIgnoreCase = false;
+const char kHostLineEnd[] = "\n";
 
 std::string JoinPath(std::string_view dir, std::string_view name) {
   std::string path(dir);

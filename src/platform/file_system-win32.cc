@@ -17,6 +17,7 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 const char kPathSeparator = '\\';
 const bool kFileNamesIgnoreCase = true;
+const char kHostLineEnd[] = "\r\n";
 
 std::string JoinPath(std::string_view dir, std::string_view name) {
   std::string path(dir);

@@ -11,6 +11,9 @@ namespace brantlow {
 // The separator written into paths the program builds.
 extern const char kPathSeparator;
 
+// The line end of the host's own text files: "\n", or "\r\n" on Windows.
+extern const char kHostLineEnd[];
+
 // Whether the host's file names are the same in any letter case.
 extern const bool kFileNamesIgnoreCase;
 

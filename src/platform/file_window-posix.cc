@@ -23,6 +23,14 @@ bool FileWindow::Open(const char* path) {
   return true;
 }
 
+bool FileWindow::OpenStandardInput() {
+  Close();
+  handle_ = STDIN_FILENO;
+  owns_handle_ = false;
+  size_ = 0;
+  return true;
+}
+
 void FileWindow::CloseHandle() { ::close(static_cast<int>(handle_)); }
 
 std::size_t FileWindow::ReadSome(char* into, std::size_t size) {

@@ -29,6 +29,16 @@ bool FileWindow::Open(const char* path) {
   return true;
 }
 
+bool FileWindow::OpenStandardInput() {
+  Close();
+  HANDLE h = GetStdHandle(STD_INPUT_HANDLE);
+  if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
+  handle_ = reinterpret_cast<std::intptr_t>(h);
+  owns_handle_ = false;
+  size_ = 0;
+  return true;
+}
+
 void FileWindow::CloseHandle() { ::CloseHandle(Win32Handle(handle_)); }
 
 std::size_t FileWindow::ReadSome(char* into, std::size_t size) {

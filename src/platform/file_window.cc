@@ -15,7 +15,8 @@ constexpr std::size_t kReadWindow = 256 << 10;
 }  // namespace
 
 void FileWindow::Close() {
-  if (handle_ != kNoHandle) CloseHandle();
+  if (handle_ != kNoHandle && owns_handle_) CloseHandle();
+  owns_handle_ = true;
   handle_ = kNoHandle;
   size_ = 0;
   buffer_.clear();

@@ -51,6 +51,8 @@ class FileWindow final : public ByteWindow {
 
   // False when the file cannot be opened for reading or is a directory.
   bool Open(const char* path);
+  // Standard input, read to its end; its size is not known (0).
+  bool OpenStandardInput();
   void Close();
   bool is_open() const { return handle_ != kNoHandle; }
 
@@ -64,6 +66,7 @@ class FileWindow final : public ByteWindow {
 
   static constexpr std::intptr_t kNoHandle = -1;
   std::intptr_t handle_ = kNoHandle;  // a descriptor or a HANDLE
+  bool owns_handle_ = true;           // standard input is left open
   std::int64_t size_ = 0;
   std::vector<char> buffer_;
   std::size_t buffered_ = 0;

@@ -1,5 +1,10 @@
 #include "platform/text_file.h"
 
+#include <string>
+
+#include "platform/cp866.h"
+#include "platform/file_system.h"
+
 
 namespace brantlow {
 
@@ -75,6 +80,20 @@ std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
 
 void TextFile::Write(std::string_view bytes) {
   if (file_ == nullptr) return;
+  if (utf8_) {
+    std::string text;
+    AppendCp866AsUtf8(bytes, text);
+    std::string converted;
+    for (char c : text) {
+      if (c == '\n')
+        converted += kHostLineEnd;
+      else
+        converted += c;
+    }
+    if (std::fwrite(converted.data(), 1, converted.size(), file_) != converted.size())
+      write_failed_ = true;
+    return;
+  }
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\n') continue;
@@ -115,6 +134,20 @@ bool TextFile::SeekTo(std::int64_t position) {
   read_position_ = position;
   read_next_ = read_end_ = 0;
   return true;
+}
+
+FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes) {
+  const std::string temporary = path + ".new";
+  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (file == nullptr) return FileOutcome::kNotOpened;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  if (!written || !closed || !ReplaceFile(temporary.c_str(), path.c_str())) {
+    RemoveFile(temporary.c_str());
+    return FileOutcome::kWriteFailed;
+  }
+  return FileOutcome::kOk;
 }
 
 }  // namespace brantlow

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "platform/line_reader.h"
@@ -48,6 +49,10 @@ class TextFile final : public Output, public LineReader {
   // Writes bytes, each "\n" as CR LF.
   void Write(std::string_view bytes) override;
 
+  // From now on writes turn CP866 text into UTF-8, with the host's line
+  // ends instead of CR LF.
+  void WriteUtf8() { utf8_ = true; }
+
   // Hands buffered writes to the system, so that a failure shows in
   // outcome() while the file stays open.
   void Flush();
@@ -80,6 +85,7 @@ class TextFile final : public Output, public LineReader {
 
   std::FILE* file_ = nullptr;
   bool write_failed_ = false;
+  bool utf8_ = false;
   bool open_failed_ = false;
   // Lines are cut from a block read here, not a byte at a time.
   bool FillReadBuffer();
@@ -90,6 +96,10 @@ class TextFile final : public Output, public LineReader {
   std::int64_t read_position_ = 0;
   bool reading_ = false;
 };
+
+// Writes bytes as they are to a file of their own, under a temporary name
+// beside it first, so that the file is either whole or as it was.
+FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace brantlow
 

@@ -55,6 +55,26 @@ void CalculateCosts(CostTable& costs, const SessionTable& table,
   }
 }
 
+double SessionCost(const CostTable& costs, const SessionRecord& r,
+                   float night_start, float night_end) {
+  const int mode = TariffMode(night_start, night_end);
+  double total = 0;
+  for (int e = 0; e <= costs.last; ++e) {
+    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+    if (FieldText(r.name) != FieldText(entry.name)) continue;
+    if (r.kind != kIncoming && r.kind != kOutgoing) continue;
+    const float s = static_cast<float>(TimeSeconds(FieldText(r.start_time)));
+    const bool night = IsNight(mode, s, night_start, night_end);
+    const float rate = r.kind == kIncoming
+                           ? (night ? entry.incoming_night_rate : entry.incoming_day_rate)
+                           : (night ? entry.outgoing_night_rate : entry.outgoing_day_rate);
+    float cost = 0, time = 0;
+    Price(cost, time, r.duration, entry.add_on, rate);
+    total += cost;
+  }
+  return total;
+}
+
 void WriteCostReport(const CostTable& costs, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
   out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"

@@ -16,6 +16,11 @@ int TariffMode(float night_start, float night_end);
 void CalculateCosts(CostTable& costs, const SessionTable& table,
                     float night_start, float night_end);
 
+// What one session costs by the same tariffs; 0 for a session no entry
+// prices.
+double SessionCost(const CostTable& costs, const SessionRecord& record,
+                   float night_start, float night_end);
+
 // One row per entry, matched or not.
 void WriteCostReport(const CostTable& costs, Output& out);
 

@@ -56,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (Cuts(s.cut_mode)) files.Open(Destination::kCut, OpenMode::kAppend);
   files.Open(Destination::kScratch, OpenMode::kFresh);
   SilentProgress progress;
-  Analyse(*run, window, log, files, progress);
+  RunRecord record;
+  Analyse(*run, window, log, files, progress, record);
   return 0;
 }

@@ -1,0 +1,145 @@
+#include "driver/day_numbers.h"
+
+#include <memory>
+
+#include "base/text_fields.h"
+#include "base/time_of_day.h"
+#include "reports/address_summary.h"
+#include "reports/cost_report.h"
+#include "reports/whole_seconds.h"
+
+namespace brantlow {
+
+namespace {
+
+bool Incoming(char kind) { return kind == kIncoming || kind == kBbsCaller; }
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return std::string(text);
+}
+
+}  // namespace
+
+void CountSessions(const SessionTable& table, DayTotals& day,
+                   AddressMap& addresses) {
+  day.sessions += SessionTotal(table);
+  for (int i = 0; i <= table.current; ++i) {
+    const SessionRecord& r = table[i];
+    if (r.kind == 0) continue;  // the blank record of an empty window
+    AddressTotals& a = addresses[std::string(FieldText(r.name))];
+    ++a.sessions;
+    if (Incoming(r.kind)) {
+      ++day.incoming;
+      ++a.incoming;
+    } else if (r.kind == kOutgoing) {
+      ++day.outgoing;
+      ++a.outgoing;
+    }
+    if (FieldText(r.name) == "Handshake failure") ++day.failures;
+    if (r.cps > 0) {
+      a.cps_sum += r.cps;
+      ++a.cps_count;
+    }
+  }
+}
+
+void CountFiles(const std::vector<FilesListing>& files, AddressMap& addresses) {
+  for (const FilesListing& f : files) {
+    AddressTotals& a = addresses[f.name];
+    a.files_received += static_cast<int>(f.received.size());
+    a.files_sent += static_cast<int>(f.sent.size());
+  }
+}
+
+void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses) {
+  for (int e = 0; e <= costs.last; ++e) {
+    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+    const double cost = entry.incoming_cost + entry.outgoing_cost;
+    day.cost += cost;
+    auto found = addresses.find(std::string(FieldText(entry.name)));
+    if (found != addresses.end()) found->second.cost += cost;
+  }
+}
+
+void CountFolded(const SessionTable& table, DayTotals& day,
+                 AddressMap& addresses) {
+  float received = 0, sent = 0, duration = 0;
+  for (int i = 0; i <= table.current; ++i) {
+    const SessionRecord& r = table[i];
+    received += r.bytes_received;
+    sent += r.bytes_sent;
+    duration += r.duration;
+    if (r.kind == 0) continue;
+    AddressTotals& a = addresses[std::string(FieldText(r.name))];
+    a.received += r.bytes_received;
+    a.sent += r.bytes_sent;
+    a.seconds += WholeSeconds(r.duration);
+  }
+  day.received += received;
+  day.sent += sent;
+  day.seconds += WholeSeconds(duration);
+}
+
+std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
+  auto order = std::make_unique<SessionTable>();
+  for (auto& [name, totals] : addresses) {
+    totals.name = name;
+    if (!order->Append()) break;
+    CopyField(order->Current().name, name);
+    order->Current().kind = kIncoming;
+  }
+  SortAndMerge(*order);
+  std::vector<AddressTotals> sorted;
+  for (int i = 0; i <= order->current; ++i) {
+    auto found = addresses.find(std::string(FieldText((*order)[i].name)));
+    if (found != addresses.end()) sorted.push_back(found->second);
+  }
+  return sorted;
+}
+
+void AddSessionRows(const SessionTable& table, const Window& window,
+                    const CostTable& costs, const RunSettings& settings,
+                    std::vector<SessionRow>& rows) {
+  const double window_start =
+      window.start_hour * 3600.0 + window.start_minute * 60.0;
+  for (int i = 0; i <= table.current; ++i) {
+    const SessionRecord& r = table[i];
+    if (r.kind == 0) continue;
+    SessionRow row;
+    // Across midnight, a session that starts before the window's start
+    // time started on the morning after.
+    const bool second_day =
+        window.crosses_midnight &&
+        TimeSeconds(FieldText(r.start_time)) < window_start;
+    row.date = second_day ? window.second : window.first;
+    row.start = std::string(FieldText(r.start_time));
+    row.end = std::string(FieldText(r.end_time));
+    row.seconds = WholeSeconds(r.duration);
+    row.crash_poll = r.crash_mark == '!';
+    row.name = Trimmed(FieldText(r.name));
+    row.kind = r.kind;
+    row.received = r.bytes_received;
+    row.sent = r.bytes_sent;
+    row.cps = r.cps;
+    row.password = Trimmed(FieldText(r.password));
+    row.connect = Trimmed(FieldText(r.connect));
+    row.mailer = Trimmed(FieldText(r.mailer));
+    if (costs.last >= 0)
+      row.cost = SessionCost(costs, r, settings.night_start, settings.night_end);
+    rows.push_back(std::move(row));
+  }
+}
+
+void AddTo(DayTotals& sum, const DayTotals& day) {
+  sum.sessions += day.sessions;
+  sum.incoming += day.incoming;
+  sum.outgoing += day.outgoing;
+  sum.failures += day.failures;
+  sum.received += day.received;
+  sum.sent += day.sent;
+  sum.seconds += day.seconds;
+  sum.cost += day.cost;
+}
+
+}  // namespace brantlow

@@ -1,0 +1,50 @@
+// One day's numbers as its statistics file shows them, gathered for the
+// period report and the run record: the session rows before folding, the
+// totals, and each address's share.
+#ifndef BRANTLOW_DRIVER_DAY_NUMBERS_H_
+#define BRANTLOW_DRIVER_DAY_NUMBERS_H_
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "driver/run_settings.h"
+#include "files/files_table.h"
+#include "log/cost_table.h"
+#include "log/session_table.h"
+#include "log/window.h"
+#include "reports/period_report.h"
+#include "reports/run_record.h"
+
+namespace brantlow {
+
+using AddressMap = std::map<std::string, AddressTotals>;
+
+// From the table before the address summary folds it: sessions by kind,
+// handshake failures, the CPS of every session with a positive one.
+void CountSessions(const SessionTable& table, DayTotals& day,
+                   AddressMap& addresses);
+
+void CountFiles(const std::vector<FilesListing>& files, AddressMap& addresses);
+
+// The priced calls of a day's cost table.
+void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses);
+
+// From the folded table: bytes and time on line, summed as the address
+// summary sums them.
+void CountFolded(const SessionTable& table, DayTotals& day,
+                 AddressMap& addresses);
+
+// The addresses in the order of the address summary.
+std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses);
+
+// Every record of the table before folding, dated by the window.
+void AddSessionRows(const SessionTable& table, const Window& window,
+                    const CostTable& costs, const RunSettings& settings,
+                    std::vector<SessionRow>& rows);
+
+void AddTo(DayTotals& sum, const DayTotals& day);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_DAY_NUMBERS_H_

@@ -1,0 +1,126 @@
+#include "reports/csv_export.h"
+
+#include <cstdio>
+
+#include "platform/cp866.h"
+
+namespace brantlow {
+
+namespace {
+
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return std::string(text);
+}
+
+// A field, quoted when it holds a comma, a quote or a line end.
+void Field(std::string& out, std::string_view cp866) {
+  const std::string text = Utf8(cp866);
+  if (text.find_first_of(",\"\r\n") == std::string::npos) {
+    out += text;
+  } else {
+    out += '"';
+    for (char c : text) {
+      if (c == '"') out += '"';
+      out += c;
+    }
+    out += '"';
+  }
+}
+
+void Number(std::string& out, const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  out += text;
+}
+
+void Integer(std::string& out, long long value) {
+  out += std::to_string(value);
+}
+
+std::string DayText(DayMonth date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2.2d.%2.2d", date.day % 100, date.month % 100);
+  return text;
+}
+
+}  // namespace
+
+std::string Utf8(std::string_view cp866) {
+  std::string utf8;
+  AppendCp866AsUtf8(cp866, utf8);
+  return utf8;
+}
+
+std::string SessionsCsv(const RunRecord& record) {
+  std::string out =
+      "date,start,end,duration,crash_poll,name,kind,received,sent,cps,"
+      "password,connect,mailer";
+  out += record.costs ? ",cost\n" : "\n";
+  for (const SessionRow& s : record.sessions) {
+    out += DayText(s.date) + ',';
+    Field(out, s.start);
+    out += ',';
+    Field(out, s.end);
+    out += ',';
+    Integer(out, s.seconds);
+    out += s.crash_poll ? ",1," : ",0,";
+    Field(out, s.name);
+    out += ',';
+    out += s.kind;
+    out += ',';
+    Number(out, "%.0f", s.received);
+    out += ',';
+    Number(out, "%.0f", s.sent);
+    out += ',';
+    Number(out, "%.1f", s.cps);
+    out += ',';
+    Field(out, s.password);
+    out += ',';
+    Field(out, s.connect);
+    out += ',';
+    Field(out, s.mailer);
+    if (record.costs) {
+      out += ',';
+      Number(out, "%.2f", s.cost);
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::string AddressesCsv(const RunRecord& record) {
+  std::string out =
+      "name,sessions,incoming,outgoing,received,sent,files_received,"
+      "files_sent,cps,duration";
+  out += record.costs ? ",cost\n" : "\n";
+  for (const AddressTotals& a : record.addresses) {
+    Field(out, Trimmed(a.name));
+    out += ',';
+    Integer(out, a.sessions);
+    out += ',';
+    Integer(out, a.incoming);
+    out += ',';
+    Integer(out, a.outgoing);
+    out += ',';
+    Number(out, "%.0f", a.received);
+    out += ',';
+    Number(out, "%.0f", a.sent);
+    out += ',';
+    Integer(out, a.files_received);
+    out += ',';
+    Integer(out, a.files_sent);
+    out += ',';
+    Number(out, "%.1f", a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
+    out += ',';
+    Integer(out, a.seconds);
+    if (record.costs) {
+      out += ',';
+      Number(out, "%.2f", a.cost);
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace brantlow
