@@ -57,8 +57,8 @@ void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses) {
     const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
     const double cost = entry.incoming_cost + entry.outgoing_cost;
     day.cost += cost;
-    auto found = addresses.find(std::string(FieldText(entry.name)));
-    if (found != addresses.end()) found->second.cost += cost;
+    if (AddressTotals* a = addresses.Find(std::string(FieldText(entry.name))))
+      a->cost += cost;
   }
 }
 
@@ -83,18 +83,16 @@ void CountFolded(const SessionTable& table, DayTotals& day,
 
 std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
   auto order = std::make_unique<SessionTable>();
-  for (auto& [name, totals] : addresses) {
-    totals.name = name;
+  for (const std::string& name : addresses.order()) {
     if (!order->Append()) break;
     CopyField(order->Current().name, name);
     order->Current().kind = kIncoming;
   }
   SortAndMerge(*order);
   std::vector<AddressTotals> sorted;
-  for (int i = 0; i <= order->current; ++i) {
-    auto found = addresses.find(std::string(FieldText((*order)[i].name)));
-    if (found != addresses.end()) sorted.push_back(found->second);
-  }
+  for (int i = 0; i <= order->current; ++i)
+    if (AddressTotals* a = addresses.Find(std::string(FieldText((*order)[i].name))))
+      sorted.push_back(*a);
   return sorted;
 }
 

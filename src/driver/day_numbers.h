@@ -18,7 +18,29 @@
 
 namespace brantlow {
 
-using AddressMap = std::map<std::string, AddressTotals>;
+// Each address's totals, and the order in which the addresses first
+// appeared: the address summary's sort starts from that order.
+class AddressMap {
+ public:
+  AddressTotals& operator[](const std::string& name) {
+    auto [it, added] = by_name_.try_emplace(name);
+    if (added) {
+      order_.push_back(name);
+      it->second.name = name;
+    }
+    return it->second;
+  }
+  AddressTotals* Find(const std::string& name) {
+    auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : &it->second;
+  }
+  bool Contains(const std::string& name) const { return by_name_.count(name) > 0; }
+  const std::vector<std::string>& order() const { return order_; }
+
+ private:
+  std::map<std::string, AddressTotals> by_name_;
+  std::vector<std::string> order_;
+};
 
 // From the table before the address summary folds it: sessions by kind,
 // handshake failures, the CPS of every session with a positive one.

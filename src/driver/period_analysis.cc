@@ -108,7 +108,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
     if (run.links) {
       summary.silent_links.emplace();
       for (const std::string& link : *run.links)
-        if (addresses.find(link) == addresses.end())
+        if (!addresses.Contains(link))
           summary.silent_links->push_back(link);
     }
     summary.addresses = InSummaryOrder(addresses);

@@ -320,6 +320,8 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
         return {};
       }
       c.links[Trim(rest.substr(0, arrow))] = Trim(rest.substr(arrow + 4));
+    } else if (StartsWith(t, "stdin ")) {
+      c.standard_input = Trim(t.substr(6));
     } else if (StartsWith(t, "path:")) {
       c.path_variable = Trim(t.substr(5));
     } else if (StartsWith(t, "gone ")) {
@@ -386,7 +388,8 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
     // No controlling terminal: the console stream goes to standard error.
     setsid();
     if (chdir(work.c_str()) != 0) _exit(126);
-    int in = open("/dev/null", O_RDONLY);
+    int in = open(c.standard_input ? c.standard_input->c_str() : "/dev/null",
+                  O_RDONLY);
     int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     int err = open(console_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     dup2(in, 0);

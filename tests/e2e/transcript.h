@@ -11,6 +11,7 @@
 //   dir SHRED                       an empty directory given to the run
 //   tool bin/rar                    the stand-in archiver, installed there
 //   path: bin:/usr/bin              PATH for the run (default: the test's)
+//   stdin LOG                       an input given as standard input
 //   link logdata.zvx -> /dev/full   a symbolic link given to the run
 //   exit: 0
 //   stdout:                         standard output, exactly
@@ -49,6 +50,7 @@ struct TranscriptCase {
   std::vector<std::string> tools;
   std::map<std::string, std::string> links;  // name -> target
   std::optional<std::string> path_variable;
+  std::optional<std::string> standard_input;  // an input's name
   std::optional<int> exit_status;
   std::optional<std::string> stdout_text;
   std::optional<std::string> console_text;

@@ -1,0 +1,207 @@
+// The outputs beyond the CP866 reports (CSV, JSON, UTF-8, standard output,
+// standard input) against the CP866 reports of the same run: every number
+// a script reads must be the one the sysop reads.
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/cp866.h"
+#include "tests/e2e/json_value.h"
+#include "tests/e2e/transcript.h"
+
+namespace brantlow::e2e {
+namespace {
+
+std::string ReadSource(const std::string& name) {
+  std::ifstream in(std::string(BRANTLOW_SOURCE_DIR) + "/" + name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& by) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t at = text.find(by, from);
+    parts.push_back(text.substr(from, at - from));
+    if (at == std::string::npos) return parts;
+    from = at + by.size();
+  }
+}
+
+std::string Trim(std::string s) {
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+  while (!s.empty() && s.front() == ' ') s.erase(0, 1);
+  return s;
+}
+
+// The cells of a framed table row ("║a│b│c║"), or none for other lines.
+std::vector<std::string> Cells(const std::string& line) {
+  if (line.size() < 2 || line.front() != '\xBA' || line.back() != '\xBA') return {};
+  std::vector<std::string> cells;
+  std::string cell;
+  for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+    if (line[i] == '\xB3') {
+      cells.push_back(cell);
+      cell.clear();
+    } else {
+      cell += line[i];
+    }
+  }
+  cells.push_back(cell);
+  return cells;
+}
+
+long long Seconds(const std::string& hms) {
+  const std::vector<std::string> parts = Split(Trim(hms), ":");
+  if (parts.size() != 3) return -1;
+  return std::stoll(parts[0]) * 3600 + std::stoll(parts[1]) * 60 + std::stoll(parts[2]);
+}
+
+// CSV rows split at commas; the example's values hold no quoted field.
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : Split(text, "\n"))
+    if (!line.empty()) rows.push_back(Split(line, ","));
+  return rows;
+}
+
+TranscriptCase ExampleDay(std::vector<std::string> extra) {
+  TranscriptCase c;
+  c.args = {"t-mail.log", "/d=15.03", "/c=120", "+a"};
+  c.args.insert(c.args.end(), extra.begin(), extra.end());
+  c.inputs["t-mail.log"] = ReadSource("examples/t-mail.log");
+  c.inputs["brantlow.cfg"] = ReadSource("examples/brantlow.cfg");
+  c.inputs["max.log"] = ReadSource("examples/max.log");
+  return c;
+}
+
+TEST(Outputs, CsvAndJsonGiveTheNumbersOfTheStatisticsFile) {
+  RunResult r = RunCase(ExampleDay({"--csv", "--json"}), BRANTLOW_BINARY,
+                        BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
+  const std::vector<std::string> report = Split(r.files["logdata.zvx"], "\r\n");
+  const auto sessions = CsvRows(r.files["sessions.csv"]);
+  const auto addresses = CsvRows(r.files["addresses.csv"]);
+  ASSERT_FALSE(sessions.empty());
+  EXPECT_EQ("date", sessions[0][0]);
+  EXPECT_EQ("cost", sessions[0].back());  // the example has tariffs
+
+  // The session list: "hh:mm:ss-hh:mm:ss│C│name│D│received│sent│CPS│password".
+  std::size_t row = 1;
+  std::vector<std::vector<std::string>> list, summary, costs;
+  for (const std::string& line : report) {
+    const std::vector<std::string> cells = Cells(line);
+    if (cells.size() == 8 && cells[0].size() == 17 && cells[0][8] == '-') list.push_back(cells);
+    if (cells.size() == 5 && cells[4].size() == 13 && Seconds(cells[4]) >= 0 &&
+        cells[0].find(CP866("cессий")) == std::string::npos &&
+        Trim(cells[0]) != CP866("Адрес"))
+      summary.push_back(cells);
+    if (cells.size() == 5 && cells[3].size() == 8 && Seconds(cells[3]) >= 0) costs.push_back(cells);
+  }
+  ASSERT_EQ(list.size(), sessions.size() - 1);
+  for (const auto& cells : list) {
+    const std::vector<std::string>& s = sessions[row++];
+    SCOPED_TRACE(cells[0]);
+    EXPECT_EQ(Trim(cells[0].substr(0, 8)), s[1]);
+    EXPECT_EQ(Trim(cells[0].substr(9)), s[2]);
+    EXPECT_EQ(cells[1] == "!" ? "1" : "0", s[4]);
+    EXPECT_EQ(Trim(cells[2]), s[5]);
+    EXPECT_EQ(Trim(cells[3]), s[6]);
+    EXPECT_EQ(Trim(cells[4]), s[7]);
+    EXPECT_EQ(Trim(cells[5]), s[8]);
+    EXPECT_LE(std::fabs(std::stod(cells[6]) - std::stod(s[9])), 0.5);
+    EXPECT_EQ(Trim(cells[7]), s[10]);
+  }
+
+  // The address summary: name, received, sent, CPS, time on line.
+  ASSERT_EQ(summary.size(), addresses.size() - 1);
+  for (std::size_t i = 0; i < summary.size(); ++i) {
+    const std::vector<std::string>& a = addresses[i + 1];
+    SCOPED_TRACE(summary[i][0]);
+    EXPECT_EQ(Trim(summary[i][0]), a[0]);
+    EXPECT_EQ(Trim(summary[i][1]), a[4]);
+    EXPECT_EQ(Trim(summary[i][2]), a[5]);
+    EXPECT_LE(std::fabs(std::stod(summary[i][3]) - std::stod(a[8])), 0.5);
+    EXPECT_EQ(Seconds(summary[i][4]), std::stoll(a[9]));
+  }
+
+  // The JSON: valid, and its totals those of the summary's totals line and
+  // the cost report.
+  JsonValue json;
+  JsonReader reader;
+  ASSERT_TRUE(reader.Read(r.files["brantlow.json"], json))
+      << "not JSON at " << reader.error_at();
+  EXPECT_EQ(static_cast<double>(list.size()), json["counts"]["sessions"].number);
+  EXPECT_EQ(list.size(), json["sessions"].items.size());
+  EXPECT_EQ(48u, json["busy"].items.size());
+  for (const std::string& line : report) {
+    const std::vector<std::string> cells = Cells(line);
+    if (cells.size() != 5 || cells[0].find(CP866("cессий")) == std::string::npos) continue;
+    EXPECT_EQ(std::stod(cells[1]), json["totals"]["received"].number);
+    EXPECT_EQ(std::stod(cells[2]), json["totals"]["sent"].number);
+    EXPECT_EQ(Seconds(cells[4]), json["totals"]["duration"].number);
+  }
+  double report_cost = 0, session_cost = 0;
+  for (const auto& cells : costs) report_cost += std::stod(cells[1]) + std::stod(cells[2]);
+  for (std::size_t i = 1; i < sessions.size(); ++i) session_cost += std::stod(sessions[i].back());
+  EXPECT_NEAR(report_cost, json["totals"]["cost"].number, 0.011);
+  EXPECT_NEAR(report_cost, session_cost, 0.01 * costs.size() + 0.011);
+}
+
+TEST(Outputs, StandardOutputStandardInputAndUtf8) {
+  // --stdout: the statistics file alone on standard output.
+  RunResult piped = RunCase(ExampleDay({"--stdout"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, piped.exit_status);
+  EXPECT_EQ(piped.files["logdata.zvx"], piped.stdout_bytes);
+  EXPECT_NE(std::string::npos, piped.console_bytes.find("InFile!!!"));
+
+  // "-": the same log from standard input gives the same report.
+  TranscriptCase from_pipe = ExampleDay({});
+  from_pipe.args[0] = "-";
+  from_pipe.standard_input = "t-mail.log";
+  RunResult from_stdin = RunCase(from_pipe, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, from_stdin.exit_status);
+  EXPECT_EQ(piped.files["logdata.zvx"], from_stdin.files["logdata.zvx"]);
+  EXPECT_EQ(std::string::npos, from_stdin.console_bytes.find("\xB1\xB1\xB1"));  // no bar
+
+  // --utf8: the same text in UTF-8 with LF line ends.
+  RunResult utf8 = RunCase(ExampleDay({"--utf8"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  std::string expected;
+  for (const std::string& line : Split(piped.files["logdata.zvx"], "\r\n")) {
+    AppendCp866AsUtf8(line, expected);
+    expected += '\n';
+  }
+  expected.pop_back();
+  EXPECT_EQ(expected, utf8.files["logdata.zvx"]);
+}
+
+TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
+  TranscriptCase c = ExampleDay({"--json"});
+  c.args = {"t-mail.log", "/p=13.03-16.03", "--json"};
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status);
+  JsonValue json;
+  ASSERT_TRUE(JsonReader().Read(r.files["brantlow.json"], json));
+  std::size_t day = 0;
+  for (const std::string& line : Split(r.files["perdata.zvx"], "\r\n")) {
+    const std::vector<std::string> cells = Cells(line);
+    if (cells.size() != 9 || Trim(cells[0]).size() != 5 || Trim(cells[0])[2] != '.') continue;
+    ASSERT_LT(day, json["days"].items.size());
+    const JsonValue& d = json["days"].items[day++];
+    EXPECT_EQ(Trim(cells[0]), d["date"].text);
+    EXPECT_EQ(std::stod(cells[1]), d["sessions"].number);
+    EXPECT_EQ(std::stod(cells[5]), d["received"].number);
+    EXPECT_EQ(std::stod(cells[6]), d["sent"].number);
+    EXPECT_EQ(Seconds(cells[7]), d["duration"].number);
+  }
+  EXPECT_EQ(4u, day);
+}
+
+}  // namespace
+}  // namespace brantlow::e2e
