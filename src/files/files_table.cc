@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <tuple>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -148,12 +152,10 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
   }
   const int count = static_cast<int>(offsets.size());
   int groups = 0;
+  std::unordered_set<std::string_view> seen;
   for (int i = 0; i < count; ++i) {
     const std::string_view name = NameOf(table, sessions[static_cast<std::size_t>(i)]);
-    bool seen = false;
-    for (int g = 0; g < groups && !seen; ++g)
-      seen = NameOf(table, sessions[static_cast<std::size_t>(g)]) == name;
-    if (seen) continue;
+    if (!seen.insert(name).second) continue;
     offsets[static_cast<std::size_t>(groups)] = offsets[static_cast<std::size_t>(i)];
     sessions[static_cast<std::size_t>(groups)] = sessions[static_cast<std::size_t>(i)];
     ++groups;
@@ -168,24 +170,64 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
 std::vector<FilesListing> ListFiles(const SessionTable& table,
                                     const FilesTableOptions& options,
                                     LineReader& scratch) {
+  // What the table would list, found in one pass over the entries rather
+  // than one per address: each entry goes to the group of its name, if
+  // that group has begun by then, by the rules of Collect.
   const GroupStarts starts = FindGroups(table, scratch);
-  std::vector<FilesListing> listings;
-  auto group = std::make_unique<Group>();
-  char cell[kCellWidth + 1];
-  for (std::size_t g = 0; g < starts.offsets.size(); ++g) {
-    *group = Group{};
-    group->session = starts.sessions[g];
-    Collect(scratch, table, starts.offsets[g], options, *group);
-    if (group->highest == 0) continue;
+  struct Listed {
+    std::int64_t start = 0;
+    int next_sent = 1, next_received = 2;
     FilesListing listing;
-    listing.name = std::string(NameOf(table, group->session));
-    for (int k = 1; k <= group->highest; ++k) {
-      const std::int64_t offset = group->slots[static_cast<std::size_t>(k)];
-      if (offset == 0) continue;
-      (k % 2 == 1 ? listing.sent : listing.received)
-          .emplace_back(CellText(scratch, offset, cell));
+    // Cells to read again: direction (sent), index, file offset.
+    std::vector<std::tuple<bool, std::size_t, std::int64_t>> long_cells;
+  };
+  std::vector<Listed> groups(starts.offsets.size());
+  std::unordered_map<std::string_view, Listed*> by_name;
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    groups[g].start = starts.offsets[g];
+    groups[g].listing.name = std::string(NameOf(table, starts.sessions[g]));
+    by_name.emplace(NameOf(table, starts.sessions[g]), &groups[g]);
+  }
+  scratch.SeekTo(0);
+  ScratchReader reader(scratch);
+  ReadEntry entry;
+  char upper[kCellWidth * 4];
+  while (reader.Next(entry)) {
+    if (!entry.well_formed) continue;
+    std::string_view address = entry.name;
+    if (address.size() > kAddressLimit) address = address.substr(0, kAddressLimit);
+    auto found = by_name.find(address);
+    if (found == by_name.end() || entry.offset < found->second->start) continue;
+    Listed& g = *found->second;
+    std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
+    const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
+    for (std::size_t i = 0; i < n; ++i) {
+      char c = name[i];
+      upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
-    listings.push_back(std::move(listing));
+    if (Excluded(std::string_view(upper, n), options)) continue;
+    int& next = entry.sent ? g.next_sent : g.next_received;
+    if (next >= kSlots) continue;
+    next += 2;
+    std::vector<std::string>& names = entry.sent ? g.listing.sent : g.listing.received;
+    // The cell shows at most its width of the name; a name that runs past
+    // this read is read again from the file below.
+    const std::string_view cell = entry.tail.substr(0, kCellWidth);
+    const std::size_t end = cell.find_first_of(std::string_view(" \n", 2));
+    names.emplace_back(cell.substr(0, end));
+    if (end == std::string_view::npos && cell.size() < kCellWidth &&
+        entry.tail_column + cell.size() >= kScratchReadLimit)
+      g.long_cells.emplace_back(entry.sent, names.size() - 1,
+                                entry.offset + static_cast<std::int64_t>(entry.tail_column));
+  }
+  std::vector<FilesListing> listings;
+  char text[kCellWidth + 1];
+  for (Listed& g : groups) {
+    if (g.listing.sent.empty() && g.listing.received.empty()) continue;
+    for (const auto& [sent, index, offset] : g.long_cells)
+      (sent ? g.listing.sent : g.listing.received)[index] =
+          std::string(CellText(scratch, offset, text));
+    listings.push_back(std::move(g.listing));
   }
   return listings;
 }

@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 #include <string_view>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,11 +22,13 @@ struct SortKeys {
   int zone = 0;
   int net = 0, node = 0, point = 0;
   std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
+  std::size_t length = 0;  // of the name
 };
 
 SortKeys KeysOf(const SessionRecord& record) {
   std::string_view name = FieldText(record.name);
   SortKeys keys;
+  keys.length = name.size();
   keys.zone = FieldNumber(name, 0, 20);
   std::size_t colon = name.find(':', 1);
   if (colon == std::string_view::npos) return keys;
@@ -41,10 +45,14 @@ SortKeys KeysOf(const SessionRecord& record) {
   return keys;
 }
 
-bool BeginsWith(const SessionRecord& record, const SessionRecord& group,
+// Whether the first prefix characters of the two names are the same (all
+// of a shorter name).
+bool BeginsWith(const SessionRecord& record, const SortKeys& record_keys,
+                const SessionRecord& group, const SortKeys& group_keys,
                 std::size_t prefix) {
-  return FieldText(record.name).substr(0, prefix) ==
-         FieldText(group.name).substr(0, prefix);
+  const std::size_t a = record_keys.length < prefix ? record_keys.length : prefix;
+  const std::size_t b = group_keys.length < prefix ? group_keys.length : prefix;
+  return a == b && std::memcmp(record.name, group.name, a) == 0;
 }
 
 void WriteRow(Output& out, const char* label, const SessionRecord& r) {
@@ -64,55 +72,78 @@ int SessionTotal(const SessionTable& table) {
 }
 
 void SortAndMerge(SessionTable& table) {
+  // Each name keeps its first record, in order, and takes in the later
+  // ones in the order they come: one pass, the same sums.
+  std::vector<SessionRecord> kept;
+  std::vector<int> positive;
+  std::unordered_map<std::string, std::size_t> by_name;
   for (int i = 0; i <= table.current; ++i) {
-    SessionRecord& kept = table[i];
-    int positive = kept.cps > 0 ? 1 : 0;
-    for (int j = i + 1; j <= table.current;) {
-      if (FieldText(table[j].name) != FieldText(kept.name)) {
-        ++j;
-        continue;
-      }
-      const SessionRecord& folded = table[j];
-      kept.bytes_sent += folded.bytes_sent;
-      kept.bytes_received += folded.bytes_received;
-      kept.duration += folded.duration;
-      kept.cps += folded.cps;
-      if (folded.cps > 0) ++positive;
-      for (int m = j; m < table.current; ++m) table[m] = table[m + 1];
-      table[table.current] = SessionRecord{};
-      --table.current;
+    const SessionRecord& r = table[i];
+    auto [it, added] = by_name.try_emplace(std::string(FieldText(r.name)), kept.size());
+    if (added) {
+      kept.push_back(r);
+      positive.push_back(r.cps > 0 ? 1 : 0);
+      continue;
     }
-    if (positive >= 1) kept.cps /= static_cast<float>(positive);
+    SessionRecord& k = kept[it->second];
+    k.bytes_sent += r.bytes_sent;
+    k.bytes_received += r.bytes_received;
+    k.duration += r.duration;
+    k.cps += r.cps;
+    if (r.cps > 0) ++positive[it->second];
   }
+  for (std::size_t i = 0; i < kept.size(); ++i) {
+    if (positive[i] >= 1) kept[i].cps /= static_cast<float>(positive[i]);
+    table[static_cast<int>(i)] = kept[i];
+  }
+  for (int i = static_cast<int>(kept.size()); i <= table.current; ++i)
+    table[i] = SessionRecord{};
+  if (table.current >= 0) table.current = static_cast<int>(kept.size()) - 1;
 
-  std::vector<SortKeys> keys(static_cast<std::size_t>(table.size()));
-  for (int i = 0; i <= table.current; ++i)
-    keys[static_cast<std::size_t>(i)] = KeysOf(table[i]);
+  // The exchanges move record numbers, and the records once at the end:
+  // a record is large, and a long day makes many exchanges.
+  const std::size_t count = static_cast<std::size_t>(table.size());
+  std::vector<SortKeys> keys(count);
+  std::vector<int> at(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    keys[i] = KeysOf(table[static_cast<int>(i)]);
+    at[i] = static_cast<int>(i);
+  }
   auto exchange = [&](int i, int j) {
-    std::swap(table[i], table[j]);
-    std::swap(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)]);
+    std::swap(at[static_cast<std::size_t>(i)], at[static_cast<std::size_t>(j)]);
   };
-  auto key = [&](int i) -> const SortKeys& { return keys[static_cast<std::size_t>(i)]; };
+  auto key = [&](int i) -> const SortKeys& {
+    return keys[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])];
+  };
+  auto record = [&](int i) -> const SessionRecord& {
+    return table[at[static_cast<std::size_t>(i)]];
+  };
   const int last = table.current;
   for (int i = 0; i <= last; ++i)
     for (int j = 0; j <= last; ++j)
       if (key(i).zone < key(j).zone) exchange(i, j);
+  // The number compares come first: they are cheap, and mostly false.
+  auto begins = [&](int j, int i, std::size_t prefix) {
+    return BeginsWith(record(j), key(j), record(i), key(i), prefix);
+  };
   for (int i = 0; i <= last; ++i)
     for (int j = 0; j <= last; ++j)
-      if (key(i).net_prefix && BeginsWith(table[j], table[i], key(i).net_prefix) &&
-          key(i).net < key(j).net)
+      if (key(i).net_prefix && key(i).net < key(j).net &&
+          begins(j, i, key(i).net_prefix))
         exchange(i, j);
   for (int i = 0; i <= last; ++i)
     for (int j = 0; j <= last; ++j)
-      if (key(i).node_prefix && BeginsWith(table[j], table[i], key(i).node_prefix) &&
-          key(i).node < key(j).node)
+      if (key(i).node_prefix && key(i).node < key(j).node &&
+          begins(j, i, key(i).node_prefix))
         exchange(i, j);
   for (int i = 0; i <= last; ++i)
     for (int j = 0; j <= last; ++j)
-      if (key(i).point_prefix &&
-          BeginsWith(table[j], table[i], key(i).point_prefix) &&
-          key(i).point < key(j).point)
+      if (key(i).point_prefix && key(i).point < key(j).point &&
+          begins(j, i, key(i).point_prefix))
         exchange(i, j);
+  std::vector<SessionRecord> sorted(count);
+  for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
+  for (std::size_t i = 0; i < count; ++i) table[static_cast<int>(i)] = sorted[i];
 }
 
 void WriteAddressSummary(const SessionTable& table, Output& out,
