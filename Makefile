@@ -1,5 +1,6 @@
 # Wraps CMake: `make` builds, `make check` builds and runs every test,
-# `make demo` runs the analyser on the example log, `make bench` times it.
+# `make demo` runs the analyser on the example log, `make bench` times it,
+# `make deb` builds the Debian package.
 # `make demo` and `make check` first install the Debian packages they need
 # when some are missing (tools/install-deps).
 BUILD ?= build
@@ -7,6 +8,7 @@ DEMO_BUILD ?= build-demo
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
+DEB_BUILD ?= build-deb
 VERSION := 1.0
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
@@ -15,8 +17,8 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # The sanitizer build uses clang when present, so both compilers build it.
 SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
-.PHONY: all build check check-sanitize fuzz windows windows-check dist install demo bench clean \
-        deps-build deps-check
+.PHONY: all build check check-sanitize fuzz windows windows-check dist deb install demo bench clean \
+        deps-build deps-check deps-deb
 
 all: build
 
@@ -25,6 +27,9 @@ deps-build:
 
 deps-check:
 	@tools/install-deps check
+
+deps-deb:
+	@tools/install-deps build dpkg-dev
 
 # The full build has the tests, so it needs what they need.
 $(BUILD)/CMakeCache.txt: | deps-check
@@ -71,6 +76,18 @@ dist: windows
 	  brantlow.1 examples/brantlow.cfg examples/t-mail.log examples/max.log
 	@echo "$(BUILD)/brantlow-$(VERSION).tar.gz $(BUILD)/brantlow-$(VERSION)-win64.zip"
 
+# brantlow_$(VERSION)_ARCH.deb in $(DEB_BUILD): a Release build of its own
+# with all of Debian's hardening flags, packed by packaging/build-deb.
+$(DEB_BUILD)/CMakeCache.txt: | deps-deb
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(DEB_BUILD) $(GENERATOR) -DBRANTLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+
+deb: deps-deb $(DEB_BUILD)/CMakeCache.txt
+	cmake --build $(DEB_BUILD) -j $(JOBS) --target brantlow
+	packaging/build-deb $(DEB_BUILD)/brantlow $(VERSION) $(DEB_BUILD)
+
 install: build
 	install -D -m 755 $(BUILD)/brantlow $(DESTDIR)$(PREFIX)/bin/brantlow
 	install -D -m 644 brantlow.1 $(DESTDIR)$(PREFIX)/share/man/man1/brantlow.1
@@ -90,4 +107,4 @@ bench: build
 	bench/run $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(DEMO_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(DEMO_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(DEB_BUILD)
