@@ -1,6 +1,8 @@
 #include "files/files_table.h"
 
 #include <memory>
+#include <random>
+#include <vector>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -91,6 +93,52 @@ TEST_F(FilesTableTest, SlotLimitsPerDirection) {
   EXPECT_NE(std::string::npos, rows.find(Row("", "", "s429")));
   EXPECT_EQ(std::string::npos, rows.find("r429 "));
   EXPECT_EQ(std::string::npos, rows.find("s430 "));
+}
+
+// The listing the period report counts and the outputs for scripts show
+// must be what the table draws, whatever the scratch entries hold: names
+// renamed after their transfers, masks, long names, pieces of long lines.
+TEST_F(FilesTableTest, TheListingIsWhatTheTableDraws) {
+  std::mt19937 random(7);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const char* const names[] = {"2:1/1", "2:2/2", "2:3/3", "Terminal Call"};
+  for (int round = 0; round < 200; ++round) {
+    *table_ = SessionTable{};
+    const int sessions = 1 + pick(6);
+    for (int i = 0; i < sessions; ++i) Session(names[pick(4)]);
+    std::string scratch;
+    for (int k = pick(40); k > 0; --k) {
+      std::string file = "f" + std::to_string(pick(1000)) + (pick(4) == 0 ? ".pkt" : ".zip");
+      if (pick(10) == 0) file = std::string(20 + pick(70), 'L') + file;
+      scratch += Entry(pick(sessions), names[pick(4)], pick(2) ? "~s~" : "~r~", file);
+    }
+    auto no_scan = std::make_unique<MaskList>();
+    no_scan->Add("*.PKT");
+    const FilesTableOptions options{pick(2) == 0, no_scan.get()};
+    MemoryLines lines(scratch);
+    // The cells the table draws, address by address.
+    std::vector<FilesListing> drawn;
+    const std::string rows = Rows(scratch, options);
+    for (std::size_t at = 0; at < rows.size();) {
+      const std::size_t end = rows.find("\r\n", at);
+      const std::string row = rows.substr(at, end - at);
+      at = end + 2;
+      if (row[0] != '\xBA') continue;
+      auto cell = [](const std::string& text) {
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+      };
+      if (row[1] != ' ') drawn.push_back({cell(row.substr(1, 18)), {}, {}});
+      if (!cell(row.substr(20, 25)).empty()) drawn.back().received.push_back(cell(row.substr(20, 25)));
+      if (!cell(row.substr(46, 25)).empty()) drawn.back().sent.push_back(cell(row.substr(46, 25)));
+    }
+    const std::vector<FilesListing> listed = ListFiles(*table_, options, lines);
+    ASSERT_EQ(drawn.size(), listed.size()) << round;
+    for (std::size_t g = 0; g < drawn.size(); ++g) {
+      EXPECT_EQ(drawn[g].name, listed[g].name) << round;
+      EXPECT_EQ(drawn[g].received, listed[g].received) << round;
+      EXPECT_EQ(drawn[g].sent, listed[g].sent) << round;
+    }
+  }
 }
 
 }  // namespace
