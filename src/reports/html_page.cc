@@ -44,12 +44,13 @@ constexpr char kStyle[] =
     "svg .slot:hover .bar{opacity:.75}\n"
     "svg .grid{stroke:var(--grid);stroke-width:1}\n"
     "svg .axis{stroke:var(--muted);stroke-width:1}\n"
-    "svg text{fill:var(--muted);font-size:13px}\n";
+    "svg text{fill:var(--muted);font-size:16px}\n";
 
 // The chart's geometry in SVG units: 48 slots of 12 above an hour axis.
-constexpr int kChartLeft = 46;
+constexpr int kChartLeft = 52;
 constexpr int kChartTop = 12;
 constexpr int kPlotHeight = 200;
+constexpr int kAxisLabel = 22;  // below the axis, to the hour labels' baseline
 constexpr int kSlotWidth = 12;
 constexpr int kPlotWidth = kSlotWidth * kHalfHours;
 constexpr int kHalfHourSeconds = 1800;
@@ -172,7 +173,7 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
   out += mean ? "<h2>Mean busy time per half hour</h2>\n"
               : "<h2>Busy time per half hour</h2>\n";
   const int width = kChartLeft + kPlotWidth + 14;
-  const int height = kChartTop + kPlotHeight + 30;
+  const int height = kChartTop + kPlotHeight + kAxisLabel + 8;
   const int base = kChartTop + kPlotHeight;
   out += "<figure><svg id=\"busy\" viewBox=\"0 0 " + Integer(width) + " " +
          Integer(height) +
@@ -210,7 +211,7 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
            Integer(base) + "\" y2=\"" + Integer(base + (hour % 2 ? 3 : 6)) +
            "\"/>";
     if (hour % 2 == 0)
-      out += "<text x=\"" + x + "\" y=\"" + Integer(base + 20) +
+      out += "<text x=\"" + x + "\" y=\"" + Integer(base + kAxisLabel) +
              "\" text-anchor=\"middle\">" + Integer(hour) + "</text>";
     out += "\n";
   }
