@@ -453,15 +453,28 @@ void WriteSilentLinks(const std::vector<std::string>& links, std::string& out) {
 }
 
 std::string Title(const RunRecord& r) {
-  if (r.is_period)
-    return "Статистика за период " + DayMonthText(r.period.first) + "-" +
-           DayMonthText(r.period.last) + ", дней: " + Integer(r.period.days);
+  std::string title;
+  if (r.is_period) {
+    title = "Статистика за период ";
+    title += DayMonthText(r.period.first);
+    title += '-';
+    title += DayMonthText(r.period.last);
+    title += ", дней: ";
+    title += Integer(r.period.days);
+    return title;
+  }
   const Window& w = r.window;
-  std::string days = DayMonthText(w.first);
-  if (w.crosses_midnight) days += "-" + DayMonthText(w.second);
-  return "Статистика на " + days + " время с " +
-         ClockText(w.start_hour, w.start_minute) + " по " +
-         ClockText(w.end_hour, w.end_minute);
+  title = "Статистика на ";
+  title += DayMonthText(w.first);
+  if (w.crosses_midnight) {
+    title += '-';
+    title += DayMonthText(w.second);
+  }
+  title += " время с ";
+  title += ClockText(w.start_hour, w.start_minute);
+  title += " по ";
+  title += ClockText(w.end_hour, w.end_minute);
+  return title;
 }
 
 void WriteFooter(const RunRecord& r, std::string& out) {
