@@ -12,6 +12,7 @@
 #include "driver/options.h"
 #include "driver/period_analysis.h"
 #include "reports/csv_export.h"
+#include "reports/html_page.h"
 #include "reports/json_export.h"
 #include "reports/run_record.h"
 #include "driver/progress.h"
@@ -129,6 +130,14 @@ void WriteExports(const LongOptions& options, const RunSettings& s,
   if (options.json)
     WriteExport(NumberedName("brantlow.json", "brantlow", ".json", line),
                 RunJson(record, kVersion));
+  if (options.html) {
+    const std::string path =
+        record.is_period ? NumberedName("perdata.html", "perdat", ".html", line)
+                         : NumberedName("logdata.html", "logdat", ".html", line);
+    std::string page;
+    WriteHtmlPage(record, page);
+    WriteExport(path, page);
+  }
 }
 
 // The report the run wrote, once more on the original standard output.

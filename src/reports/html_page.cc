@@ -1,0 +1,535 @@
+#include "reports/html_page.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+
+#include "platform/cp866.h"
+
+namespace brantlow {
+
+namespace {
+
+// Light by default, dark when the reader's system asks for it; wide
+// tables scroll inside their own box so the page never does on a phone.
+constexpr char kStyle[] =
+    ":root{color-scheme:light dark;--bg:#fdfdfc;--fg:#1d2125;--muted:#5d6670;"
+    "--line:#d6dbe0;--head:#eef1f4;--bar:#2f6db0;--grid:#ccd3da;"
+    "--crash:#fff1d0;--warn:#fff4d6}\n"
+    "@media (prefers-color-scheme:dark){:root{--bg:#15181b;--fg:#e2e5e9;"
+    "--muted:#9ba5af;--line:#343b42;--head:#20262c;--bar:#63a5ea;"
+    "--grid:#3b444d;--crash:#3b3220;--warn:#3b3220}}\n"
+    "*{box-sizing:border-box}\n"
+    "body{margin:0 auto;max-width:62rem;padding:.8rem;background:var(--bg);"
+    "color:var(--fg);font:15px/1.45 system-ui,-apple-system,'Segoe UI',"
+    "sans-serif}\n"
+    "h1{font-size:1.3rem;margin:.4rem 0 1rem}\n"
+    "h2{font-size:1.05rem;margin:1.6rem 0 .5rem}\n"
+    ".scroll{overflow-x:auto;max-width:100%}\n"
+    "table{border-collapse:collapse;font-variant-numeric:tabular-nums;"
+    "white-space:nowrap}\n"
+    "th,td{padding:.2rem .55rem;border-bottom:1px solid var(--line);"
+    "text-align:left;vertical-align:top}\n"
+    "th{background:var(--head);font-weight:600}\n"
+    ".n{text-align:right}\n"
+    "tr.total td{font-weight:600;border-top:2px solid var(--muted)}\n"
+    "tr.crash td{background:var(--crash)}\n"
+    ".note,footer{color:var(--muted);font-size:.85rem}\n"
+    ".warnings{background:var(--warn);padding:.5rem .8rem;border-radius:4px}\n"
+    "figure{margin:0}\n"
+    "svg{display:block;width:100%;max-width:48rem;height:auto}\n"
+    "svg .bar{fill:var(--bar)}\n"
+    "svg .hit{fill:transparent}\n"
+    "svg .slot:hover .bar{opacity:.75}\n"
+    "svg .grid{stroke:var(--grid);stroke-width:1}\n"
+    "svg .axis{stroke:var(--muted);stroke-width:1}\n"
+    "svg text{fill:var(--muted);font-size:16px}\n";
+
+// The chart's geometry in SVG units: 48 slots of 12 above an hour axis.
+constexpr int kChartLeft = 52;
+constexpr int kChartTop = 12;
+constexpr int kPlotHeight = 200;
+constexpr int kAxisLabel = 22;  // below the axis, to the hour labels' baseline
+constexpr int kSlotWidth = 12;
+constexpr int kPlotWidth = kSlotWidth * kHalfHours;
+constexpr int kHalfHourSeconds = 1800;
+
+// Texts of the log, CP866 bytes, as escaped UTF-8; a control byte would
+// make the page invalid and shows as "?".
+void AppendText(std::string_view cp866, std::string& out) {
+  std::string utf8;
+  AppendCp866AsUtf8(cp866, utf8);
+  for (char c : utf8) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      case '\'': out += "&#39;"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+          out += '?';
+        else
+          out += c;
+    }
+  }
+}
+
+std::string Bytes(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.0f", value);
+  return text;
+}
+
+std::string Decimals(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string Integer(long long value) { return std::to_string(value); }
+
+std::string DayMonthText(DayMonth d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2.2d.%2.2d", d.day % 100, d.month % 100);
+  return text;
+}
+
+std::string ClockText(int hour, int minute) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
+  return text;
+}
+
+std::string HalfHourText(int k) {
+  return ClockText(k / 2, k % 2 * 30) + "-" +
+         ClockText((k + 1) / 2, (k + 1) % 2 * 30);
+}
+
+struct Column {
+  const char* label;  // UTF-8, the reports' own header words
+  bool number;
+};
+
+void OpenTable(const char* id, std::initializer_list<Column> columns,
+               std::string& out) {
+  out += "<div class=\"scroll\"><table id=\"";
+  out += id;
+  out += "\">\n<thead><tr>";
+  for (const Column& c : columns) {
+    out += c.number ? "<th class=\"n\">" : "<th>";
+    out += c.label;
+    out += "</th>";
+  }
+  out += "</tr></thead>\n<tbody>\n";
+}
+
+void CloseTable(std::string& out) { out += "</tbody>\n</table></div>\n"; }
+
+// One table row; cells are appended in order and the row closes itself.
+class Row {
+ public:
+  Row(std::string& out, const char* row_class = nullptr) : out_(out) {
+    out_ += row_class != nullptr ? "<tr class=\"" : "<tr";
+    if (row_class != nullptr) {
+      out_ += row_class;
+      out_ += "\"";
+    }
+    out_ += ">";
+  }
+  ~Row() { out_ += "</tr>\n"; }
+  Row(const Row&) = delete;
+  Row& operator=(const Row&) = delete;
+
+  // The program's own text or a number, UTF-8 with nothing to escape.
+  void Own(std::string_view text, bool number = false) {
+    out_ += number ? "<td class=\"n\">" : "<td>";
+    out_ += text;
+    out_ += "</td>";
+  }
+  void Number(std::string_view text) { Own(text, true); }
+  // Text of the log.
+  void Log(std::string_view cp866) {
+    out_ += "<td>";
+    AppendText(cp866, out_);
+    out_ += "</td>";
+  }
+  // Names of the log, one per line.
+  void LogLines(const std::vector<std::string>& lines) {
+    out_ += "<td>";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (i > 0) out_ += "<br>";
+      AppendText(lines[i], out_);
+    }
+    out_ += "</td>";
+  }
+
+ private:
+  std::string& out_;
+};
+
+void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
+  out += mean ? "<h2>Mean busy time per half hour</h2>\n"
+              : "<h2>Busy time per half hour</h2>\n";
+  const int width = kChartLeft + kPlotWidth + 14;
+  const int height = kChartTop + kPlotHeight + kAxisLabel + 8;
+  const int base = kChartTop + kPlotHeight;
+  out += "<figure><svg id=\"busy\" viewBox=\"0 0 " + Integer(width) + " " +
+         Integer(height) +
+         "\" role=\"img\" aria-label=\"Busy time per half hour\">\n";
+  for (int percent = 25; percent <= 100; percent += 25) {
+    const std::string y = Integer(base - kPlotHeight * percent / 100);
+    out += "<line class=\"grid\" x1=\"" + Integer(kChartLeft) + "\" x2=\"" +
+           Integer(kChartLeft + kPlotWidth) + "\" y1=\"" + y + "\" y2=\"" + y +
+           "\"/><text x=\"" + Integer(kChartLeft - 6) + "\" y=\"" + y +
+           "\" dy=\"4\" text-anchor=\"end\">" + Integer(percent) + "%</text>\n";
+  }
+  for (int k = 0; k < kHalfHours; ++k) {
+    const int seconds = busy[static_cast<std::size_t>(k)];
+    const int shown = std::clamp(seconds, 0, kHalfHourSeconds);
+    const double bar = static_cast<double>(kPlotHeight) * shown / kHalfHourSeconds;
+    const int x = kChartLeft + k * kSlotWidth;
+    const std::string title = "<title>" + HalfHourText(k) + " busy " +
+                              HoursMinutesSeconds(seconds) + "</title>";
+    // The transparent slot gives an empty half hour its tooltip too.
+    out += "<g class=\"slot\">" + title + "<rect class=\"hit\" x=\"" +
+           Integer(x) + "\" y=\"" + Integer(kChartTop) + "\" width=\"" +
+           Integer(kSlotWidth) + "\" height=\"" + Integer(kPlotHeight) +
+           "\"/><rect class=\"bar\" data-half-hour=\"" + Integer(k) +
+           "\" data-seconds=\"" + Integer(seconds) + "\" x=\"" +
+           Integer(x + 1) + "\" y=\"" + Decimals(base - bar, 2) +
+           "\" width=\"" + Integer(kSlotWidth - 2) + "\" height=\"" +
+           Decimals(bar, 2) + "\"/></g>\n";
+  }
+  out += "<line class=\"axis\" x1=\"" + Integer(kChartLeft) + "\" x2=\"" +
+         Integer(kChartLeft + kPlotWidth) + "\" y1=\"" + Integer(base) +
+         "\" y2=\"" + Integer(base) + "\"/>\n";
+  for (int hour = 0; hour <= 24; ++hour) {
+    const std::string x = Integer(kChartLeft + hour * 2 * kSlotWidth);
+    out += "<line class=\"axis\" x1=\"" + x + "\" x2=\"" + x + "\" y1=\"" +
+           Integer(base) + "\" y2=\"" + Integer(base + (hour % 2 ? 3 : 6)) +
+           "\"/>";
+    if (hour % 2 == 0)
+      out += "<text x=\"" + x + "\" y=\"" + Integer(base + kAxisLabel) +
+             "\" text-anchor=\"middle\">" + Integer(hour) + "</text>";
+    out += "\n";
+  }
+  out += "</svg></figure>\n<p class=\"note\">Hover or tap a bar for its "
+         "exact busy time; a full bar is 30 minutes on line.</p>\n";
+}
+
+void WriteSessions(const RunRecord& r, std::string& out) {
+  const bool dates = r.window.crosses_midnight;
+  const bool crash = r.crash_poll_period != 0;
+  // Only partners with a tariff cost anything; a column of blanks says
+  // nothing.
+  const bool costs = r.costs && std::any_of(r.sessions.begin(), r.sessions.end(),
+                                            [](const SessionRow& s) { return s.cost != 0; });
+  out += "<h2>Sessions</h2>\n";
+  out += "<div class=\"scroll\"><table id=\"sessions\">\n<thead><tr>";
+  if (dates) out += "<th>Дата</th>";
+  out += "<th>Время</th>";
+  if (crash) out += "<th title=\"crash-poll repeat\">С</th>";
+  out += "<th>Адрес</th><th title=\"i incoming, o outgoing, T terminal, "
+         "p process, B BBS caller, ? no end\">D</th><th class=\"n\">Принято"
+         "</th><th class=\"n\">Передано</th><th class=\"n\">CPS</th>"
+         "<th>Пароль</th>";
+  if (costs) out += "<th class=\"n\">Стоимость</th>";
+  out += "</tr></thead>\n<tbody>\n";
+  for (const SessionRow& s : r.sessions) {
+    Row row(out, s.crash_poll ? "session crash" : "session");
+    if (dates) row.Own(DayMonthText(s.date));
+    std::string span;
+    AppendText(s.start, span);
+    span += "-";
+    AppendText(s.end, span);
+    row.Own(span);
+    if (crash) row.Own(s.crash_poll ? "!" : "");
+    row.Log(s.name);
+    row.Log(std::string_view(&s.kind, s.kind == '\0' ? 0 : 1));
+    row.Number(Bytes(s.received));
+    row.Number(Bytes(s.sent));
+    row.Number(Bytes(s.cps));
+    row.Log(s.password);
+    if (costs) row.Number(s.cost != 0 ? Decimals(s.cost, 2) : "");
+  }
+  CloseTable(out);
+  out += "<p class=\"note\">D: i incoming, o outgoing, T terminal, p process, "
+         "B BBS caller, ? no end";
+  if (crash) out += "; С: ! a crash-poll repeat";
+  out += ".</p>\n";
+}
+
+void WriteFiles(const std::vector<FilesRow>& files, std::string& out) {
+  out += "<h2>Files</h2>\n";
+  OpenTable("files",
+            {{"Адрес", false}, {"Принятые файлы", false}, {"Переданные файлы", false}},
+            out);
+  for (const FilesRow& f : files) {
+    Row row(out);
+    row.Log(f.name);
+    row.LogLines(f.received);
+    row.LogLines(f.sent);
+  }
+  CloseTable(out);
+}
+
+void WriteConnects(const std::vector<SessionRow>& sessions, std::string& out) {
+  out += "<h2>Connects and mailers</h2>\n";
+  OpenTable("connects",
+            {{"Время", false}, {"Адрес", false}, {"Строка коннекта", false},
+             {"Мэйлер", false}},
+            out);
+  for (const SessionRow& s : sessions) {
+    Row row(out);
+    row.Log(s.start);
+    row.Log(s.name);
+    row.Log(s.connect);
+    row.Log(s.mailer);
+  }
+  CloseTable(out);
+}
+
+double MeanCps(const AddressTotals& a) {
+  return a.cps_count > 0 ? a.cps_sum / a.cps_count : a.cps_sum;
+}
+
+// The day's summary: one row per name, the totals row as the statistics
+// file has it (the CPS the mean of the names' means).
+void WriteAddressSummary(const RunRecord& r, std::string& out) {
+  out += "<h2>Addresses</h2>\n";
+  OpenTable("addresses",
+            {{"Адрес", false}, {"Принято", true}, {"Передано", true},
+             {"CPS", true}, {"Общее время", true}},
+            out);
+  double cps = 0;
+  int with_cps = 0;
+  for (const AddressTotals& a : r.addresses) {
+    Row row(out);
+    row.Log(a.name);
+    row.Number(Bytes(a.received));
+    row.Number(Bytes(a.sent));
+    row.Number(Bytes(MeanCps(a)));
+    row.Number(HoursMinutesSeconds(a.seconds));
+    if (MeanCps(a) > 0) {
+      cps += MeanCps(a);
+      ++with_cps;
+    }
+  }
+  {
+    Row row(out, "total");
+    row.Own("Всего: " + Integer(r.totals.sessions) + " сессий");
+    row.Number(Bytes(r.totals.received));
+    row.Number(Bytes(r.totals.sent));
+    row.Number(Decimals(with_cps > 0 ? cps / with_cps : cps, 1));
+    row.Number(HoursMinutesSeconds(r.totals.seconds));
+  }
+  CloseTable(out);
+}
+
+void WriteCosts(const std::vector<CostRow>& costs, std::string& out) {
+  out += "<h2>Costs</h2>\n";
+  OpenTable("costs",
+            {{"Адрес", false}, {"Стоимость вход.", true},
+             {"Стоимость исход.", true}, {"Время вход.", true},
+             {"Время исход.", true}},
+            out);
+  for (const CostRow& c : costs) {
+    Row row(out);
+    row.Log(c.name);
+    row.Number(Decimals(c.incoming_cost, 2));
+    row.Number(Decimals(c.outgoing_cost, 2));
+    row.Number(HoursMinutesSeconds(c.incoming_seconds));
+    row.Number(HoursMinutesSeconds(c.outgoing_seconds));
+  }
+  CloseTable(out);
+}
+
+void WriteDayRow(const char* row_class, const std::string& label,
+                 const DayTotals& d, bool costs, std::string& out) {
+  Row row(out, row_class);
+  row.Own(label);
+  row.Number(Integer(d.sessions));
+  row.Number(Integer(d.incoming));
+  row.Number(Integer(d.outgoing));
+  row.Number(Integer(d.failures));
+  row.Number(Bytes(d.received));
+  row.Number(Bytes(d.sent));
+  row.Number(HoursMinutesSeconds(d.seconds));
+  if (costs) row.Number(Decimals(d.cost, 2));
+}
+
+void WriteDays(const RunRecord& r, std::string& out) {
+  out += "<h2>Days</h2>\n";
+  if (r.costs)
+    OpenTable("days",
+              {{"Дата", false}, {"Сессий", true}, {"Вход.", true},
+               {"Исход.", true}, {"Сбои", true}, {"Принято", true},
+               {"Передано", true}, {"Время", true}, {"Стоимость", true}},
+              out);
+  else
+    OpenTable("days",
+              {{"Дата", false}, {"Сессий", true}, {"Вход.", true},
+               {"Исход.", true}, {"Сбои", true}, {"Принято", true},
+               {"Передано", true}, {"Время", true}},
+              out);
+  for (const DayTotals& d : r.days)
+    WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
+  WriteDayRow("total", "Всего", r.totals, r.costs, out);
+  CloseTable(out);
+}
+
+void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
+                     int cps_decimals, std::string& out) {
+  Row row(out, row_class);
+  if (row_class != nullptr)
+    row.Own("Всего");
+  else
+    row.Log(a.name);
+  row.Number(Integer(a.sessions));
+  row.Number(Integer(a.incoming));
+  row.Number(Integer(a.outgoing));
+  row.Number(Bytes(a.received));
+  row.Number(Bytes(a.sent));
+  row.Number(Integer(a.files_received));
+  row.Number(Integer(a.files_sent));
+  row.Number(Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
+                      cps_decimals));
+  row.Number(HoursMinutesSeconds(a.seconds));
+  if (costs) row.Number(Decimals(a.cost, 2));
+}
+
+// The period's addresses, the totals row as the period report has it (the
+// CPS the mean over every session with one).
+void WritePeriodAddresses(const RunRecord& r, std::string& out) {
+  out += "<h2>Addresses</h2>\n";
+  if (r.costs)
+    OpenTable("addresses",
+              {{"Адрес", false}, {"Сессий", true}, {"Вход.", true},
+               {"Исход.", true}, {"Принято", true}, {"Передано", true},
+               {"Файлы принято", true}, {"Файлы передано", true},
+               {"CPS", true}, {"Время", true}, {"Стоимость", true}},
+              out);
+  else
+    OpenTable("addresses",
+              {{"Адрес", false}, {"Сессий", true}, {"Вход.", true},
+               {"Исход.", true}, {"Принято", true}, {"Передано", true},
+               {"Файлы принято", true}, {"Файлы передано", true},
+               {"CPS", true}, {"Время", true}},
+              out);
+  AddressTotals all;
+  for (const AddressTotals& a : r.addresses) {
+    WriteAddressRow(nullptr, a, r.costs, 0, out);
+    all.sessions += a.sessions;
+    all.incoming += a.incoming;
+    all.outgoing += a.outgoing;
+    all.received += a.received;
+    all.sent += a.sent;
+    all.files_received += a.files_received;
+    all.files_sent += a.files_sent;
+    all.cps_sum += a.cps_sum;
+    all.cps_count += a.cps_count;
+    all.seconds += a.seconds;
+    all.cost += a.cost;
+  }
+  WriteAddressRow("total", all, r.costs, 1, out);
+  CloseTable(out);
+}
+
+void WriteSilentLinks(const std::vector<std::string>& links, std::string& out) {
+  out += "<h2>Линки без сессий за период</h2>\n";
+  if (links.empty()) {
+    out += "<p id=\"silent\">нет</p>\n";
+    return;
+  }
+  out += "<ul id=\"silent\">\n";
+  for (const std::string& link : links) {
+    out += "<li>";
+    AppendText(link, out);
+    out += "</li>\n";
+  }
+  out += "</ul>\n";
+}
+
+std::string Title(const RunRecord& r) {
+  std::string title;
+  if (r.is_period) {
+    title = "Статистика за период ";
+    title += DayMonthText(r.period.first);
+    title += '-';
+    title += DayMonthText(r.period.last);
+    title += ", дней: ";
+    title += Integer(r.period.days);
+    return title;
+  }
+  const Window& w = r.window;
+  title = "Статистика на ";
+  title += DayMonthText(w.first);
+  if (w.crosses_midnight) {
+    title += '-';
+    title += DayMonthText(w.second);
+  }
+  title += " время с ";
+  title += ClockText(w.start_hour, w.start_minute);
+  title += " по ";
+  title += ClockText(w.end_hour, w.end_minute);
+  return title;
+}
+
+void WriteFooter(const RunRecord& r, std::string& out) {
+  out += "<footer><p>";
+  if (r.line_number != 0) out += "Line " + Integer(r.line_number) + ". ";
+  if (r.log_bytes > 0 || r.lines_read > 0)
+    out += "Log: " + Integer(r.log_bytes) + " bytes, " + Integer(r.lines_read) +
+           " lines read, " + Integer(r.lines_inside) + " inside the window. ";
+  if (!r.commands.empty()) {
+    out += "Commands: ";
+    AppendText(r.commands, out);
+    out += ". ";
+  }
+  out += "Made by brantlow, T-Mail log statistics.</p></footer>\n";
+}
+
+}  // namespace
+
+void WriteHtmlPage(const RunRecord& r, std::string& out) {
+  const std::string title = Title(r);
+  out += "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+         "<meta name=\"viewport\" content=\"width=device-width, "
+         "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
+         "dark\">\n<title>";
+  out += title;
+  out += "</title>\n<style>\n";
+  out += kStyle;
+  out += "</style>\n</head>\n<body>\n<h1>";
+  out += title;
+  if (r.line_number != 0) out += " (Line " + Integer(r.line_number) + ")";
+  out += "</h1>\n";
+  if (!r.warnings.empty()) {
+    out += "<ul class=\"warnings\">\n";
+    for (const std::string& w : r.warnings) {
+      out += "<li>";
+      AppendText(w, out);
+      out += "</li>\n";
+    }
+    out += "</ul>\n";
+  }
+  if (r.is_period) {
+    WriteDays(r, out);
+    WritePeriodAddresses(r, out);
+    if (r.silent_links) WriteSilentLinks(*r.silent_links, out);
+    if (r.busy) WriteHistogram(*r.busy, true, out);
+  } else {
+    if (r.busy) WriteHistogram(*r.busy, false, out);
+    WriteSessions(r, out);
+    if (r.files) WriteFiles(*r.files, out);
+    if (r.connect_table) WriteConnects(r.sessions, out);
+    WriteAddressSummary(r, out);
+    if (r.costs) WriteCosts(r.cost_rows, out);
+  }
+  WriteFooter(r, out);
+  out += "</body>\n</html>\n";
+}
+
+}  // namespace brantlow

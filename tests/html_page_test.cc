@@ -1,0 +1,506 @@
+// The web page as a reader sees it: headless Chromium lays the page out,
+// a probe script added to a copy reads the chart and the tables back from
+// the layout, and they are compared with the CP866 statistics file of the
+// same run of the example log. Skips where Chromium is missing, unless CI
+// is set. BRANTLOW_EXAMPLE_PAGE=path also keeps the example page there.
+#include "reports/html_page.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "base/text_fields.h"
+#include "driver/analysis.h"
+#include "driver/command_line.h"
+#include "driver/configuration.h"
+#include "platform/cp866.h"
+#include "platform/process.h"
+#include "reports/address_summary.h"
+#include "reports/whole_seconds.h"
+#include "tests/memory_run_files.h"
+
+namespace brantlow {
+namespace {
+
+using testing_support::MemoryFiles;
+using Cells = std::vector<std::string>;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& by) {
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(by, from)) != std::string::npos;
+       from = at + by.size())
+    parts.push_back(text.substr(from, at - from));
+  parts.push_back(text.substr(from));
+  return parts;
+}
+
+// h:mm:ss or hh:mm:ss as seconds, so both spellings compare.
+long long Seconds(const std::string& text) {
+  const auto parts = Split(Trim(text), ":");
+  if (parts.size() != 3) return -1;
+  return std::stoll(parts[0]) * 3600 + std::stoll(parts[1]) * 60 +
+         std::stoll(parts[2]);
+}
+
+// The runs' files in memory; keeps the session table as the session list
+// saw it, which the address summary folds afterwards.
+class SnapshotFiles final : public RunFiles {
+ public:
+  explicit SnapshotFiles(const RunContext& run) : run_(run) {}
+  MemoryFiles memory;
+  std::unique_ptr<SessionTable> listed;
+
+  Output* Open(Destination d, OpenMode mode) override { return memory.Open(d, mode); }
+  Output* Find(Destination d) override { return memory.Find(d); }
+  void Settle(Destination d) override {
+    // The statistics file is first settled right after the session list.
+    if (d == Destination::kStatistics && !listed)
+      listed = std::make_unique<SessionTable>(run_.sessions);
+    memory.Settle(d);
+  }
+  void Close(Destination d) override { memory.Close(d); }
+  LineReader* ScratchEntries() override { return memory.ScratchEntries(); }
+  LineReader* BbsLog(const std::string& path) override { return memory.BbsLog(path); }
+
+ private:
+  const RunContext& run_;
+};
+
+// The frames of a CP866 report, as rows of trimmed cells; a separator
+// line is an empty row.
+std::vector<std::vector<Cells>> ReportTables(const std::string& cp866) {
+  std::string text;
+  AppendCp866AsUtf8(cp866, text);
+  std::vector<std::vector<Cells>> tables;
+  for (std::string line : Split(text, "\n")) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.rfind("╔", 0) == 0) tables.emplace_back();
+    if (tables.empty()) continue;
+    if (line.rfind("╟", 0) == 0) tables.back().emplace_back();
+    if (line.rfind("║", 0) != 0) continue;
+    const std::string inner = line.substr(3, line.size() - 6);
+    Cells cells;
+    for (const std::string& cell : Split(inner, "│")) cells.push_back(Trim(cell));
+    tables.back().push_back(cells);
+  }
+  return tables;
+}
+
+// The rows below the header of the report table whose header holds the
+// word.
+std::vector<Cells> ReportRows(const std::vector<std::vector<Cells>>& tables,
+                              const std::string& word) {
+  for (const auto& table : tables) {
+    if (table.empty()) continue;
+    const Cells& header = table.front();
+    if (std::find(header.begin(), header.end(), word) == header.end()) continue;
+    std::vector<Cells> rows;
+    for (std::size_t i = 1; i < table.size(); ++i)
+      if (!table[i].empty() && table[i] != Cells(table[i].size(), "")) rows.push_back(table[i]);
+    // A two-line header keeps its second line out.
+    if (!rows.empty() && rows.front()[0].empty() && word == "Стоимость")
+      rows.erase(rows.begin());
+    return rows;
+  }
+  ADD_FAILURE() << "no report table with " << word;
+  return {};
+}
+
+struct ExampleRun {
+  std::unique_ptr<RunContext> run = std::make_unique<RunContext>();
+  Window window;
+  std::string statistics;  // CP866, as the file holds it
+  std::unique_ptr<SessionTable> listed;
+  RunRecord record;  // as the run fills it
+};
+
+// The example log as `make demo` analyses it, with its configuration.
+ExampleRun AnalyseExample() {
+  ExampleRun ex;
+  RunContext& run = *ex.run;
+  const std::string dir = BRANTLOW_SOURCE_DIR "/examples/";
+  const std::string configuration = ReadFile(dir + "brantlow.cfg");
+  MemoryLines lines(configuration);
+  ConfigurationTables tables{run.processes, run.costs, run.files_no_scan,
+                             run.files_kill, &run.links};
+  ReadConfiguration(lines, run.settings, tables);
+  const char* const args[] = {"/d=15.03", "/c=120", "+l", "+a", "+b"};
+  SecondPass(args, {16, 3}, run.settings);
+  ApplyDefaults({16, 3}, run.settings);
+  ex.window = MakeWindow(run.settings.start_date, run.settings.times);
+
+  SnapshotFiles files(run);
+  files.memory.bbs_log = ReadFile(dir + "max.log");
+  files.Open(Destination::kScratch, OpenMode::kFresh);
+  const std::string log = ReadFile(dir + "t-mail.log");
+  MemoryWindow window(log);
+  SilentProgress progress;
+  Analyse(run, ex.window, window, files, progress, ex.record);
+  ex.statistics = files.memory.bytes(Destination::kStatistics);
+  ex.listed = std::move(files.listed);
+  return ex;
+}
+
+// The record of the example run, as the run filled it.
+RunRecord ExampleRecord(const ExampleRun& ex) {
+  return ex.record;
+}
+
+// Reads the layout back: one tab-separated line per bar (-1 high when it
+// is not painted), per table row,
+// and the viewport; a cell's lines are joined by ";".
+constexpr char kProbe[] = R"js(<script>
+(function () {
+  var out = [];
+  function t(s) { return s.replace(/[\t\r\n]+/g, ';').trim(); }
+  // What is laid out but not shown reads as "(hidden)".
+  function seen(e) {
+    return e.checkVisibility({opacityProperty: true, visibilityProperty: true});
+  }
+  var svg = document.getElementById('busy');
+  if (svg) {
+    var grid = svg.querySelectorAll('line.grid');
+    out.push(['plot', grid[grid.length - 1].getBoundingClientRect().top,
+              svg.querySelector('line.axis').getBoundingClientRect().top].join('\t'));
+    svg.querySelectorAll('rect.bar').forEach(function (b) {
+      var r = b.getBoundingClientRect();
+      var painted = seen(b) && getComputedStyle(b).fill !== 'none' &&
+                    getComputedStyle(b).fill !== 'rgba(0, 0, 0, 0)';
+      out.push(['bar', b.getAttribute('data-half-hour'), painted ? r.height : -1, r.bottom,
+                t(b.parentNode.querySelector('title').textContent)].join('\t'));
+    });
+  }
+  document.querySelectorAll('table').forEach(function (table) {
+    table.querySelectorAll('tbody tr').forEach(function (tr) {
+      var cells = ['row', table.id];
+      tr.querySelectorAll('td').forEach(function (td) {
+        cells.push(seen(td) ? t(td.innerText) : '(hidden)');
+      });
+      out.push(cells.join('\t'));
+    });
+  });
+  out.push(['view', window.innerWidth, document.documentElement.scrollWidth].join('\t'));
+  out.push(['background', getComputedStyle(document.body).backgroundColor].join('\t'));
+  out.push(['text', t(document.body.innerText)].join('\t'));
+  var pre = document.createElement('pre');
+  pre.id = 'probe';
+  pre.textContent = out.join('\n');
+  document.body.appendChild(pre);
+})();
+</script>
+)js";
+
+struct Layout {
+  double plot_top = 0, plot_base = 0;
+  struct Bar {
+    double height, bottom;
+    std::string title;
+  };
+  std::vector<Bar> bars;
+  std::map<std::string, std::vector<Cells>> rows;  // by table id
+  int width = 0, scroll_width = 0;
+  std::string background;
+  std::string text;
+};
+
+std::string Unescape(std::string s) {
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&nbsp;", " "}, {"&quot;", "\""}, {"&amp;", "&"}};
+  for (const auto& [entity, text] : entities)
+    for (std::size_t at; (at = s.find(entity)) != std::string::npos;)
+      s.replace(at, std::string(entity).size(), text);
+  return s;
+}
+
+std::string Chromium() {
+  for (const char* name : {"chromium", "chromium-browser"})
+    if (std::string path = FindProgram(name); !path.empty()) return path;
+  return "";
+}
+
+class TempDirectory {
+ public:
+  TempDirectory() {
+    char name[] = "/tmp/brantlow-html-XXXXXX";
+    path_ = mkdtemp(name) != nullptr ? name : "";
+  }
+  ~TempDirectory() {
+    if (!path_.empty() && std::system(("rm -rf '" + path_ + "'").c_str()) != 0) {
+    }
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+// The page laid out in a window of the given width by headless Chromium,
+// with the probe's findings; nullopt when the browser gave nothing.
+std::optional<Layout> Render(const std::string& page, int width,
+                             const std::string& extra_flags = "") {
+  TempDirectory dir;
+  if (dir.path().empty()) return std::nullopt;
+  std::string probed = page;
+  probed.insert(probed.rfind("</body>"), kProbe);
+  std::ofstream(dir.path() + "/page.html", std::ios::binary) << probed;
+  const std::string command =
+      "timeout 120 '" + Chromium() +
+      "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
+      " --disable-background-networking --disable-component-update"
+      " --disable-sync --user-data-dir='" + dir.path() + "/profile'"
+      " --window-size=" + std::to_string(width) + ",900 " + extra_flags +
+      " --dump-dom 'file://" + dir.path() + "/page.html' 2>/dev/null";
+  std::string dom;
+  if (std::FILE* p = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;)
+      dom.append(buffer, n);
+    pclose(p);
+  }
+  const auto begin = dom.find("<pre id=\"probe\">");
+  const auto end = dom.find("</pre>", begin);
+  if (begin == std::string::npos || end == std::string::npos) return std::nullopt;
+  Layout layout;
+  const std::string probe =
+      Unescape(dom.substr(begin + 16, end - begin - 16));
+  for (const std::string& line : Split(probe, "\n")) {
+    const Cells f = Split(line, "\t");
+    if (f[0] == "plot") {
+      layout.plot_top = std::stod(f[1]);
+      layout.plot_base = std::stod(f[2]);
+    } else if (f[0] == "bar") {
+      layout.bars.push_back({std::stod(f[2]), std::stod(f[3]), f[4]});
+    } else if (f[0] == "row") {
+      layout.rows[f[1]].emplace_back(f.begin() + 2, f.end());
+    } else if (f[0] == "view") {
+      layout.width = std::stoi(f[1]);
+      layout.scroll_width = std::stoi(f[2]);
+    } else if (f[0] == "background") {
+      layout.background = f[1];
+    } else if (f[0] == "text") {
+      layout.text = f[1];
+    }
+  }
+  return layout;
+}
+
+#define REQUIRE_CHROMIUM()                                            \
+  do {                                                                \
+    if (Chromium().empty()) {                                         \
+      if (std::getenv("CI") != nullptr) FAIL() << "no Chromium in CI"; \
+      GTEST_SKIP() << "Chromium is not installed";                    \
+    }                                                                 \
+  } while (0)
+
+std::string BusyTitle(int k, int seconds) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%02d:%02d-%02d:%02d busy %d:%02d:%02d",
+                k / 2, k % 2 * 30, (k + 1) / 2, (k + 1) % 2 * 30,
+                seconds / 3600, seconds % 3600 / 60, seconds % 60);
+  return text;
+}
+
+// Each of the 48 bars stands on the axis, is as tall as its half hour's
+// share of 30 minutes (at most all of it) and names its exact busy time.
+void ExpectBars(const Layout& layout, const BusyArray& busy) {
+  ASSERT_EQ(48u, layout.bars.size());
+  const double full = layout.plot_base - layout.plot_top;
+  ASSERT_GT(full, 100.0);
+  for (int k = 0; k < 48; ++k) {
+    const Layout::Bar& bar = layout.bars[static_cast<std::size_t>(k)];
+    const int seconds = busy[static_cast<std::size_t>(k)];
+    const double share = std::min(seconds, 1800) / 1800.0;
+    EXPECT_NEAR(full * share, bar.height, 1.0) << "half hour " << k;
+    EXPECT_NEAR(layout.plot_base, bar.bottom, 1.0) << "half hour " << k;
+    EXPECT_EQ(BusyTitle(k, seconds), bar.title);
+  }
+}
+
+TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
+  REQUIRE_CHROMIUM();
+  const ExampleRun ex = AnalyseExample();
+  ASSERT_TRUE(ex.listed);
+  const RunRecord record = ExampleRecord(ex);
+  std::string page;
+  WriteHtmlPage(record, page);
+  if (const char* keep = std::getenv("BRANTLOW_EXAMPLE_PAGE"))
+    std::ofstream(keep, std::ios::binary) << page;
+
+  // Self-contained: nothing to run, nothing to fetch.
+  EXPECT_EQ(std::string::npos, page.find("<script"));
+  EXPECT_EQ(std::string::npos, page.find("://"));
+  EXPECT_EQ(std::string::npos, page.find(" src="));
+  EXPECT_EQ(std::string::npos, page.find("url("));
+
+  const std::optional<Layout> layout = Render(page, 900);
+  ASSERT_TRUE(layout) << "Chromium rendered nothing";
+  EXPECT_NE(std::string::npos,
+            layout->text.find("Статистика на 15.03 время с 00:00 по 23:59"));
+  ExpectBars(*layout, ex.run->busy);
+  // The example has a busy night and afternoon: the chart is not empty.
+  EXPECT_GT(*std::max_element(ex.run->busy.begin(), ex.run->busy.end()), 600);
+
+  const auto tables = ReportTables(ex.statistics);
+  const auto& rows = layout->rows;
+
+  // Every session row of the statistics file, cell for cell.
+  const std::vector<Cells> sessions = ReportRows(tables, "Пароль");
+  ASSERT_EQ(record.sessions.size(), sessions.size());
+  ASSERT_EQ(sessions.size(), rows.at("sessions").size());
+  for (std::size_t i = 0; i < sessions.size(); ++i) {
+    // The page adds each session's cost after the report's columns.
+    Cells page = rows.at("sessions")[i];
+    if (page.size() == sessions[i].size() + 1) {
+      char cost[32] = "";  // blank where the call cost nothing
+      if (record.sessions[i].cost != 0)
+        std::snprintf(cost, sizeof cost, "%.2f", record.sessions[i].cost);
+      EXPECT_EQ(cost, page.back()) << "session " << i;
+      page.pop_back();
+    }
+    EXPECT_EQ(sessions[i], page) << "session " << i;
+  }
+
+  // The address summary and its totals; times compare as seconds.
+  std::vector<Cells> addresses = ReportRows(tables, "Общее время");
+  const std::vector<Cells>& page_addresses = rows.at("addresses");
+  ASSERT_EQ(addresses.size(), page_addresses.size());
+  for (std::size_t i = 0; i < addresses.size(); ++i) {
+    const Cells& want = addresses[i];
+    const Cells& got = page_addresses[i];
+    ASSERT_EQ(5u, got.size());
+    if (i + 1 == addresses.size()) {
+      EXPECT_EQ(std::stoi(want[0].substr(want[0].find(' '))),
+                std::stoi(got[0].substr(got[0].find(' '))));
+    } else {
+      EXPECT_EQ(want[0], got[0]);
+    }
+    EXPECT_EQ(Cells(want.begin() + 1, want.begin() + 4),
+              Cells(got.begin() + 1, got.begin() + 4)) << "address " << i;
+    EXPECT_EQ(Seconds(want[4]), Seconds(got[4])) << "address " << i;
+  }
+
+  // Costs, with two decimals.
+  const std::vector<Cells> costs = ReportRows(tables, "Стоимость");
+  ASSERT_EQ(costs.size(), rows.at("costs").size());
+  for (std::size_t i = 0; i < costs.size(); ++i) {
+    const Cells& got = rows.at("costs")[i];
+    EXPECT_EQ(Cells(costs[i].begin(), costs[i].begin() + 3),
+              Cells(got.begin(), got.begin() + 3));
+    EXPECT_EQ(Seconds(costs[i][3]), Seconds(got[3]));
+    EXPECT_EQ(Seconds(costs[i][4]), Seconds(got[4]));
+  }
+
+  // The connect table: the report's two lines per session in one row.
+  const std::vector<Cells> connects = ReportRows(tables, "Время/Адрес");
+  ASSERT_EQ(connects.size(), 2 * rows.at("connects").size());
+  for (std::size_t i = 0; i < rows.at("connects").size(); ++i)
+    EXPECT_EQ((Cells{connects[2 * i][0], connects[2 * i + 1][0],
+                     connects[2 * i][1], connects[2 * i + 1][1]}),
+              rows.at("connects")[i]);
+
+  // The files table, a cell's names one per line.
+  ASSERT_EQ(record.files->size(), rows.at("files").size());
+  for (std::size_t i = 0; i < record.files->size(); ++i) {
+    const FilesRow& f = (*record.files)[i];
+    auto joined = [](const std::vector<std::string>& names) {
+      std::string text;
+      for (const std::string& n : names) text += (text.empty() ? "" : ";") + n;
+      return text;
+    };
+    EXPECT_EQ((Cells{f.name, joined(f.received), joined(f.sent)}),
+              rows.at("files")[i]);
+  }
+}
+
+TEST(HtmlPage, FitsAPhoneAndFollowsTheDarkScheme) {
+  REQUIRE_CHROMIUM();
+  const ExampleRun ex = AnalyseExample();
+  std::string page;
+  WriteHtmlPage(ExampleRecord(ex), page);
+  const std::optional<Layout> phone = Render(page, 390);
+  ASSERT_TRUE(phone);
+  // Wide tables scroll in their own box; the page itself does not.
+  EXPECT_LE(phone->scroll_width, phone->width);
+  ExpectBars(*phone, ex.run->busy);
+
+  const std::optional<Layout> dark = Render(page, 900, "--force-dark-mode");
+  ASSERT_TRUE(dark);
+  EXPECT_NE(phone->background, dark->background);
+  int red = 255, green = 255, blue = 255;
+  std::sscanf(dark->background.c_str(), "rgb(%d, %d, %d)", &red, &green, &blue);
+  EXPECT_LT(red + green + blue, 150) << dark->background;
+}
+
+// A period by hand: the per-day and per-address tables with their totals
+// rows, the silent links, the mean chart with a half hour over 30 minutes,
+// and names of the log shown as text, never as markup.
+TEST(HtmlPage, PeriodPage) {
+  REQUIRE_CHROMIUM();
+  RunRecord r;
+  r.is_period = true;
+  r.period = {{1, 3}, {3, 3}, 3};
+  r.costs = true;
+  r.days = {{{1, 3}, 5, 3, 2, 1, 12345, 678, 600, 1.5},
+            {{2, 3}, 0, 0, 0, 0, 0, 0, 0, 0},
+            {{3, 3}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
+  r.totals = {{0, 0}, 7, 5, 2, 1, 16441, 100678, 4325, 1.75};
+  r.addresses = {{"2:5020/1234", 6, 4, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75},
+                 {"Ann & <b>Bob</b>", 1, 1, 0, 0, 100000, 0, 2, 2101, 1, 325, 0}};
+  r.silent_links = std::vector<std::string>{"2:463/68", "2:5030/55"};
+  BusyArray busy{};
+  busy[0] = 2000;  // a session counted into its half hour twice
+  busy[19] = 900;
+  busy[47] = 1;
+  r.busy = busy;
+  std::string page;
+  WriteHtmlPage(r, page);
+  const std::optional<Layout> layout = Render(page, 900);
+  ASSERT_TRUE(layout);
+  EXPECT_NE(std::string::npos,
+            layout->text.find("Статистика за период 01.03-03.03, дней: 3"));
+  ExpectBars(*layout, busy);
+  EXPECT_EQ(
+      (std::vector<Cells>{
+          {"01.03", "5", "3", "2", "1", "12345", "678", "0:10:00", "1.50"},
+          {"02.03", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
+          {"03.03", "2", "2", "0", "0", "4096", "100000", "1:02:05", "0.25"},
+          {"Всего", "7", "5", "2", "1", "16441", "100678", "1:12:05", "1.75"}}),
+      layout->rows.at("days"));
+  // CPS: 5000/2 and 2101/1 per address; (5000 + 2101) / 3 over the period.
+  EXPECT_EQ(
+      (std::vector<Cells>{
+          {"2:5020/1234", "6", "4", "2", "16441", "678", "3", "1", "2500", "1:06:40", "1.75"},
+          {"Ann & <b>Bob</b>", "1", "1", "0", "0", "100000", "0", "2", "2101", "0:05:25", "0.00"},
+          {"Всего", "7", "5", "2", "16441", "100678", "3", "3", "2367.0", "1:12:05", "1.75"}}),
+      layout->rows.at("addresses"));
+  EXPECT_NE(std::string::npos,
+            layout->text.find("Линки без сессий за период;2:463/68;2:5030/55"));
+}
+
+}  // namespace
+}  // namespace brantlow
