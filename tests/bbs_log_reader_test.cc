@@ -150,8 +150,11 @@ TEST_F(BbsLogReaderTest, NamesAreCutAtColumnFortyAndNeverReadOutsideTheLine) {
 }
 
 TEST_F(BbsLogReaderTest, APendingSizeCarriesOverToTheNextCallsTransfer) {
-  SessionRecord& first = AddCall("11:00:00", "11:10:00");
-  SessionRecord& second = AddCall("11:20:00", "11:30:00");
+  AddCall("11:00:00", "11:10:00");
+  AddCall("11:20:00", "11:30:00");
+  // The table grows as records are added: take them once all are there.
+  const SessionRecord& first = (*table_)[0];
+  const SessionRecord& second = (*table_)[1];
   Read({
       "+ 15 Mar 11:00:10 MAX  Begin, v3.01 (task=1)",
       ": 15 Mar 11:05:00 MAX  CPS: 900 (12345 bytes)",
