@@ -46,6 +46,20 @@ void CloseOpenSession(const Window& window, SessionTable& table) {
                 window.end_hour, window.end_minute);
 }
 
+// A later year of the log holds the window: the cut and the scratch
+// entries of the earlier one go.
+class OutputsRestart final : public ScanRestart {
+ public:
+  explicit OutputsRestart(RunFiles& files) : files_(files) {}
+  void DropOutputs() override {
+    files_.Rewind(Destination::kCut);
+    files_.Rewind(Destination::kScratch);
+  }
+
+ private:
+  RunFiles& files_;
+};
+
 void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
               RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
@@ -56,8 +70,9 @@ void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
+  OutputsRestart restart(files);
   ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut), extractor,
-          bar);
+          bar, &restart);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,

@@ -21,7 +21,8 @@ void DiskFiles::SetPath(Destination d, std::string path) {
 }
 
 void DiskFiles::Tell(File& f) {
-  const FileOutcome outcome = f.file.outcome();
+  const FileOutcome outcome =
+      f.rewind_failed ? FileOutcome::kWriteFailed : f.file.outcome();
   if (outcome == FileOutcome::kOk || f.told) return;
   f.told = true;
   if (outcome == FileOutcome::kNotOpened)
@@ -34,12 +35,28 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
   File& f = Slot(d);
   if (!f.tried) {
     f.tried = true;
+    f.mode = mode;
     const bool opened = mode == OpenMode::kFresh
                             ? f.file.OpenWrite(f.path.c_str())
                             : f.file.OpenAppend(f.path.c_str());
     if (!opened) Tell(f);
+    if (opened && mode == OpenMode::kAppend && f.file.SeekEnd())
+      f.opened_size = f.file.Tell();
   }
   return Find(d);
+}
+
+void DiskFiles::Rewind(Destination d) {
+  File& f = Slot(d);
+  if (!f.file.is_open()) return;
+  f.file.Close();
+  if (f.mode == OpenMode::kFresh) {
+    f.file.OpenWrite(f.path.c_str());
+  } else {
+    if (!TruncateFile(f.path.c_str(), f.opened_size)) f.rewind_failed = true;
+    f.file.OpenAppend(f.path.c_str());
+  }
+  if (!f.file.is_open()) Tell(f);
 }
 
 Output* DiskFiles::Find(Destination d) {

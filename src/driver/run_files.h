@@ -5,6 +5,7 @@
 #define BRANTLOW_DRIVER_RUN_FILES_H_
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,9 @@ class RunFiles {
   virtual void Settle(Destination d) = 0;
   // Closes the destination and tells how its writing went.
   virtual void Close(Destination d) = 0;
+  // Drops what was written to an open destination since it was opened;
+  // the output it handed out stays the one to write to.
+  virtual void Rewind(Destination d) = 0;
 
   // The scratch entries, once the scratch file is closed; null when there
   // is no scratch file to read.
@@ -63,6 +67,7 @@ class DiskFiles final : public RunFiles {
   Output* Find(Destination d) override;
   void Settle(Destination d) override;
   void Close(Destination d) override;
+  void Rewind(Destination d) override;
   LineReader* ScratchEntries() override;
   LineReader* BbsLog(const std::string& path) override;
 
@@ -75,6 +80,9 @@ class DiskFiles final : public RunFiles {
     TextFile file;
     bool tried = false;
     bool told = false;
+    OpenMode mode = OpenMode::kFresh;
+    std::int64_t opened_size = 0;  // what an appended file held before
+    bool rewind_failed = false;    // the old end could not be restored
   };
   File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
   const File& Slot(Destination d) const {

@@ -38,6 +38,10 @@ bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
 
+bool TruncateFile(const char* path, std::int64_t size) {
+  return truncate(path, static_cast<off_t>(size)) == 0;
+}
+
 bool ReplaceFile(const char* from, const char* to) {
   return std::rename(from, to) == 0;
 }

@@ -46,6 +46,18 @@ bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) !=
 
 bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
 
+bool TruncateFile(const char* path, std::int64_t size) {
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER at;
+  at.QuadPart = size;
+  const bool done =
+      SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return done;
+}
+
 bool ReplaceFile(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -2,6 +2,7 @@
 #ifndef BRANTLOW_PLATFORM_FILE_SYSTEM_H_
 #define BRANTLOW_PLATFORM_FILE_SYSTEM_H_
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,9 @@ bool IsDirectory(const char* path);
 bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
+
+// Cuts the file back to its first size bytes.
+bool TruncateFile(const char* path, std::int64_t size);
 
 // Puts the file from in place of the file to in one step, so that to never
 // goes missing; false (and nothing changed) when that cannot be done, as
