@@ -207,6 +207,8 @@ void Analyse(RunContext& run, const Window& window, ByteWindow& log,
   CloseOpenSession(window, run.sessions);
   if (Analyses(run.settings.cut_mode)) ReportSteps(run, window, files, progress);
   WriteSignatures(run.settings, files);
+  files.Close(Destination::kConnect);
+  files.Close(Destination::kFilesTable);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
 }
 

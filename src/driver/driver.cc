@@ -19,6 +19,7 @@
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
+#include "platform/run_lock.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -26,6 +27,9 @@ namespace brantlow {
 namespace {
 
 constexpr int kOpenAttempts = 151;
+
+// A run that reached its end but failed at something it was asked to do.
+constexpr int kSomethingFailed = 2;
 
 // Every fatal exit of the run: its message, the help screen, status 1.
 int Fatal(const std::string& message, const RunSettings& settings) {
@@ -94,6 +98,20 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
     return Fatal("", settings);
 
+  // Runs of one line in one directory write the same files: one at a time.
+  // Without a lock file (a read-only directory) the run goes on, and its
+  // files tell what fails.
+  RunLock lock;
+  const int line = settings.line_number;
+  lock.Acquire(LockFileName(line), [line] {
+    if (line == 0)
+      Print("Waiting for another run in this directory...\n");
+    else
+      Printf("Waiting for another run of line %d in this directory...\n", line);
+    FlushConsole();
+  });
+  bool failed = false;
+
   ReadConfigurationFile(*run);
   TakeLogPath(args, settings);
 
@@ -101,8 +119,10 @@ int Run(Arguments all_args, const LocalDate& now) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
-    if (PackLog(request) == PackOutcome::kLogUnreadable)
+    const PackOutcome packed = PackLog(request);
+    if (packed == PackOutcome::kLogUnreadable)
       return Fatal("Error: Unable to open InFile \n", settings);
+    if (packed == PackOutcome::kFailed) failed = true;
   }
 
   FileWindow log;
@@ -121,10 +141,13 @@ int Run(Arguments all_args, const LocalDate& now) {
       PrepareDirectories(settings.cut_directory, window, settings.cut_mode,
                          settings.temp_directory);
   DiskFiles files(settings.line_number);
-  if (Cuts(settings.cut_mode) &&
-      directories != DirectoryStatus::kBadCutDirectory) {
-    files.SetPath(Destination::kCut, settings.cut_directory);
-    files.Open(Destination::kCut, OpenMode::kAppend);
+  if (Cuts(settings.cut_mode)) {
+    if (directories == DirectoryStatus::kBadCutDirectory) {
+      failed = true;  // the cut asked for cannot be made
+    } else {
+      files.SetPath(Destination::kCut, settings.cut_directory);
+      files.Open(Destination::kCut, OpenMode::kAppend);
+    }
   }
   files.SetPath(Destination::kScratch,
                 JoinPath(settings.temp_directory,
@@ -138,8 +161,9 @@ int Run(Arguments all_args, const LocalDate& now) {
   log.Close();
 
   files.RemoveScratch();
-  RunDeletionStep(run->files_kill);
-  return 0;
+  if (files.failed()) failed = true;
+  if (!RunDeletionStep(run->files_kill)) failed = true;
+  return failed ? kSomethingFailed : 0;
 }
 
 }  // namespace brantlow

@@ -12,6 +12,13 @@ DiskFiles::DiskFiles(int line_number) {
   Slot(Destination::kConnect).path = ConnectFileName(line_number);
   Slot(Destination::kFilesTable).path = FilesTableFileName(line_number);
   Slot(Destination::kScratch).path = ScratchFileName(line_number);
+  for (Destination d : {Destination::kStatistics, Destination::kBbsUsers,
+                        Destination::kConnect, Destination::kFilesTable})
+    Slot(d).temporary = true;
+}
+
+std::string DiskFiles::WrittenName(const File& f) {
+  return f.temporary ? TemporaryReportName(f.path) : f.path;
 }
 
 DiskFiles::~DiskFiles() = default;
@@ -21,10 +28,13 @@ void DiskFiles::SetPath(Destination d, std::string path) {
 }
 
 void DiskFiles::Tell(File& f) {
-  const FileOutcome outcome =
-      f.rewind_failed ? FileOutcome::kWriteFailed : f.file.outcome();
+  const FileOutcome outcome = f.not_created ? FileOutcome::kNotOpened
+                              : f.rewind_failed || f.replace_failed
+                                  ? FileOutcome::kWriteFailed
+                                  : f.file.outcome();
   if (outcome == FileOutcome::kOk || f.told) return;
   f.told = true;
+  failed_ = true;
   if (outcome == FileOutcome::kNotOpened)
     Printf("Error: Unable to create %s\n", f.path.c_str());
   else
@@ -36,10 +46,22 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
   if (!f.tried) {
     f.tried = true;
     f.mode = mode;
-    const bool opened = mode == OpenMode::kFresh
-                            ? f.file.OpenWrite(f.path.c_str())
-                            : f.file.OpenAppend(f.path.c_str());
-    if (!opened) Tell(f);
+    const std::string name = WrittenName(f);
+    bool opened;
+    if (f.temporary && IsDirectory(f.path.c_str())) {
+      opened = false;  // nothing could take the report's name
+    } else if (mode == OpenMode::kFresh) {
+      opened = f.file.OpenWrite(name.c_str());
+    } else {
+      // A report added to begins as a copy of what it holds.
+      opened = (!f.temporary || CopyFileBytes(f.path.c_str(), name.c_str())) &&
+               f.file.OpenAppend(name.c_str());
+      if (!opened && f.temporary) RemoveFile(name.c_str());
+    }
+    if (!opened) {
+      f.not_created = true;
+      Tell(f);
+    }
     if (opened && mode == OpenMode::kAppend && f.file.SeekEnd())
       f.opened_size = f.file.Tell();
   }
@@ -50,11 +72,12 @@ void DiskFiles::Rewind(Destination d) {
   File& f = Slot(d);
   if (!f.file.is_open()) return;
   f.file.Close();
+  const std::string name = WrittenName(f);
   if (f.mode == OpenMode::kFresh) {
-    f.file.OpenWrite(f.path.c_str());
+    f.file.OpenWrite(name.c_str());
   } else {
-    if (!TruncateFile(f.path.c_str(), f.opened_size)) f.rewind_failed = true;
-    f.file.OpenAppend(f.path.c_str());
+    if (!TruncateFile(name.c_str(), f.opened_size)) f.rewind_failed = true;
+    f.file.OpenAppend(name.c_str());
   }
   if (!f.file.is_open()) Tell(f);
 }
@@ -74,7 +97,15 @@ void DiskFiles::Settle(Destination d) {
 void DiskFiles::Close(Destination d) {
   File& f = Slot(d);
   if (!f.tried) return;
+  const bool was_open = f.file.is_open();
   f.file.Close();
+  if (f.temporary && was_open) {
+    const std::string name = WrittenName(f);
+    const bool whole = f.file.outcome() == FileOutcome::kOk && !f.rewind_failed;
+    if (whole && !ReplaceFile(name.c_str(), f.path.c_str()))
+      f.replace_failed = true;
+    if (!whole || f.replace_failed) RemoveFile(name.c_str());
+  }
   Tell(f);
 }
 

@@ -52,7 +52,10 @@ class RunFiles {
 };
 
 // The files on disk, under the names of the run's line number. A file the
-// run could not create or fill is told on standard output, once.
+// run could not create or fill is told on standard output, once. Each
+// report is written under a temporary name beside its own and renamed
+// over it when closed whole, so that an old report stays whole until the
+// new one replaces it.
 class DiskFiles final : public RunFiles {
  public:
   explicit DiskFiles(int line_number);
@@ -74,6 +77,9 @@ class DiskFiles final : public RunFiles {
   // Removes the scratch file at the end of the run.
   void RemoveScratch();
 
+  // Whether some file could not be created or written whole.
+  [[nodiscard]] bool failed() const { return failed_; }
+
  private:
   struct File {
     std::string path;
@@ -83,7 +89,12 @@ class DiskFiles final : public RunFiles {
     OpenMode mode = OpenMode::kFresh;
     std::int64_t opened_size = 0;  // what an appended file held before
     bool rewind_failed = false;    // the old end could not be restored
+    bool not_created = false;
+    bool temporary = false;        // a report, written under another name
+    bool replace_failed = false;   // whole, but could not take its name
   };
+  // The name the file is written under.
+  static std::string WrittenName(const File& f);
   File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
   const File& Slot(Destination d) const {
     return files_[static_cast<std::size_t>(d)];
@@ -91,6 +102,7 @@ class DiskFiles final : public RunFiles {
   void Tell(File& f);
 
   std::array<File, kDestinations> files_;
+  bool failed_ = false;
   TextFile scratch_reader_;
   bool scratch_read_tried_ = false;
   TextFile bbs_log_;

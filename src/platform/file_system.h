@@ -32,6 +32,10 @@ bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
 
+// Makes to a copy of the bytes of from, or an empty file when from does
+// not exist; false when that cannot be done.
+bool CopyFileBytes(const char* from, const char* to);
+
 // Cuts the file back to its first size bytes.
 bool TruncateFile(const char* path, std::int64_t size);
 

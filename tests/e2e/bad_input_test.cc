@@ -831,12 +831,12 @@ TEST(BadInputTest, AConfigurationOfOneMegabyteWithEveryKeyRepeated) {
 TEST(BadInputTest, DirectoriesThatNameFilesOrCannotBeMade) {
   // The cut and scratch directories name a file, or lie below one: neither
   // can be made, the cut is dropped and the scratch file goes to the
-  // current directory.
+  // current directory. The cut asked for is missing: status 2.
   for (const char* place : {"LOG", "LOG/below", "missing/deeper/still"}) {
     SCOPED_TRACE(place);
     TranscriptCase c = Case(OrdinaryDay(), {"LOG", "/d=15.03", "+F", "+l", "+a", "+b"});
     c.inputs["brantlow.cfg"] = std::string("ShredDir ") + place + "\r\nTmpDir " + place + "\r\n";
-    RunResult r = RunChecked(c, {0, {"logdata.zvx", "maxdata.zvx"},
+    RunResult r = RunChecked(c, {2, {"logdata.zvx", "maxdata.zvx"},
                                  {std::string(place) + "/00002359.000"}});
     EXPECT_NE(std::string::npos, r.files["logdata.zvx"].find("2:5020/23"));
   }
