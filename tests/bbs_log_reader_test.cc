@@ -150,8 +150,11 @@ TEST_F(BbsLogReaderTest, NamesAreCutAtColumnFortyAndNeverReadOutsideTheLine) {
 }
 
 TEST_F(BbsLogReaderTest, APendingSizeCarriesOverToTheNextCallsTransfer) {
-  SessionRecord& first = AddCall("11:00:00", "11:10:00");
-  SessionRecord& second = AddCall("11:20:00", "11:30:00");
+  AddCall("11:00:00", "11:10:00");
+  AddCall("11:20:00", "11:30:00");
+  // The table grows as records are added: take them once all are there.
+  const SessionRecord& first = (*table_)[0];
+  const SessionRecord& second = (*table_)[1];
   Read({
       "+ 15 Mar 11:00:10 MAX  Begin, v3.01 (task=1)",
       ": 15 Mar 11:05:00 MAX  CPS: 900 (12345 bytes)",
@@ -163,6 +166,63 @@ TEST_F(BbsLogReaderTest, APendingSizeCarriesOverToTheNextCallsTransfer) {
   EXPECT_FLOAT_EQ(0, first.bytes_sent);
   EXPECT_FLOAT_EQ(900, first.cps);
   EXPECT_FLOAT_EQ(12345, second.bytes_sent);
+}
+
+TEST_F(BbsLogReaderTest, WithoutEndLinesTheNextBeginEndsTheCall) {
+  // Maximus at the Verbose level writes no "End," lines: each begin line
+  // ends the call before it and is where the next record's search starts,
+  // so three callers of one hour go to three records.
+  AddCall("10:00:00", "10:20:00");
+  AddCall("10:30:00", "10:50:00");
+  AddCall("11:00:00", "11:20:00");
+  Read({
+      "+ 15 Mar 10:00:10 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 10:00:20 MAX  Anna Ivanova calling",
+      ": 15 Mar 10:05:00 MAX  CPS: 1000 (10000 bytes)",
+      "+ 15 Mar 10:05:01 MAX  DL-A.ZIP",
+      ": 15 Mar 10:08:00 MAX  CPS: 3000 (30000 bytes)",
+      "+ 15 Mar 10:08:01 MAX  DL-B.ZIP",
+      "+ 15 Mar 10:30:10 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 10:30:20 MAX  Boris Orlov calling",
+      ": 15 Mar 10:35:00 MAX  CPS: 500 (2000 bytes)",
+      "+ 15 Mar 10:35:01 MAX  UL-C.TXT",
+      "+ 15 Mar 11:00:10 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 11:00:20 MAX  Vera Sokolova calling",
+  });
+  const SessionRecord& anna = (*table_)[0];
+  const SessionRecord& boris = (*table_)[1];
+  const SessionRecord& vera = (*table_)[2];
+  EXPECT_EQ("Anna Ivanova      ", Name(0));
+  EXPECT_FLOAT_EQ(40000, anna.bytes_sent);
+  EXPECT_FLOAT_EQ(0, anna.bytes_received);
+  EXPECT_FLOAT_EQ(2000, anna.cps);
+  EXPECT_EQ("Boris Orlov       ", Name(1));
+  EXPECT_FLOAT_EQ(0, boris.bytes_sent);
+  EXPECT_FLOAT_EQ(2000, boris.bytes_received);
+  EXPECT_FLOAT_EQ(500, boris.cps);
+  EXPECT_EQ("Vera Sokolova     ", Name(2));
+  EXPECT_EQ(kBbsCaller, vera.kind);
+  EXPECT_FLOAT_EQ(0, vera.bytes_sent + vera.bytes_received + vera.cps);
+}
+
+TEST_F(BbsLogReaderTest, OnlyTheLatestYearWithTheDayIsSearched) {
+  // October to January goes back six months: a new year. A stray line of
+  // the month before does not begin one. The 15 Mar of the first year is
+  // passed over, though its call would match.
+  SessionRecord& r = AddCall("10:00:00", "10:20:00");
+  Read({
+      "+ 15 Mar 10:00:10 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 10:00:20 MAX  Old User calling",
+      "+ 15 Mar 10:05:00 MAX  End, Old User",
+      "+ 20 Oct 09:00:00 MAX  Begin, v3.01 (task=1)",
+      "+ 02 Jan 09:00:00 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 10:10:10 MAX  Begin, v3.01 (task=1)",
+      "+ 28 Feb 23:00:00 MAX  Spawning the mail packer",
+      "+ 15 Mar 10:10:20 MAX  New User calling",
+      "+ 15 Mar 10:15:00 MAX  End, New User",
+  });
+  EXPECT_EQ("New User          ", Name(0));
+  EXPECT_EQ(kBbsCaller, r.kind);
 }
 
 TEST_F(BbsLogReaderTest, AnEmptyLogChangesNothing) {

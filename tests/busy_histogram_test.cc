@@ -32,10 +32,10 @@ Chart Draw(const BusyArray& busy) {
 
 TEST(BusyHistogram, EmptyChartAndAxis) {
   Chart chart = Draw(BusyArray{});
-  EXPECT_EQ(std::string(CP866(" 100%─┬")) + std::string(48, ' '), chart.rows[0]);
-  EXPECT_EQ(std::string(CP866("  75%─┼")) + std::string(48, ' '), chart.rows[4]);
-  EXPECT_EQ(std::string(CP866("  50%─┼")) + std::string(48, ' '), chart.rows[8]);
-  EXPECT_EQ(std::string(CP866("  25%─┼")) + std::string(48, ' '), chart.rows[12]);
+  EXPECT_EQ(std::string(CP866("100%─┬")) + std::string(48, ' '), chart.rows[0]);
+  EXPECT_EQ(std::string(CP866(" 75%─┼")) + std::string(48, ' '), chart.rows[4]);
+  EXPECT_EQ(std::string(CP866(" 50%─┼")) + std::string(48, ' '), chart.rows[8]);
+  EXPECT_EQ(std::string(CP866(" 25%─┼")) + std::string(48, ' '), chart.rows[12]);
   EXPECT_EQ(std::string(CP866("     │")) + std::string(48, ' '), chart.rows[16]);
   std::string axis = "\r\n     \xC5";
   for (int i = 0; i < 24; ++i) axis += "\xC4\xC2";
@@ -54,9 +54,8 @@ TEST(BusyHistogram, ColumnHeights) {
   Chart chart = Draw(busy);
   auto cell = [&](int n, int k) {
     const std::string& row = chart.rows[16 - n];
-    // Rows 4, 8, 12 and 16 carry a 7-character label, the others 6.
-    std::size_t label = (n != 0 && n % 4 == 0) ? 7 : 6;
-    return row[label + static_cast<std::size_t>(k)];
+    // Every label is six characters, so the columns stand under the axis.
+    return row[6 + static_cast<std::size_t>(k)];
   };
   for (int n = 0; n <= 16; ++n) {
     EXPECT_EQ(' ', cell(n, 0)) << n;

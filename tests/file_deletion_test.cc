@@ -13,23 +13,30 @@ using testing_support::TempDir;
 
 bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
 
-TEST(DeleteEntry, MatchesCapitalizedNames) {
+TEST(DeleteEntry, MatchesNamesInTheirCaseWhereTheHostTellsCasesApart) {
   TempDir dir;
-  dir.Write("a.BAK", "");
-  dir.Write("b.bak", "");
-  dir.Write("c.txt", "");
-  EXPECT_EQ(1, DeleteEntry(dir.path() + "/*.bak"));
-  EXPECT_FALSE(Exists(dir.File("a.BAK")));
-  EXPECT_FALSE(Exists(dir.File("b.bak")));
-  EXPECT_TRUE(Exists(dir.File("c.txt")));
-  EXPECT_EQ(0, DeleteEntry(dir.path() + "/*.bak"));
-  EXPECT_EQ(0, DeleteEntry(dir.path() + "/missing/*.*"));
+  dir.Write("a.old", "");
+  dir.Write("b.OLD", "");
+  dir.Write("c.Old", "");
+  dir.Write("d.txt", "");
+  EXPECT_EQ(DeletionResult::kRemoved, DeleteEntry(dir.path() + "/*.OLD"));
+  EXPECT_TRUE(Exists(dir.File("a.old")));
+  EXPECT_FALSE(Exists(dir.File("b.OLD")));
+  EXPECT_TRUE(Exists(dir.File("c.Old")));
+  EXPECT_EQ(DeletionResult::kRemoved, DeleteEntry(dir.path() + "/?.*old"));
+  EXPECT_FALSE(Exists(dir.File("a.old")));
+  EXPECT_TRUE(Exists(dir.File("c.Old")));
+  EXPECT_TRUE(Exists(dir.File("d.txt")));
+  EXPECT_EQ(DeletionResult::kNoMatch, DeleteEntry(dir.path() + "/*.OLD"));
+  EXPECT_EQ(DeletionResult::kNoMatch, DeleteEntry(dir.path() + "/missing/*.*"));
 }
 
-TEST(DeleteEntry, AMatchThatCannotBeRemovedStillCounts) {
+TEST(DeleteEntry, AMatchThatCannotBeRemovedFails) {
   TempDir dir;
   mkdir(dir.File("sub.bak").c_str(), 0777);
-  EXPECT_EQ(1, DeleteEntry(dir.path() + "/*.BAK"));
+  dir.Write("file.bak", "");
+  EXPECT_EQ(DeletionResult::kRemovalFailed, DeleteEntry(dir.path() + "/*.bak"));
+  EXPECT_FALSE(Exists(dir.File("file.bak")));
 }
 
 TEST(RunDeletionStep, ReportLines) {
@@ -39,15 +46,18 @@ TEST(RunDeletionStep, ReportLines) {
   kill->Add(dir.path() + "/*.log");
   kill->Add("ab");  // too short: empty
   kill->Add(dir.path() + "/*.none");
+  mkdir(dir.File("sub.dir").c_str(), 0777);
+  kill->Add(dir.path() + "/*.dir");  // matches, and cannot be removed
   testing::internal::CaptureStdout();
-  RunDeletionStep(*kill);
-  std::string shown = UpperCase(dir.path());
-  char first[200], third[200];
+  EXPECT_FALSE(RunDeletionStep(*kill));
+  char first[200], third[200], fourth[200];
   std::snprintf(first, sizeof first, "Delete file(s) 01:  %-56.56s OK\n",
-                (shown + "/*.LOG").c_str());
+                (dir.path() + "/*.log").c_str());
   std::snprintf(third, sizeof third, "Delete file(s) 03:  %-56.56s Na\n",
-                (shown + "/*.NONE").c_str());
-  EXPECT_EQ(std::string("\n") + first + third + "\n",
+                (dir.path() + "/*.none").c_str());
+  std::snprintf(fourth, sizeof fourth, "Delete file(s) 04:  %-56.56s Na\n",
+                (dir.path() + "/*.dir").c_str());
+  EXPECT_EQ(std::string("\n") + first + third + fourth + "\n",
             testing::internal::GetCapturedStdout());
 }
 
@@ -56,8 +66,8 @@ TEST(RunDeletionStep, NoBlankLinesWithoutAFirstEntry) {
   kill->Add("");
   kill->Add("/nonexistent-dir-xyz/*.*");
   testing::internal::CaptureStdout();
-  RunDeletionStep(*kill);
-  EXPECT_EQ("Delete file(s) 02:  /NONEXISTENT-DIR-XYZ/*.*" + std::string(32, ' ') + " Na\n",
+  EXPECT_TRUE(RunDeletionStep(*kill));  // nothing matched: nothing failed
+  EXPECT_EQ("Delete file(s) 02:  /nonexistent-dir-xyz/*.*" + std::string(32, ' ') + " Na\n",
             testing::internal::GetCapturedStdout());
 }
 

@@ -67,30 +67,6 @@ long long Seconds(const std::string& text) {
          std::stoll(parts[2]);
 }
 
-// The runs' files in memory; keeps the session table as the session list
-// saw it, which the address summary folds afterwards.
-class SnapshotFiles final : public RunFiles {
- public:
-  explicit SnapshotFiles(const RunContext& run) : run_(run) {}
-  MemoryFiles memory;
-  std::unique_ptr<SessionTable> listed;
-
-  Output* Open(Destination d, OpenMode mode) override { return memory.Open(d, mode); }
-  Output* Find(Destination d) override { return memory.Find(d); }
-  void Settle(Destination d) override {
-    // The statistics file is first settled right after the session list.
-    if (d == Destination::kStatistics && !listed)
-      listed = std::make_unique<SessionTable>(run_.sessions);
-    memory.Settle(d);
-  }
-  void Close(Destination d) override { memory.Close(d); }
-  LineReader* ScratchEntries() override { return memory.ScratchEntries(); }
-  LineReader* BbsLog(const std::string& path) override { return memory.BbsLog(path); }
-
- private:
-  const RunContext& run_;
-};
-
 // The frames of a CP866 report, as rows of trimmed cells; a separator
 // line is an empty row.
 std::vector<std::vector<Cells>> ReportTables(const std::string& cp866) {
@@ -135,7 +111,6 @@ struct ExampleRun {
   std::unique_ptr<RunContext> run = std::make_unique<RunContext>();
   Window window;
   std::string statistics;  // CP866, as the file holds it
-  std::unique_ptr<SessionTable> listed;
   RunRecord record;  // as the run fills it
 };
 
@@ -154,15 +129,14 @@ ExampleRun AnalyseExample() {
   ApplyDefaults({16, 3}, run.settings);
   ex.window = MakeWindow(run.settings.start_date, run.settings.times);
 
-  SnapshotFiles files(run);
-  files.memory.bbs_log = ReadFile(dir + "max.log");
+  MemoryFiles files;
+  files.bbs_log = ReadFile(dir + "max.log");
   files.Open(Destination::kScratch, OpenMode::kFresh);
   const std::string log = ReadFile(dir + "t-mail.log");
   MemoryWindow window(log);
   SilentProgress progress;
   Analyse(run, ex.window, window, files, progress, ex.record);
-  ex.statistics = files.memory.bytes(Destination::kStatistics);
-  ex.listed = std::move(files.listed);
+  ex.statistics = files.bytes(Destination::kStatistics);
   return ex;
 }
 
@@ -344,7 +318,6 @@ void ExpectBars(const Layout& layout, const BusyArray& busy) {
 TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
   REQUIRE_CHROMIUM();
   const ExampleRun ex = AnalyseExample();
-  ASSERT_TRUE(ex.listed);
   const RunRecord record = ExampleRecord(ex);
   std::string page;
   WriteHtmlPage(record, page);

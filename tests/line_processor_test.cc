@@ -1,5 +1,7 @@
 #include "log/line_processor.h"
 
+#include "log/log_years.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -42,6 +44,32 @@ TEST(CertainlyOutsideTest, RejectsOtherDaysAndMonthsByTheirDigits) {
   EXPECT_FALSE(CertainlyOutside("15/03 10:00:00", 14, w));
   EXPECT_FALSE(CertainlyOutside(" 5/03 10:00:00", 14, w));  // left to the full test
   EXPECT_FALSE(CertainlyOutside("15/ 3 10:00:00", 14, w));
+}
+
+}  // namespace
+}  // namespace brantlow
+
+namespace brantlow {
+namespace {
+
+TEST(LogYears, OnlyDatedLinesSixMonthsBackBeginAYear) {
+  LogYears years;
+  auto see = [&](std::string_view line) {
+    years.See(line.data(), line.size());
+    return years.year();
+  };
+  EXPECT_EQ(0, see("20/12 10:00:00 Rescanning outbound\n"));
+  // Not dated: a day of 0 or 32, a month of 13, a missing separator.
+  EXPECT_EQ(0, see("00/01 10:00:00 x\n"));
+  EXPECT_EQ(0, see("32/01 10:00:00 x\n"));
+  EXPECT_EQ(0, see("15/01 10:00-00 x\n"));
+  EXPECT_EQ(0, see("15/01 10:00:0\n"));
+  EXPECT_EQ(0, see("20/12 11:00:00 x\n"));
+  EXPECT_EQ(1, see("01/01 00:00:05 x\n"));  // December to January
+  EXPECT_EQ(1, see("10/10 09:00:00 x\n"));
+  EXPECT_EQ(1, see("10/05 09:00:00 x\n"));  // five months back: no new year
+  EXPECT_EQ(1, see("10/11 09:00:00 x\n"));
+  EXPECT_EQ(2, see("10/05 09:00:00 x\n"));  // six back: the station was off
 }
 
 }  // namespace

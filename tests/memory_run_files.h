@@ -21,6 +21,7 @@ class MemoryFiles final : public RunFiles {
     if (!s.opened) {
       s.opened = true;
       if (mode == OpenMode::kFresh) s.out.Clear();
+      s.opened_size = s.out.bytes().size();
     }
     return &s.out;
   }
@@ -30,6 +31,10 @@ class MemoryFiles final : public RunFiles {
   }
   void Settle(Destination) override {}
   void Close(Destination d) override { slots_[Index(d)].opened = false; }
+  void Rewind(Destination d) override {
+    Slot& s = slots_[Index(d)];
+    if (s.opened) s.out.Truncate(s.opened_size);
+  }
   LineReader* ScratchEntries() override {
     scratch_.emplace(bytes(Destination::kScratch));
     return &*scratch_;
@@ -49,6 +54,7 @@ class MemoryFiles final : public RunFiles {
   struct Slot {
     MemoryOutput out;
     bool opened = false;
+    std::size_t opened_size = 0;
   };
   static std::size_t Index(Destination d) { return static_cast<std::size_t>(d); }
   std::array<Slot, kDestinations> slots_;

@@ -25,6 +25,20 @@ namespace brantlow {
 
 namespace {
 
+// A later year of the log holds the window: the cut and the scratch
+// entries of the earlier one go.
+class OutputsRestart final : public ScanRestart {
+ public:
+  explicit OutputsRestart(RunFiles& files) : files_(files) {}
+  void DropOutputs() override {
+    files_.Rewind(Destination::kCut);
+    files_.Rewind(Destination::kScratch);
+  }
+
+ private:
+  RunFiles& files_;
+};
+
 void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
               RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
@@ -35,8 +49,9 @@ void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
+  OutputsRestart restart(files);
   ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut), extractor,
-          bar);
+          bar, &restart);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,
@@ -208,6 +223,8 @@ void Analyse(RunContext& run, const Window& window, ByteWindow& log,
   if (Analyses(run.settings.cut_mode))
     ReportSteps(run, window, files, progress, record);
   WriteSignatures(run.settings, files);
+  files.Close(Destination::kConnect);
+  files.Close(Destination::kFilesTable);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
 }
 

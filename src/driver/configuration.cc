@@ -266,8 +266,8 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
     upper.Capitalize(pos + 11);
     tables.files_no_scan.Add(Path(upper, pos + 11));
   } else if (key("FilesKill")) {
-    // Kept in its case where the file system tells cases apart; the
-    // deletion matches names in capitals either way.
+    // Kept in its case where the file system tells cases apart, and
+    // matched and shown so by the deletion.
     if (kFileNamesIgnoreCase) {
       Line upper = line;
       upper.Capitalize(pos + 9);

@@ -84,7 +84,7 @@ void CountFolded(const SessionTable& table, DayTotals& day,
 std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
   auto order = std::make_unique<SessionTable>();
   for (const std::string& name : addresses.order()) {
-    if (!order->Append()) break;
+    order->Append();
     CopyField(order->Current().name, name);
     order->Current().kind = kIncoming;
   }

@@ -25,6 +25,7 @@
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
+#include "platform/run_lock.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -32,6 +33,9 @@ namespace brantlow {
 namespace {
 
 constexpr int kOpenAttempts = 151;
+
+// A run that reached its end but failed at something it was asked to do.
+constexpr int kSomethingFailed = 2;
 
 // Every fatal exit of the run: its message, the help screen, status 1.
 int Fatal(const std::string& message, const RunSettings& settings) {
@@ -108,36 +112,40 @@ std::string Commands(const RunSettings& s) {
 }
 
 // A file of the outputs beyond the CP866 reports, told like them when it
-// cannot be made.
-void WriteExport(const std::string& path, std::string_view bytes) {
+// cannot be made; false then.
+bool WriteExport(const std::string& path, std::string_view bytes) {
   const FileOutcome outcome = WriteWholeFile(path, bytes);
   if (outcome == FileOutcome::kNotOpened)
     Printf("Error: Unable to create %s\n", path.c_str());
   else if (outcome == FileOutcome::kWriteFailed)
     Printf("Error: Unable to write %s\n", path.c_str());
+  return outcome == FileOutcome::kOk;
 }
 
-void WriteExports(const LongOptions& options, const RunSettings& s,
+// False when one of them could not be written.
+bool WriteExports(const LongOptions& options, const RunSettings& s,
                   RunRecord& record) {
+  bool ok = true;
   record.commands = Commands(s);
   const int line = s.line_number;
   if (options.csv) {
-    WriteExport(NumberedName("sessions.csv", "sessions", ".csv", line),
-                SessionsCsv(record));
-    WriteExport(NumberedName("addresses.csv", "addresses", ".csv", line),
-                AddressesCsv(record));
+    ok &= WriteExport(NumberedName("sessions.csv", "sessions", ".csv", line),
+                      SessionsCsv(record));
+    ok &= WriteExport(NumberedName("addresses.csv", "addresses", ".csv", line),
+                      AddressesCsv(record));
   }
   if (options.json)
-    WriteExport(NumberedName("brantlow.json", "brantlow", ".json", line),
-                RunJson(record, kVersion));
+    ok &= WriteExport(NumberedName("brantlow.json", "brantlow", ".json", line),
+                      RunJson(record, kVersion));
   if (options.html) {
     const std::string path =
         record.is_period ? NumberedName("perdata.html", "perdat", ".html", line)
                          : NumberedName("logdata.html", "logdat", ".html", line);
     std::string page;
     WriteHtmlPage(record, page);
-    WriteExport(path, page);
+    ok &= WriteExport(path, page);
   }
+  return ok;
 }
 
 // The report the run wrote, once more on the original standard output.
@@ -195,6 +203,20 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
     return Fatal("", settings);
 
+  // Runs of one line in one directory write the same files: one at a time.
+  // Without a lock file (a read-only directory) the run goes on, and its
+  // files tell what fails.
+  RunLock lock;
+  const int line = settings.line_number;
+  lock.Acquire(LockFileName(line), [line] {
+    if (line == 0)
+      Print("Waiting for another run in this directory...\n");
+    else
+      Printf("Waiting for another run of line %d in this directory...\n", line);
+    FlushConsole();
+  });
+  bool failed = false;
+
   ReadConfigurationFile(*run);
   TakeLogPath(args, settings);
 
@@ -205,8 +227,10 @@ int Run(Arguments all_args, const LocalDate& now) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
-    if (PackLog(request) == PackOutcome::kLogUnreadable)
+    const PackOutcome packed = PackLog(request);
+    if (packed == PackOutcome::kLogUnreadable)
       return Fatal("Error: Unable to open InFile \n", settings);
+    if (packed == PackOutcome::kFailed) failed = true;
   }
 
   FileWindow log;
@@ -233,20 +257,24 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (settings.period_given) {
     RunPeriod(*run, log, files, progress, record);
     log.Close();
-    WriteExports(options, settings, record);
+    if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kPeriod));
-    RunDeletionStep(run->files_kill);
-    return 0;
+    if (files.failed()) failed = true;
+    if (!RunDeletionStep(run->files_kill)) failed = true;
+    return failed ? kSomethingFailed : 0;
   }
 
   const Window window = MakeWindow(settings.start_date, settings.times);
   const DirectoryStatus directories =
       PrepareDirectories(settings.cut_directory, window, settings.cut_mode,
                          settings.temp_directory);
-  if (Cuts(settings.cut_mode) &&
-      directories != DirectoryStatus::kBadCutDirectory) {
-    files.SetPath(Destination::kCut, settings.cut_directory);
-    files.Open(Destination::kCut, OpenMode::kAppend);
+  if (Cuts(settings.cut_mode)) {
+    if (directories == DirectoryStatus::kBadCutDirectory) {
+      failed = true;  // the cut asked for cannot be made
+    } else {
+      files.SetPath(Destination::kCut, settings.cut_directory);
+      files.Open(Destination::kCut, OpenMode::kAppend);
+    }
   }
   files.SetPath(Destination::kScratch,
                 JoinPath(settings.temp_directory,
@@ -260,11 +288,12 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {
-    WriteExports(options, settings, record);
+    if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kStatistics));
   }
-  RunDeletionStep(run->files_kill);
-  return 0;
+  if (files.failed()) failed = true;
+  if (!RunDeletionStep(run->files_kill)) failed = true;
+  return failed ? kSomethingFailed : 0;
 }
 
 }  // namespace brantlow

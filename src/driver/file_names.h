@@ -29,6 +29,14 @@ inline std::string FilesTableFileName(int line) {
 inline std::string PeriodFileName(int line) {
   return NumberedName("perdata.zvx", "perdat", ".zvx", line);
 }
+inline std::string LockFileName(int line) {
+  return NumberedName("brantlow.lck", "brantl", ".lck", line);
+}
+// A report is written under this name beside its own, and renamed over it
+// when whole.
+inline std::string TemporaryReportName(const std::string& report) {
+  return report + ".new";
+}
 inline std::string ScratchFileName(int line) {
   return NumberedName("zorvex.tmp", "zorv", ".tmp", line);
 }

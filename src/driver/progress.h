@@ -17,9 +17,11 @@ class ProgressBar final : public ScanProgress {
   // first cell. A cell stands for twice a hundredth of the log.
   explicit ProgressBar(std::int64_t log_size);
 
-  // Fills at most one more cell once position has reached it.
+  // Fills at most one more cell once position has reached it; a small log
+  // (narrow cells) still fills no more than the bar's cells.
   void Advance(std::int64_t position) override {
-    if (position >= cell_counter_ * cell_width_) FillCell();
+    if (cell_counter_ <= kCells && position >= cell_counter_ * cell_width_)
+      FillCell();
   }
 
   // Whether reads of at most step bytes each can be passed over and told
@@ -28,10 +30,12 @@ class ProgressBar final : public ScanProgress {
 
   // Fills every cell up to position, as the reads up to it would have.
   void JumpTo(std::int64_t position) override {
-    while (position >= cell_counter_ * cell_width_) FillCell();
+    while (cell_counter_ <= kCells && position >= cell_counter_ * cell_width_)
+      FillCell();
   }
 
  private:
+  static constexpr std::int64_t kCells = 50;
   void FillCell();
   std::int64_t cell_width_;
   std::int64_t cell_counter_ = 1;

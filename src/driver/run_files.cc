@@ -13,6 +13,14 @@ DiskFiles::DiskFiles(int line_number) {
   Slot(Destination::kFilesTable).path = FilesTableFileName(line_number);
   Slot(Destination::kScratch).path = ScratchFileName(line_number);
   Slot(Destination::kPeriod).path = PeriodFileName(line_number);
+  for (Destination d : {Destination::kStatistics, Destination::kBbsUsers,
+                        Destination::kConnect, Destination::kFilesTable,
+                        Destination::kPeriod})
+    Slot(d).temporary = true;
+}
+
+std::string DiskFiles::WrittenName(const File& f) {
+  return f.temporary ? TemporaryReportName(f.path) : f.path;
 }
 
 DiskFiles::~DiskFiles() = default;
@@ -22,9 +30,13 @@ void DiskFiles::SetPath(Destination d, std::string path) {
 }
 
 void DiskFiles::Tell(File& f) {
-  const FileOutcome outcome = f.file.outcome();
+  const FileOutcome outcome = f.not_created ? FileOutcome::kNotOpened
+                              : f.rewind_failed || f.replace_failed
+                                  ? FileOutcome::kWriteFailed
+                                  : f.file.outcome();
   if (outcome == FileOutcome::kOk || f.told) return;
   f.told = true;
+  failed_ = true;
   if (outcome == FileOutcome::kNotOpened)
     Printf("Error: Unable to create %s\n", f.path.c_str());
   else
@@ -35,14 +47,43 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
   File& f = Slot(d);
   if (!f.tried) {
     f.tried = true;
-    const bool opened = mode == OpenMode::kFresh
-                            ? f.file.OpenWrite(f.path.c_str())
-                            : f.file.OpenAppend(f.path.c_str());
-    if (!opened) Tell(f);
-    if (utf8_ && d != Destination::kCut && d != Destination::kScratch)
+    f.mode = mode;
+    const std::string name = WrittenName(f);
+    bool opened;
+    if (f.temporary && IsDirectory(f.path.c_str())) {
+      opened = false;  // nothing could take the report's name
+    } else if (mode == OpenMode::kFresh) {
+      opened = f.file.OpenWrite(name.c_str());
+    } else {
+      // A report added to begins as a copy of what it holds.
+      opened = (!f.temporary || CopyFileBytes(f.path.c_str(), name.c_str())) &&
+               f.file.OpenAppend(name.c_str());
+      if (!opened && f.temporary) RemoveFile(name.c_str());
+    }
+    if (!opened) {
+      f.not_created = true;
+      Tell(f);
+    }
+    if (opened && mode == OpenMode::kAppend && f.file.SeekEnd())
+      f.opened_size = f.file.Tell();
+    if (opened && utf8_ && d != Destination::kCut && d != Destination::kScratch)
       f.file.WriteUtf8();
   }
   return Find(d);
+}
+
+void DiskFiles::Rewind(Destination d) {
+  File& f = Slot(d);
+  if (!f.file.is_open()) return;
+  f.file.Close();
+  const std::string name = WrittenName(f);
+  if (f.mode == OpenMode::kFresh) {
+    f.file.OpenWrite(name.c_str());
+  } else {
+    if (!TruncateFile(name.c_str(), f.opened_size)) f.rewind_failed = true;
+    f.file.OpenAppend(name.c_str());
+  }
+  if (!f.file.is_open()) Tell(f);
 }
 
 Output* DiskFiles::Find(Destination d) {
@@ -60,7 +101,15 @@ void DiskFiles::Settle(Destination d) {
 void DiskFiles::Close(Destination d) {
   File& f = Slot(d);
   if (!f.tried) return;
+  const bool was_open = f.file.is_open();
   f.file.Close();
+  if (f.temporary && was_open) {
+    const std::string name = WrittenName(f);
+    const bool whole = f.file.outcome() == FileOutcome::kOk && !f.rewind_failed;
+    if (whole && !ReplaceFile(name.c_str(), f.path.c_str()))
+      f.replace_failed = true;
+    if (!whole || f.replace_failed) RemoveFile(name.c_str());
+  }
   Tell(f);
 }
 

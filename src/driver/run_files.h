@@ -5,6 +5,7 @@
 #define BRANTLOW_DRIVER_RUN_FILES_H_
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,9 @@ class RunFiles {
   virtual void Settle(Destination d) = 0;
   // Closes the destination and tells how its writing went.
   virtual void Close(Destination d) = 0;
+  // Drops what was written to an open destination since it was opened;
+  // the output it handed out stays the one to write to.
+  virtual void Rewind(Destination d) = 0;
 
   // The scratch entries, once the scratch file is closed; null when there
   // is no scratch file to read.
@@ -49,7 +53,10 @@ class RunFiles {
 };
 
 // The files on disk, under the names of the run's line number. A file the
-// run could not create or fill is told on standard output, once.
+// run could not create or fill is told on standard output, once. Each
+// report is written under a temporary name beside its own and renamed
+// over it when closed whole, so that an old report stays whole until the
+// new one replaces it.
 class DiskFiles final : public RunFiles {
  public:
   explicit DiskFiles(int line_number);
@@ -66,11 +73,15 @@ class DiskFiles final : public RunFiles {
   Output* Find(Destination d) override;
   void Settle(Destination d) override;
   void Close(Destination d) override;
+  void Rewind(Destination d) override;
   LineReader* ScratchEntries() override;
   LineReader* BbsLog(const std::string& path) override;
 
   // Removes the scratch file at the end of the run.
   void RemoveScratch();
+
+  // Whether some file could not be created or written whole.
+  [[nodiscard]] bool failed() const { return failed_; }
 
  private:
   struct File {
@@ -78,7 +89,15 @@ class DiskFiles final : public RunFiles {
     TextFile file;
     bool tried = false;
     bool told = false;
+    OpenMode mode = OpenMode::kFresh;
+    std::int64_t opened_size = 0;  // what an appended file held before
+    bool rewind_failed = false;    // the old end could not be restored
+    bool not_created = false;
+    bool temporary = false;        // a report, written under another name
+    bool replace_failed = false;   // whole, but could not take its name
   };
+  // The name the file is written under.
+  static std::string WrittenName(const File& f);
   File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
   const File& Slot(Destination d) const {
     return files_[static_cast<std::size_t>(d)];
@@ -86,6 +105,7 @@ class DiskFiles final : public RunFiles {
   void Tell(File& f);
 
   std::array<File, kDestinations> files_;
+  bool failed_ = false;
   TextFile scratch_reader_;
   bool scratch_read_tried_ = false;
   TextFile bbs_log_;

@@ -83,6 +83,15 @@ void TakeRate(std::string_view line, SessionRecord& record,
   state.size_pending = true;
 }
 
+// The call is over: its mean rate is taken.
+void EndCall(SessionRecord& record, ReaderState& state, MatchState& match) {
+  match = MatchState::kCallFinished;
+  if (state.rate_count > 0) {
+    record.cps /= static_cast<float>(state.rate_count);
+    state.rate_count = 0;
+  }
+}
+
 // The tests made on every line of the matching call, in their order.
 void ReadCallLine(std::string_view line, SessionRecord& record,
                   ReaderState& state, MatchState& match) {
@@ -105,18 +114,47 @@ void ReadCallLine(std::string_view line, SessionRecord& record,
   }
   if (At(line, kCarrierDropped) && FieldText(record.name) == "Terminal Call")
     CopyField(record.name, "Carrier Dropped");
-  if (At(line, kEnd)) {
-    match = MatchState::kCallFinished;
-    if (state.rate_count > 0) {
-      record.cps /= static_cast<float>(state.rate_count);
-      state.rate_count = 0;
-    }
-  }
+  if (At(line, kEnd)) EndCall(record, state, match);
 }
 
 }  // namespace
 
 namespace {
+
+// The month (1 to 12) whose abbreviation stands at columns 5 to 7 of a
+// line, or 0.
+int MonthOf(std::string_view line) {
+  if (line.size() < 8) return 0;
+  for (int m = 0; m < 12; ++m)
+    if (line.substr(5, 3) == kMonths[m] + 1) return m + 1;
+  return 0;
+}
+
+// Where the latest year of the BBS log that holds a line of the date key
+// begins. A line whose month is at least six before that of the last line
+// with one begins a new year, as in the mailer log.
+std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
+  std::int64_t year_start = 0, found = 0;
+  int last_month = 0;
+  bool line_start = true;
+  char buf[kBbsReadLimit + 1];
+  if (!log.SeekTo(0)) return 0;
+  for (;;) {
+    const std::int64_t before = log.Tell();
+    const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
+    if (n == 0) break;
+    const std::string_view line(buf, n);
+    const bool first_piece = line_start;
+    line_start = buf[n - 1] == '\n';
+    if (!first_piece) continue;
+    if (const int month = MonthOf(line)) {
+      if (last_month != 0 && month <= last_month - 6) year_start = before;
+      last_month = month;
+    }
+    if (PhraseAt(line, key, kDateColumn)) found = year_start;
+  }
+  return found;
+}
 
 // One day of the window.
 void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
@@ -128,30 +166,42 @@ void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   const std::string_view key = date_key;
 
   ReaderState state;
-  std::int64_t resume = 0;
+  std::int64_t resume = -1;  // found when the first record needs it
   char buf[kBbsReadLimit + 1];
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     if (FieldText(record.name) != "Terminal Call") continue;
+    if (resume < 0) resume = LatestYearWith(key, log);
     const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
     const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
     MatchState match = MatchState::kSearching;
     if (!log.SeekTo(resume)) break;
-    while (std::size_t n = log.ReadLine(buf, kBbsReadLimit)) {
+    for (;;) {
+      const std::int64_t before = log.Tell();
+      const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
+      if (n == 0) break;
       if (match == MatchState::kCallFinished) break;
       const std::string_view line(buf, n);
+      bool begins = false;
       if (match == MatchState::kSearching) {
         const int hour = FieldNumber(line, kHourColumn, 4);
         if (hour >= first_hour && hour <= last_hour &&
             PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
           match = MatchState::kInsideCall;
           record.kind = kBbsCaller;
+          begins = true;
         }
       }
-      if (match == MatchState::kInsideCall) {
-        ReadCallLine(line, record, state, match);
-        if (match == MatchState::kCallFinished) resume = log.Tell();
+      if (match != MatchState::kInsideCall) continue;
+      // A Maximus log below the trace level has no "End," lines: the next
+      // call's begin line ends this one, and the next record starts there.
+      if (!begins && At(line, kBegin)) {
+        EndCall(record, state, match);
+        resume = before;
+        continue;
       }
+      ReadCallLine(line, record, state, match);
+      if (match == MatchState::kCallFinished) resume = log.Tell();
     }
   }
 }

@@ -16,7 +16,7 @@ double Hour(std::string_view time) { return FieldReal(time, 0, 2); }
 void SearchCrashPolls(SessionTable& table, int period, const Window& window,
                       bool any_kind) {
   const bool midnight = window.crosses_midnight;
-  if (table.current == -1) table.current = 0;
+  if (table.empty()) table.Append();
   table[0].crash_mark = ' ';
   if (period > 0)
     for (int i = 1; i <= table.current; ++i) table[i].crash_mark = ' ';

@@ -29,10 +29,25 @@ class ScanProgress {
   virtual void JumpTo(std::int64_t position) = 0;
 };
 
-// Reads the log from its start to its end. cut may be null; progress may
-// be null.
+// Told when a later year of the log turns out to hold the window: what was
+// cut and written to the scratch file so far came from an earlier year.
+class ScanRestart {
+ public:
+  virtual ~ScanRestart() = default;
+  // Empties the cut and scratch outputs back to how they were opened.
+  virtual void DropOutputs() = 0;
+};
+
+// Reads the log from its start to its end. Only the latest year of the
+// log that holds a line of the window's first day is taken (for a window
+// across midnight its second day comes from that year, or from the next
+// after a 31 December; without any line of the first day, the latest year
+// with a line of the second day decides); when a later year turns up, the
+// extractor and the outputs start over. cut, progress and restart may be
+// null.
 void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
-             SessionExtractor& extractor, ScanProgress* progress);
+             SessionExtractor& extractor, ScanProgress* progress,
+             ScanRestart* restart);
 
 // A record still open when the window ends ends at the window's end.
 void CloseAtWindowEnd(const Window& window, SessionTable& table);

@@ -80,7 +80,8 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
     state.human_caller_pending = false;
   }
   if (!state.inside_terminal &&
-      PhraseAt(line, p.entering_terminal, kEventColumn) && table.Append()) {
+      PhraseAt(line, p.entering_terminal, kEventColumn)) {
+    table.Append();
     SessionRecord& record = table.Current();
     CopyLineTime(line, record.start_time);
     CopyField(record.name, "Terminal Emulator");

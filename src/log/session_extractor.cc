@@ -50,7 +50,7 @@ void SessionExtractor::OpenConnect(std::string_view line) {
     return;
   }
   SessionTable& table = recognisers_.table;
-  if (!table.Append()) return;  // a full table takes no more sessions
+  table.Append();
   SessionRecord& record = table.Current();
   record.kind = kind;
   CopyLineTime(line, record.start_time);
@@ -79,7 +79,8 @@ void SessionExtractor::DetectProcess(std::string_view line) {
       first_index = i;
     }
   }
-  if (first == nullptr || !table.Append()) return;
+  if (first == nullptr) return;
+  table.Append();
   open_[first_index] = true;
   SessionRecord& record = table.Current();
   record.kind = kProcess;

@@ -27,6 +27,15 @@ class SessionExtractor {
   // One line inside the window, as seen up to its first NUL.
   void Extract(std::string_view line);
 
+  // Empties the table and forgets every open session and process, for a
+  // scan that starts over with a later year of the log.
+  void Reset() {
+    recognisers_.table.Clear();
+    recognisers_.human_caller_pending = false;
+    recognisers_.inside_terminal = false;
+    open_ = {};
+  }
+
  private:
   void CloseOpenProcesses(std::string_view line);
   void OpenConnect(std::string_view line);

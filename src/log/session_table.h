@@ -3,8 +3,8 @@
 #ifndef BRANTLOW_LOG_SESSION_TABLE_H_
 #define BRANTLOW_LOG_SESSION_TABLE_H_
 
-#include <array>
 #include <cstddef>
+#include <vector>
 
 namespace brantlow {
 
@@ -33,10 +33,12 @@ inline constexpr char kProcess = 'p';
 inline constexpr char kBbsCaller = 'B';
 inline constexpr char kNoEnd = '?';
 
-inline constexpr int kMaxSessions = 860;
-
+// Grows with the window: a busy station's day may hold any number of
+// sessions, and memory follows the window, never the log.
 struct SessionTable {
-  std::array<SessionRecord, kMaxSessions> records{};
+  // Slots 0 to current are in use; a slot beyond it (left by a merge that
+  // stepped back) is zero-filled and taken again by the next Append.
+  std::vector<SessionRecord> records;
   int current = -1;  // newest record; -1 while empty
 
   bool empty() const { return current < 0; }
@@ -48,19 +50,15 @@ struct SessionTable {
   // Number of records 0 to current.
   int size() const { return current + 1; }
 
-  // Empties the table; only the slots in use need clearing, the others
-  // are never written while they lie beyond the current record.
   void Clear() {
-    for (int i = 0; i <= current; ++i) records[static_cast<std::size_t>(i)] = {};
+    records.clear();
     current = -1;
   }
 
-  // Makes the next slot current. When the table is full nothing is
-  // appended, the last record stays current, and false is returned.
-  bool Append() {
-    if (current + 1 >= kMaxSessions) return false;
+  // Makes the next slot, zero-filled, current.
+  void Append() {
     ++current;
-    return true;
+    if (records.size() <= static_cast<std::size_t>(current)) records.emplace_back();
   }
 };
 

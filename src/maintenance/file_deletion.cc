@@ -16,33 +16,48 @@ std::string UpperCase(std::string_view text) {
   return upper;
 }
 
-int DeleteEntry(std::string_view entry) {
+namespace {
+
+// A name as the host compares it.
+std::string Compared(std::string_view name) {
+  return kFileNamesIgnoreCase ? UpperCase(name) : std::string(name);
+}
+
+}  // namespace
+
+DeletionResult DeleteEntry(std::string_view entry) {
   std::size_t name_start = FileNameStart(entry);
   std::string directory(entry.substr(0, name_start));
-  std::string pattern = UpperCase(entry.substr(name_start));
+  std::string pattern = Compared(entry.substr(name_start));
   // Names are gathered first, so that removing does not disturb the listing.
   std::vector<std::string> matched;
   ListDirectory(directory.empty() ? "." : directory.c_str(),
                 [&](const char* name) {
-                  if (WildcardMatch(pattern, UpperCase(name)))
+                  if (WildcardMatch(pattern, Compared(name)))
                     matched.emplace_back(name);
                 });
+  if (matched.empty()) return DeletionResult::kNoMatch;
+  bool all_removed = true;
   for (const std::string& name : matched)
-    RemoveFile((directory + name).c_str());
-  return matched.empty() ? 0 : 1;
+    if (!RemoveFile((directory + name).c_str())) all_removed = false;
+  return all_removed ? DeletionResult::kRemoved : DeletionResult::kRemovalFailed;
 }
 
-void RunDeletionStep(const MaskList& files_kill) {
+bool RunDeletionStep(const MaskList& files_kill) {
+  bool all_removed = true;
   const bool first_set = files_kill[0].size() > 2;
   for (int i = 1; i <= kMaskListEntries; ++i) {
     std::string_view entry = files_kill[i - 1];
     if ((i == 1 || i == kMaskListEntries) && first_set) Print("\n");
     if (entry.size() <= 2) continue;
-    const int result = DeleteEntry(entry);
-    Printf(result == 1 ? "Delete file(s) %2.2d:  %-56.56s OK\n"
-                       : "Delete file(s) %2.2d:  %-56.56s Na\n",
-           i, UpperCase(entry).c_str());
+    const DeletionResult result = DeleteEntry(entry);
+    if (result == DeletionResult::kRemovalFailed) all_removed = false;
+    Printf(result == DeletionResult::kRemoved
+               ? "Delete file(s) %2.2d:  %-56.56s OK\n"
+               : "Delete file(s) %2.2d:  %-56.56s Na\n",
+           i, Compared(entry).c_str());
   }
+  return all_removed;
 }
 
 }  // namespace brantlow

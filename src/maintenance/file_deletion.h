@@ -10,17 +10,24 @@
 
 namespace brantlow {
 
-// The entry in capitals (A to Z only), as it is matched and shown.
+// The text in capitals (A to Z only).
 std::string UpperCase(std::string_view text);
 
-// Removes every file of the entry's directory whose capitalized name the
-// entry's capitalized last component matches. Returns 1 when any name
-// matched (even if its removal failed), else 0.
-int DeleteEntry(std::string_view entry);
+enum class DeletionResult {
+  kNoMatch,        // nothing matched, or the directory cannot be listed
+  kRemoved,        // names matched and every one was removed
+  kRemovalFailed,  // a matched name could not be removed
+};
+
+// Removes every file of the entry's directory whose name the entry's last
+// component matches: both in capitals where the host ignores the case of
+// file names, as they are where it does not.
+DeletionResult DeleteEntry(std::string_view entry);
 
 // Works off all 32 entries in order, skipping empty ones (two characters
-// or fewer).
-void RunDeletionStep(const MaskList& files_kill);
+// or fewer), and shows each entry as it is matched. False when a removal
+// failed.
+[[nodiscard]] bool RunDeletionStep(const MaskList& files_kill);
 
 }  // namespace brantlow
 

@@ -129,7 +129,7 @@ std::string PackedPartName(std::string_view first_line,
 PackOutcome PackLog(const PackRequest& request) {
   if (request.pack_directory.size() > kMaxPackDirectory) {
     Print("\nToo long PATH in PackLog, packing stopped!!!\n");
-    return PackOutcome::kDone;
+    return PackOutcome::kFailed;
   }
   const DayMonth cut_off =
       CutOffDate(DateTextDay(request.date_text), request.pack_day);
@@ -173,7 +173,7 @@ PackOutcome PackLog(const PackRequest& request) {
   if (!packed.OpenWrite(packed_path.c_str()) ||
       !kept.OpenWrite(kKeptPartPath)) {
     PrintTemporaryFileError();
-    return PackOutcome::kDone;
+    return PackOutcome::kFailed;
   }
 
   // From the start again, so that the short lines before the deciding one
@@ -196,7 +196,7 @@ PackOutcome PackLog(const PackRequest& request) {
   kept.Close();
   if (packed.write_failed() || kept.write_failed()) {
     Print("\nError: Unable to write temporary file... Packing stopped!!!\n\n");
-    return PackOutcome::kDone;
+    return PackOutcome::kFailed;
   }
 
   Printf("! Pack you log from %s to %s with", from_date, cut_off_text);
@@ -206,7 +206,7 @@ PackOutcome PackLog(const PackRequest& request) {
   const std::string program = FindProgram(command.program);
   if (program.empty()) {
     Print("Packer not found\n");
-    return PackOutcome::kDone;
+    return PackOutcome::kFailed;
   }
   std::vector<std::string> arguments{program};
   for (const std::string& option : command.options) arguments.push_back(option);
@@ -217,7 +217,7 @@ PackOutcome PackLog(const PackRequest& request) {
   const ChildOutcome outcome = RunProgram(arguments);
   if (outcome.kind != ChildOutcome::Kind::kExited || outcome.code != 0) {
     Print("Packer failed, log not packed\n");
-    return PackOutcome::kDone;
+    return PackOutcome::kFailed;
   }
 
   // The old lines are in the archive now: their part file can go, and the
@@ -227,6 +227,7 @@ PackOutcome PackLog(const PackRequest& request) {
       !ReplaceFile(kKeptPartPath, request.log_path.c_str())) {
     RemoveFile(kKeptPartPath);
     Print("Unable to replace log, log not packed\n");
+    return PackOutcome::kFailed;
   }
   return PackOutcome::kDone;
 }

@@ -22,13 +22,14 @@ struct PackRequest {
 };
 
 enum class PackOutcome {
-  kDone,           // packed, or not, with its message printed; run goes on
+  kDone,           // packed, or nothing to pack; the run goes on
+  kFailed,         // not packed, with its message printed; the run goes on
   kLogUnreadable,  // the log could not be opened: the run must end
 };
 
 // Packs as far as it safely can: the log is replaced only after the
 // archiver has reported success, and then in one step.
-PackOutcome PackLog(const PackRequest& request);
+[[nodiscard]] PackOutcome PackLog(const PackRequest& request);
 
 // Today's day and month read from the date text.
 DayMonth DateTextDay(std::string_view date_text);

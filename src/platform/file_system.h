@@ -2,6 +2,7 @@
 #ifndef BRANTLOW_PLATFORM_FILE_SYSTEM_H_
 #define BRANTLOW_PLATFORM_FILE_SYSTEM_H_
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,13 @@ bool IsDirectory(const char* path);
 bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
+
+// Makes to a copy of the bytes of from, or an empty file when from does
+// not exist; false when that cannot be done.
+bool CopyFileBytes(const char* from, const char* to);
+
+// Cuts the file back to its first size bytes.
+bool TruncateFile(const char* path, std::int64_t size);
 
 // Puts the file from in place of the file to in one step, so that to never
 // goes missing; false (and nothing changed) when that cannot be done, as

@@ -29,6 +29,9 @@ class MemoryOutput final : public Output {
   void Write(std::string_view bytes) override;
   const std::string& bytes() const { return bytes_; }
   void Clear() { bytes_.clear(); }
+  void Truncate(std::size_t size) {
+    if (size < bytes_.size()) bytes_.resize(size);
+  }
 
  private:
   std::string bytes_;

@@ -8,10 +8,10 @@ void WriteBusyHistogram(const BusyArray& busy, Output& out) {
   for (int n = 16; n >= 0; --n) {
     out.Write("\n");
     switch (n) {
-      case 16: out.Write(CP866(" 100%─┬")); break;
-      case 12: out.Write(CP866("  75%─┼")); break;
-      case 8: out.Write(CP866("  50%─┼")); break;
-      case 4: out.Write(CP866("  25%─┼")); break;
+      case 16: out.Write(CP866("100%─┬")); break;
+      case 12: out.Write(CP866(" 75%─┼")); break;
+      case 8: out.Write(CP866(" 50%─┼")); break;
+      case 4: out.Write(CP866(" 25%─┼")); break;
       default: out.Write(CP866("     │")); break;
     }
     char columns[kHalfHours];

@@ -28,7 +28,7 @@ void WriteConnectTable(const SessionTable& table, Output& out) {
   out.Write(separator);
   for (int i = 0; i <= table.current; ++i) {
     const SessionRecord& r = table[i];
-    out.Printf(CP866("║%s          │%-48s║\n"), Text(r.start_time).c_str(),
+    out.Printf(CP866("║%-8s          │%-48s║\n"), Text(r.start_time).c_str(),
                Text(r.connect).c_str());
     out.Printf(CP866("║%-18s│%-48s║\n"), Text(r.name).c_str(),
                Text(r.mailer).c_str());

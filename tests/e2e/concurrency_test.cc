@@ -193,9 +193,11 @@ int Wait(pid_t pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-// Runs the four instances in a fresh directory holding the inputs, one
-// after the other or all released at the same moment.
-StationRun RunStation(const Files& inputs, bool together) {
+// Runs the instances in a fresh directory holding the inputs, one after
+// the other or all released at the same moment.
+StationRun RunStation(const Files& inputs, bool together,
+                      const std::vector<std::vector<std::string>>& command_lines =
+                          kCommandLines) {
   StationRun run;
   char dir_template[] = "/tmp/brantlow-lines-XXXXXX";
   const char* dir = mkdtemp(dir_template);
@@ -206,21 +208,21 @@ StationRun RunStation(const Files& inputs, bool together) {
   for (const auto& [name, bytes] : inputs)
     std::ofstream(work + "/" + name, std::ios::binary) << bytes;
 
-  const int count = static_cast<int>(kCommandLines.size());
+  const int count = static_cast<int>(command_lines.size());
   run.status.assign(count, -1);
   if (together) {
     int gate[2];
     if (pipe(gate) != 0) return run;
     std::vector<pid_t> pids;
     for (int i = 0; i < count; ++i) {
-      pids.push_back(Start(root, work, i + 1, kCommandLines[i], gate));
+      pids.push_back(Start(root, work, i + 1, command_lines[i], gate));
     }
     close(gate[0]);
     close(gate[1]);  // every instance starts now
     for (int i = 0; i < count; ++i) run.status[i] = Wait(pids[i]);
   } else {
     for (int i = 0; i < count; ++i)
-      run.status[i] = Wait(Start(root, work, i + 1, kCommandLines[i], nullptr));
+      run.status[i] = Wait(Start(root, work, i + 1, command_lines[i], nullptr));
   }
   for (int i = 1; i <= count; ++i)
     run.console.push_back(ReadWhole(root + "/stdout" + std::to_string(i)) +
@@ -287,6 +289,82 @@ TEST(ConcurrencyTest, FourLinesAtOnceLeaveWhatFourLinesInTurnLeave) {
     }
     for (const auto& [name, bytes] : together.files)
       EXPECT_EQ(std::string::npos, name.find("zorv")) << "scratch file left: " << name;
+  }
+}
+
+// A run in a directory it cannot write to: no lock file, no report; it
+// tells so and ends with status 2, for a cron job to see.
+TEST(ConcurrencyTest, AReadOnlyDirectoryEndsWithStatusTwo) {
+  char dir_template[] = "/tmp/brantlow-readonly-XXXXXX";
+  const char* dir = mkdtemp(dir_template);
+  ASSERT_NE(nullptr, dir);
+  const std::string root = dir;
+  const std::string work = root + "/work";
+  mkdir(work.c_str(), 0777);
+  std::ofstream(work + "/LOG", std::ios::binary) << StationLog();
+  chmod(work.c_str(), 0555);
+  const bool read_only = access(work.c_str(), W_OK) != 0;
+  int status = -1;
+  if (read_only)
+    status = Wait(Start(root, work, 1, {"LOG", "/d=15.03", "+l", "+a"}, nullptr));
+  chmod(work.c_str(), 0777);
+  const std::string out = ReadWhole(root + "/stdout1");
+  Files left;
+  ListFiles(work, "", left);
+  std::string remove = "rm -rf '" + root + "'";
+  if (std::system(remove.c_str()) != 0) {
+  }
+  if (!read_only) GTEST_SKIP() << "the superuser writes to any directory";
+  EXPECT_EQ(2, status) << Printable(out);
+  EXPECT_NE(std::string::npos, out.find("Error: Unable to create logdata.zvx\n"));
+  EXPECT_EQ(" LOG", Names(left));
+}
+
+// Eight runs of line 0 in one directory, each on its own window, write the
+// same report files: they take turns, the later ones waiting, and what is
+// left is whole, each report as one of them leaves it alone.
+TEST(ConcurrencyTest, EightRunsOfOneLineTakeTurns) {
+  Files inputs = StationInputs();
+  inputs["brantlow.cfg"] = "BBSType MAX\r\nBBSLog max.log\r\nString /C=120\r\n";
+  std::vector<std::vector<std::string>> command_lines;
+  for (int k = 0; k < 8; ++k) {
+    char window[16];
+    std::snprintf(window, sizeof window, "/t=%02d:00-23:59", 2 * k);
+    command_lines.push_back({"LOG", "/d=15.03", window, "+l", "+a", "+b"});
+  }
+  std::vector<Files> alone;
+  for (const auto& command_line : command_lines) {
+    const StationRun run = RunStation(inputs, false, {command_line});
+    ASSERT_EQ(0, run.status[0]) << Printable(run.console[0]);
+    alone.push_back(run.files);
+  }
+  Files expected_names = inputs;
+  expected_names["logdata.zvx"];
+  expected_names["maxdata.zvx"];
+  ASSERT_EQ(Names(expected_names), Names(alone[0]));
+  EXPECT_NE(alone[0].at("logdata.zvx"), alone[7].at("logdata.zvx"));
+
+  for (int round = 1; round <= 2; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    const StationRun together = RunStation(inputs, true, command_lines);
+    int waited = 0;
+    for (std::size_t i = 0; i < together.status.size(); ++i) {
+      EXPECT_EQ(0, together.status[i]) << Printable(together.console[i]);
+      if (together.console[i].find(
+              "Waiting for another run in this directory...\n") != std::string::npos)
+        ++waited;
+    }
+    EXPECT_GE(waited, 1);
+    // No lock file and no temporary report stay behind.
+    EXPECT_EQ(Names(expected_names), Names(together.files));
+    bool matched = false;
+    for (const Files& one : alone) {
+      bool same = true;
+      for (const std::string name : {"logdata.zvx", "maxdata.zvx"})
+        same = same && together.files.count(name) && together.files.at(name) == one.at(name);
+      matched = matched || same;
+    }
+    EXPECT_TRUE(matched) << "the reports are not those of any one run";
   }
 }
 

@@ -24,19 +24,19 @@ stdout:
 |                       Read log file:
 out logdata.zvx:
 |
-| 100%─┬{ *48}
+|100%─┬{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|  75%─┼{ *48}
+| 75%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|  50%─┼{ *48}
+| 50%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|  25%─┼{ *48}
+| 25%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
@@ -72,12 +72,14 @@ out logdata.zvx:
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
 === case: String commands, the command line over them, and FilesKill
-# The statistics file of the run itself is deleted at its very end.
+# The statistics file of the run itself is deleted at its very end. The
+# patterns hold no letters, so that they read alike where the host tells
+# the case of names apart and where it does not.
 args: LOG +l
 in brantlow.cfg:
 |String +l(-s) /c=120 -g
-|FilesKill logdata.zvx
-|FilesKill nothing.*
+|FilesKill ???????.???
+|FilesKill ??.*
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 in keep.txt:
@@ -93,8 +95,8 @@ stdout:
 |
 |                       Read log file:
 |
-|Delete file(s) 01:  LOGDATA.ZVX{ *45} OK
-|Delete file(s) 02:  NOTHING.*{ *47} Na
+|Delete file(s) 01:  ???????.???{ *45} OK
+|Delete file(s) 02:  ??.*{ *52} Na
 |
 console:
 |      {▒*50}{\b*50}█\r
@@ -117,19 +119,19 @@ in LOG:
 exit: 0
 out logdata.zvx:
 |
-| 100%─┬{ *48}
+|100%─┬{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|  75%─┼{ *48}
+| 75%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|  50%─┼{ *48}
+| 50%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
 |     │{ *20}▓{ *27}
-|  25%─┼{ *20}▓{ *27}
+| 25%─┼{ *20}▓{ *27}
 |     │{ *20}▓{ *27}
 |     │{ *20}▓{ *27}
 |     │{ *20}▓{ *27}

@@ -107,8 +107,8 @@ out condat3.zvx:
 |╚{═*18}╧{═*48}╝
 
 === case: an empty window lists its one blank record
-# The blank record has no start time: its first line is ten blanks wide
-# on the left and so eight characters shorter than the others.
+# The blank record has no start time: its first line pads the empty time
+# to eight blanks, so it is as wide as its frame.
 args: LOG -g +l
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
@@ -116,7 +116,7 @@ exit: 0
 out logdata.zvx:
 << empty-list.frag
 << connect-head.frag
-|║{ *10}│{ *48}║
+|║{ *18}│{ *48}║
 |║{ *18}│{ *48}║
 |╚{═*18}╧{═*48}╝
 << empty-summary.frag

@@ -1,14 +1,15 @@
 # Files the run cannot create or fill: each is told once on standard
-# output with its path, and the run goes on to its end without it.
+# output with its path, and the run goes on to its end without it and
+# ends with status 2.
 
-=== case: a statistics file that cannot be created is told and the run ends well
+=== case: a statistics file that cannot be created is told and the run ends with status 2
 # A directory stands where the statistics file would go; no report of the
 # statistics file can be written, and the failure is told only once.
 args: LOG
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 dir logdata.zvx
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Sun Mar 15 12:00:00 2026
@@ -29,14 +30,19 @@ console:
 |[ ] Make statistic file;{\b*23}√\r
 |[ ] Sort all data;{\b*17}√\r
 
-=== case: a full disk under the statistics file is told, not a crash
-# The statistics file is a link to a device that takes no bytes: the
-# first writer that closes it learns that its writes were lost.
+=== case: a full disk under the statistics file is told, and the old report stays whole
+# The statistics file is written under a temporary name beside its own;
+# that name is a link to a device that takes no bytes: the first writer
+# that flushes it learns that its writes were lost. The new report never
+# takes the old one's place, and its temporary name is removed.
 args: LOG -g
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
-link logdata.zvx -> /dev/full
-exit: 0
+in logdata.zvx:
+|the report of an earlier run
+link logdata.zvx.new -> /dev/full
+gone logdata.zvx.new
+exit: 2
 stdout:
 << banner.frag
 |Sun Mar 15 12:00:00 2026
@@ -57,7 +63,7 @@ args: LOG -g
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 dir zorvex.tmp
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Sun Mar 15 12:00:00 2026
@@ -81,7 +87,7 @@ args: LOG -g +l(-s)
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 dir conndata.zvx
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Sun Mar 15 12:00:00 2026
@@ -102,13 +108,14 @@ out logdata.zvx:
 
 === case: a shred directory that cannot be made leaves the cut out but not the statistics
 # Only one level is ever created: under a missing parent the cut directory
-# cannot be made, so no line is cut; the statistics are made as usual.
+# cannot be made, so no line is cut; the statistics are made as usual. The
+# cut asked for is missing: status 2.
 args: LOG -g +F
 in brantlow.cfg:
 |ShredDir missing/cuts/
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Sun Mar 15 12:00:00 2026

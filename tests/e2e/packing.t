@@ -9,7 +9,7 @@
 #
 # Most cases cut only (+f(-s)): the cut file 00002359.000 then shows the
 # lines of today that the analysis read, and the bar shows one cell per
-# line read.
+# line read. A packing that fails lets the run go on and end with status 2.
 
 === case: lines up to the cut-off are archived and the analysis reads the rest
 # Today 10/03 and pack day 7 give the cut-off 03/03. The log begins on
@@ -439,7 +439,7 @@ in LOG:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 tool zip
 path: /nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026
@@ -477,7 +477,7 @@ in LOG:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 tool zip
 path: /nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026
@@ -520,7 +520,7 @@ in zip:
 dir bin
 dir bin/zip
 path: bin:/nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026
@@ -554,7 +554,7 @@ in LOG:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 tool zip
 path: /nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026
@@ -587,7 +587,7 @@ in LOG:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 tool zip
 path: /nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026

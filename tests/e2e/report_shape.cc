@@ -203,9 +203,10 @@ bool IsRuleLike(const std::string& s, const Frame& frame, char left, char fill,
   return true;
 }
 
-// The connect table prints a record's start time unpadded, so the first
-// line of a record whose time text is shorter than 8 characters is shorter
-// by as much: "║", the time, 10 blanks, "│", 48 characters, "║".
+// Reports of earlier versions printed a record's start time unpadded in
+// the connect table, so the first line of a record whose time text is
+// shorter than 8 characters was shorter by as much: "║", the time, 10
+// blanks, "│", 48 characters, "║". The checker still takes such lines.
 bool IsShortConnectTimeLine(const std::string& s, const Frame& frame) {
   if (frame.widths != std::vector<int>{18, 48}) return false;
   if (s.size() >= frame.width || s.size() + 8 < frame.width) return false;
@@ -217,11 +218,24 @@ bool IsShortConnectTimeLine(const std::string& s, const Frame& frame) {
   return true;
 }
 
+// The address summary's totals line prints the session count in at least
+// three places ("%-3d"); a window of 1,000 sessions or more widens the
+// line by the extra digits, as a value wider than its field does.
+bool IsWideTotalsLine(const std::string& s, const Frame& frame) {
+  static const std::string kTotals = Cp866Of("║Всего: ");
+  if (s.compare(0, kTotals.size(), kTotals) != 0) return false;
+  std::size_t digits = 0;
+  while (kTotals.size() + digits < s.size() &&
+         s[kTotals.size() + digits] >= '0' && s[kTotals.size() + digits] <= '9')
+    ++digits;
+  return digits > 3 && s.size() == frame.width + digits - 3;
+}
+
 const std::string& HistogramLabel(int row) {
-  static const std::string k100 = Cp866Of(" 100%─┬");
-  static const std::string k75 = Cp866Of("  75%─┼");
-  static const std::string k50 = Cp866Of("  50%─┼");
-  static const std::string k25 = Cp866Of("  25%─┼");
+  static const std::string k100 = Cp866Of("100%─┬");
+  static const std::string k75 = Cp866Of(" 75%─┼");
+  static const std::string k50 = Cp866Of(" 50%─┼");
+  static const std::string k25 = Cp866Of(" 25%─┼");
   static const std::string kPlain = Cp866Of("     │");
   switch (row) {
     case 16: return k100;
@@ -368,7 +382,8 @@ std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
         if (t.back() != kEdge)
           return At(row, "a table line beginning with ║ must end with ║");
         if (t.size() != frame.width) {
-          if (!(after_rule && IsShortConnectTimeLine(t, frame)))
+          if (!(after_rule && IsShortConnectTimeLine(t, frame)) &&
+              !IsWideTotalsLine(t, frame))
             return At(row, "a table line is " + std::to_string(t.size()) +
                                " characters wide, its top line " +
                                std::to_string(frame.width));

@@ -1,0 +1,56 @@
+#include "platform/run_lock.h"
+
+#include <windows.h>
+
+namespace brantlow {
+
+// Every run opens the lock file to be deleted when its last handle closes.
+// While a closed run's file waits for that, it cannot be opened again: the
+// next run keeps trying until the file is gone and it makes a new one.
+bool RunLock::Acquire(const std::string& path,
+                      const std::function<void()>& waiting) {
+  Release();
+  bool told = false;
+  auto tell = [&] {
+    if (!told) {
+      told = true;
+      waiting();
+    }
+  };
+  for (;;) {
+    HANDLE file = CreateFileA(
+        path.c_str(), GENERIC_READ | GENERIC_WRITE,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+        nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+        return false;
+      tell();
+      Sleep(20);
+      continue;
+    }
+    OVERLAPPED at = {};
+    if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY,
+                    0, 1, 0, &at)) {
+      tell();
+      at = {};
+      if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at)) {
+        CloseHandle(file);
+        return false;
+      }
+    }
+    path_ = path;
+    handle_ = reinterpret_cast<long long>(file);
+    return true;
+  }
+}
+
+void RunLock::Release() {
+  if (handle_ == -1) return;
+  CloseHandle(reinterpret_cast<HANDLE>(handle_));
+  handle_ = -1;
+}
+
+}  // namespace brantlow
