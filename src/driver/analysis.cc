@@ -29,12 +29,16 @@ class Step {
   Step(RunProgress& progress, const char* text) : progress_(progress) {
     progress_.BeginStep(text);
   }
-  ~Step() { progress_.EndStep(); }
+  ~Step() { progress_.EndStep(done_); }
   Step(const Step&) = delete;
   Step& operator=(const Step&) = delete;
 
+  // The step could not do its work: its line stays unticked.
+  void Fail() { done_ = false; }
+
  private:
   RunProgress& progress_;
+  bool done_ = true;
 };
 
 // A record still open when the window ends ends at the window's end.
@@ -46,7 +50,7 @@ void CloseOpenSession(const Window& window, SessionTable& table) {
                 window.end_hour, window.end_minute);
 }
 
-void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
+ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
               RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
@@ -56,8 +60,8 @@ void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
-  ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut), extractor,
-          bar);
+  return ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut),
+                 extractor, bar);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,
@@ -74,6 +78,8 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
   // An unreadable BBS log leaves every record as it was.
   if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
     ReadBbsLog(run.sessions, window, *bbs_log);
+  else
+    step.Fail();
   if (Wanted(s.bbs_mode)) {
     if (bbs_users != nullptr)
       WriteSessionList(window, s.crash_poll_period, run.sessions, *bbs_users,
@@ -185,14 +191,15 @@ void WriteSignatures(const RunSettings& s, RunFiles& files) {
 
 }  // namespace
 
-void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress) {
-  ScanStep(run, window, log, files, progress);
+ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
+                   RunFiles& files, RunProgress& progress) {
+  const ScanCounts counts = ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
   CloseOpenSession(window, run.sessions);
   if (Analyses(run.settings.cut_mode)) ReportSteps(run, window, files, progress);
   WriteSignatures(run.settings, files);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
+  return counts;
 }
 
 }  // namespace brantlow

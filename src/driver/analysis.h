@@ -6,15 +6,17 @@
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "log/log_scan.h"
 #include "log/window.h"
 #include "platform/file_window.h"
 
 namespace brantlow {
 
 // Expects the cut file (when the mode cuts) and the scratch file to be
-// opened already; closes both, and every report file it wrote.
-void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress);
+// opened already; closes both, and every report file it wrote. Returns
+// what the scan saw of the log.
+ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
+                   RunFiles& files, RunProgress& progress);
 
 }  // namespace brantlow
 

@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,7 @@
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
+#include "platform/system_error.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -65,8 +67,13 @@ void PrintSettingsSummary(const RunSettings& s) {
 void ReadConfigurationFile(RunContext& run) {
   RunSettings& settings = run.settings;
   TextFile configuration;
-  if (!configuration.OpenRead(
-          ConfigurationFileName(settings.line_number).c_str())) {
+  const std::string name = ConfigurationFileName(settings.line_number);
+  if (!configuration.OpenRead(name.c_str())) {
+    // One that is there but cannot be read is not simply missing: its
+    // tariffs, deletions and packing are lost for this run.
+    if (!IsNotFound(configuration.error()))
+      Printf("\nError: Unable to read %s: %s", name.c_str(),
+             SystemErrorText(configuration.error()).c_str());
     Print("\nWork without config?! As you want...\n");
     settings.no_configuration = true;
     return;
@@ -76,12 +83,59 @@ void ReadConfigurationFile(RunContext& run) {
   ReadConfiguration(configuration, settings, tables);
 }
 
+std::string UnreadableLog(const std::string& path, SystemError error) {
+  return "Error: Unable to open InFile \n" + ReasonLine(path, error);
+}
+
+// The day and hours of the window, as the user gives them: "15.03
+// 00:00-23:59", or "15.03 23:00-16.03 08:00" across midnight.
+std::string WindowText(const Window& w) {
+  char text[48];
+  if (w.crosses_midnight)
+    std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d-%02d.%02d %02d:%02d",
+                  w.first.day, w.first.month, w.start_hour, w.start_minute,
+                  w.second.day, w.second.month, w.end_hour, w.end_minute);
+  else
+    std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d-%02d:%02d",
+                  w.first.day, w.first.month, w.start_hour, w.start_minute,
+                  w.end_hour, w.end_minute);
+  return text;
+}
+
+// Tells when the reports cannot be what the user wanted: a log of another
+// kind or encoding, or no line of the window's days.
+void PrintWarnings(const ScanCounts& counts, const std::string& log_path,
+                   const Window& window) {
+  const char* log = log_path.c_str();
+  if (counts.tmail_lines == 0)
+    Printf("Warning: no line of %s looks like a T-Mail log line\n", log);
+  if (counts.utf8_lines > 0)
+    Printf("Warning: %s looks UTF-8 encoded; T-Mail logs are read as CP866\n",
+           log);
+  if (counts.tmail_lines > 0 && counts.inside_lines == 0)
+    Printf("Warning: no line of %s lies inside the window %s\n", log,
+           WindowText(window).c_str());
+}
+
 }  // namespace
 
 int Run(Arguments all_args, const LocalDate& now) {
   // Long options are taken out first; the classic passes see the rest.
   const SplitArguments split = SplitOptions(all_args);
   const Arguments args = split.classic();
+  // Options that answer at once, before anything is printed or read.
+  if (!split.options.unknown.empty()) {
+    PrintError(UnknownOptionText(split.options.unknown));
+    return 2;
+  }
+  if (split.options.help) {
+    Print(UsageText());
+    return 0;
+  }
+  if (split.options.version) {
+    Print(VersionText());
+    return 0;
+  }
 
   // The tables are large: they live on the heap, one set per run.
   auto run = std::make_unique<RunContext>();
@@ -101,14 +155,16 @@ int Run(Arguments all_args, const LocalDate& now) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
-    if (PackLog(request) == PackOutcome::kLogUnreadable)
-      return Fatal("Error: Unable to open InFile \n", settings);
+    SystemError log_error;
+    if (PackLog(request, log_error) == PackOutcome::kLogUnreadable)
+      return Fatal(UnreadableLog(settings.log_path, log_error), settings);
   }
 
   FileWindow log;
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
     if (log.Open(settings.log_path.c_str())) break;
-  if (!log.is_open()) return Fatal("Error: Unable to open InFile \n", settings);
+  if (!log.is_open())
+    return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
 
   SecondPass(args, today, settings);
@@ -134,8 +190,9 @@ int Run(Arguments all_args, const LocalDate& now) {
   PrintSettingsSummary(settings);
 
   ConsoleProgress progress;
-  Analyse(*run, window, log, files, progress);
+  const ScanCounts counts = Analyse(*run, window, log, files, progress);
   log.Close();
+  PrintWarnings(counts, settings.log_path, window);
 
   files.RemoveScratch();
   RunDeletionStep(run->files_kill);

@@ -3,6 +3,7 @@
 #include "driver/file_names.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -28,6 +29,7 @@ void DiskFiles::Tell(File& f) {
     Printf("Error: Unable to create %s\n", f.path.c_str());
   else
     Printf("Error: Unable to write %s\n", f.path.c_str());
+  Print(ReasonLine(f.path, f.file.error()));
 }
 
 Output* DiskFiles::Open(Destination d, OpenMode mode) {
@@ -70,7 +72,10 @@ LineReader* DiskFiles::ScratchEntries() {
 }
 
 LineReader* DiskFiles::BbsLog(const std::string& path) {
-  return bbs_log_.OpenRead(path.c_str()) ? &bbs_log_ : nullptr;
+  if (bbs_log_.OpenRead(path.c_str())) return &bbs_log_;
+  Printf("Error: Unable to open BBSLog %s: %s\n", path.c_str(),
+         SystemErrorText(bbs_log_.error()).c_str());
+  return nullptr;
 }
 
 void DiskFiles::RemoveScratch() {

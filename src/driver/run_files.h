@@ -43,7 +43,7 @@ class RunFiles {
   // The scratch entries, once the scratch file is closed; null when there
   // is no scratch file to read.
   virtual LineReader* ScratchEntries() = 0;
-  // The BBS log; null when it cannot be opened.
+  // The BBS log; null when it cannot be opened (told, with the reason).
   virtual LineReader* BbsLog(const std::string& path) = 0;
 };
 

@@ -5,6 +5,7 @@
 #ifndef BRANTLOW_LOG_LOG_SCAN_H_
 #define BRANTLOW_LOG_LOG_SCAN_H_
 
+#include <cstddef>
 #include <cstdint>
 
 #include "log/line_processor.h"
@@ -26,9 +27,30 @@ class ScanProgress {
   virtual void JumpTo(std::int64_t position) = 0;
 };
 
+// What the scan saw of the log as a whole, to tell the user when the
+// report cannot be what was wanted (a log of another kind, or of other
+// days). Lines passed by on a look at their first bytes are counted too.
+struct ScanCounts {
+  std::int64_t lines = 0;
+  // Lines that begin "dd/mm hh:mm:ss", as the mailer's do.
+  std::int64_t tmail_lines = 0;
+  // Lines that hold Cyrillic encoded in UTF-8: a log converted from CP866.
+  // Looked for only in the lines not passed by at once.
+  std::int64_t utf8_lines = 0;
+  // Lines inside the window, on either of its days.
+  std::int64_t inside_lines = 0;
+};
+
+// Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".
+bool LooksLikeTmailLine(const char* bytes, std::size_t length);
+
+// Whether the bytes hold two Cyrillic letters in a row encoded in UTF-8,
+// which a CP866 text practically never does.
+bool HoldsUtf8Cyrillic(const char* bytes, std::size_t length);
+
 // Reads the log from its start to its end. cut may be null; progress may
 // be null.
-void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
+ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
              SessionExtractor& extractor, ScanProgress* progress);
 
 }  // namespace brantlow

@@ -49,6 +49,8 @@ TEST(LargeLogTest, OtherDaysChangeNothingInTheReports) {
   TranscriptCase full;
   full.args = {"LOG", "/d=15.03", "/c=60", "+l", "+a"};
   full.inputs["LOG"] = all;
+  // On a terminal, so that the bar is drawn while lines are passed over.
+  full.terminal = true;
   TranscriptCase day = full;
   day.inputs["LOG"] = alone;
 
