@@ -63,6 +63,30 @@ TEST(LargeLogTest, OtherDaysChangeNothingInTheReports) {
   // A log of more than 5000 bytes fills exactly the 50 cells of the bar.
   EXPECT_EQ(50, std::count(from_all.console_bytes.begin(),
                            from_all.console_bytes.end(), '\xDB'));
+  EXPECT_EQ(std::string::npos, from_all.stdout_bytes.find("Warning"));
+}
+
+TEST(LargeLogTest, LinesPassedOverInBulkStillCountAsTheMailersLines) {
+  // Short lines only, so that every one of the mailer's lines is among
+  // those passed over in bulk; the undated ones at the end are read one by
+  // one.
+  std::string all;
+  char line[64];
+  for (int day = 1; day <= 28; ++day)
+    for (int hour = 0; hour < 24; ++hour) {
+      std::snprintf(line, sizeof line, "%02d/02 %02d:00:01 Rescanning outbound\r\n",
+                    day, hour);
+      all += line;
+    }
+  for (int i = 0; i < 5; ++i) all += "    continued without a date\r\n";
+  TranscriptCase c;
+  c.args = {"LOG", "/d=16.04", "-g"};
+  c.inputs["LOG"] = all;
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  const std::string warnings =
+      r.stdout_bytes.substr(std::min(r.stdout_bytes.find("Warning"), r.stdout_bytes.size()));
+  EXPECT_EQ("Warning: no line of LOG lies inside the window 16.04 00:00-23:59\n",
+            warnings);
 }
 
 }  // namespace
