@@ -74,12 +74,19 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
   Output* bbs_users = nullptr;
   if (Wanted(s.bbs_mode))
     bbs_users = files.Open(Destination::kBbsUsers, OpenMode::kFresh);
-  Step step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
-  // An unreadable BBS log leaves every record as it was.
-  if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
-    ReadBbsLog(run.sessions, window, *bbs_log);
-  else
-    step.Fail();
+  // An unreadable BBS log leaves every record as it was, and its step
+  // unticked.
+  bool read = false;
+  {
+    Step step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+    if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path)) {
+      ReadBbsLog(run.sessions, window, *bbs_log);
+      read = true;
+    } else {
+      step.Fail();
+    }
+  }
+  if (!read) files.TellBbsLogFailure(s.bbs_log_path);
   if (Wanted(s.bbs_mode)) {
     if (bbs_users != nullptr)
       WriteSessionList(window, s.crash_poll_period, run.sessions, *bbs_users,

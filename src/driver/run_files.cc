@@ -72,10 +72,12 @@ LineReader* DiskFiles::ScratchEntries() {
 }
 
 LineReader* DiskFiles::BbsLog(const std::string& path) {
-  if (bbs_log_.OpenRead(path.c_str())) return &bbs_log_;
+  return bbs_log_.OpenRead(path.c_str()) ? &bbs_log_ : nullptr;
+}
+
+void DiskFiles::TellBbsLogFailure(const std::string& path) {
   Printf("Error: Unable to open BBSLog %s: %s\n", path.c_str(),
          SystemErrorText(bbs_log_.error()).c_str());
-  return nullptr;
 }
 
 void DiskFiles::RemoveScratch() {

@@ -43,8 +43,11 @@ class RunFiles {
   // The scratch entries, once the scratch file is closed; null when there
   // is no scratch file to read.
   virtual LineReader* ScratchEntries() = 0;
-  // The BBS log; null when it cannot be opened (told, with the reason).
+  // The BBS log; null when it cannot be opened.
   virtual LineReader* BbsLog(const std::string& path) = 0;
+  // Tells why the BBS log could not be opened: after its step line is
+  // done, so that the message stands on a line of its own.
+  virtual void TellBbsLogFailure(const std::string& path) = 0;
 };
 
 // The files on disk, under the names of the run's line number. A file the
@@ -65,6 +68,7 @@ class DiskFiles final : public RunFiles {
   void Close(Destination d) override;
   LineReader* ScratchEntries() override;
   LineReader* BbsLog(const std::string& path) override;
+  void TellBbsLogFailure(const std::string& path) override;
 
   // Removes the scratch file at the end of the run.
   void RemoveScratch();
