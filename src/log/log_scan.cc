@@ -45,7 +45,10 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* 
   auto outside = [&](const char* bytes, std::size_t length) {
     const bool passed = CertainlyOutside(bytes, length, first) &&
                         (!two_days || CertainlyOutside(bytes, length, second));
-    if (passed) counts.tmail_lines += LooksLikeTmailLine(bytes, length);
+    // The warnings ask only whether there is any: once one is found, the
+    // lines passed over in bulk cost nothing more.
+    if (passed && counts.tmail_lines == 0)
+      counts.tmail_lines += LooksLikeTmailLine(bytes, length);
     return passed;
   };
   for (;;) {

@@ -32,7 +32,8 @@ class ScanProgress {
 // days). Lines passed by on a look at their first bytes are counted too.
 struct ScanCounts {
   std::int64_t lines = 0;
-  // Lines that begin "dd/mm hh:mm:ss", as the mailer's do.
+  // Lines that begin "dd/mm hh:mm:ss", as the mailer's do; of the lines
+  // passed over in bulk only the first such is counted.
   std::int64_t tmail_lines = 0;
   // Lines that hold Cyrillic encoded in UTF-8: a log converted from CP866.
   // Looked for only in the lines not passed by at once.
