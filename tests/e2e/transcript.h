@@ -17,7 +17,8 @@
 //   exit: 0
 //   stdout:                         standard output, exactly
 //   console:                        the console stream, exactly
-//   stdout (utf8):                  the same, CP866 text read as UTF-8
+//   stdout (utf8):                  as stdout: (console (utf8): as console:),
+//                                   its CP866 text expected in UTF-8
 //   out logdat7.zvx:                a file the run must leave
 //   gone zorv7.tmp                  an input file the run must remove
 //
