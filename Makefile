@@ -9,7 +9,8 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 DEB_BUILD ?= build-deb
-VERSION := 1.0
+# The version is the program's own, written once in src/driver/credits.h.
+VERSION := $(shell sed -n 's/^\#define BRANTLOW_VERSION "\(.*\)"/\1/p' src/driver/credits.h)
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)

@@ -64,13 +64,18 @@ TEST(PrepareDirectories, UnusableDirectories) {
   std::string temp = dir.File("file/tmp");
   testing::internal::CaptureStdout();
   EXPECT_EQ(DirectoryStatus::kBadCutDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
-  EXPECT_EQ("\nError: Bad ShredDir path\n", testing::internal::GetCapturedStdout());
+  // The path as given and the system's reason follow the message.
+  EXPECT_EQ("\nError: Bad ShredDir path\n  " + dir.File("missing/deeper") +
+                ": No such file or directory\n",
+            testing::internal::GetCapturedStdout());
   EXPECT_EQ(dir.File("file/tmp"), temp);  // not even tried
 
   cut = dir.path();
   testing::internal::CaptureStdout();
   EXPECT_EQ(DirectoryStatus::kBadTempDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
-  EXPECT_EQ("\nError: Bad TmpDir path\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ("\nError: Bad TmpDir path\n  " + dir.File("file/tmp") +
+                ": Not a directory\n",
+            testing::internal::GetCapturedStdout());
   EXPECT_EQ("./", temp);
 }
 

@@ -44,6 +44,7 @@ class MemoryFiles final : public RunFiles {
     bbs_reader_.emplace(*bbs_log);
     return &*bbs_reader_;
   }
+  void TellBbsLogFailure(const std::string&) override {}
 
   // What the run left in a destination, as the file's bytes.
   const std::string& bytes(Destination d) const {

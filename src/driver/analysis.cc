@@ -39,7 +39,7 @@ class OutputsRestart final : public ScanRestart {
   RunFiles& files_;
 };
 
-void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
+ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
               RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
@@ -50,8 +50,8 @@ void ScanStep(RunContext& run, const Window& window, ByteWindow& log,
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
   OutputsRestart restart(files);
-  ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut), extractor,
-          bar, &restart);
+  return ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut),
+                 extractor, bar, &restart);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,
@@ -64,10 +64,19 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
   Output* bbs_users = nullptr;
   if (Wanted(s.bbs_mode))
     bbs_users = files.Open(Destination::kBbsUsers, OpenMode::kFresh);
-  StepScope step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
-  // An unreadable BBS log leaves every record as it was.
-  if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
-    ReadBbsLog(run.sessions, window, *bbs_log);
+  // An unreadable BBS log leaves every record as it was, and its step
+  // unticked.
+  bool read = false;
+  {
+    StepScope step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+    if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path)) {
+      ReadBbsLog(run.sessions, window, *bbs_log);
+      read = true;
+    } else {
+      step.Fail();
+    }
+  }
+  if (!read) files.TellBbsLogFailure(s.bbs_log_path);
   if (Wanted(s.bbs_mode)) {
     if (bbs_users != nullptr)
       WriteSessionList(window, s.crash_poll_period, run.sessions, *bbs_users,
@@ -212,12 +221,12 @@ void WriteLineMarker(Output& out, int line_number) {
   if (line_number != 0) out.Printf("\nLine %d", line_number);
 }
 
-void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress, RunRecord& record) {
+ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
+                   RunFiles& files, RunProgress& progress, RunRecord& record) {
   record.window = window;
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
-  ScanStep(run, window, log, files, progress);
+  const ScanCounts counts = ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
   CloseAtWindowEnd(window, run.sessions);
   if (Analyses(run.settings.cut_mode))
@@ -226,6 +235,7 @@ void Analyse(RunContext& run, const Window& window, ByteWindow& log,
   files.Close(Destination::kConnect);
   files.Close(Destination::kFilesTable);
   if (Cuts(run.settings.cut_mode)) files.Close(Destination::kCut);
+  return counts;
 }
 
 }  // namespace brantlow

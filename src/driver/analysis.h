@@ -6,6 +6,7 @@
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "log/log_scan.h"
 #include "log/window.h"
 #include "platform/file_window.h"
 #include "reports/run_record.h"
@@ -13,9 +14,10 @@
 namespace brantlow {
 
 // Expects the cut file (when the mode cuts) and the scratch file to be
-// opened already; closes both, and every report file it wrote.
-void Analyse(RunContext& run, const Window& window, ByteWindow& log,
-             RunFiles& files, RunProgress& progress, RunRecord& record);
+// opened already; closes both, and every report file it wrote. Returns
+// what the scan saw of the log.
+ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
+                   RunFiles& files, RunProgress& progress, RunRecord& record);
 
 // The signature line that ends the statistics and period reports, after
 // the line marker of multi-line mode.

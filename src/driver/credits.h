@@ -3,14 +3,16 @@
 #ifndef BRANTLOW_DRIVER_CREDITS_H_
 #define BRANTLOW_DRIVER_CREDITS_H_
 
+// The one place the version is written; the Makefile reads it from here.
+#define BRANTLOW_VERSION "1.0"
+
 namespace brantlow {
 
-// The version, as --version and the outputs for scripts give it; the
-// banner says the same.
-inline constexpr const char kVersion[] = "1.0";
+// The version, as --version and the outputs for scripts give it.
+inline constexpr const char kVersion[] = BRANTLOW_VERSION;
 
 inline constexpr const char kBannerLines[] =
-    "brantlow - statistics of the T-Mail log, version 1.0\n"
+    "brantlow - statistics of the T-Mail log, version " BRANTLOW_VERSION "\n"
     "Written for FidoNet sysops; free to use and to pass on.\n";
 
 // The maker's FidoNet address, shown in the signatures.

@@ -26,6 +26,7 @@
 #include "platform/file_system.h"
 #include "platform/file_window.h"
 #include "platform/run_lock.h"
+#include "platform/system_error.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -74,8 +75,8 @@ void PrintSettingsSummary(const RunSettings& s) {
 
 // A period run writes the period report only: the commands that make day
 // files have nothing to do, and say so once.
-void RunPeriod(RunContext& run, ByteWindow& log, DiskFiles& files,
-               ConsoleProgress& progress, RunRecord& record) {
+ScanCounts RunPeriod(RunContext& run, ByteWindow& log, DiskFiles& files,
+                     ConsoleProgress& progress, RunRecord& record) {
   RunSettings& s = run.settings;
   if (Cuts(s.cut_mode) || Wanted(s.connect_mode) || Wanted(s.files_mode) ||
       Wanted(s.bbs_mode))
@@ -89,7 +90,7 @@ void RunPeriod(RunContext& run, ByteWindow& log, DiskFiles& files,
   Printf("Period %2.2d.%2.2d-%2.2d.%2.2d, %d day(s)\n", s.period.first.day,
          s.period.first.month, s.period.last.day, s.period.last.month,
          s.period.days);
-  AnalysePeriod(run, log, files, progress, record);
+  return AnalysePeriod(run, log, files, progress, record);
 }
 
 // The commands that shaped the run, as they would be written.
@@ -169,8 +170,13 @@ void CopyReport(std::FILE* report_stream, const std::string& path) {
 void ReadConfigurationFile(RunContext& run) {
   RunSettings& settings = run.settings;
   TextFile configuration;
-  if (!configuration.OpenRead(
-          ConfigurationFileName(settings.line_number).c_str())) {
+  const std::string name = ConfigurationFileName(settings.line_number);
+  if (!configuration.OpenRead(name.c_str())) {
+    // One that is there but cannot be read is not simply missing: its
+    // tariffs, deletions and packing are lost for this run.
+    if (!IsNotFound(configuration.error()))
+      Printf("\nError: Unable to read %s: %s", name.c_str(),
+             SystemErrorText(configuration.error()).c_str());
     Print("\nWork without config?! As you want...\n");
     settings.no_configuration = true;
     return;
@@ -180,12 +186,81 @@ void ReadConfigurationFile(RunContext& run) {
   ReadConfiguration(configuration, settings, tables);
 }
 
+std::string UnreadableLog(const std::string& path, SystemError error) {
+  return "Error: Unable to open InFile \n" + ReasonLine(path, error);
+}
+
+// The day and hours of the window, as the user gives them: "15.03
+// 00:00-23:59", or "15.03 23:00-16.03 08:00" across midnight.
+std::string WindowText(const Window& w) {
+  char text[48];
+  if (w.crosses_midnight)
+    std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d-%02d.%02d %02d:%02d",
+                  w.first.day, w.first.month, w.start_hour, w.start_minute,
+                  w.second.day, w.second.month, w.end_hour, w.end_minute);
+  else
+    std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d-%02d:%02d",
+                  w.first.day, w.first.month, w.start_hour, w.start_minute,
+                  w.end_hour, w.end_minute);
+  return text;
+}
+
+// The days of a period as the warnings name them: "09.03-15.03".
+std::string PeriodText(const Period& p) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%2.2d.%2.2d-%2.2d.%2.2d", p.first.day,
+                p.first.month, p.last.day, p.last.month);
+  return text;
+}
+
+// Tells when the reports cannot be what the user wanted: a log of another
+// kind or encoding, or no line of the window's days. The record keeps
+// the warnings and what was read.
+void TellWarnings(const ScanCounts& counts, const std::string& log_path,
+                  const std::string& window_text, RunRecord& record) {
+  record.lines_read = counts.lines;
+  record.lines_inside = counts.inside_lines;
+  const char* log = log_path.c_str();
+  char text[1024];
+  auto warn = [&] {
+    record.warnings.emplace_back(text);
+    Printf("Warning: %s\n", text);
+  };
+  if (counts.tmail_lines == 0) {
+    std::snprintf(text, sizeof text, "no line of %s looks like a T-Mail log line", log);
+    warn();
+  }
+  if (counts.utf8_lines > 0) {
+    std::snprintf(text, sizeof text,
+                  "%s looks UTF-8 encoded; T-Mail logs are read as CP866", log);
+    warn();
+  }
+  if (counts.tmail_lines > 0 && counts.inside_lines == 0) {
+    std::snprintf(text, sizeof text, "no line of %s lies inside the %s %s", log,
+                  record.is_period ? "period" : "window", window_text.c_str());
+    warn();
+  }
+}
+
 }  // namespace
 
 int Run(Arguments all_args, const LocalDate& now) {
   // Long options are taken out first; the classic passes see the rest.
   const SplitArguments split = SplitOptions(all_args);
   const Arguments args = split.classic();
+  // Options that answer at once, before anything is printed or read.
+  if (!split.options.unknown.empty()) {
+    PrintError(UnknownOptionText(split.options.unknown));
+    return 2;
+  }
+  if (split.options.help) {
+    Print(UsageText());
+    return 0;
+  }
+  if (split.options.version) {
+    Print(VersionText());
+    return 0;
+  }
   const LongOptions& options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
@@ -227,9 +302,10 @@ int Run(Arguments all_args, const LocalDate& now) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
-    const PackOutcome packed = PackLog(request);
+    SystemError log_error;
+    const PackOutcome packed = PackLog(request, log_error);
     if (packed == PackOutcome::kLogUnreadable)
-      return Fatal("Error: Unable to open InFile \n", settings);
+      return Fatal(UnreadableLog(settings.log_path, log_error), settings);
     if (packed == PackOutcome::kFailed) failed = true;
   }
 
@@ -239,7 +315,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   else
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
       if (log.Open(settings.log_path.c_str())) break;
-  if (!log.is_open()) return Fatal("Error: Unable to open InFile \n", settings);
+  if (!log.is_open())
+    return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
 
   SecondPass(args, today, settings);
@@ -255,8 +332,9 @@ int Run(Arguments all_args, const LocalDate& now) {
   record.log_bytes = log.size();
 
   if (settings.period_given) {
-    RunPeriod(*run, log, files, progress, record);
+    const ScanCounts counts = RunPeriod(*run, log, files, progress, record);
     log.Close();
+    TellWarnings(counts, settings.log_path, PeriodText(settings.period), record);
     if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kPeriod));
     if (files.failed()) failed = true;
@@ -283,8 +361,9 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   PrintSettingsSummary(settings);
 
-  Analyse(*run, window, log, files, progress, record);
+  const ScanCounts counts = Analyse(*run, window, log, files, progress, record);
   log.Close();
+  TellWarnings(counts, settings.log_path, WindowText(window), record);
 
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {

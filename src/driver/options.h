@@ -35,6 +35,15 @@ struct SplitArguments {
 
 SplitArguments SplitOptions(Arguments args);
 
+// The English usage summary that --help prints.
+std::string UsageText();
+
+// What --version prints: "brantlow " and the version.
+std::string VersionText();
+
+// The message for an option the program does not know, standard error's.
+std::string UnknownOptionText(const std::string& option);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_DRIVER_OPTIONS_H_

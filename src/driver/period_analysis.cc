@@ -24,13 +24,63 @@ namespace brantlow {
 
 namespace {
 
-// What one day of the period gathers while the log is read.
+// What one day of the period gathers, in one year of the log, while the
+// log is read.
 struct Day {
   DayMonth date;
   std::unique_ptr<SessionTable> table = std::make_unique<SessionTable>();
   MemoryOutput scratch_bytes;
   ScratchWriter scratch{scratch_bytes};
   std::unique_ptr<SessionExtractor> extractor;
+};
+
+// The days of the period, each in the years of the log that can still be
+// chosen.
+class Days final : public PeriodSink {
+ public:
+  Days(const RunContext& run, const Period& period) : run_(run) {
+    DayMonth date = period.first;
+    for (int k = 0; k < period.days; ++k, date = DayAfter(date)) {
+      dates_.push_back(date);
+      years_.emplace_back();
+    }
+  }
+
+  SessionExtractor& Day(int k, int year) override {
+    std::unique_ptr<struct Day>& day = years_[static_cast<std::size_t>(k)][year];
+    if (!day) day = Make(k);
+    return *day->extractor;
+  }
+
+  void Drop(int k, int min_year) override {
+    auto& years = years_[static_cast<std::size_t>(k)];
+    years.erase(years.begin(), years.lower_bound(min_year));
+  }
+
+  // The day as the chosen year gives it; an empty day when it has none.
+  std::unique_ptr<struct Day> Take(int k, int year) {
+    auto& years = years_[static_cast<std::size_t>(k)];
+    auto found = years.find(year);
+    std::unique_ptr<struct Day> day =
+        found != years.end() ? std::move(found->second) : Make(k);
+    years.clear();
+    return day;
+  }
+
+ private:
+  std::unique_ptr<struct Day> Make(int k) {
+    const RunSettings& s = run_.settings;
+    auto day = std::make_unique<struct Day>();
+    day->date = dates_[static_cast<std::size_t>(k)];
+    day->extractor = std::make_unique<SessionExtractor>(
+        *day->table, LogPhrasesFor(s.language), run_.processes,
+        !s.no_configuration, &day->scratch);
+    return day;
+  }
+
+  const RunContext& run_;
+  std::vector<DayMonth> dates_;
+  std::vector<std::map<int, std::unique_ptr<struct Day>>> years_;
 };
 
 // The steps of the one-day run after its reading, in its order, then that
@@ -71,23 +121,13 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
 
 PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
                               RunFiles& files, RunProgress& progress,
-                              RunRecord& record) {
+                              RunRecord& record, ScanCounts& counts) {
   const RunSettings& s = run.settings;
   const Period& period = s.period;
-  std::vector<std::unique_ptr<Day>> days;
-  std::vector<SessionExtractor*> extractors;
-  DayMonth date = period.first;
-  for (int k = 0; k < period.days; ++k) {
-    auto day = std::make_unique<Day>();
-    day->date = date;
-    date = DayAfter(date);
-    day->extractor = std::make_unique<SessionExtractor>(
-        *day->table, LogPhrasesFor(s.language), run.processes,
-        !s.no_configuration, &day->scratch);
-    extractors.push_back(day->extractor.get());
-    days.push_back(std::move(day));
-  }
-  ScanPeriod(log, period, extractors, progress.StartBar(log.size()));
+  Days days(run, period);
+  const PeriodScan scan =
+      ScanPeriod(log, period, days, progress.StartBar(log.size()));
+  counts = scan.counts;
 
   PeriodSummary summary;
   summary.period = period;
@@ -98,9 +138,10 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   progress.Show("\r\n\r\n");
   {
     StepScope step(progress, "[ ] Analyzing statistic data;");
-    for (std::unique_ptr<Day>& day : days) {
+    for (int k = 0; k < period.days; ++k) {
+      // What a counted day held is not needed again.
+      std::unique_ptr<Day> day = days.Take(k, scan.years[static_cast<std::size_t>(k)]);
       CountDay(run, *day, files, addresses, busy, summary, record);
-      day.reset();  // what a counted day held is not needed again
     }
   }
   {
@@ -133,16 +174,18 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   return summary;
 }
 
-void AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
-                   RunProgress& progress, RunRecord& record) {
+ScanCounts AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
+                         RunProgress& progress, RunRecord& record) {
+  ScanCounts counts;
   const PeriodSummary summary =
-      SummarisePeriod(run, log, files, progress, record);
+      SummarisePeriod(run, log, files, progress, record, counts);
   StepScope step(progress, "[ ] Make period file;");
   if (Output* out = files.Open(Destination::kPeriod, OpenMode::kFresh)) {
     WritePeriodReport(summary, *out);
     WriteSignature(*out, run.settings.line_number);
   }
   files.Close(Destination::kPeriod);
+  return counts;
 }
 
 }  // namespace brantlow

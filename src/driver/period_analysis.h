@@ -7,6 +7,7 @@
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "log/log_scan.h"
 #include "platform/file_window.h"
 #include "reports/period_report.h"
 #include "reports/run_record.h"
@@ -17,11 +18,12 @@ namespace brantlow {
 // record gets the same numbers.
 PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
                               RunFiles& files, RunProgress& progress,
-                              RunRecord& record);
+                              RunRecord& record, ScanCounts& counts);
 
-// The summary, written to the period report, signature included.
-void AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
-                   RunProgress& progress, RunRecord& record);
+// The summary, written to the period report, signature included. Returns
+// what the scan saw of the log.
+ScanCounts AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
+                         RunProgress& progress, RunRecord& record);
 
 }  // namespace brantlow
 

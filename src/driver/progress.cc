@@ -8,9 +8,15 @@
 
 namespace brantlow {
 
+namespace {
+
+void PrintBarHeading() { Print("\n                       Read log file:\n"); }
+
+}  // namespace
+
 ProgressBar::ProgressBar(std::int64_t log_size)
     : cell_width_(2 * (log_size / 100)) {
-  Print("\n                       Read log file:\n");
+  PrintBarHeading();
   std::string bar = "      ";
   bar.append(50, '\xB1');  // ▒
   bar.append(50, '\b');
@@ -32,20 +38,53 @@ void StepLine::Tick() {
   Show(tick);
 }
 
+std::string FinishedStepLine(const char* text, bool done) {
+  const char* bracket = std::strchr(text, '[');
+  std::string line = bracket != nullptr ? bracket : text;
+  if (done && line.size() >= 3 && line[0] == '[' && line[2] == ']')
+    line[1] = CP866("√")[0];
+  line += '\n';
+  return line;
+}
+
+ConsoleProgress::ConsoleProgress(bool bar)
+    : terminal_(ConsoleIsTerminal()), show_bar_(bar) {}
+
 ScanProgress* ConsoleProgress::StartBar(std::int64_t log_size) {
-  if (!show_bar_) return nullptr;
+  // The heading is standard output's, and stays; the bar is for eyes on
+  // a terminal only, and needs a size to measure by.
+  if (!terminal_ || !show_bar_) {
+    PrintBarHeading();
+    return nullptr;
+  }
   bar_ = std::make_unique<ProgressBar>(log_size);
   return bar_.get();
 }
 
-void ConsoleProgress::Show(std::string_view text) { brantlow::Show(text); }
-
-void ConsoleProgress::BeginStep(const char* text) {
-  step_ = std::make_unique<StepLine>(text);
+void ConsoleProgress::Show(std::string_view text) {
+  // Line ends that only space the terminal's display.
+  if (terminal_) brantlow::Show(text);
 }
 
-void ConsoleProgress::EndStep() {
-  if (step_) step_->Tick();
+void ConsoleProgress::BeginStep(const char* text) {
+  if (terminal_)
+    step_ = std::make_unique<StepLine>(text);
+  else
+    step_text_ = text;
+}
+
+void ConsoleProgress::EndStep(bool done) {
+  if (!terminal_) {
+    if (step_text_ != nullptr) brantlow::Show(FinishedStepLine(step_text_, done));
+    step_text_ = nullptr;
+    return;
+  }
+  if (step_) {
+    if (done)
+      step_->Tick();
+    else
+      brantlow::Show("\r\n");
+  }
   step_.reset();
 }
 

@@ -1,10 +1,13 @@
 // What the console shows while the run works: the 50-cell progress bar of
-// the log read and the "[ ] " step lines of the report pipeline.
+// the log read and the "[ ] " step lines of the report pipeline. Without a
+// terminal (cron, a pipe) there is no bar, and each step is written once,
+// when it ends, as a finished line.
 #ifndef BRANTLOW_DRIVER_PROGRESS_H_
 #define BRANTLOW_DRIVER_PROGRESS_H_
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "log/log_scan.h"
@@ -61,7 +64,8 @@ class RunProgress {
   // Text between the bar and the step lines.
   virtual void Show(std::string_view text) = 0;
   virtual void BeginStep(const char* text) = 0;
-  virtual void EndStep() = 0;
+  // done is false for a step that could not do its work: unticked.
+  virtual void EndStep(bool done) = 0;
 };
 
 // A step line shown while the step works and ticked when it is done.
@@ -70,35 +74,46 @@ class StepScope {
   StepScope(RunProgress& progress, const char* text) : progress_(progress) {
     progress_.BeginStep(text);
   }
-  ~StepScope() { progress_.EndStep(); }
+  ~StepScope() { progress_.EndStep(done_); }
   StepScope(const StepScope&) = delete;
   StepScope& operator=(const StepScope&) = delete;
 
+  // The step could not do its work: its line stays unticked.
+  void Fail() { done_ = false; }
+
  private:
   RunProgress& progress_;
+  bool done_ = true;
 };
 
 class ConsoleProgress final : public RunProgress {
  public:
   // bar: the log's size is known, so a bar can show how far the read is.
-  explicit ConsoleProgress(bool bar = true) : show_bar_(bar) {}
+  explicit ConsoleProgress(bool bar = true);
   ScanProgress* StartBar(std::int64_t log_size) override;
   void Show(std::string_view text) override;
   void BeginStep(const char* text) override;
-  void EndStep() override;
+  void EndStep(bool done) override;
 
  private:
-  bool show_bar_;
+  const bool terminal_;
+  const bool show_bar_;
   std::unique_ptr<ProgressBar> bar_;
   std::unique_ptr<StepLine> step_;
+  const char* step_text_ = nullptr;
 };
+
+// A step line as written without a terminal: "[√] Make gistogram;" for a
+// step done ("[ ] ..." for one that was not), from its bracket on, with a
+// line end and no backspace or carriage return.
+std::string FinishedStepLine(const char* text, bool done);
 
 class SilentProgress final : public RunProgress {
  public:
   ScanProgress* StartBar(std::int64_t) override { return nullptr; }
   void Show(std::string_view) override {}
   void BeginStep(const char*) override {}
-  void EndStep() override {}
+  void EndStep(bool) override {}
 };
 
 }  // namespace brantlow

@@ -3,6 +3,7 @@
 #include "driver/file_names.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -41,6 +42,7 @@ void DiskFiles::Tell(File& f) {
     Printf("Error: Unable to create %s\n", f.path.c_str());
   else
     Printf("Error: Unable to write %s\n", f.path.c_str());
+  Print(ReasonLine(f.path, f.reason ? *f.reason : f.file.error()));
 }
 
 Output* DiskFiles::Open(Destination d, OpenMode mode) {
@@ -52,6 +54,7 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
     bool opened;
     if (f.temporary && IsDirectory(f.path.c_str())) {
       opened = false;  // nothing could take the report's name
+      f.reason = DirectoryError();
     } else if (mode == OpenMode::kFresh) {
       opened = f.file.OpenWrite(name.c_str());
     } else {
@@ -80,7 +83,10 @@ void DiskFiles::Rewind(Destination d) {
   if (f.mode == OpenMode::kFresh) {
     f.file.OpenWrite(name.c_str());
   } else {
-    if (!TruncateFile(name.c_str(), f.opened_size)) f.rewind_failed = true;
+    if (!TruncateFile(name.c_str(), f.opened_size)) {
+      f.rewind_failed = true;
+      f.reason = LastSystemError();
+    }
     f.file.OpenAppend(name.c_str());
   }
   if (!f.file.is_open()) Tell(f);
@@ -106,8 +112,10 @@ void DiskFiles::Close(Destination d) {
   if (f.temporary && was_open) {
     const std::string name = WrittenName(f);
     const bool whole = f.file.outcome() == FileOutcome::kOk && !f.rewind_failed;
-    if (whole && !ReplaceFile(name.c_str(), f.path.c_str()))
+    if (whole && !ReplaceFile(name.c_str(), f.path.c_str())) {
       f.replace_failed = true;
+      f.reason = LastSystemError();
+    }
     if (!whole || f.replace_failed) RemoveFile(name.c_str());
   }
   Tell(f);
@@ -123,6 +131,11 @@ LineReader* DiskFiles::ScratchEntries() {
 
 LineReader* DiskFiles::BbsLog(const std::string& path) {
   return bbs_log_.OpenRead(path.c_str()) ? &bbs_log_ : nullptr;
+}
+
+void DiskFiles::TellBbsLogFailure(const std::string& path) {
+  Printf("Error: Unable to open BBSLog %s: %s\n", path.c_str(),
+         SystemErrorText(bbs_log_.error()).c_str());
 }
 
 void DiskFiles::RemoveScratch() {

@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/line_reader.h"
 #include "platform/output.h"
+#include "platform/system_error.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -50,6 +52,9 @@ class RunFiles {
   virtual LineReader* ScratchEntries() = 0;
   // The BBS log; null when it cannot be opened.
   virtual LineReader* BbsLog(const std::string& path) = 0;
+  // Tells why the BBS log could not be opened: after its step line is
+  // done, so that the message stands on a line of its own.
+  virtual void TellBbsLogFailure(const std::string& path) = 0;
 };
 
 // The files on disk, under the names of the run's line number. A file the
@@ -76,6 +81,7 @@ class DiskFiles final : public RunFiles {
   void Rewind(Destination d) override;
   LineReader* ScratchEntries() override;
   LineReader* BbsLog(const std::string& path) override;
+  void TellBbsLogFailure(const std::string& path) override;
 
   // Removes the scratch file at the end of the run.
   void RemoveScratch();
@@ -95,6 +101,8 @@ class DiskFiles final : public RunFiles {
     bool not_created = false;
     bool temporary = false;        // a report, written under another name
     bool replace_failed = false;   // whole, but could not take its name
+    // Why, when the failure was not the file's own opening or writing.
+    std::optional<SystemError> reason;
   };
   // The name the file is written under.
   static std::string WrittenName(const File& f);

@@ -8,11 +8,35 @@
 #include "log/log_piece_reader.h"
 #include "log/log_years.h"
 
+#include <cstring>
+
 namespace brantlow {
 
-void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
-             SessionExtractor& extractor, ScanProgress* progress,
-             ScanRestart* restart) {
+bool LooksLikeTmailLine(const char* b, std::size_t length) {
+  if (length < 14) return false;
+  auto digit = [b](std::size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(b[i]) - '0') <= 9u;
+  };
+  return digit(0) && digit(1) && b[2] == '/' && digit(3) && digit(4) &&
+         b[5] == ' ' && digit(6) && digit(7) && b[8] == ':' && digit(9) &&
+         digit(10) && b[11] == ':' && digit(12) && digit(13);
+}
+
+bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
+  // D0 or D1, then a continuation byte: one letter of U+0400 to U+047F.
+  auto letter = [b](std::size_t i) {
+    const auto lead = static_cast<unsigned char>(b[i]);
+    const auto next = static_cast<unsigned char>(b[i + 1]);
+    return (lead == 0xD0 || lead == 0xD1) && (next & 0xC0) == 0x80;
+  };
+  for (std::size_t i = 0; i + 3 < length; ++i)
+    if (letter(i) && letter(i + 2)) return true;
+  return false;
+}
+
+ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
+                   Output* cut, SessionExtractor& extractor,
+                   ScanProgress* progress, ScanRestart* restart) {
   const WindowDay first = window.Day(0);
   const WindowDay second = window.Day(1);
   const bool two_days = window.crosses_midnight;
@@ -31,24 +55,38 @@ void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
   char line[kLogPieceLimit + 1];
   const bool jumps =
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
+  ScanCounts counts;
+  bool line_start = true;   // the next piece begins a line
+  bool utf8_told = false;   // the current line was counted as UTF-8
   auto outside = [&](const char* bytes, std::size_t length) {
-    if (!CertainlyOutside(bytes, length, first) ||
-        (two_days && !CertainlyOutside(bytes, length, second)))
-      return false;
+    const bool passed = CertainlyOutside(bytes, length, first) &&
+                        (!two_days || CertainlyOutside(bytes, length, second));
+    if (!passed) return false;
     years.See(bytes, length);
+    // The warnings ask only whether there is any: once one is found, the
+    // lines passed over in bulk cost nothing more.
+    if (counts.tmail_lines == 0)
+      counts.tmail_lines += LooksLikeTmailLine(bytes, length);
     return true;
   };
-  bool line_start = true;  // the next piece begins a line
   for (;;) {
+    std::size_t skipped = 0;
     if (jumps && line_start && CanSkip(first_pieces) &&
-        CanSkip(second_pieces) && reader.SkipLines(outside) > 0) {
+        CanSkip(second_pieces) && (skipped = reader.SkipLines(outside)) > 0) {
+      counts.lines += static_cast<std::int64_t>(skipped);
       SkipPiece(true, first_pieces);
       SkipPiece(true, second_pieces);
       if (progress != nullptr) progress->JumpTo(reader.position());
     }
     if (!reader.Next(raw)) break;
     if (progress != nullptr) progress->Advance(raw.end_position);
-    if (line_start) years.See(raw.data, raw.raw_length);
+    if (line_start) {
+      years.See(raw.data, raw.raw_length);
+      ++counts.lines;
+      counts.tmail_lines += LooksLikeTmailLine(raw.data, raw.raw_length);
+      utf8_told = false;
+    }
+    const bool began_line = line_start;
     line_start = raw.line_end;
     if (CanSkip(first_pieces) &&
         CertainlyOutside(raw.data, raw.raw_length, first) &&
@@ -60,6 +98,16 @@ void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
       continue;
     }
     const std::string_view piece = raw.Folded(line);
+    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
+      utf8_told = true;
+      ++counts.utf8_lines;
+    }
+    if (began_line) {
+      const std::string_view seen(piece.data(),
+                                  strnlen(piece.data(), piece.size()));
+      counts.inside_lines += InsideWindow(seen, first) ||
+                             (two_days && InsideWindow(seen, second));
+    }
     const int year = years.year();
     if (year != first_year || (two_days && year != second_year())) {
       // A line of the window in a year not taken yet: a later year than
@@ -90,6 +138,7 @@ void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
     else
       SkipPiece(raw.line_end, second_pieces);
   }
+  return counts;
 }
 
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
@@ -136,32 +185,101 @@ class DayIndex {
 
 }  // namespace
 
-void ScanPeriod(ByteWindow& log, const Period& period,
-                const std::vector<SessionExtractor*>& extractors,
-                ScanProgress* progress) {
+PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
+                      ScanProgress* progress) {
   const DayIndex index(period);
+  // Days before a 31 December the period crosses lie a year before its
+  // last day.
+  std::vector<int> offset(static_cast<std::size_t>(period.days), 0);
+  {
+    DayMonth d = period.first;
+    for (int k = 0; k < period.days; ++k, d = DayAfter(d))
+      if (d.day == 1 && d.month == 1)
+        for (int before = 0; before < k; ++before)
+          offset[static_cast<std::size_t>(before)] = -1;
+  }
+  PeriodScan scan;
+  scan.years.assign(static_cast<std::size_t>(period.days), -1);
+  std::vector<int> latest(static_cast<std::size_t>(period.days), -1);
+  int last_day_year = -1;  // the latest year with a line of the last day
+  int newest = -1;         // the latest year with a line of any day
+  auto floor_of = [&](int k) {
+    const int by_last = last_day_year >= 0
+                            ? last_day_year + offset[static_cast<std::size_t>(k)]
+                            : -1;
+    return by_last > newest - 1 ? by_last : newest - 1;
+  };
+
+  LogYears years;
   LogPieceReader reader(log);
   LogPiece raw;
   char line[kLogPieceLimit + 1];
   const bool jumps =
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
+  ScanCounts& counts = scan.counts;
   auto outside = [&](const char* bytes, std::size_t length) {
-    return index.CertainlyOutside(bytes, length);
+    if (!index.CertainlyOutside(bytes, length)) return false;
+    years.See(bytes, length);
+    if (counts.tmail_lines == 0)
+      counts.tmail_lines += LooksLikeTmailLine(bytes, length);
+    return true;
   };
+  bool line_start = true;
+  bool utf8_told = false;
   for (;;) {
-    if (jumps && reader.SkipLines(outside) > 0 && progress != nullptr)
-      progress->JumpTo(reader.position());
+    std::size_t skipped = 0;
+    if (jumps && line_start && (skipped = reader.SkipLines(outside)) > 0) {
+      counts.lines += static_cast<std::int64_t>(skipped);
+      if (progress != nullptr) progress->JumpTo(reader.position());
+    }
     if (!reader.Next(raw)) break;
     if (progress != nullptr) progress->Advance(raw.end_position);
+    const bool began_line = line_start;
+    if (line_start) {
+      years.See(raw.data, raw.raw_length);
+      ++counts.lines;
+      counts.tmail_lines += LooksLikeTmailLine(raw.data, raw.raw_length);
+      utf8_told = false;
+    }
+    line_start = raw.line_end;
     if (index.CertainlyOutside(raw.data, raw.raw_length)) continue;
     const std::string_view piece = raw.Folded(line);
+    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
+      utf8_told = true;
+      ++counts.utf8_lines;
+    }
     const std::string_view text(piece.data(), strnlen(piece.data(), piece.size()));
-    const int k = index(FieldNumber(text, 0, 2), FieldNumber(text, 3, 2));
-    if (k < 0) continue;
     const DayMonth date{FieldNumber(text, 0, 2), FieldNumber(text, 3, 2)};
-    if (InsideWindow(text, WindowDay{date.day, date.month, 0, 0, 23, 59}))
-      extractors[static_cast<std::size_t>(k)]->Extract(text);
+    const int k = index(date.day, date.month);
+    if (k < 0 || !InsideWindow(text, WindowDay{date.day, date.month, 0, 0, 23, 59}))
+      continue;
+    if (began_line) ++counts.inside_lines;
+    const int year = years.year();
+    const std::size_t day = static_cast<std::size_t>(k);
+    if (year > newest || (k == period.days - 1 && year > last_day_year)) {
+      if (year > newest) newest = year;
+      if (k == period.days - 1 && year > last_day_year) last_day_year = year;
+      // The years before the ones that can still be chosen go.
+      for (int j = 0; j < period.days; ++j) sink.Drop(j, floor_of(j));
+    }
+    if (year < floor_of(k)) continue;
+    if (year > latest[day]) latest[day] = year;
+    sink.Day(k, year).Extract(text);
   }
+
+  // The last day's latest year decides; without a line of the last day,
+  // the latest year any day of the period was seen in.
+  int chosen = last_day_year;
+  if (chosen < 0)
+    for (int k = 0; k < period.days; ++k)
+      if (latest[static_cast<std::size_t>(k)] >= 0) {
+        const int y = latest[static_cast<std::size_t>(k)] - offset[static_cast<std::size_t>(k)];
+        if (y > chosen) chosen = y;
+      }
+  if (chosen >= 0)
+    for (int k = 0; k < period.days; ++k)
+      scan.years[static_cast<std::size_t>(k)] = chosen + offset[static_cast<std::size_t>(k)];
+  return scan;
 }
 
 }  // namespace brantlow

@@ -5,6 +5,7 @@
 #ifndef BRANTLOW_LOG_LOG_SCAN_H_
 #define BRANTLOW_LOG_LOG_SCAN_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,28 @@ class ScanProgress {
   virtual void JumpTo(std::int64_t position) = 0;
 };
 
+// What the scan saw of the log as a whole, to tell the user when the
+// report cannot be what was wanted (a log of another kind, or of other
+// days). Lines passed by on a look at their first bytes are counted too.
+struct ScanCounts {
+  std::int64_t lines = 0;
+  // Lines that begin "dd/mm hh:mm:ss", as the mailer's do; of the lines
+  // passed over in bulk only the first such is counted.
+  std::int64_t tmail_lines = 0;
+  // Lines that hold Cyrillic encoded in UTF-8: a log converted from CP866.
+  // Looked for only in the lines not passed by at once.
+  std::int64_t utf8_lines = 0;
+  // Lines inside the window, on either of its days.
+  std::int64_t inside_lines = 0;
+};
+
+// Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".
+bool LooksLikeTmailLine(const char* bytes, std::size_t length);
+
+// Whether the bytes hold two Cyrillic letters in a row encoded in UTF-8,
+// which a CP866 text practically never does.
+bool HoldsUtf8Cyrillic(const char* bytes, std::size_t length);
+
 // Told when a later year of the log turns out to hold the window: what was
 // cut and written to the scratch file so far came from an earlier year.
 class ScanRestart {
@@ -45,19 +68,36 @@ class ScanRestart {
 // with a line of the second day decides); when a later year turns up, the
 // extractor and the outputs start over. cut, progress and restart may be
 // null.
-void ScanLog(ByteWindow& log, const Window& window, CutMode mode, Output* cut,
-             SessionExtractor& extractor, ScanProgress* progress,
-             ScanRestart* restart);
+ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
+                   Output* cut, SessionExtractor& extractor,
+                   ScanProgress* progress, ScanRestart* restart);
 
 // A record still open when the window ends ends at the window's end.
 void CloseAtWindowEnd(const Window& window, SessionTable& table);
 
-// The days of a period in one pass: each line goes to the extractor of the
-// day its date names, exactly the lines the one-day run of that day would
-// take. extractors holds one per day, first day first.
-void ScanPeriod(ByteWindow& log, const Period& period,
-                const std::vector<SessionExtractor*>& extractors,
-                ScanProgress* progress);
+// Where the lines of a period's days go: the extractor of a day in a given
+// year of the log (counted from 0), made when first asked for.
+class PeriodSink {
+ public:
+  virtual ~PeriodSink() = default;
+  virtual SessionExtractor& Day(int day, int year) = 0;
+  // The day's lines of years before min_year will not be used.
+  virtual void Drop(int day, int min_year) = 0;
+};
+
+struct PeriodScan {
+  ScanCounts counts;
+  // The year each day is taken from; -1 for none (no line of the period).
+  std::vector<int> years;
+};
+
+// The days of a period in one pass: each line goes to the day its date
+// names, exactly the lines the one-day run of that day would take. The
+// days come from one stretch of the log: the last day from the latest
+// year that holds it, each earlier day from the same year, or the year
+// before across 31 December. Days are numbered from 0, the first.
+PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
+                      ScanProgress* progress);
 
 }  // namespace brantlow
 

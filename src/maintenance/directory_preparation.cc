@@ -5,6 +5,7 @@
 
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -14,8 +15,12 @@ namespace {
 // that the name stays twelve characters long.
 int TwoDigits(int value) { return ((value % 100) + 100) % 100; }
 
-bool EnsureDirectory(const std::string& path) {
-  return IsDirectory(path.c_str()) || MakeDirectory(path.c_str());
+// False, with the system's reason, when the directory is not there and
+// cannot be made.
+bool EnsureDirectory(const std::string& path, SystemError& error) {
+  if (IsDirectory(path.c_str()) || MakeDirectory(path.c_str())) return true;
+  error = LastSystemError();
+  return false;
 }
 
 }  // namespace
@@ -32,8 +37,10 @@ DirectoryStatus PrepareDirectories(std::string& cut_directory,
                                    const Window& window, CutMode mode,
                                    std::string& temp_directory) {
   if (Cuts(mode)) {
-    if (!EnsureDirectory(cut_directory)) {
+    SystemError error;
+    if (!EnsureDirectory(cut_directory, error)) {
       Print("\nError: Bad ShredDir path\n");
+      Print(ReasonLine(cut_directory, error));
       return DirectoryStatus::kBadCutDirectory;
     }
     // Every name already there, so that the sequence number skips them in
@@ -45,8 +52,10 @@ DirectoryStatus PrepareDirectories(std::string& cut_directory,
     while (taken.count(CutFileName(window, sequence))) ++sequence;
     cut_directory = JoinPath(cut_directory, CutFileName(window, sequence));
   }
-  if (!EnsureDirectory(temp_directory)) {
+  SystemError error;
+  if (!EnsureDirectory(temp_directory, error)) {
     Print("\nError: Bad TmpDir path\n");
+    Print(ReasonLine(temp_directory, error));
     temp_directory = "./";
     return DirectoryStatus::kBadTempDirectory;
   }

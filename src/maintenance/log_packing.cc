@@ -50,8 +50,23 @@ bool FitsFileName(char c) {
   return b >= 0x20 && b != 0x7F && std::strchr("/\\:*?\"<>|", c) == nullptr;
 }
 
-void PrintTemporaryFileError() {
+void PrintTemporaryFileError(const std::string& path, SystemError error) {
   Print("\nError: Unable to open temporary file... Packing stopped!!!\n\n");
+  Print(ReasonLine(path, error));
+}
+
+// Names the program that was not found, and where it was looked for.
+void PrintPackerNotFound(const std::string& program) {
+  Print("Packer not found\n");
+  if (program.empty()) {
+    Print("  the packer command names no program\n");
+    return;
+  }
+  std::string line = "  " + program + ": not found";
+  const std::vector<std::string> dirs = ProgramSearchDirectories(program);
+  for (std::size_t i = 0; i < dirs.size(); ++i)
+    line += (i == 0 ? " in " : ", ") + dirs[i];
+  Print(line + "\n");
 }
 
 // Lines the mailer appended to the log after it was read go on into the
@@ -126,7 +141,7 @@ std::string PackedPartName(std::string_view first_line,
   return name;
 }
 
-PackOutcome PackLog(const PackRequest& request) {
+PackOutcome PackLog(const PackRequest& request, SystemError& log_error) {
   if (request.pack_directory.size() > kMaxPackDirectory) {
     Print("\nToo long PATH in PackLog, packing stopped!!!\n");
     return PackOutcome::kFailed;
@@ -149,7 +164,10 @@ PackOutcome PackLog(const PackRequest& request) {
   TextFile log;
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
     if (log.OpenRead(request.log_path.c_str())) break;
-  if (!log.is_open()) return PackOutcome::kLogUnreadable;
+  if (!log.is_open()) {
+    log_error = log.error();
+    return PackOutcome::kLogUnreadable;
+  }
 
   Print("Packing log process...\n");
 
@@ -170,9 +188,12 @@ PackOutcome PackLog(const PackRequest& request) {
       JoinPath(directory, PackedPartName(first, cut_off_text, year));
 
   TextFile packed, kept;
-  if (!packed.OpenWrite(packed_path.c_str()) ||
-      !kept.OpenWrite(kKeptPartPath)) {
-    PrintTemporaryFileError();
+  if (!packed.OpenWrite(packed_path.c_str())) {
+    PrintTemporaryFileError(packed_path, packed.error());
+    return PackOutcome::kFailed;
+  }
+  if (!kept.OpenWrite(kKeptPartPath)) {
+    PrintTemporaryFileError(kKeptPartPath, kept.error());
     return PackOutcome::kFailed;
   }
 
@@ -196,6 +217,10 @@ PackOutcome PackLog(const PackRequest& request) {
   kept.Close();
   if (packed.write_failed() || kept.write_failed()) {
     Print("\nError: Unable to write temporary file... Packing stopped!!!\n\n");
+    if (packed.write_failed())
+      Print(ReasonLine(packed_path, packed.error()));
+    else
+      Print(ReasonLine(kKeptPartPath, kept.error()));
     return PackOutcome::kFailed;
   }
 
@@ -205,7 +230,7 @@ PackOutcome PackLog(const PackRequest& request) {
   const PackerCommand command = SplitPackerCommand(request.packer_command);
   const std::string program = FindProgram(command.program);
   if (program.empty()) {
-    Print("Packer not found\n");
+    PrintPackerNotFound(command.program);
     return PackOutcome::kFailed;
   }
   std::vector<std::string> arguments{program};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -28,8 +29,10 @@ enum class PackOutcome {
 };
 
 // Packs as far as it safely can: the log is replaced only after the
-// archiver has reported success, and then in one step.
-[[nodiscard]] PackOutcome PackLog(const PackRequest& request);
+// archiver has reported success, and then in one step. log_error is why
+// the log could not be opened, for kLogUnreadable.
+[[nodiscard]] PackOutcome PackLog(const PackRequest& request,
+                                  SystemError& log_error);
 
 // Today's day and month read from the date text.
 DayMonth DateTextDay(std::string_view date_text);

@@ -32,6 +32,7 @@ bool LocaleIsUtf8() {
 // The console device: the controlling terminal, else standard error.
 struct ConsoleDevice {
   std::FILE* stream = nullptr;
+  bool terminal = false;
   bool convert = false;
 };
 
@@ -39,7 +40,8 @@ ConsoleDevice OpenDevice() {
   ConsoleDevice d;
   d.stream = std::fopen("/dev/tty", "w");
   if (d.stream == nullptr) d.stream = stderr;
-  d.convert = isatty(fileno(d.stream)) && LocaleIsUtf8();
+  d.terminal = isatty(fileno(d.stream)) != 0;
+  d.convert = LocaleIsUtf8();
   return d;
 }
 
@@ -47,11 +49,6 @@ ConsoleDevice OpenDevice() {
 const ConsoleDevice& Device() {
   static const ConsoleDevice device = OpenDevice();
   return device;
-}
-
-bool StdoutConverts() {
-  static const bool convert = isatty(STDOUT_FILENO) && LocaleIsUtf8();
-  return convert;
 }
 
 void WriteTo(std::FILE* stream, bool convert, std::string_view bytes) {
@@ -67,14 +64,25 @@ void WriteTo(std::FILE* stream, bool convert, std::string_view bytes) {
 }  // namespace
 
 void Print(std::string_view bytes) {
-  WriteTo(stdout, StdoutConverts(), bytes);
+  WriteTo(stdout, LocaleIsUtf8(), bytes);
+}
+
+void PrintError(std::string_view bytes) {
+  std::fflush(stdout);
+  std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+  std::fflush(stderr);
 }
 
 void Show(std::string_view bytes) {
   const ConsoleDevice& device = Device();
+  // Standard output first, so that where both streams meet (cron's mail,
+  // a pipe) the lines keep the order they were written in.
+  std::fflush(stdout);
   WriteTo(device.stream, device.convert, bytes);
   std::fflush(device.stream);
 }
+
+bool ConsoleIsTerminal() { return Device().terminal; }
 
 void WaitForKey() {
   std::fflush(stdout);

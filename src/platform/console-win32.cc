@@ -66,9 +66,20 @@ void Print(std::string_view bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
+void PrintError(std::string_view bytes) {
+  // Line ends as written, as the console stream's own when it stands in.
+  _setmode(_fileno(stderr), _O_BINARY);
+  std::fflush(stdout);
+  std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+  std::fflush(stderr);
+}
+
+bool ConsoleIsTerminal() { return Device().handle != INVALID_HANDLE_VALUE; }
+
 void Show(std::string_view bytes) {
   const ConsoleDevice& device = Device();
   if (device.handle == INVALID_HANDLE_VALUE) {
+    std::fflush(stdout);
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     std::fflush(stderr);
     return;

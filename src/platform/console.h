@@ -2,7 +2,8 @@
 // help) and the console device (progress bar, report step lines), which
 // bypasses any redirection of standard output.
 //
-// Bytes are CP866; on a UTF-8 terminal they are converted on the way out.
+// Bytes are CP866; where the locale's character set is UTF-8 they are
+// converted on the way out, to a terminal, a file or a pipe alike.
 #ifndef BRANTLOW_PLATFORM_CONSOLE_H_
 #define BRANTLOW_PLATFORM_CONSOLE_H_
 
@@ -19,8 +20,16 @@ void Printf(const char* format, ...)
 #endif
     ;
 
+// Writes to standard error as they are, for messages that stop the run
+// before it starts.
+void PrintError(std::string_view bytes);
+
 // Writes straight to the console device.
 void Show(std::string_view bytes);
+
+// Whether the console device is a terminal that a progress display with
+// backspaces suits; false under cron or in a pipe.
+bool ConsoleIsTerminal();
 
 // Waits for one key press at the console, without echo; returns at once
 // when there is no console to read from.

@@ -10,10 +10,15 @@ namespace brantlow {
 
 bool FileWindow::Open(const char* path) {
   Close();
+  error_ = {};
   int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    error_ = LastSystemError();
+    return false;
+  }
   struct stat st;
   if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    error_ = S_ISDIR(st.st_mode) ? DirectoryError() : LastSystemError();
     ::close(fd);
     return false;
   }

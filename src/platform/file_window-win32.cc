@@ -16,10 +16,20 @@ bool FileWindow::Open(const char* path) {
   HANDLE h = CreateFileA(path, GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                          nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  error_ = {};
+  if (h == INVALID_HANDLE_VALUE) {
+    error_ = LastSystemError();
+    // A directory cannot be opened this way at all.
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      error_ = DirectoryError();
+    return false;
+  }
   BY_HANDLE_FILE_INFORMATION info;
   if (!GetFileInformationByHandle(h, &info) ||
       (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    error_ = DirectoryError();
     ::CloseHandle(h);
     return false;
   }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/system_error.h"
+
 namespace brantlow {
 
 // Bytes read front to back, a file's or memory's.
@@ -55,6 +57,8 @@ class FileWindow final : public ByteWindow {
   bool OpenStandardInput();
   void Close();
   bool is_open() const { return handle_ != kNoHandle; }
+  // Why the last Open failed.
+  SystemError error() const { return error_; }
 
   std::int64_t size() const override { return size_; }
   std::string_view At(std::int64_t offset) override;
@@ -67,6 +71,7 @@ class FileWindow final : public ByteWindow {
   static constexpr std::intptr_t kNoHandle = -1;
   std::intptr_t handle_ = kNoHandle;  // a descriptor or a HANDLE
   bool owns_handle_ = true;           // standard input is left open
+  SystemError error_;
   std::int64_t size_ = 0;
   std::vector<char> buffer_;
   std::size_t buffered_ = 0;

@@ -46,6 +46,21 @@ std::string FindProgram(std::string_view name) {
   return {};
 }
 
+std::vector<std::string> ProgramSearchDirectories(std::string_view name) {
+  std::vector<std::string> dirs;
+  if (name.find_first_of("/") != std::string_view::npos) return dirs;
+  dirs.emplace_back(".");
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path != nullptr ? path : "";
+  while (!rest.empty()) {
+    const std::size_t end = rest.find(':');
+    if (end != 0) dirs.emplace_back(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view()
+                                         : rest.substr(end + 1);
+  }
+  return dirs;
+}
+
 ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
   ChildOutcome outcome;
   if (arguments.empty()) return outcome;

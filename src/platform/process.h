@@ -15,6 +15,11 @@ namespace brantlow {
 // executable file counts. Empty when nothing is found or the name is empty.
 std::string FindProgram(std::string_view name);
 
+// The directories FindProgram searches for a bare name, in its order ("."
+// first), to tell the user where a program was not found; empty for a
+// name that holds a directory, which is looked up as it stands.
+std::vector<std::string> ProgramSearchDirectories(std::string_view name);
+
 struct ChildOutcome {
   enum class Kind { kNotStarted, kExited, kKilled };
   Kind kind = Kind::kNotStarted;

@@ -16,12 +16,20 @@ bool TextFile::Open(const char* path, const char* mode) {
   Close();
   write_failed_ = false;
   open_failed_ = true;
-  if (NamesDirectory(path)) return false;
+  error_ = {};
+  if (NamesDirectory(path)) {
+    error_ = DirectoryError();
+    return false;
+  }
   file_ = std::fopen(path, mode);
-  if (file_ == nullptr) return false;
+  if (file_ == nullptr) {
+    error_ = LastSystemError();
+    return false;
+  }
   // Re-check: the path may have been swapped for a directory meanwhile.
   if (IsDirectoryStream(file_)) {
     Close();
+    error_ = DirectoryError();
     return false;
   }
   open_failed_ = false;
@@ -44,7 +52,7 @@ bool TextFile::OpenAppend(const char* path) {
 
 void TextFile::Close() {
   if (file_ == nullptr) return;
-  if (std::fclose(file_) != 0) write_failed_ = true;
+  if (std::fclose(file_) != 0) WriteFailed();
   file_ = nullptr;
   read_next_ = read_end_ = 0;
 }
@@ -99,19 +107,24 @@ void TextFile::Write(std::string_view bytes) {
     if (bytes[i] != '\n') continue;
     if (i > start &&
         std::fwrite(bytes.data() + start, 1, i - start, file_) != i - start)
-      write_failed_ = true;
-    if (std::fwrite("\r\n", 1, 2, file_) != 2) write_failed_ = true;
+      WriteFailed();
+    if (std::fwrite("\r\n", 1, 2, file_) != 2) WriteFailed();
     start = i + 1;
   }
   if (start < bytes.size() &&
       std::fwrite(bytes.data() + start, 1, bytes.size() - start, file_) !=
           bytes.size() - start)
-    write_failed_ = true;
+    WriteFailed();
+}
+
+void TextFile::WriteFailed() {
+  if (!write_failed_) error_ = LastSystemError();
+  write_failed_ = true;
 }
 
 void TextFile::Flush() {
   if (file_ != nullptr && !reading_ && std::fflush(file_) != 0)
-    write_failed_ = true;
+    WriteFailed();
 }
 
 std::int64_t TextFile::Tell() {

@@ -17,6 +17,7 @@
 
 #include "platform/line_reader.h"
 #include "platform/output.h"
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -74,6 +75,9 @@ class TextFile final : public Output, public LineReader {
                            : FileOutcome::kOk;
   }
 
+  // Why the last opening, or the first failed write since, failed.
+  SystemError error() const { return error_; }
+
  private:
   bool Open(const char* path, const char* mode);
 
@@ -87,6 +91,9 @@ class TextFile final : public Output, public LineReader {
   bool write_failed_ = false;
   bool utf8_ = false;
   bool open_failed_ = false;
+  SystemError error_;
+  // Marks the file's writing failed, keeping the first reason.
+  void WriteFailed();
   // Lines are cut from a block read here, not a byte at a time.
   bool FillReadBuffer();
   char read_buffer_[1 << 14];

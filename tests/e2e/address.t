@@ -46,11 +46,9 @@ in LOG:
 |15/03 11:40:00 ■ 2:5020/7, bytes 10000000000/5, time 0:10:00
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*28}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 

@@ -10,6 +10,7 @@
 # (received); the rate is (1500 + 1700) / 2 = 1600. With +b the user shows
 # by name in both files. Six reads of a 298-byte log, cells of 4 bytes.
 args: LOG -g +b
+terminal: yes
 in brantlow.cfg:
 << bbs-config.frag
 in LOG:
@@ -409,9 +410,8 @@ out maxdata.zvx:
 << bbs-signature.frag
 
 === case: a BBS log that cannot be opened leaves the sessions as they are
-# The step is still announced and ticked; the Terminal Call keeps its name
-# and kind i, and the BBS-user file lists no user. Three reads of a
-# 138-byte log, cells of 2 bytes.
+# The step is told with the reason and left unticked; the Terminal Call
+# keeps its name and kind i, and the BBS-user file lists no user.
 args: LOG -g +b
 in brantlow.cfg:
 |BBSType Maximus
@@ -421,13 +421,21 @@ in LOG:
 |15/03 14:02:10 Human caller.
 |15/03 14:10:05 Returned to T-Mail with errorlevel 2
 exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|InFile!!!: LOG{ *65}
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+|Error: Unable to open BBSLog nosuch.log: No such file or directory
 console:
-|      {▒*50}{\b*50}{█*3}\r
-|\r
-|[ ] Analyzing BBS log (Max);{\b*27}√\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[ ] Analyzing BBS log (Max);
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 << list-head.frag
 |║14:02:00-14:10:05│Terminal Call     │i│         0│         0│     0│      ║
@@ -450,6 +458,7 @@ out maxdata.zvx:
 # seconds (12:00:00 to 12:15:00) fill half hour 24 to 50 percent. Three
 # reads of a 141-byte log, cells of 2 bytes.
 args: LOG
+terminal: yes
 in brantlow.cfg:
 << bbs-config.frag
 in LOG:

@@ -99,12 +99,10 @@ stdout:
 |Delete file(s) 02:  ??.*{ *52} Na
 |
 console:
-|      {▒*50}{\b*50}█\r
-|\r
-|[ ] Search crash;{\b*16}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Make CONNECT/mayler`s info;{\b*30}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Search crash;
+|[√] Make statistic file;
+|[√] Make CONNECT/mayler`s info;
+|[√] Sort all data;
 
 === case: a cycling process definition folds its run of records
 args: LOG

@@ -17,12 +17,10 @@ in LOG:
 |15/03 10:01:00 ■ 2:5020/2, bytes 100/200, time 0:01:00
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*7}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Make CONNECT/mayler`s info;{\b*30}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Make CONNECT/mayler`s info;
+|[√] Sort all data;
 out logdata.zvx:
 << list-head.frag
 |║09:54:52-09:55:11│2:4527/63         │i│       863│       214│     0│passw ║

@@ -34,12 +34,10 @@ in LOG:
 |15/03 23:01:00 ■ 2:5020/14, bytes 0/3000, time 0:01:00
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*12}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Calculate cost data;{\b*23}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Calculate cost data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 << list-head.frag
 |║03:00:00-03:01:00│2:5020/11         │i│      1000│       500│     0│      ║
@@ -137,13 +135,11 @@ in LOG:
 |15/03 12:00:30 ■ 2:5020/31, bytes 0/700, time 0:00:30
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*6}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Calculate cost data;{\b*23}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Calculate cost data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}

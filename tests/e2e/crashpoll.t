@@ -44,12 +44,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*21}\r
-|\r
-|[ ] Search crash;{\b*16}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Search crash;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}
@@ -123,11 +121,9 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*11}\r
-|\r
-|[ ] Search crash;{\b*16}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Search crash;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 

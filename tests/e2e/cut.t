@@ -36,12 +36,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*13}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out 10051230.000:
 |15/03 10:05:00 2:5020/10, using T-Mail/2608.NT
 |15/03 10:05:30 ■ 2:5020/10, bytes 1/2, time 0:00:31
@@ -143,7 +141,7 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*6}\e
+|\e
 out 09151845.000:
 |15/03 09:15:00 ■ Incoming call: CONNECT 33600/ARQ/V34
 |15/03 09:15:06 2:5020/31, using T-Mail/2608.NT
@@ -161,7 +159,7 @@ in LOG:
 |15/03 11:00:01 Rescanning outbound, 1 files found
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*5}\e
+|\e
 out 00002359.000:
 |15/03 11:00:00 {x*80}
 |15/03 11:00:01 Rescanning outbound, 1 files found

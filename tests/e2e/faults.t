@@ -1,6 +1,6 @@
 # Files the run cannot create or fill: each is told once on standard
-# output with its path, and the run goes on to its end without it and
-# ends with status 2.
+# output with its path, then the path again with the system's reason, and
+# the run goes on to its end without it and ends with status 2.
 
 === case: a statistics file that cannot be created is told and the run ends with status 2
 # A directory stands where the statistics file would go; no report of the
@@ -22,13 +22,12 @@ stdout:
 |
 |                       Read log file:
 |Error: Unable to create logdata.zvx
+|  logdata.zvx: Is a directory
 console:
-|      {▒*50}{\b*50}█\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 
 === case: a full disk under the statistics file is told, and the old report stays whole
 # The statistics file is written under a temporary name beside its own;
@@ -55,6 +54,7 @@ stdout:
 |
 |                       Read log file:
 |Error: Unable to write logdata.zvx
+|  logdata.zvx: No space left on device
 
 === case: a scratch file that cannot be created leaves the statistics whole
 # The transfer scratch file cannot be made in the temporary directory; the
@@ -72,6 +72,7 @@ stdout:
 |Work without config?! As you want...
 |InFile!!!: LOG{ *65}
 |Error: Unable to create ./zorvex.tmp
+|  ./zorvex.tmp: Is a directory
 |
 |Don`t analyze crashpolers      Don`t analyze Connect & Files data
 |
@@ -100,6 +101,7 @@ stdout:
 |
 |                       Read log file:
 |Error: Unable to create conndata.zvx
+|  conndata.zvx: Is a directory
 out logdata.zvx:
 << empty-list.frag
 << empty-summary.frag
@@ -123,6 +125,7 @@ stdout:
 |InFile!!!: LOG{ *65}
 |
 |Error: Bad ShredDir path
+|  missing/cuts: No such file or directory
 |
 |Don`t analyze crashpolers      Don`t analyze Connect & Files data
 |
@@ -149,6 +152,7 @@ stdout:
 |InFile!!!: LOG{ *65}
 |
 |Error: Bad TmpDir path
+|  missing/scratch: No such file or directory
 |
 |Don`t analyze crashpolers      Don`t analyze Connect & Files data
 |

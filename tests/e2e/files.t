@@ -26,12 +26,10 @@ in LOG:
 |15/03 11:00:40 ■ 2:5020/5, bytes 300/0, time 0:00:40
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*14}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Make files info;{\b*19}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Make files info;
+|[√] Sort all data;
 out logdata.zvx:
 << list-head.frag
 |║09:00:00-09:00:20│2:5020/5          │i│      3000│       500│  1167│      ║
@@ -73,13 +71,11 @@ in LOG:
 |15/03 11:00:40 ■ 2:5020/5, bytes 300/0, time 0:00:40
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*14}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Make files info;{\b*19}√\r
-|[ ] Make CONNECT/mayler`s info;{\b*30}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Make files info;
+|[√] Make CONNECT/mayler`s info;
+|[√] Sort all data;
 out logdata.zvx:
 << list-head.frag
 |║09:00:00-09:00:20│2:5020/5          │i│      3000│       500│  1167│      ║

@@ -33,12 +33,10 @@ in LOG:
 |15/03 23:40:09 2:5020/10, using T-Mail/2608.NT
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*20}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *6}▓{ *14}▓▓{ *25}

@@ -15,10 +15,12 @@
 # Today 10/03 and pack day 7 give the cut-off 03/03. The log begins on
 # 01/03, so the packed part is 01030303.26; the first line stands in it
 # once. The 04/03 line and all after it stay in the log. The window 03.03
-# then finds no session, since the 03/03 session was packed away, and the
-# bar shows a cell for each of the two lines left (102 bytes, cells of 2).
+# then finds no session, since the 03/03 session was packed away (which
+# the run warns of), and the bar shows a cell for each of the two lines
+# left (102 bytes, cells of 2).
 date: 2026-03-10 12:00:00
 args: LOG /d=03.03
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -40,6 +42,7 @@ stdout:
 |Packing log process...
 |! Pack you log from 01/03 to 03/03 with ZIP.
 << packing-infile.frag
+|Warning: no line of LOG lies inside the window 03.03 00:00-23:59
 console:
 |      {▒*50}{\b*50}{█*2}\r
 |\r
@@ -80,6 +83,7 @@ out logdata.zvx:
 # 29/12, and 01/01 counts as after it. The year digits are this year's.
 date: 2026-01-03 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 5
 |@ZIP "zip -9"
@@ -120,6 +124,7 @@ out 00002359.000:
 # before it and go with the 05/01 line, the 06/01 line ends the part.
 date: 2026-01-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 5
 |@ZIP "zip -9"
@@ -161,6 +166,7 @@ out 00002359.000:
 # February always has 28 days: 02/03 less 30 days is 31/01.
 date: 2026-03-02 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 30
 |@ZIP "zip -9"
@@ -200,6 +206,7 @@ out 00002359.000:
 # Today 07/03, pack day 7: the cut-off is 28/02, not a day 0 of March.
 date: 2026-03-07 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -241,6 +248,7 @@ out 00002359.000:
 # run and the whole log is analysed (153 bytes, cells of 2).
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -269,6 +277,7 @@ out 00002359.000:
 # archive of that run stays as it is.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -299,6 +308,7 @@ out 00002359.000:
 # 03/03 23:59:59 is still on the cut-off day; 04/03 00:00:00 is after it.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@RAR "rar a -y"
@@ -341,6 +351,7 @@ out 00002359.000:
 # its argument 0. The archive already holds an earlier part.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ARJ "arj a -e"
@@ -386,6 +397,7 @@ out 00002359.000:
 === case: runs of blanks separate option words and a fourth option is dropped
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip   -m    -9  -q   -r"
@@ -429,6 +441,7 @@ out 00002359.000:
 # 4); the packed part and newlog.tmp stay behind.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -fail"
@@ -467,6 +480,7 @@ out 00002359.000:
 === case: an archiver killed by a signal counts as failed
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -kill"
@@ -507,6 +521,7 @@ out 00002359.000:
 # directory and /nonexistent does not exist: nothing counts as the program.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -528,6 +543,7 @@ stdout:
 |Packing log process...
 |! Pack you log from 02/03 to 03/03 with ZIP.
 |Packer not found
+|  zip: not found in ., bin, /nonexistent
 << packing-infile.frag
 console:
 |      {▒*50}{\b*50}{█*4}\e
@@ -544,6 +560,7 @@ out 00002359.000:
 # A zip stands ready in the current directory, but no name is given.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP ""
@@ -562,6 +579,7 @@ stdout:
 |Packing log process...
 |! Pack you log from 02/03 to 03/03 with ZIP.
 |Packer not found
+|  the packer command names no program
 << packing-infile.frag
 console:
 |      {▒*50}{\b*50}{█*4}\e
@@ -577,6 +595,7 @@ out 00002359.000:
 === case: a packer command that begins with a blank has no program name
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP " zip -9"
@@ -595,6 +614,7 @@ stdout:
 |Packing log process...
 |! Pack you log from 02/03 to 03/03 with ZIP.
 |Packer not found
+|  the packer command names no program
 << packing-infile.frag
 console:
 |      {▒*50}{\b*50}{█*4}\e
@@ -610,6 +630,7 @@ out 00002359.000:
 === case: pack day 1 does not pack
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 1
 |@ZIP "zip -9"
@@ -634,6 +655,7 @@ out 00002359.000:
 === case: pack day 31 does not pack
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 31
 |@ZIP "zip -9"
@@ -658,6 +680,7 @@ out 00002359.000:
 === case: a pack directory that does not exist is created for part and archive
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackLog arc
 |PackDay 7
@@ -700,6 +723,7 @@ out 00002359.000:
 # names it.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -744,6 +768,7 @@ out 00002359.000:
 # the 03/03 line after it stay in the log (178 bytes, cells of 2).
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -793,6 +818,7 @@ out 00002359.000:
 # the packed part.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"
@@ -834,6 +860,7 @@ out 00002359.000:
 # a file name and becomes "_". The from-date is its first five characters.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
+terminal: yes
 in brantlow.cfg:
 |PackDay 7
 |@ZIP "zip -9"

@@ -4,6 +4,7 @@
 
 === case: a CR LF line longer than 89 characters comes in two pieces
 args: LOG
+terminal: yes
 in LOG:
 |15/03 10:00:00 {x*80}
 exit: 0
@@ -23,6 +24,7 @@ out logdata.zvx:
 
 === case: the same line with LF only reads the same
 args: LOG
+terminal: yes
 in LOG (lf):
 |15/03 10:00:00 {x*80}
 exit: 0
@@ -43,6 +45,7 @@ out logdata.zvx:
 === case: a line of exactly 89 characters and its line end
 # 89 characters, then the CR LF alone is a read of its own: two cells.
 args: LOG
+terminal: yes
 in LOG:
 |15/03 10:00:00 {y*74}
 exit: 0
@@ -63,6 +66,7 @@ out logdata.zvx:
 === case: the bar never draws more than its 50 cells
 # 60 empty lines of 60 bytes: every read would fill a cell of its own,
 # but the bar stops at its last cell.
+terminal: yes
 args: LOG
 in LOG (lf):
 |

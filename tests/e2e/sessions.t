@@ -34,12 +34,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*16}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}
@@ -110,12 +108,10 @@ in LOG:
 |15/03 23:58:09 2:5030/1, using T-Mail/2608
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*22}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}
@@ -171,11 +167,9 @@ in LOG:
 |15/03 22:00:00 Entering terminal emulator
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*4}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 
@@ -207,12 +201,10 @@ in LOG:
 |16/03 00:00:10 ■ Incoming call: CONNECT 33600/ARQ/V34
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*7}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 << empty-histogram.frag
 |

@@ -15,6 +15,7 @@ console:
 |\e
 
 === case: no argument and no configuration cannot open the log
+# The log path keeps its start value, the current directory.
 args:
 exit: 1
 stdout:
@@ -24,6 +25,7 @@ stdout:
 |
 |Work without config?! As you want...
 |Error: Unable to open InFile 
+|  ./: Is a directory
 << help.frag
 console:
 |\e
@@ -38,12 +40,14 @@ stdout:
 |
 |Work without config?! As you want...
 |Error: Unable to open InFile 
+|  T-MAIL.LOG: No such file or directory
 << help.frag
 
 === case: multi-line run with crash-poll period and both separate files
 # 4 lines of 50 characters and CR LF: 208 bytes, cells of 4 bytes, one
 # cell filled after each read.
 args: LOG line7 /c=125 +l(-s) +a(-s)
+terminal: yes
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 |15/03 09:54:01 Dialing 2:5020/123 via modem line 1
@@ -100,12 +104,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}█\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Make CONNECT/mayler`s info;{\b*30}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Make CONNECT/mayler`s info;
+|[√] Sort all data;
 out logdata.zvx:
 << empty-list.frag
 << empty-connect.frag
@@ -148,7 +150,7 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 0
 console:
-|      {▒*50}{\b*50}█\e
+|\e
 out 00002359.000:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 out maxdat2.zvx:
@@ -159,6 +161,7 @@ out maxdat2.zvx:
 
 === case: an empty log shows the bar without cells
 args: LOG +b(-s)
+terminal: yes
 in LOG:
 |\e
 exit: 0

@@ -31,12 +31,10 @@ in LOG:
 |15/03 11:01:40 ■ 2:5020/52, bytes 1500/2500, time 0:01:32
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*17}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}
@@ -238,12 +236,10 @@ in LOG:
 |14/03 09:55:11 ■ 2:4527/63, bytes 863/214, time 0:00:19
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*4}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}

@@ -31,12 +31,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*7}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |100%─┬{ *48}
@@ -157,11 +155,9 @@ in LOG:
 |15/03 12:00:40 ■ 2:5020/3, bytes 0/0, time 0:00:32
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*11}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 
@@ -279,11 +275,9 @@ in LOG:
 |15/03 10:00:50 ■ 2:5020/1234.56789, bytes 123456/0, time 0:00:42
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*5}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
 out logdata.zvx:
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 

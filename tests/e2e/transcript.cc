@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
 #include <semaphore.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -220,6 +222,9 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
   int number = 0;
   // Where content lines go, and the line end each gets.
   std::string* target = nullptr;
+  // Sections whose CP866 text is expected as UTF-8: case, and whether it
+  // is the console's (else standard output's).
+  std::vector<std::pair<std::size_t, bool>> utf8;
   std::string line_end;
   auto fail = [&](const std::string& why) {
     error = path + ":" + std::to_string(number) + ": " + why;
@@ -288,14 +293,21 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       }
     } else if (StartsWith(t, "exit:")) {
       c.exit_status = std::atoi(t.substr(5).c_str());
-    } else if (t == "stdout:") {
+    } else if (t == "stdout:" || t == "stdout (utf8):") {
       c.stdout_text = "";
       target = &*c.stdout_text;
       line_end = "\n";
-    } else if (t == "console:") {
+      if (t != "stdout:") utf8.push_back({cases.size() - 1, false});
+    } else if (t == "console:" || t == "console (utf8):") {
       c.console_text = "";
       target = &*c.console_text;
       line_end = "\n";
+      if (t != "console:")
+        utf8.push_back({cases.size() - 1, true});
+    } else if (StartsWith(t, "locale:")) {
+      c.locale = Trim(t.substr(7));
+    } else if (StartsWith(t, "terminal:")) {
+      c.terminal = Trim(t.substr(9)) == "yes";
     } else if ((StartsWith(t, "in ") || StartsWith(t, "out ")) &&
                t.back() == ':') {
       bool input = StartsWith(t, "in ");
@@ -330,6 +342,13 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       fail("unknown line: " + t);
       return {};
     }
+  }
+  for (const auto& [index, console] : utf8) {
+    std::string& text = console ? *cases[index].console_text
+                                : *cases[index].stdout_text;
+    std::string converted;
+    AppendCp866AsUtf8(text, converted);
+    text = converted;
   }
   return cases;
 }
@@ -383,20 +402,42 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
     }
   }
 
+  // A terminal of the run's own: the pty's other side becomes its
+  // controlling terminal.
+  std::string terminal_name;
+  if (c.terminal) {
+    running.terminal = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (running.terminal < 0 || grantpt(running.terminal) != 0 ||
+        unlockpt(running.terminal) != 0 || ptsname(running.terminal) == nullptr)
+      return running;
+    terminal_name = ptsname(running.terminal);
+    fcntl(running.terminal, F_SETFL, fcntl(running.terminal, F_GETFL) | O_NONBLOCK);
+  }
+
   pid_t pid = fork();
   if (pid == 0) {
-    // No controlling terminal: the console stream goes to standard error.
+    // No controlling terminal, unless the case asks for one: the console
+    // stream goes to standard error.
     setsid();
     if (chdir(work.c_str()) != 0) _exit(126);
     int in = open(c.standard_input ? c.standard_input->c_str() : "/dev/null",
                   O_RDONLY);
     int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     int err = open(console_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (c.terminal) {
+      err = open(terminal_name.c_str(), O_RDWR);
+      if (err < 0) _exit(126);
+      termios raw;
+      if (tcgetattr(err, &raw) == 0) {
+        cfmakeraw(&raw);
+        tcsetattr(err, TCSANOW, &raw);
+      }
+    }
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
     setenv("TZ", "UTC", 1);
-    setenv("LC_ALL", "C", 1);
+    setenv("LC_ALL", c.locale ? c.locale->c_str() : "C", 1);
     // libfaketime is preloaded, so it comes before the sanitizer runtime.
     setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
     setenv("FAKETIME_DONT_FAKE_MONOTONIC", "1", 1);
@@ -434,6 +475,28 @@ RunResult FinishCase(RunningCase& running) {
   // The program is held unreaped while the clock library's objects are
   // removed, so that no new process can take its id meanwhile.
   siginfo_t ended{};
+  if (running.terminal >= 0) {
+    // What the terminal is sent is taken as it comes, so that the program
+    // never waits on a full terminal.
+    char buf[4096];
+    auto drain = [&] {
+      ssize_t n;
+      while ((n = read(running.terminal, buf, sizeof buf)) > 0)
+        running.terminal_bytes.append(buf, static_cast<std::size_t>(n));
+    };
+    for (;;) {
+      pollfd p{running.terminal, POLLIN, 0};
+      poll(&p, 1, 50);
+      drain();
+      ended.si_pid = 0;
+      if (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT | WNOHANG) == 0 &&
+          ended.si_pid == running.pid)
+        break;
+    }
+    drain();
+    close(running.terminal);
+    running.terminal = -1;
+  }
   while (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
   }
   RemoveClockObjects(running.pid);
@@ -452,7 +515,8 @@ RunResult FinishCase(RunningCase& running) {
         lf += result.stdout_bytes[i];
     result.stdout_bytes = lf;
   }
-  result.console_bytes = ReadWhole(console_path);
+  result.console_bytes =
+      running.terminal_bytes.empty() ? ReadWhole(console_path) : running.terminal_bytes;
   ListFiles(work, "", result.files);
   for (const std::string& name : running.tools) result.files.erase(name);
   std::string remove = "rm -rf '" + root + "'";

@@ -12,10 +12,14 @@
 //   tool bin/rar                    the stand-in archiver, installed there
 //   path: bin:/usr/bin              PATH for the run (default: the test's)
 //   stdin LOG                       an input given as standard input
+//   locale: C.UTF-8                 LC_ALL for the run (default: C)
+//   terminal: yes                   run on a terminal of its own (a pty)
 //   link logdata.zvx -> /dev/full   a symbolic link given to the run
 //   exit: 0
 //   stdout:                         standard output, exactly
 //   console:                        the console stream, exactly
+//   stdout (utf8):                  as stdout: (console (utf8): as console:),
+//                                   its CP866 text expected in UTF-8
 //   out logdat7.zvx:                a file the run must leave
 //   gone zorv7.tmp                  an input file the run must remove
 //
@@ -25,6 +29,11 @@
 // \b \t \xHH, \{ for a brace, and \e at the end of a line for no line end.
 // {C*N} repeats the character (or escape) C N times. A line "<< NAME"
 // inside a section adds the content lines of the fragment file NAME.
+//
+// Without a terminal the console stream is standard error; on one, what
+// the terminal was sent (standard error included), with no output
+// processing, while standard output still goes to a file. Cases with a
+// locale or a terminal are POSIX matters, left out under a runner.
 //
 // After the run every file in the directory must be an input left as it
 // was, or an "out" file with exactly its bytes; nothing else may be there
@@ -51,6 +60,8 @@ struct TranscriptCase {
   std::map<std::string, std::string> links;  // name -> target
   std::optional<std::string> path_variable;
   std::optional<std::string> standard_input;  // an input's name
+  std::optional<std::string> locale;
+  bool terminal = false;
   std::optional<int> exit_status;
   std::optional<std::string> stdout_text;
   std::optional<std::string> console_text;
@@ -93,6 +104,8 @@ struct RunningCase {
   std::string root;      // the case's directory
   std::string work;      // where the program runs
   std::vector<std::string> tools;
+  int terminal = -1;     // the pty's master side, on a terminal
+  std::string terminal_bytes;
 };
 RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
                       const std::string& standin);

@@ -43,12 +43,10 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*18}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out 23000800.000:
 |15/03 23:10:00 ■ Outgoing call: CONNECT 33600/ARQ/V34
 |15/03 23:10:07 2:5020/3, using T-Mail/2608.NT
@@ -163,12 +161,10 @@ in LOG:
 |16/03 00:10:00 ■ Incoming call: CONNECT 33600/ARQ/V34
 exit: 0
 console:
-|      {▒*50}{\b*50}{█*6}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Make gistogram;{\b*18}√\r
-|[ ] Make statistic file;{\b*23}√\r
-|[ ] Sort all data;{\b*17}√\r
+|[√] Analyzing statistic data;
+|[√] Make gistogram;
+|[√] Make statistic file;
+|[√] Sort all data;
 out 23302310.000:
 out logdata.zvx:
 << empty-histogram.frag

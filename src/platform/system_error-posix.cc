@@ -1,0 +1,21 @@
+#include "platform/system_error.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace brantlow {
+
+SystemError LastSystemError() { return {errno}; }
+
+SystemError DirectoryError() { return {EISDIR}; }
+
+bool IsNotFound(SystemError error) {
+  return error.code == ENOENT || error.code == ENOTDIR;
+}
+
+std::string SystemErrorText(SystemError error) {
+  if (error.code == 0) return "Unknown error";
+  return std::strerror(error.code);
+}
+
+}  // namespace brantlow
