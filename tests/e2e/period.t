@@ -277,11 +277,9 @@ stdout:
 |
 |                       Read log file:
 console:
-|      {▒*50}{\b*50}{█*3}\r
-|\r
-|[ ] Analyzing statistic data;{\b*28}√\r
-|[ ] Sort all data;{\b*17}√\r
-|[ ] Make period file;{\b*20}√\r
+|[√] Analyzing statistic data;
+|[√] Sort all data;
+|[√] Make period file;
 out perdata.zvx:
 |
 |      Статистика за период 13.03-14.03, дней: 2 

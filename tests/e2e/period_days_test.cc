@@ -54,7 +54,7 @@ long long Seconds(const std::string& hms) {
 
 // A day of the generated month: a few calls of a few links, transfers,
 // a tosser run, now and then a quick repeat call and a failed handshake.
-std::string Day(int day) {
+std::string Day(int day, int salt = 0) {
   std::string log;
   char line[160];
   auto add = [&](const char* text) {
@@ -64,7 +64,7 @@ std::string Day(int day) {
   char text[140];
   for (int call = 0; call < day % 5; ++call) {
     const int hour = 1 + (day * 3 + call * 5) % 22;
-    const int node = 100 + (day + call * 3) % 7;
+    const int node = 100 + (day + call * 3 + salt) % 7;
     const bool out = (day + call) % 3 == 0;
     std::snprintf(text, sizeof text, "%02d:10:00 \xFE %s call: CONNECT 33600/ARQ", hour,
                   out ? "Outgoing" : "Incoming");
@@ -165,6 +165,26 @@ TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
     EXPECT_EQ(seconds[name], Seconds(cells[9]));
   }
   EXPECT_NEAR(cost["2:5020/103"], std::stod(address_rows["2:5020/103"][10]), 0.01 * 31);
+}
+
+// A log kept for two years holds each day of the period twice: the report
+// is that of the last year alone.
+TEST(PeriodDays, ALogOfTwoYearsGivesTheLastYearsPeriod) {
+  std::string old_year, last_year;
+  for (int day = 1; day <= 31; ++day) old_year += Day(day, 3);
+  old_year += "20/12 10:00:00 Rescanning outbound, 1 files found\r\n";
+  last_year += "10/01 10:00:00 Rescanning outbound, 1 files found\r\n";
+  for (int day = 1; day <= 31; ++day) last_year += Day(day);
+  TranscriptCase both;
+  both.args = {"LOG", "/p=01.03-31.03", "/c=120"};
+  both.inputs["LOG"] = old_year + last_year;
+  TranscriptCase last = both;
+  last.inputs["LOG"] = last_year;
+  RunResult from_both = RunCase(both, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult from_last = RunCase(last, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, from_both.exit_status);
+  EXPECT_TRUE(from_both.files["perdata.zvx"] == from_last.files["perdata.zvx"])
+      << Printable(from_both.files["perdata.zvx"]);
 }
 
 }  // namespace
