@@ -169,6 +169,13 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   ASSERT_EQ(0, from_stdin.exit_status);
   EXPECT_EQ(piped.files["logdata.zvx"], from_stdin.files["logdata.zvx"]);
   EXPECT_EQ(std::string::npos, from_stdin.console_bytes.find("\xB1\xB1\xB1"));  // no bar
+  // A pipe is not packed, and says so.
+  from_pipe.inputs["brantlow.cfg"] += "PackDay 14\r\nPackLog ./pack/\r\n@ZIP \"zip -9\"\r\n";
+  RunResult unpacked = RunCase(from_pipe, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  EXPECT_EQ(0, unpacked.exit_status);
+  EXPECT_NE(std::string::npos,
+            unpacked.stdout_bytes.find("The log comes from standard input: it is not packed"));
+  EXPECT_EQ(piped.files["logdata.zvx"], unpacked.files["logdata.zvx"]);
 
   // --utf8: the same text in UTF-8 with LF line ends.
   RunResult utf8 = RunCase(ExampleDay({"--utf8"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
