@@ -23,6 +23,10 @@ bool LooksLikeTmailLine(const char* b, std::size_t length) {
 }
 
 bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
+  // Most lines hold no lead byte at all.
+  if (std::memchr(b, '\xD0', length) == nullptr &&
+      std::memchr(b, '\xD1', length) == nullptr)
+    return false;
   // D0 or D1, then a continuation byte: one letter of U+0400 to U+047F.
   auto letter = [b](std::size_t i) {
     const auto lead = static_cast<unsigned char>(b[i]);

@@ -1,5 +1,6 @@
 #include "log/scratch_entry.h"
 
+#include <charconv>
 #include <cstring>
 
 #include "base/text_fields.h"
@@ -32,9 +33,17 @@ void Decode(ReadEntry& entry) {
 }  // namespace
 
 void ScratchWriter::Add(const ScratchEntry& entry) {
-  out_.Printf("%c%d%c%c%.*s%c%s", kMark, entry.session, kMark, kFence,
-              static_cast<int>(entry.name.size()), entry.name.data(), kFence,
-              entry.sent ? "~s~" : "~r~");
+  // Built in place: a busy day writes an entry for every transfer line.
+  char head[64];
+  std::size_t n = 0;
+  head[n++] = kMark;
+  const auto [end, error] = std::to_chars(head + n, head + 24, entry.session);
+  n = error == std::errc() ? static_cast<std::size_t>(end - head) : n;
+  head[n++] = kMark;
+  head[n++] = kFence;
+  out_.Write(std::string_view(head, n));
+  out_.Write(entry.name);
+  out_.Write(entry.sent ? "\xDB~s~" : "\xDB~r~");
   out_.Write(entry.tail);
   out_.Write("\n");
 }
