@@ -129,15 +129,4 @@ void AddSessionRows(const SessionTable& table, const Window& window,
   }
 }
 
-void AddTo(DayTotals& sum, const DayTotals& day) {
-  sum.sessions += day.sessions;
-  sum.incoming += day.incoming;
-  sum.outgoing += day.outgoing;
-  sum.failures += day.failures;
-  sum.received += day.received;
-  sum.sent += day.sent;
-  sum.seconds += day.seconds;
-  sum.cost += day.cost;
-}
-
 }  // namespace brantlow

@@ -65,8 +65,6 @@ void AddSessionRows(const SessionTable& table, const Window& window,
                     const CostTable& costs, const RunSettings& settings,
                     std::vector<SessionRow>& rows);
 
-void AddTo(DayTotals& sum, const DayTotals& day);
-
 }  // namespace brantlow
 
 #endif  // BRANTLOW_DRIVER_DAY_NUMBERS_H_

@@ -421,17 +421,7 @@ void WritePeriodAddresses(const RunRecord& r, std::string& out) {
   AddressTotals all;
   for (const AddressTotals& a : r.addresses) {
     WriteAddressRow(nullptr, a, r.costs, 0, out);
-    all.sessions += a.sessions;
-    all.incoming += a.incoming;
-    all.outgoing += a.outgoing;
-    all.received += a.received;
-    all.sent += a.sent;
-    all.files_received += a.files_received;
-    all.files_sent += a.files_sent;
-    all.cps_sum += a.cps_sum;
-    all.cps_count += a.cps_count;
-    all.seconds += a.seconds;
-    all.cost += a.cost;
+    AddTo(all, a);
   }
   WriteAddressRow("total", all, r.costs, 1, out);
   CloseTable(out);

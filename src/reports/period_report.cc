@@ -39,14 +39,7 @@ void WriteDayTable(const PeriodSummary& s, Output& out) {
     std::snprintf(label, sizeof label, " %2.2d.%2.2d", d.date.day % 100,
                   d.date.month % 100);
     row(label, d);
-    all.sessions += d.sessions;
-    all.incoming += d.incoming;
-    all.outgoing += d.outgoing;
-    all.failures += d.failures;
-    all.received += d.received;
-    all.sent += d.sent;
-    all.seconds += d.seconds;
-    all.cost += d.cost;
+    AddTo(all, d);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kDayWidths, columns));
   row(CP866(" Всего"), all);
@@ -75,17 +68,7 @@ void WriteAddressTable(const PeriodSummary& s, Output& out) {
   };
   for (const AddressTotals& a : s.addresses) {
     row(a.name.c_str(), a, "%8.0f");
-    all.sessions += a.sessions;
-    all.incoming += a.incoming;
-    all.outgoing += a.outgoing;
-    all.received += a.received;
-    all.sent += a.sent;
-    all.files_received += a.files_received;
-    all.files_sent += a.files_sent;
-    all.cps_sum += a.cps_sum;
-    all.cps_count += a.cps_count;
-    all.seconds += a.seconds;
-    all.cost += a.cost;
+    AddTo(all, a);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   row(CP866("Всего"), all, "%8.1f");
@@ -102,6 +85,31 @@ void WriteSilentLinks(const std::vector<std::string>& links, Output& out) {
 }
 
 }  // namespace
+
+void AddTo(DayTotals& sum, const DayTotals& day) {
+  sum.sessions += day.sessions;
+  sum.incoming += day.incoming;
+  sum.outgoing += day.outgoing;
+  sum.failures += day.failures;
+  sum.received += day.received;
+  sum.sent += day.sent;
+  sum.seconds += day.seconds;
+  sum.cost += day.cost;
+}
+
+void AddTo(AddressTotals& sum, const AddressTotals& a) {
+  sum.sessions += a.sessions;
+  sum.incoming += a.incoming;
+  sum.outgoing += a.outgoing;
+  sum.received += a.received;
+  sum.sent += a.sent;
+  sum.files_received += a.files_received;
+  sum.files_sent += a.files_sent;
+  sum.cps_sum += a.cps_sum;
+  sum.cps_count += a.cps_count;
+  sum.seconds += a.seconds;
+  sum.cost += a.cost;
+}
 
 std::string HoursMinutesSeconds(long long seconds) {
   if (seconds < 0) seconds = 0;

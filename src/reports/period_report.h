@@ -57,6 +57,10 @@ struct PeriodSummary {
 
 void WritePeriodReport(const PeriodSummary& summary, Output& out);
 
+// Totals rows: each number of the second added to the first's.
+void AddTo(DayTotals& sum, const DayTotals& day);
+void AddTo(AddressTotals& sum, const AddressTotals& address);
+
 // Seconds as h:mm:ss, the hours as wide as they come.
 std::string HoursMinutesSeconds(long long seconds);
 
