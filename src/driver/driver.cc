@@ -115,12 +115,14 @@ std::string Commands(const RunSettings& s) {
 // A file of the outputs beyond the CP866 reports, told like them when it
 // cannot be made; false then.
 bool WriteExport(const std::string& path, std::string_view bytes) {
-  const FileOutcome outcome = WriteWholeFile(path, bytes);
-  if (outcome == FileOutcome::kNotOpened)
-    Printf("Error: Unable to create %s\n", path.c_str());
-  else if (outcome == FileOutcome::kWriteFailed)
-    Printf("Error: Unable to write %s\n", path.c_str());
-  return outcome == FileOutcome::kOk;
+  SystemError error;
+  const FileOutcome outcome = WriteWholeFile(path, bytes, error);
+  if (outcome == FileOutcome::kOk) return true;
+  Printf(outcome == FileOutcome::kNotOpened ? "Error: Unable to create %s\n"
+                                            : "Error: Unable to write %s\n",
+         path.c_str());
+  Print(ReasonLine(path, error));
+  return false;
 }
 
 // False when one of them could not be written.

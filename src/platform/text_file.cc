@@ -149,14 +149,29 @@ bool TextFile::SeekTo(std::int64_t position) {
   return true;
 }
 
-FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes) {
+FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
+                           SystemError& error) {
   const std::string temporary = path + ".new";
+  if (IsDirectory(path.c_str())) {
+    error = DirectoryError();
+    return FileOutcome::kNotOpened;
+  }
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) return FileOutcome::kNotOpened;
-  const bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed || !ReplaceFile(temporary.c_str(), path.c_str())) {
+  if (file == nullptr) {
+    error = LastSystemError();
+    return FileOutcome::kNotOpened;
+  }
+  bool whole = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  if (!whole) error = LastSystemError();
+  if (std::fclose(file) != 0 && whole) {
+    whole = false;
+    error = LastSystemError();
+  }
+  if (whole && !ReplaceFile(temporary.c_str(), path.c_str())) {
+    whole = false;
+    error = LastSystemError();
+  }
+  if (!whole) {
     RemoveFile(temporary.c_str());
     return FileOutcome::kWriteFailed;
   }

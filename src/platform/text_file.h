@@ -105,8 +105,10 @@ class TextFile final : public Output, public LineReader {
 };
 
 // Writes bytes as they are to a file of their own, under a temporary name
-// beside it first, so that the file is either whole or as it was.
-FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes);
+// beside it first, so that the file is either whole or as it was; error
+// tells why it is not.
+FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
+                           SystemError& error);
 
 }  // namespace brantlow
 

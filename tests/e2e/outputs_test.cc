@@ -188,6 +188,17 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   EXPECT_EQ(expected, utf8.files["logdata.zvx"]);
 }
 
+TEST(Outputs, AnOutputThatCannotBeMadeIsToldAndEndsWithStatusTwo) {
+  TranscriptCase c = ExampleDay({"--csv"});
+  c.directories.push_back("sessions.csv");  // a directory stands in its way
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  EXPECT_EQ(2, r.exit_status);
+  EXPECT_NE(std::string::npos,
+            r.stdout_bytes.find("Error: Unable to create sessions.csv\n"
+                                "  sessions.csv: Is a directory\n"));
+  EXPECT_EQ(1u, r.files.count("addresses.csv"));  // the rest is written
+}
+
 TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
   TranscriptCase c = ExampleDay({"--json"});
   c.args = {"t-mail.log", "/p=13.03-16.03", "--json"};
