@@ -20,7 +20,7 @@ DiskFiles::DiskFiles(int line_number) {
     Slot(d).temporary = true;
 }
 
-std::string DiskFiles::WrittenName(const File& f) {
+std::string DiskFiles::WrittenName(const File& f) const {
   return f.temporary ? TemporaryReportName(f.path) : f.path;
 }
 

@@ -105,7 +105,7 @@ class DiskFiles final : public RunFiles {
     std::optional<SystemError> reason;
   };
   // The name the file is written under.
-  static std::string WrittenName(const File& f);
+  std::string WrittenName(const File& f) const;
   File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
   const File& Slot(Destination d) const {
     return files_[static_cast<std::size_t>(d)];
