@@ -46,6 +46,15 @@ class MemoryFiles final : public RunFiles {
   }
   void TellBbsLogFailure(const std::string&) override {}
 
+  // Empties every destination for another run, keeping the memory.
+  void Reset() {
+    for (Slot& s : slots_) {
+      s.out.Clear();
+      s.opened = false;
+    }
+    bbs_log.reset();
+  }
+
   // What the run left in a destination, as the file's bytes.
   const std::string& bytes(Destination d) const {
     return slots_[Index(d)].out.bytes();

@@ -87,7 +87,7 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
 }
 
 void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
-                 RunProgress& progress, RunRecord& record) {
+                 RunProgress& progress, RunRecord* record) {
   DayTotals day;
   day.date = window.first;
   AddressMap addresses;
@@ -121,16 +121,18 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
                        run.bbs_session_count);
     files.Settle(Destination::kStatistics);
   }
-  AddSessionRows(table, window, run.costs, s, record.sessions);
-  CountSessions(table, day, addresses);
-  if (scratch != nullptr) {
-    const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-    const std::vector<FilesListing> listing = ListFiles(table, options, *scratch);
-    CountFiles(listing, addresses);
-    if (Wanted(s.files_mode)) {
-      record.files.emplace();
-      for (const FilesListing& f : listing)
-        record.files->push_back({f.name, f.received, f.sent});
+  if (record != nullptr) {
+    AddSessionRows(table, window, run.costs, s, record->sessions);
+    CountSessions(table, day, addresses);
+    if (scratch != nullptr) {
+      const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
+      const std::vector<FilesListing> listing = ListFiles(table, options, *scratch);
+      CountFiles(listing, addresses);
+      if (Wanted(s.files_mode)) {
+        record->files.emplace();
+        for (const FilesListing& f : listing)
+          record->files->push_back({f.name, f.received, f.sent});
+      }
     }
   }
   if (Wanted(s.files_mode)) {
@@ -161,7 +163,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     StepScope step(progress, "[ ] Sort all data;");
     const int session_total = SessionTotal(table);
     SortAndMerge(table);
-    CountFolded(table, day, addresses);
+    if (record != nullptr) CountFolded(table, day, addresses);
     if (statistics != nullptr)
       WriteAddressSummary(table, *statistics, s.bbs_mode,
                           SummaryTarget::kStatisticsFile, session_total);
@@ -179,19 +181,20 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
       files.Settle(Destination::kStatistics);
     }
   }
+  if (record == nullptr) return;
   CountCosts(run.costs, day, addresses);
   for (int e = 0; e <= run.costs.last; ++e) {
     const CostEntry& c = run.costs.entries[static_cast<std::size_t>(e)];
-    record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
-                                c.outgoing_cost, WholeSeconds(c.incoming_time),
-                                WholeSeconds(c.outgoing_time)});
+    record->cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
+                                 c.outgoing_cost, WholeSeconds(c.incoming_time),
+                                 WholeSeconds(c.outgoing_time)});
   }
-  record.addresses = InSummaryOrder(addresses);
-  record.days = {day};
-  record.totals = day;
-  if (!s.no_histogram) record.busy = run.busy;
-  record.connect_table = Wanted(s.connect_mode);
-  record.costs = run.costs.last >= 0;
+  record->addresses = InSummaryOrder(addresses);
+  record->days = {day};
+  record->totals = day;
+  if (!s.no_histogram) record->busy = run.busy;
+  record->connect_table = Wanted(s.connect_mode);
+  record->costs = run.costs.last >= 0;
 }
 
 void WriteSignatures(const RunSettings& s, RunFiles& files) {
@@ -222,10 +225,12 @@ void WriteLineMarker(Output& out, int line_number) {
 }
 
 ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
-                   RunFiles& files, RunProgress& progress, RunRecord& record) {
-  record.window = window;
-  record.crash_poll_period = run.settings.crash_poll_period;
-  record.line_number = run.settings.line_number;
+                   RunFiles& files, RunProgress& progress, RunRecord* record) {
+  if (record != nullptr) {
+    record->window = window;
+    record->crash_poll_period = run.settings.crash_poll_period;
+    record->line_number = run.settings.line_number;
+  }
   const ScanCounts counts = ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
   CloseAtWindowEnd(window, run.sessions);
