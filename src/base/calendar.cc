@@ -1,5 +1,7 @@
 #include "base/calendar.h"
 
+#include <cstdio>
+
 #include "base/text_fields.h"
 
 namespace brantlow {
@@ -18,6 +20,13 @@ bool IsDigit(std::string_view text, std::size_t i) {
 }
 
 }  // namespace
+
+std::string DayMonthText(DayMonth date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2.2d.%2.2d", date.day % 100,
+                date.month % 100);
+  return text;
+}
 
 DayMonth DayBefore(DayMonth date) {
   if (date.day != 1) return {date.day - 1, date.month};

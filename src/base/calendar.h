@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_BASE_CALENDAR_H_
 #define BRANTLOW_BASE_CALENDAR_H_
 
+#include <string>
 #include <string_view>
 
 namespace brantlow {
@@ -14,6 +15,8 @@ struct DayMonth {
 };
 
 DayMonth DayBefore(DayMonth date);
+// "dd.mm", as the reports write a day.
+std::string DayMonthText(DayMonth date);
 DayMonth DayAfter(DayMonth date);
 
 // The day of a lower-cased "/d=" argument: "auto" gives the day before

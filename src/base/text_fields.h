@@ -6,6 +6,7 @@
 #define BRANTLOW_BASE_TEXT_FIELDS_H_
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace brantlow {
@@ -43,6 +44,13 @@ inline std::size_t FindPhrase(std::string_view text, std::string_view phrase,
                               std::size_t from) {
   if (phrase.empty() || from > text.size()) return std::string_view::npos;
   return text.find(phrase, from);
+}
+
+// The text without the blanks at its end, as a field padded to its width
+// reads.
+inline std::string TrimmedRight(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return std::string(text);
 }
 
 // Copies text into a fixed field, cut to capacity - 1, terminated.

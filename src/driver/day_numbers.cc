@@ -1,3 +1,4 @@
+#include "base/calendar.h"
 #include "driver/day_numbers.h"
 
 #include <memory>
@@ -13,11 +14,6 @@ namespace brantlow {
 namespace {
 
 bool Incoming(char kind) { return kind == kIncoming || kind == kBbsCaller; }
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return std::string(text);
-}
 
 }  // namespace
 
@@ -115,14 +111,14 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.end = std::string(FieldText(r.end_time));
     row.seconds = WholeSeconds(r.duration);
     row.crash_poll = r.crash_mark == '!';
-    row.name = Trimmed(FieldText(r.name));
+    row.name = TrimmedRight(FieldText(r.name));
     row.kind = r.kind;
     row.received = r.bytes_received;
     row.sent = r.bytes_sent;
     row.cps = r.cps;
-    row.password = Trimmed(FieldText(r.password));
-    row.connect = Trimmed(FieldText(r.connect));
-    row.mailer = Trimmed(FieldText(r.mailer));
+    row.password = TrimmedRight(FieldText(r.password));
+    row.connect = TrimmedRight(FieldText(r.connect));
+    row.mailer = TrimmedRight(FieldText(r.mailer));
     if (costs.last >= 0)
       row.cost = SessionCost(costs, r, settings.night_start, settings.night_end);
     rows.push_back(std::move(row));

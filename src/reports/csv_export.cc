@@ -1,3 +1,5 @@
+#include "base/calendar.h"
+#include "base/text_fields.h"
 #include "reports/csv_export.h"
 
 #include <cstdio>
@@ -7,11 +9,6 @@
 namespace brantlow {
 
 namespace {
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return std::string(text);
-}
 
 // A field, quoted when it holds a comma, a quote or a line end.
 void Field(std::string& out, std::string_view cp866) {
@@ -38,12 +35,6 @@ void Integer(std::string& out, long long value) {
   out += std::to_string(value);
 }
 
-std::string DayText(DayMonth date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d.%2.2d", date.day % 100, date.month % 100);
-  return text;
-}
-
 }  // namespace
 
 std::string Utf8(std::string_view cp866) {
@@ -58,7 +49,7 @@ std::string SessionsCsv(const RunRecord& record) {
       "password,connect,mailer";
   out += record.costs ? ",cost\n" : "\n";
   for (const SessionRow& s : record.sessions) {
-    out += DayText(s.date) + ',';
+    out += DayMonthText(s.date) + ',';
     Field(out, s.start);
     out += ',';
     Field(out, s.end);
@@ -95,7 +86,7 @@ std::string AddressesCsv(const RunRecord& record) {
       "files_sent,cps,duration";
   out += record.costs ? ",cost\n" : "\n";
   for (const AddressTotals& a : record.addresses) {
-    Field(out, Trimmed(a.name));
+    Field(out, TrimmedRight(a.name));
     out += ',';
     Integer(out, a.sessions);
     out += ',';

@@ -1,3 +1,5 @@
+#include "base/calendar.h"
+#include "base/text_fields.h"
 #include "reports/html_page.h"
 
 #include <algorithm>
@@ -89,12 +91,6 @@ std::string Decimals(double value, int decimals) {
 }
 
 std::string Integer(long long value) { return std::to_string(value); }
-
-std::string DayMonthText(DayMonth d) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d.%2.2d", d.day % 100, d.month % 100);
-  return text;
-}
 
 std::string ClockText(int hour, int minute) {
   char text[16];

@@ -1,3 +1,5 @@
+#include "base/calendar.h"
+#include "base/text_fields.h"
 #include "reports/json_export.h"
 
 #include <cstdio>
@@ -72,21 +74,10 @@ class Json {
   bool first_ = true;
 };
 
-std::string DayText(DayMonth date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d.%2.2d", date.day % 100, date.month % 100);
-  return text;
-}
-
 std::string Clock(int hour, int minute) {
   char text[16];
   std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
   return text;
-}
-
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return std::string(text);
 }
 
 void Totals(Json& j, const DayTotals& d, bool costs) {
@@ -109,14 +100,14 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Key("version"); j.Text(version);
   if (r.is_period) {
     j.Key("period"); j.Open('{');
-    j.Key("first"); j.Text(DayText(r.period.first));
-    j.Key("last"); j.Text(DayText(r.period.last));
+    j.Key("first"); j.Text(DayMonthText(r.period.first));
+    j.Key("last"); j.Text(DayMonthText(r.period.last));
     j.Key("days"); j.Integer(r.period.days);
     j.Close('}');
   } else {
     j.Key("window"); j.Open('{');
-    j.Key("day"); j.Text(DayText(r.window.first));
-    if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayText(r.window.second)); }
+    j.Key("day"); j.Text(DayMonthText(r.window.first));
+    if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayMonthText(r.window.second)); }
     j.Key("start"); j.Text(Clock(r.window.start_hour, r.window.start_minute));
     j.Key("end"); j.Text(Clock(r.window.end_hour, r.window.end_minute));
     j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
@@ -138,7 +129,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Key("sessions"); j.Open('[');
   for (const SessionRow& s : r.sessions) {
     j.Open('{');
-    j.Key("date"); j.Text(DayText(s.date));
+    j.Key("date"); j.Text(DayMonthText(s.date));
     j.Key("start"); j.Text(s.start);
     j.Key("end"); j.Text(s.end);
     j.Key("duration"); j.Integer(s.seconds);
@@ -159,7 +150,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Key("addresses"); j.Open('[');
   for (const AddressTotals& a : r.addresses) {
     j.Open('{');
-    j.Key("name"); j.Text(Trimmed(a.name));
+    j.Key("name"); j.Text(TrimmedRight(a.name));
     j.Key("sessions"); j.Integer(a.sessions);
     j.Key("incoming"); j.Integer(a.incoming);
     j.Key("outgoing"); j.Integer(a.outgoing);
@@ -178,7 +169,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Key("days"); j.Open('[');
     for (const DayTotals& d : r.days) {
       j.Open('{');
-      j.Key("date"); j.Text(DayText(d.date));
+      j.Key("date"); j.Text(DayMonthText(d.date));
       Totals(j, d, r.costs);
       j.Close('}');
     }
