@@ -1,8 +1,8 @@
-#include "base/calendar.h"
 #include "driver/day_numbers.h"
 
 #include <memory>
 
+#include "base/calendar.h"
 #include "base/text_fields.h"
 #include "base/time_of_day.h"
 #include "reports/address_summary.h"

@@ -1,9 +1,9 @@
-#include "base/calendar.h"
-#include "base/text_fields.h"
 #include "reports/csv_export.h"
 
 #include <cstdio>
 
+#include "base/calendar.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 
 namespace brantlow {

@@ -1,5 +1,3 @@
-#include "base/calendar.h"
-#include "base/text_fields.h"
 #include "reports/html_page.h"
 
 #include <algorithm>
@@ -7,6 +5,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "base/calendar.h"
+#include "base/text_fields.h"
 #include "platform/cp866.h"
 
 namespace brantlow {
