@@ -1,5 +1,6 @@
 #include "files/files_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -47,47 +48,6 @@ bool Excluded(std::string_view upper_name, const FilesTableOptions& options) {
   return false;
 }
 
-// The name slots of one address group.
-struct Group {
-  std::array<std::int64_t, kSlots> slots{};
-  int session = 0;
-  int highest = 0;
-  int received = 0;  // names listed in each direction
-  int sent = 0;
-};
-
-void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
-             const FilesTableOptions& options, Group& group) {
-  scratch.SeekTo(first);
-  ScratchReader reader(scratch);
-  ReadEntry entry;
-  int next_sent = 1, next_received = 2;
-  const std::string_view key = NameOf(table, group.session);
-  char upper[kCellWidth * 4];
-  while (reader.Next(entry)) {
-    if (!entry.well_formed) continue;
-    std::string_view address = entry.name;
-    if (address.size() > kAddressLimit) address = address.substr(0, kAddressLimit);
-    if (address != key) continue;
-    const bool sent = entry.sent;
-    std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
-    const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
-    for (std::size_t i = 0; i < n; ++i) {
-      char c = name[i];
-      upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    if (Excluded(std::string_view(upper, n), options)) continue;
-    int& next = sent ? next_sent : next_received;
-    if (next >= kSlots) continue;  // this direction is full
-    group.slots[static_cast<std::size_t>(next)] =
-        entry.offset + static_cast<std::int64_t>(entry.tail_column);
-    if (next > group.highest) group.highest = next;
-    next += 2;
-    ++(sent ? group.sent : group.received);
-  }
-}
-
-// One cell: the name as the log wrote it, at most 25 characters.
 // The name a slot holds, as its cell shows it; an empty slot has none.
 std::string_view CellText(LineReader& scratch, std::int64_t offset,
                           char (&cell)[kCellWidth + 1]) {
@@ -98,31 +58,30 @@ std::string_view CellText(LineReader& scratch, std::int64_t offset,
   return text.substr(0, text.find_first_of(std::string_view(" \n\0", 3)));
 }
 
-void WriteCell(LineReader& scratch, Output& out, std::int64_t offset,
-               const char* closing) {
-  char cell[kCellWidth + 1];
-  const std::size_t n = CellText(scratch, offset, cell).size();
-  for (std::size_t i = n; i < kCellWidth; ++i) cell[i] = ' ';
+// One cell: the name as the log wrote it, padded to the cell's width.
+void WriteCell(Output& out, std::string_view name, const char* closing) {
+  char cell[kCellWidth];
+  const std::size_t n = name.size() < kCellWidth ? name.size() : kCellWidth;
+  for (std::size_t i = 0; i < kCellWidth; ++i) cell[i] = i < n ? name[i] : ' ';
   out.Write(std::string_view(cell, kCellWidth));
   out.Write(closing);
 }
 
-void Draw(LineReader& scratch, Output& out, const SessionTable& table,
-          const Group& group) {
-  std::string_view name = NameOf(table, group.session);
+// One address group: a row for each pair of names, received on the left.
+void Draw(Output& out, const FilesListing& group) {
   char label[19];
-  std::snprintf(label, sizeof label, "%-18.*s", static_cast<int>(name.size()), name.data());
+  std::snprintf(label, sizeof label, "%-18.*s", static_cast<int>(group.name.size()),
+                group.name.data());
   out.Write(CP866("║"));
   out.Write(label);
   out.Write(CP866("│"));
-  for (int k = 2; k <= group.highest + 1; k += 2) {
-    WriteCell(scratch, out, k < kSlots ? group.slots[static_cast<std::size_t>(k)] : 0,
-              CP866("│"));
-    WriteCell(scratch, out, group.slots[static_cast<std::size_t>(k - 1)], CP866("║\n"));
-    if (k < group.highest) out.Write(CP866("║                  │"));
+  const std::size_t rows = std::max(group.received.size(), group.sent.size());
+  for (std::size_t r = 0; r < rows; ++r) {
+    if (r > 0) out.Write(CP866("║                  │"));
+    WriteCell(out, r < group.received.size() ? group.received[r] : "", CP866("│"));
+    WriteCell(out, r < group.sent.size() ? group.sent[r] : "", CP866("║\n"));
   }
 }
-
 
 // The first scratch line of every address group, and its session, in the
 // order the groups first appear.
@@ -224,6 +183,8 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
   char text[kCellWidth + 1];
   for (Listed& g : groups) {
     if (g.listing.sent.empty() && g.listing.received.empty()) continue;
+    // The table rules off every group but the last that began, listed or not.
+    g.listing.rule_after = &g != &groups.back();
     for (const auto& [sent, index, offset] : g.long_cells)
       (sent ? g.listing.sent : g.listing.received)[index] =
           std::string(CellText(scratch, offset, text));
@@ -232,25 +193,21 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
   return listings;
 }
 
-void WriteFilesTable(const SessionTable& table, Output& out,
-                     const FilesTableOptions& options, LineReader& scratch) {
+void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
   out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
   const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
   out.Write(rule);
-
-  const GroupStarts starts = FindGroups(table, scratch);
-  const int groups = static_cast<int>(starts.offsets.size());
-  auto group = std::make_unique<Group>();
-  for (int g = 0; g < groups; ++g) {
-    *group = Group{};
-    group->session = starts.sessions[static_cast<std::size_t>(g)];
-    Collect(scratch, table, starts.offsets[static_cast<std::size_t>(g)], options, *group);
-    if (group->highest == 0) continue;
-    Draw(scratch, out, table, *group);
-    if (g < groups - 1) out.Write(rule);
+  for (const FilesListing& group : listing) {
+    Draw(out, group);
+    if (group.rule_after) out.Write(rule);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 3));
+}
+
+void WriteFilesTable(const SessionTable& table, Output& out,
+                     const FilesTableOptions& options, LineReader& scratch) {
+  DrawFilesTable(ListFiles(table, options, scratch), out);
 }
 
 }  // namespace brantlow

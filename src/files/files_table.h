@@ -23,12 +23,16 @@ struct FilesListing {
   std::string name;
   std::vector<std::string> received;
   std::vector<std::string> sent;
+  bool rule_after = false;  // the table draws a rule below the group
 };
 
 // Every address group the table shows, in its order.
 std::vector<FilesListing> ListFiles(const SessionTable& table,
                                     const FilesTableOptions& options,
                                     LineReader& scratch);
+
+// The table of a listing.
+void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out);
 
 // The table of the names the scratch entries hold.
 void WriteFilesTable(const SessionTable& table, Output& out,
