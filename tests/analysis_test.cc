@@ -71,7 +71,7 @@ std::array<std::string, kDestinations> AnalyseOnce() {
   SilentProgress progress;
   RunRecord record;
   Analyse(*run, MakeWindow({15, 3}, {0, 0, 23, 59, true}), log, files,
-          progress, &record);
+          progress, record);
   std::array<std::string, kDestinations> bytes;
   for (int d = 0; d < kDestinations; ++d)
     bytes[static_cast<std::size_t>(d)] = files.bytes(static_cast<Destination>(d));

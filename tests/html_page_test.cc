@@ -135,7 +135,7 @@ ExampleRun AnalyseExample() {
   const std::string log = ReadFile(dir + "t-mail.log");
   MemoryWindow window(log);
   SilentProgress progress;
-  Analyse(run, ex.window, window, files, progress, &ex.record);
+  Analyse(run, ex.window, window, files, progress, ex.record);
   ex.statistics = files.bytes(Destination::kStatistics);
   return ex;
 }

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <span>
 
 #include "base/text_fields.h"
+#include "driver/day_analysis.h"
 #include "driver/day_numbers.h"
 #include "reports/whole_seconds.h"
 #include "driver/credits.h"
@@ -54,147 +56,131 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
                  files.Find(Destination::kCut), extractor, bar, &restart);
 }
 
-void BbsStep(RunContext& run, const Window& window, RunFiles& files,
-             RunProgress& progress) {
-  const RunSettings& s = run.settings;
-  if (!s.bbs_type) {
-    progress.Show("\r\n\r\n");
+// The one-day run's day: its step lines on the console, its reports in
+// its files, in the order the steps make them.
+class ReportedDay final : public DayView {
+ public:
+  ReportedDay(RunContext& run, RunFiles& files, RunProgress& progress)
+      : run_(run), s_(run.settings), files_(files), progress_(progress) {
+    statistics_ = files_.Open(Destination::kStatistics, OpenMode::kFresh);
+  }
+
+  void ReadBbs(SessionTable& table, const Window& window) override;
+  void Begin(const char* step) override { step_.emplace(progress_, step); }
+  void End() override { step_.reset(); }
+
+  void Histogram(const BusyArray& busy) override {
+    if (statistics_ != nullptr) WriteBusyHistogram(busy, *statistics_);
+  }
+
+  void SessionList(const SessionTable& table) override {
+    if (statistics_ != nullptr)
+      WriteSessionList(window_, s_.crash_poll_period, table, *statistics_,
+                       s_.bbs_mode, SessionListTarget::kStatisticsFile,
+                       run_.bbs_session_count);
+    files_.Settle(Destination::kStatistics);
+  }
+
+  void FilesTable(const std::vector<FilesListing>& listing) override {
+    const Destination d = s_.files_mode == TableMode::kOwnFile
+                              ? Destination::kFilesTable
+                              : Destination::kStatistics;
+    if (Output* out = files_.Open(d, OpenMode::kFresh))
+      DrawFilesTable(listing, *out);
+    files_.Settle(d);
+  }
+
+  void ConnectTable(const SessionTable& table) override {
+    const Destination d = s_.connect_mode == TableMode::kOwnFile
+                              ? Destination::kConnect
+                              : Destination::kStatistics;
+    if (Output* out = files_.Open(d, OpenMode::kFresh))
+      WriteConnectTable(table, *out);
+    files_.Settle(d);
+  }
+
+  void Summary(const SessionTable& table, int session_total,
+               const CostTable& costs) override;
+
+ private:
+  RunContext& run_;
+  const RunSettings& s_;
+  RunFiles& files_;
+  RunProgress& progress_;
+  Output* statistics_ = nullptr;
+  Window window_;
+  std::optional<StepScope> step_;
+};
+
+void ReportedDay::ReadBbs(SessionTable& table, const Window& window) {
+  window_ = window;
+  if (!s_.bbs_type) {
+    progress_.Show("\r\n\r\n");
     return;
   }
   Output* bbs_users = nullptr;
-  if (Wanted(s.bbs_mode))
-    bbs_users = files.Open(Destination::kBbsUsers, OpenMode::kFresh);
+  if (Wanted(s_.bbs_mode))
+    bbs_users = files_.Open(Destination::kBbsUsers, OpenMode::kFresh);
   // An unreadable BBS log leaves every record as it was, and its step
   // unticked.
   bool read = false;
   {
-    StepScope step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
-    if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path)) {
-      ReadBbsLog(run.sessions, window, *bbs_log);
+    StepScope step(progress_, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+    if (LineReader* bbs_log = files_.BbsLog(s_.bbs_log_path)) {
+      ReadBbsLog(table, window, *bbs_log);
       read = true;
     } else {
       step.Fail();
     }
   }
-  if (!read) files.TellBbsLogFailure(s.bbs_log_path);
-  if (Wanted(s.bbs_mode)) {
-    if (bbs_users != nullptr)
-      WriteSessionList(window, s.crash_poll_period, run.sessions, *bbs_users,
-                       s.bbs_mode, SessionListTarget::kBbsUserFile,
-                       run.bbs_session_count);
-    files.Settle(Destination::kBbsUsers);
+  if (!read) files_.TellBbsLogFailure(s_.bbs_log_path);
+  if (!Wanted(s_.bbs_mode)) return;
+  if (bbs_users != nullptr)
+    WriteSessionList(window, s_.crash_poll_period, table, *bbs_users,
+                     s_.bbs_mode, SessionListTarget::kBbsUserFile,
+                     run_.bbs_session_count);
+  files_.Settle(Destination::kBbsUsers);
+}
+
+void ReportedDay::Summary(const SessionTable& table, int session_total,
+                          const CostTable& costs) {
+  if (statistics_ != nullptr)
+    WriteAddressSummary(table, *statistics_, s_.bbs_mode,
+                        SummaryTarget::kStatisticsFile, session_total);
+  files_.Settle(Destination::kStatistics);
+  if (Wanted(s_.bbs_mode)) {
+    // Without a BBS log to read the file was not begun afresh: the
+    // summary is added to what it holds.
+    if (Output* out = files_.Open(Destination::kBbsUsers, OpenMode::kAppend))
+      WriteAddressSummary(table, *out, s_.bbs_mode,
+                          SummaryTarget::kBbsUserFile, run_.bbs_session_count);
+    files_.Settle(Destination::kBbsUsers);
   }
+  if (costs.last < 0) return;
+  if (statistics_ != nullptr) WriteCostReport(costs, *statistics_);
+  files_.Settle(Destination::kStatistics);
 }
 
 void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
-                 RunProgress& progress, RunRecord* record) {
-  DayTotals day;
-  day.date = window.first;
-  AddressMap addresses;
+                 RunProgress& progress, RunRecord& record) {
   const RunSettings& s = run.settings;
-  SessionTable& table = run.sessions;
-  Output* statistics = files.Open(Destination::kStatistics, OpenMode::kFresh);
-  BbsStep(run, window, files, progress);
-  {
-    StepScope step(progress, s.crash_poll_period > 0
-                            ? "[ ] Search crash;"
-                            : "[ ] Analyzing statistic data;");
-    SearchCrashPolls(table, s.crash_poll_period, window, s.crash_check);
-  }
-  if (!s.no_histogram) {
-    StepScope step(progress, "[ ] Make gistogram;");
-    FillBusyArray(table, run.busy);
-    if (statistics != nullptr) WriteBusyHistogram(run.busy, *statistics);
-  }
-  if (run.costs.last >= 0) {
-    StepScope step(progress, "[ ] Calculate cost data;");
-    CalculateCosts(run.costs, table, s.night_start, s.night_end);
-  }
-  LineReader* scratch = files.ScratchEntries();
-  {
-    StepScope step(progress, "[ ] Make statistic file;");
-    if (scratch != nullptr)
-      RunTransferRatePass(table, *scratch, LogPhrasesFor(s.language));
-    if (statistics != nullptr)
-      WriteSessionList(window, s.crash_poll_period, table, *statistics,
-                       s.bbs_mode, SessionListTarget::kStatisticsFile,
-                       run.bbs_session_count);
-    files.Settle(Destination::kStatistics);
-  }
-  if (record != nullptr) {
-    AddSessionRows(table, window, run.costs, s, record->sessions);
-    CountSessions(table, day, addresses);
-    if (scratch != nullptr) {
-      const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-      const std::vector<FilesListing> listing = ListFiles(table, options, *scratch);
-      CountFiles(listing, addresses);
-      if (Wanted(s.files_mode)) {
-        record->files.emplace();
-        for (const FilesListing& f : listing)
-          record->files->push_back({f.name, f.received, f.sent});
-      }
-    }
-  }
-  if (Wanted(s.files_mode)) {
-    StepScope step(progress, "[ ] Make files info;");
-    // Without a scratch file (one that could not be made) there is no
-    // table, and no file of its own either.
-    if (scratch != nullptr) {
-      const Destination d = s.files_mode == TableMode::kOwnFile
-                                ? Destination::kFilesTable
-                                : Destination::kStatistics;
-      if (Output* out = files.Open(d, OpenMode::kFresh)) {
-        const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-        WriteFilesTable(table, *out, options, *scratch);
-      }
-      files.Settle(d);
-    }
-  }
-  if (Wanted(s.connect_mode)) {
-    StepScope step(progress, "[ ] Make CONNECT/mayler`s info;");
-    const Destination d = s.connect_mode == TableMode::kOwnFile
-                              ? Destination::kConnect
-                              : Destination::kStatistics;
-    if (Output* out = files.Open(d, OpenMode::kFresh))
-      WriteConnectTable(table, *out);
-    files.Settle(d);
-  }
-  {
-    StepScope step(progress, "[ ] Sort all data;");
-    const int session_total = SessionTotal(table);
-    SortAndMerge(table);
-    if (record != nullptr) CountFolded(table, day, addresses);
-    if (statistics != nullptr)
-      WriteAddressSummary(table, *statistics, s.bbs_mode,
-                          SummaryTarget::kStatisticsFile, session_total);
-    files.Settle(Destination::kStatistics);
-    if (Wanted(s.bbs_mode)) {
-      // Without a BBS log to read the file was not begun afresh: the
-      // summary is added to what it holds.
-      if (Output* out = files.Open(Destination::kBbsUsers, OpenMode::kAppend))
-        WriteAddressSummary(table, *out, s.bbs_mode,
-                            SummaryTarget::kBbsUserFile, run.bbs_session_count);
-      files.Settle(Destination::kBbsUsers);
-    }
-    if (run.costs.last >= 0) {
-      if (statistics != nullptr) WriteCostReport(run.costs, *statistics);
-      files.Settle(Destination::kStatistics);
-    }
-  }
-  if (record == nullptr) return;
-  CountCosts(run.costs, day, addresses);
-  for (int e = 0; e <= run.costs.last; ++e) {
-    const CostEntry& c = run.costs.entries[static_cast<std::size_t>(e)];
-    record->cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
-                                 c.outgoing_cost, WholeSeconds(c.incoming_time),
-                                 WholeSeconds(c.outgoing_time)});
-  }
-  record->addresses = InSummaryOrder(addresses);
-  record->days = {day};
-  record->totals = day;
-  if (!s.no_histogram) record->busy = run.busy;
-  record->connect_table = Wanted(s.connect_mode);
-  record->costs = run.costs.last >= 0;
+  ReportedDay view(run, files, progress);
+  AddressMap addresses;
+  const DayResult day = AnalyseDay(
+      run, {run.sessions, files.ScratchEntries(), window}, view, addresses,
+      record);
+  run.busy = day.busy;
+  for (const CostEntry& c : std::span(day.costs.entries).first(
+           static_cast<std::size_t>(day.costs.last + 1)))
+    record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
+                                c.outgoing_cost, WholeSeconds(c.incoming_time),
+                                WholeSeconds(c.outgoing_time)});
+  record.addresses = InSummaryOrder(addresses);
+  record.days = {day.totals};
+  record.totals = day.totals;
+  if (!s.no_histogram) record.busy = day.busy;
+  record.connect_table = Wanted(s.connect_mode);
+  record.costs = day.costs.last >= 0;
 }
 
 void WriteSignatures(const RunSettings& s, RunFiles& files) {
@@ -225,15 +211,12 @@ void WriteLineMarker(Output& out, int line_number) {
 }
 
 ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
-                   RunFiles& files, RunProgress& progress, RunRecord* record) {
-  if (record != nullptr) {
-    record->window = window;
-    record->crash_poll_period = run.settings.crash_poll_period;
-    record->line_number = run.settings.line_number;
-  }
+                   RunFiles& files, RunProgress& progress, RunRecord& record) {
+  record.window = window;
+  record.crash_poll_period = run.settings.crash_poll_period;
+  record.line_number = run.settings.line_number;
   const ScanCounts counts = ScanStep(run, window, log, files, progress);
   files.Close(Destination::kScratch);
-  CloseAtWindowEnd(window, run.sessions);
   if (Analyses(run.settings.cut_mode))
     ReportSteps(run, window, files, progress, record);
   WriteSignatures(run.settings, files);

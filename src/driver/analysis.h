@@ -15,10 +15,10 @@ namespace brantlow {
 
 // Expects the cut file (when the mode cuts) and the scratch file to be
 // opened already; closes both, and every report file it wrote. Returns
-// what the scan saw of the log. The record, when one is given, gets the
-// run's numbers for the outputs beyond the CP866 reports.
+// what the scan saw of the log. The record gets the run's numbers for the
+// outputs beyond the CP866 reports.
 ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
-                   RunFiles& files, RunProgress& progress, RunRecord* record);
+                   RunFiles& files, RunProgress& progress, RunRecord& record);
 
 // The signature line that ends the statistics and period reports, after
 // the line marker of multi-line mode.

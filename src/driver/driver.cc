@@ -363,10 +363,7 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   PrintSettingsSummary(settings);
 
-  // The numbers in plain form only when an output asks for them.
-  const bool exports = options.csv || options.json || options.html;
-  const ScanCounts counts =
-      Analyse(*run, window, log, files, progress, exports ? &record : nullptr);
+  const ScanCounts counts = Analyse(*run, window, log, files, progress, record);
   log.Close();
   TellWarnings(counts, settings.log_path, WindowText(window), record);
 

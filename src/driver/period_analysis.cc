@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text_fields.h"
+#include "driver/day_analysis.h"
 #include "driver/day_numbers.h"
 #include "driver/analysis.h"
 #include "files/files_table.h"
@@ -83,38 +84,19 @@ class Days final : public PeriodSink {
   std::vector<std::map<int, std::unique_ptr<struct Day>>> years_;
 };
 
-// The steps of the one-day run after its reading, in its order, then that
-// day's numbers into the summary and the record.
+// The steps of the one-day run after its reading, then that day's numbers
+// into the summary.
 void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
               std::vector<long long>& busy, PeriodSummary& summary,
               RunRecord& record) {
-  const RunSettings& s = run.settings;
-  SessionTable& table = *day.table;
-  const Window window = MakeWindow(day.date, {0, 0, 23, 59, true});
-  CloseAtWindowEnd(window, table);
-  if (s.bbs_type)
-    if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
-      ReadBbsLog(table, window, *bbs_log);
-  SearchCrashPolls(table, s.crash_poll_period, window, s.crash_check);
-  BusyArray day_busy{};
-  FillBusyArray(table, day_busy);
-  for (int k = 0; k < kHalfHours; ++k)
-    busy[static_cast<std::size_t>(k)] += day_busy[static_cast<std::size_t>(k)];
-  CostTable costs = run.costs;
-  if (costs.last >= 0) CalculateCosts(costs, table, s.night_start, s.night_end);
   MemoryLines scratch(day.scratch_bytes.bytes());
-  RunTransferRatePass(table, scratch, LogPhrasesFor(s.language));
-  const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-
-  DayTotals totals;
-  totals.date = day.date;
-  AddSessionRows(table, window, run.costs, s, record.sessions);
-  CountSessions(table, totals, addresses);
-  CountFiles(ListFiles(table, options, scratch), addresses);
-  CountCosts(costs, totals, addresses);
-  SortAndMerge(table);
-  CountFolded(table, totals, addresses);
-  summary.days.push_back(totals);
+  QuietDay view(run, files);
+  const Window window = MakeWindow(day.date, {0, 0, 23, 59, true});
+  const DayResult result =
+      AnalyseDay(run, {*day.table, &scratch, window}, view, addresses, record);
+  for (int k = 0; k < kHalfHours; ++k)
+    busy[static_cast<std::size_t>(k)] += result.busy[static_cast<std::size_t>(k)];
+  summary.days.push_back(result.totals);
 }
 
 }  // namespace

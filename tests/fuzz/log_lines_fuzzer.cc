@@ -58,9 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (Cuts(s.cut_mode)) files.Open(Destination::kCut, OpenMode::kAppend);
   files.Open(Destination::kScratch, OpenMode::kFresh);
   SilentProgress progress;
-  // The numbers for the outputs beyond the reports, one input in four.
   RunRecord record;
-  Analyse(*run, window, log, files, progress,
-          (flags & 0x18) == 0x18 ? &record : nullptr);
+  Analyse(*run, window, log, files, progress, record);
   return 0;
 }

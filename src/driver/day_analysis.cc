@@ -1,0 +1,101 @@
+#include "driver/day_analysis.h"
+
+#include "files/transfer_rate_pass.h"
+#include "log/bbs_log_reader.h"
+#include "log/crash_poll_search.h"
+#include "log/log_phrases.h"
+#include "log/log_scan.h"
+#include "reports/address_summary.h"
+#include "reports/cost_report.h"
+
+namespace brantlow {
+
+namespace {
+
+// Shows one step between its Begin and End.
+template <typename Work>
+void Step(DayView& view, const char* text, Work work) {
+  view.Begin(text);
+  work();
+  view.End();
+}
+
+// The files the scratch entries name, counted for every address; the
+// record keeps them when the files table is asked for.
+std::vector<FilesListing> CountDayFiles(const RunContext& run,
+                                        const DayInput& day,
+                                        AddressMap& addresses,
+                                        RunRecord& record) {
+  if (day.scratch == nullptr) return {};
+  const RunSettings& s = run.settings;
+  const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
+  std::vector<FilesListing> listing = ListFiles(day.table, options, *day.scratch);
+  CountFiles(listing, addresses);
+  if (Wanted(s.files_mode)) {
+    if (!record.files) record.files.emplace();
+    for (const FilesListing& f : listing)
+      record.files->push_back({f.name, f.received, f.sent});
+  }
+  return listing;
+}
+
+}  // namespace
+
+void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
+  const RunSettings& s = run_.settings;
+  if (!s.bbs_type) return;
+  if (LineReader* bbs_log = files_.BbsLog(s.bbs_log_path))
+    ReadBbsLog(table, window, *bbs_log);
+}
+
+DayResult AnalyseDay(const RunContext& run, const DayInput& day,
+                     DayView& view, AddressMap& addresses, RunRecord& record) {
+  const RunSettings& s = run.settings;
+  SessionTable& table = day.table;
+  DayResult result;
+  result.totals.date = day.window.first;
+  result.costs = run.costs;
+  CloseAtWindowEnd(day.window, table);
+  view.ReadBbs(table, day.window);
+  Step(view,
+       s.crash_poll_period > 0 ? "[ ] Search crash;"
+                               : "[ ] Analyzing statistic data;",
+       [&] {
+         SearchCrashPolls(table, s.crash_poll_period, day.window, s.crash_check);
+       });
+  FillBusyArray(table, result.busy);
+  if (!s.no_histogram)
+    Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
+  if (result.costs.last >= 0)
+    Step(view, "[ ] Calculate cost data;", [&] {
+      CalculateCosts(result.costs, table, s.night_start, s.night_end);
+    });
+  Step(view, "[ ] Make statistic file;", [&] {
+    if (day.scratch != nullptr)
+      RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
+    view.SessionList(table);
+  });
+  AddSessionRows(table, day.window, run.costs, s, record.sessions);
+  CountSessions(table, result.totals, addresses);
+  const std::vector<FilesListing> listing =
+      CountDayFiles(run, day, addresses, record);
+  // Without a scratch file (one that could not be made) there is no
+  // table, and no file of its own either.
+  if (Wanted(s.files_mode))
+    Step(view, "[ ] Make files info;", [&] {
+      if (day.scratch != nullptr) view.FilesTable(listing);
+    });
+  if (Wanted(s.connect_mode))
+    Step(view, "[ ] Make CONNECT/mayler`s info;",
+         [&] { view.ConnectTable(table); });
+  Step(view, "[ ] Sort all data;", [&] {
+    const int session_total = SessionTotal(table);
+    SortAndMerge(table);
+    CountFolded(table, result.totals, addresses);
+    view.Summary(table, session_total, result.costs);
+  });
+  CountCosts(result.costs, result.totals, addresses);
+  return result;
+}
+
+}  // namespace brantlow
