@@ -10,10 +10,8 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/options.h"
+#include "driver/outputs.h"
 #include "driver/period_analysis.h"
-#include "reports/csv_export.h"
-#include "reports/html_page.h"
-#include "reports/json_export.h"
 #include "reports/run_record.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
@@ -130,24 +128,10 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
                   RunRecord& record) {
   bool ok = true;
   record.commands = Commands(s);
-  const int line = s.line_number;
-  if (options.csv) {
-    ok &= WriteExport(NumberedName("sessions.csv", "sessions", ".csv", line),
-                      SessionsCsv(record));
-    ok &= WriteExport(NumberedName("addresses.csv", "addresses", ".csv", line),
-                      AddressesCsv(record));
-  }
-  if (options.json)
-    ok &= WriteExport(NumberedName("brantlow.json", "brantlow", ".json", line),
-                      RunJson(record, kVersion));
-  if (options.html) {
-    const std::string path =
-        record.is_period ? NumberedName("perdata.html", "perdat", ".html", line)
-                         : NumberedName("logdata.html", "logdat", ".html", line);
-    std::string page;
-    WriteHtmlPage(record, page);
-    ok &= WriteExport(path, page);
-  }
+  for (const OutputFormat& output : Outputs())
+    if (options.Wants(output.option))
+      ok &= WriteExport(output.file_name(s.line_number, record.is_period),
+                        output.write(record));
   return ok;
 }
 

@@ -3,29 +3,28 @@
 #include <string_view>
 
 #include "driver/credits.h"
+#include "driver/outputs.h"
 
 namespace brantlow {
 
 namespace {
 
-// The known options: a flag of LongOptions each, and its line of the
-// usage summary. New outputs and modes add a line here.
+// The known options beside the outputs': a flag of LongOptions each, and
+// its line of the usage summary. The outputs' lines stand after the first
+// of these that says so.
 struct OptionName {
   std::string_view name;
   bool LongOptions::*flag;
   std::string_view usage;
+  bool outputs_after = false;
 };
 
 constexpr OptionName kOptions[] = {
     {"--help", &LongOptions::help, "  -h, --help       this summary\n"},
     {"--version", &LongOptions::version, "  --version        the version\n"},
     {"--utf8", &LongOptions::utf8,
-     "  --utf8           report files in UTF-8, with the host's line ends\n"},
-    {"--csv", &LongOptions::csv,
-     "  --csv            also sessions.csv and addresses.csv\n"},
-    {"--json", &LongOptions::json, "  --json           also brantlow.json\n"},
-    {"--html", &LongOptions::html,
-     "  --html           also a web page, logdata.html (perdata.html)\n"},
+     "  --utf8           report files in UTF-8, with the host's line ends\n",
+     true},
     {"--stdout", &LongOptions::to_stdout,
      "  --stdout         the report on standard output too; messages go to\n"
      "                   standard error\n"},
@@ -88,7 +87,11 @@ constexpr const char kUsageTail[] =
 
 std::string UsageText() {
   std::string text = kUsageHead;
-  for (const OptionName& option : kOptions) text += option.usage;
+  for (const OptionName& option : kOptions) {
+    text += option.usage;
+    if (option.outputs_after)
+      for (const OutputFormat& output : Outputs()) text += output.usage;
+  }
   text += kUsageTail;
   return text;
 }
@@ -116,6 +119,13 @@ SplitArguments SplitOptions(Arguments args) {
     for (const OptionName& option : kOptions) {
       if (text == option.name) {
         split.options.*option.flag = true;
+        known = true;
+      }
+    }
+    for (const OutputFormat& output : Outputs()) {
+      if (text == output.option) {
+        if (!split.options.Wants(output.option))
+          split.options.outputs.push_back(output.option);
         known = true;
       }
     }

@@ -5,6 +5,7 @@
 #define BRANTLOW_DRIVER_OPTIONS_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "driver/command_line.h"
@@ -15,13 +16,18 @@ struct LongOptions {
   bool help = false;     // --help, -h
   bool version = false;  // --version
   bool utf8 = false;     // --utf8: report files in UTF-8
-  bool csv = false;      // --csv: sessions.csv and addresses.csv
-  bool json = false;     // --json: brantlow.json
-  bool html = false;     // --html: logdata.html or perdata.html
+  // The options of the outputs table that were given ("--csv").
+  std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too
   // The first argument of the "--" form that names no option; empty when
   // every one was known.
   std::string unknown;
+
+  bool Wants(std::string_view output_option) const {
+    for (std::string_view o : outputs)
+      if (o == output_option) return true;
+    return false;
+  }
 };
 
 // The options, and the other arguments in their order, for the classic

@@ -1,0 +1,48 @@
+#include "driver/outputs.h"
+
+#include <array>
+
+#include "driver/credits.h"
+#include "driver/file_names.h"
+#include "reports/csv_export.h"
+#include "reports/html_page.h"
+#include "reports/json_export.h"
+
+namespace brantlow {
+
+namespace {
+
+const std::array<OutputFormat, 4> kOutputs = {{
+    {"--csv", "  --csv            also sessions.csv and addresses.csv\n",
+     [](int line, bool) {
+       return NumberedName("sessions.csv", "sessions", ".csv", line);
+     },
+     &SessionsCsv},
+    {"--csv", "",
+     [](int line, bool) {
+       return NumberedName("addresses.csv", "addresses", ".csv", line);
+     },
+     &AddressesCsv},
+    {"--json", "  --json           also brantlow.json\n",
+     [](int line, bool) {
+       return NumberedName("brantlow.json", "brantlow", ".json", line);
+     },
+     [](const RunRecord& record) { return RunJson(record, kVersion); }},
+    {"--html",
+     "  --html           also a web page, logdata.html (perdata.html)\n",
+     [](int line, bool period) {
+       return period ? NumberedName("perdata.html", "perdat", ".html", line)
+                     : NumberedName("logdata.html", "logdat", ".html", line);
+     },
+     [](const RunRecord& record) {
+       std::string page;
+       WriteHtmlPage(record, page);
+       return page;
+     }},
+}};
+
+}  // namespace
+
+std::span<const OutputFormat> Outputs() { return kOutputs; }
+
+}  // namespace brantlow

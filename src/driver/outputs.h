@@ -1,0 +1,27 @@
+// The outputs beyond the CP866 reports, one row each: the long option that
+// asks for it, the name of its file, and its writer, which makes the file's
+// bytes from the run record. A new output is its writer and its row.
+#ifndef BRANTLOW_DRIVER_OUTPUTS_H_
+#define BRANTLOW_DRIVER_OUTPUTS_H_
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "reports/run_record.h"
+
+namespace brantlow {
+
+struct OutputFormat {
+  std::string_view option;  // "--csv"; several rows may share one
+  std::string_view usage;   // its line of --help; empty for a second row
+  // The file's name for a line number (0 for a single line) and a period.
+  std::string (*file_name)(int line, bool period);
+  std::string (*write)(const RunRecord& record);
+};
+
+std::span<const OutputFormat> Outputs();
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_DRIVER_OUTPUTS_H_
