@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "base/calendar.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
+#include "reports/row_columns.h"
 
 namespace brantlow {
 
@@ -43,75 +43,46 @@ std::string Utf8(std::string_view cp866) {
   return utf8;
 }
 
-std::string SessionsCsv(const RunRecord& record) {
-  std::string out =
-      "date,start,end,duration,crash_poll,name,kind,received,sent,cps,"
-      "password,connect,mailer";
-  out += record.costs ? ",cost\n" : "\n";
-  for (const SessionRow& s : record.sessions) {
-    out += DayMonthText(s.date) + ',';
-    Field(out, s.start);
-    out += ',';
-    Field(out, s.end);
-    out += ',';
-    Integer(out, s.seconds);
-    out += s.crash_poll ? ",1," : ",0,";
-    Field(out, s.name);
-    out += ',';
-    out += s.kind;
-    out += ',';
-    Number(out, "%.0f", s.received);
-    out += ',';
-    Number(out, "%.0f", s.sent);
-    out += ',';
-    Number(out, "%.1f", s.cps);
-    out += ',';
-    Field(out, s.password);
-    out += ',';
-    Field(out, s.connect);
-    out += ',';
-    Field(out, s.mailer);
-    if (record.costs) {
-      out += ',';
-      Number(out, "%.2f", s.cost);
+namespace {
+
+void Value(std::string& out, const ColumnValue& v) {
+  switch (v.type) {
+    case ColumnValue::Type::kText: Field(out, v.text); break;
+    case ColumnValue::Type::kInteger: Integer(out, v.integer); break;
+    case ColumnValue::Type::kReal: Number(out, v.format, v.real); break;
+    case ColumnValue::Type::kFlag: out += v.flag ? '1' : '0'; break;
+  }
+}
+
+// A header line, then a record per row, the cost column only with tariffs.
+template <typename Row>
+std::string Table(std::span<const Column<Row>> columns,
+                  const std::vector<Row>& rows, bool costs) {
+  std::string out;
+  auto each = [&](auto write) {
+    bool first = true;
+    for (const Column<Row>& c : columns) {
+      if (c.cost && !costs) continue;
+      if (!first) out += ',';
+      first = false;
+      write(c);
     }
     out += '\n';
-  }
+  };
+  each([&](const Column<Row>& c) { out += c.name; });
+  for (const Row& row : rows)
+    each([&](const Column<Row>& c) { Value(out, c.value(row)); });
   return out;
 }
 
+}  // namespace
+
+std::string SessionsCsv(const RunRecord& record) {
+  return Table(SessionColumns(), record.sessions, record.costs);
+}
+
 std::string AddressesCsv(const RunRecord& record) {
-  std::string out =
-      "name,sessions,incoming,outgoing,received,sent,files_received,"
-      "files_sent,cps,duration";
-  out += record.costs ? ",cost\n" : "\n";
-  for (const AddressTotals& a : record.addresses) {
-    Field(out, TrimmedRight(a.name));
-    out += ',';
-    Integer(out, a.sessions);
-    out += ',';
-    Integer(out, a.incoming);
-    out += ',';
-    Integer(out, a.outgoing);
-    out += ',';
-    Number(out, "%.0f", a.received);
-    out += ',';
-    Number(out, "%.0f", a.sent);
-    out += ',';
-    Integer(out, a.files_received);
-    out += ',';
-    Integer(out, a.files_sent);
-    out += ',';
-    Number(out, "%.1f", a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
-    out += ',';
-    Integer(out, a.seconds);
-    if (record.costs) {
-      out += ',';
-      Number(out, "%.2f", a.cost);
-    }
-    out += '\n';
-  }
-  return out;
+  return Table(AddressColumns(), record.addresses, record.costs);
 }
 
 }  // namespace brantlow

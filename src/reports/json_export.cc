@@ -5,6 +5,7 @@
 #include "base/calendar.h"
 #include "base/text_fields.h"
 #include "reports/csv_export.h"
+#include "reports/row_columns.h"
 
 namespace brantlow {
 
@@ -91,6 +92,33 @@ void Totals(Json& j, const DayTotals& d, bool costs) {
   if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
 }
 
+void Value(Json& j, const ColumnValue& v) {
+  switch (v.type) {
+    case ColumnValue::Type::kText: j.Text(v.text); break;
+    case ColumnValue::Type::kInteger: j.Integer(v.integer); break;
+    case ColumnValue::Type::kReal: j.Number(v.format, v.real); break;
+    case ColumnValue::Type::kFlag: j.Bool(v.flag); break;
+  }
+}
+
+// A list of objects, a member per column, the cost only with tariffs.
+template <typename Row>
+void Rows(Json& j, std::string_view key, std::span<const Column<Row>> columns,
+          const std::vector<Row>& rows, bool costs) {
+  j.Key(key);
+  j.Open('[');
+  for (const Row& row : rows) {
+    j.Open('{');
+    for (const Column<Row>& c : columns) {
+      if (c.cost && !costs) continue;
+      j.Key(c.name);
+      Value(j, c.value(row));
+    }
+    j.Close('}');
+  }
+  j.Close(']');
+}
+
 }  // namespace
 
 std::string RunJson(const RunRecord& r, std::string_view version) {
@@ -126,44 +154,8 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));
   j.Close('}');
 
-  j.Key("sessions"); j.Open('[');
-  for (const SessionRow& s : r.sessions) {
-    j.Open('{');
-    j.Key("date"); j.Text(DayMonthText(s.date));
-    j.Key("start"); j.Text(s.start);
-    j.Key("end"); j.Text(s.end);
-    j.Key("duration"); j.Integer(s.seconds);
-    j.Key("crash_poll"); j.Bool(s.crash_poll);
-    j.Key("name"); j.Text(s.name);
-    j.Key("kind"); j.Text(std::string(1, s.kind));
-    j.Key("received"); j.Number("%.0f", s.received);
-    j.Key("sent"); j.Number("%.0f", s.sent);
-    j.Key("cps"); j.Number("%.1f", s.cps);
-    j.Key("password"); j.Text(s.password);
-    j.Key("connect"); j.Text(s.connect);
-    j.Key("mailer"); j.Text(s.mailer);
-    if (r.costs) { j.Key("cost"); j.Number("%.2f", s.cost); }
-    j.Close('}');
-  }
-  j.Close(']');
-
-  j.Key("addresses"); j.Open('[');
-  for (const AddressTotals& a : r.addresses) {
-    j.Open('{');
-    j.Key("name"); j.Text(TrimmedRight(a.name));
-    j.Key("sessions"); j.Integer(a.sessions);
-    j.Key("incoming"); j.Integer(a.incoming);
-    j.Key("outgoing"); j.Integer(a.outgoing);
-    j.Key("received"); j.Number("%.0f", a.received);
-    j.Key("sent"); j.Number("%.0f", a.sent);
-    j.Key("files_received"); j.Integer(a.files_received);
-    j.Key("files_sent"); j.Integer(a.files_sent);
-    j.Key("cps"); j.Number("%.1f", a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
-    j.Key("duration"); j.Integer(a.seconds);
-    if (r.costs) { j.Key("cost"); j.Number("%.2f", a.cost); }
-    j.Close('}');
-  }
-  j.Close(']');
+  Rows(j, "sessions", SessionColumns(), r.sessions, r.costs);
+  Rows(j, "addresses", AddressColumns(), r.addresses, r.costs);
 
   if (r.is_period) {
     j.Key("days"); j.Open('[');
