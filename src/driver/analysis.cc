@@ -16,7 +16,7 @@
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
-#include "log/session_extractor.h"
+#include "log/log_dialect.h"
 #include "reports/address_summary.h"
 #include "reports/busy_histogram.h"
 #include "reports/connect_table.h"
@@ -48,12 +48,12 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   std::optional<ScratchWriter> scratch;
   if (Output* scratch_file = files.Find(Destination::kScratch))
     scratch.emplace(*scratch_file);
-  SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
-                             run.processes, !s.no_configuration,
-                             scratch ? &*scratch : nullptr);
+  const std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
+      {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
+       run.processes, !s.no_configuration});
   OutputsRestart restart(files);
-  return ScanLog(log, TmailDialect(), window, s.cut_mode,
-                 files.Find(Destination::kCut), extractor, bar, &restart);
+  return ScanLog(log, *run.dialect, window, s.cut_mode,
+                 files.Find(Destination::kCut), *reader, bar, &restart);
 }
 
 // The one-day run's day: its step lines on the console, its reports in

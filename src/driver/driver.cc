@@ -16,6 +16,7 @@
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "log/log_dialect.h"
 #include "log/window.h"
 #include "maintenance/directory_preparation.h"
 #include "maintenance/file_deletion.h"
@@ -203,7 +204,8 @@ std::string PeriodText(const Period& p) {
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
 void TellWarnings(const ScanCounts& counts, const std::string& log_path,
-                  const std::string& window_text, RunRecord& record) {
+                  const LogDialect& dialect, const std::string& window_text,
+                  RunRecord& record) {
   record.lines_read = counts.lines;
   record.lines_inside = counts.inside_lines;
   const char* log = log_path.c_str();
@@ -213,7 +215,8 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     Printf("Warning: %s\n", text);
   };
   if (counts.tmail_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s looks like a T-Mail log line", log);
+    std::snprintf(text, sizeof text, "no line of %s looks like a %s log line",
+                  log, std::string(dialect.name()).c_str());
     warn();
   }
   if (counts.utf8_lines > 0) {
@@ -226,6 +229,23 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
                   record.is_period ? "period" : "window", window_text.c_str());
     warn();
   }
+}
+
+// How many bytes of the log's start tell its dialect.
+constexpr std::size_t kDialectHead = 16384;
+
+// The dialect LogType names, or the one the log's first lines look like;
+// false for a LogType that names none.
+bool ChooseDialect(ByteWindow& log, RunContext& run) {
+  const std::string& key = run.settings.log_type;
+  if (!key.empty()) {
+    run.dialect = DialectNamed(key);
+    return run.dialect != nullptr;
+  }
+  std::string_view head = log.At(0);
+  if (head.size() > kDialectHead) head = head.substr(0, kDialectHead);
+  run.dialect = &DialectOfLines(head.substr(0, head.rfind('\n') + 1));
+  return true;
 }
 
 }  // namespace
@@ -309,6 +329,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   ApplyDefaults(today, settings);
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
+  if (!ChooseDialect(log, *run))
+    return Fatal("\nError: Bad LogType " + settings.log_type + "\n", settings);
 
   DiskFiles files(settings.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
@@ -320,7 +342,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (settings.period_given) {
     const ScanCounts counts = RunPeriod(*run, log, files, progress, record);
     log.Close();
-    TellWarnings(counts, settings.log_path, PeriodText(settings.period), record);
+    TellWarnings(counts, settings.log_path, *run->dialect,
+                 PeriodText(settings.period), record);
     if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kPeriod));
     if (files.failed()) failed = true;
@@ -349,7 +372,8 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   const ScanCounts counts = Analyse(*run, window, log, files, progress, record);
   log.Close();
-  TellWarnings(counts, settings.log_path, WindowText(window), record);
+  TellWarnings(counts, settings.log_path, *run->dialect, WindowText(window),
+               record);
 
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {

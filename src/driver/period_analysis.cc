@@ -16,7 +16,7 @@
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
-#include "log/session_extractor.h"
+#include "log/log_dialect.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
 #include "reports/whole_seconds.h"
@@ -32,7 +32,7 @@ struct Day {
   std::unique_ptr<SessionTable> table = std::make_unique<SessionTable>();
   MemoryOutput scratch_bytes;
   ScratchWriter scratch{scratch_bytes};
-  std::unique_ptr<SessionExtractor> extractor;
+  std::unique_ptr<SessionReader> reader;
 };
 
 // The days of the period, each in the years of the log that can still be
@@ -50,7 +50,7 @@ class Days final : public PeriodSink {
   SessionReader& Day(int k, int year) override {
     std::unique_ptr<struct Day>& day = years_[static_cast<std::size_t>(k)][year];
     if (!day) day = Make(k);
-    return *day->extractor;
+    return *day->reader;
   }
 
   void Drop(int k, int min_year) override {
@@ -73,9 +73,9 @@ class Days final : public PeriodSink {
     const RunSettings& s = run_.settings;
     auto day = std::make_unique<struct Day>();
     day->date = dates_[static_cast<std::size_t>(k)];
-    day->extractor = std::make_unique<SessionExtractor>(
-        *day->table, LogPhrasesFor(s.language), run_.processes,
-        !s.no_configuration, &day->scratch);
+    day->reader = run_.dialect->MakeReader({*day->table, &day->scratch,
+                                            LogPhrasesFor(s.language),
+                                            run_.processes, !s.no_configuration});
     return day;
   }
 
@@ -108,7 +108,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   const Period& period = s.period;
   Days days(run, period);
   const PeriodScan scan =
-      ScanPeriod(log, TmailDialect(), period, days, progress.StartBar(log.size()));
+      ScanPeriod(log, *run.dialect, period, days, progress.StartBar(log.size()));
   counts = scan.counts;
 
   PeriodSummary summary;

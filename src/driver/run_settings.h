@@ -13,6 +13,9 @@ namespace brantlow {
 
 struct RunSettings {
   std::string log_path = "./";
+  // The log's dialect as the configuration names it (LogType); empty: told
+  // by the shape of the log's lines.
+  std::string log_type;
 
   // Reading window; the given flags tell which parts the command line set.
   DayMonth start_date;
