@@ -20,6 +20,7 @@ class BbsLogReaderTest : public testing::Test {
     CopyField(r.start_time, start);
     CopyField(r.end_time, end);
     CopyField(r.name, "Terminal Call");
+    r.tag = SessionTag::kTerminalCall;
     CopyField(r.connect, connect);
     r.kind = kIncoming;
     return r;

@@ -38,15 +38,15 @@ TEST_F(ConfigurationTest, CommentsAndPaths) {
 
 TEST_F(ConfigurationTest, LanguageMarkers) {
   Read("LogFile /log/t-mail.log @RUS\r\n");
-  EXPECT_EQ(1, settings_.language);
+  EXPECT_EQ(LogLanguage::kRussian, settings_.language);
   EXPECT_EQ("/log/t-mail.log@RUS", settings_.log_path);
   settings_ = {};
   Read("@RUS LogFile /log/t-mail.log\r\n");
-  EXPECT_EQ(1, settings_.language);
+  EXPECT_EQ(LogLanguage::kRussian, settings_.language);
   EXPECT_EQ("/log/t-mail.log", settings_.log_path);
   settings_ = {};
   Read("@ENG\r\n");
-  EXPECT_EQ(2, settings_.language);
+  EXPECT_EQ(LogLanguage::kEnglish, settings_.language);
 }
 
 TEST_F(ConfigurationTest, AKeyInsideAValueCountsToo) {

@@ -219,9 +219,9 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   } else if (key("LogFile")) {
     settings.log_path = Path(line, pos + 7);
   } else if (key("@RUS")) {
-    settings.language = 1;
+    settings.language = LogLanguage::kRussian;
   } else if (key("@ENG")) {
-    settings.language = 2;
+    settings.language = LogLanguage::kEnglish;
   } else if (key("PackLog")) {
     settings.pack_directory = DirectoryPath(line, pos + 7);
   } else if (key("PackDay")) {

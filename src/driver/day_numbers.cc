@@ -32,7 +32,7 @@ void CountSessions(const SessionTable& table, DayTotals& day,
       ++day.outgoing;
       ++a.outgoing;
     }
-    if (FieldText(r.name) == "Handshake failure") ++day.failures;
+    if (r.tag == SessionTag::kHandshakeFailure) ++day.failures;
     if (r.cps > 0) {
       a.cps_sum += r.cps;
       ++a.cps_count;

@@ -7,6 +7,7 @@
 
 #include "base/calendar.h"
 #include "log/cut_mode.h"
+#include "log/log_phrases.h"
 #include "reports/report_modes.h"
 
 namespace brantlow {
@@ -34,7 +35,7 @@ struct RunSettings {
   TableMode files_mode = TableMode::kOff;        // +a, +a(-s)
   BbsMode bbs_mode = BbsMode::kOff;              // +b, +b(-s)
   bool no_histogram = false;  // -g
-  int language = 0;           // 1 Russian log phrases
+  LogLanguage language = LogLanguage::kUnset;
 
   std::string pack_directory = "./";
   int pack_day = 0;

@@ -70,6 +70,7 @@ void TakeName(std::string_view line, SessionRecord& record) {
   std::snprintf(padded, sizeof padded, "%-18.*s",
                 static_cast<int>(name.size()), name.data());
   CopyField(record.name, padded);
+  record.tag = SessionTag::kNone;
 }
 
 void TakeRate(std::string_view line, SessionRecord& record,
@@ -112,8 +113,10 @@ void ReadCallLine(std::string_view line, SessionRecord& record,
     record.bytes_received += static_cast<float>(state.pending_size);
     state.size_pending = false;
   }
-  if (At(line, kCarrierDropped) && FieldText(record.name) == "Terminal Call")
+  if (At(line, kCarrierDropped) && record.tag == SessionTag::kTerminalCall) {
     CopyField(record.name, "Carrier Dropped");
+    record.tag = SessionTag::kNone;
+  }
   if (At(line, kEnd)) EndCall(record, state, match);
 }
 
@@ -170,7 +173,7 @@ void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   char buf[kBbsReadLimit + 1];
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
-    if (FieldText(record.name) != "Terminal Call") continue;
+    if (record.tag != SessionTag::kTerminalCall) continue;
     if (resume < 0) resume = LatestYearWith(key, log);
     const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
     const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);

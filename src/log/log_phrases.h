@@ -27,9 +27,13 @@ struct LogPhrases {
 const LogPhrases& EnglishLogPhrases();
 const LogPhrases& RussianLogPhrases();
 
-// The set a run uses: Russian for language flag 1, else English.
-inline const LogPhrases& LogPhrasesFor(int language) {
-  return language == 1 ? RussianLogPhrases() : EnglishLogPhrases();
+// The language of the mailer's log phrases, as the configuration sets it
+// (@RUS, @ENG); English when it does not.
+enum class LogLanguage { kUnset, kRussian, kEnglish };
+
+inline const LogPhrases& LogPhrasesFor(LogLanguage language) {
+  return language == LogLanguage::kRussian ? RussianLogPhrases()
+                                           : EnglishLogPhrases();
 }
 
 }  // namespace brantlow

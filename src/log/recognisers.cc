@@ -66,11 +66,15 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
   SessionTable& table = state.table;
   if (PhraseAt(line, p.handshake_failure, kEventColumn)) {
     SessionRecord& record = table.Current();
-    if (record.name[0] == '\0') CopyField(record.name, "Handshake failure");
+    if (record.name[0] == '\0') {
+      CopyField(record.name, "Handshake failure");
+      record.tag = SessionTag::kHandshakeFailure;
+    }
     CopyLineTime(line, record.end_time);
   }
   if (PhraseAt(line, p.human_caller, kEventColumn)) {
     CopyField(table.Current().name, "Terminal Call");
+    table.Current().tag = SessionTag::kTerminalCall;
     state.human_caller_pending = true;
   }
   if (state.human_caller_pending &&
@@ -114,7 +118,10 @@ void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
     if (c == '.' && at + 1 < line.size() && line[at + 1] == '0') break;
     ++length;
   }
-  if (length > 0) CopyField(record.name, line.substr(kAddressColumn, length));
+  if (length > 0) {
+    CopyField(record.name, line.substr(kAddressColumn, length));
+    record.tag = SessionTag::kNone;
+  }
 }
 
 void RecognisePassword(std::string_view line, SessionRecord& record,

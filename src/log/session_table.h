@@ -8,6 +8,10 @@
 
 namespace brantlow {
 
+// What a record's name stands for when it is no address: a failed
+// handshake, or a caller passed on to the BBS.
+enum class SessionTag : char { kNone, kHandshakeFailure, kTerminalCall };
+
 // A zero-filled record is an empty slot. Text fields are fixed-width; the
 // connect string and the password status need no terminator when full.
 struct SessionRecord {
@@ -23,6 +27,7 @@ struct SessionRecord {
   float duration;         // seconds
   float cps;
   char crash_mark;        // '!' for a crash-poll repeat, else blank
+  SessionTag tag;         // set with the names that stand for no address
 };
 
 // Kind codes.

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run->processes = ProcessDefinitions{};
   run->bbs_session_count = 0;
   RunSettings& s = run->settings;
-  s.language = flags & 1;
+  s.language = flags & 1 ? LogLanguage::kRussian : LogLanguage::kEnglish;
   s.cut_mode = static_cast<CutMode>((flags >> 1) % 3);
   s.no_configuration = !(flags & 0x20);
   s.crash_poll_period = flags & 0x08 ? 120 : 0;
