@@ -55,8 +55,8 @@ std::unique_ptr<RunContext> MakeRun() {
   CopyField(cost.name, "2:5020/1234");
   cost.outgoing_day_rate = 0.6f;
   cost.outgoing_night_rate = 0.3f;
-  s.night_start = 23 * 3600;
-  s.night_end = 7 * 3600;
+  run->costs.night_start = 23 * 3600;
+  run->costs.night_end = 7 * 3600;
   return run;
 }
 

@@ -145,14 +145,14 @@ TEST_F(ConfigurationTest, TheThirtyThirdCostOverwritesTheLast) {
 
 TEST_F(ConfigurationTest, NightTime) {
   Read("NightTime 23:00-7:00\r\n");
-  EXPECT_FLOAT_EQ(82800, settings_.night_start);
-  EXPECT_FLOAT_EQ(25200, settings_.night_end);
+  EXPECT_FLOAT_EQ(82800, costs_->night_start);
+  EXPECT_FLOAT_EQ(25200, costs_->night_end);
   Read("NightTime 0:30-06:00\r\n");
-  EXPECT_FLOAT_EQ(1800, settings_.night_start);
-  EXPECT_FLOAT_EQ(21600, settings_.night_end);
+  EXPECT_FLOAT_EQ(1800, costs_->night_start);
+  EXPECT_FLOAT_EQ(21600, costs_->night_end);
   Read("NightTime 22:15\r\n");
-  EXPECT_FLOAT_EQ(80100, settings_.night_start);
-  EXPECT_FLOAT_EQ(0, settings_.night_end);
+  EXPECT_FLOAT_EQ(80100, costs_->night_start);
+  EXPECT_FLOAT_EQ(0, costs_->night_end);
 }
 
 TEST_F(ConfigurationTest, Lists) {

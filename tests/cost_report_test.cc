@@ -36,25 +36,37 @@ class CostTest : public testing::Test {
     r.kind = kind;
   }
   std::unique_ptr<CostTable> costs_ = std::make_unique<CostTable>();
+  void Night(float start, float end) {
+    costs_->night_start = start;
+    costs_->night_end = end;
+  }
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
 TEST(TariffMode, FromTheNightPeriod) {
-  EXPECT_EQ(0, TariffMode(0, 0));
-  EXPECT_EQ(0, TariffMode(82800, 82800));
-  EXPECT_EQ(1, TariffMode(82800, 28800));
-  EXPECT_EQ(2, TariffMode(3600, 21600));
+  auto mode = [](float start, float end) {
+    CostTable costs;
+    costs.night_start = start;
+    costs.night_end = end;
+    return costs.mode();
+  };
+  EXPECT_EQ(TariffMode::kDayOnly, mode(0, 0));
+  EXPECT_EQ(TariffMode::kDayOnly, mode(82800, 82800));
+  EXPECT_EQ(TariffMode::kNightAcrossMidnight, mode(82800, 28800));
+  EXPECT_EQ(TariffMode::kNightWithinDay, mode(3600, 21600));
 }
 
 TEST_F(CostTest, NightAcrossMidnightIncludesItsEnds) {
   CostEntry& e = Entry("A");
   for (const char* start : {"23:00:00", "03:00:00", "08:00:00"}) Session(start, "A", 60);
-  CalculateCosts(*costs_, *table_, 82800, 28800);
+  Night(82800, 28800);
+  CalculateCosts(*costs_, *table_);
   EXPECT_NEAR(300, e.incoming_cost, 0.01);  // three night minutes
   table_ = std::make_unique<SessionTable>();
   e.incoming_cost = 0;
   Session("08:00:01", "A", 60);
-  CalculateCosts(*costs_, *table_, 82800, 28800);
+  Night(82800, 28800);
+  CalculateCosts(*costs_, *table_);
   EXPECT_NEAR(1, e.incoming_cost, 0.0001);
 }
 
@@ -62,12 +74,14 @@ TEST_F(CostTest, NightWithinADayExcludesItsEnds) {
   CostEntry& e = Entry("A");
   Session("01:00:00", "A", 60, kOutgoing);
   Session("06:00:00", "A", 60, kOutgoing);
-  CalculateCosts(*costs_, *table_, 3600, 21600);
+  Night(3600, 21600);
+  CalculateCosts(*costs_, *table_);
   EXPECT_NEAR(4, e.outgoing_cost, 0.0001);
   EXPECT_FLOAT_EQ(120, e.outgoing_time);
   Session("01:00:01", "A", 60, kOutgoing);
   e.outgoing_cost = 0;
-  CalculateCosts(*costs_, *table_, 3600, 21600);
+  Night(3600, 21600);
+  CalculateCosts(*costs_, *table_);
   EXPECT_NEAR(4 + 200, e.outgoing_cost, 0.001);
 }
 
@@ -76,7 +90,8 @@ TEST_F(CostTest, AddOnAndSinglePrecision) {
   e.incoming_day_rate = 1.5f;
   e.add_on = 30;
   Session("10:00:00", "2:5020/1", 90);
-  CalculateCosts(*costs_, *table_, 0, 0);
+  Night(0, 0);
+  CalculateCosts(*costs_, *table_);
   EXPECT_EQ(120.0f * 0.016666668f * 1.5f, e.incoming_cost);
   EXPECT_FLOAT_EQ(120, e.incoming_time);
 }
@@ -87,7 +102,8 @@ TEST_F(CostTest, OnlyExactNamesOfMailerSessions) {
   Session("10:00:00", "Abc", 60, kBbsCaller);
   Session("10:00:00", "Abc", 60, kTerminal);
   Session("10:00:00", "Abc", 60, kNoEnd);
-  CalculateCosts(*costs_, *table_, 0, 0);
+  Night(0, 0);
+  CalculateCosts(*costs_, *table_);
   EXPECT_EQ(0, e.incoming_cost);
   EXPECT_EQ(0, e.outgoing_cost);
 }

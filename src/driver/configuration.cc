@@ -153,7 +153,7 @@ std::size_t ReadTime(std::string_view text, std::size_t i, float& seconds) {
   return i;
 }
 
-void ReadNightLine(const Line& line, std::size_t from, RunSettings& settings) {
+void ReadNightLine(const Line& line, std::size_t from, CostTable& costs) {
   std::string_view text = line.Rest(from);
   float start = 0, end = 0;
   std::size_t first = ReadTime(text, 0, start);
@@ -161,8 +161,8 @@ void ReadNightLine(const Line& line, std::size_t from, RunSettings& settings) {
     std::size_t dash = text.find('-', first + 3);
     if (dash != std::string_view::npos) ReadTime(text, dash + 1, end);
   }
-  settings.night_start = start;
-  settings.night_end = end;
+  costs.night_start = start;
+  costs.night_end = end;
 }
 
 // The String key's commands, at every position of the rest of the line.
@@ -260,7 +260,7 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
   if (key("Cost")) {
     ReadCostLine(line, pos + 4, tables.costs);
   } else if (key("NightTime")) {
-    ReadNightLine(line, pos + 9, settings);
+    ReadNightLine(line, pos + 9, tables.costs);
   } else if (key("FilesNoScan")) {
     Line upper = line;
     upper.Capitalize(pos + 11);

@@ -68,14 +68,14 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day,
     Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
   if (result.costs.last >= 0)
     Step(view, "[ ] Calculate cost data;", [&] {
-      CalculateCosts(result.costs, table, s.night_start, s.night_end);
+      CalculateCosts(result.costs, table);
     });
   Step(view, "[ ] Make statistic file;", [&] {
     if (day.scratch != nullptr)
       RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
     view.SessionList(table);
   });
-  AddSessionRows(table, day.window, run.costs, s, record.sessions);
+  AddSessionRows(table, day.window, run.costs, record.sessions);
   CountSessions(table, result.totals, addresses);
   const std::vector<FilesListing> listing =
       CountDayFiles(run, day, addresses, record);

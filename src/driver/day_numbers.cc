@@ -93,8 +93,7 @@ std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
 }
 
 void AddSessionRows(const SessionTable& table, const Window& window,
-                    const CostTable& costs, const RunSettings& settings,
-                    std::vector<SessionRow>& rows) {
+                    const CostTable& costs, std::vector<SessionRow>& rows) {
   const double window_start =
       window.start_hour * 3600.0 + window.start_minute * 60.0;
   for (int i = 0; i <= table.current; ++i) {
@@ -120,7 +119,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.connect = TrimmedRight(FieldText(r.connect));
     row.mailer = TrimmedRight(FieldText(r.mailer));
     if (costs.last >= 0)
-      row.cost = SessionCost(costs, r, settings.night_start, settings.night_end);
+      row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));
   }
 }

@@ -62,8 +62,7 @@ std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses);
 
 // Every record of the table before folding, dated by the window.
 void AddSessionRows(const SessionTable& table, const Window& window,
-                    const CostTable& costs, const RunSettings& settings,
-                    std::vector<SessionRow>& rows);
+                    const CostTable& costs, std::vector<SessionRow>& rows);
 
 }  // namespace brantlow
 

@@ -47,8 +47,6 @@ struct RunSettings {
   bool bbs_type = false;    // a Maximus log is read
   bool echo_mail = false;   // FilesEcho NO
   bool crash_check = false;  // CrashCheck ALL
-  float night_start = 0;
-  float night_end = 0;
 
   bool pause_help_off = false;  // PauseHelp NO
   bool no_configuration = false;

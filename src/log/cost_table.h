@@ -22,9 +22,38 @@ struct CostEntry {
 
 inline constexpr int kCostEntries = 32;
 
+// Which calls the night rates price.
+enum class TariffMode {
+  kDayOnly,             // no night period: every call at the day rate
+  kNightAcrossMidnight,  // the night begins before midnight and ends after
+  kNightWithinDay,      // the night lies within one day
+};
+
 struct CostTable {
   std::array<CostEntry, kCostEntries> entries{};
   int last = -1;  // index of the last entry; -1 while there is none
+  // The night period (NightTime), seconds after midnight; the same start
+  // and end mean none.
+  float night_start = 0;
+  float night_end = 0;
+
+  TariffMode mode() const {
+    if (night_start == night_end) return TariffMode::kDayOnly;
+    return night_start > night_end ? TariffMode::kNightAcrossMidnight
+                                   : TariffMode::kNightWithinDay;
+  }
+  // Whether a call that starts s seconds after midnight is priced at night.
+  bool IsNight(float s) const {
+    switch (mode()) {
+      case TariffMode::kNightAcrossMidnight:
+        return !(night_end < s && s < night_start);
+      case TariffMode::kNightWithinDay:
+        return night_start < s && s < night_end;
+      case TariffMode::kDayOnly:
+        break;
+    }
+    return false;
+  }
 
   // A fresh entry at the end; when the table is full, the 32nd again.
   CostEntry& Add() {

@@ -16,60 +16,54 @@ namespace {
 constexpr float kPerMinute = 0.016666668f;
 constexpr int kWidths[] = {18, 9, 9, 8, 8};
 
-bool IsNight(int mode, float s, float night_start, float night_end) {
-  if (mode == 1) return !(night_end < s && s < night_start);
-  if (mode == 2) return night_start < s && s < night_end;
-  return false;
-}
-
 void Price(float& cost, float& time, float duration, float add_on, float rate) {
   const float t = duration + add_on;
   cost += t * kPerMinute * rate;
   time += t;
 }
 
-}  // namespace
-
-int TariffMode(float night_start, float night_end) {
-  if (night_start == night_end) return 0;
-  return night_start > night_end ? 1 : 2;
+// The rate an entry prices a session at: by its direction and whether it
+// started at night.
+float RateOf(const CostEntry& entry, char kind, bool night) {
+  if (kind == kIncoming)
+    return night ? entry.incoming_night_rate : entry.incoming_day_rate;
+  return night ? entry.outgoing_night_rate : entry.outgoing_day_rate;
 }
 
-void CalculateCosts(CostTable& costs, const SessionTable& table,
-                    float night_start, float night_end) {
-  const int mode = TariffMode(night_start, night_end);
+bool Priced(const SessionRecord& r, const CostEntry& entry) {
+  return (r.kind == kIncoming || r.kind == kOutgoing) &&
+         FieldText(r.name) == FieldText(entry.name);
+}
+
+bool StartsAtNight(const CostTable& costs, const SessionRecord& r) {
+  return costs.IsNight(static_cast<float>(TimeSeconds(FieldText(r.start_time))));
+}
+
+}  // namespace
+
+void CalculateCosts(CostTable& costs, const SessionTable& table) {
   for (int e = 0; e <= costs.last; ++e) {
     CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
     for (int i = 0; i <= table.current; ++i) {
       const SessionRecord& r = table[i];
-      if (FieldText(r.name) != FieldText(entry.name)) continue;
-      const float s = static_cast<float>(TimeSeconds(FieldText(r.start_time)));
-      const bool night = IsNight(mode, s, night_start, night_end);
+      if (!Priced(r, entry)) continue;
+      const float rate = RateOf(entry, r.kind, StartsAtNight(costs, r));
       if (r.kind == kIncoming)
-        Price(entry.incoming_cost, entry.incoming_time, r.duration, entry.add_on,
-              night ? entry.incoming_night_rate : entry.incoming_day_rate);
-      else if (r.kind == kOutgoing)
-        Price(entry.outgoing_cost, entry.outgoing_time, r.duration, entry.add_on,
-              night ? entry.outgoing_night_rate : entry.outgoing_day_rate);
+        Price(entry.incoming_cost, entry.incoming_time, r.duration, entry.add_on, rate);
+      else
+        Price(entry.outgoing_cost, entry.outgoing_time, r.duration, entry.add_on, rate);
     }
   }
 }
 
-double SessionCost(const CostTable& costs, const SessionRecord& r,
-                   float night_start, float night_end) {
-  const int mode = TariffMode(night_start, night_end);
+double SessionCost(const CostTable& costs, const SessionRecord& r) {
   double total = 0;
   for (int e = 0; e <= costs.last; ++e) {
     const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
-    if (FieldText(r.name) != FieldText(entry.name)) continue;
-    if (r.kind != kIncoming && r.kind != kOutgoing) continue;
-    const float s = static_cast<float>(TimeSeconds(FieldText(r.start_time)));
-    const bool night = IsNight(mode, s, night_start, night_end);
-    const float rate = r.kind == kIncoming
-                           ? (night ? entry.incoming_night_rate : entry.incoming_day_rate)
-                           : (night ? entry.outgoing_night_rate : entry.outgoing_day_rate);
+    if (!Priced(r, entry)) continue;
     float cost = 0, time = 0;
-    Price(cost, time, r.duration, entry.add_on, rate);
+    Price(cost, time, r.duration, entry.add_on,
+          RateOf(entry, r.kind, StartsAtNight(costs, r)));
     total += cost;
   }
   return total;

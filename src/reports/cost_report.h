@@ -8,18 +8,13 @@
 
 namespace brantlow {
 
-// 0 no night tariff, 1 the night crosses midnight, 2 it lies within a day.
-int TariffMode(float night_start, float night_end);
-
 // Prices every incoming and outgoing session whose name equals an entry's
 // name at the rate of the period in which it starts.
-void CalculateCosts(CostTable& costs, const SessionTable& table,
-                    float night_start, float night_end);
+void CalculateCosts(CostTable& costs, const SessionTable& table);
 
 // What one session costs by the same tariffs; 0 for a session no entry
 // prices.
-double SessionCost(const CostTable& costs, const SessionRecord& record,
-                   float night_start, float night_end);
+double SessionCost(const CostTable& costs, const SessionRecord& record);
 
 // One row per entry, matched or not.
 void WriteCostReport(const CostTable& costs, Output& out);
