@@ -52,7 +52,7 @@ TEST(LogPath, FirstArgumentLongerThanTwo) {
   // Taken as typed, even when it looks like an option.
   EXPECT_EQ("/d=01.03", Parse({"/d=01.03"}).settings.log_path);
   RunSettings configured;
-  configured.log_path = "/var/log/tmail.log";
+  configured.log_file = configured.log_path = "/var/log/tmail.log";
   EXPECT_EQ("/var/log/tmail.log", Parse({"other.log"}, configured).settings.log_path);
   // A path of over 91 characters is kept whole.
   std::string long_path(300, 'x');

@@ -126,14 +126,14 @@ void ReportedDay::ReadBbs(SessionTable& table, const Window& window) {
   bool read = false;
   {
     StepScope step(progress_, "\r\n\r\n[ ] Analyzing BBS log (Max);");
-    if (LineReader* bbs_log = files_.BbsLog(s_.bbs_log_path)) {
+    if (LineReader* bbs_log = files_.BbsLog(s_.bbs_log_path.value_or(""))) {
       ReadBbsLog(table, window, *bbs_log);
       read = true;
     } else {
       step.Fail();
     }
   }
-  if (!read) files_.TellBbsLogFailure(s_.bbs_log_path);
+  if (!read) files_.TellBbsLogFailure(s_.bbs_log_path.value_or(""));
   if (!Wanted(s_.bbs_mode)) return;
   if (bbs_users != nullptr)
     WriteSessionList(window, s_.crash_poll_period, table, *bbs_users,

@@ -35,7 +35,7 @@ void TakeLogPath(Arguments args, RunSettings& settings) {
   if (args.empty()) return;
   std::string_view first = args[0];
   // "-" is standard input: a pipe from an unpacker.
-  if ((first.size() > 2 || first == "-") && settings.log_path.size() == 2)
+  if ((first.size() > 2 || first == "-") && !settings.log_file)
     settings.log_path = std::string(first);
 }
 

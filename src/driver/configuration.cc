@@ -217,7 +217,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   if (key("PauseHelp")) {
     if (WordSearch(line, pos + 9, "NO")) settings.pause_help_off = true;
   } else if (key("LogFile")) {
-    settings.log_path = Path(line, pos + 7);
+    settings.log_file = Path(line, pos + 7);
+    settings.log_path = *settings.log_file;
   } else if (key("@RUS")) {
     settings.language = LogLanguage::kRussian;
   } else if (key("@ENG")) {

@@ -44,7 +44,7 @@ std::vector<FilesListing> CountDayFiles(const RunContext& run,
 void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
   const RunSettings& s = run_.settings;
   if (!s.bbs_type) return;
-  if (LineReader* bbs_log = files_.BbsLog(s.bbs_log_path))
+  if (LineReader* bbs_log = files_.BbsLog(s.bbs_log_path.value_or("")))
     ReadBbsLog(table, window, *bbs_log);
 }
 

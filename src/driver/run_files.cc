@@ -130,10 +130,15 @@ LineReader* DiskFiles::ScratchEntries() {
 }
 
 LineReader* DiskFiles::BbsLog(const std::string& path) {
+  if (path.empty()) return nullptr;
   return bbs_log_.OpenRead(path.c_str()) ? &bbs_log_ : nullptr;
 }
 
 void DiskFiles::TellBbsLogFailure(const std::string& path) {
+  if (path.empty()) {
+    Print("Error: BBSType MAX, but no BBSLog names the BBS log\n");
+    return;
+  }
   Printf("Error: Unable to open BBSLog %s: %s\n", path.c_str(),
          SystemErrorText(bbs_log_.error()).c_str());
 }

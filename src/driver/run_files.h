@@ -50,7 +50,8 @@ class RunFiles {
   // The scratch entries, once the scratch file is closed; null when there
   // is no scratch file to read.
   virtual LineReader* ScratchEntries() = 0;
-  // The BBS log; null when it cannot be opened.
+  // The BBS log; null when it cannot be opened, or when none is
+  // configured (an empty path).
   virtual LineReader* BbsLog(const std::string& path) = 0;
   // Tells why the BBS log could not be opened: after its step line is
   // done, so that the message stands on a line of its own.

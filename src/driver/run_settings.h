@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_DRIVER_RUN_SETTINGS_H_
 #define BRANTLOW_DRIVER_RUN_SETTINGS_H_
 
+#include <optional>
 #include <string>
 
 #include "base/calendar.h"
@@ -13,7 +14,9 @@
 namespace brantlow {
 
 struct RunSettings {
+  // The log to read: the configuration's LogFile, else the first argument.
   std::string log_path = "./";
+  std::optional<std::string> log_file;  // LogFile
   // The log's dialect as the configuration names it (LogType); empty: told
   // by the shape of the log's lines.
   std::string log_type;
@@ -43,7 +46,7 @@ struct RunSettings {
   std::string packer_command;
   std::string cut_directory = "./";
   std::string temp_directory = "./";
-  std::string bbs_log_path = "   ";
+  std::optional<std::string> bbs_log_path;  // BBSLog
   bool bbs_type = false;    // a Maximus log is read
   bool echo_mail = false;   // FilesEcho NO
   bool crash_check = false;  // CrashCheck ALL
