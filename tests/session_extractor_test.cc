@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "log/line_processor.h"
+#include "log/log_scan.h"
+#include "platform/file_window.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
 
@@ -182,6 +184,31 @@ TEST(LineProcessor, TheCutFileTakesEveryPieceOfALine) {
     ProcessLine(piece, w, CutMode::kCutOnly, &cut, x, pieces);
   EXPECT_EQ("15/03 09:00:00 aaaa15/03 bbbbcccc\r\n15/03 11:00:00 ffff\r\n",
             cut.bytes());
+}
+
+// A mailer string can fill a line past the read limit with text that
+// looks like a line of the window: its later pieces are never read as
+// lines (no session, no transfer), and the cut file keeps the line whole.
+TEST(LineProcessor, APieceOfALongLineIsNeverReadAsALine) {
+  auto table = std::make_unique<SessionTable>();
+  ProcessDefinitions processes{};
+  MemoryOutput scratch_bytes;
+  ScratchWriter scratch(scratch_bytes);
+  SessionExtractor x(*table, EnglishLogPhrases(), processes, false, &scratch);
+  const std::string head = "15/03 10:00:00 \xFE Outgoing call: CONNECT 2400\n"
+                           "15/03 10:00:05   using ";
+  const std::string forged = "15/03 10:00:20 \xFE Incoming call: CONNECT 9600";
+  const std::string forged_file = "15/03 10:00:21 ZR-X  big.zip 12345678 bytes";
+  std::string log = head + std::string(89 - 23, 'M') + forged +
+                    std::string(89 - forged.size(), 'M') + forged_file + "\n";
+  MemoryWindow window(log);
+  MemoryOutput cut;
+  ScanLog(window, TmailDialect(), MakeWindow({15, 3}, {0, 0, 23, 59, true}),
+          CutMode::kCutAndAnalyse, &cut, x, nullptr, nullptr);
+  EXPECT_EQ(0, table->current);  // the outgoing call alone
+  EXPECT_EQ('o', table->Current().kind);
+  EXPECT_EQ("", scratch_bytes.bytes());
+  EXPECT_EQ(log.size() + 2, cut.bytes().size());  // CR LF for each LF
 }
 
 }  // namespace

@@ -36,10 +36,13 @@ void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
 void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
                   Output* cut, SessionReader& reader, LinePieces& pieces) {
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  if (!pieces.continuing) pieces.copying = inside;
+  // A later piece of a long line is no line of its own, whatever it
+  // looks like: only the cut file takes it, with its line.
+  const bool starts_line = !pieces.continuing;
+  if (starts_line) pieces.copying = inside;
   if (pieces.copying && Cuts(mode) && cut != nullptr) cut->Write(piece);
   pieces.continuing = !piece.empty() && piece.back() != '\n';
-  if (inside && Analyses(mode)) reader.Read(line);
+  if (starts_line && inside && Analyses(mode)) reader.Read(line);
 }
 
 }  // namespace brantlow

@@ -50,9 +50,11 @@ class ScanPlan {
   // A piece passed over; line_end when it ends its line.
   virtual void Skip(bool line_end) = 0;
   // A piece to look at: every byte of it, the text seen up to its first
-  // NUL, and the year of the log it lies in. True when it lies inside.
+  // NUL, and the year of the log it lies in. A piece that continues a line
+  // longer than a read is never read as a line of its own. True when it
+  // begins a line inside.
   virtual bool Take(std::string_view piece, std::string_view seen,
-                    bool line_end, int year) = 0;
+                    bool began_line, bool line_end, int year) = 0;
 };
 
 // The one loop over the pieces of the log, with the bookkeeping both
@@ -109,8 +111,8 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
     }
     const std::string_view seen(piece.data(),
                                 strnlen(piece.data(), piece.size()));
-    const bool inside = plan.Take(piece, seen, raw.line_end, years.year());
-    if (began_line && inside) ++counts.inside_lines;
+    if (plan.Take(piece, seen, began_line, raw.line_end, years.year()))
+      ++counts.inside_lines;
   }
   return counts;
 }
@@ -145,10 +147,11 @@ class WindowPlan final : public ScanPlan {
     if (two_days_) SkipPiece(line_end, second_pieces_);
   }
 
-  bool Take(std::string_view piece, std::string_view seen, bool line_end,
-            int year) override {
-    const bool in_first = dialect_.Inside(seen, first_);
-    const bool in_second = two_days_ && dialect_.Inside(seen, second_);
+  bool Take(std::string_view piece, std::string_view seen, bool began_line,
+            bool line_end, int year) override {
+    const bool in_first = began_line && dialect_.Inside(seen, first_);
+    const bool in_second =
+        began_line && two_days_ && dialect_.Inside(seen, second_);
     if (year != first_year_ || (two_days_ && year != SecondYear()))
       ChooseYear(year, in_first, in_second);
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
@@ -247,7 +250,9 @@ class PeriodPlan final : public ScanPlan {
   bool CanSkip() const override { return true; }
   void Skip(bool) override {}
 
-  bool Take(std::string_view, std::string_view seen, bool, int year) override {
+  bool Take(std::string_view, std::string_view seen, bool began_line, bool,
+            int year) override {
+    if (!began_line) return false;
     const std::optional<DayMonth> date = dialect_.DayOf(seen);
     if (!date) return false;
     const int k = days_.Index(date->day, date->month);
