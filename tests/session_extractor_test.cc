@@ -60,11 +60,26 @@ TEST_F(ExtractorTest, RussianConnect) {
   EXPECT_EQ(0, table_->current);
 }
 
-TEST_F(ExtractorTest, NothingIsRecognisedBeforeTheFirstSession) {
+// A terminal emulator period is a record of its own, before any call and
+// after a process; other phrases need a session.
+TEST_F(ExtractorTest, TerminalPeriodsStandAloneOtherPhrasesNeedASession) {
+  CopyField(processes_[0].pattern, "Rescanning");
   SessionExtractor x = Make();
-  x.Extract("15/03 08:00:00 Entering terminal emulator\n");
-  x.Extract("15/03 08:00:01 Human caller.\n");
+  x.Extract("15/03 07:59:00 Human caller.\n");
   EXPECT_TRUE(table_->empty());
+  x.Extract("15/03 08:00:00 Entering terminal emulator\n");
+  x.Extract("15/03 08:01:00 Rescanning outbound\n");
+  x.Extract("15/03 08:02:00 Leaving terminal emulator\n");
+  x.Extract("15/03 08:03:00 Rescanning outbound\n");
+  x.Extract("15/03 08:04:00 Entering terminal emulator\n");
+  x.Extract("15/03 08:05:00 Leaving terminal emulator\n");
+  ASSERT_EQ(3, table_->current);
+  EXPECT_EQ(kTerminal, (*table_)[0].kind);
+  EXPECT_EQ("08:02:00", FieldText((*table_)[0].end_time));
+  EXPECT_EQ(kProcess, (*table_)[2].kind);
+  EXPECT_EQ(kTerminal, (*table_)[3].kind);
+  EXPECT_EQ("08:04:00", FieldText((*table_)[3].start_time));
+  EXPECT_EQ("08:05:00", FieldText((*table_)[3].end_time));
 }
 
 TEST_F(ExtractorTest, ProcessRecordsAndTheirEnd) {

@@ -83,6 +83,12 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
     CopyLineTime(line, table.Current().end_time);
     state.human_caller_pending = false;
   }
+  RecogniseTerminal(line, state);
+}
+
+void RecogniseTerminal(std::string_view line, RecogniserState& state) {
+  const LogPhrases& p = state.phrases;
+  SessionTable& table = state.table;
   if (!state.inside_terminal &&
       PhraseAt(line, p.entering_terminal, kEventColumn)) {
     table.Append();
@@ -91,10 +97,16 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
     CopyField(record.name, "Terminal Emulator");
     record.kind = kTerminal;
     state.inside_terminal = true;
+    state.terminal_record = table.current;
   }
   if (state.inside_terminal &&
       PhraseAt(line, p.leaving_terminal, kEventColumn)) {
-    CopyLineTime(line, table.Current().end_time);
+    // A process may have begun while the emulator ran: the period's own
+    // record ends.
+    const int r = state.terminal_record >= 0 && state.terminal_record <= table.current
+                      ? state.terminal_record
+                      : table.current;
+    CopyLineTime(line, table[r].end_time);
     state.inside_terminal = false;
   }
 }

@@ -20,6 +20,7 @@ struct RecogniserState {
   ScratchSink* scratch;  // entries of the transfer lines
   bool human_caller_pending = false;
   bool inside_terminal = false;
+  int terminal_record = -1;  // the record of the emulator period
 };
 
 // Runs the five in their order on one line (as seen up to its first NUL).
@@ -28,6 +29,9 @@ void RunRecognisers(std::string_view line, RecogniserState& state);
 
 // Each recogniser alone, for tests.
 void RecogniseSessionEvents(std::string_view line, RecogniserState& state);
+// The terminal emulator's start and end, part of the session events; a
+// period of it is a record of its own, whatever record came before.
+void RecogniseTerminal(std::string_view line, RecogniserState& state);
 void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases);
 void RecognisePassword(std::string_view line, SessionRecord& record,

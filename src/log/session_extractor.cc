@@ -91,6 +91,7 @@ void SessionExtractor::DetectProcess(std::string_view line) {
 void SessionExtractor::Extract(std::string_view line) {
   CloseOpenProcesses(line);
   OpenConnect(line);
+  RecogniseTerminal(line, recognisers_);
   SessionTable& table = recognisers_.table;
   if (!table.empty()) {
     char kind = table.Current().kind;

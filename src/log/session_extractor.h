@@ -36,6 +36,7 @@ class SessionExtractor final : public SessionReader {
     recognisers_.table.Clear();
     recognisers_.human_caller_pending = false;
     recognisers_.inside_terminal = false;
+    recognisers_.terminal_record = -1;
     open_ = {};
   }
 

@@ -78,8 +78,9 @@ out logdata.zvx:
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
 === case: handshake failure, human callers, terminal emulator and open sessions
-# The terminal emulator before the first session is passed over; the
-# second entering phrase opens nothing; a return phrase without a human
+# The terminal emulator before the first session is a record of its own
+# (08:00 half hour, 120 s: one block); the second entering phrase opens
+# nothing; a return phrase without a human
 # caller changes nothing, so 2:5020/777 never ends and gets kind "?"; the
 # last session is still open at the end of the window and ends at 23:59:59.
 args: LOG
@@ -130,13 +131,14 @@ out logdata.zvx:
 |     │{ *24}▓▓▓{ *21}
 |     │{ *24}▓▓▓{ *21}
 |     │{ *24}▓▓▓{ *21}
-|     │{ *18}▓{ *5}▓▓▓ ▓{ *18}▓
+|     │{ *16}▓ ▓{ *5}▓▓▓ ▓{ *18}▓
 << histogram-axis.frag
 |
 |           Статистика на 15.03  время с 00:00 по 23:59 
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
+|║08:10:00-08:12:00│Terminal Emulator │T│         0│         0│     0│      ║
 |║09:00:00-09:00:31│Handshake failure │i│         0│         0│     0│      ║
 |║12:00:00-12:15:42│Terminal Call     │i│         0│         0│     0│      ║
 |║12:30:00-12:41:17│Terminal Call     │i│         0│         0│     0│      ║
@@ -146,14 +148,14 @@ out logdata.zvx:
 |║23:58:00-23:59:59│2:5030/1          │o│         0│         0│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
-|║Terminal Call     │         0│         0│       0│  00:26:59   ║
-|║Terminal Emulator │         0│         0│       0│  00:10:30   ║
 |║Handshake failure │         0│         0│       0│  00:00:31   ║
+|║Terminal Call     │         0│         0│       0│  00:26:59   ║
+|║Terminal Emulator │         0│         0│       0│  00:12:30   ║
 |║2:5020/5          │       100│       200│       0│  00:00:30   ║
 |║2:5020/777        │         0│         0│       0│  00:00:00   ║
 |║2:5030/1          │         0│         0│       0│  00:01:59   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 7   cессий │       100│       200│     0.0│  00:40:29   ║
+|║Всего: 8   cессий │       100│       200│     0.0│  00:42:29   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
