@@ -60,61 +60,91 @@ class ScanPlan {
 // The one loop over the pieces of the log, with the bookkeeping both
 // plans share: lines, years, the dialect's dated lines, UTF-8 and the
 // progress; other days' lines pass by in bulk.
-ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
-                      ScanPlan& plan, ScanProgress* progress) {
-  LogYears years(dialect);
-  LogPieceReader reader(log);
-  LogPiece raw;
-  char line[kLogPieceLimit + 1];
-  const bool jumps =
-      progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
-  ScanCounts counts;
-  const DaySet& days = plan.days();
-  auto outside = [&](const char* bytes, std::size_t length) {
-    if (!dialect.CertainlyOutside(bytes, length, days)) return false;
-    years.See(bytes, length);
-    // The warnings ask only whether there is any: once one is found, the
-    // lines passed over in bulk cost nothing more.
-    if (counts.tmail_lines == 0)
-      counts.tmail_lines += dialect.Stamp({bytes, length}).has_value();
-    return true;
-  };
-  bool line_start = true;  // the next piece begins a line
-  bool utf8_told = false;  // the current line was counted as UTF-8
-  for (;;) {
-    std::size_t skipped = 0;
-    if (jumps && line_start && plan.CanSkip() &&
-        (skipped = reader.SkipLines(outside)) > 0) {
-      counts.lines += static_cast<std::int64_t>(skipped);
-      plan.Skip(true);
-      if (progress != nullptr) progress->JumpTo(reader.position());
+class PieceLoop {
+ public:
+  PieceLoop(ByteWindow& log, const LogDialect& dialect, ScanPlan& plan,
+            ScanProgress* progress)
+      : dialect_(dialect),
+        plan_(plan),
+        progress_(progress),
+        years_(dialect),
+        reader_(log),
+        jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)) {}
+
+  ScanCounts Run() {
+    LogPiece raw;
+    for (;;) {
+      if (jumps_ && line_start_ && plan_.CanSkip()) SkipBulk();
+      if (!reader_.Next(raw)) break;
+      if (progress_ != nullptr) progress_->Advance(raw.end_position);
+      Piece(raw);
     }
-    if (!reader.Next(raw)) break;
-    if (progress != nullptr) progress->Advance(raw.end_position);
-    const bool began_line = line_start;
-    if (line_start) {
-      years.See(raw.data, raw.raw_length);
-      ++counts.lines;
-      counts.tmail_lines += dialect.Stamp({raw.data, raw.raw_length}).has_value();
-      utf8_told = false;
+    return counts_;
+  }
+
+ private:
+  // Whole lines of other days, passed over on a look at their first bytes.
+  void SkipBulk() {
+    const DaySet& days = plan_.days();
+    const std::size_t skipped =
+        reader_.SkipLines([&](const char* bytes, std::size_t length) {
+          if (!dialect_.CertainlyOutside(bytes, length, days)) return false;
+          years_.See(bytes, length);
+          // The warnings ask only whether there is any: once one is
+          // found, the lines passed over in bulk cost nothing more.
+          if (counts_.tmail_lines == 0) CountDated(bytes, length);
+          return true;
+        });
+    if (skipped == 0) return;
+    counts_.lines += static_cast<std::int64_t>(skipped);
+    plan_.Skip(true);
+    if (progress_ != nullptr) progress_->JumpTo(reader_.position());
+  }
+
+  void CountDated(const char* bytes, std::size_t length) {
+    counts_.tmail_lines += dialect_.Stamp({bytes, length}).has_value();
+  }
+
+  void Piece(const LogPiece& raw) {
+    const bool began_line = line_start_;
+    if (began_line) {
+      years_.See(raw.data, raw.raw_length);
+      ++counts_.lines;
+      CountDated(raw.data, raw.raw_length);
+      utf8_told_ = false;
     }
-    line_start = raw.line_end;
-    if (plan.CanSkip() &&
-        dialect.CertainlyOutside(raw.data, raw.raw_length, days)) {
-      plan.Skip(raw.line_end);
-      continue;
+    line_start_ = raw.line_end;
+    if (plan_.CanSkip() &&
+        dialect_.CertainlyOutside(raw.data, raw.raw_length, plan_.days())) {
+      plan_.Skip(raw.line_end);
+      return;
     }
-    const std::string_view piece = raw.Folded(line);
-    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
-      utf8_told = true;
-      ++counts.utf8_lines;
+    const std::string_view piece = raw.Folded(line_);
+    if (!utf8_told_ && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
+      utf8_told_ = true;
+      ++counts_.utf8_lines;
     }
     const std::string_view seen(piece.data(),
                                 strnlen(piece.data(), piece.size()));
-    if (plan.Take(piece, seen, began_line, raw.line_end, years.year()))
-      ++counts.inside_lines;
+    if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
+      ++counts_.inside_lines;
   }
-  return counts;
+
+  const LogDialect& dialect_;
+  ScanPlan& plan_;
+  ScanProgress* const progress_;
+  LogYears years_;
+  LogPieceReader reader_;
+  const bool jumps_;
+  ScanCounts counts_;
+  char line_[kLogPieceLimit + 1];
+  bool line_start_ = true;  // the next piece begins a line
+  bool utf8_told_ = false;  // the current line was counted as UTF-8
+};
+
+ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
+                      ScanPlan& plan, ScanProgress* progress) {
+  return PieceLoop(log, dialect, plan, progress).Run();
 }
 
 // One window: the latest year with a line of its first day, its second
