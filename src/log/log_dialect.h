@@ -62,6 +62,61 @@ class DaySet {
   std::array<bool, 32> days_{};
 };
 
+// Where a dialect's dated lines keep their day and month, for a dialect
+// that keeps them at fixed columns: the quick look reads them in line.
+struct DateColumns {
+  std::size_t day = 0;           // two digits
+  bool day_blank_pads = false;   // " 5" for the 5th
+  std::size_t month = 3;         // two digits, or three letters
+  bool month_names = false;      // "Jan" to "Dec"
+  std::size_t dated_length = 14;  // no dated line is shorter
+};
+
+// The month a three-letter English name gives, 0 for none.
+inline int MonthOfName(const char* p) {
+  constexpr char kNames[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
+  for (int m = 0; m < 12; ++m)
+    if (p[0] == kNames[3 * m] && p[1] == kNames[3 * m + 1] &&
+        p[2] == kNames[3 * m + 2])
+      return m + 1;
+  return 0;
+}
+
+// The month at the columns of a dated line's first bytes; 0 for none.
+inline int MonthAt(const DateColumns& c, const char* p, std::size_t length) {
+  if (length < c.dated_length) return 0;
+  if (c.month_names) return MonthOfName(p + c.month);
+  const unsigned m0 = static_cast<unsigned char>(p[c.month]) - '0';
+  const unsigned m1 = static_cast<unsigned char>(p[c.month + 1]) - '0';
+  if (m0 > 9 || m1 > 9) return 0;
+  const int month = static_cast<int>(m0 * 10 + m1);
+  return month >= 1 && month <= 12 ? month : 0;
+}
+
+// True only when the first bytes show that the line names none of the
+// days. A line that begins with NUL is empty: its day reads as 0.
+inline bool OutsideAt(const DateColumns& c, const char* p, std::size_t length,
+                      const DaySet& days) {
+  if (length >= 1 && p[0] == '\0') return !days.HasDay(0);
+  if (length < c.day + 2) return false;
+  const unsigned d1 = static_cast<unsigned char>(p[c.day + 1]) - '0';
+  unsigned d0 = static_cast<unsigned char>(p[c.day]) - '0';
+  if (c.day_blank_pads && p[c.day] == ' ') d0 = 0;
+  if (d0 > 9 || d1 > 9) return false;
+  const int day = static_cast<int>(d0 * 10 + d1);
+  if (!days.HasDay(day)) return true;
+  const std::size_t month_end = c.month + (c.month_names ? 3 : 2);
+  if (length < month_end || p[c.day + 2] == '\0') return false;
+  if (c.month_names) {
+    const int month = MonthOfName(p + c.month);
+    return month != 0 && days.Index(day, month) < 0;
+  }
+  const unsigned m0 = static_cast<unsigned char>(p[c.month]) - '0';
+  const unsigned m1 = static_cast<unsigned char>(p[c.month + 1]) - '0';
+  return m0 <= 9 && m1 <= 9 &&
+         days.Index(day, static_cast<int>(m0 * 10 + m1)) < 0;
+}
+
 // Turns the lines inside a window into session records, in log order.
 class SessionReader {
  public:
@@ -91,6 +146,10 @@ class LogDialect {
   // The name the configuration's LogType gives it ("tmail").
   virtual std::string_view key() const = 0;
 
+  // The columns of the day and month, for a dialect that keeps them
+  // fixed: the two looks below then cost no call.
+  virtual std::optional<DateColumns> date_columns() const { return {}; }
+
   // A look at a line's first bytes (a whole line, or its first piece):
   // true only when they show that the line names none of the days. Called
   // for every line of the log, so it must cost next to nothing.
@@ -114,6 +173,27 @@ class LogDialect {
 
   virtual std::unique_ptr<SessionReader> MakeReader(
       const ReaderSetup& setup) const = 0;
+};
+
+// A dialect's two quick looks, read in line from its date columns when it
+// keeps them fixed, else asked of the dialect.
+class QuickLook {
+ public:
+  explicit QuickLook(const LogDialect& dialect)
+      : dialect_(dialect), columns_(dialect.date_columns()) {}
+  bool Outside(const char* bytes, std::size_t length, const DaySet& days) const {
+    return columns_ ? OutsideAt(*columns_, bytes, length, days)
+                    : dialect_.CertainlyOutside(bytes, length, days);
+  }
+  int Month(const char* bytes, std::size_t length) const {
+    return columns_ ? MonthAt(*columns_, bytes, length)
+                    : dialect_.QuickMonth(bytes, length);
+  }
+  const LogDialect& dialect() const { return dialect_; }
+
+ private:
+  const LogDialect& dialect_;
+  std::optional<DateColumns> columns_;
 };
 
 // The dialects the program reads, T-Mail first.

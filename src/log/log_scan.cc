@@ -67,6 +67,7 @@ class PieceLoop {
       : dialect_(dialect),
         plan_(plan),
         progress_(progress),
+        look_(dialect),
         years_(dialect),
         reader_(log),
         jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)) {}
@@ -88,7 +89,7 @@ class PieceLoop {
     const DaySet& days = plan_.days();
     const std::size_t skipped =
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
-          if (!dialect_.CertainlyOutside(bytes, length, days)) return false;
+          if (!look_.Outside(bytes, length, days)) return false;
           years_.See(bytes, length);
           // The warnings ask only whether there is any: once one is
           // found, the lines passed over in bulk cost nothing more.
@@ -115,7 +116,7 @@ class PieceLoop {
     }
     line_start_ = raw.line_end;
     if (plan_.CanSkip() &&
-        dialect_.CertainlyOutside(raw.data, raw.raw_length, plan_.days())) {
+        look_.Outside(raw.data, raw.raw_length, plan_.days())) {
       plan_.Skip(raw.line_end);
       return;
     }
@@ -133,6 +134,7 @@ class PieceLoop {
   const LogDialect& dialect_;
   ScanPlan& plan_;
   ScanProgress* const progress_;
+  const QuickLook look_;
   LogYears years_;
   LogPieceReader reader_;
   const bool jumps_;

@@ -16,14 +16,14 @@ namespace brantlow {
 class LogYears {
  public:
   explicit LogYears(const LogDialect& dialect = TmailDialect())
-      : dialect_(dialect) {}
+      : look_(dialect) {}
 
   // Takes the first piece of a line (bytes from the start of the line).
   // Cheap for the usual line, whose month is that of the line before.
   void See(const char* line, std::size_t length) {
-    const int month = dialect_.QuickMonth(line, length);
+    const int month = look_.Month(line, length);
     if (month == 0 || month == last_month_) return;
-    if (!dialect_.Stamp(std::string_view(line, length))) return;
+    if (!look_.dialect().Stamp(std::string_view(line, length))) return;
     if (last_month_ != 0 && month <= last_month_ - 6) ++year_;
     last_month_ = month;
   }
@@ -32,7 +32,7 @@ class LogYears {
   int year() const { return year_; }
 
  private:
-  const LogDialect& dialect_;
+  QuickLook look_;
   int year_ = 0;
   int last_month_ = 0;  // of the last dated line; 0 before the first
 };

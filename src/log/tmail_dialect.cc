@@ -15,33 +15,25 @@ unsigned Digit(char c) {
   return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
 }
 
+// "dd/mm hh:mm:ss": the day at column 0, the month at 3.
+constexpr DateColumns kColumns{0, false, 3, false, 14};
+
 class TmailDialectImpl final : public LogDialect {
  public:
   std::string_view name() const override { return "T-Mail"; }
   std::string_view key() const override { return "tmail"; }
 
+  std::optional<DateColumns> date_columns() const override {
+    return kColumns;
+  }
+
   bool CertainlyOutside(const char* piece, std::size_t length,
                         const DaySet& days) const override {
-    // A line is seen up to its first NUL: one that begins with it is
-    // empty, and its day reads as 0.
-    if (length >= 1 && piece[0] == '\0') return !days.HasDay(0);
-    if (length < 2) return false;
-    const unsigned d0 = Digit(piece[0]), d1 = Digit(piece[1]);
-    if (d0 > 9 || d1 > 9) return false;
-    const int day = static_cast<int>(d0 * 10 + d1);
-    if (!days.HasDay(day)) return true;
-    if (length < 5 || piece[2] == '\0') return false;
-    const unsigned m0 = Digit(piece[3]), m1 = Digit(piece[4]);
-    return m0 <= 9 && m1 <= 9 &&
-           days.Index(day, static_cast<int>(m0 * 10 + m1)) < 0;
+    return OutsideAt(kColumns, piece, length, days);
   }
 
   int QuickMonth(const char* line, std::size_t length) const override {
-    if (length < 14) return 0;
-    const unsigned m0 = Digit(line[3]), m1 = Digit(line[4]);
-    if (m0 > 9 || m1 > 9) return 0;
-    const int month = static_cast<int>(m0 * 10 + m1);
-    return month >= 1 && month <= 12 ? month : 0;
+    return MonthAt(kColumns, line, length);
   }
 
   // "dd/mm hh:mm:ss", day 1 to 31, month 1 to 12.
