@@ -75,7 +75,8 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day,
       RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
     view.SessionList(table);
   });
-  AddSessionRows(table, day.window, run.costs, record.sessions);
+  if (record.keeps_session_rows)
+    AddSessionRows(table, day.window, run.costs, record.sessions);
   CountSessions(table, result.totals, addresses);
   const std::vector<FilesListing> listing =
       CountDayFiles(run, day, addresses, record);

@@ -338,6 +338,10 @@ int Run(Arguments all_args, const LocalDate& now) {
   ConsoleProgress progress(/*bar=*/!from_stdin);
   RunRecord record;
   record.log_bytes = log.size();
+  record.keeps_session_rows = false;
+  for (const OutputFormat& output : Outputs())
+    if (options.Wants(output.option) && output.session_rows)
+      record.keeps_session_rows = true;
 
   if (settings.period_given) {
     const ScanCounts counts = RunPeriod(*run, log, files, progress, record);

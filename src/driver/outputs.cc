@@ -17,7 +17,7 @@ const std::array<OutputFormat, 4> kOutputs = {{
      [](int line, bool) {
        return NumberedName("sessions.csv", "sessions", ".csv", line);
      },
-     &SessionsCsv},
+     &SessionsCsv, true},
     {"--csv", "",
      [](int line, bool) {
        return NumberedName("addresses.csv", "addresses", ".csv", line);
@@ -27,7 +27,7 @@ const std::array<OutputFormat, 4> kOutputs = {{
      [](int line, bool) {
        return NumberedName("brantlow.json", "brantlow", ".json", line);
      },
-     [](const RunRecord& record) { return RunJson(record, kVersion); }},
+     [](const RunRecord& record) { return RunJson(record, kVersion); }, true},
     {"--html",
      "  --html           also a web page, logdata.html (perdata.html)\n",
      [](int line, bool period) {
@@ -38,7 +38,8 @@ const std::array<OutputFormat, 4> kOutputs = {{
        std::string page;
        WriteHtmlPage(record, page);
        return page;
-     }},
+     },
+     true},
 }};
 
 }  // namespace

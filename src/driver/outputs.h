@@ -18,6 +18,8 @@ struct OutputFormat {
   // The file's name for a line number (0 for a single line) and a period.
   std::string (*file_name)(int line, bool period);
   std::string (*write)(const RunRecord& record);
+  // It lists every session: the record keeps their rows only then.
+  bool session_rows = false;
 };
 
 std::span<const OutputFormat> Outputs();

@@ -59,6 +59,8 @@ struct RunRecord {
   long long log_bytes = 0;
   long long lines_read = 0;
   long long lines_inside = 0;
+  // Off when no output lists the sessions: a long period then keeps none.
+  bool keeps_session_rows = true;
   std::vector<SessionRow> sessions;
   std::vector<AddressTotals> addresses;  // in the address summary's order
   std::vector<DayTotals> days;           // one per day; the day run's one
