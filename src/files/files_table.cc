@@ -126,20 +126,54 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
 
 }  // namespace
 
+namespace {
+
+// One address group while the entries are read.
+struct Listed {
+  std::int64_t start = 0;  // its first entry; earlier ones are not its own
+  int next_sent = 1, next_received = 2;  // the slot rule of the table
+  FilesListing listing;
+  // Cells to read again: direction (sent), index, file offset.
+  std::vector<std::tuple<bool, std::size_t, std::int64_t>> long_cells;
+};
+
+// Whether the file an entry names is left out of the table.
+bool LeftOut(const ReadEntry& entry, const FilesTableOptions& options) {
+  char upper[kCellWidth * 4];
+  std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
+  const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = name[i];
+    upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return Excluded(std::string_view(upper, n), options);
+}
+
+// An entry's name into its group's cells, while a slot is free.
+void AddEntry(const ReadEntry& entry, Listed& g) {
+  int& next = entry.sent ? g.next_sent : g.next_received;
+  if (next >= kSlots) return;
+  next += 2;
+  std::vector<std::string>& names = entry.sent ? g.listing.sent : g.listing.received;
+  // The cell shows at most its width of the name; a name that runs past
+  // this read is read again from the file later.
+  const std::string_view cell = entry.tail.substr(0, kCellWidth);
+  const std::size_t end = cell.find_first_of(std::string_view(" \n", 2));
+  names.emplace_back(cell.substr(0, end));
+  if (end == std::string_view::npos && cell.size() < kCellWidth &&
+      entry.tail_column + cell.size() >= kScratchReadLimit)
+    g.long_cells.emplace_back(entry.sent, names.size() - 1,
+                              entry.offset + static_cast<std::int64_t>(entry.tail_column));
+}
+
+}  // namespace
+
 std::vector<FilesListing> ListFiles(const SessionTable& table,
                                     const FilesTableOptions& options,
                                     LineReader& scratch) {
-  // What the table would list, found in one pass over the entries rather
-  // than one per address: each entry goes to the group of its name, if
-  // that group has begun by then, by the rules of Collect.
+  // One pass over the entries: each goes to the group of its name, if that
+  // group has begun by then.
   const GroupStarts starts = FindGroups(table, scratch);
-  struct Listed {
-    std::int64_t start = 0;
-    int next_sent = 1, next_received = 2;
-    FilesListing listing;
-    // Cells to read again: direction (sent), index, file offset.
-    std::vector<std::tuple<bool, std::size_t, std::int64_t>> long_cells;
-  };
   std::vector<Listed> groups(starts.offsets.size());
   std::unordered_map<std::string_view, Listed*> by_name;
   for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -150,34 +184,12 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
   scratch.SeekTo(0);
   ScratchReader reader(scratch);
   ReadEntry entry;
-  char upper[kCellWidth * 4];
   while (reader.Next(entry)) {
     if (!entry.well_formed) continue;
-    std::string_view address = entry.name;
-    if (address.size() > kAddressLimit) address = address.substr(0, kAddressLimit);
+    const std::string_view address = entry.name.substr(0, kAddressLimit);
     auto found = by_name.find(address);
     if (found == by_name.end() || entry.offset < found->second->start) continue;
-    Listed& g = *found->second;
-    std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
-    const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
-    for (std::size_t i = 0; i < n; ++i) {
-      char c = name[i];
-      upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    if (Excluded(std::string_view(upper, n), options)) continue;
-    int& next = entry.sent ? g.next_sent : g.next_received;
-    if (next >= kSlots) continue;
-    next += 2;
-    std::vector<std::string>& names = entry.sent ? g.listing.sent : g.listing.received;
-    // The cell shows at most its width of the name; a name that runs past
-    // this read is read again from the file below.
-    const std::string_view cell = entry.tail.substr(0, kCellWidth);
-    const std::size_t end = cell.find_first_of(std::string_view(" \n", 2));
-    names.emplace_back(cell.substr(0, end));
-    if (end == std::string_view::npos && cell.size() < kCellWidth &&
-        entry.tail_column + cell.size() >= kScratchReadLimit)
-      g.long_cells.emplace_back(entry.sent, names.size() - 1,
-                                entry.offset + static_cast<std::int64_t>(entry.tail_column));
+    if (!LeftOut(entry, options)) AddEntry(entry, *found->second);
   }
   std::vector<FilesListing> listings;
   char text[kCellWidth + 1];
