@@ -82,27 +82,28 @@ class ReportedDay final : public DayView {
   }
 
   void FilesTable(const std::vector<FilesListing>& listing) override {
-    const Destination d = s_.files_mode == TableMode::kOwnFile
-                              ? Destination::kFilesTable
-                              : Destination::kStatistics;
-    if (Output* out = files_.Open(d, OpenMode::kFresh))
-      DrawFilesTable(listing, *out);
-    files_.Settle(d);
+    Table(s_.files_mode, Destination::kFilesTable,
+          [&](Output& out) { DrawFilesTable(listing, out); });
   }
 
   void ConnectTable(const SessionTable& table) override {
-    const Destination d = s_.connect_mode == TableMode::kOwnFile
-                              ? Destination::kConnect
-                              : Destination::kStatistics;
-    if (Output* out = files_.Open(d, OpenMode::kFresh))
-      WriteConnectTable(table, *out);
-    files_.Settle(d);
+    Table(s_.connect_mode, Destination::kConnect,
+          [&](Output& out) { WriteConnectTable(table, out); });
   }
 
   void Summary(const SessionTable& table, int session_total,
                const CostTable& costs) override;
 
  private:
+  // A table in the statistics file, or in a file of its own.
+  template <typename Write>
+  void Table(TableMode mode, Destination own_file, Write write) {
+    const Destination d =
+        mode == TableMode::kOwnFile ? own_file : Destination::kStatistics;
+    if (Output* out = files_.Open(d, OpenMode::kFresh)) write(*out);
+    files_.Settle(d);
+  }
+
   RunContext& run_;
   const RunSettings& s_;
   RunFiles& files_;
