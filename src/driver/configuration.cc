@@ -47,8 +47,7 @@ struct Line {
     return rest;
   }
   void Capitalize(std::size_t position) {
-    for (std::size_t i = position; i < size; ++i)
-      if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] = static_cast<char>(bytes[i] - 'a' + 'A');
+    for (std::size_t i = position; i < size; ++i) bytes[i] = AsciiUpper(bytes[i]);
   }
 };
 

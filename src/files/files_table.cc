@@ -72,10 +72,7 @@ void Collect(LineReader& scratch, const SessionTable& table, std::int64_t first,
     const bool sent = entry.sent;
     std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
     const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
-    for (std::size_t i = 0; i < n; ++i) {
-      char c = name[i];
-      upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
+    for (std::size_t i = 0; i < n; ++i) upper[i] = AsciiUpper(name[i]);
     if (Excluded(std::string_view(upper, n), options)) continue;
     int& next = sent ? next_sent : next_received;
     if (next >= kSlots) continue;  // this direction is full
@@ -201,10 +198,7 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
     Listed& g = *found->second;
     std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
     const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
-    for (std::size_t i = 0; i < n; ++i) {
-      char c = name[i];
-      upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
+    for (std::size_t i = 0; i < n; ++i) upper[i] = AsciiUpper(name[i]);
     if (Excluded(std::string_view(upper, n), options)) continue;
     int& next = entry.sent ? g.next_sent : g.next_received;
     if (next >= kSlots) continue;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/text_fields.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
@@ -33,10 +34,6 @@ constexpr std::string_view kBadPassword = "MAX  Bad pwd ";
 constexpr std::string_view kRate = "MAX  CPS:";
 constexpr std::string_view kDownload = "MAX  DL-";
 constexpr std::string_view kUpload = "MAX  UL-";
-
-constexpr const char* kMonths[12] = {" Jan", " Feb", " Mar", " Apr",
-                                     " May", " Jun", " Jul", " Aug",
-                                     " Sep", " Oct", " Nov", " Dec"};
 
 enum class MatchState { kSearching, kInsideCall, kCallFinished };
 
@@ -124,10 +121,7 @@ namespace {
 // The month (1 to 12) whose abbreviation stands at columns 5 to 7 of a
 // line, or 0.
 int MonthOf(std::string_view line) {
-  if (line.size() < 8) return 0;
-  for (int m = 0; m < 12; ++m)
-    if (line.substr(5, 3) == kMonths[m] + 1) return m + 1;
-  return 0;
+  return line.size() < 8 ? 0 : MonthOfAbbreviation(line.substr(5, 3));
 }
 
 // Where the latest year of the BBS log that holds a line of the date key
@@ -160,9 +154,9 @@ std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
 void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
-  std::snprintf(date_key, sizeof date_key, "%02d%s", date.day % 100,
-                date.month >= 1 && date.month <= 12 ? kMonths[date.month - 1]
-                                                    : "");
+  const bool named = date.month >= 1 && date.month <= 12;
+  std::snprintf(date_key, sizeof date_key, "%02d%s%s", date.day % 100,
+                named ? " " : "", named ? kMonthAbbreviations[date.month - 1] : "");
   const std::string_view key = date_key;
 
   ReaderState state;

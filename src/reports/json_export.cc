@@ -74,12 +74,6 @@ class Json {
   bool first_ = true;
 };
 
-std::string Clock(int hour, int minute) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
-  return text;
-}
-
 void Totals(Json& j, const DayTotals& d, bool costs) {
   j.Key("sessions"); j.Integer(d.sessions);
   j.Key("incoming"); j.Integer(d.incoming);
@@ -108,8 +102,8 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Key("window"); j.Open('{');
     j.Key("day"); j.Text(DayMonthText(r.window.first));
     if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayMonthText(r.window.second)); }
-    j.Key("start"); j.Text(Clock(r.window.start_hour, r.window.start_minute));
-    j.Key("end"); j.Text(Clock(r.window.end_hour, r.window.end_minute));
+    j.Key("start"); j.Text(ClockText(r.window.start_hour, r.window.start_minute));
+    j.Key("end"); j.Text(ClockText(r.window.end_hour, r.window.end_minute));
     j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
     j.Close('}');
   }
