@@ -1,7 +1,7 @@
 #include "log/bbs_log_reader.h"
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 
 #include "base/text_fields.h"
@@ -150,53 +150,61 @@ std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
   return found;
 }
 
+// The call of one "Terminal Call" record: the first begin line of the
+// date key within the record's hours, from resume on, and the lines of the
+// call after it. resume moves past the call, for the next record.
+void ReadCall(SessionRecord& record, std::string_view key, LineReader& log,
+              ReaderState& state, std::int64_t& resume) {
+  const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
+  const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
+  MatchState match = MatchState::kSearching;
+  char buf[kBbsReadLimit + 1];
+  for (;;) {
+    const std::int64_t before = log.Tell();
+    const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
+    if (n == 0 || match == MatchState::kCallFinished) return;
+    const std::string_view line(buf, n);
+    bool begins = false;
+    if (match == MatchState::kSearching) {
+      const int hour = FieldNumber(line, kHourColumn, 4);
+      if (hour >= first_hour && hour <= last_hour &&
+          PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
+        match = MatchState::kInsideCall;
+        record.kind = kBbsCaller;
+        begins = true;
+      }
+    }
+    if (match != MatchState::kInsideCall) continue;
+    // A Maximus log below the trace level has no "End," lines: the next
+    // call's begin line ends this one, and the next record starts there.
+    if (!begins && At(line, kBegin)) {
+      EndCall(record, state, match);
+      resume = before;
+      continue;
+    }
+    ReadCallLine(line, record, state, match);
+    if (match == MatchState::kCallFinished) resume = log.Tell();
+  }
+}
+
 // One day of the window.
 void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
   const bool named = date.month >= 1 && date.month <= 12;
   std::snprintf(date_key, sizeof date_key, "%02d%s%s", date.day % 100,
-                named ? " " : "", named ? kMonthAbbreviations[date.month - 1] : "");
+                named ? " " : "",
+                named ? kMonthAbbreviations[date.month - 1] : "");
   const std::string_view key = date_key;
 
   ReaderState state;
   std::int64_t resume = -1;  // found when the first record needs it
-  char buf[kBbsReadLimit + 1];
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     if (FieldText(record.name) != "Terminal Call") continue;
     if (resume < 0) resume = LatestYearWith(key, log);
-    const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
-    const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
-    MatchState match = MatchState::kSearching;
     if (!log.SeekTo(resume)) break;
-    for (;;) {
-      const std::int64_t before = log.Tell();
-      const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
-      if (n == 0) break;
-      if (match == MatchState::kCallFinished) break;
-      const std::string_view line(buf, n);
-      bool begins = false;
-      if (match == MatchState::kSearching) {
-        const int hour = FieldNumber(line, kHourColumn, 4);
-        if (hour >= first_hour && hour <= last_hour &&
-            PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
-          match = MatchState::kInsideCall;
-          record.kind = kBbsCaller;
-          begins = true;
-        }
-      }
-      if (match != MatchState::kInsideCall) continue;
-      // A Maximus log below the trace level has no "End," lines: the next
-      // call's begin line ends this one, and the next record starts there.
-      if (!begins && At(line, kBegin)) {
-        EndCall(record, state, match);
-        resume = before;
-        continue;
-      }
-      ReadCallLine(line, record, state, match);
-      if (match == MatchState::kCallFinished) resume = log.Tell();
-    }
+    ReadCall(record, key, log, state, resume);
   }
 }
 

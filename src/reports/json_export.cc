@@ -85,13 +85,8 @@ void Totals(Json& j, const DayTotals& d, bool costs) {
   if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
 }
 
-}  // namespace
-
-std::string RunJson(const RunRecord& r, std::string_view version) {
-  Json j;
-  j.Open('{');
-  j.Key("program"); j.Text("brantlow");
-  j.Key("version"); j.Text(version);
+// The window of a one-day run, or the period of a period run.
+void Scope(Json& j, const RunRecord& r) {
   if (r.is_period) {
     j.Key("period"); j.Open('{');
     j.Key("first"); j.Text(DayMonthText(r.period.first));
@@ -107,6 +102,10 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
     j.Close('}');
   }
+}
+
+// The settings that shaped the run and what it read.
+void SettingsAndCounts(Json& j, const RunRecord& r) {
   j.Key("settings"); j.Open('{');
   j.Key("crash_poll_period"); j.Integer(r.crash_poll_period);
   j.Key("line"); j.Integer(r.line_number);
@@ -119,7 +118,9 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Key("lines_inside"); j.Integer(r.lines_inside);
   j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));
   j.Close('}');
+}
 
+void Sessions(Json& j, const RunRecord& r) {
   j.Key("sessions"); j.Open('[');
   for (const SessionRow& s : r.sessions) {
     j.Open('{');
@@ -140,7 +141,9 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Close('}');
   }
   j.Close(']');
+}
 
+void Addresses(Json& j, const RunRecord& r) {
   j.Key("addresses"); j.Open('[');
   for (const AddressTotals& a : r.addresses) {
     j.Open('{');
@@ -158,7 +161,19 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Close('}');
   }
   j.Close(']');
+}
 
+}  // namespace
+
+std::string RunJson(const RunRecord& r, std::string_view version) {
+  Json j;
+  j.Open('{');
+  j.Key("program"); j.Text("brantlow");
+  j.Key("version"); j.Text(version);
+  Scope(j, r);
+  SettingsAndCounts(j, r);
+  Sessions(j, r);
+  Addresses(j, r);
   if (r.is_period) {
     j.Key("days"); j.Open('[');
     for (const DayTotals& d : r.days) {
