@@ -139,7 +139,7 @@ std::size_t RunWorthRepeating(const std::string& unit) {
 // A line of the file with its place, as the bless rewrites it.
 struct LineChange {
   std::string file;
-  int line = 0;  // 1-based; the new lines go before it
+  int line = 0;          // 1-based; the new lines go before it
   bool in_case = false;  // moves with the case when the transcript changed
   std::vector<std::string> removed;
   std::vector<std::string> inserted;
@@ -153,7 +153,8 @@ std::vector<std::string> ReadLines(const std::string& path, bool& ok) {
   return lines;
 }
 
-bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+bool WriteLines(const std::string& path,
+                const std::vector<std::string>& lines) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (const std::string& l : lines) out << l << '\n';
   return static_cast<bool>(out.flush());
@@ -235,11 +236,12 @@ std::string ApplyToFile(const TranscriptCase& c, const std::string& file,
         SameLines(lines, at, change.inserted))
       continue;  // another case of the fragment did it
     auto first = lines.begin() + static_cast<std::ptrdiff_t>(at);
-    first = lines.erase(first,
-                        first + static_cast<std::ptrdiff_t>(change.removed.size()));
+    first = lines.erase(
+        first, first + static_cast<std::ptrdiff_t>(change.removed.size()));
     lines.insert(first, change.inserted.begin(), change.inserted.end());
-    report += "blessed " + place + ": -" + std::to_string(change.removed.size()) +
-              " +" + std::to_string(change.inserted.size()) + "\n";
+    report += "blessed " + place + ": -" +
+              std::to_string(change.removed.size()) + " +" +
+              std::to_string(change.inserted.size()) + "\n";
   }
   if (!WriteLines(file, lines)) report += "cannot write " + file + "\n";
   return report;
@@ -322,7 +324,8 @@ std::string ContentText(const std::string& bytes, const std::string& line_end,
   const std::string body =
       line_ended ? bytes.substr(0, bytes.size() - line_end.size()) : bytes;
   std::vector<std::string> units;
-  for (std::size_t i = 0; i < body.size();) units.push_back(Unit(body, i, utf8));
+  for (std::size_t i = 0; i < body.size();)
+    units.push_back(Unit(body, i, utf8));
   std::string text;
   for (std::size_t k = 0; k < units.size();) {
     std::size_t run = 1;
@@ -337,7 +340,8 @@ std::string ContentText(const std::string& bytes, const std::string& line_end,
   return line_ended ? text : text + "\\e";
 }
 
-std::string LineDiff(const ExpectedSource& expected, const std::string& actual) {
+std::string LineDiff(const ExpectedSource& expected,
+                     const std::string& actual) {
   const std::vector<std::string> a = ExpectedLines(expected);
   const std::vector<std::string> b = Pieces(actual, expected.line_end);
   const std::vector<Edit> edits = Align(a, b);
@@ -391,13 +395,12 @@ std::string BlessText(const TranscriptCase& c, const ExpectedSource& expected,
       if (edits[k].step == Step::kRemove) {
         removed.push_back(edits[k].expected);
       } else {
-        inserted.push_back(
-            "|" + ContentText(b[edits[k].actual], expected.line_end,
-                              expected.utf8));
+        inserted.push_back("|" + ContentText(b[edits[k].actual],
+                                             expected.line_end, expected.utf8));
       }
     }
-    const std::size_t next = k < edits.size() ? edits[k].expected
-                                               : expected.lines.size();
+    const std::size_t next =
+        k < edits.size() ? edits[k].expected : expected.lines.size();
     HunkChanges(c, expected, removed, inserted, before, next, changes);
     if (!removed.empty()) before = static_cast<long>(removed.back());
   }
@@ -408,7 +411,8 @@ std::string BlessExit(const TranscriptCase& c, int status) {
   const BlessLock lock(c.file.substr(0, c.file.rfind('/') + 1));
   bool ok = false;
   std::vector<std::string> lines = ReadLines(c.file, ok);
-  const auto at = static_cast<std::size_t>(c.exit_line + CaseShift(c, lines) - 1);
+  const auto at =
+      static_cast<std::size_t>(c.exit_line + CaseShift(c, lines) - 1);
   const std::string place = c.file + ":" + std::to_string(at + 1);
   if (!ok || at >= lines.size() ||
       lines[at].find_first_not_of(" \t") == std::string::npos ||
