@@ -1,6 +1,7 @@
 # Wraps CMake: `make` builds, `make check` builds and runs every test,
 # `make demo` runs the analyser on the example log, `make bench` times it,
-# `make deb` builds the Debian package.
+# `make deb` builds the Debian package, `make install` the Release program
+# alone, `make format` lays the sources out.
 # `make demo` and `make check` first install the Debian packages they need
 # when some are missing (tools/install-deps).
 BUILD ?= build
@@ -9,8 +10,9 @@ SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
 DEB_BUILD ?= build-deb
-# The version is the program's own, written once in src/driver/credits.h.
-VERSION := $(shell sed -n 's/^\#define BRANTLOW_VERSION "\(.*\)"/\1/p' src/driver/credits.h)
+RELEASE_BUILD ?= build-release
+# The version is written once, in the project line of CMakeLists.txt.
+VERSION := $(shell sed -n 's/^project(brantlow VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
 PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -18,7 +20,7 @@ GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # The sanitizer build uses clang when present, so both compilers build it.
 SANITIZE_CXX ?= $(shell command -v clang++ 2>/dev/null || echo c++)
 
-.PHONY: all build check check-sanitize fuzz windows windows-check dist deb install demo bench clean \
+.PHONY: all build check check-sanitize fuzz windows windows-check dist deb install demo bench clean format \
         deps-build deps-check deps-deb
 
 all: build
@@ -89,9 +91,14 @@ deb: deps-deb $(DEB_BUILD)/CMakeCache.txt
 	cmake --build $(DEB_BUILD) -j $(JOBS) --target brantlow
 	packaging/build-deb $(DEB_BUILD)/brantlow $(VERSION) $(DEB_BUILD)
 
-install: build
-	install -D -m 755 $(BUILD)/brantlow $(DESTDIR)$(PREFIX)/bin/brantlow
-	install -D -m 644 brantlow.1 $(DESTDIR)$(PREFIX)/share/man/man1/brantlow.1
+# The Release program alone (no tests, no debug information), stripped and
+# installed with its manual page by CMake's install rules.
+$(RELEASE_BUILD)/CMakeCache.txt: | deps-build
+	cmake -S . -B $(RELEASE_BUILD) $(GENERATOR) -DBRANTLOW_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+
+install: deps-build $(RELEASE_BUILD)/CMakeCache.txt
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target brantlow
+	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_BUILD) --prefix $(PREFIX) --strip
 
 # The demo builds the program alone, in a build of its own without the
 # tests, so neither GoogleTest nor the test targets are needed for it.
@@ -107,5 +114,10 @@ demo: deps-build $(DEMO_BUILD)/CMakeCache.txt
 bench: build
 	bench/run $(BUILD)
 
+# Rewrites the C++ files under src/ and tests/ as .clang-format lays them
+# out (tools/check-format checks without writing).
+format:
+	tools/check-format --write
+
 clean:
-	rm -rf $(BUILD) $(DEMO_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(DEB_BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD) $(DEMO_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(DEB_BUILD)

@@ -28,6 +28,12 @@ std::string DayMonthText(DayMonth date) {
   return text;
 }
 
+std::string ClockText(int hour, int minute) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
+  return text;
+}
+
 DayMonth DayBefore(DayMonth date) {
   if (date.day != 1) return {date.day - 1, date.month};
   switch (date.month) {

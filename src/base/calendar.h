@@ -17,6 +17,8 @@ struct DayMonth {
 DayMonth DayBefore(DayMonth date);
 // "dd.mm", as the reports write a day.
 std::string DayMonthText(DayMonth date);
+// "hh:mm", as the reports write a time of the window.
+std::string ClockText(int hour, int minute);
 DayMonth DayAfter(DayMonth date);
 
 // The day of a lower-cased "/d=" argument: "auto" gives the day before

@@ -45,52 +45,70 @@ int FieldNumber(std::string_view text, std::size_t column, std::size_t width) {
   return static_cast<int>(value);
 }
 
+namespace {
+
+// The exponent at field[i] ("e", a sign, digits), copied to number when it
+// is a whole one.
+void CopyExponent(std::string_view field, std::size_t i, char* number,
+                  std::size_t& n) {
+  if (i + 1 >= field.size() || (field[i] != 'e' && field[i] != 'E')) return;
+  std::size_t j = i + 1;
+  if (field[j] == '+' || field[j] == '-') ++j;
+  if (j >= field.size() || !IsDigit(field[j])) return;
+  while (i < j) number[n++] = field[i++];
+  while (i < field.size() && IsDigit(field[i])) number[n++] = field[i++];
+}
+
+// Copies the plain decimal number at the start of field (after blanks: a
+// sign, digits, a fraction, an exponent) to number; the count of the
+// digits before the exponent, 0 for no number.
+std::size_t CopyDecimal(std::string_view field, char* number, std::size_t& n) {
+  std::size_t i = 0, digits = 0;
+  while (i < field.size() && IsSpace(field[i])) ++i;
+  if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+    number[n++] = field[i++];
+  auto copy_digits = [&] {
+    for (; i < field.size() && IsDigit(field[i]); ++digits)
+      number[n++] = field[i++];
+  };
+  copy_digits();
+  if (i < field.size() && field[i] == '.') {
+    number[n++] = field[i++];
+    copy_digits();
+  }
+  if (digits > 0) CopyExponent(field, i, number, n);
+  return digits;
+}
+
+// Whole numbers of up to 15 digits are exact in a double: most fields
+// (times, sizes, rates) are, and they need no library conversion.
+bool ExactWhole(const char* number, std::size_t n, double& value) {
+  const std::size_t k = number[0] == '+' || number[0] == '-' ? 1 : 0;
+  if (n > 16 || n - k > 15) return false;
+  double whole = 0;
+  for (std::size_t m = k; m < n; ++m) {
+    if (!IsDigit(number[m])) return false;
+    whole = whole * 10 + (number[m] - '0');
+  }
+  value = number[0] == '-' ? -whole : whole;
+  return true;
+}
+
+}  // namespace
+
 double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
   if (width > kMaxFieldWidth) width = kMaxFieldWidth;
   std::string_view field = Field(text, column, width + 1);
   // Only plain decimal notation is accepted: copy that prefix and let the
   // C library convert it, so the result is correctly rounded.
   char number[kMaxFieldWidth + 2];
-  std::size_t n = 0, i = 0;
-  while (i < field.size() && IsSpace(field[i])) ++i;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-'))
-    number[n++] = field[i++];
-  std::size_t digits = 0;
-  while (i < field.size() && IsDigit(field[i])) {
-    number[n++] = field[i++];
-    ++digits;
-  }
-  if (i < field.size() && field[i] == '.') {
-    number[n++] = field[i++];
-    while (i < field.size() && IsDigit(field[i])) {
-      number[n++] = field[i++];
-      ++digits;
-    }
-  }
-  if (digits == 0) return 0.0;
-  if (i + 1 < field.size() && (field[i] == 'e' || field[i] == 'E')) {
-    std::size_t j = i + 1;
-    if (field[j] == '+' || field[j] == '-') ++j;
-    if (j < field.size() && IsDigit(field[j])) {
-      while (i < j) number[n++] = field[i++];
-      while (i < field.size() && IsDigit(field[i])) number[n++] = field[i++];
-    }
-  }
+  std::size_t n = 0;
+  if (CopyDecimal(field, number, n) == 0) return 0.0;
   number[n] = '\0';
-  // Whole numbers of up to 15 digits are exact in a double: most fields
-  // (times, sizes, rates) are, and they need no library conversion.
-  if (n <= 16) {
-    std::size_t k = number[0] == '+' || number[0] == '-' ? 1 : 0;
-    double whole = 0;
-    bool plain = n - k <= 15;
-    for (std::size_t m = k; plain && m < n; ++m) {
-      if (!IsDigit(number[m])) plain = false;
-      else whole = whole * 10 + (number[m] - '0');
-    }
-    if (plain) return number[0] == '-' ? -whole : whole;
-  }
+  double value = 0;
+  if (ExactWhole(number, n, value)) return value;
   // Callers keep the value in single precision: stay inside its range.
-  double value = std::strtod(number, nullptr);
+  value = std::strtod(number, nullptr);
   if (value > FLT_MAX) return FLT_MAX;
   if (value < -FLT_MAX) return -FLT_MAX;
   return value;

@@ -53,6 +53,15 @@ inline std::string TrimmedRight(std::string_view text) {
   return std::string(text);
 }
 
+// Case mapping of the ASCII letters alone: the CP866 letters above 0x7F
+// keep their case, as the mailer's own comparisons do.
+constexpr char AsciiUpper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+constexpr char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Copies text into a fixed field, cut to capacity - 1, terminated.
 template <std::size_t N>
 void CopyField(char (&field)[N], std::string_view text) {

@@ -29,6 +29,37 @@ class PositionSet {
   std::size_t size_;
 };
 
+// Stars first, in pattern order: each reached star hands on to what
+// follows it. True when a closing star is reached: it takes the rest of the
+// name (at least one character).
+bool PassStars(std::string_view pattern, PositionSet& at, PositionSet& open) {
+  const std::size_t P = pattern.size();
+  for (std::size_t p = 0; p < P; ++p) {
+    if (!at[p] || pattern[p] != '*') continue;
+    const std::size_t q = p + 1;
+    if (q == P) return true;
+    if (pattern[q] == '*' || pattern[q] == '?')
+      at[q] = 1;  // the star itself takes nothing
+    else
+      open[q] = 1;
+  }
+  return false;
+}
+
+// The positions reached after the name character c.
+void Step(std::string_view pattern, char c, PositionSet& at, PositionSet& open,
+          PositionSet& next) {
+  const std::size_t P = pattern.size();
+  next.Clear();
+  for (std::size_t p = 0; p < P; ++p) {
+    const char k = pattern[p];
+    if (k == '*') continue;
+    if ((at[p] || (open[p] && k != '?')) && (k == '?' || k == c))
+      next[p + 1] = 1;
+  }
+  for (std::size_t p = 0; p <= P; ++p) at[p] = next[p];
+}
+
 }  // namespace
 
 // The name is walked once, carrying every pattern position the match can
@@ -41,25 +72,9 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
   // stood to the end of the name.
   PositionSet open(P + 1);
   at[0] = 1;
-  for (std::size_t n = 0; n < name.size(); ++n) {
-    // Stars first, in pattern order: each hands on to what follows it.
-    for (std::size_t p = 0; p < P; ++p) {
-      if (!at[p] || pattern[p] != '*') continue;
-      const std::size_t q = p + 1;
-      if (q == P) return true;  // a closing star takes the rest, at least one
-      if (pattern[q] == '*' || pattern[q] == '?')
-        at[q] = 1;  // the star itself takes nothing
-      else
-        open[q] = 1;
-    }
-    next.Clear();
-    for (std::size_t p = 0; p < P; ++p) {
-      const char c = pattern[p];
-      if (c == '*') continue;
-      if ((at[p] || (open[p] && c != '?')) && (c == '?' || c == name[n]))
-        next[p + 1] = 1;
-    }
-    for (std::size_t p = 0; p <= P; ++p) at[p] = next[p];
+  for (const char c : name) {
+    if (PassStars(pattern, at, open)) return true;
+    Step(pattern, c, at, open, next);
   }
   return at[P] != 0;
 }

@@ -9,10 +9,8 @@ namespace brantlow {
 LoweredArgument Lower(const char* argument) {
   LoweredArgument lowered;
   std::size_t n = 0;
-  for (; n < sizeof lowered.text - 1 && argument[n] != '\0'; ++n) {
-    char c = argument[n];
-    lowered.text[n] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  }
+  for (; n < sizeof lowered.text - 1 && argument[n] != '\0'; ++n)
+    lowered.text[n] = AsciiLower(argument[n]);
   lowered.text[n] = '\0';
   lowered.size = n;
   return lowered;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "driver/run_settings.h"
 #include "base/calendar.h"
+#include "driver/run_settings.h"
 
 namespace brantlow {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "driver/command_line.h"
 #include "base/text_fields.h"
+#include "driver/command_line.h"
 #include "platform/file_system.h"
 
 namespace brantlow {
@@ -47,8 +47,7 @@ struct Line {
     return rest;
   }
   void Capitalize(std::size_t position) {
-    for (std::size_t i = position; i < size; ++i)
-      if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] = static_cast<char>(bytes[i] - 'a' + 'A');
+    for (std::size_t i = position; i < size; ++i) bytes[i] = AsciiUpper(bytes[i]);
   }
 };
 
@@ -174,46 +173,63 @@ void ReadCommandList(Line& line, std::size_t from, RunSettings& settings) {
     ApplyModeCommand(commands.substr(p), settings);
 }
 
-// Pass A at one position; returns false when the rest of the line is to be
-// skipped.
-bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
-                  ConfigurationTables& tables) {
-  std::string_view text = line.view();
-  const char first = text[pos];
-  auto key = [&](std::string_view k) {
-    return k[0] == first && PhraseAt(text, k, pos);
-  };
-  if (key("String")) {
-    ReadCommandList(line, pos + 6, settings);
-    return true;
+// Whether the key stands at pos of the text (its first letter tried
+// alone first: most positions hold no key).
+struct KeyAt {
+  std::string_view text;
+  std::size_t pos;
+  bool operator()(std::string_view k) const {
+    return k[0] == text[pos] && PhraseAt(text, k, pos);
   }
-  // The process keys carry their definition's number.
+};
+
+enum class KeyOutcome { kNoKey, kGoOn, kSkipRest };
+
+// The keys of the user-defined processes, which carry their definition's
+// number: Define, Name and Cycle.
+KeyOutcome TryProcessKeys(Line& line, std::size_t pos,
+                          ConfigurationTables& tables) {
+  const std::string_view text = line.view();
+  const KeyAt key{text, pos};
   const int define = pos + 7 < text.size() ? text[pos + 7] - '1' : -1;
-  if (first == 'D' && define >= 0 && define < kProcessDefinitions &&
+  if (text[pos] == 'D' && define >= 0 && define < kProcessDefinitions &&
       key(kDefineKeys[define])) {
     std::string_view value;
     if (Quoted(line, pos + 8, value))
       SetField(tables.processes[static_cast<std::size_t>(define)].pattern,
                value.substr(0, 39));
-    return false;
+    return KeyOutcome::kSkipRest;
   }
-  const int n = first - '1';
-  if (n >= 0 && n < kProcessDefinitions) {
-    if (key(kNameKeys[n])) {
-      std::string_view value;
-      if (Quoted(line, pos + 6, value)) {
-        std::string padded(value.substr(0, 17));
-        padded.resize(17, ' ');
-        SetField(tables.processes[static_cast<std::size_t>(n)].name, padded);
-      }
-      return true;
+  const int n = text[pos] - '1';
+  if (n < 0 || n >= kProcessDefinitions) return KeyOutcome::kNoKey;
+  ProcessDefinition& process = tables.processes[static_cast<std::size_t>(n)];
+  std::string_view value;
+  if (key(kNameKeys[n])) {
+    if (Quoted(line, pos + 6, value)) {
+      std::string padded(value.substr(0, 17));
+      padded.resize(17, ' ');
+      SetField(process.name, padded);
     }
-    if (key(kCycleKeys[n])) {
-      if (WordSearch(line, pos + 7, "YES"))
-        tables.processes[static_cast<std::size_t>(n)].cycle = true;
-      return true;
-    }
+    return KeyOutcome::kGoOn;
   }
+  if (key(kCycleKeys[n])) {
+    if (WordSearch(line, pos + 7, "YES")) process.cycle = true;
+    return KeyOutcome::kGoOn;
+  }
+  return KeyOutcome::kNoKey;
+}
+
+// Pass A at one position; returns false when the rest of the line is to be
+// skipped.
+bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
+                  ConfigurationTables& tables) {
+  const KeyAt key{line.view(), pos};
+  if (key("String")) {
+    ReadCommandList(line, pos + 6, settings);
+    return true;
+  }
+  const KeyOutcome process = TryProcessKeys(line, pos, tables);
+  if (process != KeyOutcome::kNoKey) return process == KeyOutcome::kGoOn;
   if (key("PauseHelp")) {
     if (WordSearch(line, pos + 9, "NO")) settings.pause_help_off = true;
   } else if (key("LogFile")) {
@@ -251,13 +267,38 @@ void ReadLinks(const Line& line, std::size_t from, ConfigurationTables& tables) 
   }
 }
 
+// A FilesKill entry is kept in its case where the file system tells cases
+// apart, and matched and shown so by the deletion.
+void ReadFilesKill(const Line& line, std::size_t from,
+                   ConfigurationTables& tables) {
+  if (!kFileNamesIgnoreCase) {
+    tables.files_kill.Add(Path(line, from));
+    return;
+  }
+  Line upper = line;
+  upper.Capitalize(from);
+  tables.files_kill.Add(Path(upper, from));
+}
+
+// The archiver command of "@ZIP", "@ARJ" or "@RAR" "command", if one
+// stands at pos.
+void TryPackerKeys(const Line& line, std::size_t pos, RunSettings& settings) {
+  const KeyAt key{line.view(), pos};
+  constexpr std::string_view kPackers[] = {"@ZIP", "@ARJ", "@RAR"};
+  for (int kind = 0; kind < 3; ++kind) {
+    if (!key(kPackers[kind])) continue;
+    std::string_view value;
+    if (Quoted(line, pos + 4, value)) {
+      settings.packer_kind = kind;
+      settings.packer_command = std::string(value);
+    }
+    return;
+  }
+}
+
 void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
                   ConfigurationTables& tables) {
-  std::string_view text = line.view();
-  const char first = text[pos];
-  auto key = [&](std::string_view k) {
-    return k[0] == first && PhraseAt(text, k, pos);
-  };
+  const KeyAt key{line.view(), pos};
   if (key("Cost")) {
     ReadCostLine(line, pos + 4, tables.costs);
   } else if (key("NightTime")) {
@@ -267,15 +308,7 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
     upper.Capitalize(pos + 11);
     tables.files_no_scan.Add(Path(upper, pos + 11));
   } else if (key("FilesKill")) {
-    // Kept in its case where the file system tells cases apart, and
-    // matched and shown so by the deletion.
-    if (kFileNamesIgnoreCase) {
-      Line upper = line;
-      upper.Capitalize(pos + 9);
-      tables.files_kill.Add(Path(upper, pos + 9));
-    } else {
-      tables.files_kill.Add(Path(line, pos + 9));
-    }
+    ReadFilesKill(line, pos + 9, tables);
   } else if (key("CrashCheck")) {
     if (WordSearch(line, pos + 10, "ALL")) settings.crash_check = true;
   } else if (key("BBSType")) {
@@ -287,16 +320,7 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
   } else if (key("TmpDir")) {
     settings.temp_directory = DirectoryPath(line, pos + 6);
   } else {
-    constexpr std::string_view kPackers[] = {"@ZIP", "@ARJ", "@RAR"};
-    for (int kind = 0; kind < 3; ++kind) {
-      if (!key(kPackers[kind])) continue;
-      std::string_view value;
-      if (Quoted(line, pos + 4, value)) {
-        settings.packer_kind = kind;
-        settings.packer_command = std::string(value);
-      }
-      break;
-    }
+    TryPackerKeys(line, pos, settings);
   }
 }
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "driver/run_settings.h"
 #include "base/mask_list.h"
+#include "driver/run_settings.h"
+#include "log/cost_table.h"
 #include "log/process_definitions.h"
 #include "platform/line_reader.h"
-#include "log/cost_table.h"
 
 namespace brantlow {
 

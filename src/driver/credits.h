@@ -3,8 +3,11 @@
 #ifndef BRANTLOW_DRIVER_CREDITS_H_
 #define BRANTLOW_DRIVER_CREDITS_H_
 
-// The one place the version is written; the Makefile reads it from here.
-#define BRANTLOW_VERSION "1.0"
+// BRANTLOW_VERSION comes from the build, which has it from the project's
+// version in CMakeLists.txt.
+#ifndef BRANTLOW_VERSION
+#error "BRANTLOW_VERSION is set by the build (CMakeLists.txt)"
+#endif
 
 namespace brantlow {
 

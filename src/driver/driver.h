@@ -8,7 +8,9 @@
 namespace brantlow {
 
 // One run at the given local date and time; returns the process exit
-// status (0, or 1 for a fatal exit). Holds no state between runs.
+// status: 0 when all went well, 1 for a run stopped before reading the log,
+// 2 for a run that failed at something asked of it or an unknown option.
+// Holds no state between runs.
 int Run(Arguments args, const LocalDate& now);
 
 }  // namespace brantlow

@@ -1,4 +1,5 @@
-// The program's only usage text.
+// The classic help screen, shown for /? and before a fatal exit; --help
+// prints the shorter usage text of options.h instead.
 #ifndef BRANTLOW_DRIVER_HELP_SCREEN_H_
 #define BRANTLOW_DRIVER_HELP_SCREEN_H_
 

@@ -142,10 +142,7 @@ bool LeftOut(const ReadEntry& entry, const FilesTableOptions& options) {
   char upper[kCellWidth * 4];
   std::string_view name = entry.tail.substr(0, entry.tail.find_first_of(" \n"));
   const std::size_t n = name.size() < sizeof upper ? name.size() : sizeof upper;
-  for (std::size_t i = 0; i < n; ++i) {
-    const char c = name[i];
-    upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
+  for (std::size_t i = 0; i < n; ++i) upper[i] = AsciiUpper(name[i]);
   return Excluded(std::string_view(upper, n), options);
 }
 

@@ -1,10 +1,11 @@
 #include "log/bbs_log_reader.h"
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <string_view>
 
 #include "base/text_fields.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
@@ -33,10 +34,6 @@ constexpr std::string_view kBadPassword = "MAX  Bad pwd ";
 constexpr std::string_view kRate = "MAX  CPS:";
 constexpr std::string_view kDownload = "MAX  DL-";
 constexpr std::string_view kUpload = "MAX  UL-";
-
-constexpr const char* kMonths[12] = {" Jan", " Feb", " Mar", " Apr",
-                                     " May", " Jun", " Jul", " Aug",
-                                     " Sep", " Oct", " Nov", " Dec"};
 
 enum class MatchState { kSearching, kInsideCall, kCallFinished };
 
@@ -127,10 +124,7 @@ namespace {
 // The month (1 to 12) whose abbreviation stands at columns 5 to 7 of a
 // line, or 0.
 int MonthOf(std::string_view line) {
-  if (line.size() < 8) return 0;
-  for (int m = 0; m < 12; ++m)
-    if (line.substr(5, 3) == kMonths[m] + 1) return m + 1;
-  return 0;
+  return line.size() < 8 ? 0 : MonthOfAbbreviation(line.substr(5, 3));
 }
 
 // Where the latest year of the BBS log that holds a line of the date key
@@ -159,53 +153,61 @@ std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
   return found;
 }
 
+// The call of one "Terminal Call" record: the first begin line of the
+// date key within the record's hours, from resume on, and the lines of the
+// call after it. resume moves past the call, for the next record.
+void ReadCall(SessionRecord& record, std::string_view key, LineReader& log,
+              ReaderState& state, std::int64_t& resume) {
+  const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
+  const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
+  MatchState match = MatchState::kSearching;
+  char buf[kBbsReadLimit + 1];
+  for (;;) {
+    const std::int64_t before = log.Tell();
+    const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
+    if (n == 0 || match == MatchState::kCallFinished) return;
+    const std::string_view line(buf, n);
+    bool begins = false;
+    if (match == MatchState::kSearching) {
+      const int hour = FieldNumber(line, kHourColumn, 4);
+      if (hour >= first_hour && hour <= last_hour &&
+          PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
+        match = MatchState::kInsideCall;
+        record.kind = kBbsCaller;
+        begins = true;
+      }
+    }
+    if (match != MatchState::kInsideCall) continue;
+    // A Maximus log below the trace level has no "End," lines: the next
+    // call's begin line ends this one, and the next record starts there.
+    if (!begins && At(line, kBegin)) {
+      EndCall(record, state, match);
+      resume = before;
+      continue;
+    }
+    ReadCallLine(line, record, state, match);
+    if (match == MatchState::kCallFinished) resume = log.Tell();
+  }
+}
+
 // One day of the window.
 void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
-  std::snprintf(date_key, sizeof date_key, "%02d%s", date.day % 100,
-                date.month >= 1 && date.month <= 12 ? kMonths[date.month - 1]
-                                                    : "");
+  const bool named = date.month >= 1 && date.month <= 12;
+  std::snprintf(date_key, sizeof date_key, "%02d%s%s", date.day % 100,
+                named ? " " : "",
+                named ? kMonthAbbreviations[date.month - 1] : "");
   const std::string_view key = date_key;
 
   ReaderState state;
   std::int64_t resume = -1;  // found when the first record needs it
-  char buf[kBbsReadLimit + 1];
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     if (record.tag != SessionTag::kTerminalCall) continue;
     if (resume < 0) resume = LatestYearWith(key, log);
-    const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
-    const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
-    MatchState match = MatchState::kSearching;
     if (!log.SeekTo(resume)) break;
-    for (;;) {
-      const std::int64_t before = log.Tell();
-      const std::size_t n = log.ReadLine(buf, kBbsReadLimit);
-      if (n == 0) break;
-      if (match == MatchState::kCallFinished) break;
-      const std::string_view line(buf, n);
-      bool begins = false;
-      if (match == MatchState::kSearching) {
-        const int hour = FieldNumber(line, kHourColumn, 4);
-        if (hour >= first_hour && hour <= last_hour &&
-            PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
-          match = MatchState::kInsideCall;
-          record.kind = kBbsCaller;
-          begins = true;
-        }
-      }
-      if (match != MatchState::kInsideCall) continue;
-      // A Maximus log below the trace level has no "End," lines: the next
-      // call's begin line ends this one, and the next record starts there.
-      if (!begins && At(line, kBegin)) {
-        EndCall(record, state, match);
-        resume = before;
-        continue;
-      }
-      ReadCallLine(line, record, state, match);
-      if (match == MatchState::kCallFinished) resume = log.Tell();
-    }
+    ReadCall(record, key, log, state, resume);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_fields.h"
 #include "base/wildcard.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
@@ -11,8 +12,7 @@ namespace brantlow {
 
 std::string UpperCase(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (char& c : upper) c = AsciiUpper(c);
   return upper;
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/text_fields.h"
+#include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -20,10 +21,6 @@ constexpr int kOpenAttempts = 151;
 constexpr std::size_t kPackReadLimit = 94;
 constexpr std::size_t kMaxOptionWords = 3;
 constexpr const char* kKeptPartPath = "newlog.tmp";
-
-constexpr const char* kMonthNames[12] = {"Jan", "Feb", "Mar", "Apr",
-                                         "May", "Jun", "Jul", "Aug",
-                                         "Sep", "Oct", "Nov", "Dec"};
 
 struct PackerKind {
   const char* extension;
@@ -90,8 +87,7 @@ bool CarryGrownTail(const std::string& log_path, std::int64_t read_up_to) {
 DayMonth DateTextDay(std::string_view date_text) {
   DayMonth today{FieldNumber(date_text, 8, 2), 0};
   if (date_text.size() >= 7)
-    for (int m = 0; m < 12; ++m)
-      if (date_text.substr(4, 3) == kMonthNames[m]) today.month = m + 1;
+    today.month = MonthOfAbbreviation(date_text.substr(4, 3));
   return today;
 }
 

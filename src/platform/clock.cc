@@ -4,16 +4,20 @@
 
 namespace brantlow {
 
+int MonthOfAbbreviation(std::string_view text) {
+  for (int m = 0; m < 12; ++m)
+    if (text == kMonthAbbreviations[m]) return m + 1;
+  return 0;
+}
+
 LocalDate LocalDateOf(int year, int month, int day, int weekday, int hour,
                       int minute, int second) {
   const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   LocalDate date;
   date.day = day;
   date.month = month;
   std::snprintf(date.text, sizeof date.text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
-                kDays[((weekday % 7) + 7) % 7], kMonths[((month + 11) % 12 + 12) % 12],
+                kDays[((weekday % 7) + 7) % 7], kMonthAbbreviations[((month + 11) % 12 + 12) % 12],
                 day, hour, minute, second, year);
   return date;
 }

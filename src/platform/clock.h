@@ -2,7 +2,18 @@
 #ifndef BRANTLOW_PLATFORM_CLOCK_H_
 #define BRANTLOW_PLATFORM_CLOCK_H_
 
+#include <string_view>
+
 namespace brantlow {
+
+// The English month abbreviations of the C library's dates ("Jan" first),
+// which the date text below and the logs that copy it use.
+inline constexpr char kMonthAbbreviations[12][4] = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// The month (1 to 12) whose abbreviation the text is, or 0.
+int MonthOfAbbreviation(std::string_view text);
 
 struct LocalDate {
   int day = 1;    // of the month, 1 to 31

@@ -1,6 +1,7 @@
-// Where text goes: a file, or memory in tests and fuzz targets. Text is
-// written with "\n" line ends, which every output stores as CR LF, the line
-// end of DOS text files.
+// Where the report text goes: a file, or memory in tests and fuzz targets.
+// Text is written with "\n" line ends, which both outputs here store as
+// CR LF, the line end of DOS text files. (The outputs for scripts do not
+// come through here: their bytes are written as they are.)
 #ifndef BRANTLOW_PLATFORM_OUTPUT_H_
 #define BRANTLOW_PLATFORM_OUTPUT_H_
 

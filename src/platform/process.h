@@ -30,6 +30,13 @@ struct ChildOutcome {
 // it to end.
 ChildOutcome RunProgram(const std::vector<std::string>& arguments);
 
+// What each host's file gives the search in process.cc: the separator of
+// the entries of PATH, the characters that make a name a path, and what
+// counts as a program file.
+extern const char kPathListSeparator;
+extern const char kPathNameCharacters[];
+bool IsProgramFile(const std::string& path);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_PLATFORM_PROCESS_H_

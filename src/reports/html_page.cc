@@ -92,12 +92,6 @@ std::string Decimals(double value, int decimals) {
 
 std::string Integer(long long value) { return std::to_string(value); }
 
-std::string ClockText(int hour, int minute) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
-  return text;
-}
-
 std::string HalfHourText(int k) {
   return ClockText(k / 2, k % 2 * 30) + "-" +
          ClockText((k + 1) / 2, (k + 1) % 2 * 30);

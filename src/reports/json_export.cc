@@ -1,6 +1,9 @@
 #include "reports/json_export.h"
 
 #include <cstdio>
+#include <span>
+#include <string_view>
+#include <vector>
 
 #include "base/calendar.h"
 #include "base/text_fields.h"
@@ -75,12 +78,6 @@ class Json {
   bool first_ = true;
 };
 
-std::string Clock(int hour, int minute) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%2.2d:%2.2d", hour % 100, minute % 100);
-  return text;
-}
-
 void Totals(Json& j, const DayTotals& d, bool costs) {
   j.Key("sessions"); j.Integer(d.sessions);
   j.Key("incoming"); j.Integer(d.incoming);
@@ -90,6 +87,41 @@ void Totals(Json& j, const DayTotals& d, bool costs) {
   j.Key("sent"); j.Number("%.0f", d.sent);
   j.Key("duration"); j.Integer(d.seconds);
   if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
+}
+
+// The window of a one-day run, or the period of a period run.
+void Scope(Json& j, const RunRecord& r) {
+  if (r.is_period) {
+    j.Key("period"); j.Open('{');
+    j.Key("first"); j.Text(DayMonthText(r.period.first));
+    j.Key("last"); j.Text(DayMonthText(r.period.last));
+    j.Key("days"); j.Integer(r.period.days);
+    j.Close('}');
+  } else {
+    j.Key("window"); j.Open('{');
+    j.Key("day"); j.Text(DayMonthText(r.window.first));
+    if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayMonthText(r.window.second)); }
+    j.Key("start"); j.Text(ClockText(r.window.start_hour, r.window.start_minute));
+    j.Key("end"); j.Text(ClockText(r.window.end_hour, r.window.end_minute));
+    j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
+    j.Close('}');
+  }
+}
+
+// The settings that shaped the run and what it read.
+void SettingsAndCounts(Json& j, const RunRecord& r) {
+  j.Key("settings"); j.Open('{');
+  j.Key("crash_poll_period"); j.Integer(r.crash_poll_period);
+  j.Key("line"); j.Integer(r.line_number);
+  j.Key("commands"); j.Text(r.commands);
+  j.Key("tariffs"); j.Bool(r.costs);
+  j.Close('}');
+  j.Key("counts"); j.Open('{');
+  j.Key("log_bytes"); j.Integer(r.log_bytes);
+  j.Key("lines_read"); j.Integer(r.lines_read);
+  j.Key("lines_inside"); j.Integer(r.lines_inside);
+  j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));
+  j.Close('}');
 }
 
 void Value(Json& j, const ColumnValue& v) {
@@ -126,37 +158,10 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
   j.Open('{');
   j.Key("program"); j.Text("brantlow");
   j.Key("version"); j.Text(version);
-  if (r.is_period) {
-    j.Key("period"); j.Open('{');
-    j.Key("first"); j.Text(DayMonthText(r.period.first));
-    j.Key("last"); j.Text(DayMonthText(r.period.last));
-    j.Key("days"); j.Integer(r.period.days);
-    j.Close('}');
-  } else {
-    j.Key("window"); j.Open('{');
-    j.Key("day"); j.Text(DayMonthText(r.window.first));
-    if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayMonthText(r.window.second)); }
-    j.Key("start"); j.Text(Clock(r.window.start_hour, r.window.start_minute));
-    j.Key("end"); j.Text(Clock(r.window.end_hour, r.window.end_minute));
-    j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
-    j.Close('}');
-  }
-  j.Key("settings"); j.Open('{');
-  j.Key("crash_poll_period"); j.Integer(r.crash_poll_period);
-  j.Key("line"); j.Integer(r.line_number);
-  j.Key("commands"); j.Text(r.commands);
-  j.Key("tariffs"); j.Bool(r.costs);
-  j.Close('}');
-  j.Key("counts"); j.Open('{');
-  j.Key("log_bytes"); j.Integer(r.log_bytes);
-  j.Key("lines_read"); j.Integer(r.lines_read);
-  j.Key("lines_inside"); j.Integer(r.lines_inside);
-  j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));
-  j.Close('}');
-
+  Scope(j, r);
+  SettingsAndCounts(j, r);
   Rows(j, "sessions", SessionColumns(), r.sessions, r.costs);
   Rows(j, "addresses", AddressColumns(), r.addresses, r.costs);
-
   if (r.is_period) {
     j.Key("days"); j.Open('[');
     for (const DayTotals& d : r.days) {

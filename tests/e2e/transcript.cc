@@ -222,6 +222,7 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
   int number = 0;
   // Where content lines go, and the line end each gets.
   std::string* target = nullptr;
+  ExpectedSource* source = nullptr;  // for an expected text
   // Sections whose CP866 text is expected as UTF-8: case, and whether it
   // is the console's (else standard output's).
   std::vector<std::pair<std::size_t, bool>> utf8;
@@ -238,35 +239,47 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
         return {};
       }
       bool no_line_end = false;
+      const std::size_t before = target->size();
       if (!Expand(line.substr(1), *target, no_line_end)) {
         fail("bad escape in content line");
         return {};
       }
       if (!no_line_end) *target += line_end;
+      if (source != nullptr)
+        source->lines.push_back(
+            {path, number, number, line, target->substr(before)});
       continue;
     }
     if (StartsWith(line, "<< ") && target != nullptr) {
       // A fragment file beside the transcript, in the same "|" form.
       std::string dir = path.substr(0, path.rfind('/') + 1);
-      std::ifstream fragment(dir + Trim(line.substr(3)));
+      const std::string fragment_path = dir + Trim(line.substr(3));
+      std::ifstream fragment(fragment_path);
       if (!fragment) {
         fail("cannot read fragment " + Trim(line.substr(3)));
         return {};
       }
       std::string piece;
+      int piece_number = 0;
       while (std::getline(fragment, piece)) {
+        ++piece_number;
         if (!piece.empty() && piece.back() == '\r') piece.pop_back();
         if (!StartsWith(piece, "|")) continue;
         bool no_line_end = false;
+        const std::size_t before = target->size();
         if (!Expand(piece.substr(1), *target, no_line_end)) {
           fail("bad escape in fragment");
           return {};
         }
         if (!no_line_end) *target += line_end;
+        if (source != nullptr)
+          source->lines.push_back({fragment_path, piece_number, number, piece,
+                                   target->substr(before)});
       }
       continue;
     }
     target = nullptr;
+    source = nullptr;
     std::string t = Trim(line);
     if (t.empty() || t[0] == '#') continue;
     if (StartsWith(t, "=== case:")) {
@@ -293,17 +306,22 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       }
     } else if (StartsWith(t, "exit:")) {
       c.exit_status = std::atoi(t.substr(5).c_str());
+      c.exit_line = number;
     } else if (t == "stdout:" || t == "stdout (utf8):") {
       c.stdout_text = "";
       target = &*c.stdout_text;
       line_end = "\n";
       if (t != "stdout:") utf8.push_back({cases.size() - 1, false});
+      source = &c.sources["stdout"];
+      *source = {number, line_end, t != "stdout:", {}};
     } else if (t == "console:" || t == "console (utf8):") {
       c.console_text = "";
       target = &*c.console_text;
       line_end = "\n";
       if (t != "console:")
         utf8.push_back({cases.size() - 1, true});
+      source = &c.sources["console"];
+      *source = {number, line_end, t != "console:", {}};
     } else if (StartsWith(t, "locale:")) {
       c.locale = Trim(t.substr(7));
     } else if (StartsWith(t, "terminal:")) {
@@ -320,6 +338,10 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       std::string& content = input ? c.inputs[name] : c.outputs[name];
       content.clear();
       target = &content;
+      if (!input) {
+        source = &c.sources["out " + name];
+        *source = {number, line_end, false, {}};
+      }
     } else if (StartsWith(t, "dir ")) {
       c.directories.push_back(Trim(t.substr(4)));
     } else if (StartsWith(t, "tool ")) {

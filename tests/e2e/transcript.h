@@ -48,6 +48,25 @@
 
 namespace brantlow::e2e {
 
+// One content line of an expected text, as written: where it stands (in
+// the transcript, or in a fragment that the "<< NAME" line at anchor
+// brought in), its text and the bytes it stands for, line end included.
+struct SourceLine {
+  std::string file;
+  int line = 0;
+  int anchor = 0;
+  std::string text;
+  std::string bytes;
+};
+
+// Where one expected text (stdout, console or an out file) is written.
+struct ExpectedSource {
+  int header = 0;  // the line that opens the section
+  std::string line_end;
+  bool utf8 = false;
+  std::vector<SourceLine> lines;
+};
+
 struct TranscriptCase {
   std::string file;     // the transcript it came from
   int line = 0;         // where the case starts
@@ -67,6 +86,10 @@ struct TranscriptCase {
   std::optional<std::string> console_text;
   std::map<std::string, std::string> outputs;
   std::vector<std::string> gone;
+  // Where the expectations stand, for the line diff and the bless mode:
+  // by "stdout", "console" and "out NAME"; and the line of "exit:".
+  std::map<std::string, ExpectedSource> sources;
+  int exit_line = 0;
 };
 
 // Parses a transcript file; a malformed one gives an error text instead.

@@ -2,6 +2,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/transcript.h"
+#include "tests/e2e/transcript_bless.h"
 
 namespace brantlow::e2e {
 namespace {
@@ -34,17 +36,16 @@ class TranscriptTest : public testing::Test {
       GTEST_SKIP() << "a terminal and a locale are POSIX matters";
     RunResult r = RunCase(case_, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     SCOPED_TRACE(case_.file + ":" + std::to_string(case_.line));
-    if (case_.exit_status) {
-      EXPECT_EQ(*case_.exit_status, r.exit_status);
+    if (case_.exit_status && *case_.exit_status != r.exit_status) {
+      if (BlessMode()) {
+        std::printf("%s", BlessExit(case_, r.exit_status).c_str());
+      } else {
+        EXPECT_EQ(*case_.exit_status, r.exit_status);
+      }
     }
-    if (case_.stdout_text) {
-      EXPECT_TRUE(*case_.stdout_text == r.stdout_bytes)
-          << "stdout: " << Difference(*case_.stdout_text, r.stdout_bytes);
-    }
-    if (case_.console_text) {
-      EXPECT_TRUE(*case_.console_text == r.console_bytes)
-          << "console: " << Difference(*case_.console_text, r.console_bytes);
-    }
+    if (case_.stdout_text) Compare("stdout", *case_.stdout_text, r.stdout_bytes);
+    if (case_.console_text)
+      Compare("console", *case_.console_text, r.console_bytes);
 
     std::map<std::string, std::string> expected = case_.inputs;
     for (const auto& [name, target] : case_.links) expected[name] = LinkText(target);
@@ -56,8 +57,12 @@ class TranscriptTest : public testing::Test {
         ADD_FAILURE() << "missing file " << name;
         continue;
       }
-      EXPECT_TRUE(found->second == bytes)
-          << "file " << name << ": " << Difference(bytes, found->second);
+      if (case_.outputs.count(name) != 0) {
+        Compare("out " + name, bytes, found->second);
+      } else {
+        EXPECT_TRUE(found->second == bytes)
+            << "file " << name << ": " << Difference(bytes, found->second);
+      }
     }
     for (const auto& [name, bytes] : r.files) {
       if (!expected.count(name)) {
@@ -67,6 +72,28 @@ class TranscriptTest : public testing::Test {
   }
 
  private:
+  // An expected text against the actual one: shown line by line where it
+  // differs, or written back into the transcript in the bless mode.
+  void Compare(const std::string& key, const std::string& expected,
+               const std::string& actual) {
+    if (expected == actual) return;
+    const auto source = case_.sources.find(key);
+    if (source == case_.sources.end()) {
+      ADD_FAILURE() << key << ": " << Difference(expected, actual);
+      return;
+    }
+    if (!BlessMode()) {
+      ADD_FAILURE() << key << " differs (- expected, + actual):\n"
+                    << LineDiff(source->second, actual)
+                    << "(BRANTLOW_UPDATE=1 writes the actual text into the "
+                       "transcript)";
+      return;
+    }
+    const std::string report = BlessText(case_, source->second, actual);
+    std::printf("%s: %s", key.c_str(), report.c_str());
+    if (report.find("cannot") != std::string::npos) ADD_FAILURE() << report;
+  }
+
   TranscriptCase case_;
 };
 
@@ -114,6 +141,23 @@ void RegisterTranscripts() {
 }
 
 const bool registered = (RegisterTranscripts(), true);
+
+// What the bless mode writes reads back as the bytes it stands for: CP866
+// text, escapes, braces, long runs and a last line without its end.
+TEST(TranscriptBless, ContentTextReadsBackAsItsBytes) {
+  const std::string cp866_line =
+      "\xC9\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBB \x8F\xE0\xA8 {x*2} \\";
+  const std::string lines[] = {cp866_line + "\r\n", "a\tb\bc\x01\x7F\r\n",
+                               std::string(40, ' ') + "x\r\n", "lone\nLF\r\n",
+                               "no end"};
+  for (const std::string& bytes : lines) {
+    std::string back;
+    EXPECT_TRUE(ExpandContent(ContentText(bytes, "\r\n", false), back));
+    const bool ended = bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n";
+    if (ended) back += "\r\n";  // the line end the section adds
+    EXPECT_EQ(Printable(bytes), Printable(back)) << ContentText(bytes, "\r\n", false);
+  }
+}
 
 }  // namespace
 }  // namespace brantlow::e2e
