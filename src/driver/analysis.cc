@@ -70,7 +70,7 @@ void BbsStep(RunContext& run, const Window& window, RunFiles& files,
   {
     StepScope step(progress, "\r\n\r\n[ ] Analyzing BBS log (Max);");
     if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path)) {
-      ReadBbsLog(run.sessions, window, *bbs_log);
+      ReadBbsLog(run.sessions, window, s.line_number, *bbs_log);
       read = true;
     } else {
       step.Fail();

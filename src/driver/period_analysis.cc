@@ -94,7 +94,7 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
   CloseAtWindowEnd(window, table);
   if (s.bbs_type)
     if (LineReader* bbs_log = files.BbsLog(s.bbs_log_path))
-      ReadBbsLog(table, window, *bbs_log);
+      ReadBbsLog(table, window, s.line_number, *bbs_log);
   SearchCrashPolls(table, s.crash_poll_period, window, s.crash_check);
   BusyArray day_busy{};
   FillBusyArray(table, day_busy);

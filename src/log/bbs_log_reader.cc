@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/text_fields.h"
+#include "base/time_of_day.h"
 
 namespace brantlow {
 
@@ -156,24 +157,87 @@ std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
   return found;
 }
 
-// One day of the window.
-void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
+// The seconds of a day in which the BBS call of a record may begin: from
+// the record's start to its end, inclusive. A record across midnight has
+// its evening on the day it starts and its morning on the day after.
+struct CallSpan {
+  double from = 0;
+  double to = -1;  // before from: no call of this day can be the record's
+  bool empty() const { return to < from; }
+};
+
+CallSpan SpanOnDay(const SessionRecord& record, const Window& window,
+                   bool reading_day_after) {
+  CallSpan span;
+  if (FieldText(record.end_time).empty()) return span;  // its end is unknown
+  const double start = TimeSeconds(FieldText(record.start_time));
+  const double end = TimeSeconds(FieldText(record.end_time));
+  const bool across = end < start;
+  const bool starts_day_after =
+      window.crosses_midnight &&
+      start < window.start_hour * 3600.0 + window.start_minute * 60.0;
+  if (starts_day_after == reading_day_after)
+    span = {start, across ? 86399.0 : end};
+  else if (!starts_day_after && across)
+    span = {0, end};
+  return span;
+}
+
+// The task number of a begin line, "(task=N)"; -1 when it names none.
+int TaskOf(std::string_view line) {
+  constexpr std::string_view kTask = "(task=";
+  const std::size_t at = FindPhrase(line, kTask, kMessageColumn);
+  if (at == std::string_view::npos) return -1;
+  const std::size_t digits = at + kTask.size();
+  if (digits >= line.size() || line[digits] < '0' || line[digits] > '9')
+    return -1;
+  return FieldNumber(line, digits, 4);
+}
+
+// Whether a line begins the record's call: a begin line of the day, of the
+// record's line (line 0 takes any task), inside the record's span.
+bool BeginsCallOf(std::string_view line, std::string_view key,
+                  const CallSpan& span, int line_number) {
+  if (!PhraseAt(line, key, kDateColumn) || !At(line, kBegin)) return false;
+  if (line_number != 0 && TaskOf(line) != line_number) return false;
+  const std::string_view time =
+      line.size() > kHourColumn ? line.substr(kHourColumn, 8) : "";
+  const double t = TimeSeconds(time);
+  return t >= span.from && t <= span.to;
+}
+
+// What a day's reading needs besides the table.
+struct DayToRead {
+  DayMonth date;
+  bool day_after = false;       // the day after the window's first day
+  std::int64_t not_before = 0;  // no call of an earlier year of the log
+};
+
+// One day: returns where the year of the log that was searched begins.
+std::int64_t ReadDay(SessionTable& table, const Window& window,
+                     const DayToRead& day, int line_number, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
-  std::snprintf(date_key, sizeof date_key, "%02d%s", date.day % 100,
-                date.month >= 1 && date.month <= 12 ? kMonths[date.month - 1]
-                                                    : "");
+  std::snprintf(date_key, sizeof date_key, "%02d%s", day.date.day % 100,
+                day.date.month >= 1 && day.date.month <= 12
+                    ? kMonths[day.date.month - 1]
+                    : "");
   const std::string_view key = date_key;
 
   ReaderState state;
   std::int64_t resume = -1;  // found when the first record needs it
+  std::int64_t year_start = day.not_before;
   char buf[kBbsReadLimit + 1];
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     if (FieldText(record.name) != "Terminal Call") continue;
-    if (resume < 0) resume = LatestYearWith(key, log);
-    const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
-    const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
+    const CallSpan span = SpanOnDay(record, window, day.day_after);
+    if (span.empty()) continue;
+    if (resume < 0) {
+      const std::int64_t latest = LatestYearWith(key, log);
+      if (latest > year_start) year_start = latest;
+      resume = year_start;
+    }
     MatchState match = MatchState::kSearching;
     if (!log.SeekTo(resume)) break;
     for (;;) {
@@ -183,14 +247,11 @@ void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
       if (match == MatchState::kCallFinished) break;
       const std::string_view line(buf, n);
       bool begins = false;
-      if (match == MatchState::kSearching) {
-        const int hour = FieldNumber(line, kHourColumn, 4);
-        if (hour >= first_hour && hour <= last_hour &&
-            PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
-          match = MatchState::kInsideCall;
-          record.kind = kBbsCaller;
-          begins = true;
-        }
+      if (match == MatchState::kSearching &&
+          BeginsCallOf(line, key, span, line_number)) {
+        match = MatchState::kInsideCall;
+        record.kind = kBbsCaller;
+        begins = true;
       }
       if (match != MatchState::kInsideCall) continue;
       // A Maximus log below the trace level has no "End," lines: the next
@@ -204,13 +265,18 @@ void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
       if (match == MatchState::kCallFinished) resume = log.Tell();
     }
   }
+  return year_start;
 }
 
 }  // namespace
 
-void ReadBbsLog(SessionTable& table, const Window& window, LineReader& log) {
-  ReadDay(table, window.first, log);
-  if (window.crosses_midnight) ReadDay(table, window.second, log);
+void ReadBbsLog(SessionTable& table, const Window& window, int line_number,
+                LineReader& log) {
+  const std::int64_t year =
+      ReadDay(table, window, {window.first, false, 0}, line_number, log);
+  // The morning after: of a window across midnight, or of a record that
+  // runs past it. It lies in the same year of the log or a later one.
+  ReadDay(table, window, {window.second, true, year}, line_number, log);
 }
 
 }  // namespace brantlow
