@@ -233,8 +233,8 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     warn();
   }
   if (counts.utf8_lines > 0) {
-    std::snprintf(text, sizeof text,
-                  "%s looks UTF-8 encoded; T-Mail logs are read as CP866", log);
+    std::snprintf(text, sizeof text, "%s is UTF-8 encoded: read as CP866 text",
+                  log);
     warn();
   }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0) {

@@ -7,6 +7,7 @@
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
 #include "log/log_years.h"
+#include "platform/cp866.h"
 
 #include <cstring>
 
@@ -22,21 +23,19 @@ bool LooksLikeTmailLine(const char* b, std::size_t length) {
          digit(10) && b[11] == ':' && digit(12) && digit(13);
 }
 
-bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
-  // Most lines hold no lead byte at all.
-  if (std::memchr(b, '\xD0', length) == nullptr &&
-      std::memchr(b, '\xD1', length) == nullptr)
-    return false;
-  // D0 or D1, then a continuation byte: one letter of U+0400 to U+047F.
-  auto letter = [b](std::size_t i) {
-    const auto lead = static_cast<unsigned char>(b[i]);
-    const auto next = static_cast<unsigned char>(b[i + 1]);
-    return (lead == 0xD0 || lead == 0xD1) && (next & 0xC0) == 0x80;
-  };
-  for (std::size_t i = 0; i + 3 < length; ++i)
-    if (letter(i) && letter(i + 2)) return true;
-  return false;
+namespace {
+
+// A piece of a log converted to UTF-8, back in CP866, its line counted once.
+std::string_view AsCp866(std::string_view piece, char* converted, bool& told,
+                         ScanCounts& counts) {
+  std::size_t length = 0;
+  if (!Utf8LineToCp866(piece, converted, length)) return piece;
+  counts.utf8_lines += told ? 0 : 1;
+  told = true;
+  return {converted, length};
 }
+
+}  // namespace
 
 ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
                    Output* cut, SessionExtractor& extractor,
@@ -56,7 +55,7 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
   LinePieces first_pieces, second_pieces;
   LogPieceReader reader(log);
   LogPiece raw;
-  char line[kLogPieceLimit + 1];
+  char line[kLogPieceLimit + 1], converted[kLogPieceLimit + 1];
   const bool jumps =
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
   ScanCounts counts;
@@ -101,11 +100,8 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
       if (two_days) SkipPiece(raw.line_end, second_pieces);
       continue;
     }
-    const std::string_view piece = raw.Folded(line);
-    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
-      utf8_told = true;
-      ++counts.utf8_lines;
-    }
+    const std::string_view piece =
+        AsCp866(raw.Folded(line), converted, utf8_told, counts);
     if (began_line) {
       const std::string_view seen(piece.data(),
                                   strnlen(piece.data(), piece.size()));
@@ -217,7 +213,7 @@ PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
   LogYears years;
   LogPieceReader reader(log);
   LogPiece raw;
-  char line[kLogPieceLimit + 1];
+  char line[kLogPieceLimit + 1], converted[kLogPieceLimit + 1];
   const bool jumps =
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
   ScanCounts& counts = scan.counts;
@@ -247,11 +243,8 @@ PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
     }
     line_start = raw.line_end;
     if (index.CertainlyOutside(raw.data, raw.raw_length)) continue;
-    const std::string_view piece = raw.Folded(line);
-    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
-      utf8_told = true;
-      ++counts.utf8_lines;
-    }
+    const std::string_view piece =
+        AsCp866(raw.Folded(line), converted, utf8_told, counts);
     const std::string_view text(piece.data(), strnlen(piece.data(), piece.size()));
     const DayMonth date{FieldNumber(text, 0, 2), FieldNumber(text, 3, 2)};
     const int k = index(date.day, date.month);
