@@ -50,8 +50,11 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
   OutputsRestart restart(files);
-  return ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut),
-                 extractor, bar, &restart);
+  ScanCounts counts = ScanLog(log, window, s.cut_mode,
+                              files.Find(Destination::kCut), extractor, bar,
+                              &restart);
+  counts.malformed_lines = extractor.malformed_lines();
+  return counts;
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,

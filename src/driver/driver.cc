@@ -237,6 +237,15 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
                   log);
     warn();
   }
+  if (counts.malformed_lines > 0) {
+    const bool one = counts.malformed_lines == 1;
+    std::snprintf(text, sizeof text, "%lld %s of %s %s: read as 0",
+                  static_cast<long long>(counts.malformed_lines),
+                  one ? "line" : "lines", log,
+                  one ? "holds a malformed byte count"
+                      : "hold malformed byte counts");
+    warn();
+  }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0) {
     std::snprintf(text, sizeof text, "no line of %s lies inside the %s %s", log,
                   record.is_period ? "period" : "window", window_text.c_str());

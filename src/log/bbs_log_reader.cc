@@ -44,7 +44,7 @@ enum class MatchState { kSearching, kInsideCall, kCallFinished };
 // What one reading of the BBS log carries from call to call.
 struct ReaderState {
   int rate_count = 0;
-  double pending_size = 0;
+  std::int64_t pending_size = 0;
   bool size_pending = false;
 };
 
@@ -75,12 +75,12 @@ void TakeName(std::string_view line, SessionRecord& record) {
 
 void TakeRate(std::string_view line, SessionRecord& record,
               ReaderState& state) {
-  record.cps += static_cast<float>(FieldReal(line, kRateColumn, 10));
+  record.cps += FieldReal(line, kRateColumn, 10);
   ++state.rate_count;
   if (state.size_pending) return;
   std::size_t open = line.find('(', kSizeSearchColumn);
   if (open == std::string_view::npos) return;
-  state.pending_size = FieldReal(line, open + 1, 10);
+  state.pending_size = ReadByteField(line, open + 1).value;
   state.size_pending = true;
 }
 
@@ -88,7 +88,7 @@ void TakeRate(std::string_view line, SessionRecord& record,
 void EndCall(SessionRecord& record, ReaderState& state, MatchState& match) {
   match = MatchState::kCallFinished;
   if (state.rate_count > 0) {
-    record.cps /= static_cast<float>(state.rate_count);
+    record.cps /= state.rate_count;
     state.rate_count = 0;
   }
 }
@@ -106,11 +106,11 @@ void ReadCallLine(std::string_view line, SessionRecord& record,
   if (At(line, kBadPassword)) CopyField(record.password, "?!");
   if (At(line, kRate)) TakeRate(line, record, state);
   if (At(line, kDownload) && state.size_pending) {
-    record.bytes_sent += static_cast<float>(state.pending_size);
+    AddBytes(record.bytes_sent, state.pending_size);
     state.size_pending = false;
   }
   if (At(line, kUpload) && state.size_pending) {
-    record.bytes_received += static_cast<float>(state.pending_size);
+    AddBytes(record.bytes_received, state.pending_size);
     state.size_pending = false;
   }
   if (At(line, kCarrierDropped) && FieldText(record.name) == "Terminal Call")

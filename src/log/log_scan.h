@@ -43,6 +43,9 @@ struct ScanCounts {
   std::int64_t utf8_lines = 0;
   // Lines inside the window, on either of its days.
   std::int64_t inside_lines = 0;
+  // Lines of the days read whose byte counts were malformed and read as 0;
+  // counted by the extractor, filled in by its owner.
+  std::int64_t malformed_lines = 0;
 };
 
 // Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".

@@ -4,6 +4,7 @@
 #define BRANTLOW_LOG_SESSION_EXTRACTOR_H_
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "log/log_phrases.h"
@@ -33,8 +34,12 @@ class SessionExtractor {
     recognisers_.table.Clear();
     recognisers_.human_caller_pending = false;
     recognisers_.inside_terminal = false;
+    recognisers_.malformed_lines = 0;
     open_ = {};
   }
+
+  // Lines whose byte counts were read as 0 for being malformed.
+  std::int64_t malformed_lines() const { return recognisers_.malformed_lines; }
 
  private:
   void CloseOpenProcesses(std::string_view line);

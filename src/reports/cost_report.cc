@@ -22,8 +22,10 @@ bool IsNight(int mode, float s, float night_start, float night_end) {
   return false;
 }
 
-void Price(float& cost, float& time, float duration, float add_on, float rate) {
-  const float t = duration + add_on;
+// Priced in single precision, as the tariffs are kept; a duration is whole
+// seconds, which a float holds exactly up to 194 days.
+void Price(float& cost, float& time, double duration, float add_on, float rate) {
+  const float t = static_cast<float>(duration) + add_on;
   cost += t * kPerMinute * rate;
   time += t;
 }

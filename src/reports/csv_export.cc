@@ -60,9 +60,9 @@ std::string SessionsCsv(const RunRecord& record) {
     out += ',';
     out += s.kind;
     out += ',';
-    Number(out, "%.0f", s.received);
+    Integer(out, s.received);
     out += ',';
-    Number(out, "%.0f", s.sent);
+    Integer(out, s.sent);
     out += ',';
     Number(out, "%.1f", s.cps);
     out += ',';
@@ -94,9 +94,9 @@ std::string AddressesCsv(const RunRecord& record) {
     out += ',';
     Integer(out, a.outgoing);
     out += ',';
-    Number(out, "%.0f", a.received);
+    Integer(out, a.received);
     out += ',';
-    Number(out, "%.0f", a.sent);
+    Integer(out, a.sent);
     out += ',';
     Integer(out, a.files_received);
     out += ',';

@@ -1,5 +1,6 @@
 #include "reports/json_export.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "base/calendar.h"
@@ -34,9 +35,14 @@ class Json {
     Separate();
     String(Utf8(cp866));
   }
+  // JSON has no infinity and no NaN: such a value is null.
   void Number(const char* format, double value) {
     Separate();
-    char buffer[64];
+    if (!std::isfinite(value)) {
+      text += "null";
+      return;
+    }
+    char buffer[400];  // "%.2f" of the largest double
     std::snprintf(buffer, sizeof buffer, format, value);
     text += buffer;
   }
@@ -85,8 +91,8 @@ void Totals(Json& j, const DayTotals& d, bool costs) {
   j.Key("incoming"); j.Integer(d.incoming);
   j.Key("outgoing"); j.Integer(d.outgoing);
   j.Key("handshake_failures"); j.Integer(d.failures);
-  j.Key("received"); j.Number("%.0f", d.received);
-  j.Key("sent"); j.Number("%.0f", d.sent);
+  j.Key("received"); j.Integer(d.received);
+  j.Key("sent"); j.Integer(d.sent);
   j.Key("duration"); j.Integer(d.seconds);
   if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
 }
@@ -136,8 +142,8 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Key("crash_poll"); j.Bool(s.crash_poll);
     j.Key("name"); j.Text(s.name);
     j.Key("kind"); j.Text(std::string(1, s.kind));
-    j.Key("received"); j.Number("%.0f", s.received);
-    j.Key("sent"); j.Number("%.0f", s.sent);
+    j.Key("received"); j.Integer(s.received);
+    j.Key("sent"); j.Integer(s.sent);
     j.Key("cps"); j.Number("%.1f", s.cps);
     j.Key("password"); j.Text(s.password);
     j.Key("connect"); j.Text(s.connect);
@@ -154,8 +160,8 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Key("sessions"); j.Integer(a.sessions);
     j.Key("incoming"); j.Integer(a.incoming);
     j.Key("outgoing"); j.Integer(a.outgoing);
-    j.Key("received"); j.Number("%.0f", a.received);
-    j.Key("sent"); j.Number("%.0f", a.sent);
+    j.Key("received"); j.Integer(a.received);
+    j.Key("sent"); j.Integer(a.sent);
     j.Key("files_received"); j.Integer(a.files_received);
     j.Key("files_sent"); j.Integer(a.files_sent);
     j.Key("cps"); j.Number("%.1f", a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);

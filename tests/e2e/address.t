@@ -12,8 +12,10 @@
 # it is kept; both end at the handshake failure line.
 # "2:1, using" has its using phrase at column 19, too early to be seen: the
 # record keeps an empty name, which no summary line matches.
-# A received count of eleven digits leaves the sent count alone and widens
-# its row.
+# A received count of eleven digits widens its row, and the sent count
+# after it is read as any other; the totals are the exact sums,
+# 10000000000 + 1000 + 300 + 9 + 7 = 10000001316 received and
+# 2000 + 400 + 12345 + 8 + 5 = 14758 sent.
 args: LOG -g
 in LOG:
 |15/03 10:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
@@ -63,20 +65,20 @@ out logdata.zvx:
 |║10:50:00-10:50:30│2:5020/8          │i│         0│         0│     0│      ║
 |║10:55:00-10:55:00│                  │?│         0│         0│     0│      ║
 |║11:20:00-11:20:40│2:5020/6          │i│         9│     12345│     0│      ║
-|║11:30:00-11:40:00│2:5020/7          │i│10000000000│         0│     0│      ║
+|║11:30:00-11:40:00│2:5020/7          │i│10000000000│         5│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
 |║{ *18}│         0│         0│       0│  00:00:00   ║
 |║2:50/1            │         7│         8│       0│  00:00:40   ║
 |║2:5020/6          │         9│     12345│       0│  00:00:40   ║
-|║2:5020/7          │10000000000│         0│       0│  00:10:00   ║
+|║2:5020/7          │10000000000│         5│       0│  00:10:00   ║
 |║2:5020/8          │         0│         0│       0│  00:00:30   ║
 |║2:5020/9          │         0│         0│       0│  00:00:20   ║
 |║2:5020/1234       │         0│         0│       0│  00:00:00   ║
 |║2:9999/99.10      │       300│       400│       0│  00:00:50   ║
 |║2:9999/99         │      1000│      2000│       0│  00:00:40   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 9   cессий │10000001024│     14753│     0.0│  00:13:40   ║
+|║Всего: 9   cессий │10000001316│     14758│     0.0│  00:13:40   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
