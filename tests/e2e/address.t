@@ -1,7 +1,8 @@
 # How the address and the byte counts reach a session record: the point
 # suffix ".0", a second address line in one session, an address after a
 # handshake failure, summary lines that do not carry the record's name, the
-# single-digit received count and a received count of eleven digits.
+# single-digit received count, a received count of eleven digits, and
+# totals past what single precision holds.
 
 === case: address copies and summary lines
 # 2:9999/99.0 is stored as 2:9999/99, 2:9999/99.10 stays whole.
@@ -105,6 +106,61 @@ out logdata.zvx:
 |║2:5020/60         │       111│       222│       0│  00:02:00   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
 |║Всего: 1   cессий │       111│       222│     0.0│  00:02:00   ║
+|╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: byte counts past 2^24 and 2^32 add up exactly, and forged ones read as 0 and are told
+# What the summary lines say, summed by hand: 2:5020/1 received
+# 16777217 + 16777217 = 33554434 and sent 16777216 + 1 = 16777217;
+# the day received 33554434 + 4294967297 = 4328521731 and sent
+# 16777217 + 3 = 16777220. "1e39", "-5" and "1.5e3" are no byte counts:
+# they read as 0, and the two lines that hold them are told.
+args: LOG -g
+in brantlow.cfg:
+|; nothing configured yet
+in LOG:
+|15/03 01:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 01:00:06 2:5020/1, using T-Mail/2608.NT
+|15/03 01:00:30 ■ 2:5020/1, bytes 16777217/16777216, time 0:00:30
+|15/03 02:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 02:00:06 2:5020/2, using T-Mail/2608.NT
+|15/03 02:00:30 ■ 2:5020/2, bytes 4294967297/3, time 0:00:30
+|15/03 03:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 03:00:06 2:5020/1, using T-Mail/2608.NT
+|15/03 03:00:30 ■ 2:5020/1, bytes 16777217/1, time 0:00:30
+|15/03 04:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 04:00:06 2:5020/3, using T-Mail/2608.NT
+|15/03 04:00:30 ■ 2:5020/3, bytes 1e39/0, time 0:00:30
+|15/03 05:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/03 05:00:06 2:5020/4, using T-Mail/2608.NT
+|15/03 05:00:30 ■ 2:5020/4, bytes -5/1.5e3, time 0:00:30
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+<< packing-infile.frag
+|Warning: 2 lines of LOG hold malformed byte counts: read as 0
+console:
+|[√] Analyzing statistic data;
+|[√] Make statistic file;
+|[√] Sort all data;
+out logdata.zvx:
+<< list-head.frag
+|║01:00:00-01:00:30│2:5020/1          │i│  16777217│  16777216│     0│      ║
+|║02:00:00-02:00:30│2:5020/2          │i│4294967297│         3│     0│      ║
+|║03:00:00-03:00:30│2:5020/1          │i│  16777217│         1│     0│      ║
+|║04:00:00-04:00:30│2:5020/3          │i│         0│         0│     0│      ║
+|║05:00:00-05:00:30│2:5020/4          │i│         0│         0│     0│      ║
+|╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
+<< summary-head.frag
+|║2:5020/1          │  33554434│  16777217│       0│  00:01:00   ║
+|║2:5020/2          │4294967297│         3│       0│  00:00:30   ║
+|║2:5020/3          │         0│         0│       0│  00:00:30   ║
+|║2:5020/4          │         0│         0│       0│  00:00:30   ║
+|╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
+|║Всего: 5   cессий │4328521731│  16777220│     0.0│  00:02:30   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

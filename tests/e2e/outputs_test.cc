@@ -228,6 +228,27 @@ TEST(Outputs, ALogConvertedToUtf8GivesTheReportsOfItsCp866Log) {
   EXPECT_EQ(before.stdout_bytes, after.stdout_bytes.erase(at, told.size()));
 }
 
+TEST(Outputs, ForgedNumbersStillGiveValidJson) {
+  TranscriptCase c;
+  c.args = {"LOG", "/d=15.03", "-g", "--json", "--csv"};
+  c.inputs["LOG"] =
+      "15/03 01:00:00 \xFE Incoming call: CONNECT 33600/ARQ/V34\r\n"
+      "15/03 01:00:06 2:5020/1, using T-Mail/2608.NT\r\n"
+      "15/03 01:00:10 HR-16 a.pkt 100 OK: 0:01, 1e39 cps\r\n"
+      "15/03 01:00:30 \xFE 2:5020/1, bytes 1e39/0, time 0:00:30\r\n";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status);
+  JsonValue json;
+  ASSERT_TRUE(JsonReader().Read(r.files["brantlow.json"], json))
+      << r.files["brantlow.json"];
+  // Its counts read as 0/0: the last session takes them from its transfer.
+  EXPECT_EQ(100, json["totals"]["received"].number);
+  ASSERT_EQ(1u, json["warnings"].items.size());
+  EXPECT_EQ("1 line of LOG holds a malformed byte count: read as 0",
+            json["warnings"].items[0].text);
+  EXPECT_EQ(std::string::npos, r.files["sessions.csv"].find("inf"));
+}
+
 TEST(Outputs, AnOutputThatCannotBeMadeIsToldAndEndsWithStatusTwo) {
   TranscriptCase c = ExampleDay({"--csv"});
   c.directories.push_back("sessions.csv");  // a directory stands in its way
