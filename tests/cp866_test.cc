@@ -48,6 +48,7 @@ TEST(Cp866, LinesConvertedToUtf8ComeBack) {
   EXPECT_EQ("not converted", back("a\xE2\x82\xAC"));
   EXPECT_EQ("not converted", back("\xD0\xA1\xC0\x80"));       // overlong
   EXPECT_EQ("not converted", back("\xD0\xA1\xD0 \xD0\xA1"));  // cut inside
+  EXPECT_EQ("not converted", back("a\xA0\xD0\xA1"));  // a stray continuation
   // Pieces of a long line: the ends of a cut character stay as they are.
   EXPECT_EQ("\xA0\x80\xD0", back("\xA0\xD0\x90\xD0"));
 }

@@ -1,5 +1,7 @@
 #include "platform/cp866.h"
 
+#include <cstring>
+
 namespace brantlow {
 
 void AppendCp866AsUtf8(std::string_view cp866, std::string& out) {
@@ -72,10 +74,19 @@ long CodePoint(const unsigned char* s, std::size_t length) {
 bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len) {
   const auto* s = reinterpret_cast<const unsigned char*>(in.data());
   const std::size_t size = in.size();
-  std::size_t i = 0, n = 0;
+  // Most lines are plain ASCII: nothing to look at closer.
+  std::size_t i = 0;
+  while (i < size && s[i] < 0x80) ++i;
+  if (i == size) return false;
+  std::size_t n = 0;
   bool high = false;
+  if (i > 0) {
+    std::memcpy(out, in.data(), i);
+    n = i;
+  }
   // The tail of a character the piece before began.
-  while (i < size && i < 3 && IsContinuation(s[i])) out[n++] = in[i++];
+  if (i == 0)
+    while (i < size && i < 3 && IsContinuation(s[i])) out[n++] = in[i++];
   while (i < size) {
     const std::size_t length = SequenceLength(s[i]);
     if (length == 0) return false;
