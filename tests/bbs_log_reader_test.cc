@@ -27,13 +27,14 @@ class BbsLogReaderTest : public testing::Test {
   }
   // The BBS log, one Maximus line per entry, each with its CR LF.
   void Read(std::initializer_list<std::string> lines, int day = 15,
-            int month = 3) {
+            int month = 3, int line_number = 0) {
     std::string bytes;
     for (const std::string& l : lines) bytes += l + "\r\n";
     MemoryLines log(bytes);
     Window window;
     window.first = {day, month};
-    ReadBbsLog(*table_, window, log);
+    window.second = DayAfter(window.first);
+    ReadBbsLog(*table_, window, line_number, log);
   }
   std::string Name(int i) { return std::string(FieldText((*table_)[i].name)); }
 
@@ -125,14 +126,50 @@ TEST_F(BbsLogReaderTest, LooksForTheDayWithItsLeadingZeroAndTheRightMonth) {
   EXPECT_EQ("Right Day         ", Name(1));
 }
 
-TEST_F(BbsLogReaderTest, ACallAcrossMidnightIsNeverMatched) {
+TEST_F(BbsLogReaderTest, ACallMustBeginInsideTheSessionEvenAcrossMidnight) {
   AddCall("23:55:00", "00:05:00");
+  AddCall("23:56:00", "00:06:00");
+  AddCall("10:00:00", "10:20:00");
   Read({
+      "+ 15 Mar 10:20:01 MAX  Begin, v3.01 (task=1)",  // a second too late
+      "+ 15 Mar 10:20:02 MAX  Too Late calling",
+      "+ 15 Mar 10:25:00 MAX  End, Too Late",
       "+ 15 Mar 23:55:10 MAX  Begin, v3.01 (task=1)",
       "+ 15 Mar 23:55:20 MAX  Late User calling",
       "+ 15 Mar 23:59:00 MAX  End, Late User",
+      "+ 16 Mar 00:06:00 MAX  Begin, v3.01 (task=1)",  // its very end
+      "+ 16 Mar 00:06:10 MAX  After Midnight calling",
+      "+ 16 Mar 00:09:00 MAX  End, After Midnight",
   });
-  EXPECT_EQ("Terminal Call", Name(0));
+  EXPECT_EQ("Late User         ", Name(0));
+  EXPECT_EQ("After Midnight    ", Name(1));
+  EXPECT_EQ("Terminal Call", Name(2));
+}
+
+TEST_F(BbsLogReaderTest, ALogSharedByTwoLinesGivesEachLineItsOwnTask) {
+  // Line 2's caller came in first; line 1's session began before it.
+  AddCall("16:04:00", "16:45:00");
+  Read({
+      "+ 15 Mar 16:05:00 MAX  Begin, v3.01 (task=2)",
+      "+ 15 Mar 16:05:01 MAX  Connected at 33600 baud",
+      "+ 15 Mar 16:05:20 MAX  Petr Sidorov calling",
+      "+ 15 Mar 16:30:10 MAX  End, Petr Sidorov (0)",
+      "+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
+      "+ 15 Mar 16:20:09 MAX  Connected at 33600 baud",
+      "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
+      "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)",
+  }, 15, 3, 1);
+  EXPECT_EQ("Olga Smirnova     ", Name(0));
+  table_->Clear();
+  AddCall("16:04:00", "16:45:00");
+  Read({"+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
+        "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
+        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"}, 15, 3, 2);
+  EXPECT_EQ("Terminal Call", Name(0));  // no call of task 2
+  Read({"+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
+        "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
+        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"}, 15, 3, 0);
+  EXPECT_EQ("Olga Smirnova     ", Name(0));  // line 0 takes any task
 }
 
 TEST_F(BbsLogReaderTest, NamesAreCutAtColumnFortyAndNeverReadOutsideTheLine) {

@@ -1,5 +1,7 @@
 #include "platform/cp866.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace brantlow {
@@ -25,6 +27,30 @@ TEST(Cp866, RoundTripOfEveryByte) {
 TEST(Cp866, OutsideTheCodePage) {
   EXPECT_EQ("a?b", Utf8ToCp866("a\xE2\x82\xAC" "b"));  // the euro sign
   EXPECT_EQ("\xFF", Utf8ToCp866("\xFF"));  // not UTF-8: kept
+}
+
+TEST(Cp866, LinesConvertedToUtf8ComeBack) {
+  auto back = [](std::string_view in) {
+    char out[128];
+    std::size_t n = 0;
+    return Utf8LineToCp866(in, out, n) ? std::string(out, n) : "not converted";
+  };
+  std::string line = "15/03 09:55:11 ";
+  AppendCp866AsUtf8(CP866("■ 2:5020/1, Сеанс "), line);
+  line += "\xE2\x82\xAC\n";  // the euro sign, which CP866 lacks
+  EXPECT_EQ(std::string("15/03 09:55:11 ") + CP866("■ 2:5020/1, Сеанс ") +
+                "\xE2\x82\xAC\n",
+            back(line));
+  // A CP866 line, plain ASCII, a character CP866 writes below 0x80, and
+  // broken UTF-8 are left to be read as they are.
+  EXPECT_EQ("not converted", back(CP866("15/03 09:55:11 ■ 2:5020/1")));
+  EXPECT_EQ("not converted", back("15/03 09:55:11 2:5020/1\n"));
+  EXPECT_EQ("not converted", back("a\xE2\x82\xAC"));
+  EXPECT_EQ("not converted", back("\xD0\xA1\xC0\x80"));       // overlong
+  EXPECT_EQ("not converted", back("\xD0\xA1\xD0 \xD0\xA1"));  // cut inside
+  EXPECT_EQ("not converted", back("a\xA0\xD0\xA1"));  // a stray continuation
+  // Pieces of a long line: the ends of a cut character stay as they are.
+  EXPECT_EQ("\xA0\x80\xD0", back("\xA0\xD0\x90\xD0"));
 }
 
 }  // namespace

@@ -152,11 +152,28 @@ TEST_F(RecognisersTest, SummaryNeedsTheWholeNameAtColumnSeventeen) {
   EXPECT_EQ(8.0f, current().bytes_sent);
 }
 
-TEST_F(RecognisersTest, TenDigitReceivedCountLeavesSentAlone) {
+TEST_F(RecognisersTest, ByteCountsAreWholeNumbersOfUpToFifteenDigits) {
   CopyField(current().name, "2:1/1");
   Feed("15/03 09:55:11 \xFE 2:1/1, bytes 1234567890/55\n");
-  EXPECT_EQ(1234567890.0f, current().bytes_received);
-  EXPECT_EQ(0.0f, current().bytes_sent);
+  EXPECT_EQ(1234567890, current().bytes_received);
+  EXPECT_EQ(55, current().bytes_sent);
+  Feed("15/03 09:55:11 \xFE 2:1/1, bytes 999999999999999/16777217, time 0:01\n");
+  EXPECT_EQ(1000001234567889, current().bytes_received);  // exact past 2^24
+  EXPECT_EQ(16777272, current().bytes_sent);
+  EXPECT_EQ(0, state_.malformed_lines);
+  // A sign, a fraction, an exponent or a 16th digit reads as 0, and the
+  // line is counted once however many of its fields are malformed.
+  Feed("15/03 09:55:11 \xFE 2:1/1, bytes 1e39/0, time 0:01\n");
+  Feed("15/03 09:55:11 \xFE 2:1/1, bytes -5/1.5e3\n");
+  Feed("15/03 09:55:11 \xFE 2:1/1, bytes 1000000000000000/7\n");
+  Feed("15/03 09:55:11 HR-16 a.pkt 12x OK: 0:01, 863 cps\n");
+  EXPECT_EQ(1000001234567889, current().bytes_received);
+  EXPECT_EQ(16777279, current().bytes_sent);
+  EXPECT_EQ(4, state_.malformed_lines);
+  // A line cut before its count says nothing about it.
+  Feed("15/03 09:55:11 \xFE 2:1/1, bytes ");
+  Feed("15/03 09:55:11 HR-16 a.pkt ");
+  EXPECT_EQ(4, state_.malformed_lines);
 }
 
 TEST_F(RecognisersTest, EmptyNameNeverQualifies) {

@@ -107,11 +107,33 @@ double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
   number[n] = '\0';
   double value = 0;
   if (ExactWhole(number, n, value)) return value;
-  // Callers keep the value in single precision: stay inside its range.
+  // Callers add the values up: a bound far inside the range keeps every
+  // sum finite.
   value = std::strtod(number, nullptr);
   if (value > FLT_MAX) return FLT_MAX;
   if (value < -FLT_MAX) return -FLT_MAX;
   return value;
+}
+
+ByteField ReadByteField(std::string_view text, std::size_t column) {
+  constexpr std::size_t kMaxDigits = 15;
+  auto ends = [](char c) {
+    return c == ' ' || c == '/' || c == ',' || c == ')' || c == '\n' ||
+           c == '\r' || c == '\0';
+  };
+  ByteField field;
+  std::size_t i = column;
+  while (i < text.size() && text[i] == ' ') ++i;
+  const std::size_t first = i;
+  while (i < text.size() && !ends(text[i])) {
+    if (!IsDigit(text[i]) || i - first == kMaxDigits) field.malformed = true;
+    if (!field.malformed) field.value = field.value * 10 + (text[i] - '0');
+    ++i;
+  }
+  field.end = i;
+  if (i == first && i < text.size()) field.malformed = true;  // no digit
+  if (field.malformed) field.value = 0;
+  return field;
 }
 
 bool PhraseAt(std::string_view text, std::string_view phrase,

@@ -6,6 +6,7 @@
 #define BRANTLOW_BASE_TEXT_FIELDS_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,18 @@ int FieldNumber(std::string_view text, std::size_t column, std::size_t width);
 
 // As FieldNumber, over width + 1 characters, as a decimal real number.
 double FieldReal(std::string_view text, std::size_t column, std::size_t width);
+
+// A byte count of a log line: after any blanks, 1 to 15 digits ended by a
+// blank, "/", ",", ")" or the line end. Anything else there (a sign, a
+// fraction, an exponent, a 16th digit, no digit) reads as 0 and is
+// malformed; a field that the end of a piece of a line cuts before any
+// character of it is just absent.
+struct ByteField {
+  std::int64_t value = 0;
+  bool malformed = false;
+  std::size_t end = 0;  // the column of the character that ends it
+};
+ByteField ReadByteField(std::string_view text, std::size_t column);
 
 // Whether the first count characters of phrase stand at column.
 bool PhraseAt(std::string_view text, std::string_view phrase,

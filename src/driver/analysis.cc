@@ -52,8 +52,11 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
       {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
        run.processes, !s.no_configuration});
   OutputsRestart restart(files);
-  return ScanLog(log, *run.dialect, window, s.cut_mode,
-                 files.Find(Destination::kCut), *reader, bar, &restart);
+  ScanCounts counts =
+      ScanLog(log, *run.dialect, window, s.cut_mode,
+              files.Find(Destination::kCut), *reader, bar, &restart);
+  counts.malformed_lines = reader->malformed_lines();
+  return counts;
 }
 
 // The one-day run's day: its step lines on the console, its reports in
@@ -128,7 +131,7 @@ void ReportedDay::ReadBbs(SessionTable& table, const Window& window) {
   {
     StepScope step(progress_, "\r\n\r\n[ ] Analyzing BBS log (Max);");
     if (LineReader* bbs_log = files_.BbsLog(s_.bbs_log_path.value_or(""))) {
-      ReadBbsLog(table, window, *bbs_log);
+      ReadBbsLog(table, window, s_.line_number, *bbs_log);
       read = true;
     } else {
       step.Fail();

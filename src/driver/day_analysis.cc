@@ -45,7 +45,7 @@ void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
   const RunSettings& s = run_.settings;
   if (!s.bbs_type) return;
   if (LineReader* bbs_log = files_.BbsLog(s.bbs_log_path.value_or("")))
-    ReadBbsLog(table, window, *bbs_log);
+    ReadBbsLog(table, window, s.line_number, *bbs_log);
 }
 
 DayResult AnalyseDay(const RunContext& run, const DayInput& day,

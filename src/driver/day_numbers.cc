@@ -1,5 +1,6 @@
 #include "driver/day_numbers.h"
 
+#include <cstdint>
 #include <memory>
 
 #include "base/calendar.h"
@@ -60,20 +61,21 @@ void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses) {
 
 void CountFolded(const SessionTable& table, DayTotals& day,
                  AddressMap& addresses) {
-  float received = 0, sent = 0, duration = 0;
+  std::int64_t received = 0, sent = 0;
+  double duration = 0;
   for (int i = 0; i <= table.current; ++i) {
     const SessionRecord& r = table[i];
-    received += r.bytes_received;
-    sent += r.bytes_sent;
+    AddBytes(received, r.bytes_received);
+    AddBytes(sent, r.bytes_sent);
     duration += r.duration;
     if (r.kind == 0) continue;
     AddressTotals& a = addresses[std::string(FieldText(r.name))];
-    a.received += r.bytes_received;
-    a.sent += r.bytes_sent;
+    AddBytes(a.received, r.bytes_received);
+    AddBytes(a.sent, r.bytes_sent);
     a.seconds += WholeSeconds(r.duration);
   }
-  day.received += received;
-  day.sent += sent;
+  AddBytes(day.received, received);
+  AddBytes(day.sent, sent);
   day.seconds += WholeSeconds(duration);
 }
 

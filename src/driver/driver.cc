@@ -220,8 +220,17 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     warn();
   }
   if (counts.utf8_lines > 0) {
-    std::snprintf(text, sizeof text,
-                  "%s looks UTF-8 encoded; T-Mail logs are read as CP866", log);
+    std::snprintf(text, sizeof text, "%s is UTF-8 encoded: read as CP866 text",
+                  log);
+    warn();
+  }
+  if (counts.malformed_lines > 0) {
+    const bool one = counts.malformed_lines == 1;
+    std::snprintf(text, sizeof text, "%lld %s of %s %s: read as 0",
+                  static_cast<long long>(counts.malformed_lines),
+                  one ? "line" : "lines", log,
+                  one ? "holds a malformed byte count"
+                      : "hold malformed byte counts");
     warn();
   }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0) {

@@ -123,6 +123,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
     for (int k = 0; k < period.days; ++k) {
       // What a counted day held is not needed again.
       std::unique_ptr<Day> day = days.Take(k, scan.years[static_cast<std::size_t>(k)]);
+      counts.malformed_lines += day->reader->malformed_lines();
       CountDay(run, *day, files, addresses, busy, summary, record);
     }
   }

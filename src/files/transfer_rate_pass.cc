@@ -1,5 +1,6 @@
 #include "files/transfer_rate_pass.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "base/text_fields.h"
@@ -14,12 +15,13 @@ constexpr std::size_t kScanLast = 79;
 constexpr std::size_t kCancelCompared = 16;
 constexpr std::size_t kTotalsScanFirst = 9;
 
-// The number after the first blank that follows the marker at column.
-double SizeAfter(std::string_view entry, std::size_t& column) {
+// The size after the first blank that follows the marker at column; a
+// malformed one is 0.
+std::int64_t SizeAfter(std::string_view entry, std::size_t& column) {
   column += 3;
   while (column < entry.size() && entry[column] != ' ') ++column;
   if (column >= entry.size()) return 0;
-  return FieldReal(entry, column + 1, 10);
+  return ReadByteField(entry, column + 1).value;
 }
 
 }  // namespace
@@ -46,14 +48,14 @@ void RunTransferRatePass(SessionTable& table, LineReader& scratch,
       if (PhraseAt(entry, phrases.cancelled, c, kCancelCompared)) break;
       if (entry[c] == ',') {
         ++counts[static_cast<std::size_t>(index)];
-        table[index].cps += static_cast<float>(FieldReal(entry, c + 1, 10));
+        table[index].cps += FieldReal(entry, c + 1, 10);
         break;
       }
     }
   }
   for (int i = 0; i <= last; ++i)
     if (counts[static_cast<std::size_t>(i)] > 0)
-      table[i].cps /= static_cast<float>(counts[static_cast<std::size_t>(i)]);
+      table[i].cps /= counts[static_cast<std::size_t>(i)];
 
   SessionRecord& l = table[last];
   if (l.bytes_sent == 0 && l.bytes_received == 0 && l.cps > 0) {
@@ -64,9 +66,9 @@ void RunTransferRatePass(SessionTable& table, LineReader& scratch,
       const std::string_view entry = read.text;
       for (std::size_t c = kTotalsScanFirst; c < entry.size(); ++c) {
         if (PhraseAt(entry, "~s~", c))
-          l.bytes_sent += static_cast<float>(SizeAfter(entry, c));
+          AddBytes(l.bytes_sent, SizeAfter(entry, c));
         if (PhraseAt(entry, "~r~", c))
-          l.bytes_received += static_cast<float>(SizeAfter(entry, c));
+          AddBytes(l.bytes_received, SizeAfter(entry, c));
       }
     }
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/text_fields.h"
+#include "base/time_of_day.h"
 #include "platform/clock.h"
 
 namespace brantlow {
@@ -40,7 +41,7 @@ enum class MatchState { kSearching, kInsideCall, kCallFinished };
 // What one reading of the BBS log carries from call to call.
 struct ReaderState {
   int rate_count = 0;
-  double pending_size = 0;
+  std::int64_t pending_size = 0;
   bool size_pending = false;
 };
 
@@ -72,12 +73,12 @@ void TakeName(std::string_view line, SessionRecord& record) {
 
 void TakeRate(std::string_view line, SessionRecord& record,
               ReaderState& state) {
-  record.cps += static_cast<float>(FieldReal(line, kRateColumn, 10));
+  record.cps += FieldReal(line, kRateColumn, 10);
   ++state.rate_count;
   if (state.size_pending) return;
   std::size_t open = line.find('(', kSizeSearchColumn);
   if (open == std::string_view::npos) return;
-  state.pending_size = FieldReal(line, open + 1, 10);
+  state.pending_size = ReadByteField(line, open + 1).value;
   state.size_pending = true;
 }
 
@@ -85,7 +86,7 @@ void TakeRate(std::string_view line, SessionRecord& record,
 void EndCall(SessionRecord& record, ReaderState& state, MatchState& match) {
   match = MatchState::kCallFinished;
   if (state.rate_count > 0) {
-    record.cps /= static_cast<float>(state.rate_count);
+    record.cps /= state.rate_count;
     state.rate_count = 0;
   }
 }
@@ -103,11 +104,11 @@ void ReadCallLine(std::string_view line, SessionRecord& record,
   if (At(line, kBadPassword)) CopyField(record.password, "?!");
   if (At(line, kRate)) TakeRate(line, record, state);
   if (At(line, kDownload) && state.size_pending) {
-    record.bytes_sent += static_cast<float>(state.pending_size);
+    AddBytes(record.bytes_sent, state.pending_size);
     state.size_pending = false;
   }
   if (At(line, kUpload) && state.size_pending) {
-    record.bytes_received += static_cast<float>(state.pending_size);
+    AddBytes(record.bytes_received, state.pending_size);
     state.size_pending = false;
   }
   if (At(line, kCarrierDropped) && record.tag == SessionTag::kTerminalCall) {
@@ -153,13 +154,67 @@ std::int64_t LatestYearWith(std::string_view key, LineReader& log) {
   return found;
 }
 
-// The call of one "Terminal Call" record: the first begin line of the
-// date key within the record's hours, from resume on, and the lines of the
-// call after it. resume moves past the call, for the next record.
-void ReadCall(SessionRecord& record, std::string_view key, LineReader& log,
+// The seconds of a day in which the BBS call of a record may begin: from
+// the record's start to its end, inclusive. A record across midnight has
+// its evening on the day it starts and its morning on the day after.
+struct CallSpan {
+  double from = 0;
+  double to = -1;  // before from: no call of this day can be the record's
+  bool empty() const { return to < from; }
+};
+
+CallSpan SpanOnDay(const SessionRecord& record, const Window& window,
+                   bool reading_day_after) {
+  CallSpan span;
+  if (FieldText(record.end_time).empty()) return span;  // its end is unknown
+  const double start = TimeSeconds(FieldText(record.start_time));
+  const double end = TimeSeconds(FieldText(record.end_time));
+  const bool across = end < start;
+  const bool starts_day_after =
+      window.crosses_midnight &&
+      start < window.start_hour * 3600.0 + window.start_minute * 60.0;
+  if (starts_day_after == reading_day_after)
+    span = {start, across ? 86399.0 : end};
+  else if (!starts_day_after && across)
+    span = {0, end};
+  return span;
+}
+
+// The task number of a begin line, "(task=N)"; -1 when it names none.
+int TaskOf(std::string_view line) {
+  constexpr std::string_view kTask = "(task=";
+  const std::size_t at = FindPhrase(line, kTask, kMessageColumn);
+  if (at == std::string_view::npos) return -1;
+  const std::size_t digits = at + kTask.size();
+  if (digits >= line.size() || line[digits] < '0' || line[digits] > '9')
+    return -1;
+  return FieldNumber(line, digits, 4);
+}
+
+// Whether a line begins the record's call: a begin line of the day, of the
+// record's line (line 0 takes any task), inside the record's span.
+bool BeginsCallOf(std::string_view line, std::string_view key,
+                  const CallSpan& span, int line_number) {
+  if (!PhraseAt(line, key, kDateColumn) || !At(line, kBegin)) return false;
+  if (line_number != 0 && TaskOf(line) != line_number) return false;
+  const std::string_view time =
+      line.size() > kHourColumn ? line.substr(kHourColumn, 8) : "";
+  const double t = TimeSeconds(time);
+  return t >= span.from && t <= span.to;
+}
+
+// What tells a record's call among the begin lines.
+struct CallKey {
+  std::string_view date_key;
+  CallSpan span;
+  int line_number = 0;
+};
+
+// The call of one "Terminal Call" record: the first begin line that is
+// its call, from resume on, and the lines of the call after it. resume
+// moves past the call, for the next record.
+void ReadCall(SessionRecord& record, const CallKey& call, LineReader& log,
               ReaderState& state, std::int64_t& resume) {
-  const int first_hour = FieldNumber(FieldText(record.start_time), 0, 4);
-  const int last_hour = FieldNumber(FieldText(record.end_time), 0, 4);
   MatchState match = MatchState::kSearching;
   char buf[kBbsReadLimit + 1];
   for (;;) {
@@ -168,14 +223,11 @@ void ReadCall(SessionRecord& record, std::string_view key, LineReader& log,
     if (n == 0 || match == MatchState::kCallFinished) return;
     const std::string_view line(buf, n);
     bool begins = false;
-    if (match == MatchState::kSearching) {
-      const int hour = FieldNumber(line, kHourColumn, 4);
-      if (hour >= first_hour && hour <= last_hour &&
-          PhraseAt(line, key, kDateColumn) && At(line, kBegin)) {
-        match = MatchState::kInsideCall;
-        record.kind = kBbsCaller;
-        begins = true;
-      }
+    if (match == MatchState::kSearching &&
+        BeginsCallOf(line, call.date_key, call.span, call.line_number)) {
+      match = MatchState::kInsideCall;
+      record.kind = kBbsCaller;
+      begins = true;
     }
     if (match != MatchState::kInsideCall) continue;
     // A Maximus log below the trace level has no "End," lines: the next
@@ -190,32 +242,52 @@ void ReadCall(SessionRecord& record, std::string_view key, LineReader& log,
   }
 }
 
-// One day of the window.
-void ReadDay(SessionTable& table, DayMonth date, LineReader& log) {
+// What a day's reading needs besides the table.
+struct DayToRead {
+  DayMonth date;
+  bool day_after = false;       // the day after the window's first day
+  std::int64_t not_before = 0;  // no call of an earlier year of the log
+};
+
+// One day: returns where the year of the log that was searched begins.
+std::int64_t ReadDay(SessionTable& table, const Window& window,
+                     const DayToRead& day, int line_number, LineReader& log) {
   // "05 Jan": the day with its leading zero and the month's abbreviation.
   char date_key[16];
-  const bool named = date.month >= 1 && date.month <= 12;
-  std::snprintf(date_key, sizeof date_key, "%02d%s%s", date.day % 100,
+  const bool named = day.date.month >= 1 && day.date.month <= 12;
+  std::snprintf(date_key, sizeof date_key, "%02d%s%s", day.date.day % 100,
                 named ? " " : "",
-                named ? kMonthAbbreviations[date.month - 1] : "");
+                named ? kMonthAbbreviations[day.date.month - 1] : "");
   const std::string_view key = date_key;
 
   ReaderState state;
   std::int64_t resume = -1;  // found when the first record needs it
+  std::int64_t year_start = day.not_before;
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     if (record.tag != SessionTag::kTerminalCall) continue;
-    if (resume < 0) resume = LatestYearWith(key, log);
+    const CallSpan span = SpanOnDay(record, window, day.day_after);
+    if (span.empty()) continue;
+    if (resume < 0) {
+      const std::int64_t latest = LatestYearWith(key, log);
+      if (latest > year_start) year_start = latest;
+      resume = year_start;
+    }
     if (!log.SeekTo(resume)) break;
-    ReadCall(record, key, log, state, resume);
+    ReadCall(record, {key, span, line_number}, log, state, resume);
   }
+  return year_start;
 }
 
 }  // namespace
 
-void ReadBbsLog(SessionTable& table, const Window& window, LineReader& log) {
-  ReadDay(table, window.first, log);
-  if (window.crosses_midnight) ReadDay(table, window.second, log);
+void ReadBbsLog(SessionTable& table, const Window& window, int line_number,
+                LineReader& log) {
+  const std::int64_t year =
+      ReadDay(table, window, {window.first, false, 0}, line_number, log);
+  // The morning after: of a window across midnight, or of a record that
+  // runs past it. It lies in the same year of the log or a later one.
+  ReadDay(table, window, {window.second, true, year}, line_number, log);
 }
 
 }  // namespace brantlow

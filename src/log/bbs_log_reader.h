@@ -10,13 +10,14 @@
 namespace brantlow {
 
 // Matches every "Terminal Call" record, in table order, to the next BBS
-// call of the window's day that begins within the record's hours and came
-// in at the record's connect speed; matched records get kind code B. A
-// window across midnight is matched again with the day after. Only the
-// latest year of the BBS log that holds the day is searched; a call ends
-// at its "End," line, or at the next call's begin line in a log without
-// them.
-void ReadBbsLog(SessionTable& table, const Window& window, LineReader& log);
+// call that begins inside the record (from its start to its end, on the
+// window's day or, past midnight, the day after), came in at the record's
+// connect speed and, unless line_number is 0, was taken by the Maximus
+// task of that number; matched records get kind code B. Only the latest
+// year of the BBS log that holds the day is searched; a call ends at its
+// "End," line, or at the next call's begin line in a log without them.
+void ReadBbsLog(SessionTable& table, const Window& window, int line_number,
+                LineReader& log);
 
 }  // namespace brantlow
 

@@ -40,9 +40,9 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
     const double end = TimeSeconds(FieldText(record.end_time));
     const double end_hour = Hour(FieldText(record.end_time));
     if (end_hour < start_hour[static_cast<std::size_t>(i)] && midnight)
-      record.duration = static_cast<float>(end + 86400 - start);
+      record.duration = end + 86400 - start;
     else
-      record.duration = static_cast<float>(end - start);
+      record.duration = end - start;
 
     if (period <= 0) continue;
     for (int j = i + 1; j <= table.current; ++j) {

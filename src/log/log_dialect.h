@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -126,6 +127,8 @@ class SessionReader {
   // Forgets every record and open session: the scan starts over with a
   // later year of the log.
   virtual void Reset() = 0;
+  // Lines whose byte counts held more than digits, read as 0.
+  virtual std::int64_t malformed_lines() const { return 0; }
 };
 
 // What a reader fills and is told.

@@ -7,6 +7,7 @@
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
 #include "log/log_years.h"
+#include "platform/cp866.h"
 
 namespace brantlow {
 
@@ -20,23 +21,17 @@ bool LooksLikeTmailLine(const char* b, std::size_t length) {
          digit(10) && b[11] == ':' && digit(12) && digit(13);
 }
 
-bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
-  // Most lines hold no lead byte at all.
-  if (std::memchr(b, '\xD0', length) == nullptr &&
-      std::memchr(b, '\xD1', length) == nullptr)
-    return false;
-  // D0 or D1, then a continuation byte: one letter of U+0400 to U+047F.
-  auto letter = [b](std::size_t i) {
-    const auto lead = static_cast<unsigned char>(b[i]);
-    const auto next = static_cast<unsigned char>(b[i + 1]);
-    return (lead == 0xD0 || lead == 0xD1) && (next & 0xC0) == 0x80;
-  };
-  for (std::size_t i = 0; i + 3 < length; ++i)
-    if (letter(i) && letter(i + 2)) return true;
-  return false;
-}
-
 namespace {
+
+// A piece of a log converted to UTF-8, back in CP866, its line counted once.
+std::string_view AsCp866(std::string_view piece, char* converted, bool& told,
+                         ScanCounts& counts) {
+  std::size_t length = 0;
+  if (!Utf8LineToCp866(piece, converted, length)) return piece;
+  counts.utf8_lines += told ? 0 : 1;
+  told = true;
+  return {converted, length};
+}
 
 // What a scan does with the pieces its quick look does not pass over: the
 // one-day window and the period are its two plans.
@@ -120,11 +115,8 @@ class PieceLoop {
       plan_.Skip(raw.line_end);
       return;
     }
-    const std::string_view piece = raw.Folded(line_);
-    if (!utf8_told_ && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
-      utf8_told_ = true;
-      ++counts_.utf8_lines;
-    }
+    const std::string_view piece =
+        AsCp866(raw.Folded(line_), converted_, utf8_told_, counts_);
     const std::string_view seen(piece.data(),
                                 strnlen(piece.data(), piece.size()));
     if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
@@ -140,6 +132,7 @@ class PieceLoop {
   const bool jumps_;
   ScanCounts counts_;
   char line_[kLogPieceLimit + 1];
+  char converted_[kLogPieceLimit + 1];
   bool line_start_ = true;  // the next piece begins a line
   bool utf8_told_ = false;  // the current line was counted as UTF-8
 };

@@ -38,19 +38,18 @@ struct ScanCounts {
   // Lines that begin "dd/mm hh:mm:ss", as the mailer's do; of the lines
   // passed over in bulk only the first such is counted.
   std::int64_t tmail_lines = 0;
-  // Lines that hold Cyrillic encoded in UTF-8: a log converted from CP866.
+  // Lines of a log converted from CP866 to UTF-8, read back as CP866.
   // Looked for only in the lines not passed by at once.
   std::int64_t utf8_lines = 0;
   // Lines inside the window, on either of its days.
   std::int64_t inside_lines = 0;
+  // Lines of the days read whose byte counts were malformed and read as 0;
+  // counted by the extractor, filled in by its owner.
+  std::int64_t malformed_lines = 0;
 };
 
 // Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".
 bool LooksLikeTmailLine(const char* bytes, std::size_t length);
-
-// Whether the bytes hold two Cyrillic letters in a row encoded in UTF-8,
-// which a CP866 text practically never does.
-bool HoldsUtf8Cyrillic(const char* bytes, std::size_t length);
 
 // Told when a later year of the log turns out to hold the window: what was
 // cut and written to the scratch file so far came from an earlier year.

@@ -35,10 +35,10 @@ void SetPassword(SessionRecord& record, const char (&status)[7]) {
   std::memcpy(record.password, status, sizeof record.password);
 }
 
-// The entry of one transfer line for the scratch file.
-void AddTransferEntry(std::string_view line, const RecogniserState& state,
+// The entry of one transfer line for the scratch file; tells whether the
+// size after the file name was malformed.
+bool AddTransferEntry(std::string_view line, const RecogniserState& state,
                       bool sent) {
-  if (state.scratch == nullptr) return;
   // The tail: everything after the first blank at or after column 17; with
   // none before the last character, the last character alone.
   std::size_t start = line.empty() ? 0 : line.size() - 1;
@@ -49,9 +49,13 @@ void AddTransferEntry(std::string_view line, const RecogniserState& state,
     }
   }
   std::string_view tail = start < line.size() ? line.substr(start) : "";
-  state.scratch->Add(ScratchEntry{state.table.current,
-                                  FieldText(state.table.Current().name), sent,
-                                  WithoutLineEnd(tail)});
+  if (state.scratch != nullptr)
+    state.scratch->Add(ScratchEntry{state.table.current,
+                                    FieldText(state.table.Current().name), sent,
+                                    WithoutLineEnd(tail)});
+  const std::size_t size = tail.find(' ');
+  return size != std::string_view::npos &&
+         ReadByteField(tail, size + 1).malformed;
 }
 
 }  // namespace
@@ -156,40 +160,40 @@ void RecognisePassword(std::string_view line, SessionRecord& record,
   }
 }
 
-void RecogniseTransfer(std::string_view line, const RecogniserState& state) {
+bool RecogniseTransfer(std::string_view line, const RecogniserState& state) {
+  bool malformed = false;
   for (std::string_view tag : kSent) {
     if (PhraseAt(line, tag, kEventColumn)) {
-      AddTransferEntry(line, state, true);
+      malformed = AddTransferEntry(line, state, true);
       break;
     }
   }
   for (std::string_view tag : kReceived) {
     if (PhraseAt(line, tag, kEventColumn)) {
-      AddTransferEntry(line, state, false);
+      malformed = AddTransferEntry(line, state, false) || malformed;
       break;
     }
   }
+  return malformed;
 }
 
-void RecogniseSummary(std::string_view line, SessionRecord& record,
+bool RecogniseSummary(std::string_view line, SessionRecord& record,
                       const LogPhrases& phrases) {
   std::string_view name = FieldText(record.name);
   if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE' ||
       !PhraseAt(line, name, 17))
-    return;
+    return false;
   CopyLineTime(line, record.end_time);
   const std::size_t c = FindPhrase(line, phrases.bytes, name.size() + 16);
-  if (c <= kBytesLastColumn) {
-    std::size_t number = c + phrases.bytes.size();
-    record.bytes_received += static_cast<float>(FieldReal(line, number, 10));
-    std::size_t digits = 0;
-    while (number + digits < line.size() && line[number + digits] >= '0' &&
-           line[number + digits] <= '9')
-      ++digits;
-    if (digits <= 9)
-      record.bytes_sent +=
-          static_cast<float>(FieldReal(line, number + digits + 1, 10));
-  }
+  if (c > kBytesLastColumn) return false;
+  // "received/sent"
+  const ByteField received = ReadByteField(line, c + phrases.bytes.size());
+  AddBytes(record.bytes_received, received.value);
+  if (received.end >= line.size() || line[received.end] != '/')
+    return received.malformed;
+  const ByteField sent = ReadByteField(line, received.end + 1);
+  AddBytes(record.bytes_sent, sent.value);
+  return received.malformed || sent.malformed;
 }
 
 void RunRecognisers(std::string_view line, RecogniserState& state) {
@@ -197,8 +201,9 @@ void RunRecognisers(std::string_view line, RecogniserState& state) {
   SessionRecord& record = state.table.Current();
   RecogniseAddressAndMailer(line, record, state.phrases);
   RecognisePassword(line, record, state.phrases);
-  RecogniseTransfer(line, state);
-  RecogniseSummary(line, record, state.phrases);
+  const bool transfer = RecogniseTransfer(line, state);
+  const bool summary = RecogniseSummary(line, record, state.phrases);
+  if (transfer || summary) ++state.malformed_lines;
 }
 
 }  // namespace brantlow

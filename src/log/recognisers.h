@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_LOG_RECOGNISERS_H_
 #define BRANTLOW_LOG_RECOGNISERS_H_
 
+#include <cstdint>
 #include <string_view>
 
 #include "log/log_phrases.h"
@@ -21,6 +22,9 @@ struct RecogniserState {
   bool human_caller_pending = false;
   bool inside_terminal = false;
   int terminal_record = -1;  // the record of the emulator period
+  // Summary and transfer lines whose byte count was read as 0 for holding
+  // something other than digits.
+  std::int64_t malformed_lines = 0;
 };
 
 // Runs the five in their order on one line (as seen up to its first NUL).
@@ -36,9 +40,12 @@ void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases);
 void RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases);
-void RecogniseTransfer(std::string_view line, const RecogniserState& state);
-void RecogniseSummary(std::string_view line, SessionRecord& record,
-                      const LogPhrases& phrases);
+// These two tell whether the line's byte count was malformed.
+[[nodiscard]] bool RecogniseTransfer(std::string_view line,
+                                     const RecogniserState& state);
+[[nodiscard]] bool RecogniseSummary(std::string_view line,
+                                    SessionRecord& record,
+                                    const LogPhrases& phrases);
 
 // The time of a line (columns 6 to 13) into a time field.
 void CopyLineTime(std::string_view line, char (&field)[9]);

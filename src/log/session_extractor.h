@@ -4,6 +4,7 @@
 #define BRANTLOW_LOG_SESSION_EXTRACTOR_H_
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "log/log_dialect.h"
@@ -37,7 +38,13 @@ class SessionExtractor final : public SessionReader {
     recognisers_.human_caller_pending = false;
     recognisers_.inside_terminal = false;
     recognisers_.terminal_record = -1;
+    recognisers_.malformed_lines = 0;
     open_ = {};
+  }
+
+  // Lines whose byte counts were read as 0 for being malformed.
+  std::int64_t malformed_lines() const override {
+    return recognisers_.malformed_lines;
   }
 
  private:

@@ -4,6 +4,8 @@
 #define BRANTLOW_LOG_SESSION_TABLE_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace brantlow {
@@ -19,16 +21,23 @@ struct SessionRecord {
   char end_time[9];       // empty until the closing line
   char name[19];          // address, name text or BBS user
   char connect[28];       // text after the CONNECT phrase
-  float bytes_sent;
-  float bytes_received;
+  std::int64_t bytes_sent;
+  std::int64_t bytes_received;
   char mailer[49];        // text after the "using" phrase
   char kind;              // i o T p B ?, zero in an empty slot
   char password[6];       // "passw ", "mism  ", "error ", "?!"
-  float duration;         // seconds
-  float cps;
+  double duration;        // seconds
+  double cps;
   char crash_mark;        // '!' for a crash-poll repeat, else blank
   SessionTag tag;         // set with the names that stand for no address
 };
+
+// Byte counts add up exactly; a sum past the range (only forged counts
+// get there) stays at its top.
+inline void AddBytes(std::int64_t& total, std::int64_t more) {
+  constexpr std::int64_t kTop = std::numeric_limits<std::int64_t>::max();
+  total = more > 0 && total > kTop - more ? kTop : total + more;
+}
 
 // Kind codes.
 inline constexpr char kIncoming = 'i';

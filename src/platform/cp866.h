@@ -86,6 +86,14 @@ void AppendCp866AsUtf8(std::string_view cp866, std::string& out);
 // "?". Malformed UTF-8 bytes are kept as they are.
 std::string Utf8ToCp866(std::string_view utf8);
 
+// A line of a text converted from CP866 to UTF-8, back in CP866: true when
+// in is valid UTF-8 and holds a character CP866 writes with a byte of 0x80
+// or more; out (room for in.size() bytes) then holds the CP866 text and
+// out_len its length. A character the code page lacks stays as it is, and
+// so do the ends of a character cut by the start or end of in (a line
+// read in pieces). Nothing is allocated.
+bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len);
+
 }  // namespace brantlow
 
 // A CP866 literal with static storage: CP866("╔═") is a const char*.

@@ -1,6 +1,8 @@
 #include "reports/address_summary.h"
 
+#include <cctype>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <string>
@@ -17,10 +19,27 @@ namespace brantlow {
 
 namespace {
 
+// The decimal number of at most width characters from column: blanks,
+// one sign, digits. A name's 18 characters cannot leave the range.
+std::int64_t KeyNumber(std::string_view name, std::size_t column,
+                       std::size_t width) {
+  std::string_view field =
+      column < name.size() ? name.substr(column, width) : std::string_view();
+  std::size_t i = 0;
+  while (i < field.size() && std::isspace(static_cast<unsigned char>(field[i])))
+    ++i;
+  const bool negative = i < field.size() && field[i] == '-';
+  if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
+  std::int64_t value = 0;
+  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i)
+    value = value * 10 + (field[i] - '0');
+  return negative ? -value : value;
+}
+
 // The four sort keys of a name and the prefixes that group them.
 struct SortKeys {
-  int zone = 0;
-  int net = 0, node = 0, point = 0;
+  std::int64_t zone = 0;
+  std::int64_t net = 0, node = 0, point = 0;
   std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
   std::size_t length = 0;  // of the name
 };
@@ -29,18 +48,18 @@ SortKeys KeysOf(const SessionRecord& record) {
   std::string_view name = FieldText(record.name);
   SortKeys keys;
   keys.length = name.size();
-  keys.zone = FieldNumber(name, 0, 20);
+  keys.zone = KeyNumber(name, 0, name.size());
   std::size_t colon = name.find(':', 1);
   if (colon == std::string_view::npos) return keys;
-  keys.net = FieldNumber(name, colon + 1, 10);
+  keys.net = KeyNumber(name, colon + 1, 10);
   keys.net_prefix = colon + 1;
   std::size_t slash = name.find('/', colon + 1);
   if (slash == std::string_view::npos) return keys;
-  keys.node = FieldNumber(name, slash + 1, 10);
+  keys.node = KeyNumber(name, slash + 1, 10);
   keys.node_prefix = slash + 1;
   std::size_t point = name.find('.', slash + 1);
   if (point == std::string_view::npos) return keys;
-  keys.point = FieldNumber(name, point + 1, 10);
+  keys.point = KeyNumber(name, point + 1, 10);
   keys.point_prefix = point + 1;
   return keys;
 }
@@ -57,9 +76,10 @@ bool BeginsWith(const SessionRecord& record, const SortKeys& record_keys,
 
 void WriteRow(Output& out, const char* label, const SessionRecord& r) {
   const int s = WholeSeconds(r.duration);
-  out.Printf(CP866("║%-18s│%10.0f│%10.0f│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"), label,
-             r.bytes_received, r.bytes_sent, r.cps, s / 3600, s % 3600 / 60,
-             s % 60);
+  out.Printf(CP866("║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"), label,
+             static_cast<long long>(r.bytes_received),
+             static_cast<long long>(r.bytes_sent), r.cps, s / 3600,
+             s % 3600 / 60, s % 60);
 }
 
 constexpr int kWidths[] = {18, 10, 10, 8, 13};
@@ -86,14 +106,14 @@ void SortAndMerge(SessionTable& table) {
       continue;
     }
     SessionRecord& k = kept[it->second];
-    k.bytes_sent += r.bytes_sent;
-    k.bytes_received += r.bytes_received;
+    AddBytes(k.bytes_sent, r.bytes_sent);
+    AddBytes(k.bytes_received, r.bytes_received);
     k.duration += r.duration;
     k.cps += r.cps;
     if (r.cps > 0) ++positive[it->second];
   }
   for (std::size_t i = 0; i < kept.size(); ++i) {
-    if (positive[i] >= 1) kept[i].cps /= static_cast<float>(positive[i]);
+    if (positive[i] >= 1) kept[i].cps /= positive[i];
     table[static_cast<int>(i)] = kept[i];
   }
   for (int i = static_cast<int>(kept.size()); i <= table.current; ++i)
@@ -157,7 +177,8 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
   const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 5);
   out.Write(separator);
 
-  float sent = 0, received = 0, duration = 0, cps = 0;
+  std::int64_t sent = 0, received = 0;
+  double duration = 0, cps = 0;
   int with_cps = 0;
   int bbs_user = 0;
   for (int i = 0; i <= table.current; ++i) {
@@ -175,17 +196,18 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
     } else {
       WriteRow(out, name, r);
     }
-    sent += r.bytes_sent;
-    received += r.bytes_received;
+    AddBytes(sent, r.bytes_sent);
+    AddBytes(received, r.bytes_received);
     duration += r.duration;
     cps += r.cps;
     if (r.cps > 0) ++with_cps;
   }
   out.Write(separator);
-  const float total_cps = cps > 0 && with_cps > 0 ? cps / static_cast<float>(with_cps) : cps;
+  const double total_cps = cps > 0 && with_cps > 0 ? cps / with_cps : cps;
   const int s = WholeSeconds(duration);
-  out.Printf(CP866("║Всего: %-3d cессий │%10.0f│%10.0f│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
-             session_count, received, sent, total_cps, s / 3600, s % 3600 / 60,
+  out.Printf(CP866("║Всего: %-3d cессий │%10lld│%10lld│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
+             session_count, static_cast<long long>(received),
+             static_cast<long long>(sent), total_cps, s / 3600, s % 3600 / 60,
              s % 60);
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
 }

@@ -16,8 +16,10 @@ namespace {
 constexpr float kPerMinute = 0.016666668f;
 constexpr int kWidths[] = {18, 9, 9, 8, 8};
 
-void Price(float& cost, float& time, float duration, float add_on, float rate) {
-  const float t = duration + add_on;
+// Priced in single precision, as the tariffs are kept; a duration is whole
+// seconds, which a float holds exactly up to 194 days.
+void Price(float& cost, float& time, double duration, float add_on, float rate) {
+  const float t = static_cast<float>(duration) + add_on;
   cost += t * kPerMinute * rate;
   time += t;
 }

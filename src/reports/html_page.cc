@@ -238,8 +238,8 @@ void WriteSessions(const RunRecord& r, std::string& out) {
     if (crash) row.Own(s.crash_poll ? "!" : "");
     row.Log(s.name);
     row.Log(std::string_view(&s.kind, s.kind == '\0' ? 0 : 1));
-    row.Number(Bytes(s.received));
-    row.Number(Bytes(s.sent));
+    row.Number(Integer(s.received));
+    row.Number(Integer(s.sent));
     row.Number(Bytes(s.cps));
     row.Log(s.password);
     if (costs) row.Number(s.cost != 0 ? Decimals(s.cost, 2) : "");
@@ -298,8 +298,8 @@ void WriteAddressSummary(const RunRecord& r, std::string& out) {
   for (const AddressTotals& a : r.addresses) {
     Row row(out);
     row.Log(a.name);
-    row.Number(Bytes(a.received));
-    row.Number(Bytes(a.sent));
+    row.Number(Integer(a.received));
+    row.Number(Integer(a.sent));
     row.Number(Bytes(MeanCps(a)));
     row.Number(HoursMinutesSeconds(a.seconds));
     if (MeanCps(a) > 0) {
@@ -310,8 +310,8 @@ void WriteAddressSummary(const RunRecord& r, std::string& out) {
   {
     Row row(out, "total");
     row.Own("Всего: " + Integer(r.totals.sessions) + " сессий");
-    row.Number(Bytes(r.totals.received));
-    row.Number(Bytes(r.totals.sent));
+    row.Number(Integer(r.totals.received));
+    row.Number(Integer(r.totals.sent));
     row.Number(Decimals(with_cps > 0 ? cps / with_cps : cps, 1));
     row.Number(HoursMinutesSeconds(r.totals.seconds));
   }
@@ -344,8 +344,8 @@ void WriteDayRow(const char* row_class, const std::string& label,
   row.Number(Integer(d.incoming));
   row.Number(Integer(d.outgoing));
   row.Number(Integer(d.failures));
-  row.Number(Bytes(d.received));
-  row.Number(Bytes(d.sent));
+  row.Number(Integer(d.received));
+  row.Number(Integer(d.sent));
   row.Number(HoursMinutesSeconds(d.seconds));
   if (costs) row.Number(Decimals(d.cost, 2));
 }
@@ -380,8 +380,8 @@ void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
   row.Number(Integer(a.sessions));
   row.Number(Integer(a.incoming));
   row.Number(Integer(a.outgoing));
-  row.Number(Bytes(a.received));
-  row.Number(Bytes(a.sent));
+  row.Number(Integer(a.received));
+  row.Number(Integer(a.sent));
   row.Number(Integer(a.files_received));
   row.Number(Integer(a.files_sent));
   row.Number(Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,

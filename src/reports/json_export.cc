@@ -1,5 +1,6 @@
 #include "reports/json_export.h"
 
+#include <cmath>
 #include <cstdio>
 #include <span>
 #include <string_view>
@@ -38,9 +39,14 @@ class Json {
     Separate();
     String(Utf8(cp866));
   }
+  // JSON has no infinity and no NaN: such a value is null.
   void Number(const char* format, double value) {
     Separate();
-    char buffer[64];
+    if (!std::isfinite(value)) {
+      text += "null";
+      return;
+    }
+    char buffer[400];  // "%.2f" of the largest double
     std::snprintf(buffer, sizeof buffer, format, value);
     text += buffer;
   }
@@ -83,8 +89,8 @@ void Totals(Json& j, const DayTotals& d, bool costs) {
   j.Key("incoming"); j.Integer(d.incoming);
   j.Key("outgoing"); j.Integer(d.outgoing);
   j.Key("handshake_failures"); j.Integer(d.failures);
-  j.Key("received"); j.Number("%.0f", d.received);
-  j.Key("sent"); j.Number("%.0f", d.sent);
+  j.Key("received"); j.Integer(d.received);
+  j.Key("sent"); j.Integer(d.sent);
   j.Key("duration"); j.Integer(d.seconds);
   if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
 }

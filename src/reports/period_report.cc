@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/table_frame.h"
+#include "log/session_table.h"
 #include "platform/cp866.h"
 #include "reports/busy_histogram.h"
 
@@ -26,9 +27,10 @@ void WriteDayTable(const PeriodSummary& s, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kSeparator, kDayWidths, columns));
   DayTotals all;
   auto row = [&](const char* label, const DayTotals& d) {
-    out.Printf(CP866("║%-7s│%7d│%7d│%7d│%6d│%14.0f│%14.0f│%12s"), label,
-               d.sessions, d.incoming, d.outgoing, d.failures, d.received,
-               d.sent, HoursMinutesSeconds(d.seconds).c_str());
+    out.Printf(CP866("║%-7s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"), label,
+               d.sessions, d.incoming, d.outgoing, d.failures,
+               static_cast<long long>(d.received),
+               static_cast<long long>(d.sent), HoursMinutesSeconds(d.seconds).c_str());
     if (s.costs)
       out.Printf(CP866("│%11.2f║\n"), d.cost);
     else
@@ -56,9 +58,10 @@ void WriteAddressTable(const PeriodSummary& s, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
   auto row = [&](const char* name, const AddressTotals& a, const char* cps_format) {
-    out.Printf(CP866("║%-18s│%7d│%7d│%7d│%14.0f│%14.0f│%8d│%8d│"), name,
-               a.sessions, a.incoming, a.outgoing, a.received, a.sent,
-               a.files_received, a.files_sent);
+    out.Printf(CP866("║%-18s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│"), name,
+               a.sessions, a.incoming, a.outgoing,
+               static_cast<long long>(a.received),
+               static_cast<long long>(a.sent), a.files_received, a.files_sent);
     out.Printf(cps_format, a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
     out.Printf(CP866("│%12s"), HoursMinutesSeconds(a.seconds).c_str());
     if (s.costs)
@@ -91,8 +94,8 @@ void AddTo(DayTotals& sum, const DayTotals& day) {
   sum.incoming += day.incoming;
   sum.outgoing += day.outgoing;
   sum.failures += day.failures;
-  sum.received += day.received;
-  sum.sent += day.sent;
+  AddBytes(sum.received, day.received);
+  AddBytes(sum.sent, day.sent);
   sum.seconds += day.seconds;
   sum.cost += day.cost;
 }
@@ -101,8 +104,8 @@ void AddTo(AddressTotals& sum, const AddressTotals& a) {
   sum.sessions += a.sessions;
   sum.incoming += a.incoming;
   sum.outgoing += a.outgoing;
-  sum.received += a.received;
-  sum.sent += a.sent;
+  AddBytes(sum.received, a.received);
+  AddBytes(sum.sent, a.sent);
   sum.files_received += a.files_received;
   sum.files_sent += a.files_sent;
   sum.cps_sum += a.cps_sum;

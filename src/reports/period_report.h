@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_REPORTS_PERIOD_REPORT_H_
 #define BRANTLOW_REPORTS_PERIOD_REPORT_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +22,8 @@ struct DayTotals {
   int incoming = 0;
   int outgoing = 0;
   int failures = 0;  // handshake failures
-  double received = 0;
-  double sent = 0;
+  std::int64_t received = 0;
+  std::int64_t sent = 0;
   long long seconds = 0;  // time on line, whole seconds
   double cost = 0;
 };
@@ -33,8 +34,8 @@ struct AddressTotals {
   int sessions = 0;
   int incoming = 0;
   int outgoing = 0;
-  double received = 0;
-  double sent = 0;
+  std::int64_t received = 0;
+  std::int64_t sent = 0;
   int files_received = 0;
   int files_sent = 0;
   double cps_sum = 0;  // over its sessions with a positive CPS

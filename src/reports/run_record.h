@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_REPORTS_RUN_RECORD_H_
 #define BRANTLOW_REPORTS_RUN_RECORD_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,8 +24,8 @@ struct SessionRow {
   bool crash_poll = false;  // marked as a crash-poll repeat
   std::string name;    // address, BBS user or name
   char kind = ' ';     // i o T p B ?
-  double received = 0;
-  double sent = 0;
+  std::int64_t received = 0;
+  std::int64_t sent = 0;
   double cps = 0;
   std::string password;  // passw, mism, error, ?! or empty
   std::string connect;

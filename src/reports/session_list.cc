@@ -1,5 +1,6 @@
 #include "reports/session_list.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "base/text_fields.h"
@@ -9,6 +10,9 @@
 namespace brantlow {
 
 namespace {
+
+// A byte count as the "%lld" of the rows takes it.
+long long Bytes(std::int64_t count) { return static_cast<long long>(count); }
 
 // A one-character cell that was never set shows a blank.
 char Cell(char c) { return c == '\0' ? ' ' : c; }
@@ -80,31 +84,31 @@ void WriteSessionList(const Window& window, int crash_poll_period,
       if (r.kind != kBbsCaller) continue;
       ++bbs_session_count;
       if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│%-18s│%10.0f│%10.0f│%6.0f│%-6s║\n"),
+        out.Printf(CP866("║%8s-%8s│%c│%-18s│%10lld│%10lld│%6.0f│%-6s║\n"),
                    start.c_str(), end.c_str(), crash, name.c_str(),
-                   r.bytes_received, r.bytes_sent, r.cps, password.c_str());
+                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
       else
-        out.Printf(CP866("║%8s-%8s│%-18s│%10.0f│%10.0f│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), name.c_str(), r.bytes_received,
-                   r.bytes_sent, r.cps, password.c_str());
+        out.Printf(CP866("║%8s-%8s│%-18s│%10lld│%10lld│%6.0f│%-6s║\n"),
+                   start.c_str(), end.c_str(), name.c_str(),
+                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
     } else if (r.kind == kBbsCaller && bbs_mode == BbsMode::kUserFileHidden) {
       if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│BBS call          │%c│%10.0f│%10.0f│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), crash, kind, r.bytes_received,
-                   r.bytes_sent, r.cps, password.c_str());
+        out.Printf(CP866("║%8s-%8s│%c│BBS call          │%c│%10lld│%10lld│%6.0f│%-6s║\n"),
+                   start.c_str(), end.c_str(), crash, kind,
+                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
       else
-        out.Printf(CP866("║%8s-%8s│BBS call          │%c│%10.0f│%10.0f│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), kind, r.bytes_received,
-                   r.bytes_sent, r.cps, password.c_str());
+        out.Printf(CP866("║%8s-%8s│BBS call          │%c│%10lld│%10lld│%6.0f│%-6s║\n"),
+                   start.c_str(), end.c_str(), kind, Bytes(r.bytes_received),
+                   Bytes(r.bytes_sent), r.cps, password.c_str());
     } else {
       if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│%-18s│%c│%10.0f│%10.0f│%6.0f│%-6s║\n"),
+        out.Printf(CP866("║%8s-%8s│%c│%-18s│%c│%10lld│%10lld│%6.0f│%-6s║\n"),
                    start.c_str(), end.c_str(), crash, name.c_str(), kind,
-                   r.bytes_received, r.bytes_sent, r.cps, password.c_str());
+                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
       else
-        out.Printf(CP866("║%8s-%8s│%-18s│%c│%10.0f│%10.0f│%6.0f│%-6s║\n"),
+        out.Printf(CP866("║%8s-%8s│%-18s│%c│%10lld│%10lld│%6.0f│%-6s║\n"),
                    start.c_str(), end.c_str(), name.c_str(), kind,
-                   r.bytes_received, r.bytes_sent, r.cps, password.c_str());
+                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
     }
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, widths, count));

@@ -1,4 +1,5 @@
-// Durations are floats of seconds; reports show them cut to whole seconds.
+// Durations are seconds with a fraction; reports show them cut to whole
+// seconds.
 #ifndef BRANTLOW_REPORTS_WHOLE_SECONDS_H_
 #define BRANTLOW_REPORTS_WHOLE_SECONDS_H_
 
@@ -9,8 +10,8 @@ namespace brantlow {
 // The fraction dropped, kept inside the int range. A negative duration (a
 // clock set back during a session) shows as 0: a time printed with a sign
 // would break the frame of its table.
-inline int WholeSeconds(float seconds) {
-  if (seconds >= static_cast<float>(INT_MAX)) return INT_MAX;
+inline int WholeSeconds(double seconds) {
+  if (seconds >= static_cast<double>(INT_MAX)) return INT_MAX;
   if (!(seconds > 0)) return 0;
   return static_cast<int>(seconds);
 }

@@ -601,10 +601,10 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
-=== case: a Terminal Call across midnight is never matched
-# 23:55 to 00:05: no hour is both at least 23 and at most 0, so neither
-# reading of the BBS log takes the call of 23:55; the session keeps its
-# name and kind i and lasts 600 seconds across midnight.
+=== case: a Terminal Call across midnight takes the call that began inside it
+# 23:55 to 00:05: the call of 23:55:20 on the evening's day began inside
+# the session, which becomes Late Caller's, kind B, 600 seconds across
+# midnight.
 args: LOG /t=23:00-08:00 -g +b
 in brantlow.cfg:
 << bbs-config.frag
@@ -624,10 +624,10 @@ out logdata.zvx:
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
-|║23:55:00-00:05:00│Terminal Call     │i│         0│         0│     0│      ║
+|║23:55:00-00:05:00│Late Caller       │B│         0│         0│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
-|║Terminal Call     │         0│         0│       0│  00:10:00   ║
+|║Late Caller       │         0│         0│       0│  00:10:00   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
 |║Всего: 1   cессий │         0│         0│     0.0│  00:10:00   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
@@ -639,6 +639,11 @@ out maxdata.zvx:
 |╔{═*17}╤{═*18}╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
+|║23:55:00-00:05:00│Late Caller       │         0│         0│     0│      ║
 << bbs-list-foot.frag
-<< empty-bbs-summary.frag
+<< bbs-summary-head.frag
+|║Late Caller       │         0│         0│       0│  00:10:00   ║
+|╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
+|║Всего: 1   cессий │         0│         0│     0.0│  00:10:00   ║
+|╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 << bbs-signature.frag

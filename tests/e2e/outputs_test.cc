@@ -2,6 +2,7 @@
 // standard input) against the CP866 reports of the same run: every number
 // a script reads must be the one the sysop reads.
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -198,6 +199,54 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   }
   expected.resize(expected.size() - host_line_end.size());
   EXPECT_EQ(expected, utf8.files["logdata.zvx"]);
+}
+
+TEST(Outputs, ALogConvertedToUtf8GivesTheReportsOfItsCp866Log) {
+  std::string utf8;
+  const std::string command = "iconv -f CP866 -t UTF-8 '" +
+                              std::string(BRANTLOW_SOURCE_DIR) + "/examples/t-mail.log'";
+  if (std::FILE* p = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) utf8.append(buffer, n);
+    if (pclose(p) != 0) utf8.clear();
+  }
+  if (utf8.empty()) GTEST_SKIP() << "no iconv to convert the example log";
+  const TranscriptCase cp866 = ExampleDay({"--csv"});
+  ASSERT_NE(cp866.inputs.at("t-mail.log"), utf8);
+  TranscriptCase converted = cp866;
+  converted.inputs["t-mail.log"] = utf8;
+  RunResult before = RunCase(cp866, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult after = RunCase(converted, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, after.exit_status);
+  before.files.erase("t-mail.log");
+  after.files.erase("t-mail.log");
+  EXPECT_EQ(before.files, after.files);
+  const std::string told = "Warning: t-mail.log is UTF-8 encoded: read as CP866 text\n";
+  const std::size_t at = after.stdout_bytes.find(told);
+  ASSERT_NE(std::string::npos, at) << Printable(after.stdout_bytes);
+  EXPECT_EQ(before.stdout_bytes, after.stdout_bytes.erase(at, told.size()));
+}
+
+TEST(Outputs, ForgedNumbersStillGiveValidJson) {
+  TranscriptCase c;
+  c.args = {"LOG", "/d=15.03", "-g", "--json", "--csv"};
+  c.inputs["LOG"] =
+      "15/03 01:00:00 \xFE Incoming call: CONNECT 33600/ARQ/V34\r\n"
+      "15/03 01:00:06 2:5020/1, using T-Mail/2608.NT\r\n"
+      "15/03 01:00:10 HR-16 a.pkt 100 OK: 0:01, 1e39 cps\r\n"
+      "15/03 01:00:30 \xFE 2:5020/1, bytes 1e39/0, time 0:00:30\r\n";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status);
+  JsonValue json;
+  ASSERT_TRUE(JsonReader().Read(r.files["brantlow.json"], json))
+      << r.files["brantlow.json"];
+  // Its counts read as 0/0: the last session takes them from its transfer.
+  EXPECT_EQ(100, json["totals"]["received"].number);
+  ASSERT_EQ(1u, json["warnings"].items.size());
+  EXPECT_EQ("1 line of LOG holds a malformed byte count: read as 0",
+            json["warnings"].items[0].text);
+  EXPECT_EQ(std::string::npos, r.files["sessions.csv"].find("inf"));
 }
 
 TEST(Outputs, AnOutputThatCannotBeMadeIsToldAndEndsWithStatusTwo) {

@@ -115,7 +115,7 @@ stdout:
 |Sun Mar 15 12:00:00 2026
 |
 << packing-infile.frag
-|Warning: LOG looks UTF-8 encoded; T-Mail logs are read as CP866
+|Warning: LOG is UTF-8 encoded: read as CP866 text
 console:
 |[√] Analyzing statistic data;
 |[√] Make statistic file;

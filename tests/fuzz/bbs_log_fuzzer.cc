@@ -1,5 +1,5 @@
 // The Maximus log as bytes against a few "Terminal Call" sessions; the
-// first bytes choose the window's days and the sessions' hours.
+// first bytes choose the window's days, the sessions' hours and the line.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   window.first = {data[0] % 33, data[1] % 14};
   window.second = {data[2] % 33, data[3] % 14};
   window.crosses_midnight = data[2] & 0x80;
-  ReadBbsLog(*table, window, log);
+  ReadBbsLog(*table, window, data[1] % 3, log);
   return 0;
 }
