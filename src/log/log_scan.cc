@@ -1,6 +1,7 @@
 #include "log/log_scan.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -38,6 +39,39 @@ bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
   return false;
 }
 
+namespace {
+
+// Whether a byte D0 or D1 (a UTF-8 Cyrillic lead) is among the first
+// length, eight at a time: short lines cost less than two memchr calls.
+bool HoldsCyrillicLead(const char* b, std::size_t length) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  std::size_t i = 0;
+  for (; i + 8 <= length; i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, b + i, 8);
+    const std::uint64_t x = (w & ~kOnes) ^ (0xD0 * kOnes);
+    if (((x - kOnes) & ~x & kHighs) != 0) return true;
+  }
+  for (; i < length; ++i)
+    if ((static_cast<unsigned char>(b[i]) & 0xFE) == 0xD0) return true;
+  return false;
+}
+
+// A piece with no digit in its first two bytes reads as day 0, which names
+// no day of a window or period; one with a UTF-8 letter is still looked at
+// for the warning. Lines of other text then cost what dated lines do.
+bool Dayless(const char* b, std::size_t length) {
+  auto digit = [b](std::size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(b[i]) - '0') <= 9u;
+  };
+  return !(length >= 1 && digit(0)) && !(length >= 2 && digit(1)) &&
+         (length < 4 || !HoldsCyrillicLead(b, length) ||
+          !HoldsUtf8Cyrillic(b, length));
+}
+
+}  // namespace
+
 ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
                    Output* cut, SessionExtractor& extractor,
                    ScanProgress* progress, ScanRestart* restart) {
@@ -63,13 +97,14 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
   bool line_start = true;   // the next piece begins a line
   bool utf8_told = false;   // the current line was counted as UTF-8
   auto outside = [&](const char* bytes, std::size_t length) {
-    const bool passed = CertainlyOutside(bytes, length, first) &&
-                        (!two_days || CertainlyOutside(bytes, length, second));
+    const bool passed = (CertainlyOutside(bytes, length, first) &&
+                         (!two_days || CertainlyOutside(bytes, length, second))) ||
+                        (first.day != 0 && second.day != 0 && Dayless(bytes, length));
     if (!passed) return false;
     years.See(bytes, length);
     // The warnings ask only whether there is any: once one is found, the
     // lines passed over in bulk cost nothing more.
-    if (counts.tmail_lines == 0)
+    if (counts.tmail_lines == 0 && length >= 14)
       counts.tmail_lines += LooksLikeTmailLine(bytes, length);
     return true;
   };
@@ -92,11 +127,10 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
     }
     const bool began_line = line_start;
     line_start = raw.line_end;
-    if (CanSkip(first_pieces) &&
-        CertainlyOutside(raw.data, raw.raw_length, first) &&
-        (!two_days ||
-         (CanSkip(second_pieces) &&
-          CertainlyOutside(raw.data, raw.raw_length, second)))) {
+    if (CanSkip(first_pieces) && (!two_days || CanSkip(second_pieces)) &&
+        ((CertainlyOutside(raw.data, raw.raw_length, first) &&
+          (!two_days || CertainlyOutside(raw.data, raw.raw_length, second))) ||
+         (first.day != 0 && second.day != 0 && Dayless(raw.data, raw.raw_length)))) {
       SkipPiece(raw.line_end, first_pieces);
       if (two_days) SkipPiece(raw.line_end, second_pieces);
       continue;
@@ -222,9 +256,9 @@ PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
   ScanCounts& counts = scan.counts;
   auto outside = [&](const char* bytes, std::size_t length) {
-    if (!index.CertainlyOutside(bytes, length)) return false;
+    if (!index.CertainlyOutside(bytes, length) && !Dayless(bytes, length)) return false;
     years.See(bytes, length);
-    if (counts.tmail_lines == 0)
+    if (counts.tmail_lines == 0 && length >= 14)
       counts.tmail_lines += LooksLikeTmailLine(bytes, length);
     return true;
   };
@@ -246,7 +280,8 @@ PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
       utf8_told = false;
     }
     line_start = raw.line_end;
-    if (index.CertainlyOutside(raw.data, raw.raw_length)) continue;
+    if (index.CertainlyOutside(raw.data, raw.raw_length) || Dayless(raw.data, raw.raw_length))
+      continue;
     const std::string_view piece = raw.Folded(line);
     if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
       utf8_told = true;
