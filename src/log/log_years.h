@@ -29,6 +29,18 @@ class LogYears {
   // The year of the lines seen last, counted from 0.
   int year() const { return year_; }
 
+  // Whether a line's first bytes make it a dated line, and its day and
+  // month then: the lines the years are counted on.
+  static bool DateOf(const char* line, std::size_t length, int& day, int& month) {
+    if (length < 14) return false;
+    const unsigned m0 = Digit(line[3]), m1 = Digit(line[4]);
+    if (m0 > 9 || m1 > 9) return false;
+    month = static_cast<int>(m0 * 10 + m1);
+    if (!Dated(line, month)) return false;
+    day = static_cast<int>(Digit(line[0]) * 10 + Digit(line[1]));
+    return true;
+  }
+
  private:
   static unsigned Digit(char c) {
     return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0';
