@@ -110,7 +110,7 @@ demo: deps-build $(DEMO_BUILD)/CMakeCache.txt
 	@examples/demo.sh $(DEMO_BUILD)/brantlow
 
 # Times brantlow against wc, grep and awk on generated logs of up to 4 GiB
-# (several GB of disk under $(BUILD)/benchdata); not part of CI.
+# (several GB of disk under /tmp/brantlow-bench); not part of CI.
 bench: build
 	bench/run $(BUILD)
 

@@ -1,6 +1,9 @@
 #include "reports/address_summary.h"
 
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -46,6 +49,86 @@ std::string FileText(const std::string& utf8) {
     out += c;
   }
   return out;
+}
+
+// The exchange sort the summary once used, quadratic, kept as the
+// reference for the order: names, with zone, net, node and point each
+// compared only among names sharing the text before it.
+struct ReferenceKeys {
+  int number[4] = {0, 0, 0, 0};
+  std::size_t prefix[4] = {0, 0, 0, 0};  // 0: absent; zone has none
+};
+
+ReferenceKeys ReferenceKeysOf(const std::string& name) {
+  ReferenceKeys k;
+  k.number[0] = FieldNumber(name, 0, 20);
+  std::size_t at = 0;
+  const char marks[] = {':', '/', '.'};
+  for (int level = 1; level < 4; ++level) {
+    at = name.find(marks[level - 1], level == 1 ? 1 : at);
+    if (at == std::string::npos) break;
+    ++at;
+    k.number[level] = FieldNumber(name, at, 10);
+    k.prefix[level] = at;
+  }
+  return k;
+}
+
+void ReferenceSort(std::vector<std::string>& names) {
+  std::vector<ReferenceKeys> keys;
+  for (const std::string& n : names) keys.push_back(ReferenceKeysOf(n));
+  const std::size_t n = names.size();
+  auto shares = [&](std::size_t j, std::size_t i, std::size_t prefix) {
+    const std::size_t a = std::min(names[j].size(), prefix);
+    const std::size_t b = std::min(names[i].size(), prefix);
+    return a == b && names[j].compare(0, a, names[i], 0, a) == 0;
+  };
+  for (int level = 0; level < 4; ++level)
+    for (std::size_t i = 0; i < n; ++i)
+      for (std::size_t j = 0; j < n; ++j) {
+        const std::size_t p = keys[i].prefix[level];
+        if ((level == 0 || p != 0) && keys[i].number[level] < keys[j].number[level] &&
+            (level == 0 || shares(j, i, p))) {
+          std::swap(keys[i], keys[j]);
+          std::swap(names[i], names[j]);
+        }
+      }
+}
+
+
+// Tables of up to 400 distinct names drawn from few zones, nets and nodes,
+// with spellings that tie (leading zeros, a ".0" point, suffixes) and
+// plain names, in random order: the order is the exchange sort's, ties
+// included.
+TEST_F(SummaryTest, SortKeepsTheExchangeOrderOnTies) {
+  std::mt19937 random(25);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const char* plain[] = {"Guest User", "Terminal Call", "Handshake failure", "Sysop",
+                         "x", ":1:2/3", "2:"};
+  const char* suffix[] = {"", "", "", ".0", "@fido", "0", ".", "/"};
+  for (int round = 0; round < 300; ++round) {
+    std::set<std::string> unique;
+    const int want = 1 + pick(round < 250 ? 40 : 400);
+    for (int tries = 0; tries < 4 * want && static_cast<int>(unique.size()) < want; ++tries) {
+      std::string name;
+      if (pick(6) == 0) {
+        name = std::string(plain[pick(7)]) + (pick(2) ? "" : std::to_string(pick(30)));
+      } else {
+        name = std::string(pick(5) == 0 ? "0" : "") + std::to_string(1 + pick(3)) + ":" +
+               std::to_string(pick(4)) + "/" + std::to_string(pick(5));
+        if (pick(2)) name += "." + std::to_string(pick(3));
+        name += suffix[pick(8)];
+      }
+      unique.insert(name.substr(0, 18));
+    }
+    std::vector<std::string> names(unique.begin(), unique.end());
+    std::shuffle(names.begin(), names.end(), random);
+    table_ = std::make_unique<SessionTable>();
+    for (const std::string& n : names) Add(n.c_str());
+    SortAndMerge(*table_);
+    ReferenceSort(names);
+    ASSERT_EQ(names, Names()) << "round " << round;
+  }
 }
 
 TEST_F(SummaryTest, SessionTotal) {

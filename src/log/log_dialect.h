@@ -95,15 +95,22 @@ inline int MonthAt(const DateColumns& c, const char* p, std::size_t length) {
 }
 
 // True only when the first bytes show that the line names none of the
-// days. A line that begins with NUL is empty: its day reads as 0.
+// days. A line that begins with NUL is empty, and one without a digit where
+// its day stands names none: their day reads as 0.
 inline bool OutsideAt(const DateColumns& c, const char* p, std::size_t length,
                       const DaySet& days) {
   if (length >= 1 && p[0] == '\0') return !days.HasDay(0);
-  if (length < c.day + 2) return false;
+  auto digit = [&](std::size_t i) {
+    return i < length && static_cast<unsigned>(static_cast<unsigned char>(p[i]) - '0') <= 9u;
+  };
+  const bool tens = digit(c.day) || (c.day_blank_pads && length > c.day &&
+                                     p[c.day] == ' ');
+  const bool units = digit(c.day + 1);
+  if (!tens && !units) return !days.HasDay(0);
+  if (!tens || !units) return false;
   const unsigned d1 = static_cast<unsigned char>(p[c.day + 1]) - '0';
-  unsigned d0 = static_cast<unsigned char>(p[c.day]) - '0';
-  if (c.day_blank_pads && p[c.day] == ' ') d0 = 0;
-  if (d0 > 9 || d1 > 9) return false;
+  const unsigned d0 =
+      p[c.day] == ' ' ? 0 : static_cast<unsigned char>(p[c.day]) - '0';
   const int day = static_cast<int>(d0 * 10 + d1);
   if (!days.HasDay(day)) return true;
   const std::size_t month_end = c.month + (c.month_names ? 3 : 2);

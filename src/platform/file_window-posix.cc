@@ -46,4 +46,12 @@ std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
   }
 }
 
+std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into, std::size_t size) {
+  for (;;) {
+    const ssize_t n = ::pread(static_cast<int>(handle_), into, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+  }
+}
+
 }  // namespace brantlow

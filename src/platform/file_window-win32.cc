@@ -58,4 +58,18 @@ std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
   return got;
 }
 
+std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into, std::size_t size) {
+  // A positioned read of a handle opened for synchronous reading moves its
+  // file pointer: the sequential reads take it back.
+  LARGE_INTEGER zero{}, here{};
+  if (!SetFilePointerEx(Win32Handle(handle_), zero, &here, FILE_CURRENT)) return 0;
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
+  at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+  DWORD got = 0;
+  const BOOL ok = ReadFile(Win32Handle(handle_), into, static_cast<DWORD>(size), &got, &at);
+  SetFilePointerEx(Win32Handle(handle_), here, nullptr, FILE_BEGIN);
+  return ok ? got : 0;
+}
+
 }  // namespace brantlow

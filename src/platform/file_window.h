@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,11 @@ class ByteWindow {
   // move forward, and bytes after the last offset are kept. Empty at the
   // end; a file that grows is read on.
   virtual std::string_view At(std::int64_t offset) = 0;
+
+  // Up to size bytes from offset into into, apart from the window At
+  // keeps: how many were read, 0 at the end and where the bytes cannot be
+  // read out of order (standard input).
+  virtual std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) = 0;
 };
 
 // Bytes the caller holds, for tests and fuzz targets.
@@ -38,6 +44,12 @@ class MemoryWindow final : public ByteWindow {
   std::string_view At(std::int64_t offset) override {
     if (offset < 0 || static_cast<std::size_t>(offset) >= bytes_.size()) return {};
     return bytes_.substr(static_cast<std::size_t>(offset));
+  }
+  std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) override {
+    const std::string_view from = At(offset);
+    const std::size_t n = from.size() < size ? from.size() : size;
+    if (n != 0) std::memcpy(into, from.data(), n);
+    return n;
   }
 
  private:
@@ -62,10 +74,14 @@ class FileWindow final : public ByteWindow {
 
   std::int64_t size() const override { return size_; }
   std::string_view At(std::int64_t offset) override;
+  std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) override;
 
  private:
   // The host's read of up to size bytes; 0 at the end or on an error.
   std::size_t ReadSome(char* into, std::size_t size);
+  // The host's read at a position, leaving ReadSome's position alone; 0
+  // at the end, on an error or for standard input.
+  std::size_t ReadSomeAt(std::int64_t offset, char* into, std::size_t size);
   void CloseHandle();
 
   static constexpr std::intptr_t kNoHandle = -1;

@@ -1,9 +1,11 @@
 #include "reports/address_summary.h"
 
 #include <cctype>
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <string>
 #include <unordered_map>
@@ -64,14 +66,126 @@ SortKeys KeysOf(const SessionRecord& record) {
   return keys;
 }
 
-// Whether the first prefix characters of the two names are the same (all
-// of a shorter name).
-bool BeginsWith(const SessionRecord& record, const SortKeys& record_keys,
-                const SessionRecord& group, const SortKeys& group_keys,
-                std::size_t prefix) {
-  const std::size_t a = record_keys.length < prefix ? record_keys.length : prefix;
-  const std::size_t b = group_keys.length < prefix ? group_keys.length : prefix;
-  return a == b && std::memcmp(record.name, group.name, a) == 0;
+// Counts marks over positions 0 to n-1, and finds the k-th unmarked one.
+class PositionCounter {
+ public:
+  explicit PositionCounter(std::size_t n) : tree_(n + 1, 0) {}
+  void Mark(std::size_t position) {
+    for (std::size_t i = position + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+  }
+  // Marks among positions 0 to end-1.
+  std::size_t Before(std::size_t end) const {
+    std::size_t sum = 0;
+    for (std::size_t i = end; i > 0; i -= i & (~i + 1)) sum += tree_[i];
+    return sum;
+  }
+  // The position with k unmarked positions before it, itself unmarked.
+  std::size_t UnmarkedAt(std::size_t k) const {
+    std::size_t step = 1;
+    while (step * 2 < tree_.size()) step *= 2;
+    std::size_t at = 0;
+    for (; step > 0; step /= 2) {
+      const std::size_t next = at + step;
+      if (next < tree_.size() && step - tree_[next] <= k) {
+        at = next;
+        k -= step - tree_[next];
+      }
+    }
+    return at;
+  }
+
+ private:
+  std::vector<std::size_t> tree_;
+};
+
+std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+
+// The text before a compared number; none when the name has no such number.
+std::optional<std::string_view> Prefix(const SessionRecord& record, std::size_t length) {
+  if (length == 0) return std::nullopt;
+  return FieldText(record.name).substr(0, length);
+}
+
+// The exchange pass "for every i, for every j: exchange items i and j when
+// i's key is below j's" is not stable; its order is reproduced here in
+// O(n log n). Its first row moves each new highest key, met left to right,
+// to the place of the next; every later row inserts item i into the sorted
+// items before it, after its equals, and turns each run of higher keys by
+// one (the run's first item to its end).
+// Writes the run of equal keys by_key[begin, end) in the order the later
+// rows leave it: each item is put just before the run's head, and every
+// lower key inserted after it moves the head on by one.
+void PlaceRun(const std::vector<int>& first_row,
+              const std::vector<std::size_t>& by_key, std::size_t begin,
+              std::size_t end, const PositionCounter& lower,
+              std::vector<int>& items, std::size_t& out) {
+  const std::size_t m = end - begin;
+  std::vector<std::size_t> insert_at(m);
+  std::size_t head = 0;
+  for (std::size_t t = 0; t < m; ++t) {
+    insert_at[t] = head;
+    const std::size_t from = by_key[begin + t] + 1;
+    const std::size_t to = t + 1 < m ? by_key[begin + t + 1] : first_row.size();
+    head = (head + 1 + lower.Before(to) - lower.Before(from)) % (t + 1);
+  }
+  // Later insertions shift earlier ones: placed last to first, each item
+  // takes the free slot its insertion index names.
+  std::vector<int> run(m);
+  PositionCounter taken(m);
+  for (std::size_t t = m; t-- > 0;) {
+    const std::size_t slot = taken.UnmarkedAt(insert_at[t]);
+    taken.Mark(slot);
+    run[slot] = first_row[by_key[begin + t]];
+  }
+  for (std::size_t k = 0; k < m; ++k) items[out++] = run[(head + k) % m];
+}
+
+template <typename Key>
+void ExchangeOrder(std::vector<int>& items, const Key& key) {
+  const std::size_t n = items.size();
+  if (n < 2) return;
+  std::vector<int> first_row = items;
+  std::size_t highest = 0;
+  for (std::size_t j = 1; j < n; ++j) {
+    if (key(items[highest]) < key(items[j])) {
+      first_row[j] = items[highest];
+      highest = j;
+    }
+  }
+  first_row[0] = items[highest];
+  std::vector<std::size_t> by_key(n);
+  for (std::size_t i = 0; i < n; ++i) by_key[i] = i;
+  std::stable_sort(by_key.begin(), by_key.end(), [&](std::size_t a, std::size_t b) {
+    return key(first_row[a]) < key(first_row[b]);
+  });
+  PositionCounter lower(n);
+  std::size_t out = 0;
+  for (std::size_t begin = 0; begin < n;) {
+    std::size_t end = begin + 1;
+    while (end < n && !(key(first_row[by_key[begin]]) < key(first_row[by_key[end]])))
+      ++end;
+    PlaceRun(first_row, by_key, begin, end, lower, items, out);
+    for (std::size_t i = begin; i < end; ++i) lower.Mark(by_key[i]);
+    begin = end;
+  }
+}
+
+// One exchange pass over each class of names sharing a prefix (items of an
+// empty prefix take no part), each class keeping the places it holds.
+template <typename Key, typename Class>
+void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
+  std::unordered_map<std::string_view, std::vector<std::size_t>> places;
+  for (std::size_t i = 0; i < at.size(); ++i) {
+    const std::optional<std::string_view> prefix = class_of(at[i]);
+    if (prefix) places[*prefix].push_back(i);
+  }
+  std::vector<int> items;
+  for (auto& [prefix, where] : places) {
+    items.clear();
+    for (std::size_t i : where) items.push_back(at[i]);
+    ExchangeOrder(items, key);
+    for (std::size_t k = 0; k < where.size(); ++k) at[where[k]] = items[k];
+  }
 }
 
 void WriteRow(Output& out, const char* label, const SessionRecord& r) {
@@ -120,8 +234,7 @@ void SortAndMerge(SessionTable& table) {
     table[i] = SessionRecord{};
   if (table.current >= 0) table.current = static_cast<int>(kept.size()) - 1;
 
-  // The exchanges move record numbers, and the records once at the end:
-  // a record is large, and a long day makes many exchanges.
+  // Records move once, at the end: a record is large.
   const std::size_t count = static_cast<std::size_t>(table.size());
   std::vector<SortKeys> keys(count);
   std::vector<int> at(count);
@@ -129,38 +242,14 @@ void SortAndMerge(SessionTable& table) {
     keys[i] = KeysOf(table[static_cast<int>(i)]);
     at[i] = static_cast<int>(i);
   }
-  auto exchange = [&](int i, int j) {
-    std::swap(at[static_cast<std::size_t>(i)], at[static_cast<std::size_t>(j)]);
-  };
-  auto key = [&](int i) -> const SortKeys& {
-    return keys[static_cast<std::size_t>(at[static_cast<std::size_t>(i)])];
-  };
-  auto record = [&](int i) -> const SessionRecord& {
-    return table[at[static_cast<std::size_t>(i)]];
-  };
-  const int last = table.current;
-  for (int i = 0; i <= last; ++i)
-    for (int j = 0; j <= last; ++j)
-      if (key(i).zone < key(j).zone) exchange(i, j);
-  // The number compares come first: they are cheap, and mostly false.
-  auto begins = [&](int j, int i, std::size_t prefix) {
-    return BeginsWith(record(j), key(j), record(i), key(i), prefix);
-  };
-  for (int i = 0; i <= last; ++i)
-    for (int j = 0; j <= last; ++j)
-      if (key(i).net_prefix && key(i).net < key(j).net &&
-          begins(j, i, key(i).net_prefix))
-        exchange(i, j);
-  for (int i = 0; i <= last; ++i)
-    for (int j = 0; j <= last; ++j)
-      if (key(i).node_prefix && key(i).node < key(j).node &&
-          begins(j, i, key(i).node_prefix))
-        exchange(i, j);
-  for (int i = 0; i <= last; ++i)
-    for (int j = 0; j <= last; ++j)
-      if (key(i).point_prefix && key(i).point < key(j).point &&
-          begins(j, i, key(i).point_prefix))
-        exchange(i, j);
+  ExchangePass(at, [&](int r) { return keys[Index(r)].zone; },
+               [](int) { return std::optional<std::string_view>(""); });
+  ExchangePass(at, [&](int r) { return keys[Index(r)].net; },
+               [&](int r) { return Prefix(table[r], keys[Index(r)].net_prefix); });
+  ExchangePass(at, [&](int r) { return keys[Index(r)].node; },
+               [&](int r) { return Prefix(table[r], keys[Index(r)].node_prefix); });
+  ExchangePass(at, [&](int r) { return keys[Index(r)].point; },
+               [&](int r) { return Prefix(table[r], keys[Index(r)].point_prefix); });
   std::vector<SessionRecord> sorted(count);
   for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
   for (std::size_t i = 0; i < count; ++i) table[static_cast<int>(i)] = sorted[i];
