@@ -50,8 +50,8 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
                              run.processes, !s.no_configuration,
                              scratch ? &*scratch : nullptr);
   OutputsRestart restart(files);
-  return ScanLog(log, window, s.cut_mode, files.Find(Destination::kCut),
-                 extractor, bar, &restart);
+  return ScanLog(log, TmailDialect(), window, s.cut_mode,
+                 files.Find(Destination::kCut), extractor, bar, &restart);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,

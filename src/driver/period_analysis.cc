@@ -46,7 +46,7 @@ class Days final : public PeriodSink {
     }
   }
 
-  SessionExtractor& Day(int k, int year) override {
+  SessionReader& Day(int k, int year) override {
     std::unique_ptr<struct Day>& day = years_[static_cast<std::size_t>(k)][year];
     if (!day) day = Make(k);
     return *day->extractor;
@@ -126,7 +126,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   const Period& period = s.period;
   Days days(run, period);
   const PeriodScan scan =
-      ScanPeriod(log, period, days, progress.StartBar(log.size()));
+      ScanPeriod(log, TmailDialect(), period, days, progress.StartBar(log.size()));
   counts = scan.counts;
 
   PeriodSummary summary;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/calendar.h"
-#include "log/line_processor.h"
+#include "log/cut_mode.h"
 #include "reports/report_modes.h"
 
 namespace brantlow {

@@ -19,15 +19,27 @@ bool InsideWindow(std::string_view line, const WindowDay& w) {
   return true;
 }
 
+bool CertainlyOutside(const char* piece, std::size_t length,
+                      const WindowDay& window) {
+  DaySet days;
+  days.Add({window.day, window.month}, 0);
+  return TmailDialect().CertainlyOutside(piece, length, days);
+}
+
 void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
-                 Output* cut, SessionExtractor& extractor, LinePieces& pieces) {
+                 Output* cut, SessionReader& reader, LinePieces& pieces) {
   // Readers see a line up to its first NUL; the cut file gets every byte.
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  const bool inside = InsideWindow(line, day);
+  ProcessPiece(piece, InsideWindow(line, day), mode, cut, reader, pieces);
+}
+
+void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
+                  Output* cut, SessionReader& reader, LinePieces& pieces) {
+  std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
   if (!pieces.continuing) pieces.copying = inside;
   if (pieces.copying && Cuts(mode) && cut != nullptr) cut->Write(piece);
   pieces.continuing = !piece.empty() && piece.back() != '\n';
-  if (inside && Analyses(mode)) extractor.Extract(line);
+  if (inside && Analyses(mode)) reader.Read(line);
 }
 
 }  // namespace brantlow

@@ -1,14 +1,12 @@
 #include "log/log_scan.h"
 
-#include <array>
+#include <optional>
 #include <cstdio>
 #include <cstring>
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
 #include "log/log_years.h"
-
-#include <cstring>
 
 namespace brantlow {
 
@@ -38,67 +36,70 @@ bool HoldsUtf8Cyrillic(const char* b, std::size_t length) {
   return false;
 }
 
-ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
-                   Output* cut, SessionExtractor& extractor,
-                   ScanProgress* progress, ScanRestart* restart) {
-  const WindowDay first = window.Day(0);
-  const WindowDay second = window.Day(1);
-  const bool two_days = window.crosses_midnight;
-  // The morning after a 31 December lies in the next year of the log.
-  const int second_offset =
-      window.first.day == 31 && window.first.month == 12 ? 1 : 0;
-  LogYears years;
-  int first_year = -1;   // latest year with a line of the first day
-  int second_only = -1;  // latest with one of the second, while first_year < 0
-  auto second_year = [&] {
-    return first_year >= 0 ? first_year + second_offset : second_only;
-  };
-  LinePieces first_pieces, second_pieces;
+namespace {
+
+// What a scan does with the pieces its quick look does not pass over: the
+// one-day window and the period are its two plans.
+class ScanPlan {
+ public:
+  virtual ~ScanPlan() = default;
+  virtual const DaySet& days() const = 0;
+  // Whether pieces the quick look passes over may be dropped unseen: not
+  // while a line the cut file is taking goes on.
+  virtual bool CanSkip() const = 0;
+  // A piece passed over; line_end when it ends its line.
+  virtual void Skip(bool line_end) = 0;
+  // A piece to look at: every byte of it, the text seen up to its first
+  // NUL, and the year of the log it lies in. True when it lies inside.
+  virtual bool Take(std::string_view piece, std::string_view seen,
+                    bool line_end, int year) = 0;
+};
+
+// The one loop over the pieces of the log, with the bookkeeping both
+// plans share: lines, years, the dialect's dated lines, UTF-8 and the
+// progress; other days' lines pass by in bulk.
+ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
+                      ScanPlan& plan, ScanProgress* progress) {
+  LogYears years(dialect);
   LogPieceReader reader(log);
   LogPiece raw;
   char line[kLogPieceLimit + 1];
   const bool jumps =
       progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
   ScanCounts counts;
-  bool line_start = true;   // the next piece begins a line
-  bool utf8_told = false;   // the current line was counted as UTF-8
+  const DaySet& days = plan.days();
   auto outside = [&](const char* bytes, std::size_t length) {
-    const bool passed = CertainlyOutside(bytes, length, first) &&
-                        (!two_days || CertainlyOutside(bytes, length, second));
-    if (!passed) return false;
+    if (!dialect.CertainlyOutside(bytes, length, days)) return false;
     years.See(bytes, length);
     // The warnings ask only whether there is any: once one is found, the
     // lines passed over in bulk cost nothing more.
     if (counts.tmail_lines == 0)
-      counts.tmail_lines += LooksLikeTmailLine(bytes, length);
+      counts.tmail_lines += dialect.Stamp({bytes, length}).has_value();
     return true;
   };
+  bool line_start = true;  // the next piece begins a line
+  bool utf8_told = false;  // the current line was counted as UTF-8
   for (;;) {
     std::size_t skipped = 0;
-    if (jumps && line_start && CanSkip(first_pieces) &&
-        CanSkip(second_pieces) && (skipped = reader.SkipLines(outside)) > 0) {
+    if (jumps && line_start && plan.CanSkip() &&
+        (skipped = reader.SkipLines(outside)) > 0) {
       counts.lines += static_cast<std::int64_t>(skipped);
-      SkipPiece(true, first_pieces);
-      SkipPiece(true, second_pieces);
+      plan.Skip(true);
       if (progress != nullptr) progress->JumpTo(reader.position());
     }
     if (!reader.Next(raw)) break;
     if (progress != nullptr) progress->Advance(raw.end_position);
+    const bool began_line = line_start;
     if (line_start) {
       years.See(raw.data, raw.raw_length);
       ++counts.lines;
-      counts.tmail_lines += LooksLikeTmailLine(raw.data, raw.raw_length);
+      counts.tmail_lines += dialect.Stamp({raw.data, raw.raw_length}).has_value();
       utf8_told = false;
     }
-    const bool began_line = line_start;
     line_start = raw.line_end;
-    if (CanSkip(first_pieces) &&
-        CertainlyOutside(raw.data, raw.raw_length, first) &&
-        (!two_days ||
-         (CanSkip(second_pieces) &&
-          CertainlyOutside(raw.data, raw.raw_length, second)))) {
-      SkipPiece(raw.line_end, first_pieces);
-      if (two_days) SkipPiece(raw.line_end, second_pieces);
+    if (plan.CanSkip() &&
+        dialect.CertainlyOutside(raw.data, raw.raw_length, days)) {
+      plan.Skip(raw.line_end);
       continue;
     }
     const std::string_view piece = raw.Folded(line);
@@ -106,45 +107,112 @@ ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
       utf8_told = true;
       ++counts.utf8_lines;
     }
-    if (began_line) {
-      const std::string_view seen(piece.data(),
-                                  strnlen(piece.data(), piece.size()));
-      counts.inside_lines += InsideWindow(seen, first) ||
-                             (two_days && InsideWindow(seen, second));
-    }
-    const int year = years.year();
-    if (year != first_year || (two_days && year != second_year())) {
-      // A line of the window in a year not taken yet: a later year than
-      // the one taken, which then gives way.
-      const std::string_view seen(piece.data(),
-                                  strnlen(piece.data(), piece.size()));
-      const int old_first = first_year;
-      const int old_second = second_year();
-      if (InsideWindow(seen, first))
-        first_year = year;
-      else if (two_days && first_year < 0 && InsideWindow(seen, second))
-        second_only = year;
-      if ((old_first >= 0 && old_first != first_year) ||
-          (two_days && old_second >= 0 && old_second != second_year())) {
-        extractor.Reset();
-        first_pieces.copying = false;
-        second_pieces.copying = false;
-        if (restart != nullptr) restart->DropOutputs();
-      }
-    }
-    if (year == first_year)
-      ProcessLine(piece, first, mode, cut, extractor, first_pieces);
-    else
-      SkipPiece(raw.line_end, first_pieces);
-    if (!two_days) continue;
-    if (year == second_year())
-      ProcessLine(piece, second, mode, cut, extractor, second_pieces);
-    else
-      SkipPiece(raw.line_end, second_pieces);
+    const std::string_view seen(piece.data(),
+                                strnlen(piece.data(), piece.size()));
+    const bool inside = plan.Take(piece, seen, raw.line_end, years.year());
+    if (began_line && inside) ++counts.inside_lines;
   }
   return counts;
 }
 
+// One window: the latest year with a line of its first day, its second
+// day in that year or the next; the reader and the outputs start over
+// when a later year turns up.
+class WindowPlan final : public ScanPlan {
+ public:
+  WindowPlan(const LogDialect& dialect, const Window& window, CutMode mode,
+             Output* cut, SessionReader& reader, ScanRestart* restart)
+      : dialect_(dialect),
+        first_(window.Day(0)),
+        second_(window.Day(1)),
+        two_days_(window.crosses_midnight),
+        // The morning after a 31 December lies in the next year of the log.
+        second_offset_(window.first.day == 31 && window.first.month == 12),
+        mode_(mode),
+        cut_(cut),
+        reader_(reader),
+        restart_(restart) {
+    days_.Add(window.first, 0);
+    if (two_days_) days_.Add(window.second, 1);
+  }
+
+  const DaySet& days() const override { return days_; }
+  bool CanSkip() const override {
+    return brantlow::CanSkip(first_pieces_) && brantlow::CanSkip(second_pieces_);
+  }
+  void Skip(bool line_end) override {
+    SkipPiece(line_end, first_pieces_);
+    if (two_days_) SkipPiece(line_end, second_pieces_);
+  }
+
+  bool Take(std::string_view piece, std::string_view seen, bool line_end,
+            int year) override {
+    const bool in_first = dialect_.Inside(seen, first_);
+    const bool in_second = two_days_ && dialect_.Inside(seen, second_);
+    if (year != first_year_ || (two_days_ && year != SecondYear()))
+      ChooseYear(year, in_first, in_second);
+    Day(piece, in_first, line_end, year == first_year_, first_pieces_);
+    if (two_days_)
+      Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
+    return in_first || in_second;
+  }
+
+ private:
+  int SecondYear() const {
+    return first_year_ >= 0 ? first_year_ + second_offset_ : second_only_;
+  }
+
+  // A line of the window in a year not taken yet: a later year than the
+  // one taken, which then gives way.
+  void ChooseYear(int year, bool in_first, bool in_second) {
+    const int old_first = first_year_;
+    const int old_second = SecondYear();
+    if (in_first)
+      first_year_ = year;
+    else if (first_year_ < 0 && in_second)
+      second_only_ = year;
+    if ((old_first >= 0 && old_first != first_year_) ||
+        (two_days_ && old_second >= 0 && old_second != SecondYear())) {
+      reader_.Reset();
+      first_pieces_.copying = false;
+      second_pieces_.copying = false;
+      if (restart_ != nullptr) restart_->DropOutputs();
+    }
+  }
+
+  // One day's share of a piece: the lines of other years pass by.
+  void Day(std::string_view piece, bool inside, bool line_end, bool this_year,
+           LinePieces& pieces) {
+    if (this_year)
+      ProcessPiece(piece, inside, mode_, cut_, reader_, pieces);
+    else
+      SkipPiece(line_end, pieces);
+  }
+
+  const LogDialect& dialect_;
+  const WindowDay first_;
+  const WindowDay second_;
+  const bool two_days_;
+  const int second_offset_;
+  const CutMode mode_;
+  Output* const cut_;
+  SessionReader& reader_;
+  ScanRestart* const restart_;
+  DaySet days_;
+  int first_year_ = -1;   // latest year with a line of the first day
+  int second_only_ = -1;  // latest with one of the second, while first_year_ < 0
+  LinePieces first_pieces_, second_pieces_;
+};
+
+}  // namespace
+
+ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
+                   const Window& window, CutMode mode, Output* cut,
+                   SessionReader& reader, ScanProgress* progress,
+                   ScanRestart* restart) {
+  WindowPlan plan(dialect, window, mode, cut, reader, restart);
+  return ScanPieces(log, dialect, plan, progress);
+}
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;
   SessionRecord& last = table.Current();
@@ -155,134 +223,95 @@ void CloseAtWindowEnd(const Window& window, SessionTable& table) {
 
 namespace {
 
-// Which day of the period a day and month name: -1 for none. Day and
-// month numbers outside the calendar name none.
-class DayIndex {
+// A period: each line goes to the reader of its day in its year; the days
+// come from one stretch of the log, chosen at the end.
+class PeriodPlan final : public ScanPlan {
  public:
-  explicit DayIndex(const Period& period) {
-    for (auto& month : index_) month.fill(-1);
+  PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink)
+      : dialect_(dialect),
+        days_count_(period.days),
+        sink_(sink),
+        offset_(static_cast<std::size_t>(period.days), 0),
+        latest_(static_cast<std::size_t>(period.days), -1) {
     DayMonth d = period.first;
-    for (int k = 0; k < period.days; ++k, d = DayAfter(d))
-      index_[static_cast<std::size_t>(d.month)][static_cast<std::size_t>(d.day)] = k;
-  }
-  int operator()(int day, int month) const {
-    if (day < 0 || day > 31 || month < 0 || month > 12) return -1;
-    return index_[static_cast<std::size_t>(month)][static_cast<std::size_t>(day)];
-  }
-  // True only when the piece's day and month digits name no day of the
-  // period; a piece whose start is not two digits, a separator and two
-  // digits needs a closer look.
-  bool CertainlyOutside(const char* piece, std::size_t length) const {
-    if (length >= 1 && piece[0] == '\0') return (*this)(0, 0) < 0;
-    if (length < 5) return false;
-    const unsigned d0 = static_cast<unsigned char>(piece[0]) - '0';
-    const unsigned d1 = static_cast<unsigned char>(piece[1]) - '0';
-    const unsigned m0 = static_cast<unsigned char>(piece[3]) - '0';
-    const unsigned m1 = static_cast<unsigned char>(piece[4]) - '0';
-    if (d0 > 9 || d1 > 9 || m0 > 9 || m1 > 9 || piece[2] == '\0') return false;
-    return (*this)(static_cast<int>(d0 * 10 + d1), static_cast<int>(m0 * 10 + m1)) < 0;
-  }
-
- private:
-  std::array<std::array<int, 32>, 13> index_;
-};
-
-}  // namespace
-
-PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
-                      ScanProgress* progress) {
-  const DayIndex index(period);
-  // Days before a 31 December the period crosses lie a year before its
-  // last day.
-  std::vector<int> offset(static_cast<std::size_t>(period.days), 0);
-  {
-    DayMonth d = period.first;
-    for (int k = 0; k < period.days; ++k, d = DayAfter(d))
+    for (int k = 0; k < period.days; ++k, d = DayAfter(d)) {
+      days_.Add(d, k);
+      // Days before a 31 December the period crosses lie a year before
+      // its last day.
       if (d.day == 1 && d.month == 1)
-        for (int before = 0; before < k; ++before)
-          offset[static_cast<std::size_t>(before)] = -1;
+        for (int before = 0; before < k; ++before) offset_[Slot(before)] = -1;
+    }
   }
-  PeriodScan scan;
-  scan.years.assign(static_cast<std::size_t>(period.days), -1);
-  std::vector<int> latest(static_cast<std::size_t>(period.days), -1);
-  int last_day_year = -1;  // the latest year with a line of the last day
-  int newest = -1;         // the latest year with a line of any day
-  auto floor_of = [&](int k) {
-    const int by_last = last_day_year >= 0
-                            ? last_day_year + offset[static_cast<std::size_t>(k)]
-                            : -1;
-    return by_last > newest - 1 ? by_last : newest - 1;
-  };
 
-  LogYears years;
-  LogPieceReader reader(log);
-  LogPiece raw;
-  char line[kLogPieceLimit + 1];
-  const bool jumps =
-      progress == nullptr || progress->CanJump(kLogPieceLimit + 1);
-  ScanCounts& counts = scan.counts;
-  auto outside = [&](const char* bytes, std::size_t length) {
-    if (!index.CertainlyOutside(bytes, length)) return false;
-    years.See(bytes, length);
-    if (counts.tmail_lines == 0)
-      counts.tmail_lines += LooksLikeTmailLine(bytes, length);
+  const DaySet& days() const override { return days_; }
+  bool CanSkip() const override { return true; }
+  void Skip(bool) override {}
+
+  bool Take(std::string_view, std::string_view seen, bool, int year) override {
+    const std::optional<DayMonth> date = dialect_.DayOf(seen);
+    if (!date) return false;
+    const int k = days_.Index(date->day, date->month);
+    if (k < 0 ||
+        !dialect_.Inside(seen, WindowDay{date->day, date->month, 0, 0, 23, 59}))
+      return false;
+    NoteYear(k, year);
+    if (year < Floor(k)) return true;
+    if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
+    sink_.Day(k, year).Read(seen);
     return true;
-  };
-  bool line_start = true;
-  bool utf8_told = false;
-  for (;;) {
-    std::size_t skipped = 0;
-    if (jumps && line_start && (skipped = reader.SkipLines(outside)) > 0) {
-      counts.lines += static_cast<std::int64_t>(skipped);
-      if (progress != nullptr) progress->JumpTo(reader.position());
-    }
-    if (!reader.Next(raw)) break;
-    if (progress != nullptr) progress->Advance(raw.end_position);
-    const bool began_line = line_start;
-    if (line_start) {
-      years.See(raw.data, raw.raw_length);
-      ++counts.lines;
-      counts.tmail_lines += LooksLikeTmailLine(raw.data, raw.raw_length);
-      utf8_told = false;
-    }
-    line_start = raw.line_end;
-    if (index.CertainlyOutside(raw.data, raw.raw_length)) continue;
-    const std::string_view piece = raw.Folded(line);
-    if (!utf8_told && HoldsUtf8Cyrillic(piece.data(), piece.size())) {
-      utf8_told = true;
-      ++counts.utf8_lines;
-    }
-    const std::string_view text(piece.data(), strnlen(piece.data(), piece.size()));
-    const DayMonth date{FieldNumber(text, 0, 2), FieldNumber(text, 3, 2)};
-    const int k = index(date.day, date.month);
-    if (k < 0 || !InsideWindow(text, WindowDay{date.day, date.month, 0, 0, 23, 59}))
-      continue;
-    if (began_line) ++counts.inside_lines;
-    const int year = years.year();
-    const std::size_t day = static_cast<std::size_t>(k);
-    if (year > newest || (k == period.days - 1 && year > last_day_year)) {
-      if (year > newest) newest = year;
-      if (k == period.days - 1 && year > last_day_year) last_day_year = year;
-      // The years before the ones that can still be chosen go.
-      for (int j = 0; j < period.days; ++j) sink.Drop(j, floor_of(j));
-    }
-    if (year < floor_of(k)) continue;
-    if (year > latest[day]) latest[day] = year;
-    sink.Day(k, year).Extract(text);
   }
 
   // The last day's latest year decides; without a line of the last day,
   // the latest year any day of the period was seen in.
-  int chosen = last_day_year;
-  if (chosen < 0)
-    for (int k = 0; k < period.days; ++k)
-      if (latest[static_cast<std::size_t>(k)] >= 0) {
-        const int y = latest[static_cast<std::size_t>(k)] - offset[static_cast<std::size_t>(k)];
-        if (y > chosen) chosen = y;
-      }
-  if (chosen >= 0)
-    for (int k = 0; k < period.days; ++k)
-      scan.years[static_cast<std::size_t>(k)] = chosen + offset[static_cast<std::size_t>(k)];
+  std::vector<int> Years() const {
+    int chosen = last_day_year_;
+    if (chosen < 0)
+      for (int k = 0; k < days_count_; ++k)
+        if (latest_[Slot(k)] >= 0 && latest_[Slot(k)] - offset_[Slot(k)] > chosen)
+          chosen = latest_[Slot(k)] - offset_[Slot(k)];
+    std::vector<int> years(static_cast<std::size_t>(days_count_), -1);
+    if (chosen >= 0)
+      for (int k = 0; k < days_count_; ++k) years[Slot(k)] = chosen + offset_[Slot(k)];
+    return years;
+  }
+
+ private:
+  static std::size_t Slot(int k) { return static_cast<std::size_t>(k); }
+
+  // The earliest year of day k that can still be chosen.
+  int Floor(int k) const {
+    const int by_last = last_day_year_ >= 0 ? last_day_year_ + offset_[Slot(k)] : -1;
+    return by_last > newest_ - 1 ? by_last : newest_ - 1;
+  }
+
+  void NoteYear(int k, int year) {
+    const bool last_day = k == days_count_ - 1;
+    if (year <= newest_ && !(last_day && year > last_day_year_)) return;
+    if (year > newest_) newest_ = year;
+    if (last_day && year > last_day_year_) last_day_year_ = year;
+    // The years before the ones that can still be chosen go.
+    for (int j = 0; j < days_count_; ++j) sink_.Drop(j, Floor(j));
+  }
+
+  const LogDialect& dialect_;
+  const int days_count_;
+  PeriodSink& sink_;
+  DaySet days_;
+  std::vector<int> offset_;
+  std::vector<int> latest_;
+  int last_day_year_ = -1;  // the latest year with a line of the last day
+  int newest_ = -1;         // the latest year with a line of any day
+};
+
+}  // namespace
+
+PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
+                      const Period& period, PeriodSink& sink,
+                      ScanProgress* progress) {
+  PeriodPlan plan(dialect, period, sink);
+  PeriodScan scan;
+  scan.counts = ScanPieces(log, dialect, plan, progress);
+  scan.years = plan.Years();
   return scan;
 }
 

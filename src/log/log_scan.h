@@ -12,7 +12,7 @@
 #include "base/calendar.h"
 
 #include "log/line_processor.h"
-#include "log/session_extractor.h"
+#include "log/log_dialect.h"
 #include "log/window.h"
 #include "platform/file_window.h"
 #include "platform/output.h"
@@ -66,11 +66,12 @@ class ScanRestart {
 // across midnight its second day comes from that year, or from the next
 // after a 31 December; without any line of the first day, the latest year
 // with a line of the second day decides); when a later year turns up, the
-// extractor and the outputs start over. cut, progress and restart may be
+// reader and the outputs start over. cut, progress and restart may be
 // null.
-ScanCounts ScanLog(ByteWindow& log, const Window& window, CutMode mode,
-                   Output* cut, SessionExtractor& extractor,
-                   ScanProgress* progress, ScanRestart* restart);
+ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
+                   const Window& window, CutMode mode, Output* cut,
+                   SessionReader& reader, ScanProgress* progress,
+                   ScanRestart* restart);
 
 // A record still open when the window ends ends at the window's end.
 void CloseAtWindowEnd(const Window& window, SessionTable& table);
@@ -80,7 +81,7 @@ void CloseAtWindowEnd(const Window& window, SessionTable& table);
 class PeriodSink {
  public:
   virtual ~PeriodSink() = default;
-  virtual SessionExtractor& Day(int day, int year) = 0;
+  virtual SessionReader& Day(int day, int year) = 0;
   // The day's lines of years before min_year will not be used.
   virtual void Drop(int day, int min_year) = 0;
 };
@@ -96,7 +97,8 @@ struct PeriodScan {
 // days come from one stretch of the log: the last day from the latest
 // year that holds it, each earlier day from the same year, or the year
 // before across 31 December. Days are numbered from 0, the first.
-PeriodScan ScanPeriod(ByteWindow& log, const Period& period, PeriodSink& sink,
+PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
+                      const Period& period, PeriodSink& sink,
                       ScanProgress* progress);
 
 }  // namespace brantlow

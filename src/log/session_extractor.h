@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "log/log_dialect.h"
 #include "log/log_phrases.h"
 #include "log/process_definitions.h"
 #include "log/recognisers.h"
@@ -14,7 +15,8 @@
 
 namespace brantlow {
 
-class SessionExtractor {
+// T-Mail's reader of sessions.
+class SessionExtractor final : public SessionReader {
  public:
   // detect_processes is off when no configuration file was read.
   SessionExtractor(SessionTable& table, const LogPhrases& phrases,
@@ -26,10 +28,11 @@ class SessionExtractor {
 
   // One line inside the window, as seen up to its first NUL.
   void Extract(std::string_view line);
+  void Read(std::string_view line) override { Extract(line); }
 
   // Empties the table and forgets every open session and process, for a
   // scan that starts over with a later year of the log.
-  void Reset() {
+  void Reset() override {
     recognisers_.table.Clear();
     recognisers_.human_caller_pending = false;
     recognisers_.inside_terminal = false;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "log/line_processor.h"
+#include "log/cut_mode.h"
 #include "log/window.h"
 
 namespace brantlow {

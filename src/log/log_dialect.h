@@ -1,0 +1,129 @@
+// What the reading pipeline needs to know of one mailer's log: where a
+// line's date and time stand, and how its lines make sessions. Everything
+// after the reading (the session table, the scratch entries, the steps and
+// the outputs) is the same for every mailer.
+#ifndef BRANTLOW_LOG_LOG_DIALECT_H_
+#define BRANTLOW_LOG_LOG_DIALECT_H_
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "base/calendar.h"
+#include "log/log_phrases.h"
+#include "log/process_definitions.h"
+#include "log/scratch_entry.h"
+#include "log/session_table.h"
+#include "log/window.h"
+
+namespace brantlow {
+
+// The date and time a dated line names. The logs write no year.
+struct LineStamp {
+  DayMonth date;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// The days a scan looks for (one, two across midnight, or a period's), for
+// a dialect's quick look at a line's first bytes.
+class DaySet {
+ public:
+  DaySet() { Clear(); }
+  void Add(DayMonth date, int index) {
+    if (!InRange(date.day, date.month)) return;
+    index_[Cell(date.day, date.month)] = index;
+    days_[static_cast<std::size_t>(date.day)] = true;
+  }
+  // Whether some wanted day has this day of the month.
+  bool HasDay(int day) const {
+    return day >= 0 && day <= 31 && days_[static_cast<std::size_t>(day)];
+  }
+  // Which wanted day a day and month name: -1 for none.
+  int Index(int day, int month) const {
+    return InRange(day, month) ? index_[Cell(day, month)] : -1;
+  }
+
+ private:
+  static bool InRange(int day, int month) {
+    return day >= 0 && day <= 31 && month >= 0 && month <= 12;
+  }
+  static std::size_t Cell(int day, int month) {
+    return static_cast<std::size_t>(month * 32 + day);
+  }
+  void Clear() {
+    index_.fill(-1);
+    days_.fill(false);
+  }
+  std::array<int, 13 * 32> index_{};
+  std::array<bool, 32> days_{};
+};
+
+// Turns the lines inside a window into session records, in log order.
+class SessionReader {
+ public:
+  virtual ~SessionReader() = default;
+  // One line inside the window, as seen up to its first NUL.
+  virtual void Read(std::string_view line) = 0;
+  // Forgets every record and open session: the scan starts over with a
+  // later year of the log.
+  virtual void Reset() = 0;
+};
+
+// What a reader fills and is told.
+struct ReaderSetup {
+  SessionTable& table;
+  ScratchSink* scratch;  // one entry per file transfer; may be null
+  const LogPhrases& phrases;
+  const ProcessDefinitions& processes;
+  bool detect_processes;  // off when no configuration file was read
+};
+
+class LogDialect {
+ public:
+  virtual ~LogDialect() = default;
+
+  // The mailer's name, as messages give it ("T-Mail").
+  virtual std::string_view name() const = 0;
+  // The name the configuration's LogType gives it ("tmail").
+  virtual std::string_view key() const = 0;
+
+  // A look at a line's first bytes (a whole line, or its first piece):
+  // true only when they show that the line names none of the days. Called
+  // for every line of the log, so it must cost next to nothing.
+  virtual bool CertainlyOutside(const char* bytes, std::size_t length,
+                                const DaySet& days) const = 0;
+
+  // The month of a dated line from its first bytes, 0 for a line that is
+  // not dated; a cheap look first, for the years of the log.
+  virtual int QuickMonth(const char* bytes, std::size_t length) const = 0;
+
+  // The date and time of one of the dialect's dated lines.
+  virtual std::optional<LineStamp> Stamp(std::string_view line) const = 0;
+
+  // Whether a line (as seen up to its first NUL) lies inside one day of a
+  // window; a line the quick look did not pass over.
+  virtual bool Inside(std::string_view line, const WindowDay& day) const = 0;
+
+  // The day a line is filed under in a period, for one the quick look did
+  // not pass over; none for a line of no day.
+  virtual std::optional<DayMonth> DayOf(std::string_view line) const = 0;
+
+  virtual std::unique_ptr<SessionReader> MakeReader(
+      const ReaderSetup& setup) const = 0;
+};
+
+// The dialects the program reads, T-Mail first.
+const LogDialect& TmailDialect();
+// The dialect a LogType value names, case ignored; null for none.
+const LogDialect* DialectNamed(std::string_view key);
+// The dialect whose dated lines the first lines of a log look like; T-Mail
+// when none do.
+const LogDialect& DialectOfLines(std::string_view head);
+
+}  // namespace brantlow
+
+#endif  // BRANTLOW_LOG_LOG_DIALECT_H_
