@@ -1,6 +1,7 @@
 #include "driver/analysis.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "base/text_fields.h"
@@ -46,12 +47,12 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   std::optional<ScratchWriter> scratch;
   if (Output* scratch_file = files.Find(Destination::kScratch))
     scratch.emplace(*scratch_file);
-  SessionExtractor extractor(run.sessions, LogPhrasesFor(s.language),
-                             run.processes, !s.no_configuration,
-                             scratch ? &*scratch : nullptr);
+  const std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
+      {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
+       run.processes, !s.no_configuration});
   OutputsRestart restart(files);
-  return ScanLog(log, TmailDialect(), window, s.cut_mode,
-                 files.Find(Destination::kCut), extractor, bar, &restart);
+  return ScanLog(log, *run.dialect, window, s.cut_mode,
+                 files.Find(Destination::kCut), *reader, bar, &restart);
 }
 
 void BbsStep(RunContext& run, const Window& window, RunFiles& files,

@@ -218,6 +218,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
     if (WordSearch(line, pos + 9, "NO")) settings.pause_help_off = true;
   } else if (key("LogFile")) {
     settings.log_path = Path(line, pos + 7);
+  } else if (key("LogType")) {
+    settings.log_type = Path(line, pos + 7);
   } else if (key("@RUS")) {
     settings.language = 1;
   } else if (key("@ENG")) {

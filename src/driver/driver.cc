@@ -18,6 +18,7 @@
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "log/log_dialect.h"
 #include "log/window.h"
 #include "maintenance/directory_preparation.h"
 #include "maintenance/file_deletion.h"
@@ -215,6 +216,14 @@ std::string PeriodText(const Period& p) {
   return text;
 }
 
+// The mailer LogType names, else the one whose dated lines the first lines
+// of the log are.
+const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
+  if (const LogDialect* named = DialectNamed(settings.log_type)) return named;
+  constexpr std::size_t kHeadBytes = 8192;
+  return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
+}
+
 // Tells when the reports cannot be what the user wanted: a log of another
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
@@ -325,6 +334,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   ApplyDefaults(today, settings);
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
+  run->dialect = ChooseDialect(settings, log);
 
   DiskFiles files(settings.line_number);
   if (options.utf8) files.WriteReportsInUtf8();

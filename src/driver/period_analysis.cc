@@ -31,7 +31,7 @@ struct Day {
   std::unique_ptr<SessionTable> table = std::make_unique<SessionTable>();
   MemoryOutput scratch_bytes;
   ScratchWriter scratch{scratch_bytes};
-  std::unique_ptr<SessionExtractor> extractor;
+  std::unique_ptr<SessionReader> reader;
 };
 
 // The days of the period, each in the years of the log that can still be
@@ -49,7 +49,7 @@ class Days final : public PeriodSink {
   SessionReader& Day(int k, int year) override {
     std::unique_ptr<struct Day>& day = years_[static_cast<std::size_t>(k)][year];
     if (!day) day = Make(k);
-    return *day->extractor;
+    return *day->reader;
   }
 
   void Drop(int k, int min_year) override {
@@ -72,9 +72,9 @@ class Days final : public PeriodSink {
     const RunSettings& s = run_.settings;
     auto day = std::make_unique<struct Day>();
     day->date = dates_[static_cast<std::size_t>(k)];
-    day->extractor = std::make_unique<SessionExtractor>(
-        *day->table, LogPhrasesFor(s.language), run_.processes,
-        !s.no_configuration, &day->scratch);
+    day->reader = run_.dialect->MakeReader(
+        {*day->table, &day->scratch, LogPhrasesFor(s.language), run_.processes,
+         !s.no_configuration});
     return day;
   }
 
@@ -126,7 +126,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
   const Period& period = s.period;
   Days days(run, period);
   const PeriodScan scan =
-      ScanPeriod(log, TmailDialect(), period, days, progress.StartBar(log.size()));
+      ScanPeriod(log, *run.dialect, period, days, progress.StartBar(log.size()));
   counts = scan.counts;
 
   PeriodSummary summary;

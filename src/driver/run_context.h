@@ -11,6 +11,7 @@
 #include "driver/run_settings.h"
 #include "log/busy_array.h"
 #include "log/cost_table.h"
+#include "log/log_dialect.h"
 #include "log/process_definitions.h"
 #include "log/session_table.h"
 
@@ -18,6 +19,8 @@ namespace brantlow {
 
 struct RunContext {
   RunSettings settings;
+  // The mailer whose log is read: LogType, or the shape of its lines.
+  const LogDialect* dialect = &TmailDialect();
   SessionTable sessions;
   BusyArray busy{};
   CostTable costs;

@@ -13,6 +13,9 @@ namespace brantlow {
 
 struct RunSettings {
   std::string log_path = "./";
+  // LogType: the key of the mailer whose log is read; empty: the log's
+  // own lines tell.
+  std::string log_type;
 
   // Reading window; the given flags tell which parts the command line set.
   DayMonth start_date;

@@ -36,10 +36,15 @@ void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
 void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
                   Output* cut, SessionReader& reader, LinePieces& pieces) {
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  if (!pieces.continuing) pieces.copying = inside;
+  const bool continues = pieces.continuing;
+  if (!continues) pieces.copying = inside;
   if (pieces.copying && Cuts(mode) && cut != nullptr) cut->Write(piece);
   pieces.continuing = !piece.empty() && piece.back() != '\n';
-  if (inside && Analyses(mode)) reader.Read(line);
+  if (!Analyses(mode)) return;
+  if (inside)
+    reader.Read(line);
+  else if (continues && pieces.copying)
+    reader.Continue(line);
 }
 
 }  // namespace brantlow

@@ -247,7 +247,13 @@ class PeriodPlan final : public ScanPlan {
   bool CanSkip() const override { return true; }
   void Skip(bool) override {}
 
-  bool Take(std::string_view, std::string_view seen, bool, int year) override {
+  bool Take(std::string_view, std::string_view seen, bool line_end,
+            int year) override {
+    if (continued_ != nullptr) {
+      continued_->Continue(seen);
+      if (line_end) continued_ = nullptr;
+      return false;
+    }
     const std::optional<DayMonth> date = dialect_.DayOf(seen);
     if (!date) return false;
     const int k = days_.Index(date->day, date->month);
@@ -257,7 +263,9 @@ class PeriodPlan final : public ScanPlan {
     NoteYear(k, year);
     if (year < Floor(k)) return true;
     if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
-    sink_.Day(k, year).Read(seen);
+    SessionReader& reader = sink_.Day(k, year);
+    reader.Read(seen);
+    if (!line_end) continued_ = &reader;
     return true;
   }
 
@@ -301,6 +309,8 @@ class PeriodPlan final : public ScanPlan {
   std::vector<int> latest_;
   int last_day_year_ = -1;  // the latest year with a line of the last day
   int newest_ = -1;         // the latest year with a line of any day
+  // The reader of a line whose next piece is still to come.
+  SessionReader* continued_ = nullptr;
 };
 
 }  // namespace
