@@ -12,6 +12,7 @@
 # binkdlogstat's report over each (*.stat) and truth.tsv, what each poll
 # moved as the file systems saw it:
 #
+#   window DD.MM HH:MM HH:MM    the day and the minutes the run took
 #   poll NUMBER CALLER FROM TO  one line per poll, in order, with the times
 #                               (hh:mm:ss) every session it made lies between
 #   put NODE TO FILE SIZE       a file put in NODE's outbound for TO
@@ -136,6 +137,8 @@ poll() {
   sleep 1
 }
 
+started_day=$(date +%d.%m) started=$(date +%H:%M)
+
 # The answering node, stopped by its own id at the end.
 timeout -s TERM 120 binkd -s "$run/gorse.cfg" >>"$run/console" 2>&1 &
 server=$!
@@ -173,6 +176,7 @@ poll nettle "$run/nettle.cfg" 30 -P 2:5090/12
 kill "$server"
 wait "$server" 2>/dev/null || true
 trap - EXIT
+printf 'window\t%s\t%s\t%s\n' "$started_day" "$started" "$(date +%H:%M)" >>"$truth"
 
 for dir in "${nodes[@]}"; do
   name=$(basename "$dir")
