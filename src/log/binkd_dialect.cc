@@ -1,6 +1,7 @@
 #include "log/binkd_dialect.h"
 
 #include <charconv>
+#include <cstring>
 #include <memory>
 
 #include "base/text_fields.h"
@@ -212,10 +213,10 @@ void BinkdSessionReader::Message(Open& open, const BinkdLine& parts) {
   } else if (StartsWith(text, "outgoing session with ")) {
     CopyField(record.connect, PlainHost(text.substr(22)));
   } else if (StartsWith(text, "pwd protected session")) {
-    CopyField(record.password, "passw ");
+    std::memcpy(record.password, "passw ", sizeof record.password);
   } else if (text.find("incorrect password") != std::string_view::npos ||
              text.find("Bad password") != std::string_view::npos) {
-    CopyField(record.password, "error ");
+    std::memcpy(record.password, "error ", sizeof record.password);
   } else if (StartsWith(text, "rcvd: ") || StartsWith(text, "sent: ")) {
     Transfer(open, text, text[0] == 's');
   } else if (StartsWith(text, "done (")) {
