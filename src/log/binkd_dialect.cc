@@ -294,16 +294,15 @@ class BinkdDialectImpl final : public LogDialect {
   std::string_view name() const override { return "binkd"; }
   std::string_view key() const override { return "binkd"; }
 
+  // A piece that does not begin as a dated line names no day either: the
+  // later pieces of binkd's many long lines pass by with it.
   bool CertainlyOutside(const char* bytes, std::size_t length,
                         const DaySet& days) const override {
-    if (length < kTimeColumn) return false;
+    if (length < kTimeColumn) return true;
     const std::string_view line(bytes, length);
-    if (!IsLevel(line[0]) || line[1] != ' ' || line[4] != ' ') return false;
+    if (!IsLevel(line[0]) || line[1] != ' ' || line[4] != ' ') return true;
     const int day = DayAt(line);
-    if (day == 0) return false;
-    if (!days.HasDay(day)) return true;
-    const int month = MonthAt(line);
-    return month != 0 && days.Index(day, month) < 0;
+    return day == 0 || !days.HasDay(day) || days.Index(day, MonthAt(line)) < 0;
   }
 
   int QuickMonth(const char* bytes, std::size_t length) const override {

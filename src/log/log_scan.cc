@@ -244,7 +244,8 @@ class PeriodPlan final : public ScanPlan {
   }
 
   const DaySet& days() const override { return days_; }
-  bool CanSkip() const override { return true; }
+  // Not while a line a reader took goes on in pieces.
+  bool CanSkip() const override { return continued_ == nullptr; }
   void Skip(bool) override {}
 
   bool Take(std::string_view, std::string_view seen, bool line_end,
