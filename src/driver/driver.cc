@@ -228,7 +228,8 @@ const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
 void TellWarnings(const ScanCounts& counts, const std::string& log_path,
-                  const std::string& window_text, RunRecord& record) {
+                  const std::string& window_text, const LogDialect& dialect,
+                  RunRecord& record) {
   record.lines_read = counts.lines;
   record.lines_inside = counts.inside_lines;
   const char* log = log_path.c_str();
@@ -238,7 +239,8 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     Printf("Warning: %s\n", text);
   };
   if (counts.tmail_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s looks like a T-Mail log line", log);
+    std::snprintf(text, sizeof text, "no line of %s looks like a %.*s log line", log,
+                  static_cast<int>(dialect.name().size()), dialect.name().data());
     warn();
   }
   if (counts.utf8_lines > 0) {
@@ -346,7 +348,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (settings.period_given) {
     const ScanCounts counts = RunPeriod(*run, log, files, progress, record);
     log.Close();
-    TellWarnings(counts, settings.log_path, PeriodText(settings.period), record);
+    TellWarnings(counts, settings.log_path, PeriodText(settings.period), *run->dialect,
+                 record);
     if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kPeriod));
     if (files.failed()) failed = true;
@@ -378,7 +381,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   const ScanCounts counts =
       Analyse(*run, window, log, files, progress, exports ? &record : nullptr);
   log.Close();
-  TellWarnings(counts, settings.log_path, WindowText(window), record);
+  TellWarnings(counts, settings.log_path, WindowText(window), *run->dialect, record);
 
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {
