@@ -62,7 +62,10 @@ sessions_in() {
   tail -n +2 "$dir/brantlow-$node/sessions.csv" |
     awk -F, -v lo="$lo" -v hi="$hi" -v name="$name" '
       { split($2, t, ":"); s = t[1] * 3600 + t[2] * 60 + t[3] }
-      s >= lo && s <= hi { r += $8; w += $9; if ($6 == name) ++n }
+      # A poll across midnight ends earlier in the day than it began.
+      (lo <= hi && s >= lo && s <= hi) || (lo > hi && (s >= lo || s <= hi)) {
+        r += $8; w += $9; if ($6 == name) ++n
+      }
       END { print n + 0, r + 0, w + 0 }'
 }
 

@@ -111,7 +111,8 @@ inbound_list() {
 }
 
 polls=0
-# poll CALLER CONFIG SECONDS ARGS...: one poller run, bounded in time; then
+# poll CALLER CONFIG SECONDS|cut ARGS...: one poller run, bounded in time
+# (cut: stopped a second after the rate-limited file began to arrive); then
 # records the files each inbound gained.
 poll() {
   local caller=$1 cfg=$2 seconds=$3
@@ -124,7 +125,20 @@ poll() {
   # Holds binkd put on a node after a skipped file or a failed call would
   # keep the next poll from calling.
   for dir in "${nodes[@]}"; do rm -f "$dir"/outb/*.hld "$dir"/outb/*.try; done
-  timeout -s TERM "$seconds" binkd -p "$@" "$cfg" >>"$run/console" 2>&1 || true
+  if [ "$seconds" = cut ]; then
+    # Stopped by its id once the rate-limited file is on its way.
+    timeout -s TERM 60 binkd -p "$@" "$cfg" >>"$run/console" 2>&1 &
+    local poller=$!
+    for _ in $(seq 1 300); do
+      grep -q "receiving cut.arc" "$bramble/binkd.log" && break
+      sleep 0.1
+    done
+    sleep 1
+    kill "$poller" 2>/dev/null || true
+    wait "$poller" 2>/dev/null || true
+  else
+    timeout -s TERM "$seconds" binkd -p "$@" "$cfg" >>"$run/console" 2>&1 || true
+  fi
   sleep 1
   printf 'poll\t%s\t%s\t%s\t%s\n' "$polls" "$caller" "$from" "$(date +%T)" >>"$truth"
   for dir in "${nodes[@]}"; do
@@ -168,7 +182,7 @@ put bramble "$bramble" gorse 13e2000c.flo 0000fe03.pkt 2048
 poll bramble "$run/bramble.cfg" 30 -P 2:5090/12
 # 5: cut off: the rate-limited file is still on its way when the poller stops.
 put gorse "$gorse" bramble 13e20022.hlo cut.arc 4000000
-poll bramble "$run/bramble.cfg" 3 -P 2:5090/12
+poll bramble "$run/bramble.cfg" cut -P 2:5090/12
 # 6: a wrong password: the answering node refuses the session.
 put nettle "$nettle" gorse 13e2000c.flo 0000fe04.pkt 512
 poll nettle "$run/nettle.cfg" 30 -P 2:5090/12
