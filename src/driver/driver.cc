@@ -224,6 +224,17 @@ const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
   return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
 }
 
+// Packing knows T-Mail's dated lines only: the mailer of a log it must
+// leave whole, or null for a T-Mail log (or one that cannot be opened,
+// which packing tells).
+const LogDialect* OtherMailer(const RunSettings& settings) {
+  const LogDialect* dialect = DialectNamed(settings.log_type);
+  FileWindow head;
+  if (dialect == nullptr && head.Open(settings.log_path.c_str()))
+    dialect = ChooseDialect(settings, head);
+  return dialect != nullptr && dialect != &TmailDialect() ? dialect : nullptr;
+}
+
 // Tells when the reports cannot be what the user wanted: a log of another
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
@@ -309,9 +320,14 @@ int Run(Arguments all_args, const LocalDate& now) {
   TakeLogPath(args, settings);
 
   const bool from_stdin = settings.log_path == "-";
-  if (from_stdin && settings.pack_day >= 2 && settings.pack_day <= 30) {
+  const bool packs = settings.pack_day >= 2 && settings.pack_day <= 30;
+  const LogDialect* other_mailer = packs && !from_stdin ? OtherMailer(settings) : nullptr;
+  if (from_stdin && packs) {
     Print("\nThe log comes from standard input: it is not packed\n");
-  } else if (settings.pack_day >= 2 && settings.pack_day <= 30) {
+  } else if (other_mailer != nullptr) {
+    Printf("\nThe log is a %.*s log: it is not packed\n",
+           static_cast<int>(other_mailer->name().size()), other_mailer->name().data());
+  } else if (packs) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};

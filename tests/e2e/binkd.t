@@ -87,3 +87,29 @@ in brantlow.cfg:
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
+
+=== case: packing leaves a binkd log whole
+# Packing reads T-Mail's dates only: the 12 March lines, older than the
+# cut-off of PackDay 2, stay in the log, and no archive is made.
+args: LOG -g
+in brantlow.cfg:
+|PackDay 2
+in LOG (lf):
+|+ 12 Mar 10:00:00 [7] incoming session with 192.0.2.5
+|+ 12 Mar 10:00:01 [7] addr: 2:5090/34@fidonet
+|+ 12 Mar 10:00:02 [7] done (from 2:5090/34@fidonet, OK, S/R: 0/0 (0/0 bytes))
+|+ 15 Mar 09:00:00 [8] incoming session with 192.0.2.5
+|+ 15 Mar 09:00:01 [8] addr: 2:5090/34@fidonet
+|+ 15 Mar 09:00:04 [8] done (from 2:5090/34@fidonet, OK, S/R: 1/1 (100/200 bytes))
+exit: 0
+out logdata.zvx:
+<< list-head.frag
+|║09:00:00-09:00:04│2:5090/34         │i│       200│       100│     0│      ║
+|╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
+<< summary-head.frag
+|║2:5090/34         │       200│       100│       0│  00:00:04   ║
+|╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
+|║Всего: 1   cессий │       200│       100│     0.0│  00:00:04   ║
+|╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
