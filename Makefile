@@ -76,7 +76,8 @@ dist: windows
 	git archive --format=tar.gz --prefix=brantlow-$(VERSION)/ -o $(BUILD)/brantlow-$(VERSION).tar.gz HEAD
 	rm -f $(BUILD)/brantlow-$(VERSION)-win64.zip
 	zip -j -q $(BUILD)/brantlow-$(VERSION)-win64.zip $(WINDOWS_BUILD)/brantlow.exe README.md \
-	  brantlow.1 examples/brantlow.cfg examples/t-mail.log examples/max.log
+	  brantlow.1 examples/brantlow.cfg examples/t-mail.log examples/max.log \
+	  examples/brantlow-binkd.cfg examples/binkd.log
 	@echo "$(BUILD)/brantlow-$(VERSION).tar.gz $(BUILD)/brantlow-$(VERSION)-win64.zip"
 
 # brantlow_$(VERSION)_ARCH.deb in $(DEB_BUILD): a Release build of its own

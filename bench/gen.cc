@@ -2,7 +2,7 @@
 // benchmarks: deterministic for a seed, CP866 with CR LF line ends.
 //
 //   gen --out LOG [--bbs MAXLOG] [--days N | --size-mb M] [--sessions S]
-//       [--start DD/MM] [--seed N] [--transfers T] [--humans H]
+//       [--start DD/MM] [--seed N] [--transfers T] [--humans H] [--binkd 1]
 //
 // Every day holds S sessions spread over the day: mailer sessions in both
 // directions with address, mailer, password and transfer lines of every
@@ -11,7 +11,8 @@
 // terminal emulator periods; and the noise real logs are full of (EMSI
 // data, outbound rescans, dialling and modem replies). --transfers and
 // --humans fix the day's transfer lines and BBS callers exactly, for the
-// worst-case day.
+// worst-case day. --binkd 1 writes binkd's log instead: binkp sessions in
+// both directions with the manager's lines among them, failed calls.
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -58,6 +59,21 @@ struct Writer {
   std::FILE* bbs;
   int day, month;
   std::uint64_t written = 0;
+  int pid = 1000;
+
+  // A binkd line of process pid: "+ 15 Mar 12:34:56 [4242] text", LF ended.
+  void Binkd(int second, char level, int process, const char* format, ...)
+      __attribute__((format(printf, 5, 6))) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    int n = std::fprintf(log, "%c %02d %s %02d:%02d:%02d [%d] %s\n", level, day,
+                         kMonths[month - 1], second / 3600, second / 60 % 60,
+                         second % 60, process, text);
+    if (n > 0) written += static_cast<std::uint64_t>(n);
+  }
 
   void Line(int second, const char* format, ...) __attribute__((format(printf, 3, 4))) {
     char text[512];
@@ -92,6 +108,7 @@ struct Options {
   std::uint64_t seed = 1;
   int transfers = -1;  // exact count per day, or -1 for random
   int humans = -1;
+  bool binkd = false;
 };
 
 void Address(Random& r, char* out, std::size_t size) {
@@ -184,7 +201,67 @@ void Session(Writer& w, Random& r, int second, int slot, int kind,
          sent, (at + 1 - second) / 60 % 60, (at + 1 - second) % 60);
 }
 
+// One binkp session of a new process, begun at second by the manager's
+// process 1000.
+void BinkdSession(Writer& w, Random& r, int second) {
+  char address[32];
+  Address(r, address, sizeof address);
+  const int p = ++w.pid;
+  const bool incoming = r.Chance(60);
+  if (incoming) {
+    w.Binkd(second, '-', 1000, "incoming from 192.0.2.%d (%d)", r.Below(250), 30000 + r.Below(9999));
+    w.Binkd(second, '+', p, "incoming session with 192.0.2.%d", r.Below(250));
+  } else {
+    w.Binkd(second, '+', p, "call to %s@fidonet", address);
+    w.Binkd(second, ' ', p, "trying 198.51.100.%d [198.51.100.%d]...", r.Below(250), r.Below(250));
+    if (r.Chance(10)) {
+      w.Binkd(second + 1, '?', p, "connection to %s@fidonet failed: Connection refused", address);
+      w.Binkd(second + 1, '+', p, "holding %s@fidonet (2026/03/15 12:00:00)", address);
+      w.Binkd(second + 1, ' ', 1000, "rc(%d)=0", p);
+      return;
+    }
+    w.Binkd(second, ' ', p, "connected");
+    w.Binkd(second, '+', p, "outgoing session with 198.51.100.%d:24554", r.Below(250));
+  }
+  w.Binkd(second + 1, '-', p, "SYS Quiet Harbour BBS");
+  w.Binkd(second + 1, '-', p, "ZYZ Ivan Petrov");
+  w.Binkd(second + 1, '-', p, "VER binkd/1.1a-115/Linux binkp/1.1");
+  w.Binkd(second + 1, '+', p, "addr: %s@fidonet", address);
+  if (r.Chance(30)) w.Binkd(second + 1, '+', p, "addr: %s.1@fidonet", address);
+  w.Binkd(second + 1, '-', p, "OPT NDA EXTCMD CRYPT GZ");
+  if (r.Chance(80)) w.Binkd(second + 1, '+', p, "pwd protected session (MD5)");
+  long long sent = 0, received = 0;
+  int files_sent = 0, files_received = 0, at = second + 2;
+  for (int k = r.Below(8); k > 0; --k, ++at) {
+    const char* name = kFiles[r.Below(9)];
+    const int size = 100 + r.Below(3000000);
+    const int cps = 10000 + r.Below(900000);
+    if (r.Chance(50)) {
+      w.Binkd(at, '+', p, "sending /var/spool/ftn/outb/%s as %s (%d)", name, name, size);
+      w.Binkd(at, '+', p, "sent: /var/spool/ftn/outb/%s (%d, %d.00 CPS, %s@fidonet)", name,
+              size, cps, address);
+      sent += size;
+      ++files_sent;
+    } else {
+      w.Binkd(at, '-', p, "receiving %s (%d byte(s), off 0)", name, size);
+      w.Binkd(at, '+', p, "%s -> /var/spool/ftn/inb/%s", name, name);
+      w.Binkd(at, '+', p, "rcvd: %s (%d, %d.00 CPS, %s@fidonet)", name, size, cps, address);
+      received += size;
+      ++files_received;
+    }
+  }
+  w.Binkd(at, '+', p, "done (%s %s@fidonet, OK, S/R: %d/%d (%lld/%lld bytes))",
+          incoming ? "from" : "to", address, files_sent, files_received, sent, received);
+  w.Binkd(at, ' ', p, "session closed, quitting...");
+  w.Binkd(at, ' ', 1000, "rc(%d)=0", p);
+}
+
 void Day(Writer& w, Random& r, const Options& o) {
+  if (o.binkd) {
+    const int slot = 86400 / (o.sessions > 0 ? o.sessions : 1);
+    for (int i = 0; i < o.sessions; ++i) BinkdSession(w, r, i * slot + 1);
+    return;
+  }
   const int slot = 86400 / (o.sessions > 0 ? o.sessions : 1);
   // With fixed counts the callers are spread evenly and the transfer lines
   // shared out over the mailer sessions.
@@ -238,6 +315,7 @@ int main(int argc, char** argv) {
     else if (key == "--seed") o.seed = std::strtoull(v, nullptr, 10);
     else if (key == "--transfers") o.transfers = std::atoi(v);
     else if (key == "--humans") o.humans = std::atoi(v);
+    else if (key == "--binkd") o.binkd = std::atoi(v) != 0;
     else {
       std::fprintf(stderr, "gen: unknown option %s\n", argv[i]);
       return 2;
@@ -245,7 +323,8 @@ int main(int argc, char** argv) {
   }
   if (o.out == nullptr || o.month < 1 || o.month > 12) {
     std::fprintf(stderr, "usage: gen --out LOG [--bbs MAXLOG] [--days N | --size-mb M] "
-                         "[--sessions S] [--start DD/MM] [--seed N] [--transfers T] [--humans H]\n");
+                         "[--sessions S] [--start DD/MM] [--seed N] [--transfers T] [--humans H] "
+                         "[--binkd 1]\n");
     return 2;
   }
   Writer w{std::fopen(o.out, "wb"), o.bbs ? std::fopen(o.bbs, "wb") : nullptr,

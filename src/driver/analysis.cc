@@ -1,6 +1,7 @@
 #include "driver/analysis.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <span>
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/text_fields.h"
+#include "log/log_dialect.h"
 
 namespace brantlow {
 
@@ -119,6 +120,8 @@ std::string CheckSettings(const RunSettings& s) {
     return "\nError: Bad Crashpoll Time \n";
   if (s.line_number < 0 || s.line_number > 99)
     return "\nError: Bad Line number \n";
+  if (!s.log_type.empty() && DialectNamed(s.log_type) == nullptr)
+    return "\nError: Bad LogType " + s.log_type + " (tmail or binkd)\n";
   return {};
 }
 

@@ -235,6 +235,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   } else if (key("LogFile")) {
     settings.log_file = Path(line, pos + 7);
     settings.log_path = *settings.log_file;
+  } else if (key("LogType")) {
+    settings.log_type = Path(line, pos + 7);
   } else if (key("@RUS")) {
     settings.language = LogLanguage::kRussian;
   } else if (key("@ENG")) {

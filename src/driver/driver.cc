@@ -200,11 +200,30 @@ std::string PeriodText(const Period& p) {
   return text;
 }
 
+// The mailer LogType names, else the one whose dated lines the first lines
+// of the log are.
+const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
+  if (const LogDialect* named = DialectNamed(settings.log_type)) return named;
+  constexpr std::size_t kHeadBytes = 8192;
+  return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
+}
+
+// Packing knows T-Mail's dated lines only: the mailer of a log it must
+// leave whole, or null for a T-Mail log (or one that cannot be opened,
+// which packing tells).
+const LogDialect* OtherMailer(const RunSettings& settings) {
+  const LogDialect* dialect = DialectNamed(settings.log_type);
+  FileWindow head;
+  if (dialect == nullptr && head.Open(settings.log_path.c_str()))
+    dialect = ChooseDialect(settings, head);
+  return dialect != nullptr && dialect != &TmailDialect() ? dialect : nullptr;
+}
+
 // Tells when the reports cannot be what the user wanted: a log of another
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
 void TellWarnings(const ScanCounts& counts, const std::string& log_path,
-                  const LogDialect& dialect, const std::string& window_text,
+                  const std::string& window_text, const LogDialect& dialect,
                   RunRecord& record) {
   record.lines_read = counts.lines;
   record.lines_inside = counts.inside_lines;
@@ -215,8 +234,8 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     Printf("Warning: %s\n", text);
   };
   if (counts.tmail_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s looks like a %s log line",
-                  log, std::string(dialect.name()).c_str());
+    std::snprintf(text, sizeof text, "no line of %s looks like a %.*s log line", log,
+                  static_cast<int>(dialect.name().size()), dialect.name().data());
     warn();
   }
   if (counts.utf8_lines > 0) {
@@ -238,23 +257,6 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
                   record.is_period ? "period" : "window", window_text.c_str());
     warn();
   }
-}
-
-// How many bytes of the log's start tell its dialect.
-constexpr std::size_t kDialectHead = 16384;
-
-// The dialect LogType names, or the one the log's first lines look like;
-// false for a LogType that names none.
-bool ChooseDialect(ByteWindow& log, RunContext& run) {
-  const std::string& key = run.settings.log_type;
-  if (!key.empty()) {
-    run.dialect = DialectNamed(key);
-    return run.dialect != nullptr;
-  }
-  std::string_view head = log.At(0);
-  if (head.size() > kDialectHead) head = head.substr(0, kDialectHead);
-  run.dialect = &DialectOfLines(head.substr(0, head.rfind('\n') + 1));
-  return true;
 }
 
 }  // namespace
@@ -311,9 +313,14 @@ int Run(Arguments all_args, const LocalDate& now) {
   TakeLogPath(args, settings);
 
   const bool from_stdin = settings.log_path == "-";
-  if (from_stdin && settings.pack_day >= 2 && settings.pack_day <= 30) {
+  const bool packs = settings.pack_day >= 2 && settings.pack_day <= 30;
+  const LogDialect* other_mailer = packs && !from_stdin ? OtherMailer(settings) : nullptr;
+  if (from_stdin && packs) {
     Print("\nThe log comes from standard input: it is not packed\n");
-  } else if (settings.pack_day >= 2 && settings.pack_day <= 30) {
+  } else if (other_mailer != nullptr) {
+    Printf("\nThe log is a %.*s log: it is not packed\n",
+           static_cast<int>(other_mailer->name().size()), other_mailer->name().data());
+  } else if (packs) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
                               settings.packer_command, settings.packer_kind};
@@ -338,8 +345,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   ApplyDefaults(today, settings);
   std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
-  if (!ChooseDialect(log, *run))
-    return Fatal("\nError: Bad LogType " + settings.log_type + "\n", settings);
+  run->dialect = ChooseDialect(settings, log);
 
   DiskFiles files(settings.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
@@ -355,8 +361,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (settings.period_given) {
     const ScanCounts counts = RunPeriod(*run, log, files, progress, record);
     log.Close();
-    TellWarnings(counts, settings.log_path, *run->dialect,
-                 PeriodText(settings.period), record);
+    TellWarnings(counts, settings.log_path, PeriodText(settings.period), *run->dialect,
+                 record);
     if (!WriteExports(options, settings, record)) failed = true;
     CopyReport(report_stream, files.path(Destination::kPeriod));
     if (files.failed()) failed = true;
@@ -385,8 +391,7 @@ int Run(Arguments all_args, const LocalDate& now) {
 
   const ScanCounts counts = Analyse(*run, window, log, files, progress, record);
   log.Close();
-  TellWarnings(counts, settings.log_path, *run->dialect, WindowText(window),
-               record);
+  TellWarnings(counts, settings.log_path, WindowText(window), *run->dialect, record);
 
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {

@@ -19,7 +19,7 @@ namespace brantlow {
 
 struct RunContext {
   RunSettings settings;
-  // The mailer whose log is read.
+  // The mailer whose log is read: LogType, or the shape of its lines.
   const LogDialect* dialect = &TmailDialect();
   SessionTable sessions;
   BusyArray busy{};

@@ -17,8 +17,8 @@ struct RunSettings {
   // The log to read: the configuration's LogFile, else the first argument.
   std::string log_path = "./";
   std::optional<std::string> log_file;  // LogFile
-  // The log's dialect as the configuration names it (LogType); empty: told
-  // by the shape of the log's lines.
+  // LogType: the key of the mailer whose log is read; empty: the log's
+  // own lines tell.
   std::string log_type;
 
   // Reading window; the given flags tell which parts the command line set.

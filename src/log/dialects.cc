@@ -10,7 +10,7 @@ namespace {
 using DialectEntry = const LogDialect& (*)();
 
 // T-Mail first: it is taken when no dialect's lines are recognised.
-constexpr std::array<DialectEntry, 1> kDialects = {&TmailDialect};
+constexpr std::array<DialectEntry, 2> kDialects = {&TmailDialect, &BinkdDialect};
 
 bool SameKey(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

@@ -37,12 +37,17 @@ void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
                   Output* cut, SessionReader& reader, LinePieces& pieces) {
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
   // A later piece of a long line is no line of its own, whatever it
-  // looks like: only the cut file takes it, with its line.
+  // looks like: the cut file takes it with its line, and the reader that
+  // took the line's start gets the rest of it.
   const bool starts_line = !pieces.continuing;
   if (starts_line) pieces.copying = inside;
   if (pieces.copying && Cuts(mode) && cut != nullptr) cut->Write(piece);
   pieces.continuing = !piece.empty() && piece.back() != '\n';
-  if (starts_line && inside && Analyses(mode)) reader.Read(line);
+  if (!Analyses(mode)) return;
+  if (starts_line && inside)
+    reader.Read(line);
+  else if (!starts_line && pieces.copying)
+    reader.Continue(line);
 }
 
 }  // namespace brantlow

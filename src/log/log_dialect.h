@@ -131,6 +131,9 @@ class SessionReader {
   virtual ~SessionReader() = default;
   // One line inside the window, as seen up to its first NUL.
   virtual void Read(std::string_view line) = 0;
+  // The next piece of a line longer than one read, after the piece Read
+  // was given; a dialect whose lines fit one read passes these by.
+  virtual void Continue(std::string_view /*piece*/) {}
   // Forgets every record and open session: the scan starts over with a
   // later year of the log.
   virtual void Reset() = 0;
@@ -208,6 +211,7 @@ class QuickLook {
 
 // The dialects the program reads, T-Mail first.
 const LogDialect& TmailDialect();
+const LogDialect& BinkdDialect();
 // The dialect a LogType value names, case ignored; null for none.
 const LogDialect* DialectNamed(std::string_view key);
 // The dialect whose dated lines the first lines of a log look like; T-Mail

@@ -272,11 +272,17 @@ class PeriodPlan final : public ScanPlan {
   }
 
   const DaySet& days() const override { return days_; }
-  bool CanSkip() const override { return true; }
+  // Not while a line a reader took goes on in pieces.
+  bool CanSkip() const override { return continued_ == nullptr; }
   void Skip(bool) override {}
 
-  bool Take(std::string_view, std::string_view seen, bool began_line, bool,
-            int year) override {
+  bool Take(std::string_view, std::string_view seen, bool began_line,
+            bool line_end, int year) override {
+    if (continued_ != nullptr) {
+      continued_->Continue(seen);
+      if (line_end) continued_ = nullptr;
+      return false;
+    }
     if (!began_line) return false;
     const std::optional<DayMonth> date = dialect_.DayOf(seen);
     if (!date) return false;
@@ -287,7 +293,9 @@ class PeriodPlan final : public ScanPlan {
     NoteYear(k, year);
     if (year < Floor(k)) return true;
     if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
-    sink_.Day(k, year).Read(seen);
+    SessionReader& reader = sink_.Day(k, year);
+    reader.Read(seen);
+    if (!line_end) continued_ = &reader;
     return true;
   }
 
@@ -331,6 +339,8 @@ class PeriodPlan final : public ScanPlan {
   std::vector<int> latest_;
   int last_day_year_ = -1;  // the latest year with a line of the last day
   int newest_ = -1;         // the latest year with a line of any day
+  // The reader of a line whose next piece is still to come.
+  SessionReader* continued_ = nullptr;
 };
 
 }  // namespace
