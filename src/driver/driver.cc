@@ -226,6 +226,7 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
                   const std::string& window_text, const LogDialect& dialect,
                   RunRecord& record) {
   record.lines_read = counts.lines;
+  record.read_from = counts.start;
   record.lines_inside = counts.inside_lines;
   const char* log = log_path.c_str();
   char text[1024];

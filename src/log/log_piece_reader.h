@@ -32,7 +32,9 @@ struct LogPiece {
 
 class LogPieceReader {
  public:
-  explicit LogPieceReader(ByteWindow& file) : file_(file) {}
+  // Reads from start, a line start, on.
+  explicit LogPieceReader(ByteWindow& file, std::int64_t start = 0)
+      : file_(file), position_(start) {}
 
   // The next piece; false at the end of the log.
   bool Next(LogPiece& piece) {

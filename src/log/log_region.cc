@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "log/log_piece_reader.h"
@@ -227,12 +228,37 @@ RegionTrust Probe(ByteWindow& log, const LineDates& dates, std::int64_t at,
   return RegionTrust::kTrusted;
 }
 
+// Going back, the place where the lines have passed order: two dated lines
+// at or before it in a row, so that one stray old line among the wanted
+// days' is not taken for their beginning.
+class PassedOrder {
+ public:
+  explicit PassedOrder(std::int64_t order) : order_(order) {}
+  // The newer of the two once both are seen.
+  std::optional<Found> See(const Stamp& line) {
+    if (Order(line) > order_) {
+      have_newer_ = false;
+      return std::nullopt;
+    }
+    if (have_newer_) return Found{newer_.offset, newer_.back_years};
+    newer_ = line;
+    have_newer_ = true;
+    return std::nullopt;
+  }
+
+ private:
+  std::int64_t order_;
+  bool have_newer_ = false;
+  Stamp newer_;
+};
+
 // The newest line at or before order, read line by line back from hi.
 Found BackTo(ByteWindow& log, const LineDates& dates, const Stamp& hi, std::int64_t order) {
   BackReader back(log, dates, hi.offset, &hi);
+  PassedOrder passed(order);
   Stamp line = hi;
   while (back.Next(line))
-    if (Order(line) <= order) return {line.offset, line.back_years};
+    if (const std::optional<Found> found = passed.See(line)) return *found;
   if (back.failed()) return {0, 0, RegionTrust::kNotSeekable};
   return {0, line.back_years};
 }
@@ -270,10 +296,12 @@ Found Gallop(ByteWindow& log, const LineDates& dates, Stamp hi, std::int64_t ord
 // none is.
 Found LastAtOrBefore(ByteWindow& log, const LineDates& dates, std::int64_t order) {
   BackReader back(log, dates, log.size(), nullptr);
+  PassedOrder passed(order);
   Stamp line;
   while (back.Next(line)) {
-    if (Order(line) <= order) return {line.offset, line.back_years};
-    if (log.size() - line.offset > kTail) return Gallop(log, dates, line, order);
+    if (const std::optional<Found> found = passed.See(line)) return *found;
+    if (log.size() - line.offset > kTail && Order(line) > order)
+      return Gallop(log, dates, line, order);
   }
   if (back.failed()) return {0, 0, RegionTrust::kNotSeekable};
   return {0, line.back_years};

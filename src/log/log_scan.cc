@@ -6,6 +6,7 @@
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
+#include "log/log_region.h"
 #include "log/log_years.h"
 #include "platform/cp866.h"
 
@@ -58,16 +59,18 @@ class ScanPlan {
 class PieceLoop {
  public:
   PieceLoop(ByteWindow& log, const LogDialect& dialect, ScanPlan& plan,
-            ScanProgress* progress)
+            ScanProgress* progress, std::int64_t start)
       : dialect_(dialect),
         plan_(plan),
         progress_(progress),
         look_(dialect),
         years_(dialect),
-        reader_(log),
+        reader_(log, start),
         jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)) {}
 
   ScanCounts Run() {
+    counts_.start = reader_.position();
+    if (progress_ != nullptr && counts_.start > 0) progress_->JumpTo(counts_.start);
     LogPiece raw;
     for (;;) {
       if (jumps_ && line_start_ && plan_.CanSkip()) SkipBulk();
@@ -137,9 +140,22 @@ class PieceLoop {
   bool utf8_told_ = false;  // the current line was counted as UTF-8
 };
 
+// Below this, a log is read from its start: it costs next to nothing.
+constexpr std::int64_t kRegionWorthwhile = 1 << 20;
+
+// Reads the log from where the lines of the days begin (first and the
+// days after it), found without reading the whole log; from its start
+// when that place cannot be trusted (standard input among them).
 ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
-                      ScanPlan& plan, ScanProgress* progress) {
-  return PieceLoop(log, dialect, plan, progress).Run();
+                      ScanPlan& plan, ScanProgress* progress, DayMonth first,
+                      int days) {
+  std::int64_t start = 0;
+  if (log.size() >= kRegionWorthwhile) {
+    const LogRegion region =
+        FindLogRegion(log, DialectLineDates(dialect), first, days);
+    if (region.trusted() && region.start >= kRegionWorthwhile) start = region.start;
+  }
+  return PieceLoop(log, dialect, plan, progress, start).Run();
 }
 
 // One window: the latest year with a line of its first day, its second
@@ -239,7 +255,8 @@ ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    SessionReader& reader, ScanProgress* progress,
                    ScanRestart* restart) {
   WindowPlan plan(dialect, window, mode, cut, reader, restart);
-  return ScanPieces(log, dialect, plan, progress);
+  return ScanPieces(log, dialect, plan, progress, window.first,
+                    window.day_count());
 }
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;
@@ -350,7 +367,8 @@ PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
                       ScanProgress* progress) {
   PeriodPlan plan(dialect, period, sink);
   PeriodScan scan;
-  scan.counts = ScanPieces(log, dialect, plan, progress);
+  scan.counts = ScanPieces(log, dialect, plan, progress, period.first,
+                           period.days);
   scan.years = plan.Years();
   return scan;
 }

@@ -34,6 +34,9 @@ class ScanProgress {
 // report cannot be what was wanted (a log of another kind, or of other
 // days). Lines passed by on a look at their first bytes are counted too.
 struct ScanCounts {
+  // Where the reading began: the lines before it lie before the days
+  // asked for, and were not read.
+  std::int64_t start = 0;
   std::int64_t lines = 0;
   // Lines that begin "dd/mm hh:mm:ss", as the mailer's do; of the lines
   // passed over in bulk only the first such is counted.

@@ -46,6 +46,11 @@ std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
   }
 }
 
+bool FileWindow::SeekHandle(std::int64_t offset) {
+  return ::lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) ==
+         static_cast<off_t>(offset);
+}
+
 std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into, std::size_t size) {
   for (;;) {
     const ssize_t n = ::pread(static_cast<int>(handle_), into, size, static_cast<off_t>(offset));

@@ -58,6 +58,12 @@ std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
   return got;
 }
 
+bool FileWindow::SeekHandle(std::int64_t offset) {
+  LARGE_INTEGER to{};
+  to.QuadPart = offset;
+  return SetFilePointerEx(Win32Handle(handle_), to, nullptr, FILE_BEGIN) != 0;
+}
+
 std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into, std::size_t size) {
   // A positioned read of a handle opened for synchronous reading moves its
   // file pointer: the sequential reads take it back.

@@ -30,6 +30,13 @@ std::string_view FileWindow::At(std::int64_t offset) {
   if (buffer_.empty()) buffer_.resize(kReadWindow);
   std::int64_t skip = offset - buffer_offset_;
   if (skip < 0) return {};
+  // Far beyond what is held: a file (not a pipe) is read on from there.
+  if (static_cast<std::size_t>(skip) > buffered_ && owns_handle_ &&
+      SeekHandle(offset)) {
+    buffered_ = 0;
+    buffer_offset_ = offset;
+    skip = 0;
+  }
   // Keep what lies after offset, then fill the rest of the buffer.
   if (static_cast<std::size_t>(skip) > buffered_)
     skip = static_cast<std::int64_t>(buffered_);

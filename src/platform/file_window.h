@@ -82,6 +82,8 @@ class FileWindow final : public ByteWindow {
   // The host's read at a position, leaving ReadSome's position alone; 0
   // at the end, on an error or for standard input.
   std::size_t ReadSomeAt(std::int64_t offset, char* into, std::size_t size);
+  // Moves ReadSome's position to offset; false where it cannot (a pipe).
+  bool SeekHandle(std::int64_t offset);
   void CloseHandle();
 
   static constexpr std::intptr_t kNoHandle = -1;

@@ -124,6 +124,8 @@ void SettingsAndCounts(Json& j, const RunRecord& r) {
   j.Close('}');
   j.Key("counts"); j.Open('{');
   j.Key("log_bytes"); j.Integer(r.log_bytes);
+  j.Key("bytes_read");
+  j.Integer(r.log_bytes > r.read_from ? r.log_bytes - r.read_from : r.log_bytes);
   j.Key("lines_read"); j.Integer(r.lines_read);
   j.Key("lines_inside"); j.Integer(r.lines_inside);
   j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));

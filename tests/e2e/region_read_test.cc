@@ -1,0 +1,83 @@
+// A log file is read from where the days asked for begin, found without
+// reading it all; standard input is read from its start. On a log of two
+// years whose lines come up to a day late, both must give the same reports.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/transcript.h"
+
+namespace brantlow::e2e {
+namespace {
+
+constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// One session of a day at an hour, in the mailer's lines.
+std::string Session(int day, int month, int hour, int node) {
+  char text[640];
+  std::snprintf(text, sizeof text,
+                "%02d/%02d %02d:10:00 \xFE Incoming call: CONNECT 33600/ARQ\r\n"
+                "%02d/%02d %02d:10:09 2:5020/%d, using T-Mail/2608.NT\r\n"
+                "%02d/%02d %02d:10:12 HR-16 f%d.pkt %d OK: 0:06, 2080 cps, 42%%\r\n"
+                "%02d/%02d %02d:10:30 \xFE 2:5020/%d, bytes %d/%d, time 0:00:30\r\n",
+                day, month, hour, day, month, hour, node, day, month, hour, node,
+                1000 + node, day, month, hour, node, 1000 + node, node);
+  return text;
+}
+
+// Two years from 1 January, twelve sessions a day; every fifth day a line of
+// the day before comes after the first session of the day (a late line).
+std::string TwoYears() {
+  std::string log;
+  int node = 0;
+  for (int year = 0; year < 2; ++year)
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= kMonthDays[month - 1]; ++day) {
+        for (int hour = 1; hour < 24; hour += 2) {
+          log += Session(day, month, hour, ++node % 97 + year);
+          if (hour == 1 && day % 5 == 0) {
+            char late[96];
+            std::snprintf(late, sizeof late,
+                          "%02d/%02d 23:59:58 Rescanning outbound, late\r\n",
+                          day == 1 ? 28 : day - 1, day == 1 ? month : month);
+            log += late;
+          }
+        }
+        log += "    a line without a date\r\n";
+      }
+  return log;
+}
+
+TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
+  const std::string log = TwoYears();
+  ASSERT_GT(log.size(), 1536u << 10);
+  const std::vector<std::vector<std::string>> runs = {
+      {"/d=15.06", "+l", "+a", "/c=300"},  // the middle of the last year
+      {"/d=01.01"},                       // the first day of the last year
+      {"/d=31.12"},                       // the log's last day
+      {"/d=02.01"},                       // near the start of the last year
+      {"/d=31.12", "/t=22:00-03:00"},     // across the new year
+      {"/p=01.03-31.03"},                 // a month
+      {"/p=25.12-06.01"},                 // a period across the new year
+  };
+  for (const std::vector<std::string>& run : runs) {
+    TranscriptCase file;
+    file.args = {"LOG"};
+    file.args.insert(file.args.end(), run.begin(), run.end());
+    file.inputs["LOG"] = log;
+    TranscriptCase piped = file;
+    piped.args[0] = "-";
+    piped.standard_input = "LOG";
+    const RunResult a = RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    const RunResult b = RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    const std::string report = run[0].substr(0, 3) == "/p=" ? "perdata.zvx" : "logdata.zvx";
+    ASSERT_EQ(1u, a.files.count(report)) << run[0];
+    EXPECT_TRUE(a.files.at(report) == b.files.at(report)) << run[0];
+    EXPECT_NE(std::string::npos, a.files.at(report).find("2:5020/")) << run[0];
+  }
+}
+
+}  // namespace
+}  // namespace brantlow::e2e
