@@ -1,4 +1,5 @@
 #include "log/binkd_dialect.h"
+#include "platform/clock.h"
 
 #include <charconv>
 #include <cstring>
@@ -31,24 +32,9 @@ int DayAt(std::string_view line) {
   return (a == ' ' ? 0 : (a - '0') * 10) + (b - '0');
 }
 
-// The month a line names in English, 0 for none; every line of the log is
-// looked at, so by its letters rather than by comparing names.
+// The month a line names in English, 0 for none.
 int MonthAt(std::string_view line) {
-  const char a = line[kMonthColumn], b = line[kMonthColumn + 1],
-             c = line[kMonthColumn + 2];
-  switch (a) {
-    case 'J':
-      if (b == 'a') return c == 'n' ? 1 : 0;
-      return b == 'u' ? (c == 'n' ? 6 : c == 'l' ? 7 : 0) : 0;
-    case 'F': return b == 'e' && c == 'b' ? 2 : 0;
-    case 'M': return b == 'a' ? (c == 'r' ? 3 : c == 'y' ? 5 : 0) : 0;
-    case 'A': return b == 'p' && c == 'r' ? 4 : b == 'u' && c == 'g' ? 8 : 0;
-    case 'S': return b == 'e' && c == 'p' ? 9 : 0;
-    case 'O': return b == 'c' && c == 't' ? 10 : 0;
-    case 'N': return b == 'o' && c == 'v' ? 11 : 0;
-    case 'D': return b == 'e' && c == 'c' ? 12 : 0;
-    default: return 0;
-  }
+  return MonthOfAbbreviation(line.substr(kMonthColumn, 3));
 }
 
 bool TimeAt(std::string_view line) {

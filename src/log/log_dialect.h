@@ -18,6 +18,7 @@
 #include "log/scratch_entry.h"
 #include "log/session_table.h"
 #include "log/window.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
@@ -73,20 +74,10 @@ struct DateColumns {
   std::size_t dated_length = 14;  // no dated line is shorter
 };
 
-// The month a three-letter English name gives, 0 for none.
-inline int MonthOfName(const char* p) {
-  constexpr char kNames[] = "JanFebMarAprMayJunJulAugSepOctNovDec";
-  for (int m = 0; m < 12; ++m)
-    if (p[0] == kNames[3 * m] && p[1] == kNames[3 * m + 1] &&
-        p[2] == kNames[3 * m + 2])
-      return m + 1;
-  return 0;
-}
-
 // The month at the columns of a dated line's first bytes; 0 for none.
 inline int MonthAt(const DateColumns& c, const char* p, std::size_t length) {
   if (length < c.dated_length) return 0;
-  if (c.month_names) return MonthOfName(p + c.month);
+  if (c.month_names) return MonthOfAbbreviation({p + c.month, 3});
   const unsigned m0 = static_cast<unsigned char>(p[c.month]) - '0';
   const unsigned m1 = static_cast<unsigned char>(p[c.month + 1]) - '0';
   if (m0 > 9 || m1 > 9) return 0;
@@ -116,7 +107,7 @@ inline bool OutsideAt(const DateColumns& c, const char* p, std::size_t length,
   const std::size_t month_end = c.month + (c.month_names ? 3 : 2);
   if (length < month_end || p[c.day + 2] == '\0') return false;
   if (c.month_names) {
-    const int month = MonthOfName(p + c.month);
+    const int month = MonthOfAbbreviation({p + c.month, 3});
     return month != 0 && days.Index(day, month) < 0;
   }
   const unsigned m0 = static_cast<unsigned char>(p[c.month]) - '0';

@@ -4,12 +4,6 @@
 
 namespace brantlow {
 
-int MonthOfAbbreviation(std::string_view text) {
-  for (int m = 0; m < 12; ++m)
-    if (text == kMonthAbbreviations[m]) return m + 1;
-  return 0;
-}
-
 LocalDate LocalDateOf(int year, int month, int day, int weekday, int hour,
                       int minute, int second) {
   const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};

@@ -12,8 +12,17 @@ inline constexpr char kMonthAbbreviations[12][4] = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun",
     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-// The month (1 to 12) whose abbreviation the text is, or 0.
-int MonthOfAbbreviation(std::string_view text);
+// The month (1 to 12) whose abbreviation the text begins with, or 0. Logs
+// ask it of every line: no call, and most names fail on their first letter.
+inline int MonthOfAbbreviation(std::string_view text) {
+  if (text.size() < 3) return 0;
+  for (int m = 0; m < 12; ++m) {
+    const char* name = kMonthAbbreviations[m];
+    if (text[0] == name[0] && text[1] == name[1] && text[2] == name[2])
+      return m + 1;
+  }
+  return 0;
+}
 
 struct LocalDate {
   int day = 1;    // of the month, 1 to 31
