@@ -19,6 +19,29 @@ void Add(int& element, float amount) {
   element = static_cast<int>(sum);
 }
 
+void AddAt(BusyArray& busy, int k, float amount) {
+  if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], amount);
+}
+
+// A record that starts in the half hour k, which ends at t: its seconds
+// there, then (when it runs on) the half hours it fills and its last one;
+// k and t move on to that last half hour.
+void Walk(BusyArray& busy, float start, float end, int& k, float& t) {
+  if (end <= t) {
+    AddAt(busy, k, end - start);
+    return;
+  }
+  AddAt(busy, k, t - start);
+  const int first = k + 1;
+  while (end > t) {
+    ++k;
+    t += 1800;
+  }
+  AddAt(busy, k, end - (t - 1800));
+  for (int m = first; m < k && m < kHalfHours; ++m)
+    if (busy[static_cast<std::size_t>(m)] == 0) busy[static_cast<std::size_t>(m)] = 1800;
+}
+
 }  // namespace
 
 void FillBusyArray(const SessionTable& table, BusyArray& busy) {
@@ -37,20 +60,7 @@ void FillBusyArray(const SessionTable& table, BusyArray& busy) {
     for (int j = 0; j <= table.current; ++j) {
       const float start = starts[static_cast<std::size_t>(j)];
       const float end = ends[static_cast<std::size_t>(j)];
-      if (!(t - 1800 <= start && start <= t)) continue;
-      if (end <= t) {
-        if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], end - start);
-        continue;
-      }
-      if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], t - start);
-      const int first = k + 1;
-      while (end > t) {
-        ++k;
-        t += 1800;
-      }
-      if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], end - (t - 1800));
-      for (int m = first; m < k && m < kHalfHours; ++m)
-        if (busy[static_cast<std::size_t>(m)] == 0) busy[static_cast<std::size_t>(m)] = 1800;
+      if (t - 1800 <= start && start <= t) Walk(busy, start, end, k, t);
     }
     ++k;
     t += 1800;

@@ -11,6 +11,22 @@ namespace {
 
 double Hour(std::string_view time) { return FieldReal(time, 0, 2); }
 
+// A record's duration; one without an end ends where it began, with no
+// end (kind "?"). Across midnight an end before the start is next day's.
+void SetDuration(SessionRecord& record, double start, double start_hour,
+                 bool midnight) {
+  if (FieldText(record.start_time).size() > 4 &&
+      FieldText(record.end_time).size() < 4) {
+    CopyField(record.end_time, FieldText(record.start_time));
+    record.kind = kNoEnd;
+  }
+  const double end = TimeSeconds(FieldText(record.end_time));
+  if (Hour(FieldText(record.end_time)) < start_hour && midnight)
+    record.duration = end + 86400 - start;
+  else
+    record.duration = end - start;
+}
+
 }  // namespace
 
 void SearchCrashPolls(SessionTable& table, int period, const Window& window,
@@ -31,18 +47,10 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
 
   for (int i = 0; i <= table.current; ++i) {
     SessionRecord& record = table[i];
-    if (FieldText(record.start_time).size() > 4 &&
-        FieldText(record.end_time).size() < 4) {
-      CopyField(record.end_time, FieldText(record.start_time));
-      record.kind = kNoEnd;
-    }
-    const double start = start_seconds[static_cast<std::size_t>(i)];
+    SetDuration(record, start_seconds[static_cast<std::size_t>(i)],
+                start_hour[static_cast<std::size_t>(i)], midnight);
     const double end = TimeSeconds(FieldText(record.end_time));
     const double end_hour = Hour(FieldText(record.end_time));
-    if (end_hour < start_hour[static_cast<std::size_t>(i)] && midnight)
-      record.duration = end + 86400 - start;
-    else
-      record.duration = end - start;
 
     if (period <= 0) continue;
     for (int j = i + 1; j <= table.current; ++j) {
