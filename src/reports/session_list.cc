@@ -44,26 +44,22 @@ void WriteTitle(const Window& w, Output& out) {
 
 }  // namespace
 
-void WriteSessionList(const Window& window, int crash_poll_period,
-                      const SessionTable& table, Output& out, BbsMode bbs_mode,
-                      SessionListTarget target, int& bbs_session_count) {
-  const bool crash_column = crash_poll_period != 0;
-  const bool statistics = target == SessionListTarget::kStatisticsFile;
+namespace {
 
-  WriteTitle(window, out);
-
-  int widths[8];
+// The columns' widths: time, crash mark, name, kind, bytes both ways, CPS,
+// password; the crash mark with a crash-poll period, the kind in the
+// statistics file.
+int Widths(bool crash_column, bool statistics, int (&widths)[8]) {
   int count = 0;
   widths[count++] = 17;
   if (crash_column) widths[count++] = 1;
   widths[count++] = 18;
   if (statistics) widths[count++] = 1;
-  widths[count++] = 10;
-  widths[count++] = 10;
-  widths[count++] = 6;
-  widths[count++] = 6;
+  for (int w : {10, 10, 6, 6}) widths[count++] = w;
+  return count;
+}
 
-  out.Write(MakeFrameLine(FrameLine::kTop, widths, count));
+void WriteHeadings(bool crash_column, bool statistics, Output& out) {
   if (!statistics && !crash_column)
     out.Write(CP866("║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"));
   else if (!statistics)
@@ -72,44 +68,45 @@ void WriteSessionList(const Window& window, int crash_poll_period,
     out.Write(CP866("║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"));
   else
     out.Write(CP866("║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"));
-  out.Write(MakeFrameLine(FrameLine::kSeparator, widths, count));
+}
 
+// One row: its cells written one after another, as the one format of its
+// kind of list would write them. A hidden BBS caller shows "BBS call".
+void WriteRow(const SessionRecord& r, bool crash_column, bool statistics,
+              bool hidden, Output& out) {
+  const Text start(r.start_time), end(r.end_time), name(r.name),
+      password(r.password);
+  out.Printf(CP866("║%8s-%8s│"), start.c_str(), end.c_str());
+  if (crash_column) out.Printf(CP866("%c│"), Cell(r.crash_mark));
+  if (hidden)
+    out.Write(CP866("BBS call          │"));
+  else
+    out.Printf(CP866("%-18s│"), name.c_str());
+  if (statistics) out.Printf(CP866("%c│"), Cell(r.kind));
+  out.Printf(CP866("%10lld│%10lld│%6.0f│%-6s║\n"), Bytes(r.bytes_received),
+             Bytes(r.bytes_sent), r.cps, password.c_str());
+}
+
+}  // namespace
+
+void WriteSessionList(const Window& window, int crash_poll_period,
+                      const SessionTable& table, Output& out, BbsMode bbs_mode,
+                      SessionListTarget target, int& bbs_session_count) {
+  const bool crash_column = crash_poll_period != 0;
+  const bool statistics = target == SessionListTarget::kStatisticsFile;
+  WriteTitle(window, out);
+  int widths[8];
+  const int count = Widths(crash_column, statistics, widths);
+  out.Write(MakeFrameLine(FrameLine::kTop, widths, count));
+  WriteHeadings(crash_column, statistics, out);
+  out.Write(MakeFrameLine(FrameLine::kSeparator, widths, count));
   for (int i = 0; i <= table.current; ++i) {
     const SessionRecord& r = table[i];
-    const Text start(r.start_time), end(r.end_time), name(r.name),
-        password(r.password);
-    const char crash = Cell(r.crash_mark);
-    const char kind = Cell(r.kind);
-    if (!statistics) {
-      if (r.kind != kBbsCaller) continue;
-      ++bbs_session_count;
-      if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│%-18s│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), crash, name.c_str(),
-                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
-      else
-        out.Printf(CP866("║%8s-%8s│%-18s│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), name.c_str(),
-                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
-    } else if (r.kind == kBbsCaller && bbs_mode == BbsMode::kUserFileHidden) {
-      if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│BBS call          │%c│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), crash, kind,
-                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
-      else
-        out.Printf(CP866("║%8s-%8s│BBS call          │%c│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), kind, Bytes(r.bytes_received),
-                   Bytes(r.bytes_sent), r.cps, password.c_str());
-    } else {
-      if (crash_column)
-        out.Printf(CP866("║%8s-%8s│%c│%-18s│%c│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), crash, name.c_str(), kind,
-                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
-      else
-        out.Printf(CP866("║%8s-%8s│%-18s│%c│%10lld│%10lld│%6.0f│%-6s║\n"),
-                   start.c_str(), end.c_str(), name.c_str(), kind,
-                   Bytes(r.bytes_received), Bytes(r.bytes_sent), r.cps, password.c_str());
-    }
+    if (!statistics && r.kind != kBbsCaller) continue;
+    if (!statistics) ++bbs_session_count;
+    const bool hidden = statistics && r.kind == kBbsCaller &&
+                        bbs_mode == BbsMode::kUserFileHidden;
+    WriteRow(r, crash_column, statistics, hidden, out);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, widths, count));
 }
