@@ -69,6 +69,30 @@ long CodePoint(const unsigned char* s, std::size_t length) {
   return cp;
 }
 
+// One character from i: its CP866 byte when it has one of 80 hex or more,
+// else its bytes as they are (a character the piece cuts off included);
+// false for bytes that are no UTF-8. high tells that a byte was converted.
+bool ConvertOne(const unsigned char* s, std::size_t size, std::size_t& i,
+                char* out, std::size_t& n, bool& high) {
+  const std::size_t length = SequenceLength(s[i]);
+  if (length == 0) return false;
+  std::size_t k = 1;
+  while (k < length && i + k < size && IsContinuation(s[i + k])) ++k;
+  if (k < length && i + k < size) return false;  // a byte cannot go on
+  const long cp = k == length ? CodePoint(s + i, length) : 0;
+  if (cp < 0) return false;
+  const int byte =
+      k == length && length > 1 ? Cp866FromCodePoint(static_cast<char32_t>(cp)) : -1;
+  if (byte >= 0x80) {
+    out[n++] = static_cast<char>(byte);
+    high = true;
+  } else {
+    for (std::size_t m = 0; m < k; ++m) out[n++] = static_cast<char>(s[i + m]);
+  }
+  i += k;
+  return true;
+}
+
 }  // namespace
 
 bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len) {
@@ -87,25 +111,8 @@ bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len) {
   // The tail of a character the piece before began.
   if (i == 0)
     while (i < size && i < 3 && IsContinuation(s[i])) out[n++] = in[i++];
-  while (i < size) {
-    const std::size_t length = SequenceLength(s[i]);
-    if (length == 0) return false;
-    std::size_t k = 1;
-    while (k < length && i + k < size && IsContinuation(s[i + k])) ++k;
-    if (k < length && i + k < size) return false;  // a byte cannot go on
-    const long cp = k == length ? CodePoint(s + i, length) : 0;
-    if (cp < 0) return false;
-    const int byte = k == length && length > 1
-                         ? Cp866FromCodePoint(static_cast<char32_t>(cp))
-                         : -1;
-    if (byte >= 0x80) {
-      out[n++] = static_cast<char>(byte);
-      high = true;
-    } else {
-      for (std::size_t m = 0; m < k; ++m) out[n++] = in[i + m];
-    }
-    i += k;
-  }
+  while (i < size)
+    if (!ConvertOne(s, size, i, out, n, high)) return false;
   out_len = n;
   return high;
 }
