@@ -30,7 +30,7 @@ class SummaryTest : public testing::Test {
   }
   std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int i = 0; i <= table_->current; ++i)
+    for (int i = 0; i < table_->size(); ++i)
       names.emplace_back(FieldText((*table_)[i].name));
     return names;
   }
@@ -147,7 +147,7 @@ TEST_F(SummaryTest, MergeSumsAndAveragesPositiveCps) {
   Add("2:1/1", 0, 20).bytes_received = 7;
   Add("2:1/1", 200, 30);
   SortAndMerge(*table_);
-  ASSERT_EQ(1, table_->current);
+  ASSERT_EQ(1, table_->newest());
   EXPECT_EQ("2:1/1", FieldText((*table_)[0].name));
   EXPECT_FLOAT_EQ(150, (*table_)[0].cps);
   EXPECT_FLOAT_EQ(60, (*table_)[0].duration);

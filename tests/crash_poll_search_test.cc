@@ -32,7 +32,7 @@ class CrashPollTest : public testing::Test {
 
 TEST_F(CrashPollTest, EmptyTableGetsOneBlankRecord) {
   SearchCrashPolls(*table_, 0, kDay, false);
-  EXPECT_EQ(0, table_->current);
+  EXPECT_EQ(0, table_->newest());
   EXPECT_EQ(' ', Mark(0));
   EXPECT_EQ(0.0f, (*table_)[0].duration);
   EXPECT_EQ('\0', (*table_)[0].kind);

@@ -113,7 +113,7 @@ TEST_F(RecognisersTest, HumanCallerEndsOnItsReturn) {
 TEST_F(RecognisersTest, TerminalEmulatorOpensOneRecord) {
   Feed("15/03 18:00:01 Entering terminal emulator\n");
   Feed("15/03 18:00:02 Entering terminal emulator\n");
-  EXPECT_EQ(1, table_->current);
+  EXPECT_EQ(1, table_->newest());
   EXPECT_EQ(kTerminal, current().kind);
   EXPECT_EQ("18:00:01", FieldText(current().start_time));
   EXPECT_EQ("Terminal Emulator", FieldText(current().name));

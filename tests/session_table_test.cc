@@ -14,14 +14,13 @@ TEST(SessionTable, GrowsPastTheOldLimitAndReusesAFreedSlot) {
     EXPECT_EQ('\0', table.Current().kind);
     table.Current().kind = kIncoming;
   }
-  EXPECT_EQ(1199, table.current);
+  EXPECT_EQ(1199, table.newest());
   EXPECT_EQ(kIncoming, table[1199].kind);
-  // A merge clears the newest record and steps back; the next Append
-  // takes the cleared slot.
-  table.Current() = SessionRecord{};
-  --table.current;
+  // A merge drops the newest record; the next Append is zero-filled again.
+  table.Current().kind = kOutgoing;
+  table.DropNewest();
   table.Append();
-  EXPECT_EQ(1199, table.current);
+  EXPECT_EQ(1199, table.newest());
   EXPECT_EQ('\0', table.Current().kind);
   table.Clear();
   EXPECT_TRUE(table.empty());

@@ -21,8 +21,7 @@ bool Incoming(char kind) { return kind == kIncoming || kind == kBbsCaller; }
 void CountSessions(const SessionTable& table, DayTotals& day,
                    AddressMap& addresses) {
   day.sessions += SessionTotal(table);
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     if (r.kind == 0) continue;  // the blank record of an empty window
     AddressTotals& a = addresses[std::string(FieldText(r.name))];
     ++a.sessions;
@@ -63,8 +62,7 @@ void CountFolded(const SessionTable& table, DayTotals& day,
                  AddressMap& addresses) {
   std::int64_t received = 0, sent = 0;
   double duration = 0;
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     AddBytes(received, r.bytes_received);
     AddBytes(sent, r.bytes_sent);
     duration += r.duration;
@@ -88,7 +86,7 @@ std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
   }
   SortAndMerge(*order);
   std::vector<AddressTotals> sorted;
-  for (int i = 0; i <= order->current; ++i)
+  for (int i = 0; i < order->size(); ++i)
     if (AddressTotals* a = addresses.Find(std::string(FieldText((*order)[i].name))))
       sorted.push_back(*a);
   return sorted;
@@ -98,8 +96,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
                     const CostTable& costs, std::vector<SessionRow>& rows) {
   const double window_start =
       window.start_hour * 3600.0 + window.start_minute * 60.0;
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     if (r.kind == 0) continue;
     SessionRow row;
     // Across midnight, a session that starts before the window's start

@@ -99,7 +99,7 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
     ReadEntry entry;
     while (reader.Next(entry)) {
       const int session = entry.session;
-      if (session < 0 || session > table.current) continue;
+      if (session < 0 || session > table.newest()) continue;
       // A full index keeps its last place for the latest line.
       if (offsets.size() == kMaxLines) {
         offsets.pop_back();

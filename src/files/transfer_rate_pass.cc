@@ -63,7 +63,7 @@ void RunTransferRatePass(SessionTable& table, LineReader& scratch,
                          const LogPhrases& phrases) {
   if (table.empty() || !scratch.SeekTo(0)) return;
   std::vector<int> counts(static_cast<std::size_t>(table.size()), 0);
-  const int last = table.current;
+  const int last = table.newest();
   std::int64_t last_offset = -1;
   ScratchReader reader(scratch);
   ReadEntry read;

@@ -263,8 +263,7 @@ std::int64_t ReadDay(SessionTable& table, const Window& window,
   ReaderState state;
   std::int64_t resume = -1;  // found when the first record needs it
   std::int64_t year_start = day.not_before;
-  for (int i = 0; i < table.size(); ++i) {
-    SessionRecord& record = table[i];
+  for (SessionRecord& record : table) {
     if (record.tag != SessionTag::kTerminalCall) continue;
     const CallSpan span = SpanOnDay(record, window, day.day_after);
     if (span.empty()) continue;

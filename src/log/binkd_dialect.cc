@@ -141,7 +141,7 @@ BinkdSessionReader::Open& BinkdSessionReader::Start(const BinkdLine& parts,
   CopyField(record.end_time, parts.time);
   // Until the remote gives an address, the session failed in its handshake.
   CopyField(record.name, "Handshake failure");
-  *slot = Open{parts.pid, table_.current, false};
+  *slot = Open{parts.pid, table_.newest(), false};
   return *slot;
 }
 

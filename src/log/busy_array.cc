@@ -48,7 +48,7 @@ void FillBusyArray(const SessionTable& table, BusyArray& busy) {
   // Every record's times are read once, not once per half hour.
   std::vector<float> starts(static_cast<std::size_t>(table.size()));
   std::vector<float> ends(static_cast<std::size_t>(table.size()));
-  for (int j = 0; j <= table.current; ++j) {
+  for (int j = 0; j < table.size(); ++j) {
     starts[static_cast<std::size_t>(j)] =
         static_cast<float>(TimeSeconds(FieldText(table[j].start_time)));
     ends[static_cast<std::size_t>(j)] =
@@ -57,7 +57,7 @@ void FillBusyArray(const SessionTable& table, BusyArray& busy) {
   int k = 0;
   float t = 1800;
   while (t <= 86400) {
-    for (int j = 0; j <= table.current; ++j) {
+    for (int j = 0; j < table.size(); ++j) {
       const float start = starts[static_cast<std::size_t>(j)];
       const float end = ends[static_cast<std::size_t>(j)];
       if (t - 1800 <= start && start <= t) Walk(busy, start, end, k, t);

@@ -35,17 +35,17 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
   if (table.empty()) table.Append();
   table[0].crash_mark = ' ';
   if (period > 0)
-    for (int i = 1; i <= table.current; ++i) table[i].crash_mark = ' ';
+    for (int i = 1; i < table.size(); ++i) table[i].crash_mark = ' ';
 
   // Start times never change here: convert them once.
   std::vector<double> start_seconds(static_cast<std::size_t>(table.size()));
   std::vector<double> start_hour(static_cast<std::size_t>(table.size()));
-  for (int i = 0; i <= table.current; ++i) {
+  for (int i = 0; i < table.size(); ++i) {
     start_seconds[static_cast<std::size_t>(i)] = TimeSeconds(FieldText(table[i].start_time));
     start_hour[static_cast<std::size_t>(i)] = Hour(FieldText(table[i].start_time));
   }
 
-  for (int i = 0; i <= table.current; ++i) {
+  for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
     SetDuration(record, start_seconds[static_cast<std::size_t>(i)],
                 start_hour[static_cast<std::size_t>(i)], midnight);
@@ -53,7 +53,7 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
     const double end_hour = Hour(FieldText(record.end_time));
 
     if (period <= 0) continue;
-    for (int j = i + 1; j <= table.current; ++j) {
+    for (int j = i + 1; j < table.size(); ++j) {
       SessionRecord& later = table[j];
       double later_start = start_seconds[static_cast<std::size_t>(j)];
       if (end_hour > start_hour[static_cast<std::size_t>(j)]) later_start += 86400;

@@ -50,7 +50,7 @@ bool AddTransferEntry(std::string_view line, const RecogniserState& state,
   }
   std::string_view tail = start < line.size() ? line.substr(start) : "";
   if (state.scratch != nullptr)
-    state.scratch->Add(ScratchEntry{state.table.current,
+    state.scratch->Add(ScratchEntry{state.table.newest(),
                                     FieldText(state.table.Current().name), sent,
                                     WithoutLineEnd(tail)});
   const std::size_t size = tail.find(' ');
@@ -101,15 +101,15 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
     CopyField(record.name, "Terminal Emulator");
     record.kind = kTerminal;
     state.inside_terminal = true;
-    state.terminal_record = table.current;
+    state.terminal_record = table.newest();
   }
   if (state.inside_terminal &&
       PhraseAt(line, p.leaving_terminal, kEventColumn)) {
     // A process may have begun while the emulator ran: the period's own
     // record ends.
-    const int r = state.terminal_record >= 0 && state.terminal_record <= table.current
+    const int r = state.terminal_record >= 0 && state.terminal_record <= table.newest()
                       ? state.terminal_record
-                      : table.current;
+                      : table.newest();
     CopyLineTime(line, table[r].end_time);
     state.inside_terminal = false;
   }

@@ -24,11 +24,10 @@ void SessionExtractor::CloseOpenProcesses(std::string_view line) {
     if (!open_[i]) continue;
     const ProcessDefinition& process = processes_[i];
     // A repeat of a cycling process folds into the record before it.
-    if (process.cycle && table.current > 0 &&
-        NamesEqual(table.Current(), table[table.current - 1]) &&
+    if (process.cycle && table.newest() > 0 &&
+        NamesEqual(table.Current(), table[table.newest() - 1]) &&
         FieldText(table.Current().name) == FieldText(process.name)) {
-      table.Current() = SessionRecord{};
-      --table.current;
+      table.DropNewest();
     }
     CopyLineTime(line, table.Current().end_time);
     open_[i] = false;

@@ -48,32 +48,36 @@ inline constexpr char kBbsCaller = 'B';
 inline constexpr char kNoEnd = '?';
 
 // Grows with the window: a busy station's day may hold any number of
-// sessions, and memory follows the window, never the log.
-struct SessionTable {
-  // Slots 0 to current are in use; a slot beyond it (left by a merge that
-  // stepped back) is zero-filled and taken again by the next Append.
-  std::vector<SessionRecord> records;
-  int current = -1;  // newest record; -1 while empty
+// sessions, and memory follows the window, never the log. Records are
+// numbered from 0 in log order; the newest is the one the log's lines go on
+// filling.
+class SessionTable {
+ public:
+  bool empty() const { return records_.empty(); }
+  int size() const { return static_cast<int>(records_.size()); }
+  // The newest record's number; -1 while empty.
+  int newest() const { return size() - 1; }
 
-  bool empty() const { return current < 0; }
-  SessionRecord& Current() { return records[static_cast<std::size_t>(current)]; }
-  SessionRecord& operator[](int i) { return records[static_cast<std::size_t>(i)]; }
-  const SessionRecord& operator[](int i) const {
-    return records[static_cast<std::size_t>(i)];
-  }
-  // Number of records 0 to current.
-  int size() const { return current + 1; }
+  SessionRecord& Current() { return records_.back(); }
+  const SessionRecord& Current() const { return records_.back(); }
+  SessionRecord& operator[](int i) { return records_[Slot(i)]; }
+  const SessionRecord& operator[](int i) const { return records_[Slot(i)]; }
+  auto begin() { return records_.begin(); }
+  auto end() { return records_.end(); }
+  auto begin() const { return records_.begin(); }
+  auto end() const { return records_.end(); }
 
-  void Clear() {
-    records.clear();
-    current = -1;
-  }
+  void Clear() { records_.clear(); }
+  // A new record, zero-filled, becomes the newest.
+  void Append() { records_.emplace_back(); }
+  // The newest record goes (folded into the one before it).
+  void DropNewest() { records_.pop_back(); }
+  // Keeps the first count records.
+  void Truncate(int count) { records_.resize(Slot(count)); }
 
-  // Makes the next slot, zero-filled, current.
-  void Append() {
-    ++current;
-    if (records.size() <= static_cast<std::size_t>(current)) records.emplace_back();
-  }
+ private:
+  static std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
+  std::vector<SessionRecord> records_;
 };
 
 }  // namespace brantlow

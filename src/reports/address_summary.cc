@@ -201,7 +201,7 @@ constexpr int kWidths[] = {18, 10, 10, 8, 13};
 }  // namespace
 
 int SessionTotal(const SessionTable& table) {
-  if (table.current != 0) return table.current + 1;
+  if (table.newest() != 0) return table.newest() + 1;
   return FieldText(table[0].start_time).size() >= 3 ? 1 : 0;
 }
 
@@ -211,8 +211,7 @@ void SortAndMerge(SessionTable& table) {
   std::vector<SessionRecord> kept;
   std::vector<int> positive;
   std::unordered_map<std::string, std::size_t> by_name;
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     auto [it, added] = by_name.try_emplace(std::string(FieldText(r.name)), kept.size());
     if (added) {
       kept.push_back(r);
@@ -230,9 +229,7 @@ void SortAndMerge(SessionTable& table) {
     if (positive[i] >= 1) kept[i].cps /= positive[i];
     table[static_cast<int>(i)] = kept[i];
   }
-  for (int i = static_cast<int>(kept.size()); i <= table.current; ++i)
-    table[i] = SessionRecord{};
-  if (table.current >= 0) table.current = static_cast<int>(kept.size()) - 1;
+  table.Truncate(static_cast<int>(kept.size()));
 
   // Records move once, at the end: a record is large.
   const std::size_t count = static_cast<std::size_t>(table.size());
@@ -270,8 +267,7 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
   double duration = 0, cps = 0;
   int with_cps = 0;
   int bbs_user = 0;
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     if (bbs_file && r.kind != kBbsCaller) continue;
     char name[19];
     std::string_view text = FieldText(r.name);

@@ -26,13 +26,13 @@ void WriteConnectTable(const SessionTable& table, Output& out) {
   out.Write(CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер              ║\n"));
   const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
   out.Write(separator);
-  for (int i = 0; i <= table.current; ++i) {
+  for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];
     out.Printf(CP866("║%-8s          │%-48s║\n"), Text(r.start_time).c_str(),
                Text(r.connect).c_str());
     out.Printf(CP866("║%-18s│%-48s║\n"), Text(r.name).c_str(),
                Text(r.mailer).c_str());
-    if (i < table.current) out.Write(separator);
+    if (i < table.newest()) out.Write(separator);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 2));
 }

@@ -46,8 +46,7 @@ bool StartsAtNight(const CostTable& costs, const SessionRecord& r) {
 void CalculateCosts(CostTable& costs, const SessionTable& table) {
   for (int e = 0; e <= costs.last; ++e) {
     CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
-    for (int i = 0; i <= table.current; ++i) {
-      const SessionRecord& r = table[i];
+    for (const SessionRecord& r : table) {
       if (!Priced(r, entry)) continue;
       const float rate = RateOf(entry, r.kind, StartsAtNight(costs, r));
       if (r.kind == kIncoming)

@@ -100,8 +100,7 @@ void WriteSessionList(const Window& window, int crash_poll_period,
   out.Write(MakeFrameLine(FrameLine::kTop, widths, count));
   WriteHeadings(crash_column, statistics, out);
   out.Write(MakeFrameLine(FrameLine::kSeparator, widths, count));
-  for (int i = 0; i <= table.current; ++i) {
-    const SessionRecord& r = table[i];
+  for (const SessionRecord& r : table) {
     if (!statistics && r.kind != kBbsCaller) continue;
     if (!statistics) ++bbs_session_count;
     const bool hidden = statistics && r.kind == kBbsCaller &&
