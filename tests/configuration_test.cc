@@ -52,7 +52,7 @@ TEST_F(ConfigurationTest, LanguageMarkers) {
 TEST_F(ConfigurationTest, AKeyInsideAValueCountsToo) {
   Read("LogFile /fido/Costs/t-mail.log\r\n");
   EXPECT_EQ("/fido/Costs/t-mail.log", settings_.log_path);
-  EXPECT_EQ(0, costs_->last);
+  EXPECT_EQ(1, costs_->count);
   // Its name is the first word after "Cost".
   EXPECT_STREQ("s/t-mail.log", costs_->entries[0].name);
 }
@@ -118,7 +118,7 @@ TEST_F(ConfigurationTest, NumbersAndPackers) {
 TEST_F(ConfigurationTest, CostLines) {
   Read("Cost 2:5020/1234.0 0.5#0.25 0.6#0.3 30\r\n"
        "Cost 2:463/68 1#2\r\n");
-  ASSERT_EQ(1, costs_->last);
+  ASSERT_EQ(2, costs_->count);
   const CostEntry& a = costs_->entries[0];
   EXPECT_STREQ("2:5020/1234", a.name);
   EXPECT_FLOAT_EQ(0.5f, a.incoming_day_rate);
@@ -138,7 +138,7 @@ TEST_F(ConfigurationTest, TheThirtyThirdCostOverwritesTheLast) {
   std::string text;
   for (int i = 1; i <= 34; ++i) text += "Cost N" + std::to_string(i) + " 1#1 1#1 0\r\n";
   Read(text);
-  EXPECT_EQ(31, costs_->last);
+  EXPECT_EQ(32, costs_->count);
   EXPECT_STREQ("N31", costs_->entries[30].name);
   EXPECT_STREQ("N34", costs_->entries[31].name);
 }

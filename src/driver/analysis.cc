@@ -161,7 +161,7 @@ void ReportedDay::Summary(const SessionTable& table, int session_total,
                           SummaryTarget::kBbsUserFile, run_.bbs_session_count);
     files_.Settle(Destination::kBbsUsers);
   }
-  if (costs.last < 0) return;
+  if (costs.empty()) return;
   if (statistics_ != nullptr) WriteCostReport(costs, *statistics_);
   files_.Settle(Destination::kStatistics);
 }
@@ -175,8 +175,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
       run, {run.sessions, files.ScratchEntries(), window}, view, addresses,
       record);
   run.busy = day.busy;
-  for (const CostEntry& c : std::span(day.costs.entries).first(
-           static_cast<std::size_t>(day.costs.last + 1)))
+  for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
                                 c.outgoing_cost, WholeSeconds(c.incoming_time),
                                 WholeSeconds(c.outgoing_time)});
@@ -185,7 +184,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   record.totals = day.totals;
   if (!s.no_histogram) record.busy = day.busy;
   record.connect_table = Wanted(s.connect_mode);
-  record.costs = day.costs.last >= 0;
+  record.costs = !day.costs.empty();
 }
 
 void WriteSignatures(const RunSettings& s, RunFiles& files) {

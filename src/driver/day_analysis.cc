@@ -66,7 +66,7 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day,
   FillBusyArray(table, result.busy);
   if (!s.no_histogram)
     Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
-  if (result.costs.last >= 0)
+  if (!result.costs.empty())
     Step(view, "[ ] Calculate cost data;", [&] {
       CalculateCosts(result.costs, table);
     });

@@ -49,8 +49,7 @@ void CountFiles(const std::vector<FilesListing>& files, AddressMap& addresses) {
 }
 
 void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses) {
-  for (int e = 0; e <= costs.last; ++e) {
-    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+  for (const CostEntry& entry : costs.used()) {
     const double cost = entry.incoming_cost + entry.outgoing_cost;
     day.cost += cost;
     if (AddressTotals* a = addresses.Find(std::string(FieldText(entry.name))))
@@ -117,7 +116,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.password = TrimmedRight(FieldText(r.password));
     row.connect = TrimmedRight(FieldText(r.connect));
     row.mailer = TrimmedRight(FieldText(r.mailer));
-    if (costs.last >= 0)
+    if (!costs.empty())
       row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));
   }

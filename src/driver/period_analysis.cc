@@ -113,7 +113,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
 
   PeriodSummary summary;
   summary.period = period;
-  summary.costs = run.costs.last >= 0;
+  summary.costs = !run.costs.empty();
   summary.line_number = s.line_number;
   AddressMap addresses;
   std::vector<long long> busy(kHalfHours, 0);

@@ -4,6 +4,8 @@
 #define BRANTLOW_LOG_COST_TABLE_H_
 
 #include <array>
+#include <cstddef>
+#include <span>
 
 namespace brantlow {
 
@@ -31,7 +33,7 @@ enum class TariffMode {
 
 struct CostTable {
   std::array<CostEntry, kCostEntries> entries{};
-  int last = -1;  // index of the last entry; -1 while there is none
+  int count = 0;  // entries in use, from the first
   // The night period (NightTime), seconds after midnight; the same start
   // and end mean none.
   float night_start = 0;
@@ -57,11 +59,21 @@ struct CostTable {
 
   // A fresh entry at the end; when the table is full, the 32nd again.
   CostEntry& Add() {
-    if (last < kCostEntries - 1) ++last;
-    CostEntry& entry = entries[static_cast<std::size_t>(last)];
+    if (count < kCostEntries) ++count;
+    CostEntry& entry = entries[static_cast<std::size_t>(count - 1)];
     entry = CostEntry{};
     return entry;
   }
+  bool empty() const { return count == 0; }
+  // The entries in use.
+  std::span<CostEntry> used() { return std::span(entries).first(InUse()); }
+  std::span<const CostEntry> used() const {
+    return std::span(entries).first(InUse());
+  }
+
+ private:
+  std::size_t InUse() const { return static_cast<std::size_t>(count); }
+
 };
 
 }  // namespace brantlow

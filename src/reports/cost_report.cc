@@ -44,8 +44,7 @@ bool StartsAtNight(const CostTable& costs, const SessionRecord& r) {
 }  // namespace
 
 void CalculateCosts(CostTable& costs, const SessionTable& table) {
-  for (int e = 0; e <= costs.last; ++e) {
-    CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+  for (CostEntry& entry : costs.used()) {
     for (const SessionRecord& r : table) {
       if (!Priced(r, entry)) continue;
       const float rate = RateOf(entry, r.kind, StartsAtNight(costs, r));
@@ -59,8 +58,7 @@ void CalculateCosts(CostTable& costs, const SessionTable& table) {
 
 double SessionCost(const CostTable& costs, const SessionRecord& r) {
   double total = 0;
-  for (int e = 0; e <= costs.last; ++e) {
-    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+  for (const CostEntry& entry : costs.used()) {
     if (!Priced(r, entry)) continue;
     float cost = 0, time = 0;
     Price(cost, time, r.duration, entry.add_on,
@@ -75,8 +73,7 @@ void WriteCostReport(const CostTable& costs, Output& out) {
   out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
                   "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kWidths, 5));
-  for (int e = 0; e <= costs.last; ++e) {
-    const CostEntry& entry = costs.entries[static_cast<std::size_t>(e)];
+  for (const CostEntry& entry : costs.used()) {
     const int in = WholeSeconds(entry.incoming_time);
     const int out_time = WholeSeconds(entry.outgoing_time);
     out.Printf(CP866("║%-18s│  %7.2f│  %7.2f│%2.2d:%2.2d:%2.2d│%2.2d:%2.2d:%2.2d║\n"),

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // large, and the reader never reads a table entry it did not write.
   run->settings = RunSettings{};
   run->processes = ProcessDefinitions{};
-  run->costs.last = -1;
+  run->costs.count = 0;
   run->files_no_scan.count = 0;
   run->files_kill.count = 0;
   ConfigurationTables tables{run->processes, run->costs, run->files_no_scan,
