@@ -303,7 +303,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   } else if (settings.pack_day >= 2 && settings.pack_day <= 30) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
-                              settings.packer_command, settings.packer_kind};
+                              settings.packer_command, settings.packer_kind,
+                              settings.line_number};
     SystemError log_error;
     const PackOutcome packed = PackLog(request, log_error);
     if (packed == PackOutcome::kLogUnreadable)

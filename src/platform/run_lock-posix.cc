@@ -62,4 +62,42 @@ void RunLock::Release() {
   handle_ = -1;
 }
 
+bool FileLock::Acquire(const std::string& path, SystemError& error) {
+  Release();
+  for (;;) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) break;
+    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    if (StillNamed(fd, path)) {
+      handle_ = fd;
+      return true;
+    }
+    const int saved = errno;
+    close(fd);
+    if (saved != 0 && saved != EINTR && saved != ENOENT) break;
+    errno = 0;
+  }
+  error = LastSystemError();
+  return false;
+}
+
+bool FileLock::AlsoLock(std::FILE* stream, SystemError& error) {
+  const int fd = fcntl(fileno(stream), F_DUPFD_CLOEXEC, 0);
+  if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    error = LastSystemError();
+    if (fd >= 0) close(fd);
+    return false;
+  }
+  successor_ = fd;
+  return true;
+}
+
+void FileLock::Release() {
+  for (long long* held : {&successor_, &handle_}) {
+    if (*held >= 0) close(static_cast<int>(*held));
+    *held = -1;
+  }
+}
+
 }  // namespace brantlow

@@ -1,5 +1,6 @@
 #include "platform/run_lock.h"
 
+#include <io.h>
 #include <windows.h>
 
 namespace brantlow {
@@ -51,6 +52,55 @@ void RunLock::Release() {
   if (handle_ == -1) return;
   CloseHandle(reinterpret_cast<HANDLE>(handle_));
   handle_ = -1;
+}
+
+namespace {
+
+// Windows locks are mandatory: the byte locked lies far past any log's
+// end, so that the mailer's writes are never refused.
+bool LockFarByte(HANDLE file) {
+  OVERLAPPED at = {};
+  at.Offset = 0xFFFFFFF0u;
+  at.OffsetHigh = 0x7FFFFFFFu;
+  return LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at) != 0;
+}
+
+}  // namespace
+
+bool FileLock::Acquire(const std::string& path, SystemError& error) {
+  Release();
+  HANDLE file = CreateFileA(
+      path.c_str(), GENERIC_READ,
+      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE || !LockFarByte(file)) {
+    error = LastSystemError();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return false;
+  }
+  handle_ = reinterpret_cast<long long>(file);
+  return true;
+}
+
+bool FileLock::AlsoLock(std::FILE* stream, SystemError& error) {
+  HANDLE own = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  HANDLE copy = INVALID_HANDLE_VALUE;
+  if (!DuplicateHandle(GetCurrentProcess(), own, GetCurrentProcess(), &copy, 0,
+                       FALSE, DUPLICATE_SAME_ACCESS) ||
+      !LockFarByte(copy)) {
+    error = LastSystemError();
+    if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+    return false;
+  }
+  successor_ = reinterpret_cast<long long>(copy);
+  return true;
+}
+
+void FileLock::Release() {
+  for (long long* held : {&successor_, &handle_}) {
+    if (*held != -1) CloseHandle(reinterpret_cast<HANDLE>(*held));
+    *held = -1;
+  }
 }
 
 }  // namespace brantlow

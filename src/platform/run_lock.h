@@ -5,8 +5,11 @@
 #ifndef BRANTLOW_PLATFORM_RUN_LOCK_H_
 #define BRANTLOW_PLATFORM_RUN_LOCK_H_
 
+#include <cstdio>
 #include <functional>
 #include <string>
+
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -30,6 +33,29 @@ class RunLock {
   std::string path_;
   // The open lock file: a descriptor, or a handle on Windows.
   long long handle_ = -1;
+};
+
+// A lock on a file itself, not on a directory: held by whoever changes
+// the file, from any directory and for any line, so that two runs never
+// replace one log at once.
+class FileLock {
+ public:
+  FileLock() = default;
+  ~FileLock() { Release(); }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  // Waits for the lock on the file at path; once held, the path still
+  // names the file locked (one that replaced it is locked instead).
+  [[nodiscard]] bool Acquire(const std::string& path, SystemError& error);
+  // Locks also the open file that is to take the path's place, before it
+  // does, so that the next run waits for it too.
+  [[nodiscard]] bool AlsoLock(std::FILE* stream, SystemError& error);
+  void Release();
+
+ private:
+  long long handle_ = -1;
+  long long successor_ = -1;
 };
 
 }  // namespace brantlow
