@@ -64,19 +64,23 @@ void RunLock::Release() {
 
 bool FileLock::Acquire(const std::string& path, SystemError& error) {
   Release();
-  for (;;) {
+  // Each turn, another run has put a new file in the old one's place.
+  for (int turn = 0; turn < 1000; ++turn) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) break;
-    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    int locked;
+    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+      error = LastSystemError();
+      close(fd);
+      return false;
     }
     if (StillNamed(fd, path)) {
       handle_ = fd;
       return true;
     }
-    const int saved = errno;
     close(fd);
-    if (saved != 0 && saved != EINTR && saved != ENOENT) break;
-    errno = 0;
   }
   error = LastSystemError();
   return false;
