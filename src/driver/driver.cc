@@ -244,6 +244,24 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
   }
 }
 
+// False when the run must not go on: no lock, and not told to go on.
+bool TakeRunLock(RunLock& lock, int line, bool go_on_unlocked) {
+  SystemError error;
+  const std::string path = LockFileName(line);
+  if (lock.Acquire(path, [line] {
+        if (line == 0)
+          Print("Waiting for another run in this directory...\n");
+        else
+          Printf("Waiting for another run of line %d in this directory...\n", line);
+        FlushConsole();
+      }, error))
+    return true;
+  Printf("Error: Unable to lock this directory%s\n",
+         go_on_unlocked ? "; going on unguarded (--no-lock)" : "");
+  Print(ReasonLine(path, error));
+  return go_on_unlocked;
+}
+
 }  // namespace
 
 int Run(Arguments all_args, const LocalDate& now) {
@@ -281,17 +299,10 @@ int Run(Arguments all_args, const LocalDate& now) {
     return Fatal("", settings);
 
   // Runs of one line in one directory write the same files: one at a time.
-  // Without a lock file (a read-only directory) the run goes on, and its
-  // files tell what fails.
+  // Without a safe lock file the run goes on only when told to.
   RunLock lock;
-  const int line = settings.line_number;
-  lock.Acquire(LockFileName(line), [line] {
-    if (line == 0)
-      Print("Waiting for another run in this directory...\n");
-    else
-      Printf("Waiting for another run of line %d in this directory...\n", line);
-    FlushConsole();
-  });
+  if (!TakeRunLock(lock, settings.line_number, options.no_lock))
+    return kSomethingFailed;
   bool failed = false;
 
   ReadConfigurationFile(*run);

@@ -9,7 +9,8 @@ namespace brantlow {
 // While a closed run's file waits for that, it cannot be opened again: the
 // next run keeps trying until the file is gone and it makes a new one.
 bool RunLock::Acquire(const std::string& path,
-                      const std::function<void()>& waiting) {
+                      const std::function<void()>& waiting,
+                      SystemError& error) {
   Release();
   bool told = false;
   auto tell = [&] {
@@ -25,9 +26,11 @@ bool RunLock::Acquire(const std::string& path,
         OPEN_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
         nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-      const DWORD error = GetLastError();
-      if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+      const DWORD code = GetLastError();
+      if (code != ERROR_ACCESS_DENIED && code != ERROR_SHARING_VIOLATION) {
+        error = LastSystemError();
         return false;
+      }
       tell();
       Sleep(20);
       continue;
@@ -38,6 +41,7 @@ bool RunLock::Acquire(const std::string& path,
       tell();
       at = {};
       if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at)) {
+        error = LastSystemError();
         CloseHandle(file);
         return false;
       }

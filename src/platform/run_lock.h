@@ -21,12 +21,16 @@ class RunLock {
   RunLock& operator=(const RunLock&) = delete;
 
   // Takes the lock held through the file at path, waiting as long as
-  // another run holds it; waiting() is called once, before the wait.
-  // False when no lock file can be made there: the run then goes on
-  // unguarded.
-  bool Acquire(const std::string& path, const std::function<void()>& waiting);
+  // another run holds it; waiting() is called once, before the wait. The
+  // file is the user's own (mode 0600, never reached through a link) in
+  // a directory no one else may write to; false, with error telling why,
+  // when no such lock can be had.
+  [[nodiscard]] bool Acquire(const std::string& path,
+                             const std::function<void()>& waiting,
+                             SystemError& error);
 
-  // Removes the lock file, then lets the next run in.
+  // Removes the lock file while it is still the one locked, then lets the
+  // next run in.
   void Release();
 
  private:

@@ -164,3 +164,22 @@ out logdata.zvx:
 << empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: a link planted at the lock file's name stops the run before it writes
+# The lock file is never reached through a link: the file the link names
+# is not created, and without --no-lock the run ends with its reason.
+args: LOG
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+link brantlow.lck -> nologin
+gone nologin
+gone logdata.zvx
+exit: 2
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|Error: Unable to lock this directory
+|  brantlow.lck: Too many levels of symbolic links
+out brantlow.lck:
+|symbolic link to nologin\e
