@@ -151,22 +151,17 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   return ok;
 }
 
-// The report the run wrote, once more on the original standard output.
-void CopyReport(std::FILE* report_stream, const std::string& path) {
-  if (report_stream == nullptr) return;
-  TextFile report;
-  if (report.OpenRead(path.c_str())) {
-    // The bytes as the file holds them, line ends included.
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (in != nullptr) {
-      char buffer[1 << 14];
-      std::size_t n;
-      while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        std::fwrite(buffer, 1, n, report_stream);
-      std::fclose(in);
-    }
-  }
-  std::fflush(report_stream);
+// The report this run wrote, once more on the original standard output;
+// false when it was to be copied and could not be.
+bool CopyReport(std::FILE* report_stream, const DiskFiles& files, Destination d) {
+  if (report_stream == nullptr) return true;
+  SystemError error;
+  if (files.written(d) &&
+      CopyFileToStream(files.path(d).c_str(), report_stream, error))
+    return true;
+  Print("Error: Unable to copy the report to standard output\n");
+  if (files.written(d)) Print(ReasonLine("standard output", error));
+  return false;
 }
 
 void ReadConfigurationFile(RunContext& run) {
@@ -350,7 +345,7 @@ int Run(Arguments all_args, const LocalDate& now) {
     log.Close();
     TellWarnings(counts, settings.log_path, PeriodText(settings.period), record);
     if (!WriteExports(options, settings, record)) failed = true;
-    CopyReport(report_stream, files.path(Destination::kPeriod));
+    if (!CopyReport(report_stream, files, Destination::kPeriod)) failed = true;
     if (files.failed()) failed = true;
     if (!RunDeletionStep(run->files_kill)) failed = true;
     return failed ? kSomethingFailed : 0;
@@ -385,7 +380,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {
     if (!WriteExports(options, settings, record)) failed = true;
-    CopyReport(report_stream, files.path(Destination::kStatistics));
+    if (!CopyReport(report_stream, files, Destination::kStatistics))
+      failed = true;
   }
   if (files.failed()) failed = true;
   if (!RunDeletionStep(run->files_kill)) failed = true;

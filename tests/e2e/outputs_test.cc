@@ -1,6 +1,8 @@
 // The outputs beyond the CP866 reports (CSV, JSON, UTF-8, standard output,
 // standard input) against the CP866 reports of the same run: every number
 // a script reads must be the one the sysop reads.
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -13,6 +15,7 @@
 #include "platform/cp866.h"
 #include "tests/e2e/json_value.h"
 #include "tests/e2e/transcript.h"
+#include "tests/temp_dir.h"
 
 namespace brantlow::e2e {
 namespace {
@@ -231,6 +234,43 @@ TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
     EXPECT_EQ(Seconds(cells[7]), d["duration"].number);
   }
   EXPECT_EQ(4u, day);
+}
+
+// --stdout copies this run's report or nothing; a standard output that
+// cannot take it is a failure, and the run still tidies up after itself.
+TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
+  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr) GTEST_SKIP() << "POSIX shell";
+  testing_support::TempDir dir;
+  dir.Write("t-mail.log", ReadSource("examples/t-mail.log"));
+  dir.Write("brantlow.cfg", ReadSource("examples/brantlow.cfg"));
+  dir.Write("max.log", ReadSource("examples/max.log"));
+  dir.Write("old-report", "the report of an earlier day\r\n");
+  auto run = [&](const std::string& redirect) {
+    const std::string command = "cd " + dir.path() +
+        " && { " BRANTLOW_BINARY " t-mail.log /d=15.03 --stdout 2>err " +
+        redirect + "; echo ${PIPESTATUS[0]} >status; }";
+    EXPECT_EQ(0, std::system(("bash -c '" + command + "'").c_str()));
+    return std::stoi(dir.Read("status"));
+  };
+  struct Case {
+    const char* redirect;
+    const char* reason;
+  } cases[] = {{">/dev/full", "No space left on device"},
+               {"| true", "Broken pipe"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.redirect);
+    EXPECT_EQ(2, run(c.redirect));
+    EXPECT_NE(std::string::npos,
+              dir.Read("err").find("Error: Unable to copy the report to standard output\n"
+                                   "  standard output: " + std::string(c.reason)));
+    EXPECT_EQ("", dir.Read("brantlow.lck") + dir.Read("zorvex.tmp"));
+  }
+  // A report that cannot be written leaves standard output empty, even
+  // with an old report standing behind a link at its name.
+  unlink(dir.File("logdata.zvx").c_str());
+  ASSERT_EQ(0, symlink("old-report", dir.File("logdata.zvx").c_str()));
+  EXPECT_EQ(2, run(">out"));
+  EXPECT_EQ("", dir.Read("out"));
 }
 
 }  // namespace
