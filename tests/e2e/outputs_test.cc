@@ -273,5 +273,25 @@ TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
   EXPECT_EQ("", dir.Read("out"));
 }
 
+// A remote's strings reach a spreadsheet as text, never as a formula, and
+// no control byte of theirs reaches the CSV or the page.
+TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
+  TranscriptCase c;
+  c.args = {"LOG", "/d=15.03", "--csv", "--html"};
+  c.inputs["LOG"] =
+      "15/03 10:00:00 \xFE Incoming call: CONNECT =HYPERLINK(\"http://x/?a,b\")\x1B\r\n"
+      "15/03 10:00:20 2:5020/7, using @Mailer\x07\x08/2608\r\n"
+      "15/03 10:03:00 \xFE 2:5020/7, bytes 100/200, time 0:02:40\r\n";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
+  const std::string& csv = r.files["sessions.csv"];
+  EXPECT_NE(std::string::npos,
+            csv.find(",\"'=HYPERLINK(\"\"http://x/?a,b\"\")?\",'@Mailer?" "?/2608\n"))
+      << Printable(csv);
+  for (const char* name : {"sessions.csv", "addresses.csv", "logdata.html"})
+    for (char b : r.files[name])
+      EXPECT_FALSE(static_cast<unsigned char>(b) < 0x20 && b != '\n') << name;
+}
+
 }  // namespace
 }  // namespace brantlow::e2e
