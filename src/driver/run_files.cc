@@ -48,10 +48,14 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
     f.mode = mode;
     const char* name = f.path.c_str();
     // A report added to begins as a copy of what it holds.
+    std::string scratch;
     const bool opened =
-        f.temporary ? f.file.OpenReplacing(name, mode == OpenMode::kAppend)
-        : mode == OpenMode::kFresh ? f.file.OpenWrite(name)
-                                   : f.file.OpenAppend(name);
+        f.temporary                 ? f.file.OpenReplacing(name, mode == OpenMode::kAppend)
+        : d == Destination::kScratch ? f.file.OpenUnique(f.path, scratch)
+        : mode == OpenMode::kFresh  ? f.file.OpenWrite(name)
+                                    : f.file.OpenAppend(name);
+    // The scratch file is a temporary: a name no one can plant first.
+    if (opened && d == Destination::kScratch) f.path = scratch;
     if (!opened) {
       f.not_created = true;
       Tell(f);

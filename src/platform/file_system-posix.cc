@@ -122,6 +122,21 @@ mode_t NewFileMode() {
 
 }  // namespace
 
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error) {
+  const std::size_t start = FileNameStart(path);
+  created = path.substr(0, start) + "." + path.substr(start) + ".XXXXXX";
+  const int fd = mkostemp(created.data(), O_CLOEXEC);
+  std::FILE* stream = fd < 0 ? nullptr : fdopen(fd, "wb");
+  if (stream != nullptr) return stream;
+  error = LastSystemError();
+  if (fd >= 0) {
+    close(fd);
+    unlink(created.c_str());
+  }
+  return nullptr;
+}
+
 bool Replacement::Fail() {
   error_ = LastSystemError();
   Abandon();
@@ -140,20 +155,12 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   mode_ = had_target_ ? st.st_mode & 07777 : NewFileMode();
   owner_ = had_target_ ? st.st_uid : -1;
   group_ = had_target_ ? st.st_gid : -1;
-  const std::size_t start = FileNameStart(target);
-  temporary_ = target.substr(0, start) + "." + target.substr(start) + ".XXXXXX";
-  const int fd = mkostemp(temporary_.data(), O_CLOEXEC);
-  if (fd < 0) {
-    error_ = LastSystemError();
+  stream_ = CreateUniqueBeside(target, temporary_, error_);
+  if (stream_ == nullptr) {
     temporary_.clear();
     return false;
   }
-  stream_ = fdopen(fd, "wb");
-  if (stream_ == nullptr) {
-    close(fd);
-    return Fail();
-  }
-  if (copy_old && (!CopyInto(target, fd) || std::fseek(stream_, 0, SEEK_END) != 0))
+  if (copy_old && (!CopyInto(target, fileno(stream_)) || std::fseek(stream_, 0, SEEK_END) != 0))
     return Fail();
   return true;
 }

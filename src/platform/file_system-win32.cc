@@ -83,6 +83,34 @@ bool ReplaceFile(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error) {
+  // Random names, tried until one is new.
+  const std::size_t start = FileNameStart(path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned int random = 0;
+    rand_s(&random);
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".%08x", random);
+    created = path.substr(0, start) + "~" + path.substr(start) + suffix;
+    HANDLE file = CreateFileA(created.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      break;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_BINARY);
+    std::FILE* stream = fd < 0 ? nullptr : _fdopen(fd, "wb");
+    if (stream != nullptr) return stream;
+    error = LastSystemError();
+    if (fd < 0) CloseHandle(file); else _close(fd);
+    DeleteFileA(created.c_str());
+    return nullptr;
+  }
+  error = LastSystemError();
+  return nullptr;
+}
+
 bool Replacement::Fail() {
   error_ = LastSystemError();
   Abandon();
@@ -103,29 +131,7 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
     error_ = LastSystemError();
     return false;
   }
-  // Random names, tried until one is new.
-  const std::size_t start = FileNameStart(target);
-  for (int attempt = 0; attempt < 100 && stream_ == nullptr; ++attempt) {
-    unsigned int random = 0;
-    rand_s(&random);
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, ".%08x", random);
-    temporary_ = target.substr(0, start) + "~" + target.substr(start) + suffix;
-    HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-      if (GetLastError() == ERROR_FILE_EXISTS) continue;
-      error_ = LastSystemError();
-      temporary_.clear();
-      return false;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_BINARY);
-    stream_ = fd < 0 ? nullptr : _fdopen(fd, "wb");
-    if (stream_ == nullptr) {
-      CloseHandle(file);
-      return Fail();
-    }
-  }
+  stream_ = CreateUniqueBeside(target, temporary_, error_);
   if (stream_ == nullptr) {
     temporary_.clear();
     return false;

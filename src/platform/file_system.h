@@ -90,6 +90,12 @@ class Replacement {
   long long group_ = -1;
 };
 
+// Creates a new file beside path under an unpredictable name made from
+// it, exclusively and never through a link, open for writing; the name is
+// put in created. Null with error set when none can be made.
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error);
+
 enum class WriteMode {
   kTruncate,  // emptied, or created
   kAppend,    // added to, or created

@@ -60,6 +60,23 @@ bool TextFile::OpenAppend(const char* path) {
   return Open(path, 'a');
 }
 
+bool TextFile::OpenUnique(const std::string& path, std::string& created) {
+  Close();
+  reading_ = false;
+  write_failed_ = false;
+  open_failed_ = true;
+  error_ = {};
+  if (NamesDirectory(path.c_str())) {
+    error_ = DirectoryError();
+    return false;
+  }
+  file_ = CreateUniqueBeside(path, created, error_);
+  if (file_ == nullptr) return false;
+  open_failed_ = false;
+  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  return true;
+}
+
 bool TextFile::OpenReplacing(const char* target, bool copy_old) {
   Close();
   reading_ = false;

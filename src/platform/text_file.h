@@ -41,6 +41,9 @@ class TextFile final : public Output, public LineReader {
   bool OpenWrite(const char* path);  // creates or truncates
   bool OpenAppend(const char* path);  // creates when missing
   bool OpenNew(const char* path);     // refuses a file already there
+  // Creates a new file beside path under an unpredictable name, put in
+  // created; refused when path names a directory.
+  bool OpenUnique(const std::string& path, std::string& created);
   // Writes a file that replaces target when committed, beginning as a
   // copy of it with copy_old; closed uncommitted, target stays as it was.
   bool OpenReplacing(const char* target, bool copy_old);
