@@ -119,9 +119,10 @@ bool ArchiveHolds(const std::string& archive_path, const std::string& name) {
 std::string DecoratedName(const std::string& base, int line, int k) {
   const std::size_t dot = base.rfind('.');
   std::string name = base.substr(0, dot);
-  if (line != 0) name += "-" + std::to_string(line);
-  if (k != 0) name += "~" + std::to_string(k);
-  return name + base.substr(dot);
+  if (line != 0) name.append(1, '-').append(std::to_string(line));
+  if (k != 0) name.append(1, '~').append(std::to_string(k));
+  name.append(base, dot);
+  return name;
 }
 
 // One pass of packing a log that is open and locked.

@@ -891,3 +891,62 @@ out logpack.zip:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
+
+=== case: a log over a year packs every old line, a part per year, named with line and year
+# Today 10/03/2026, pack day 7: the cut-off is 03/03/2026. The months turn
+# back from 09 to 01, so 15/02 and 20/09 are of 2025 and all older than the
+# cut-off; 10/01 and 02/03 are of 2026. Each year's part is named with its
+# year and line 2; the archive already holds an entry of the 2026 part's
+# name, so that part takes the suffix ~1 and the entry stays as it was.
+date: 2026-03-10 12:00:00
+args: LOG line2 +f(-s)
+in brantl2.cfg:
+|PackDay 7
+|@ZIP "zip -9"
+in LOG:
+|15/02 10:00:00 Rescanning outbound, 1 files found
+|20/09 10:00:00 Rescanning outbound, 2 files found
+|10/01 10:00:00 Rescanning outbound, 3 files found
+|02/03 10:00:00 Rescanning outbound, 4 files found
+|05/03 10:00:00 Rescanning outbound, 5 files found
+|10/03 09:00:00 Rescanning outbound, 6 files found
+in logpack.zip:
+|member: ./10010303-2.26\n\e
+|an older part\n\e
+tool zip
+path: /nonexistent
+exit: 0
+stdout:
+<< banner.frag
+|Tue Mar 10 12:00:00 2026
+|
+|Packing log process...
+|! Pack you log from 15/02 to 03/03 with ZIP.
+|InFile!!!: LOG{ *65}
+|
+|For Line 2:
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out LOG:
+|05/03 10:00:00 Rescanning outbound, 5 files found
+|10/03 09:00:00 Rescanning outbound, 6 files found
+out archiver.txt (lf):
+|zip
+|-9
+|./logpack.zip
+|./15023112-2.25
+|./10010303-2~1.26
+out logpack.zip:
+|member: ./10010303-2.26\n\e
+|an older part\n\e
+|member: ./15023112-2.25\n\e
+|15/02 10:00:00 Rescanning outbound, 1 files found
+|20/09 10:00:00 Rescanning outbound, 2 files found
+|member: ./10010303-2~1.26\n\e
+|10/01 10:00:00 Rescanning outbound, 3 files found
+|02/03 10:00:00 Rescanning outbound, 4 files found
+gone 15023112-2.25
+gone 10010303-2~1.26
+out 00002359.000:
+|10/03 09:00:00 Rescanning outbound, 6 files found
