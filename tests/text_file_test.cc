@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -108,6 +109,41 @@ TEST_F(TextFileTest, DirectoriesAndMissingFilesDoNotOpen) {
   EXPECT_FALSE(f.OpenWrite(dir_.c_str()));
   EXPECT_FALSE(f.OpenRead((dir_ + "/missing").c_str()));
   EXPECT_FALSE(f.is_open());
+}
+
+// A replaced file keeps its mode, is never written through a link at its
+// name, and leaves no temporary behind, whether committed or not.
+TEST_F(TextFileTest, ReplacingKeepsTheModeAndRefusesALink) {
+  Put("old\r\n");
+  chmod(path_.c_str(), 0600);
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenReplacing(path_.c_str(), /*copy_old=*/true));
+    f.Write("new\n");
+    ASSERT_TRUE(f.Commit());
+  }
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  struct stat st;
+  ASSERT_EQ(0, stat(path_.c_str(), &st));
+  EXPECT_EQ(0600u, st.st_mode & 07777);
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenReplacing(path_.c_str(), /*copy_old=*/false));
+    f.Write("dropped\n");
+  }
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  const std::string link = dir_ + "/link";
+  ASSERT_EQ(0, symlink(path_.c_str(), link.c_str()));
+  TextFile f;
+  EXPECT_FALSE(f.OpenReplacing(link.c_str(), false));
+  EXPECT_FALSE(f.OpenWrite(link.c_str()));
+  SystemError error;
+  EXPECT_EQ(FileOutcome::kNotOpened, WriteWholeFile(link, "x", error));
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  unlink(link.c_str());
+  unlink(path_.c_str());
+  EXPECT_EQ(0, rmdir(dir_.c_str())) << "a temporary was left";
+  mkdir(dir_.c_str(), 0700);
 }
 
 }  // namespace

@@ -293,5 +293,23 @@ TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
       EXPECT_FALSE(static_cast<unsigned char>(b) < 0x20 && b != '\n') << name;
 }
 
+// A link planted at the name of any file the run makes is never written
+// through: the run refuses that file with its reason and ends with status 2.
+TEST(Outputs, PlantedLinksAreNotFollowed) {
+  for (const char* name : {"sessions.csv", "addresses.csv", "brantlow.json",
+                           "logdata.html", "conndata.zvx", "filedata.zvx"}) {
+    SCOPED_TRACE(name);
+    TranscriptCase c = ExampleDay({"+l(-s)", "+a(-s)", "+F", "--csv", "--json", "--html"});
+    c.inputs["victim"] = "a file of the victim's\n";
+    c.links[name] = "victim";
+    RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    EXPECT_EQ(2, r.exit_status);
+    EXPECT_NE(std::string::npos, r.stdout_bytes.find("Too many levels of symbolic links"))
+        << Printable(r.stdout_bytes);
+    EXPECT_EQ("a file of the victim's\n", r.files["victim"]);
+    EXPECT_EQ(0u, r.files[name].find("symbolic link to "));
+  }
+}
+
 }  // namespace
 }  // namespace brantlow::e2e
