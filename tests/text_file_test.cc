@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/run_lock.h"
+
 namespace brantlow {
 namespace {
 
@@ -144,6 +146,35 @@ TEST_F(TextFileTest, ReplacingKeepsTheModeAndRefusesALink) {
   unlink(path_.c_str());
   EXPECT_EQ(0, rmdir(dir_.c_str())) << "a temporary was left";
   mkdir(dir_.c_str(), 0700);
+}
+
+// The run lock: the user's own file, never reached through a link nor made
+// in a directory others may write to, and removed only while still the
+// file this run locked.
+TEST_F(TextFileTest, RunLockIsPrivateAndRemovesOnlyItsOwnFile) {
+  const std::string lock_path = dir_ + "/brantlow.lck";
+  const auto no_wait = [] {};
+  SystemError error;
+  {
+    RunLock lock;
+    ASSERT_TRUE(lock.Acquire(lock_path, no_wait, error));
+    struct stat st;
+    ASSERT_EQ(0, stat(lock_path.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 07777);
+    // Another run's file now stands at the path: it stays.
+    ASSERT_EQ(0, rename(lock_path.c_str(), path_.c_str()));
+    std::ofstream(lock_path) << "another run's";
+  }
+  EXPECT_EQ(0, access(lock_path.c_str(), F_OK));
+  unlink(lock_path.c_str());
+  ASSERT_EQ(0, symlink(path_.c_str(), lock_path.c_str()));
+  RunLock lock;
+  EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
+  unlink(lock_path.c_str());
+  chmod(dir_.c_str(), 0777);
+  EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
+  chmod(dir_.c_str(), 0700);
+  EXPECT_EQ(0, access(lock_path.c_str(), F_OK) == 0 ? 1 : 0) << "a lock file was made";
 }
 
 }  // namespace
