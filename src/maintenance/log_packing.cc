@@ -269,6 +269,14 @@ bool Packing::Archive() {
   for (const std::string& option : command.options) arguments.push_back(option);
   arguments.push_back(archive_path_);
   for (const std::string& part : parts_) arguments.push_back(part);
+  // Runs packing other logs into this archive wait for this one's archiver.
+  FileLock archive_lock;
+  SystemError lock_error;
+  if (!archive_lock.Acquire(request_.pack_directory, lock_error)) {
+    Print("Unable to lock the pack directory, log not packed\n");
+    Print(ReasonLine(request_.pack_directory, lock_error));
+    return false;
+  }
   // What the archiver prints must follow our own lines.
   FlushConsole();
   const ChildOutcome outcome = RunProgram(arguments);

@@ -3,6 +3,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include <cctype>
+
 namespace brantlow {
 
 // Every run opens the lock file to be deleted when its last handle closes.
@@ -71,8 +73,42 @@ bool LockFarByte(HANDLE file) {
 
 }  // namespace
 
+namespace {
+
+// A directory's lock is a mutex named after its full path: Windows locks
+// no byte of a directory.
+bool LockDirectory(const std::string& path, long long& handle, SystemError& error) {
+  char full[MAX_PATH];
+  const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  if (n == 0 || n >= sizeof full) {
+    error = LastSystemError();
+    return false;
+  }
+  std::string name = "Local\\brantlow-";
+  // File names are the same in any letter case.
+  for (DWORD i = 0; i < n; ++i)
+    name += full[i] == '\\' ? '/'
+                            : static_cast<char>(std::toupper(static_cast<unsigned char>(full[i])));
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+  if (mutex == nullptr || WaitForSingleObject(mutex, INFINITE) == WAIT_FAILED) {
+    error = LastSystemError();
+    if (mutex != nullptr) CloseHandle(mutex);
+    return false;
+  }
+  handle = reinterpret_cast<long long>(mutex);
+  return true;
+}
+
+}  // namespace
+
 bool FileLock::Acquire(const std::string& path, SystemError& error) {
   Release();
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    directory_ = true;
+    return LockDirectory(path, handle_, error);
+  }
   HANDLE file = CreateFileA(
       path.c_str(), GENERIC_READ,
       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -101,6 +137,8 @@ bool FileLock::AlsoLock(std::FILE* stream, SystemError& error) {
 }
 
 void FileLock::Release() {
+  if (directory_ && handle_ != -1) ReleaseMutex(reinterpret_cast<HANDLE>(handle_));
+  directory_ = false;
   for (long long* held : {&successor_, &handle_}) {
     if (*held != -1) CloseHandle(reinterpret_cast<HANDLE>(*held));
     *held = -1;

@@ -39,9 +39,9 @@ class RunLock {
   long long handle_ = -1;
 };
 
-// A lock on a file itself, not on a directory: held by whoever changes
-// the file, from any directory and for any line, so that two runs never
-// replace one log at once.
+// A lock on a file itself (or on a directory itself), not on a lock file
+// beside it: held by whoever changes the file, from any directory and for
+// any line, so that two runs never replace one log at once.
 class FileLock {
  public:
   FileLock() = default;
@@ -60,6 +60,7 @@ class FileLock {
  private:
   long long handle_ = -1;
   long long successor_ = -1;
+  bool directory_ = false;  // held through a mutex, on Windows
 };
 
 }  // namespace brantlow

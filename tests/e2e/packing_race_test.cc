@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -106,36 +107,69 @@ void ExpectEachLineOnce(const std::string& expected, const std::map<std::string,
   EXPECT_EQ(want.size(), seen.size()) << "lines that were never in the log";
 }
 
-class LinesPackingAtOnce : public testing::TestWithParam<int> {};
+// How many lines pack at once, and whether each has a log of its own.
+struct Lines {
+  int count;
+  bool own_logs;
+};
+void PrintTo(const Lines& lines, std::ostream* os) {
+  *os << lines.count << (lines.own_logs ? " logs" : " lines on one log");
+}
+
+class LinesPackingAtOnce : public testing::TestWithParam<Lines> {};
 
 // Each line packs with a pack day of its own, so several of them find
-// something to pack; all share the log and the archive directory.
+// something to pack; all share the archive directory, and one log or a
+// log each.
 TEST_P(LinesPackingAtOnce, EveryLineIsInTheLogOrTheArchiveOnce) {
   if (std::system("command -v zip >/dev/null && command -v unzip >/dev/null") != 0)
     GTEST_SKIP() << "zip is not installed";
-  const int lines = GetParam();
+  const Lines lines = GetParam();
   const std::string log = TwentyDays(40);
+  auto log_name = [&](int line) {
+    return lines.own_logs ? "t-mail" + std::to_string(line) + ".log" : std::string("t-mail.log");
+  };
   for (int trial = 0; trial < 20; ++trial) {
     SCOPED_TRACE(trial);
     TempDir dir;
-    dir.Write("t-mail.log", log);
     mkdir(dir.File("old").c_str(), 0777);
-    for (int line = 1; line <= lines; ++line)
+    std::string all;
+    for (int line = 1; line <= lines.count; ++line) {
+      if (line == 1 || lines.own_logs) {
+        // Lines of different logs differ by the log's name.
+        std::string own = log;
+        const std::string mark = log_name(line) + " ";
+        for (std::size_t at = 0; (at = own.find("day ", at)) != std::string::npos;
+             at += mark.size() + 4)
+          own.insert(at, mark);
+        dir.Write(log_name(line), own);
+        all += own;
+      }
       dir.Write("brantl" + std::to_string(line) + ".cfg",
-                "PackDay " + std::to_string(2 + (line + trial) % 12) +
+                "LogFile " + log_name(line) + "\r\nPackDay " +
+                    std::to_string(2 + (line + trial) % 12) +
                     "\r\nPackLog old\r\n@ZIP \"zip -q\"\r\n");
+    }
     std::vector<pid_t> runs;
-    for (int line = 1; line <= lines; ++line)
-      runs.push_back(Start(dir.path(), {"t-mail.log", "line" + std::to_string(line)}));
+    for (int line = 1; line <= lines.count; ++line)
+      runs.push_back(Start(dir.path(), {"line" + std::to_string(line)}));
     for (pid_t pid : runs) EXPECT_EQ(0, Wait(pid));
     std::map<std::string, int> seen;
-    Count(dir.Read("t-mail.log"), seen);
+    for (int line = 1; line <= lines.count; ++line)
+      if (line == 1 || lines.own_logs) Count(dir.Read(log_name(line)), seen);
     Count(Output("unzip -p '" + dir.File("old/logpack.zip") + "' 2>/dev/null"), seen);
-    ExpectEachLineOnce(log, seen);
+    ExpectEachLineOnce(all, seen);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(TwoAndEight, LinesPackingAtOnce, testing::Values(2, 8));
+INSTANTIATE_TEST_SUITE_P(OneLogOrEach, LinesPackingAtOnce,
+                         testing::Values(Lines{2, false}, Lines{8, false},
+                                         Lines{2, true}),
+                         [](const testing::TestParamInfo<Lines>& info) {
+                           return std::to_string(info.param.count) +
+                                  (info.param.own_logs ? "LinesEachWithItsLog"
+                                                       : "LinesOnOneLog");
+                         });
 
 class MailerWritingMeanwhile : public testing::TestWithParam<bool> {};
 
