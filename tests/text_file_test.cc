@@ -1,6 +1,8 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/console.h"
 #include "platform/run_lock.h"
 
 namespace brantlow {
@@ -175,6 +178,39 @@ TEST_F(TextFileTest, RunLockIsPrivateAndRemovesOnlyItsOwnFile) {
   EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
   chmod(dir_.c_str(), 0700);
   EXPECT_EQ(0, access(lock_path.c_str(), F_OK) == 0 ? 1 : 0) << "a lock file was made";
+}
+
+// A report copied to a terminal shows a remote's control bytes as "?"; to
+// a file or a pipe it goes byte for byte.
+TEST_F(TextFileTest, ReportCopiesShowControlBytesOnlyOnATerminal) {
+  const std::string report = "ok\t\x1B[2J\x07\x08 \xA0\r\n";
+  Put(report);
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(0, grantpt(master));
+  ASSERT_EQ(0, unlockpt(master));
+  std::FILE* terminal = std::fopen(ptsname(master), "wb");
+  ASSERT_NE(nullptr, terminal);
+  termios raw;
+  tcgetattr(fileno(terminal), &raw);
+  cfmakeraw(&raw);
+  tcsetattr(fileno(terminal), TCSANOW, &raw);
+  SystemError error;
+  EXPECT_TRUE(CopyFileToStream(path_.c_str(), terminal, error));
+  char shown[64];
+  const ssize_t n = read(master, shown, sizeof shown);
+  EXPECT_EQ("ok\t?[2J?? \xA0\r\n", std::string(shown, n > 0 ? static_cast<std::size_t>(n) : 0));
+  std::fclose(terminal);
+  close(master);
+  const std::string copy = dir_ + "/copy";
+  std::FILE* file = std::fopen(copy.c_str(), "wb");
+  EXPECT_TRUE(CopyFileToStream(path_.c_str(), file, error));
+  std::fclose(file);
+  std::ifstream in(copy, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(report, bytes.str());
+  unlink(copy.c_str());
 }
 
 }  // namespace
