@@ -43,30 +43,8 @@ bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
 
-bool CopyFileBytes(const char* from, const char* to) {
-  std::FILE* in = std::fopen(from, "rb");
-  if (in == nullptr && errno != ENOENT) return false;
-  std::FILE* out = std::fopen(to, "wb");
-  bool done = out != nullptr;
-  if (in != nullptr) {
-    char buf[1 << 14];
-    std::size_t n;
-    while (done && (n = std::fread(buf, 1, sizeof buf, in)) > 0)
-      done = std::fwrite(buf, 1, n, out) == n;
-    if (std::ferror(in)) done = false;
-    std::fclose(in);
-  }
-  if (out != nullptr && std::fclose(out) != 0) done = false;
-  return done;
-}
 
-bool TruncateFile(const char* path, std::int64_t size) {
-  return truncate(path, static_cast<off_t>(size)) == 0;
-}
 
-bool ReplaceFile(const char* from, const char* to) {
-  return std::rename(from, to) == 0;
-}
 
 namespace {
 

@@ -3,9 +3,6 @@
 #include "platform/file_system.h"
 
 #include <windows.h>
-// windows.h names a function of its own so; ours is meant here.
-#undef ReplaceFile
-
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -55,33 +52,8 @@ bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) !=
 
 bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
 
-bool CopyFileBytes(const char* from, const char* to) {
-  if (GetFileAttributesA(from) == INVALID_FILE_ATTRIBUTES &&
-      GetLastError() == ERROR_FILE_NOT_FOUND) {
-    HANDLE file = CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
-  }
-  return CopyFileA(from, to, FALSE) != 0;
-}
 
-bool TruncateFile(const char* path, std::int64_t size) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  const bool done =
-      SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  CloseHandle(file);
-  return done;
-}
 
-bool ReplaceFile(const char* from, const char* to) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
 
 std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
                               SystemError& error) {

@@ -38,18 +38,6 @@ bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
 
-// Makes to a copy of the bytes of from, or an empty file when from does
-// not exist; false when that cannot be done.
-bool CopyFileBytes(const char* from, const char* to);
-
-// Cuts the file back to its first size bytes.
-bool TruncateFile(const char* path, std::int64_t size);
-
-// Puts the file from in place of the file to in one step, so that to never
-// goes missing; false (and nothing changed) when that cannot be done, as
-// across file systems.
-bool ReplaceFile(const char* from, const char* to);
-
 // The one way the program replaces a file: written under an unpredictable
 // name beside it, then put in its place whole, so that a killed run leaves
 // either the old file or the new one, never a cut one, and a planted link

@@ -60,7 +60,7 @@ class FileLock {
  private:
   long long handle_ = -1;
   long long successor_ = -1;
-  bool directory_ = false;  // held through a mutex, on Windows
+  [[maybe_unused]] bool directory_ = false;  // held through a mutex, on Windows
 };
 
 }  // namespace brantlow
