@@ -1,5 +1,8 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,6 +11,9 @@
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "platform/console.h"
+#include "platform/run_lock.h"
 
 namespace brantlow {
 namespace {
@@ -108,6 +114,103 @@ TEST_F(TextFileTest, DirectoriesAndMissingFilesDoNotOpen) {
   EXPECT_FALSE(f.OpenWrite(dir_.c_str()));
   EXPECT_FALSE(f.OpenRead((dir_ + "/missing").c_str()));
   EXPECT_FALSE(f.is_open());
+}
+
+// A replaced file keeps its mode, is never written through a link at its
+// name, and leaves no temporary behind, whether committed or not.
+TEST_F(TextFileTest, ReplacingKeepsTheModeAndRefusesALink) {
+  Put("old\r\n");
+  chmod(path_.c_str(), 0600);
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenReplacing(path_.c_str(), /*copy_old=*/true));
+    f.Write("new\n");
+    ASSERT_TRUE(f.Commit());
+  }
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  struct stat st;
+  ASSERT_EQ(0, stat(path_.c_str(), &st));
+  EXPECT_EQ(0600u, st.st_mode & 07777);
+  {
+    TextFile f;
+    ASSERT_TRUE(f.OpenReplacing(path_.c_str(), /*copy_old=*/false));
+    f.Write("dropped\n");
+  }
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  const std::string link = dir_ + "/link";
+  ASSERT_EQ(0, symlink(path_.c_str(), link.c_str()));
+  TextFile f;
+  EXPECT_FALSE(f.OpenReplacing(link.c_str(), false));
+  EXPECT_FALSE(f.OpenWrite(link.c_str()));
+  SystemError error;
+  EXPECT_EQ(FileOutcome::kNotOpened, WriteWholeFile(link, "x", error));
+  EXPECT_EQ("old\r\nnew\r\n", Get());
+  unlink(link.c_str());
+  unlink(path_.c_str());
+  EXPECT_EQ(0, rmdir(dir_.c_str())) << "a temporary was left";
+  mkdir(dir_.c_str(), 0700);
+}
+
+// The run lock: the user's own file, never reached through a link nor made
+// in a directory others may write to, and removed only while still the
+// file this run locked.
+TEST_F(TextFileTest, RunLockIsPrivateAndRemovesOnlyItsOwnFile) {
+  const std::string lock_path = dir_ + "/brantlow.lck";
+  const auto no_wait = [] {};
+  SystemError error;
+  {
+    RunLock lock;
+    ASSERT_TRUE(lock.Acquire(lock_path, no_wait, error));
+    struct stat st;
+    ASSERT_EQ(0, stat(lock_path.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 07777);
+    // Another run's file now stands at the path: it stays.
+    ASSERT_EQ(0, rename(lock_path.c_str(), path_.c_str()));
+    std::ofstream(lock_path) << "another run's";
+  }
+  EXPECT_EQ(0, access(lock_path.c_str(), F_OK));
+  unlink(lock_path.c_str());
+  ASSERT_EQ(0, symlink(path_.c_str(), lock_path.c_str()));
+  RunLock lock;
+  EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
+  unlink(lock_path.c_str());
+  chmod(dir_.c_str(), 0777);
+  EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
+  chmod(dir_.c_str(), 0700);
+  EXPECT_EQ(0, access(lock_path.c_str(), F_OK) == 0 ? 1 : 0) << "a lock file was made";
+}
+
+// A report copied to a terminal shows a remote's control bytes as "?"; to
+// a file or a pipe it goes byte for byte.
+TEST_F(TextFileTest, ReportCopiesShowControlBytesOnlyOnATerminal) {
+  const std::string report = "ok\t\x1B[2J\x07\x08 \xA0\r\n";
+  Put(report);
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(0, grantpt(master));
+  ASSERT_EQ(0, unlockpt(master));
+  std::FILE* terminal = std::fopen(ptsname(master), "wb");
+  ASSERT_NE(nullptr, terminal);
+  termios raw;
+  tcgetattr(fileno(terminal), &raw);
+  cfmakeraw(&raw);
+  tcsetattr(fileno(terminal), TCSANOW, &raw);
+  SystemError error;
+  EXPECT_TRUE(CopyFileToStream(path_.c_str(), terminal, error));
+  char shown[64];
+  const ssize_t n = read(master, shown, sizeof shown);
+  EXPECT_EQ("ok\t?[2J?? \xA0\r\n", std::string(shown, n > 0 ? static_cast<std::size_t>(n) : 0));
+  std::fclose(terminal);
+  close(master);
+  const std::string copy = dir_ + "/copy";
+  std::FILE* file = std::fopen(copy.c_str(), "wb");
+  EXPECT_TRUE(CopyFileToStream(path_.c_str(), file, error));
+  std::fclose(file);
+  std::ifstream in(copy, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(report, bytes.str());
+  unlink(copy.c_str());
 }
 
 }  // namespace

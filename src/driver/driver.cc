@@ -136,22 +136,17 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   return ok;
 }
 
-// The report the run wrote, once more on the original standard output.
-void CopyReport(std::FILE* report_stream, const std::string& path) {
-  if (report_stream == nullptr) return;
-  TextFile report;
-  if (report.OpenRead(path.c_str())) {
-    // The bytes as the file holds them, line ends included.
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (in != nullptr) {
-      char buffer[1 << 14];
-      std::size_t n;
-      while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        std::fwrite(buffer, 1, n, report_stream);
-      std::fclose(in);
-    }
-  }
-  std::fflush(report_stream);
+// The report this run wrote, once more on the original standard output;
+// false when it was to be copied and could not be.
+bool CopyReport(std::FILE* report_stream, const DiskFiles& files, Destination d) {
+  if (report_stream == nullptr) return true;
+  SystemError error;
+  if (files.written(d) &&
+      CopyFileToStream(files.path(d).c_str(), report_stream, error))
+    return true;
+  Print("Error: Unable to copy the report to standard output\n");
+  if (files.written(d)) Print(ReasonLine("standard output", error));
+  return false;
 }
 
 void ReadConfigurationFile(RunContext& run) {
@@ -260,6 +255,24 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
   }
 }
 
+// False when the run must not go on: no lock, and not told to go on.
+bool TakeRunLock(RunLock& lock, int line, bool go_on_unlocked) {
+  SystemError error;
+  const std::string path = LockFileName(line);
+  if (lock.Acquire(path, [line] {
+        if (line == 0)
+          Print("Waiting for another run in this directory...\n");
+        else
+          Printf("Waiting for another run of line %d in this directory...\n", line);
+        FlushConsole();
+      }, error))
+    return true;
+  Printf("Error: Unable to lock this directory%s\n",
+         go_on_unlocked ? "; going on unguarded (--no-lock)" : "");
+  Print(ReasonLine(path, error));
+  return go_on_unlocked;
+}
+
 }  // namespace
 
 int Run(Arguments all_args, const LocalDate& now) {
@@ -297,17 +310,10 @@ int Run(Arguments all_args, const LocalDate& now) {
     return Fatal("", settings);
 
   // Runs of one line in one directory write the same files: one at a time.
-  // Without a lock file (a read-only directory) the run goes on, and its
-  // files tell what fails.
+  // Without a safe lock file the run goes on only when told to.
   RunLock lock;
-  const int line = settings.line_number;
-  lock.Acquire(LockFileName(line), [line] {
-    if (line == 0)
-      Print("Waiting for another run in this directory...\n");
-    else
-      Printf("Waiting for another run of line %d in this directory...\n", line);
-    FlushConsole();
-  });
+  if (!TakeRunLock(lock, settings.line_number, options.no_lock))
+    return kSomethingFailed;
   bool failed = false;
 
   ReadConfigurationFile(*run);
@@ -324,7 +330,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   } else if (packs) {
     const PackRequest request{settings.log_path,     settings.pack_directory,
                               settings.pack_day,     now.text,
-                              settings.packer_command, settings.packer_kind};
+                              settings.packer_command, settings.packer_kind,
+                              settings.line_number};
     SystemError log_error;
     const PackOutcome packed = PackLog(request, log_error);
     if (packed == PackOutcome::kLogUnreadable)
@@ -365,7 +372,7 @@ int Run(Arguments all_args, const LocalDate& now) {
     TellWarnings(counts, settings.log_path, PeriodText(settings.period), *run->dialect,
                  record);
     if (!WriteExports(options, settings, record)) failed = true;
-    CopyReport(report_stream, files.path(Destination::kPeriod));
+    if (!CopyReport(report_stream, files, Destination::kPeriod)) failed = true;
     if (files.failed()) failed = true;
     if (!RunDeletionStep(run->files_kill)) failed = true;
     return failed ? kSomethingFailed : 0;
@@ -397,7 +404,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   files.RemoveScratch();
   if (Analyses(settings.cut_mode)) {
     if (!WriteExports(options, settings, record)) failed = true;
-    CopyReport(report_stream, files.path(Destination::kStatistics));
+    if (!CopyReport(report_stream, files, Destination::kStatistics))
+      failed = true;
   }
   if (files.failed()) failed = true;
   if (!RunDeletionStep(run->files_kill)) failed = true;

@@ -32,11 +32,6 @@ inline std::string PeriodFileName(int line) {
 inline std::string LockFileName(int line) {
   return NumberedName("brantlow.lck", "brantl", ".lck", line);
 }
-// A report is written under this name beside its own, and renamed over it
-// when whole.
-inline std::string TemporaryReportName(const std::string& report) {
-  return report + ".new";
-}
 inline std::string ScratchFileName(int line) {
   return NumberedName("zorvex.tmp", "zorv", ".tmp", line);
 }

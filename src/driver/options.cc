@@ -28,6 +28,8 @@ constexpr OptionName kOptions[] = {
     {"--stdout", &LongOptions::to_stdout,
      "  --stdout         the report on standard output too; messages go to\n"
      "                   standard error\n"},
+    {"--no-lock", &LongOptions::no_lock,
+     "  --no-lock        go on when no safe lock file can be made here\n"},
 };
 
 constexpr const char kUsageHead[] =

@@ -19,6 +19,7 @@ struct LongOptions {
   // The options of the outputs table that were given ("--csv").
   std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too
+  bool no_lock = false;    // --no-lock: go on when no lock can be taken
   // The first argument of the "--" form that names no option; empty when
   // every one was known.
   std::string unknown;

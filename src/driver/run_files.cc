@@ -16,12 +16,8 @@ DiskFiles::DiskFiles(int line_number) {
   Slot(Destination::kPeriod).path = PeriodFileName(line_number);
   for (Destination d : {Destination::kStatistics, Destination::kBbsUsers,
                         Destination::kConnect, Destination::kFilesTable,
-                        Destination::kPeriod})
+                        Destination::kPeriod, Destination::kCut})
     Slot(d).temporary = true;
-}
-
-std::string DiskFiles::WrittenName(const File& f) const {
-  return f.temporary ? TemporaryReportName(f.path) : f.path;
 }
 
 DiskFiles::~DiskFiles() = default;
@@ -32,7 +28,7 @@ void DiskFiles::SetPath(Destination d, std::string path) {
 
 void DiskFiles::Tell(File& f) {
   const FileOutcome outcome = f.not_created ? FileOutcome::kNotOpened
-                              : f.rewind_failed || f.replace_failed
+                              : f.rewind_failed
                                   ? FileOutcome::kWriteFailed
                                   : f.file.outcome();
   if (outcome == FileOutcome::kOk || f.told) return;
@@ -50,19 +46,16 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
   if (!f.tried) {
     f.tried = true;
     f.mode = mode;
-    const std::string name = WrittenName(f);
-    bool opened;
-    if (f.temporary && IsDirectory(f.path.c_str())) {
-      opened = false;  // nothing could take the report's name
-      f.reason = DirectoryError();
-    } else if (mode == OpenMode::kFresh) {
-      opened = f.file.OpenWrite(name.c_str());
-    } else {
-      // A report added to begins as a copy of what it holds.
-      opened = (!f.temporary || CopyFileBytes(f.path.c_str(), name.c_str())) &&
-               f.file.OpenAppend(name.c_str());
-      if (!opened && f.temporary) RemoveFile(name.c_str());
-    }
+    const char* name = f.path.c_str();
+    // A report added to begins as a copy of what it holds.
+    std::string scratch;
+    const bool opened =
+        f.temporary                 ? f.file.OpenReplacing(name, mode == OpenMode::kAppend)
+        : d == Destination::kScratch ? f.file.OpenUnique(f.path, scratch)
+        : mode == OpenMode::kFresh  ? f.file.OpenWrite(name)
+                                    : f.file.OpenAppend(name);
+    // The scratch file is a temporary: a name no one can plant first.
+    if (opened && d == Destination::kScratch) f.path = scratch;
     if (!opened) {
       f.not_created = true;
       Tell(f);
@@ -78,18 +71,11 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
 void DiskFiles::Rewind(Destination d) {
   File& f = Slot(d);
   if (!f.file.is_open()) return;
-  f.file.Close();
-  const std::string name = WrittenName(f);
-  if (f.mode == OpenMode::kFresh) {
-    f.file.OpenWrite(name.c_str());
-  } else {
-    if (!TruncateFile(name.c_str(), f.opened_size)) {
-      f.rewind_failed = true;
-      f.reason = LastSystemError();
-    }
-    f.file.OpenAppend(name.c_str());
+  if (!f.file.TruncateTo(f.mode == OpenMode::kFresh ? 0 : f.opened_size)) {
+    f.rewind_failed = true;
+    f.reason = LastSystemError();
+    Tell(f);
   }
-  if (!f.file.is_open()) Tell(f);
 }
 
 Output* DiskFiles::Find(Destination d) {
@@ -107,16 +93,12 @@ void DiskFiles::Settle(Destination d) {
 void DiskFiles::Close(Destination d) {
   File& f = Slot(d);
   if (!f.tried) return;
-  const bool was_open = f.file.is_open();
-  f.file.Close();
-  if (f.temporary && was_open) {
-    const std::string name = WrittenName(f);
-    const bool whole = f.file.outcome() == FileOutcome::kOk && !f.rewind_failed;
-    if (whole && !ReplaceFile(name.c_str(), f.path.c_str())) {
-      f.replace_failed = true;
-      f.reason = LastSystemError();
-    }
-    if (!whole || f.replace_failed) RemoveFile(name.c_str());
+  if (f.temporary && f.file.is_open() && !f.rewind_failed) {
+    f.written = f.file.Commit();
+  } else {
+    f.written = !f.temporary && f.file.is_open();
+    f.file.Close();
+    f.written = f.written && f.file.outcome() == FileOutcome::kOk;
   }
   Tell(f);
 }

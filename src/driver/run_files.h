@@ -60,9 +60,9 @@ class RunFiles {
 
 // The files on disk, under the names of the run's line number. A file the
 // run could not create or fill is told on standard output, once. Each
-// report is written under a temporary name beside its own and renamed
-// over it when closed whole, so that an old report stays whole until the
-// new one replaces it.
+// report and the cut file are written under a temporary name beside their
+// own and put in its place when closed whole, so that an old one stays
+// whole until the new one replaces it.
 class DiskFiles final : public RunFiles {
  public:
   explicit DiskFiles(int line_number);
@@ -74,6 +74,8 @@ class DiskFiles final : public RunFiles {
   // Report files are written in UTF-8 with the host's line ends.
   void WriteReportsInUtf8() { utf8_ = true; }
   const std::string& path(Destination d) const { return Slot(d).path; }
+  // Whether this run wrote the destination whole and closed it.
+  bool written(Destination d) const { return Slot(d).written; }
 
   Output* Open(Destination d, OpenMode mode) override;
   Output* Find(Destination d) override;
@@ -100,13 +102,11 @@ class DiskFiles final : public RunFiles {
     std::int64_t opened_size = 0;  // what an appended file held before
     bool rewind_failed = false;    // the old end could not be restored
     bool not_created = false;
-    bool temporary = false;        // a report, written under another name
-    bool replace_failed = false;   // whole, but could not take its name
+    bool temporary = false;        // written under another name, then put
+    bool written = false;          // closed whole under its own name
     // Why, when the failure was not the file's own opening or writing.
     std::optional<SystemError> reason;
   };
-  // The name the file is written under.
-  std::string WrittenName(const File& f) const;
   File& Slot(Destination d) { return files_[static_cast<std::size_t>(d)]; }
   const File& Slot(Destination d) const {
     return files_[static_cast<std::size_t>(d)];

@@ -1,14 +1,18 @@
 #include "maintenance/log_packing.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "base/text_fields.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "log/log_years.h"
 #include "platform/process.h"
+#include "platform/run_lock.h"
 #include "platform/text_file.h"
 
 namespace brantlow {
@@ -20,7 +24,10 @@ constexpr int kOpenAttempts = 151;
 // One read of the log takes at most this many characters.
 constexpr std::size_t kPackReadLimit = 94;
 constexpr std::size_t kMaxOptionWords = 3;
-constexpr const char* kKeptPartPath = "newlog.tmp";
+// How often, and how many times in a row, the old log is looked at after
+// the new one took its place before its size counts as holding still.
+constexpr auto kGrowthPoll = std::chrono::milliseconds(50);
+constexpr int kStillPolls = 3;
 
 struct PackerKind {
   const char* extension;
@@ -66,20 +73,275 @@ void PrintPackerNotFound(const std::string& program) {
   Print(line + "\n");
 }
 
-// Lines the mailer appended to the log after it was read go on into the
-// kept part, so that replacing the log loses none of them.
-bool CarryGrownTail(const std::string& log_path, std::int64_t read_up_to) {
-  TextFile log;
-  if (!log.OpenRead(log_path.c_str()) || !log.SeekEnd()) return false;
-  if (log.Tell() == read_up_to) return true;
-  if (log.Tell() < read_up_to || !log.SeekTo(read_up_to)) return false;
-  TextFile kept;
-  if (!kept.OpenAppend(kKeptPartPath)) return false;
+
+// A date with the year the log's lines are counted to.
+struct FullDate {
+  int year = 0;
+  DayMonth date;
+};
+
+bool NotAfter(const FullDate& a, const FullDate& b) {
+  if (a.year != b.year) return a.year < b.year;
+  if (a.date.month != b.date.month) return a.date.month < b.date.month;
+  return a.date.day <= b.date.day;
+}
+
+std::string YearDigits(int year) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", ((year % 100) + 100) % 100);
+  return text;
+}
+
+// Whether the archive's bytes hold the name anywhere: an entry of that
+// name is then never replaced. A false match only costs a suffix.
+bool ArchiveHolds(const std::string& archive_path, const std::string& name) {
+  std::FILE* archive = std::fopen(archive_path.c_str(), "rb");
+  if (archive == nullptr) return false;
+  std::string window;
+  char buf[1 << 15];
+  bool found = false;
+  while (!found) {
+    const std::size_t n = std::fread(buf, 1, sizeof buf, archive);
+    if (n == 0) break;
+    window.append(buf, n);
+    found = window.find(name) != std::string::npos;
+    window.erase(0, window.size() > name.size() ? window.size() - name.size() : 0);
+  }
+  std::fclose(archive);
+  return found;
+}
+
+// "DDMMddmm.YY", with "-L" for a line other than 0 and "~k" for the k-th
+// part of a name already taken, before the dot.
+std::string DecoratedName(const std::string& base, int line, int k) {
+  const std::size_t dot = base.rfind('.');
+  std::string name = base.substr(0, dot);
+  if (line != 0) name.append(1, '-').append(std::to_string(line));
+  if (k != 0) name.append(1, '~').append(std::to_string(k));
+  name.append(base, dot);
+  return name;
+}
+
+// One pass of packing a log that is open and locked.
+class Packing {
+ public:
+  Packing(const PackRequest& request, std::string log_path, TextFile& log)
+      : request_(request), log_path_(std::move(log_path)), log_(log) {
+    const DayMonth today = DateTextDay(request.date_text);
+    const std::string_view text = request.date_text;
+    this_year_ = text.size() >= 24 ? FieldNumber(text, 20, 4) : 0;
+    cut_off_ = {this_year_ - (CutOffDate(today, request.pack_day).month >
+                                      today.month ? 1 : 0),
+                CutOffDate(today, request.pack_day)};
+    today_month_ = today.month;
+    std::snprintf(cut_off_text_, sizeof cut_off_text_, "%02d/%02d",
+                  cut_off_.date.day % 100, cut_off_.date.month % 100);
+    archive_path_ = JoinPath(request.pack_directory,
+                             std::string("logpack") +
+                                 KindOf(request.packer_kind).extension);
+  }
+
+  PackOutcome Run(FileLock& lock);
+
+ private:
+  void CountYears();
+  bool Decide();
+  bool OpenPart(std::string_view first_line, int year);
+  bool Split();
+  bool Archive();
+  PackOutcome Replace(FileLock& lock);
+  bool CopyGrowth(std::int64_t& position, TextFile& to);
+
+  const PackRequest& request_;
+  const std::string log_path_;
+  TextFile& log_;
+  int this_year_ = 0;
+  int today_month_ = 0;
+  int first_year_ = 0;  // of the log's first lines
+  FullDate cut_off_;
+  char cut_off_text_[16] = {};
+  std::string archive_path_;
+  char first_line_[kPackReadLimit + 1] = {};
+  std::size_t first_length_ = 0;
+  std::vector<std::string> parts_;
+  TextFile part_;
+  TextFile kept_;
+  std::int64_t read_up_to_ = 0;
+};
+
+// The log holds no year: its lines' years are counted back from its last
+// line's, this year's unless that line's month lies after today's.
+void Packing::CountYears() {
+  LogYears years;
+  int last_month = 0;
   char buf[kPackReadLimit + 1];
-  while (std::size_t n = log.ReadLine(buf, kPackReadLimit))
-    kept.Write(std::string_view(buf, n));
-  kept.Close();
-  return !kept.write_failed();
+  bool line_start = true;
+  while (std::size_t n = log_.ReadLine(buf, kPackReadLimit)) {
+    if (line_start) {
+      years.See(buf, n);
+      if (IsDated(std::string_view(buf, n))) last_month = LineDate(buf).month;
+    }
+    line_start = buf[n - 1] == '\n';
+  }
+  const int last_year = this_year_ - (last_month > today_month_ ? 1 : 0);
+  first_year_ = last_year - years.year();
+}
+
+// The first line longer than two characters decides whether to pack.
+bool Packing::Decide() {
+  log_.SeekStart();
+  std::size_t n;
+  while ((n = log_.ReadLine(first_line_, kPackReadLimit)) != 0 && n <= 2) {
+  }
+  first_length_ = n;
+  const std::string_view first(first_line_, n);
+  return n != 0 && NotAfter({first_year_, LineDate(first)}, cut_off_);
+}
+
+// Each year's lines go to a part of their own, named with that year.
+bool Packing::OpenPart(std::string_view first_line, int year) {
+  part_.Close();
+  const std::string base = PackedPartName(
+      first_line, year == cut_off_.year ? cut_off_text_ : "31/12",
+      YearDigits(year));
+  for (int k = 0;; ++k) {
+    const std::string name = DecoratedName(base, request_.line_number, k);
+    const std::string path = JoinPath(request_.pack_directory, name);
+    if (ArchiveHolds(archive_path_, name)) continue;
+    if (part_.OpenNew(path.c_str())) {
+      parts_.push_back(path);
+      return true;
+    }
+    if (!IsAlreadyThere(part_.error())) {
+      PrintTemporaryFileError(path, part_.error());
+      return false;
+    }
+  }
+}
+
+// From the start again, so that the short lines before the deciding one
+// keep their place. Only a dated line that begins a line of the log (not
+// the rest of a long one) can end the packed part or begin a new year's.
+bool Packing::Split() {
+  log_.SeekStart();
+  LogYears years;
+  bool keeping = false;
+  bool line_start = true;
+  int part_year = first_year_;
+  if (!OpenPart(std::string_view(first_line_, first_length_), part_year))
+    return false;
+  char buf[kPackReadLimit + 1];
+  while (std::size_t n = log_.ReadLine(buf, kPackReadLimit)) {
+    const std::string_view piece(buf, n);
+    if (line_start) years.See(buf, n);
+    if (!keeping && line_start && IsDated(piece)) {
+      const FullDate date{first_year_ + years.year(), LineDate(piece)};
+      keeping = !NotAfter(date, cut_off_);
+      if (!keeping && date.year != part_year && !OpenPart(piece, part_year = date.year))
+        return false;
+    }
+    (keeping ? kept_ : part_).Write(piece);
+    line_start = buf[n - 1] == '\n';
+  }
+  read_up_to_ = log_.Tell();
+  part_.Close();
+  kept_.Flush();
+  if (!part_.write_failed() && !kept_.write_failed()) return true;
+  Print("\nError: Unable to write temporary file... Packing stopped!!!\n\n");
+  if (part_.write_failed())
+    Print(ReasonLine(parts_.back(), part_.error()));
+  else
+    Print(ReasonLine(request_.log_path, kept_.error()));
+  return false;
+}
+
+bool Packing::Archive() {
+  const PackerCommand command = SplitPackerCommand(request_.packer_command);
+  const std::string program = FindProgram(command.program);
+  if (program.empty()) {
+    PrintPackerNotFound(command.program);
+    return false;
+  }
+  std::vector<std::string> arguments{program};
+  for (const std::string& option : command.options) arguments.push_back(option);
+  arguments.push_back(archive_path_);
+  for (const std::string& part : parts_) arguments.push_back(part);
+  // Runs packing other logs into this archive wait for this one's archiver.
+  FileLock archive_lock;
+  SystemError lock_error;
+  if (!archive_lock.Acquire(request_.pack_directory, lock_error)) {
+    Print("Unable to lock the pack directory, log not packed\n");
+    Print(ReasonLine(request_.pack_directory, lock_error));
+    return false;
+  }
+  // What the archiver prints must follow our own lines.
+  FlushConsole();
+  const ChildOutcome outcome = RunProgram(arguments);
+  if (outcome.kind == ChildOutcome::Kind::kExited && outcome.code == 0)
+    return true;
+  Print("Packer failed, log not packed\n");
+  return false;
+}
+
+// Copies what the old log holds past position; false when nothing grew.
+bool Packing::CopyGrowth(std::int64_t& position, TextFile& to) {
+  if (!log_.SeekTo(position)) return false;
+  char buf[kPackReadLimit + 1];
+  bool grew = false;
+  while (std::size_t n = log_.ReadLine(buf, kPackReadLimit)) {
+    to.Write(std::string_view(buf, n));
+    grew = true;
+  }
+  position = log_.Tell();
+  to.Flush();
+  return grew;
+}
+
+// The kept part takes the log's place with what the mailer appended
+// meanwhile; what it appends to the old file after that (through a
+// descriptor it kept open) follows, until the old file holds still.
+PackOutcome Packing::Replace(FileLock& lock) {
+  std::int64_t position = read_up_to_;
+  while (CopyGrowth(position, kept_)) {
+  }
+  SystemError error;
+  const bool locked = lock.AlsoLock(kept_.stream(), error);
+  if (!locked || !kept_.Commit()) {
+    if (locked) error = kept_.error();
+    kept_.Close();
+    Print("Unable to replace log, log not packed\n");
+    Print(ReasonLine(request_.log_path, error));
+    return PackOutcome::kFailed;
+  }
+  TextFile tail;
+  if (!tail.OpenAppend(log_path_.c_str())) return PackOutcome::kDone;
+  for (int still = 0; still < kStillPolls;) {
+    std::this_thread::sleep_for(kGrowthPoll);
+    still = CopyGrowth(position, tail) ? 0 : still + 1;
+  }
+  return PackOutcome::kDone;
+}
+
+PackOutcome Packing::Run(FileLock& lock) {
+  CountYears();
+  if (!Decide()) {
+    Print("Nothing to pack...\n\n");
+    return PackOutcome::kDone;
+  }
+  char from_date[6] = {};
+  for (std::size_t i = 0; i < 5 && i < first_length_ && first_line_[i] != '\n'; ++i)
+    from_date[i] = first_line_[i] != '\0' ? first_line_[i] : ' ';
+  if (!kept_.OpenReplacing(log_path_.c_str(), /*copy_old=*/false)) {
+    PrintTemporaryFileError(request_.log_path, kept_.error());
+    return PackOutcome::kFailed;
+  }
+  if (!Split()) return PackOutcome::kFailed;
+  Printf("! Pack you log from %s to %s with", from_date, cut_off_text_);
+  Printf(" %s.\n", KindOf(request_.packer_kind).name);
+  if (!Archive()) return PackOutcome::kFailed;
+  // The old lines are in the archive now: their part files can go.
+  for (const std::string& part : parts_) RemoveFile(part.c_str());
+  return Replace(lock);
 }
 
 }  // namespace
@@ -142,115 +404,34 @@ PackOutcome PackLog(const PackRequest& request, SystemError& log_error) {
     Print("\nToo long PATH in PackLog, packing stopped!!!\n");
     return PackOutcome::kFailed;
   }
-  const DayMonth cut_off =
-      CutOffDate(DateTextDay(request.date_text), request.pack_day);
-  char cut_off_text[16];
-  std::snprintf(cut_off_text, sizeof cut_off_text, "%02d/%02d",
-                cut_off.day % 100, cut_off.month % 100);
-  const std::string_view date_text = request.date_text;
-  const std::string_view year =
-      date_text.size() >= 24 ? date_text.substr(22, 2) : std::string_view();
-
   const std::string& directory = request.pack_directory;
   if (!IsDirectory(directory.c_str())) MakeDirectory(directory.c_str());
-  const PackerKind& kind = KindOf(request.packer_kind);
-  const std::string archive_path =
-      JoinPath(directory, std::string("logpack") + kind.extension);
 
+  // The log is replaced where it really is, beside itself, under a lock
+  // of its own that any run packing it takes.
+  const std::string log_path = ResolvedPath(request.log_path);
   TextFile log;
   for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
-    if (log.OpenRead(request.log_path.c_str())) break;
+    if (log.OpenRead(log_path.c_str())) break;
   if (!log.is_open()) {
     log_error = log.error();
     return PackOutcome::kLogUnreadable;
   }
-
+  FileLock lock;
+  SystemError lock_error;
+  if (!lock.Acquire(log_path, lock_error)) {
+    Print("Unable to lock log, log not packed\n");
+    Print(ReasonLine(request.log_path, lock_error));
+    return PackOutcome::kFailed;
+  }
+  // Another run may have replaced the log while this one waited.
+  if (!log.OpenRead(log_path.c_str())) {
+    log_error = log.error();
+    return PackOutcome::kLogUnreadable;
+  }
   Print("Packing log process...\n");
-
-  // The first line longer than two characters decides whether to pack.
-  char buf[kPackReadLimit + 1];
-  std::size_t n;
-  while ((n = log.ReadLine(buf, kPackReadLimit)) != 0 && n <= 2) {
-  }
-  const std::string_view first(buf, n);
-  if (n == 0 || !OnOrBefore(LineDate(first), cut_off)) {
-    Print("Nothing to pack...\n\n");
-    return PackOutcome::kDone;
-  }
-  char from_date[6] = {};
-  for (std::size_t i = 0; i < 5 && i < n && buf[i] != '\n'; ++i)
-    from_date[i] = buf[i] != '\0' ? buf[i] : ' ';
-  const std::string packed_path =
-      JoinPath(directory, PackedPartName(first, cut_off_text, year));
-
-  TextFile packed, kept;
-  if (!packed.OpenWrite(packed_path.c_str())) {
-    PrintTemporaryFileError(packed_path, packed.error());
-    return PackOutcome::kFailed;
-  }
-  if (!kept.OpenWrite(kKeptPartPath)) {
-    PrintTemporaryFileError(kKeptPartPath, kept.error());
-    return PackOutcome::kFailed;
-  }
-
-  // From the start again, so that the short lines before the deciding one
-  // keep their place. Only a dated line that begins a line of the log (not
-  // the rest of a long one) can end the packed part.
-  log.SeekStart();
-  bool keeping = false;
-  bool line_start = true;
-  while ((n = log.ReadLine(buf, kPackReadLimit)) != 0) {
-    const std::string_view piece(buf, n);
-    if (!keeping && line_start && IsDated(piece) &&
-        !OnOrBefore(LineDate(piece), cut_off))
-      keeping = true;
-    (keeping ? kept : packed).Write(piece);
-    line_start = buf[n - 1] == '\n';
-  }
-  const std::int64_t read_up_to = log.Tell();
-  log.Close();
-  packed.Close();
-  kept.Close();
-  if (packed.write_failed() || kept.write_failed()) {
-    Print("\nError: Unable to write temporary file... Packing stopped!!!\n\n");
-    if (packed.write_failed())
-      Print(ReasonLine(packed_path, packed.error()));
-    else
-      Print(ReasonLine(kKeptPartPath, kept.error()));
-    return PackOutcome::kFailed;
-  }
-
-  Printf("! Pack you log from %s to %s with", from_date, cut_off_text);
-  Printf(" %s.\n", kind.name);
-
-  const PackerCommand command = SplitPackerCommand(request.packer_command);
-  const std::string program = FindProgram(command.program);
-  if (program.empty()) {
-    PrintPackerNotFound(command.program);
-    return PackOutcome::kFailed;
-  }
-  std::vector<std::string> arguments{program};
-  for (const std::string& option : command.options) arguments.push_back(option);
-  arguments.push_back(archive_path);
-  arguments.push_back(packed_path);
-  // What the archiver prints must follow our own lines.
-  FlushConsole();
-  const ChildOutcome outcome = RunProgram(arguments);
-  if (outcome.kind != ChildOutcome::Kind::kExited || outcome.code != 0) {
-    Print("Packer failed, log not packed\n");
-    return PackOutcome::kFailed;
-  }
-
-  // The old lines are in the archive now: their part file can go, and the
-  // kept part takes the log's place in one step.
-  RemoveFile(packed_path.c_str());
-  if (!CarryGrownTail(request.log_path, read_up_to) ||
-      !ReplaceFile(kKeptPartPath, request.log_path.c_str())) {
-    RemoveFile(kKeptPartPath);
-    Print("Unable to replace log, log not packed\n");
-    return PackOutcome::kFailed;
-  }
-  return PackOutcome::kDone;
+  Packing packing(request, log_path, log);
+  return packing.Run(lock);
 }
 
 }  // namespace brantlow

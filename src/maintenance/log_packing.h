@@ -20,6 +20,7 @@ struct PackRequest {
   std::string date_text;      // "Mon Mar 10 12:00:00 2026\n"
   std::string packer_command;
   int packer_kind = 0;        // 0 ZIP, 1 ARJ, 2 RAR
+  int line_number = 0;        // named in the part files, when not 0
 };
 
 enum class PackOutcome {
@@ -29,7 +30,9 @@ enum class PackOutcome {
 };
 
 // Packs as far as it safely can: the log is replaced only after the
-// archiver has reported success, and then in one step. log_error is why
+// archiver has reported success, and then in one step, under a lock on
+// the log that any run packing it takes; every line of the log is
+// afterwards in exactly one of the log and the archive. log_error is why
 // the log could not be opened, for kLogUnreadable.
 [[nodiscard]] PackOutcome PackLog(const PackRequest& request,
                                   SystemError& log_error);

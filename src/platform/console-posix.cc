@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <langinfo.h>
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -116,6 +117,10 @@ std::FILE* DivertStandardOutput() {
   }
   return fdopen(original, "wb");
 }
+
+bool StreamIsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+
+void IgnoreBrokenPipe() { signal(SIGPIPE, SIG_IGN); }
 
 void FlushConsole() {
   std::fflush(stdout);

@@ -108,6 +108,11 @@ std::FILE* DivertStandardOutput() {
   return _fdopen(original, "wb");
 }
 
+bool StreamIsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+
+// Windows sends no signal for a closed pipe: the write fails.
+void IgnoreBrokenPipe() {}
+
 void FlushConsole() {
   std::fflush(stdout);
   std::fflush(stderr);

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "platform/system_error.h"
+
 namespace brantlow {
 
 // Writes to standard output.
@@ -39,6 +41,20 @@ void WaitForKey();
 // and returns a stream onto the original standard output, for a report
 // that is to be piped on; null when that cannot be done.
 std::FILE* DivertStandardOutput();
+
+// Whether the stream is a terminal.
+bool StreamIsTerminal(std::FILE* stream);
+
+// Copies the file's bytes to the stream as they are, except that on a
+// terminal control bytes other than tab, CR and LF show as "?". False,
+// with error telling why, when the file cannot be read or the stream
+// takes not all of it (a full device, a reader gone).
+[[nodiscard]] bool CopyFileToStream(const char* path, std::FILE* stream,
+                                    SystemError& error);
+
+// A reader that goes away makes later writes fail, instead of ending the
+// process before it has tidied up.
+void IgnoreBrokenPipe();
 
 // Flushes both streams; called before the process ends.
 void FlushConsole();

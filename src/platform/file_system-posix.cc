@@ -1,11 +1,14 @@
 #include "platform/file_system.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace brantlow {
@@ -40,29 +43,159 @@ bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
 
-bool CopyFileBytes(const char* from, const char* to) {
-  std::FILE* in = std::fopen(from, "rb");
-  if (in == nullptr && errno != ENOENT) return false;
-  std::FILE* out = std::fopen(to, "wb");
-  bool done = out != nullptr;
-  if (in != nullptr) {
-    char buf[1 << 14];
-    std::size_t n;
-    while (done && (n = std::fread(buf, 1, sizeof buf, in)) > 0)
-      done = std::fwrite(buf, 1, n, out) == n;
-    if (std::ferror(in)) done = false;
-    std::fclose(in);
-  }
-  if (out != nullptr && std::fclose(out) != 0) done = false;
+
+
+
+namespace {
+
+// A file the run may write: not another user's, unless the run is root.
+bool Ours(const struct stat& st) {
+  return geteuid() == 0 || st.st_uid == geteuid();
+}
+
+// Whether target may be replaced; its mode and owner are kept in st.
+bool CheckTarget(const std::string& target, struct stat& st, bool& exists) {
+  exists = false;
+  if (lstat(target.c_str(), &st) != 0) return errno == ENOENT;
+  exists = true;
+  if (S_ISLNK(st.st_mode)) errno = ELOOP;
+  else if (S_ISDIR(st.st_mode)) errno = EISDIR;
+  else if (!S_ISREG(st.st_mode)) errno = EINVAL;
+  else if (!Ours(st)) errno = EPERM;
+  else return true;
+  return false;
+}
+
+bool CopyInto(const std::string& from, int to) {
+  const int in = open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (in < 0) return errno == ENOENT;
+  char buf[1 << 14];
+  ssize_t n;
+  bool done = true;
+  while (done && (n = read(in, buf, sizeof buf)) > 0)
+    done = write(to, buf, static_cast<std::size_t>(n)) == n;
+  if (n < 0) done = false;
+  const int saved = errno;
+  close(in);
+  errno = saved;
   return done;
 }
 
-bool TruncateFile(const char* path, std::int64_t size) {
-  return truncate(path, static_cast<off_t>(size)) == 0;
+// Syncs the directory that holds path, so that a rename in it lasts.
+bool SyncDirectoryOf(const std::string& path) {
+  const std::size_t start = FileNameStart(path);
+  const std::string dir = start == 0 ? "." : path.substr(0, start);
+  const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool done = fsync(fd) == 0 || errno == EINVAL;
+  close(fd);
+  return done;
 }
 
-bool ReplaceFile(const char* from, const char* to) {
-  return std::rename(from, to) == 0;
+mode_t NewFileMode() {
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error) {
+  const std::size_t start = FileNameStart(path);
+  created = path.substr(0, start) + "." + path.substr(start) + ".XXXXXX";
+  const int fd = mkostemp(created.data(), O_CLOEXEC);
+  std::FILE* stream = fd < 0 ? nullptr : fdopen(fd, "wb");
+  if (stream != nullptr) return stream;
+  error = LastSystemError();
+  if (fd >= 0) {
+    close(fd);
+    unlink(created.c_str());
+  }
+  return nullptr;
+}
+
+bool Replacement::Fail() {
+  error_ = LastSystemError();
+  Abandon();
+  return false;
+}
+
+bool Replacement::Begin(const std::string& target, bool copy_old) {
+  Abandon();
+  error_ = {};
+  target_ = target;
+  struct stat st;
+  if (!CheckTarget(target, st, had_target_)) {
+    error_ = LastSystemError();
+    return false;
+  }
+  mode_ = had_target_ ? st.st_mode & 07777 : NewFileMode();
+  owner_ = had_target_ ? st.st_uid : -1;
+  group_ = had_target_ ? st.st_gid : -1;
+  stream_ = CreateUniqueBeside(target, temporary_, error_);
+  if (stream_ == nullptr) {
+    temporary_.clear();
+    return false;
+  }
+  if (copy_old && (!CopyInto(target, fileno(stream_)) || std::fseek(stream_, 0, SEEK_END) != 0))
+    return Fail();
+  return true;
+}
+
+bool Replacement::Commit() {
+  if (stream_ == nullptr) return false;
+  const int fd = fileno(stream_);
+  if (std::fflush(stream_) != 0 || fsync(fd) != 0 || fchmod(fd, mode_) != 0)
+    return Fail();
+  if (had_target_ && geteuid() == 0 &&
+      fchown(fd, static_cast<uid_t>(owner_), static_cast<gid_t>(group_)) != 0)
+    return Fail();
+  const int closed = std::fclose(stream_);
+  stream_ = nullptr;
+  if (closed != 0 || std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    return Fail();
+  temporary_.clear();
+  if (!SyncDirectoryOf(target_)) {
+    error_ = LastSystemError();
+    return false;
+  }
+  return true;
+}
+
+void Replacement::Abandon() {
+  if (stream_ != nullptr) std::fclose(stream_);
+  stream_ = nullptr;
+  if (!temporary_.empty()) unlink(temporary_.c_str());
+  temporary_.clear();
+}
+
+std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error) {
+  const bool append = mode == WriteMode::kAppend;
+  const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC |
+                    (append ? O_APPEND : 0) |
+                    (mode == WriteMode::kNew ? O_EXCL : 0);
+  const int fd = open(path, flags, 0666);
+  struct stat st;
+  if (fd >= 0 && fstat(fd, &st) == 0 && !Ours(st)) errno = EPERM;
+  else if (fd >= 0 && (append || ftruncate(fd, 0) == 0)) {
+    if (std::FILE* stream = fdopen(fd, append ? "ab" : "wb")) return stream;
+  }
+  error = LastSystemError();
+  if (fd >= 0) close(fd);
+  return nullptr;
+}
+
+bool TruncateStream(std::FILE* stream, std::int64_t size) {
+  return std::fflush(stream) == 0 &&
+         ftruncate(fileno(stream), static_cast<off_t>(size)) == 0 &&
+         fseeko(stream, static_cast<off_t>(size), SEEK_SET) == 0;
+}
+
+std::string ResolvedPath(const std::string& path) {
+  char resolved[PATH_MAX];
+  return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved)
+                                                     : path;
 }
 
 bool ListDirectory(const char* path,

@@ -1,9 +1,14 @@
+// rand_s, for temporary names no one can guess.
+#define _CRT_RAND_S
 #include "platform/file_system.h"
 
 #include <windows.h>
-// windows.h names a function of its own so; ours is meant here.
-#undef ReplaceFile
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace brantlow {
@@ -47,33 +52,125 @@ bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) !=
 
 bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
 
-bool CopyFileBytes(const char* from, const char* to) {
-  if (GetFileAttributesA(from) == INVALID_FILE_ATTRIBUTES &&
-      GetLastError() == ERROR_FILE_NOT_FOUND) {
-    HANDLE file = CreateFileA(to, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(file);
-    return true;
+
+
+
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error) {
+  // Random names, tried until one is new.
+  const std::size_t start = FileNameStart(path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned int random = 0;
+    rand_s(&random);
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".%08x", random);
+    created = path.substr(0, start) + "~" + path.substr(start) + suffix;
+    HANDLE file = CreateFileA(created.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      break;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_BINARY);
+    std::FILE* stream = fd < 0 ? nullptr : _fdopen(fd, "wb");
+    if (stream != nullptr) return stream;
+    error = LastSystemError();
+    if (fd < 0) CloseHandle(file); else _close(fd);
+    DeleteFileA(created.c_str());
+    return nullptr;
   }
-  return CopyFileA(from, to, FALSE) != 0;
+  error = LastSystemError();
+  return nullptr;
 }
 
-bool TruncateFile(const char* path, std::int64_t size) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  LARGE_INTEGER at;
-  at.QuadPart = size;
-  const bool done =
-      SetFilePointerEx(file, at, nullptr, FILE_BEGIN) && SetEndOfFile(file);
-  CloseHandle(file);
-  return done;
+bool Replacement::Fail() {
+  error_ = LastSystemError();
+  Abandon();
+  return false;
 }
 
-bool ReplaceFile(const char* from, const char* to) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+bool Replacement::Begin(const std::string& target, bool copy_old) {
+  Abandon();
+  error_ = {};
+  target_ = target;
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  had_target_ = attributes != INVALID_FILE_ATTRIBUTES;
+  if (had_target_ && (attributes & (FILE_ATTRIBUTE_DIRECTORY |
+                                    FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+    SetLastError((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0
+                     ? ERROR_DIRECTORY
+                     : ERROR_CANT_ACCESS_FILE);
+    error_ = LastSystemError();
+    return false;
+  }
+  stream_ = CreateUniqueBeside(target, temporary_, error_);
+  if (stream_ == nullptr) {
+    temporary_.clear();
+    return false;
+  }
+  if (copy_old && had_target_) {
+    std::FILE* in = std::fopen(target.c_str(), "rb");
+    if (in == nullptr) return Fail();
+    char buf[1 << 14];
+    std::size_t n;
+    bool done = true;
+    while (done && (n = std::fread(buf, 1, sizeof buf, in)) > 0)
+      done = std::fwrite(buf, 1, n, stream_) == n;
+    std::fclose(in);
+    if (!done) return Fail();
+  }
+  return true;
 }
+
+bool Replacement::Commit() {
+  if (stream_ == nullptr) return false;
+  if (std::fflush(stream_) != 0 ||
+      !FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_)))))
+    return Fail();
+  const int closed = std::fclose(stream_);
+  stream_ = nullptr;
+  if (closed != 0 || !MoveFileExA(temporary_.c_str(), target_.c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return Fail();
+  temporary_.clear();
+  return true;
+}
+
+void Replacement::Abandon() {
+  if (stream_ != nullptr) std::fclose(stream_);
+  stream_ = nullptr;
+  if (!temporary_.empty()) DeleteFileA(temporary_.c_str());
+  temporary_.clear();
+}
+
+std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    SetLastError(ERROR_CANT_ACCESS_FILE);
+    error = LastSystemError();
+    return nullptr;
+  }
+  if (mode == WriteMode::kNew) {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      error = LastSystemError();
+      return nullptr;
+    }
+    CloseHandle(file);
+  }
+  std::FILE* stream = std::fopen(path, mode == WriteMode::kAppend ? "ab" : "wb");
+  if (stream == nullptr) error = LastSystemError();
+  return stream;
+}
+
+bool TruncateStream(std::FILE* stream, std::int64_t size) {
+  return std::fflush(stream) == 0 && _chsize_s(_fileno(stream), size) == 0 &&
+         _fseeki64(stream, size, SEEK_SET) == 0;
+}
+
+std::string ResolvedPath(const std::string& path) { return path; }
 
 bool ListDirectory(const char* path,
                    const std::function<void(const char* name)>& visit) {

@@ -3,9 +3,12 @@
 #define BRANTLOW_PLATFORM_FILE_SYSTEM_H_
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -35,17 +38,68 @@ bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
 
-// Makes to a copy of the bytes of from, or an empty file when from does
-// not exist; false when that cannot be done.
-bool CopyFileBytes(const char* from, const char* to);
+// The one way the program replaces a file: written under an unpredictable
+// name beside it, then put in its place whole, so that a killed run leaves
+// either the old file or the new one, never a cut one, and a planted link
+// is never written through.
+class Replacement {
+ public:
+  Replacement() = default;
+  ~Replacement() { Abandon(); }
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
 
-// Cuts the file back to its first size bytes.
-bool TruncateFile(const char* path, std::int64_t size);
+  // Creates the temporary beside target, exclusively and never through a
+  // link; with copy_old it begins as a copy of target's bytes. Refuses a
+  // target that is a link, not a plain file, or another user's.
+  [[nodiscard]] bool Begin(const std::string& target, bool copy_old);
+  std::FILE* stream() const { return stream_; }
+  bool active() const { return stream_ != nullptr; }
 
-// Puts the file from in place of the file to in one step, so that to never
-// goes missing; false (and nothing changed) when that cannot be done, as
-// across file systems.
-bool ReplaceFile(const char* from, const char* to);
+  // Syncs the temporary, gives it the target's mode (and owner, where the
+  // run may), renames it over the target and syncs the directory. The
+  // stream is closed either way; on failure the temporary is removed.
+  [[nodiscard]] bool Commit();
+  // Closes and removes the temporary; the target stays as it was.
+  void Abandon();
+
+  SystemError error() const { return error_; }
+  const std::string& temporary() const { return temporary_; }
+
+ private:
+  bool Fail();
+  std::string target_;
+  std::string temporary_;
+  std::FILE* stream_ = nullptr;
+  SystemError error_;
+  bool had_target_ = false;
+  unsigned mode_ = 0;
+  long long owner_ = -1;
+  long long group_ = -1;
+};
+
+// Creates a new file beside path under an unpredictable name made from
+// it, exclusively and never through a link, open for writing; the name is
+// put in created. Null with error set when none can be made.
+std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
+                              SystemError& error);
+
+enum class WriteMode {
+  kTruncate,  // emptied, or created
+  kAppend,    // added to, or created
+  kNew,       // created; one already there is refused
+};
+
+// Opens path for writing without following a link at its name, refusing
+// a file of another user; null with error set otherwise.
+std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error);
+
+// Cuts an open stream back to its first size bytes and writes on from there.
+bool TruncateStream(std::FILE* stream, std::int64_t size);
+
+// The path with its links resolved, so that a file can be replaced where
+// it really is; the path itself when it cannot be resolved.
+std::string ResolvedPath(const std::string& path);
 
 // Calls visit with the name of every entry of the directory, "." and ".."
 // left out, in the order the host lists them. False when it cannot be read.

@@ -9,6 +9,8 @@ SystemError LastSystemError() { return {errno}; }
 
 SystemError DirectoryError() { return {EISDIR}; }
 
+bool IsAlreadyThere(SystemError error) { return error.code == EEXIST; }
+
 bool IsNotFound(SystemError error) {
   return error.code == ENOENT || error.code == ENOTDIR;
 }

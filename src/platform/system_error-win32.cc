@@ -10,6 +10,8 @@ SystemError LastSystemError() { return {static_cast<int>(GetLastError())}; }
 
 SystemError DirectoryError() { return {ERROR_DIRECTORY}; }
 
+bool IsAlreadyThere(SystemError error) { return error.code == ERROR_FILE_EXISTS || error.code == ERROR_ALREADY_EXISTS; }
+
 bool IsNotFound(SystemError error) {
   return error.code == ERROR_FILE_NOT_FOUND ||
          error.code == ERROR_PATH_NOT_FOUND ||

@@ -20,6 +20,9 @@ SystemError LastSystemError();
 // The reason given when a path names a directory where a file is wanted.
 SystemError DirectoryError();
 
+// Whether the reason is that a file is already there by that name.
+bool IsAlreadyThere(SystemError error);
+
 // Whether the reason is that nothing is there by that name.
 bool IsNotFound(SystemError error);
 

@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kReadBufferSize = 1 << 16;
 }
 
-bool TextFile::Open(const char* path, const char* mode) {
+bool TextFile::Open(const char* path, char mode) {
   Close();
   write_failed_ = false;
   open_failed_ = true;
@@ -21,11 +21,17 @@ bool TextFile::Open(const char* path, const char* mode) {
     error_ = DirectoryError();
     return false;
   }
-  file_ = std::fopen(path, mode);
-  if (file_ == nullptr) {
-    error_ = LastSystemError();
-    return false;
+  if (mode == 'r') {
+    file_ = std::fopen(path, "rb");
+    if (file_ == nullptr) error_ = LastSystemError();
+  } else {
+    file_ = OpenForWriting(path,
+                           mode == 'a'   ? WriteMode::kAppend
+                           : mode == 'x' ? WriteMode::kNew
+                                         : WriteMode::kTruncate,
+                           error_);
   }
+  if (file_ == nullptr) return false;
   // Re-check: the path may have been swapped for a directory meanwhile.
   if (IsDirectoryStream(file_)) {
     Close();
@@ -39,20 +45,86 @@ bool TextFile::Open(const char* path, const char* mode) {
 
 bool TextFile::OpenRead(const char* path) {
   read_position_ = 0;
-  return reading_ = Open(path, "rb");
+  return reading_ = Open(path, 'r');
 }
 bool TextFile::OpenWrite(const char* path) {
   reading_ = false;
-  return Open(path, "wb");
+  return Open(path, 'w');
+}
+bool TextFile::OpenNew(const char* path) {
+  reading_ = false;
+  return Open(path, 'x');
 }
 bool TextFile::OpenAppend(const char* path) {
   reading_ = false;
-  return Open(path, "ab");
+  return Open(path, 'a');
+}
+
+bool TextFile::OpenUnique(const std::string& path, std::string& created) {
+  Close();
+  reading_ = false;
+  write_failed_ = false;
+  open_failed_ = true;
+  error_ = {};
+  if (NamesDirectory(path.c_str())) {
+    error_ = DirectoryError();
+    return false;
+  }
+  file_ = CreateUniqueBeside(path, created, error_);
+  if (file_ == nullptr) return false;
+  open_failed_ = false;
+  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  return true;
+}
+
+bool TextFile::OpenReplacing(const char* target, bool copy_old) {
+  Close();
+  reading_ = false;
+  write_failed_ = false;
+  open_failed_ = true;
+  error_ = {};
+  if (NamesDirectory(target)) {
+    error_ = DirectoryError();
+    return false;
+  }
+  if (!replacement_.Begin(target, copy_old)) {
+    error_ = replacement_.error();
+    return false;
+  }
+  file_ = replacement_.stream();
+  open_failed_ = false;
+  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  return true;
+}
+
+bool TextFile::Commit() {
+  if (file_ == nullptr || !replacement_.active()) return false;
+  file_ = nullptr;
+  read_next_ = read_end_ = 0;
+  if (write_failed_) {
+    replacement_.Abandon();
+    return false;
+  }
+  if (replacement_.Commit()) return true;
+  WriteFailed();
+  error_ = replacement_.error();
+  return false;
+}
+
+bool TextFile::TruncateTo(std::int64_t size) {
+  if (file_ == nullptr || reading_) return false;
+  if (TruncateStream(file_, size)) return true;
+  WriteFailed();
+  return false;
 }
 
 void TextFile::Close() {
   if (file_ == nullptr) return;
-  if (std::fclose(file_) != 0) WriteFailed();
+  if (replacement_.active()) {
+    replacement_.Abandon();
+  } else if (std::fclose(file_) != 0) {
+    WriteFailed();
+  }
   file_ = nullptr;
   read_next_ = read_end_ = 0;
 }
@@ -151,28 +223,22 @@ bool TextFile::SeekTo(std::int64_t position) {
 
 FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
                            SystemError& error) {
-  const std::string temporary = path + ".new";
   if (IsDirectory(path.c_str())) {
     error = DirectoryError();
     return FileOutcome::kNotOpened;
   }
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) {
-    error = LastSystemError();
+  Replacement file;
+  if (!file.Begin(path, /*copy_old=*/false)) {
+    error = file.error();
     return FileOutcome::kNotOpened;
   }
-  bool whole = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (!whole) error = LastSystemError();
-  if (std::fclose(file) != 0 && whole) {
-    whole = false;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
     error = LastSystemError();
+    file.Abandon();
+    return FileOutcome::kWriteFailed;
   }
-  if (whole && !ReplaceFile(temporary.c_str(), path.c_str())) {
-    whole = false;
-    error = LastSystemError();
-  }
-  if (!whole) {
-    RemoveFile(temporary.c_str());
+  if (!file.Commit()) {
+    error = file.error();
     return FileOutcome::kWriteFailed;
   }
   return FileOutcome::kOk;

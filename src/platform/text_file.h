@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
 #include "platform/line_reader.h"
 #include "platform/output.h"
 #include "platform/system_error.h"
@@ -39,8 +40,22 @@ class TextFile final : public Output, public LineReader {
   bool OpenRead(const char* path);
   bool OpenWrite(const char* path);  // creates or truncates
   bool OpenAppend(const char* path);  // creates when missing
+  bool OpenNew(const char* path);     // refuses a file already there
+  // Creates a new file beside path under an unpredictable name, put in
+  // created; refused when path names a directory.
+  bool OpenUnique(const std::string& path, std::string& created);
+  // Writes a file that replaces target when committed, beginning as a
+  // copy of it with copy_old; closed uncommitted, target stays as it was.
+  bool OpenReplacing(const char* target, bool copy_old);
+  // Puts a file opened replacing in its target's place; false, with
+  // error() telling why, when it was not written whole or cannot be put.
+  [[nodiscard]] bool Commit();
+  // Cuts a file open for writing back to size bytes.
+  bool TruncateTo(std::int64_t size);
   void Close();
   bool is_open() const { return file_ != nullptr; }
+  // The open stream, for a lock to be taken on it.
+  std::FILE* stream() const { return file_; }
 
   // Reads one line of at most max_chars characters into buf (which holds
   // max_chars + 1), stopping after a line end, and terminates it. Returns
@@ -79,7 +94,7 @@ class TextFile final : public Output, public LineReader {
   SystemError error() const { return error_; }
 
  private:
-  bool Open(const char* path, const char* mode);
+  bool Open(const char* path, char mode);
 
   // What the host does differently: one implementation each.
   static bool NamesDirectory(const char* path);
@@ -88,6 +103,7 @@ class TextFile final : public Output, public LineReader {
   static bool SeekStream(std::FILE* file, std::int64_t offset, int whence);
 
   std::FILE* file_ = nullptr;
+  Replacement replacement_;
   bool write_failed_ = false;
   bool utf8_ = false;
   bool open_failed_ = false;

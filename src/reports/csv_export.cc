@@ -10,9 +10,18 @@ namespace brantlow {
 
 namespace {
 
-// A field, quoted when it holds a comma, a quote or a line end.
+// A field of the log's text: control bytes (but tab, CR and LF) shown as
+// "?"; one a spreadsheet would take for a formula ("=", "+", "-", "@",
+// tab or CR first) led by "'"; quoted when it holds a comma, a quote or a
+// line end.
 void Field(std::string& out, std::string_view cp866) {
-  const std::string text = Utf8(cp866);
+  std::string text = Utf8(cp866);
+  for (char& c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F) c = '?';
+  }
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos)
+    text.insert(0, 1, '\'');
   if (text.find_first_of(",\"\r\n") == std::string::npos) {
     out += text;
   } else {

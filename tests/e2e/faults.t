@@ -29,18 +29,16 @@ console:
 |[√] Make statistic file;
 |[√] Sort all data;
 
-=== case: a full disk under the statistics file is told, and the old report stays whole
-# The statistics file is written under a temporary name beside its own;
-# that name is a link to a device that takes no bytes: the first writer
-# that flushes it learns that its writes were lost. The new report never
-# takes the old one's place, and its temporary name is removed.
+=== case: a link planted at the statistics file's name is refused
+# The report would be put in place of whatever the name holds: a link
+# there is not followed, the file it names stays as it was, and the run
+# says why it made no report.
 args: LOG -g
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
-in logdata.zvx:
-|the report of an earlier run
-link logdata.zvx.new -> /dev/full
-gone logdata.zvx.new
+in victim:
+|a file of the victim's
+link logdata.zvx -> victim
 exit: 2
 stdout:
 << banner.frag
@@ -53,8 +51,12 @@ stdout:
 |Don`t analyze crashpolers      Don`t analyze Connect & Files data
 |
 |                       Read log file:
-|Error: Unable to write logdata.zvx
-|  logdata.zvx: No space left on device
+|Error: Unable to create logdata.zvx
+|  logdata.zvx: Too many levels of symbolic links
+out victim:
+|a file of the victim's
+out logdata.zvx:
+|symbolic link to victim\e
 
 === case: a scratch file that cannot be created leaves the statistics whole
 # The transfer scratch file cannot be made in the temporary directory; the
@@ -162,3 +164,22 @@ out logdata.zvx:
 << empty-summary.frag
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
+=== case: a link planted at the lock file's name stops the run before it writes
+# The lock file is never reached through a link: the file the link names
+# is not created, and without --no-lock the run ends with its reason.
+args: LOG
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+link brantlow.lck -> nologin
+gone nologin
+gone logdata.zvx
+exit: 2
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|Error: Unable to lock this directory
+|  brantlow.lck: Too many levels of symbolic links
+out brantlow.lck:
+|symbolic link to nologin\e

@@ -1,6 +1,10 @@
 // The outputs beyond the CP866 reports (CSV, JSON, UTF-8, standard output,
 // standard input) against the CP866 reports of the same run: every number
 // a script reads must be the one the sysop reads.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +18,7 @@
 #include "platform/cp866.h"
 #include "tests/e2e/json_value.h"
 #include "tests/e2e/transcript.h"
+#include "tests/temp_dir.h"
 
 namespace brantlow::e2e {
 namespace {
@@ -280,6 +285,94 @@ TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
     EXPECT_EQ(Seconds(cells[7]), d["duration"].number);
   }
   EXPECT_EQ(4u, day);
+}
+
+// --stdout copies this run's report or nothing; a standard output that
+// cannot take it is a failure, and the run still tidies up after itself.
+TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
+  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr) GTEST_SKIP() << "POSIX devices";
+  testing_support::TempDir dir;
+  dir.Write("t-mail.log", ReadSource("examples/t-mail.log"));
+  dir.Write("brantlow.cfg", ReadSource("examples/brantlow.cfg"));
+  dir.Write("max.log", ReadSource("examples/max.log"));
+  dir.Write("old-report", "the report of an earlier day\r\n");
+  // Runs the program in dir with out as its standard output.
+  auto run = [&](int out) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      if (chdir(dir.path().c_str()) != 0) _exit(126);
+      const int err = open("err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(out, 1);
+      dup2(err, 2);
+      execl(BRANTLOW_BINARY, BRANTLOW_BINARY, "t-mail.log", "/d=15.03", "--stdout",
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(out);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  };
+  int reader_gone[2];
+  ASSERT_EQ(0, pipe(reader_gone));
+  close(reader_gone[0]);
+  struct Case {
+    int out;
+    const char* reason;
+  } cases[] = {{open("/dev/full", O_WRONLY), "No space left on device"},
+               {reader_gone[1], "Broken pipe"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    EXPECT_EQ(2, run(c.out));
+    EXPECT_NE(std::string::npos,
+              dir.Read("err").find("Error: Unable to copy the report to standard output\n"
+                                   "  standard output: " + std::string(c.reason)));
+    EXPECT_EQ("", dir.Read("brantlow.lck") + dir.Read("zorvex.tmp"));
+  }
+  // A report that cannot be written leaves standard output empty, even
+  // with an old report standing behind a link at its name.
+  unlink(dir.File("logdata.zvx").c_str());
+  ASSERT_EQ(0, symlink("old-report", dir.File("logdata.zvx").c_str()));
+  EXPECT_EQ(2, run(open(dir.File("out").c_str(), O_WRONLY | O_CREAT, 0644)));
+  EXPECT_EQ("", dir.Read("out"));
+}
+
+// A remote's strings reach a spreadsheet as text, never as a formula, and
+// no control byte of theirs reaches the CSV or the page.
+TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
+  TranscriptCase c;
+  c.args = {"LOG", "/d=15.03", "--csv", "--html"};
+  c.inputs["LOG"] =
+      "15/03 10:00:00 \xFE Incoming call: CONNECT =HYPERLINK(\"http://x/?a,b\")\x1B\r\n"
+      "15/03 10:00:20 2:5020/7, using @Mailer\x07\x08/2608\r\n"
+      "15/03 10:03:00 \xFE 2:5020/7, bytes 100/200, time 0:02:40\r\n";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
+  const std::string& csv = r.files["sessions.csv"];
+  EXPECT_NE(std::string::npos,
+            csv.find(",\"'=HYPERLINK(\"\"http://x/?a,b\"\")?\",'@Mailer?" "?/2608\n"))
+      << Printable(csv);
+  for (const char* name : {"sessions.csv", "addresses.csv", "logdata.html"})
+    for (char b : r.files[name])
+      EXPECT_FALSE(static_cast<unsigned char>(b) < 0x20 && b != '\n') << name;
+}
+
+// A link planted at the name of any file the run makes is never written
+// through: the run refuses that file with its reason and ends with status 2.
+TEST(Outputs, PlantedLinksAreNotFollowed) {
+  for (const char* name : {"sessions.csv", "addresses.csv", "brantlow.json",
+                           "logdata.html", "conndata.zvx", "filedata.zvx"}) {
+    SCOPED_TRACE(name);
+    TranscriptCase c = ExampleDay({"+l(-s)", "+a(-s)", "+F", "--csv", "--json", "--html"});
+    c.inputs["victim"] = "a file of the victim's\n";
+    c.links[name] = "victim";
+    RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    EXPECT_EQ(2, r.exit_status);
+    EXPECT_NE(std::string::npos, r.stdout_bytes.find("Too many levels of symbolic links"))
+        << Printable(r.stdout_bytes);
+    EXPECT_EQ("a file of the victim's\n", r.files["victim"]);
+    EXPECT_EQ(0u, r.files[name].find("symbolic link to "));
+  }
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ out logdata.zvx:
 
 === case: a cut-off in December is ended by the first January line
 # Today 03/01 and pack day 5 reach back into December: the cut-off is
-# 29/12, and 01/01 counts as after it. The year digits are this year's.
+# 29/12, and 01/01 counts as after it. The year digits are those of the
+# packed lines, last year's.
 date: 2026-01-03 12:00:00
 args: LOG +f(-s)
 terminal: yes
@@ -111,9 +112,9 @@ out archiver.txt (lf):
 |zip
 |-9
 |./logpack.zip
-|./28122912.26
+|./28122912.25
 out logpack.zip:
-|member: ./28122912.26\n\e
+|member: ./28122912.25\n\e
 |28/12 22:00:00 Rescanning outbound, 1 files found
 |29/12 23:59:00 Rescanning outbound, 2 files found
 out 00002359.000:
@@ -121,7 +122,9 @@ out 00002359.000:
 
 === case: a cut-off in January keeps packing the December lines before it
 # Today 10/01 and pack day 5 give 05/01; the December lines count as
-# before it and go with the 05/01 line, the 06/01 line ends the part.
+# before it and are packed with the 05/01 line, the 06/01 line ends the
+# packing. Each year's lines make a part named with that year: December's
+# reaches to 31/12 of last year.
 date: 2026-01-10 12:00:00
 args: LOG +f(-s)
 terminal: yes
@@ -153,11 +156,13 @@ out archiver.txt (lf):
 |zip
 |-9
 |./logpack.zip
-|./30120501.26
+|./30123112.25
+|./05010501.26
 out logpack.zip:
-|member: ./30120501.26\n\e
+|member: ./30123112.25\n\e
 |30/12 08:00:00 Rescanning outbound, 1 files found
 |31/12 23:00:00 Rescanning outbound, 2 files found
+|member: ./05010501.26\n\e
 |05/01 23:59:59 Rescanning outbound, 3 files found
 out 00002359.000:
 |10/01 09:00:00 Rescanning outbound, 5 files found
@@ -438,7 +443,8 @@ out 00002359.000:
 === case: an archiver that fails leaves the log as it was and both part files
 # The stand-in exits with status 1 before it touches the archive. The log
 # is byte for byte the old one and is analysed whole (204 bytes, cells of
-# 4); the packed part and newlog.tmp stay behind.
+# 4); the packed part stays behind, the kept part (written beside the
+# log) is removed.
 date: 2026-03-10 12:00:00
 args: LOG +f(-s)
 terminal: yes
@@ -471,9 +477,7 @@ out archiver.txt (lf):
 out 02030303.26:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 |03/03 23:59:59 Rescanning outbound, 2 files found
-out newlog.tmp:
-|04/03 00:00:00 Rescanning outbound, 3 files found
-|10/03 09:00:00 Rescanning outbound, 4 files found
+gone newlog.tmp
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 
@@ -510,9 +514,7 @@ out archiver.txt (lf):
 out 02030303.26:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 |03/03 23:59:59 Rescanning outbound, 2 files found
-out newlog.tmp:
-|04/03 00:00:00 Rescanning outbound, 3 files found
-|10/03 09:00:00 Rescanning outbound, 4 files found
+gone newlog.tmp
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 
@@ -550,9 +552,7 @@ console:
 out 02030303.26:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 |03/03 23:59:59 Rescanning outbound, 2 files found
-out newlog.tmp:
-|04/03 00:00:00 Rescanning outbound, 3 files found
-|10/03 09:00:00 Rescanning outbound, 4 files found
+gone newlog.tmp
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 
@@ -586,9 +586,7 @@ console:
 out 02030303.26:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 |03/03 23:59:59 Rescanning outbound, 2 files found
-out newlog.tmp:
-|04/03 00:00:00 Rescanning outbound, 3 files found
-|10/03 09:00:00 Rescanning outbound, 4 files found
+gone newlog.tmp
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 
@@ -621,9 +619,7 @@ console:
 out 02030303.26:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 |03/03 23:59:59 Rescanning outbound, 2 files found
-out newlog.tmp:
-|04/03 00:00:00 Rescanning outbound, 3 files found
-|10/03 09:00:00 Rescanning outbound, 4 files found
+gone newlog.tmp
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
 
@@ -895,3 +891,62 @@ out logpack.zip:
 |02/03 08:00:00 Rescanning outbound, 1 files found
 out 00002359.000:
 |10/03 09:00:00 Rescanning outbound, 4 files found
+
+=== case: a log over a year packs every old line, a part per year, named with line and year
+# Today 10/03/2026, pack day 7: the cut-off is 03/03/2026. The months turn
+# back from 09 to 01, so 15/02 and 20/09 are of 2025 and all older than the
+# cut-off; 10/01 and 02/03 are of 2026. Each year's part is named with its
+# year and line 2; the archive already holds an entry of the 2026 part's
+# name, so that part takes the suffix ~1 and the entry stays as it was.
+date: 2026-03-10 12:00:00
+args: LOG line2 +f(-s)
+in brantl2.cfg:
+|PackDay 7
+|@ZIP "zip -9"
+in LOG:
+|15/02 10:00:00 Rescanning outbound, 1 files found
+|20/09 10:00:00 Rescanning outbound, 2 files found
+|10/01 10:00:00 Rescanning outbound, 3 files found
+|02/03 10:00:00 Rescanning outbound, 4 files found
+|05/03 10:00:00 Rescanning outbound, 5 files found
+|10/03 09:00:00 Rescanning outbound, 6 files found
+in logpack.zip:
+|member: ./10010303-2.26\n\e
+|an older part\n\e
+tool zip
+path: /nonexistent
+exit: 0
+stdout:
+<< banner.frag
+|Tue Mar 10 12:00:00 2026
+|
+|Packing log process...
+|! Pack you log from 15/02 to 03/03 with ZIP.
+|InFile!!!: LOG{ *65}
+|
+|For Line 2:
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out LOG:
+|05/03 10:00:00 Rescanning outbound, 5 files found
+|10/03 09:00:00 Rescanning outbound, 6 files found
+out archiver.txt (lf):
+|zip
+|-9
+|./logpack.zip
+|./15023112-2.25
+|./10010303-2~1.26
+out logpack.zip:
+|member: ./10010303-2.26\n\e
+|an older part\n\e
+|member: ./15023112-2.25\n\e
+|15/02 10:00:00 Rescanning outbound, 1 files found
+|20/09 10:00:00 Rescanning outbound, 2 files found
+|member: ./10010303-2~1.26\n\e
+|10/01 10:00:00 Rescanning outbound, 3 files found
+|02/03 10:00:00 Rescanning outbound, 4 files found
+gone 15023112-2.25
+gone 10010303-2~1.26
+out 00002359.000:
+|10/03 09:00:00 Rescanning outbound, 6 files found

@@ -43,6 +43,7 @@
 |  --html           also a web page, logdata.html (perdata.html)
 |  --stdout         the report on standard output too; messages go to
 |                   standard error
+|  --no-lock        go on when no safe lock file can be made here
 |  /?               the help screen (in Russian; waits for a key)
 |
 |Configuration: brantlow.cfg (brantlN.cfg with lineN) in the current
