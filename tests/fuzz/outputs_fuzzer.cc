@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   run->processes = ProcessDefinitions{};
   run->bbs_session_count = 0;
   RunSettings& s = run->settings;
-  s.language = flags & 1;
+  s.language = flags & 1 ? LogLanguage::kRussian : LogLanguage::kEnglish;
   s.no_configuration = true;
   s.crash_poll_period = flags & 0x08 ? 120 : 0;
   CostEntry& cost = run->costs.Add();
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     files.Open(Destination::kScratch, OpenMode::kFresh);
     Analyse(*run, MakeWindow({15, 3}, WindowTimes{0, 0, 23, 59, true}), log,
-            files, progress, &record);
+            files, progress, record);
   }
   const std::string sessions = SessionsCsv(record);
   const std::string addresses = AddressesCsv(record);

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static auto no_scan = std::make_unique<MaskList>();
   *no_scan = MaskList{};
   no_scan->Add("*.PKT");
-  RunTransferRatePass(*table, scratch, LogPhrasesFor(data[0] & 0x40 ? 1 : 0));
+  RunTransferRatePass(*table, scratch, LogPhrasesFor(data[0] & 0x40 ? LogLanguage::kRussian : LogLanguage::kEnglish));
   const FilesTableOptions options{static_cast<bool>(data[0] & 0x80), no_scan.get()};
   MemoryOutput out;
   WriteFilesTable(*table, out, options, scratch);
