@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "driver/analysis.h"
@@ -273,25 +274,145 @@ bool TakeRunLock(RunLock& lock, int line, bool go_on_unlocked) {
   return go_on_unlocked;
 }
 
+
+// What answers at once, before anything is printed or read: an unknown
+// option, --help, --version. None for a run.
+std::optional<int> AnswerAtOnce(const LongOptions& options) {
+  if (!options.unknown.empty()) {
+    PrintError(UnknownOptionText(options.unknown));
+    return 2;
+  }
+  if (options.help) {
+    Print(UsageText());
+    return 0;
+  }
+  if (options.version) {
+    Print(VersionText());
+    return 0;
+  }
+  return std::nullopt;
+}
+
+// Packs the log when the configuration asks for it and it can be packed.
+// False for a log that cannot be read (error says why); failed is set when
+// the packing failed otherwise.
+bool PackStep(const RunSettings& s, const LocalDate& now, bool& failed,
+              SystemError& error) {
+  const bool packs = s.pack_day >= 2 && s.pack_day <= 30;
+  if (!packs) return true;
+  if (s.log_path == "-") {
+    Print("\nThe log comes from standard input: it is not packed\n");
+    return true;
+  }
+  if (const LogDialect* other = OtherMailer(s)) {
+    Printf("\nThe log is a %.*s log: it is not packed\n",
+           static_cast<int>(other->name().size()), other->name().data());
+    return true;
+  }
+  const PackRequest request{s.log_path,       s.pack_directory, s.pack_day,
+                            now.text,         s.packer_command, s.packer_kind,
+                            s.line_number};
+  const PackOutcome packed = PackLog(request, error);
+  if (packed == PackOutcome::kFailed) failed = true;
+  return packed != PackOutcome::kLogUnreadable;
+}
+
+// The log, or standard input for "-"; a log the mailer holds may take a
+// few tries.
+bool OpenLog(const RunSettings& s, FileWindow& log) {
+  if (s.log_path == "-") return log.OpenStandardInput();
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
+    if (log.Open(s.log_path.c_str())) return true;
+  return false;
+}
+
+// What every run shares once the log is read: the warnings, the outputs of
+// the table (when the run made its report), the report on standard
+// output, the deletions. False when one of them failed.
+bool FinishRun(RunContext& run, const LongOptions& options,
+               const ScanCounts& counts, const std::string& scope_text,
+               bool reported, Destination report, std::FILE* report_stream,
+               DiskFiles& files, RunRecord& record) {
+  const RunSettings& s = run.settings;
+  TellWarnings(counts, s.log_path, scope_text, *run.dialect, record);
+  bool ok = true;
+  if (report == Destination::kStatistics) files.RemoveScratch();
+  if (reported) {
+    ok &= WriteExports(options, s, record);
+    ok &= CopyReport(report_stream, files, report);
+  }
+  ok &= !files.failed();
+  ok &= RunDeletionStep(run.files_kill);
+  return ok;
+}
+
+// The cut file (when asked for) and the scratch file of a one-day run;
+// false when the cut asked for cannot be made.
+bool PrepareDayFiles(RunSettings& s, const Window& window, DiskFiles& files) {
+  const DirectoryStatus directories = PrepareDirectories(
+      s.cut_directory, window, s.cut_mode, s.temp_directory);
+  bool ok = true;
+  if (Cuts(s.cut_mode)) {
+    if (directories == DirectoryStatus::kBadCutDirectory) {
+      ok = false;
+    } else {
+      files.SetPath(Destination::kCut, s.cut_directory);
+      files.Open(Destination::kCut, OpenMode::kAppend);
+    }
+  }
+  files.SetPath(Destination::kScratch,
+                JoinPath(s.temp_directory, ScratchFileName(s.line_number)));
+  files.Open(Destination::kScratch, OpenMode::kFresh);
+  return ok;
+}
+
+// The record the outputs read; it keeps every session's row only when an
+// output of the table lists them.
+RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
+  RunRecord record;
+  record.log_bytes = log.size();
+  record.keeps_session_rows = false;
+  for (const OutputFormat& output : Outputs())
+    if (options.Wants(output.option) && output.session_rows)
+      record.keeps_session_rows = true;
+  return record;
+}
+
+// The analysis of the window or the period, then what every run shares.
+// False when something asked for failed.
+bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
+                std::FILE* report_stream) {
+  RunSettings& s = run.settings;
+  DiskFiles files(s.line_number);
+  if (options.utf8) files.WriteReportsInUtf8();
+  // A pipe has no size to measure a bar by.
+  ConsoleProgress progress(/*bar=*/s.log_path != "-");
+  RunRecord record = EmptyRecord(options, log);
+  if (s.period_given) {
+    const ScanCounts counts = RunPeriod(run, log, files, progress, record);
+    log.Close();
+    return FinishRun(run, options, counts, PeriodText(s.period), true,
+                     Destination::kPeriod, report_stream, files, record);
+  }
+  const Window window = MakeWindow(s.start_date, s.times);
+  const bool cut_ok = PrepareDayFiles(s, window, files);
+  PrintSettingsSummary(s);
+  const ScanCounts counts = Analyse(run, window, log, files, progress, record);
+  log.Close();
+  const bool ok = FinishRun(run, options, counts, WindowText(window),
+                            Analyses(s.cut_mode), Destination::kStatistics,
+                            report_stream, files, record);
+  return cut_ok && ok;
+}
+
 }  // namespace
 
 int Run(Arguments all_args, const LocalDate& now) {
   // Long options are taken out first; the classic passes see the rest.
   const SplitArguments split = SplitOptions(all_args);
   const Arguments args = split.classic();
-  // Options that answer at once, before anything is printed or read.
-  if (!split.options.unknown.empty()) {
-    PrintError(UnknownOptionText(split.options.unknown));
-    return 2;
-  }
-  if (split.options.help) {
-    Print(UsageText());
-    return 0;
-  }
-  if (split.options.version) {
-    Print(VersionText());
-    return 0;
-  }
+  if (const std::optional<int> status = AnswerAtOnce(split.options))
+    return *status;
   const LongOptions& options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
@@ -301,11 +422,8 @@ int Run(Arguments all_args, const LocalDate& now) {
   // The tables are large: they live on the heap, one set per run.
   auto run = std::make_unique<RunContext>();
   RunSettings& settings = run->settings;
-
   Print(kBannerLines);
-  const DayMonth today{now.day, now.month};
   Printf("%s\n", now.text);
-
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
     return Fatal("", settings);
 
@@ -314,101 +432,25 @@ int Run(Arguments all_args, const LocalDate& now) {
   RunLock lock;
   if (!TakeRunLock(lock, settings.line_number, options.no_lock))
     return kSomethingFailed;
-  bool failed = false;
-
   ReadConfigurationFile(*run);
   TakeLogPath(args, settings);
-
-  const bool from_stdin = settings.log_path == "-";
-  const bool packs = settings.pack_day >= 2 && settings.pack_day <= 30;
-  const LogDialect* other_mailer = packs && !from_stdin ? OtherMailer(settings) : nullptr;
-  if (from_stdin && packs) {
-    Print("\nThe log comes from standard input: it is not packed\n");
-  } else if (other_mailer != nullptr) {
-    Printf("\nThe log is a %.*s log: it is not packed\n",
-           static_cast<int>(other_mailer->name().size()), other_mailer->name().data());
-  } else if (packs) {
-    const PackRequest request{settings.log_path,     settings.pack_directory,
-                              settings.pack_day,     now.text,
-                              settings.packer_command, settings.packer_kind,
-                              settings.line_number};
-    SystemError log_error;
-    const PackOutcome packed = PackLog(request, log_error);
-    if (packed == PackOutcome::kLogUnreadable)
-      return Fatal(UnreadableLog(settings.log_path, log_error), settings);
-    if (packed == PackOutcome::kFailed) failed = true;
-  }
+  bool failed = false;
+  SystemError log_error;
+  if (!PackStep(settings, now, failed, log_error))
+    return Fatal(UnreadableLog(settings.log_path, log_error), settings);
 
   FileWindow log;
-  if (from_stdin)
-    log.OpenStandardInput();
-  else
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt)
-      if (log.Open(settings.log_path.c_str())) break;
-  if (!log.is_open())
+  if (!OpenLog(settings, log))
     return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
-
+  const DayMonth today{now.day, now.month};
   SecondPass(args, today, settings);
   ApplyDefaults(today, settings);
-  std::string failed_check = CheckSettings(settings);
+  const std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
   run->dialect = ChooseDialect(settings, log);
 
-  DiskFiles files(settings.line_number);
-  if (options.utf8) files.WriteReportsInUtf8();
-  // A pipe has no size to measure a bar by.
-  ConsoleProgress progress(/*bar=*/!from_stdin);
-  RunRecord record;
-  record.log_bytes = log.size();
-  record.keeps_session_rows = false;
-  for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option) && output.session_rows)
-      record.keeps_session_rows = true;
-
-  if (settings.period_given) {
-    const ScanCounts counts = RunPeriod(*run, log, files, progress, record);
-    log.Close();
-    TellWarnings(counts, settings.log_path, PeriodText(settings.period), *run->dialect,
-                 record);
-    if (!WriteExports(options, settings, record)) failed = true;
-    if (!CopyReport(report_stream, files, Destination::kPeriod)) failed = true;
-    if (files.failed()) failed = true;
-    if (!RunDeletionStep(run->files_kill)) failed = true;
-    return failed ? kSomethingFailed : 0;
-  }
-
-  const Window window = MakeWindow(settings.start_date, settings.times);
-  const DirectoryStatus directories =
-      PrepareDirectories(settings.cut_directory, window, settings.cut_mode,
-                         settings.temp_directory);
-  if (Cuts(settings.cut_mode)) {
-    if (directories == DirectoryStatus::kBadCutDirectory) {
-      failed = true;  // the cut asked for cannot be made
-    } else {
-      files.SetPath(Destination::kCut, settings.cut_directory);
-      files.Open(Destination::kCut, OpenMode::kAppend);
-    }
-  }
-  files.SetPath(Destination::kScratch,
-                JoinPath(settings.temp_directory,
-                         ScratchFileName(settings.line_number)));
-  files.Open(Destination::kScratch, OpenMode::kFresh);
-
-  PrintSettingsSummary(settings);
-
-  const ScanCounts counts = Analyse(*run, window, log, files, progress, record);
-  log.Close();
-  TellWarnings(counts, settings.log_path, WindowText(window), *run->dialect, record);
-
-  files.RemoveScratch();
-  if (Analyses(settings.cut_mode)) {
-    if (!WriteExports(options, settings, record)) failed = true;
-    if (!CopyReport(report_stream, files, Destination::kStatistics))
-      failed = true;
-  }
-  if (files.failed()) failed = true;
-  if (!RunDeletionStep(run->files_kill)) failed = true;
+  if (!AnalyseRun(*run, options, log, report_stream)) failed = true;
   return failed ? kSomethingFailed : 0;
 }
 
