@@ -87,7 +87,8 @@ void ReferenceSort(std::vector<std::string>& names) {
     for (std::size_t i = 0; i < n; ++i)
       for (std::size_t j = 0; j < n; ++j) {
         const std::size_t p = keys[i].prefix[level];
-        if ((level == 0 || p != 0) && keys[i].number[level] < keys[j].number[level] &&
+        if ((level == 0 || p != 0) &&
+            keys[i].number[level] < keys[j].number[level] &&
             (level == 0 || shares(j, i, p))) {
           std::swap(keys[i], keys[j]);
           std::swap(names[i], names[j]);
@@ -95,27 +96,36 @@ void ReferenceSort(std::vector<std::string>& names) {
       }
 }
 
-
 // Tables of up to 400 distinct names drawn from few zones, nets and nodes,
 // with spellings that tie (leading zeros, a ".0" point, suffixes) and
 // plain names, in random order: the order is the exchange sort's, ties
 // included.
 TEST_F(SummaryTest, SortKeepsTheExchangeOrderOnTies) {
   std::mt19937 random(25);
-  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  const char* plain[] = {"Guest User", "Terminal Call", "Handshake failure", "Sysop",
-                         "x", ":1:2/3", "2:"};
+  auto pick = [&](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
+  const char* plain[] = {"Guest User",
+                         "Terminal Call",
+                         "Handshake failure",
+                         "Sysop",
+                         "x",
+                         ":1:2/3",
+                         "2:"};
   const char* suffix[] = {"", "", "", ".0", "@fido", "0", ".", "/"};
   for (int round = 0; round < 300; ++round) {
     std::set<std::string> unique;
     const int want = 1 + pick(round < 250 ? 40 : 400);
-    for (int tries = 0; tries < 4 * want && static_cast<int>(unique.size()) < want; ++tries) {
+    for (int tries = 0;
+         tries < 4 * want && static_cast<int>(unique.size()) < want; ++tries) {
       std::string name;
       if (pick(6) == 0) {
-        name = std::string(plain[pick(7)]) + (pick(2) ? "" : std::to_string(pick(30)));
+        name = std::string(plain[pick(7)]) +
+               (pick(2) ? "" : std::to_string(pick(30)));
       } else {
-        name = std::string(pick(5) == 0 ? "0" : "") + std::to_string(1 + pick(3)) + ":" +
-               std::to_string(pick(4)) + "/" + std::to_string(pick(5));
+        name = std::string(pick(5) == 0 ? "0" : "") +
+               std::to_string(1 + pick(3)) + ":" + std::to_string(pick(4)) +
+               "/" + std::to_string(pick(5));
         if (pick(2)) name += "." + std::to_string(pick(3));
         name += suffix[pick(8)];
       }
@@ -164,11 +174,12 @@ TEST_F(SummaryTest, MergeSumsAndAveragesPositiveCps) {
 }
 
 TEST_F(SummaryTest, SortOrders) {
-  for (const char* n : {"2:463/415", "1:120/100", "2:50/1", "2:463/10", "Handshake failure"})
+  for (const char* n :
+       {"2:463/415", "1:120/100", "2:50/1", "2:463/10", "Handshake failure"})
     Add(n);
   SortAndMerge(*table_);
-  EXPECT_EQ((std::vector<std::string>{"Handshake failure", "1:120/100", "2:50/1",
-                                      "2:463/10", "2:463/415"}),
+  EXPECT_EQ((std::vector<std::string>{"Handshake failure", "1:120/100",
+                                      "2:50/1", "2:463/10", "2:463/415"}),
             Names());
 
   table_ = std::make_unique<SessionTable>();
@@ -178,7 +189,8 @@ TEST_F(SummaryTest, SortOrders) {
   EXPECT_EQ((std::vector<std::string>{"2:463/415.1", "2:463/415.3"}), Names());
 
   table_ = std::make_unique<SessionTable>();
-  for (const char* n : {"Terminal Call", "Guest User", "Handshake failure", "2:463/1"})
+  for (const char* n :
+       {"Terminal Call", "Guest User", "Handshake failure", "2:463/1"})
     Add(n);
   SortAndMerge(*table_);
   EXPECT_EQ((std::vector<std::string>{"Guest User", "Handshake failure",
@@ -207,7 +219,8 @@ TEST_F(SummaryTest, StatisticsFileWithBbsUsersHidden) {
       "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
       "║Всего: 3   cессий │      4096│         0│   750.0│  101:02:05   ║\n"
       "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
-  EXPECT_EQ(expected, Write(BbsMode::kUserFileHidden, SummaryTarget::kStatisticsFile, 3));
+  EXPECT_EQ(expected,
+            Write(BbsMode::kUserFileHidden, SummaryTarget::kStatisticsFile, 3));
 }
 
 TEST_F(SummaryTest, BbsUserFileListsOnlyBbsUsers) {
@@ -221,7 +234,8 @@ TEST_F(SummaryTest, BbsUserFileListsOnlyBbsUsers) {
       "╟──────────────────┼──────────┼──────────┼────────┼─────────────╢\n"
       "║Всего: 1   cессий │         0│         0│   500.0│  00:01:01   ║\n"
       "╚══════════════════╧══════════╧══════════╧════════╧═════════════╝\n");
-  EXPECT_EQ(expected, Write(BbsMode::kUserFile, SummaryTarget::kBbsUserFile, 1));
+  EXPECT_EQ(expected,
+            Write(BbsMode::kUserFile, SummaryTarget::kBbsUserFile, 1));
 }
 
 TEST_F(SummaryTest, EmptyTableHasOnlyTheFrameAndTotals) {

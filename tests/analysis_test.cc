@@ -70,11 +70,12 @@ std::array<std::string, kDestinations> AnalyseOnce() {
   MemoryWindow log(std::string_view(kLog, sizeof kLog - 1));
   SilentProgress progress;
   RunRecord record;
-  Analyse(*run, MakeWindow({15, 3}, {0, 0, 23, 59, true}), log, files,
-          progress, record);
+  Analyse(*run, MakeWindow({15, 3}, {0, 0, 23, 59, true}), log, files, progress,
+          record);
   std::array<std::string, kDestinations> bytes;
   for (int d = 0; d < kDestinations; ++d)
-    bytes[static_cast<std::size_t>(d)] = files.bytes(static_cast<Destination>(d));
+    bytes[static_cast<std::size_t>(d)] =
+        files.bytes(static_cast<Destination>(d));
   return bytes;
 }
 
@@ -83,15 +84,19 @@ TEST(Analysis, TwiceInOneProcessGivesTheSameBytes) {
   const auto second = AnalyseOnce();
   EXPECT_EQ(first, second);
   // Each report was written, and the cut file holds the whole day.
-  const std::string& statistics = first[static_cast<std::size_t>(Destination::kStatistics)];
+  const std::string& statistics =
+      first[static_cast<std::size_t>(Destination::kStatistics)];
   EXPECT_NE(std::string::npos, statistics.find("2:4527/63"));
   EXPECT_NE(std::string::npos, statistics.find("pntlst.z15"));
   EXPECT_NE(std::string::npos, statistics.find("Tosser run"));
   EXPECT_NE(std::string::npos,
-            first[static_cast<std::size_t>(Destination::kBbsUsers)].find("Ilya Voronin"));
-  EXPECT_NE(std::string::npos,
-            first[static_cast<std::size_t>(Destination::kConnect)].find("Bink/w32"));
-  EXPECT_EQ(sizeof kLog - 1, first[static_cast<std::size_t>(Destination::kCut)].size());
+            first[static_cast<std::size_t>(Destination::kBbsUsers)].find(
+                "Ilya Voronin"));
+  EXPECT_NE(
+      std::string::npos,
+      first[static_cast<std::size_t>(Destination::kConnect)].find("Bink/w32"));
+  EXPECT_EQ(sizeof kLog - 1,
+            first[static_cast<std::size_t>(Destination::kCut)].size());
 }
 
 }  // namespace

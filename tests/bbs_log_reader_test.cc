@@ -111,17 +111,19 @@ TEST_F(BbsLogReaderTest, CarrierDroppedBeforeAName) {
 TEST_F(BbsLogReaderTest, LooksForTheDayWithItsLeadingZeroAndTheRightMonth) {
   AddCall("12:00:00", "12:30:00");
   AddCall("13:00:00", "13:30:00");
-  Read({
-      "+  5 Mar 12:00:10 MAX  Begin, v3.01 (task=1)",
-      "+  5 Mar 12:00:20 MAX  Blank Day calling",
-      "+  5 Mar 12:10:00 MAX  End, Blank Day",
-      "+ 05 Apr 12:20:10 MAX  Begin, v3.01 (task=1)",
-      "+ 05 Apr 12:20:20 MAX  Wrong Month calling",
-      "+ 05 Apr 12:29:00 MAX  End, Wrong Month",
-      "+ 05 Mar 13:00:10 MAX  Begin, v3.01 (task=1)",
-      "+ 05 Mar 13:00:20 MAX  Right Day calling",
-      "+ 05 Mar 13:10:00 MAX  End, Right Day",
-  }, 5, 3);
+  Read(
+      {
+          "+  5 Mar 12:00:10 MAX  Begin, v3.01 (task=1)",
+          "+  5 Mar 12:00:20 MAX  Blank Day calling",
+          "+  5 Mar 12:10:00 MAX  End, Blank Day",
+          "+ 05 Apr 12:20:10 MAX  Begin, v3.01 (task=1)",
+          "+ 05 Apr 12:20:20 MAX  Wrong Month calling",
+          "+ 05 Apr 12:29:00 MAX  End, Wrong Month",
+          "+ 05 Mar 13:00:10 MAX  Begin, v3.01 (task=1)",
+          "+ 05 Mar 13:00:20 MAX  Right Day calling",
+          "+ 05 Mar 13:10:00 MAX  End, Right Day",
+      },
+      5, 3);
   EXPECT_EQ("Terminal Call", Name(0));
   EXPECT_EQ("Right Day         ", Name(1));
 }
@@ -149,26 +151,30 @@ TEST_F(BbsLogReaderTest, ACallMustBeginInsideTheSessionEvenAcrossMidnight) {
 TEST_F(BbsLogReaderTest, ALogSharedByTwoLinesGivesEachLineItsOwnTask) {
   // Line 2's caller came in first; line 1's session began before it.
   AddCall("16:04:00", "16:45:00");
-  Read({
-      "+ 15 Mar 16:05:00 MAX  Begin, v3.01 (task=2)",
-      "+ 15 Mar 16:05:01 MAX  Connected at 33600 baud",
-      "+ 15 Mar 16:05:20 MAX  Petr Sidorov calling",
-      "+ 15 Mar 16:30:10 MAX  End, Petr Sidorov (0)",
-      "+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
-      "+ 15 Mar 16:20:09 MAX  Connected at 33600 baud",
-      "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
-      "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)",
-  }, 15, 3, 1);
+  Read(
+      {
+          "+ 15 Mar 16:05:00 MAX  Begin, v3.01 (task=2)",
+          "+ 15 Mar 16:05:01 MAX  Connected at 33600 baud",
+          "+ 15 Mar 16:05:20 MAX  Petr Sidorov calling",
+          "+ 15 Mar 16:30:10 MAX  End, Petr Sidorov (0)",
+          "+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
+          "+ 15 Mar 16:20:09 MAX  Connected at 33600 baud",
+          "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
+          "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)",
+      },
+      15, 3, 1);
   EXPECT_EQ("Olga Smirnova     ", Name(0));
   table_->Clear();
   AddCall("16:04:00", "16:45:00");
   Read({"+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
         "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
-        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"}, 15, 3, 2);
+        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"},
+       15, 3, 2);
   EXPECT_EQ("Terminal Call", Name(0));  // no call of task 2
   Read({"+ 15 Mar 16:20:08 MAX  Begin, v3.01 (task=1)",
         "+ 15 Mar 16:20:25 MAX  Olga Smirnova calling",
-        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"}, 15, 3, 0);
+        "+ 15 Mar 16:41:25 MAX  End, Olga Smirnova (0)"},
+       15, 3, 0);
   EXPECT_EQ("Olga Smirnova     ", Name(0));  // line 0 takes any task
 }
 

@@ -27,26 +27,33 @@ constexpr char kLog[] =
     "\n"
     "  14 Mar 23:50:00 [100] BEGIN, binkd/1.1a-115/Linux -p binkd.cfg\n"
     "+ 14 Mar 23:50:01 [101] call to 2:5090/12@fidonet\n"
-    "+ 14 Mar 23:50:09 [101] done (to 2:5090/12@fidonet, OK, S/R: 0/0 (0/0 bytes))\n"
+    "+ 14 Mar 23:50:09 [101] done (to 2:5090/12@fidonet, OK, S/R: 0/0 (0/0 "
+    "bytes))\n"
     "+ 15 Mar 10:00:01 [201] call to 2:5090/12@fidonet\n"
     "  15 Mar 10:00:01 [201] trying 127.0.0.1 [127.0.0.1]...\n"
     "+ 15 Mar 10:00:01 [202] call to 2:5090/56@fidonet\n"
     "+ 15 Mar 10:00:01 [201] outgoing session with 127.0.0.1:24554\n"
-    "? 15 Mar 10:00:02 [202] connection to 2:5090/56@fidonet failed: Connection refused\n"
+    "? 15 Mar 10:00:02 [202] connection to 2:5090/56@fidonet failed: "
+    "Connection refused\n"
     "- 15 Mar 10:00:02 [201] VER binkd/1.1a-115/Linux binkp/1.1\n"
     "+ 15 Mar 10:00:02 [201] addr: 2:5090/12@fidonet\n"
     "+ 15 Mar 10:00:02 [201] addr: 2:5090/12.1@fidonet\n"
     "  15 Mar 10:00:02 [100] rc(202)=0\n"
     "+ 15 Mar 10:00:02 [201] pwd protected session (MD5)\n"
-    "+ 15 Mar 10:00:05 [201] rcvd: big2.zip (2500000, 833333.33 CPS, 2:5090/12@fidonet)\n"
-    "+ 15 Mar 10:00:06 [201] sent: /var/spool/ftn/outbound/long/directory/names/big1.zip "
+    "+ 15 Mar 10:00:05 [201] rcvd: big2.zip (2500000, 833333.33 CPS, "
+    "2:5090/12@fidonet)\n"
+    "+ 15 Mar 10:00:06 [201] sent: "
+    "/var/spool/ftn/outbound/long/directory/names/big1.zip "
     "(3000000, 1000000.00 CPS, 2:5090/12@fidonet)\n"
-    "+ 15 Mar 10:00:07 [201] sent: /var/spool/ftn/a.pkt (123, 123.00 CPS, 2:5090/12@fidonet)\n"
-    "+ 15 Mar 10:00:07 [201] done (to 2:5090/12@fidonet, OK, S/R: 2/1 (3000123/2500000 bytes))\n"
+    "+ 15 Mar 10:00:07 [201] sent: /var/spool/ftn/a.pkt (123, 123.00 CPS, "
+    "2:5090/12@fidonet)\n"
+    "+ 15 Mar 10:00:07 [201] done (to 2:5090/12@fidonet, OK, S/R: 2/1 "
+    "(3000123/2500000 bytes))\n"
     "+ 15 Mar 10:00:08 [201] holding 2:5090/12@fidonet (2026/03/15 11:00:07)\n"
     "+ 15 Mar 11:00:00 [301] incoming session with 192.0.2.7\n"
     "+ 15 Mar 11:00:01 [301] addr: 2:5090/78@fidonet\n"
-    "+ 15 Mar 11:00:02 [301] rcvd: thistle.zip (1048576, 524288.00 CPS, 2:5090/78@fidonet)\n"
+    "+ 15 Mar 11:00:02 [301] rcvd: thistle.zip (1048576, 524288.00 CPS, "
+    "2:5090/78@fidonet)\n"
     "- 15 Mar 11:00:03 [301] receiving cut.arc (4000000 byte(s), off 0)\n"
     "! 15 Mar 11:00:09 [301] got signal #15.\n"
     "+ 16 Mar 00:10:00 [401] incoming session with 192.0.2.8\n";
@@ -57,8 +64,8 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   BinkdSessionReader reader(table, &scratch);
   MemoryWindow log(kLog);
   const Window window = MakeWindow({15, 3}, WindowTimes{0, 0, 23, 59, true});
-  const ScanCounts counts =
-      ScanLog(log, BinkdDialect(), window, CutMode::kNone, nullptr, reader, nullptr, nullptr);
+  const ScanCounts counts = ScanLog(log, BinkdDialect(), window, CutMode::kNone,
+                                    nullptr, reader, nullptr, nullptr);
   EXPECT_EQ(20, counts.inside_lines);
 
   ASSERT_EQ(3, table.size());
@@ -66,7 +73,8 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   EXPECT_EQ("2:5090/12", FieldText(call.name));
   EXPECT_EQ(kOutgoing, call.kind);
   EXPECT_EQ("10:00:01", FieldText(call.start_time));
-  EXPECT_EQ("10:00:07", FieldText(call.end_time));  // the done line, not later ones
+  EXPECT_EQ("10:00:07",
+            FieldText(call.end_time));  // the done line, not later ones
   EXPECT_EQ("127.0.0.1", FieldText(call.connect));
   EXPECT_EQ("binkd/1.1a-115/Linux binkp/1.1", FieldText(call.mailer));
   EXPECT_EQ("passw ", std::string(call.password, 6));
@@ -97,8 +105,9 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
 
 TEST(BinkdDialect, ChosenByTheLinesOrByName) {
   EXPECT_EQ(&BinkdDialect(), &DialectOfLines(kLog));
-  EXPECT_EQ(&TmailDialect(),
-            &DialectOfLines("15/03 09:54:52 \xFE Incoming call: CONNECT 2400\n"));
+  EXPECT_EQ(
+      &TmailDialect(),
+      &DialectOfLines("15/03 09:54:52 \xFE Incoming call: CONNECT 2400\n"));
   EXPECT_EQ(&BinkdDialect(), DialectNamed("BinkD"));
   EXPECT_EQ(&TmailDialect(), DialectNamed("tmail"));
   EXPECT_EQ(nullptr, DialectNamed("qico"));

@@ -35,8 +35,10 @@ TEST(BusyHistogram, EmptyChartAndAxis) {
   EXPECT_EQ(std::string(CP866("100%─┬")) + std::string(48, ' '), chart.rows[0]);
   EXPECT_EQ(std::string(CP866(" 75%─┼")) + std::string(48, ' '), chart.rows[4]);
   EXPECT_EQ(std::string(CP866(" 50%─┼")) + std::string(48, ' '), chart.rows[8]);
-  EXPECT_EQ(std::string(CP866(" 25%─┼")) + std::string(48, ' '), chart.rows[12]);
-  EXPECT_EQ(std::string(CP866("     │")) + std::string(48, ' '), chart.rows[16]);
+  EXPECT_EQ(std::string(CP866(" 25%─┼")) + std::string(48, ' '),
+            chart.rows[12]);
+  EXPECT_EQ(std::string(CP866("     │")) + std::string(48, ' '),
+            chart.rows[16]);
   std::string axis = "\r\n     \xC5";
   for (int i = 0; i < 24; ++i) axis += "\xC4\xC2";
   axis += "\r\n     0   2   4   6   8  10  12  14  16  18  20  22  24\r\n";

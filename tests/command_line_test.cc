@@ -46,14 +46,16 @@ TEST(FirstPass, LineNumberAndHelp) {
 }
 
 TEST(LogPath, FirstArgumentLongerThanTwo) {
-  EXPECT_EQ("C:/TMAIL/T-MAIL.LOG", Parse({"C:/TMAIL/T-MAIL.LOG"}).settings.log_path);
+  EXPECT_EQ("C:/TMAIL/T-MAIL.LOG",
+            Parse({"C:/TMAIL/T-MAIL.LOG"}).settings.log_path);
   EXPECT_EQ("./", Parse({"+l"}).settings.log_path);
   EXPECT_EQ("./", Parse({}).settings.log_path);
   // Taken as typed, even when it looks like an option.
   EXPECT_EQ("/d=01.03", Parse({"/d=01.03"}).settings.log_path);
   RunSettings configured;
   configured.log_file = configured.log_path = "/var/log/tmail.log";
-  EXPECT_EQ("/var/log/tmail.log", Parse({"other.log"}, configured).settings.log_path);
+  EXPECT_EQ("/var/log/tmail.log",
+            Parse({"other.log"}, configured).settings.log_path);
   // A path of over 91 characters is kept whole.
   std::string long_path(300, 'x');
   EXPECT_EQ(long_path, Parse({long_path.c_str()}).settings.log_path);
@@ -69,10 +71,13 @@ TEST(SecondPass, ModesAndPrefixes) {
   EXPECT_EQ(CutMode::kCutOnly, Parse({"LOG", "+F(-S)"}).settings.cut_mode);
   EXPECT_EQ(CutMode::kCutAndAnalyse, Parse({"LOG", "+f(-s"}).settings.cut_mode);
   EXPECT_EQ(TableMode::kOwnFile, Parse({"LOG", "+l(-s"}).settings.connect_mode);
-  EXPECT_EQ(BbsMode::kUserFileHidden, Parse({"LOG", "+b(-s)"}).settings.bbs_mode);
+  EXPECT_EQ(BbsMode::kUserFileHidden,
+            Parse({"LOG", "+b(-s)"}).settings.bbs_mode);
   // A later command wins.
-  EXPECT_EQ(TableMode::kInStatistics, Parse({"LOG", "+l(-s)", "+l"}).settings.connect_mode);
-  EXPECT_EQ(TableMode::kOff, Parse({"LOG", "unknown", "line5"}).settings.connect_mode);
+  EXPECT_EQ(TableMode::kInStatistics,
+            Parse({"LOG", "+l(-s)", "+l"}).settings.connect_mode);
+  EXPECT_EQ(TableMode::kOff,
+            Parse({"LOG", "unknown", "line5"}).settings.connect_mode);
 }
 
 TEST(SecondPass, CommandLineOverridesButNeverSwitchesOff) {
@@ -115,7 +120,9 @@ TEST(Defaults, DateAndWindow) {
 }
 
 TEST(Checks, MessagesInOrder) {
-  EXPECT_EQ("", Parse({"LOG", "/d=31.12", "/t=23:59-00:00", "/c=999", "line99"}).check);
+  EXPECT_EQ(
+      "",
+      Parse({"LOG", "/d=31.12", "/t=23:59-00:00", "/c=999", "line99"}).check);
   EXPECT_EQ("\nError: Bad Day data 32 1\n", Parse({"LOG", "/d=32.01"}).check);
   EXPECT_EQ("\nError: Bad Day data 5 0\n", Parse({"LOG", "/d=05"}).check);
   EXPECT_EQ("\nError: Bad Day data 1 13\n", Parse({"LOG", "/d=01.13"}).check);

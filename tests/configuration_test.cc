@@ -16,10 +16,13 @@ class ConfigurationTest : public testing::Test {
     MemoryLines file(text);
     ReadConfiguration(file, settings_, tables_);
   }
-  const ProcessDefinition& process(int i) { return tables_.processes[static_cast<std::size_t>(i)]; }
+  const ProcessDefinition& process(int i) {
+    return tables_.processes[static_cast<std::size_t>(i)];
+  }
 
   RunSettings settings_;
-  std::unique_ptr<ProcessDefinitions> processes_ = std::make_unique<ProcessDefinitions>();
+  std::unique_ptr<ProcessDefinitions> processes_ =
+      std::make_unique<ProcessDefinitions>();
   std::unique_ptr<CostTable> costs_ = std::make_unique<CostTable>();
   std::unique_ptr<MaskList> no_scan_ = std::make_unique<MaskList>();
   std::unique_ptr<MaskList> kill_ = std::make_unique<MaskList>();
@@ -27,10 +30,11 @@ class ConfigurationTest : public testing::Test {
 };
 
 TEST_F(ConfigurationTest, CommentsAndPaths) {
-  Read("; LogFile /not/this\r\n"
-       "LogFile /var/log/t mail.log ; the mailer's log\r\n"
-       "TmpDir  /var/tmp/brantlow/ \r\n"
-       "ShredDir /srv/My Cuts\r\n");
+  Read(
+      "; LogFile /not/this\r\n"
+      "LogFile /var/log/t mail.log ; the mailer's log\r\n"
+      "TmpDir  /var/tmp/brantlow/ \r\n"
+      "ShredDir /srv/My Cuts\r\n");
   EXPECT_EQ("/var/log/tmail.log;themailer'slog", settings_.log_path);
   EXPECT_EQ("/var/tmp/brantlow", settings_.temp_directory);
   EXPECT_EQ("/srv/MyCuts", settings_.cut_directory);
@@ -58,11 +62,12 @@ TEST_F(ConfigurationTest, AKeyInsideAValueCountsToo) {
 }
 
 TEST_F(ConfigurationTest, WordSearchesCapitalizeTheRestOfTheLine) {
-  Read("PauseHelp no  LogFile /x\r\n"
-       "FilesEcho None\r\n"
-       "BBSType Maximus  @ZIP \"pkzip -a\"\r\n"
-       "CrashCheck all TmpDir /t\r\n"
-       "1_Cycle YES 2_Cycle YES\r\n");
+  Read(
+      "PauseHelp no  LogFile /x\r\n"
+      "FilesEcho None\r\n"
+      "BBSType Maximus  @ZIP \"pkzip -a\"\r\n"
+      "CrashCheck all TmpDir /t\r\n"
+      "1_Cycle YES 2_Cycle YES\r\n");
   EXPECT_TRUE(settings_.pause_help_off);
   EXPECT_EQ("./", settings_.log_path);  // LOGFILE is no key any more
   EXPECT_TRUE(settings_.echo_mail);
@@ -95,11 +100,12 @@ TEST_F(ConfigurationTest, StringCommands) {
 }
 
 TEST_F(ConfigurationTest, ProcessDefinitions) {
-  Read("Define_1 \"Running FD\" 1_Name \"ignored\"\r\n"
-       "1_Name \"Mailer\"\r\n"
-       "2_Name \"A name of twenty chars\"\r\n"
-       "Define_2 \"unterminated pattern\r\n"
-       "Define_3 no quotes at all\r\n");
+  Read(
+      "Define_1 \"Running FD\" 1_Name \"ignored\"\r\n"
+      "1_Name \"Mailer\"\r\n"
+      "2_Name \"A name of twenty chars\"\r\n"
+      "Define_2 \"unterminated pattern\r\n"
+      "Define_3 no quotes at all\r\n");
   EXPECT_STREQ("Running FD", process(0).pattern);
   EXPECT_STREQ("Mailer           ", process(0).name);
   EXPECT_STREQ("A name of twenty ", process(1).name);
@@ -116,8 +122,9 @@ TEST_F(ConfigurationTest, NumbersAndPackers) {
 }
 
 TEST_F(ConfigurationTest, CostLines) {
-  Read("Cost 2:5020/1234.0 0.5#0.25 0.6#0.3 30\r\n"
-       "Cost 2:463/68 1#2\r\n");
+  Read(
+      "Cost 2:5020/1234.0 0.5#0.25 0.6#0.3 30\r\n"
+      "Cost 2:463/68 1#2\r\n");
   ASSERT_EQ(2, costs_->count);
   const CostEntry& a = costs_->entries[0];
   EXPECT_STREQ("2:5020/1234", a.name);
@@ -136,7 +143,8 @@ TEST_F(ConfigurationTest, CostLines) {
 
 TEST_F(ConfigurationTest, TheThirtyThirdCostOverwritesTheLast) {
   std::string text;
-  for (int i = 1; i <= 34; ++i) text += "Cost N" + std::to_string(i) + " 1#1 1#1 0\r\n";
+  for (int i = 1; i <= 34; ++i)
+    text += "Cost N" + std::to_string(i) + " 1#1 1#1 0\r\n";
   Read(text);
   EXPECT_EQ(32, costs_->count);
   EXPECT_STREQ("N31", costs_->entries[30].name);
@@ -157,7 +165,8 @@ TEST_F(ConfigurationTest, NightTime) {
 
 TEST_F(ConfigurationTest, Lists) {
   std::string text = "FilesNoScan *.pkt\r\n";
-  for (int i = 1; i <= 40; ++i) text += "FilesKill /tmp/box/" + std::to_string(i) + ".bak\r\n";
+  for (int i = 1; i <= 40; ++i)
+    text += "FilesKill /tmp/box/" + std::to_string(i) + ".bak\r\n";
   Read(text);
   EXPECT_EQ(1, no_scan_->count);
   EXPECT_EQ("*.PKT", (*no_scan_)[0]);
@@ -169,7 +178,8 @@ TEST_F(ConfigurationTest, Lists) {
 TEST_F(ConfigurationTest, LongLinesArriveInPieces) {
   // 85 characters, then "LogFile" split by the 89-character cut.
   std::string line(85, 'x');
-  Read(line + "LogFile /split\r\n" + std::string(88, 'y') + " TmpDir /whole\r\n");
+  Read(line + "LogFile /split\r\n" + std::string(88, 'y') +
+       " TmpDir /whole\r\n");
   EXPECT_EQ("./", settings_.log_path);
   EXPECT_EQ("/whole", settings_.temp_directory);  // a piece of its own
 }

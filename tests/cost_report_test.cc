@@ -1,16 +1,14 @@
 #include "reports/cost_report.h"
 
+#include <climits>
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
-#include "reports/whole_seconds.h"
-
 #include "base/text_fields.h"
 #include "platform/cp866.h"
+#include "reports/whole_seconds.h"
 
 namespace brantlow {
 namespace {
@@ -58,7 +56,8 @@ TEST(TariffMode, FromTheNightPeriod) {
 
 TEST_F(CostTest, NightAcrossMidnightIncludesItsEnds) {
   CostEntry& e = Entry("A");
-  for (const char* start : {"23:00:00", "03:00:00", "08:00:00"}) Session(start, "A", 60);
+  for (const char* start : {"23:00:00", "03:00:00", "08:00:00"})
+    Session(start, "A", 60);
   Night(82800, 28800);
   CalculateCosts(*costs_, *table_);
   EXPECT_NEAR(300, e.incoming_cost, 0.01);  // three night minutes

@@ -25,7 +25,8 @@ TEST(Cp866, RoundTripOfEveryByte) {
 }
 
 TEST(Cp866, OutsideTheCodePage) {
-  EXPECT_EQ("a?b", Utf8ToCp866("a\xE2\x82\xAC" "b"));  // the euro sign
+  EXPECT_EQ("a?b", Utf8ToCp866("a\xE2\x82\xAC"
+                               "b"));      // the euro sign
   EXPECT_EQ("\xFF", Utf8ToCp866("\xFF"));  // not UTF-8: kept
 }
 

@@ -34,7 +34,8 @@ TEST(PrepareDirectories, NamesTheFirstFreeCutFile) {
   TempDir dir;
   std::string cut = dir.File("shred");
   std::string temp = dir.path();
-  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
+  EXPECT_EQ(DirectoryStatus::kReady,
+            PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   EXPECT_EQ(dir.File("shred/10051230.000"), cut);  // created, then named
 
   // Taken names are skipped whatever order the directory lists them in.
@@ -42,7 +43,8 @@ TEST(PrepareDirectories, NamesTheFirstFreeCutFile) {
   dir.Write("shred/10051230.000", "");
   dir.Write("shred/10051230.003", "");
   cut = dir.File("shred/");
-  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kCutOnly, temp));
+  EXPECT_EQ(DirectoryStatus::kReady,
+            PrepareDirectories(cut, kWindow, CutMode::kCutOnly, temp));
   EXPECT_EQ(dir.File("shred/10051230.002"), cut);
 }
 
@@ -50,7 +52,8 @@ TEST(PrepareDirectories, WithoutCutModeTheCutDirectoryIsLeftAlone) {
   TempDir dir;
   std::string cut = dir.File("shred");
   std::string temp = dir.File("tmp");
-  EXPECT_EQ(DirectoryStatus::kReady, PrepareDirectories(cut, kWindow, CutMode::kNone, temp));
+  EXPECT_EQ(DirectoryStatus::kReady,
+            PrepareDirectories(cut, kWindow, CutMode::kNone, temp));
   EXPECT_EQ(dir.File("shred"), cut);
   struct stat st;
   EXPECT_NE(0, stat(cut.c_str(), &st));
@@ -63,7 +66,8 @@ TEST(PrepareDirectories, UnusableDirectories) {
   std::string cut = dir.File("missing/deeper");
   std::string temp = dir.File("file/tmp");
   testing::internal::CaptureStdout();
-  EXPECT_EQ(DirectoryStatus::kBadCutDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
+  EXPECT_EQ(DirectoryStatus::kBadCutDirectory,
+            PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   // The path as given and the system's reason follow the message.
   EXPECT_EQ("\nError: Bad ShredDir path\n  " + dir.File("missing/deeper") +
                 ": No such file or directory\n",
@@ -72,7 +76,8 @@ TEST(PrepareDirectories, UnusableDirectories) {
 
   cut = dir.path();
   testing::internal::CaptureStdout();
-  EXPECT_EQ(DirectoryStatus::kBadTempDirectory, PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
+  EXPECT_EQ(DirectoryStatus::kBadTempDirectory,
+            PrepareDirectories(cut, kWindow, CutMode::kCutAndAnalyse, temp));
   EXPECT_EQ("\nError: Bad TmpDir path\n  " + dir.File("file/tmp") +
                 ": Not a directory\n",
             testing::internal::GetCapturedStdout());

@@ -67,7 +67,8 @@ TEST(RunDeletionStep, NoBlankLinesWithoutAFirstEntry) {
   kill->Add("/nonexistent-dir-xyz/*.*");
   testing::internal::CaptureStdout();
   EXPECT_TRUE(RunDeletionStep(*kill));  // nothing matched: nothing failed
-  EXPECT_EQ("Delete file(s) 02:  /nonexistent-dir-xyz/*.*" + std::string(32, ' ') + " Na\n",
+  EXPECT_EQ("Delete file(s) 02:  /nonexistent-dir-xyz/*.*" +
+                std::string(32, ' ') + " Na\n",
             testing::internal::GetCapturedStdout());
 }
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,11 @@ class FilesTableTest : public testing::Test {
   }
   // An entry as the recognisers write it; direction "~s~" or "~r~".
   static std::string Entry(int index, const char* name,
-                           std::string_view direction, const std::string& file) {
+                           std::string_view direction,
+                           const std::string& file) {
     MemoryOutput out;
-    ScratchWriter(out).Add({index, name, direction == "~s~", file + " 100 OK, 10 cps"});
+    ScratchWriter(out).Add(
+        {index, name, direction == "~s~", file + " 100 OK, 10 cps"});
     return out.bytes();
   }
   // The rows of the table, without its head and bottom border.
@@ -61,8 +63,10 @@ TEST_F(FilesTableTest, CallsOfOneAddressFormOneGroup) {
   Session("2:1/1");
   EXPECT_EQ(Row("2:1/1", "a.pkt", "x.zip") + Row("", "b.pkt", "") +
                 Row("", "c.pkt", "") + kRule + Row("2:2/2", "", "y.zip"),
-            Rows(Entry(0, "2:1/1", "~r~", "a.pkt") + Entry(0, "2:1/1", "~s~", "x.zip") +
-                 Entry(1, "2:2/2", "~s~", "y.zip") + Entry(2, "2:1/1", "~r~", "b.pkt") +
+            Rows(Entry(0, "2:1/1", "~r~", "a.pkt") +
+                 Entry(0, "2:1/1", "~s~", "x.zip") +
+                 Entry(1, "2:2/2", "~s~", "y.zip") +
+                 Entry(2, "2:1/1", "~r~", "b.pkt") +
                  Entry(2, "2:1/1", "~r~", "c.pkt")));
 }
 
@@ -73,20 +77,24 @@ TEST_F(FilesTableTest, MasksLeaveNamesOutButKeepTheirCase) {
   no_scan->Add("*.ZIP");
   FilesTableOptions options{true, no_scan.get()};
   std::string scratch;
-  for (const char* f : {"a.mo1", "b.TIC", "c.pkt", "d.pkh", "e.arj", "file.zip", "Long_Name_Of_Thirty_Chars.txt"})
+  for (const char* f : {"a.mo1", "b.TIC", "c.pkt", "d.pkh", "e.arj", "file.zip",
+                        "Long_Name_Of_Thirty_Chars.txt"})
     scratch += Entry(0, "2:1/1", "~r~", f);
   scratch += Entry(1, "2:2/2", "~r~", "only.zip");
   // The group of 2:2/2, the last, prints nothing: the rule after the group
   // before it then stands directly above the bottom border.
-  EXPECT_EQ(Row("2:1/1", "e.arj", "") + Row("", "Long_Name_Of_Thirty_Chars", "") + kRule,
+  EXPECT_EQ(Row("2:1/1", "e.arj", "") +
+                Row("", "Long_Name_Of_Thirty_Chars", "") + kRule,
             Rows(scratch, options));
 }
 
 TEST_F(FilesTableTest, SlotLimitsPerDirection) {
   Session("2:1/1");
   std::string scratch;
-  for (int i = 0; i < 431; ++i) scratch += Entry(0, "2:1/1", "~s~", "s" + std::to_string(i));
-  for (int i = 0; i < 430; ++i) scratch += Entry(0, "2:1/1", "~r~", "r" + std::to_string(i));
+  for (int i = 0; i < 431; ++i)
+    scratch += Entry(0, "2:1/1", "~s~", "s" + std::to_string(i));
+  for (int i = 0; i < 430; ++i)
+    scratch += Entry(0, "2:1/1", "~r~", "r" + std::to_string(i));
   std::string rows = Rows(scratch);
   EXPECT_EQ(430u * (18 + 25 + 25 + 6), rows.size());
   EXPECT_NE(std::string::npos, rows.find(Row("", "r428", "s428")));
@@ -100,7 +108,9 @@ TEST_F(FilesTableTest, SlotLimitsPerDirection) {
 // renamed after their transfers, masks, long names, pieces of long lines.
 TEST_F(FilesTableTest, TheListingIsWhatTheTableDraws) {
   std::mt19937 random(7);
-  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  auto pick = [&](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
   const char* const names[] = {"2:1/1", "2:2/2", "2:3/3", "Terminal Call"};
   for (int round = 0; round < 200; ++round) {
     *table_ = SessionTable{};
@@ -108,9 +118,11 @@ TEST_F(FilesTableTest, TheListingIsWhatTheTableDraws) {
     for (int i = 0; i < sessions; ++i) Session(names[pick(4)]);
     std::string scratch;
     for (int k = pick(40); k > 0; --k) {
-      std::string file = "f" + std::to_string(pick(1000)) + (pick(4) == 0 ? ".pkt" : ".zip");
+      std::string file =
+          "f" + std::to_string(pick(1000)) + (pick(4) == 0 ? ".pkt" : ".zip");
       if (pick(10) == 0) file = std::string(20 + pick(70), 'L') + file;
-      scratch += Entry(pick(sessions), names[pick(4)], pick(2) ? "~s~" : "~r~", file);
+      scratch +=
+          Entry(pick(sessions), names[pick(4)], pick(2) ? "~s~" : "~r~", file);
     }
     auto no_scan = std::make_unique<MaskList>();
     no_scan->Add("*.PKT");
@@ -128,8 +140,10 @@ TEST_F(FilesTableTest, TheListingIsWhatTheTableDraws) {
         return text.substr(0, text.find_last_not_of(' ') + 1);
       };
       if (row[1] != ' ') drawn.push_back({cell(row.substr(1, 18)), {}, {}});
-      if (!cell(row.substr(20, 25)).empty()) drawn.back().received.push_back(cell(row.substr(20, 25)));
-      if (!cell(row.substr(46, 25)).empty()) drawn.back().sent.push_back(cell(row.substr(46, 25)));
+      if (!cell(row.substr(20, 25)).empty())
+        drawn.back().received.push_back(cell(row.substr(20, 25)));
+      if (!cell(row.substr(46, 25)).empty())
+        drawn.back().sent.push_back(cell(row.substr(46, 25)));
     }
     const std::vector<FilesListing> listed = ListFiles(*table_, options, lines);
     ASSERT_EQ(drawn.size(), listed.size()) << round;

@@ -81,7 +81,8 @@ std::vector<std::vector<Cells>> ReportTables(const std::string& cp866) {
     if (line.rfind("║", 0) != 0) continue;
     const std::string inner = line.substr(3, line.size() - 6);
     Cells cells;
-    for (const std::string& cell : Split(inner, "│")) cells.push_back(Trim(cell));
+    for (const std::string& cell : Split(inner, "│"))
+      cells.push_back(Trim(cell));
     tables.back().push_back(cells);
   }
   return tables;
@@ -97,7 +98,8 @@ std::vector<Cells> ReportRows(const std::vector<std::vector<Cells>>& tables,
     if (std::find(header.begin(), header.end(), word) == header.end()) continue;
     std::vector<Cells> rows;
     for (std::size_t i = 1; i < table.size(); ++i)
-      if (!table[i].empty() && table[i] != Cells(table[i].size(), "")) rows.push_back(table[i]);
+      if (!table[i].empty() && table[i] != Cells(table[i].size(), ""))
+        rows.push_back(table[i]);
     // A two-line header keeps its second line out.
     if (!rows.empty() && rows.front()[0].empty() && word == "Стоимость")
       rows.erase(rows.begin());
@@ -111,7 +113,7 @@ struct ExampleRun {
   std::unique_ptr<RunContext> run = std::make_unique<RunContext>();
   Window window;
   std::string statistics;  // CP866, as the file holds it
-  RunRecord record;  // as the run fills it
+  RunRecord record;        // as the run fills it
 };
 
 // The example log as `make demo` analyses it, with its configuration.
@@ -141,9 +143,7 @@ ExampleRun AnalyseExample() {
 }
 
 // The record of the example run, as the run filled it.
-RunRecord ExampleRecord(const ExampleRun& ex) {
-  return ex.record;
-}
+RunRecord ExampleRecord(const ExampleRun& ex) { return ex.record; }
 
 // Reads the layout back: one tab-separated line per bar (-1 high when it
 // is not painted), per table row,
@@ -203,8 +203,11 @@ struct Layout {
 };
 
 std::string Unescape(std::string s) {
-  const std::pair<const char*, const char*> entities[] = {
-      {"&lt;", "<"}, {"&gt;", ">"}, {"&nbsp;", " "}, {"&quot;", "\""}, {"&amp;", "&"}};
+  const std::pair<const char*, const char*> entities[] = {{"&lt;", "<"},
+                                                          {"&gt;", ">"},
+                                                          {"&nbsp;", " "},
+                                                          {"&quot;", "\""},
+                                                          {"&amp;", "&"}};
   for (const auto& [entity, text] : entities)
     for (std::size_t at; (at = s.find(entity)) != std::string::npos;)
       s.replace(at, std::string(entity).size(), text);
@@ -224,8 +227,8 @@ class TempDirectory {
     path_ = mkdtemp(name) != nullptr ? name : "";
   }
   ~TempDirectory() {
-    if (!path_.empty() && std::system(("rm -rf '" + path_ + "'").c_str()) != 0) {
-    }
+    if (!path_.empty() &&
+        std::system(("rm -rf '" + path_ + "'").c_str()) != 0) {}
   }
   const std::string& path() const { return path_; }
 
@@ -246,9 +249,12 @@ std::optional<Layout> Render(const std::string& page, int width,
       "timeout 120 '" + Chromium() +
       "' --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
       " --disable-background-networking --disable-component-update"
-      " --disable-sync --user-data-dir='" + dir.path() + "/profile'"
-      " --window-size=" + std::to_string(width) + ",900 " + extra_flags +
-      " --dump-dom 'file://" + dir.path() + "/page.html' 2>/dev/null";
+      " --disable-sync --user-data-dir='" +
+      dir.path() +
+      "/profile'"
+      " --window-size=" +
+      std::to_string(width) + ",900 " + extra_flags + " --dump-dom 'file://" +
+      dir.path() + "/page.html' 2>/dev/null";
   std::string dom;
   if (std::FILE* p = popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -258,10 +264,10 @@ std::optional<Layout> Render(const std::string& page, int width,
   }
   const auto begin = dom.find("<pre id=\"probe\">");
   const auto end = dom.find("</pre>", begin);
-  if (begin == std::string::npos || end == std::string::npos) return std::nullopt;
+  if (begin == std::string::npos || end == std::string::npos)
+    return std::nullopt;
   Layout layout;
-  const std::string probe =
-      Unescape(dom.substr(begin + 16, end - begin - 16));
+  const std::string probe = Unescape(dom.substr(begin + 16, end - begin - 16));
   for (const std::string& line : Split(probe, "\n")) {
     const Cells f = Split(line, "\t");
     if (f[0] == "plot") {
@@ -283,12 +289,12 @@ std::optional<Layout> Render(const std::string& page, int width,
   return layout;
 }
 
-#define REQUIRE_CHROMIUM()                                            \
-  do {                                                                \
-    if (Chromium().empty()) {                                         \
+#define REQUIRE_CHROMIUM()                                             \
+  do {                                                                 \
+    if (Chromium().empty()) {                                          \
       if (std::getenv("CI") != nullptr) FAIL() << "no Chromium in CI"; \
-      GTEST_SKIP() << "Chromium is not installed";                    \
-    }                                                                 \
+      GTEST_SKIP() << "Chromium is not installed";                     \
+    }                                                                  \
   } while (0)
 
 std::string BusyTitle(int k, int seconds) {
@@ -373,7 +379,8 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
       EXPECT_EQ(want[0], got[0]);
     }
     EXPECT_EQ(Cells(want.begin() + 1, want.begin() + 4),
-              Cells(got.begin() + 1, got.begin() + 4)) << "address " << i;
+              Cells(got.begin() + 1, got.begin() + 4))
+        << "address " << i;
     EXPECT_EQ(Seconds(want[4]), Seconds(got[4])) << "address " << i;
   }
 
@@ -442,8 +449,9 @@ TEST(HtmlPage, PeriodPage) {
             {{2, 3}, 0, 0, 0, 0, 0, 0, 0, 0},
             {{3, 3}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
   r.totals = {{0, 0}, 7, 5, 2, 1, 16441, 100678, 4325, 1.75};
-  r.addresses = {{"2:5020/1234", 6, 4, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75},
-                 {"Ann & <b>Bob</b>", 1, 1, 0, 0, 100000, 0, 2, 2101, 1, 325, 0}};
+  r.addresses = {
+      {"2:5020/1234", 6, 4, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75},
+      {"Ann & <b>Bob</b>", 1, 1, 0, 0, 100000, 0, 2, 2101, 1, 325, 0}};
   r.silent_links = std::vector<std::string>{"2:463/68", "2:5030/55"};
   BusyArray busy{};
   busy[0] = 2000;  // a session counted into its half hour twice
@@ -465,12 +473,13 @@ TEST(HtmlPage, PeriodPage) {
           {"Всего", "7", "5", "2", "1", "16441", "100678", "1:12:05", "1.75"}}),
       layout->rows.at("days"));
   // CPS: 5000/2 and 2101/1 per address; (5000 + 2101) / 3 over the period.
-  EXPECT_EQ(
-      (std::vector<Cells>{
-          {"2:5020/1234", "6", "4", "2", "16441", "678", "3", "1", "2500", "1:06:40", "1.75"},
-          {"Ann & <b>Bob</b>", "1", "1", "0", "0", "100000", "0", "2", "2101", "0:05:25", "0.00"},
-          {"Всего", "7", "5", "2", "16441", "100678", "3", "3", "2367.0", "1:12:05", "1.75"}}),
-      layout->rows.at("addresses"));
+  EXPECT_EQ((std::vector<Cells>{{"2:5020/1234", "6", "4", "2", "16441", "678",
+                                 "3", "1", "2500", "1:06:40", "1.75"},
+                                {"Ann & <b>Bob</b>", "1", "1", "0", "0",
+                                 "100000", "0", "2", "2101", "0:05:25", "0.00"},
+                                {"Всего", "7", "5", "2", "16441", "100678", "3",
+                                 "3", "2367.0", "1:12:05", "1.75"}}),
+            layout->rows.at("addresses"));
   EXPECT_NE(std::string::npos,
             layout->text.find("Линки без сессий за период;2:463/68;2:5030/55"));
 }

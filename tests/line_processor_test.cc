@@ -1,19 +1,20 @@
 #include "log/line_processor.h"
 
-#include "log/log_years.h"
-
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "log/log_years.h"
 
 namespace brantlow {
 namespace {
 
 // The quick look may only ever reject what the full window test rejects.
 TEST(CertainlyOutsideTest, NeverRejectsALineInsideTheWindow) {
-  const char alphabet[] = {'0', '1', '3', '5', '9', ' ', '+', '/', ':', 'a', '\0', '\n'};
-  const WindowDay windows[] = {{15, 3, 0, 0, 23, 59}, {5, 10, 8, 30, 9, 15},
-                                   {1, 1, 0, 0, 0, 0}};
+  const char alphabet[] = {'0', '1', '3', '5', '9',  ' ',
+                           '+', '/', ':', 'a', '\0', '\n'};
+  const WindowDay windows[] = {
+      {15, 3, 0, 0, 23, 59}, {5, 10, 8, 30, 9, 15}, {1, 1, 0, 0, 0, 0}};
   int rejected = 0;
   for (const WindowDay& w : windows) {
     for (char a : alphabet)
@@ -23,12 +24,14 @@ TEST(CertainlyOutsideTest, NeverRejectsALineInsideTheWindow) {
             for (char e : alphabet) {
               std::string piece = {a, b, '/', c, d, e};
               piece += "10:00:00 text\n";
-              for (std::size_t length : {std::size_t{1}, std::size_t{2}, std::size_t{5}, piece.size()}) {
+              for (std::size_t length : {std::size_t{1}, std::size_t{2},
+                                         std::size_t{5}, piece.size()}) {
                 std::string_view p(piece.data(), length);
                 std::string_view line(p.data(), strnlen(p.data(), p.size()));
                 if (CertainlyOutside(p.data(), p.size(), w)) {
                   ++rejected;
-                  EXPECT_FALSE(InsideWindow(line, w)) << testing::PrintToString(std::string(p));
+                  EXPECT_FALSE(InsideWindow(line, w))
+                      << testing::PrintToString(std::string(p));
                 }
               }
             }
@@ -42,7 +45,8 @@ TEST(CertainlyOutsideTest, RejectsOtherDaysAndMonthsByTheirDigits) {
   EXPECT_TRUE(CertainlyOutside("15/04 10:00:00", 14, w));
   EXPECT_TRUE(CertainlyOutside(std::string(20, '\0').c_str(), 20, w));
   EXPECT_FALSE(CertainlyOutside("15/03 10:00:00", 14, w));
-  EXPECT_FALSE(CertainlyOutside(" 5/03 10:00:00", 14, w));  // left to the full test
+  EXPECT_FALSE(
+      CertainlyOutside(" 5/03 10:00:00", 14, w));  // left to the full test
   EXPECT_FALSE(CertainlyOutside("15/ 3 10:00:00", 14, w));
 }
 

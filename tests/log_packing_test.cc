@@ -13,11 +13,11 @@ TEST(CutOffDateTest, StepsBackOverMonthEndsAndTheTurnOfTheYear) {
     int pack_day;
     int day, month;
   } cases[] = {
-      {{10, 3}, 7, 3, 3},    // inside the month
-      {{3, 1}, 5, 29, 12},   // back into December
-      {{2, 3}, 30, 31, 1},   // over a February of 28 days
+      {{10, 3}, 7, 3, 3},   // inside the month
+      {{3, 1}, 5, 29, 12},  // back into December
+      {{2, 3}, 30, 31, 1},  // over a February of 28 days
       {{5, 2}, 10, 26, 1},
-      {{7, 3}, 7, 28, 2},    // d equal to the pack day leaves the month
+      {{7, 3}, 7, 28, 2},  // d equal to the pack day leaves the month
       {{31, 5}, 30, 1, 5},
       {{1, 1}, 2, 30, 12},
   };

@@ -50,7 +50,8 @@ std::vector<Read> ByPieceReader(const std::string& path, bool skip = false) {
         // What was passed over must be a whole line of one read.
         std::string raw(bytes, length);
         EXPECT_EQ('\n', raw.back());
-        if (raw.size() >= 2 && raw[raw.size() - 2] == '\r') raw.erase(raw.size() - 2, 1);
+        if (raw.size() >= 2 && raw[raw.size() - 2] == '\r')
+          raw.erase(raw.size() - 2, 1);
         before += static_cast<std::int64_t>(length);
         reads.push_back({raw, before});
         return true;
@@ -60,7 +61,8 @@ std::vector<Read> ByPieceReader(const std::string& path, bool skip = false) {
     if (!reader.Next(piece)) break;
     reads.push_back({std::string(piece.Folded(buf)), piece.end_position});
     EXPECT_EQ(piece.line_end, reads.back().bytes.back() == '\n')
-        << testing::PrintToString(reads.back().bytes) << " at " << piece.end_position;
+        << testing::PrintToString(reads.back().bytes) << " at "
+        << piece.end_position;
   }
   return reads;
 }
@@ -71,10 +73,10 @@ TEST(LogPieceReaderTest, CutsPiecesExactlyAsLineReadsDo) {
   const std::string cases[] = {
       "",
       "one line\r\ntwo\nthree",
-      long89 + "\n",            // 90 characters: a piece of 89, then "\n"
-      long88 + "\r\n",          // CR LF as the 89th character
-      long88 + "\r" + "z\n",    // a CR not before LF stays
-      long89 + "\r\n",          // the CR LF begins the next piece
+      long89 + "\n",          // 90 characters: a piece of 89, then "\n"
+      long88 + "\r\n",        // CR LF as the 89th character
+      long88 + "\r" + "z\n",  // a CR not before LF stays
+      long89 + "\r\n",        // the CR LF begins the next piece
       std::string(300, 'q') + "\r\n\r\n\n",
       std::string("nul\0byte\r\n", 10) + "\r",
       "\r\r\n\r",
@@ -83,7 +85,8 @@ TEST(LogPieceReaderTest, CutsPiecesExactlyAsLineReadsDo) {
     dir.Write("log", bytes);
     EXPECT_EQ(ByLineReads(dir.File("log")), ByPieceReader(dir.File("log")))
         << testing::PrintToString(bytes);
-    EXPECT_EQ(ByLineReads(dir.File("log")), ByPieceReader(dir.File("log"), true))
+    EXPECT_EQ(ByLineReads(dir.File("log")),
+              ByPieceReader(dir.File("log"), true))
         << testing::PrintToString(bytes);
   }
 }
@@ -99,7 +102,9 @@ TEST(LogPieceReaderTest, AgreesWithLineReadsOverManyWindowsOfRandomLines) {
     if (random() % 4 == 0) length = 85 + static_cast<int>(random() % 8);
     for (int i = 0; i < length; ++i) {
       unsigned r = random() % 64;
-      bytes += r == 0 ? '\r' : r == 1 ? '\0' : static_cast<char>('0' + random() % 40);
+      bytes += r == 0   ? '\r'
+               : r == 1 ? '\0'
+                        : static_cast<char>('0' + random() % 40);
     }
     bytes += random() % 2 ? "\r\n" : "\n";
   }

@@ -27,7 +27,7 @@ struct Line {
   std::int64_t offset;
   bool dated;
   DayMonth date;
-  int year;  // as the forward count gives it
+  int year;           // as the forward count gives it
   int calendar_year;  // as the log was made
 };
 
@@ -50,21 +50,24 @@ struct MadeLog {
     for (int d = 0; d < days; ++d) {
       if (std::find(skip.begin(), skip.end(), d) != skip.end()) continue;
       for (int k = 0; k < per_day; ++k) {
-        const std::int64_t minute = (first_day + d) * 1440LL + k * 1440 / per_day;
+        const std::int64_t minute =
+            (first_day + d) * 1440LL + k * 1440 / per_day;
         const std::int64_t late = random() % 10 == 0 ? random() % 1440 : 0;
         events.push_back({minute + late, minute});
       }
     }
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return a.written < b.written; });
+    std::stable_sort(
+        events.begin(), events.end(),
+        [](const Event& a, const Event& b) { return a.written < b.written; });
     LogYears years;
     for (const Event& e : events) {
       const DayMonth date = DateOfDay(static_cast<int>(e.minute / 1440 % 365));
       char text[160];
       const int minute = static_cast<int>(e.minute % 1440);
-      std::snprintf(text, sizeof text, "%02d/%02d %02d:%02d:%02d  session line %u", date.day,
-                    date.month, minute / 60, minute % 60, static_cast<int>(random() % 60),
-                    static_cast<unsigned>(random()));
+      std::snprintf(
+          text, sizeof text, "%02d/%02d %02d:%02d:%02d  session line %u",
+          date.day, date.month, minute / 60, minute % 60,
+          static_cast<int>(random() % 60), static_cast<unsigned>(random()));
       std::string line = text;
       if (random() % 20 == 0) line += std::string(120, '=');
       calendar_ = static_cast<int>(e.minute / 1440 / 365);
@@ -74,11 +77,12 @@ struct MadeLog {
     }
   }
 
-  void Add(const std::string& text, bool dated, DayMonth date, LogYears& years) {
+  void Add(const std::string& text, bool dated, DayMonth date,
+           LogYears& years) {
     const std::string line = text + "\r\n";
     years.See(line.data(), line.size());
-    lines.push_back({static_cast<std::int64_t>(bytes.size()), dated, date, years.year(),
-                     calendar_});
+    lines.push_back({static_cast<std::int64_t>(bytes.size()), dated, date,
+                     years.year(), calendar_});
     bytes += line;
   }
 
@@ -88,10 +92,13 @@ struct MadeLog {
   // calendar, by the years the lines were made in (a forward count sees
   // extra years where lines run a day late across a new year).
   std::int64_t Truth(DayMonth first, int days, bool calendar = false) const {
-    auto year_of = [calendar](const Line& l) { return calendar ? l.calendar_year : l.year; };
+    auto year_of = [calendar](const Line& l) {
+      return calendar ? l.calendar_year : l.year;
+    };
     std::vector<DayMonth> wanted{first};
     for (int k = 1; k < days; ++k) wanted.push_back(DayAfter(wanted.back()));
-    std::vector<int> before_last(static_cast<std::size_t>(days), 0);  // new years after day k
+    std::vector<int> before_last(static_cast<std::size_t>(days),
+                                 0);  // new years after day k
     for (int k = days - 1; k-- > 0;)
       before_last[static_cast<std::size_t>(k)] =
           before_last[static_cast<std::size_t>(k) + 1] +
@@ -122,10 +129,12 @@ struct MadeLog {
 
 // The region starts at a line, never after the first line a scan reports,
 // and within a few days' bytes of the first line of the wanted days.
-void ExpectRegion(const MadeLog& log, DayMonth first, int days, std::int64_t near) {
+void ExpectRegion(const MadeLog& log, DayMonth first, int days,
+                  std::int64_t near) {
   MemoryWindow window(log.bytes);
   const LogRegion region = FindLogRegion(window, TmailLineDates(), first, days);
-  SCOPED_TRACE(testing::Message() << first.day << "/" << first.month << " +" << days);
+  SCOPED_TRACE(testing::Message()
+               << first.day << "/" << first.month << " +" << days);
   ASSERT_TRUE(region.trusted());
   const std::int64_t truth = log.Truth(first, days);
   if (truth < 0) {
@@ -144,20 +153,21 @@ TEST(LogRegion, FindsDaysOfTheLatestYearHoldingThem) {
   // From 10 March, two years and a half, 60 lines a day (about 4 kB).
   const MadeLog log(68, 900, 60, 1);
   const std::int64_t near = 4 * 6000 + (128 << 10);
-  ExpectRegion(log, {25, 8}, 1, near);    // the day before the last
-  ExpectRegion(log, {26, 8}, 1, near);    // the last
-  ExpectRegion(log, {20, 8}, 1, near);    // near the end
-  ExpectRegion(log, {15, 3}, 1, near);    // the middle of the last year
-  ExpectRegion(log, {2, 1}, 1, near);     // its first days
+  ExpectRegion(log, {25, 8}, 1, near);  // the day before the last
+  ExpectRegion(log, {26, 8}, 1, near);  // the last
+  ExpectRegion(log, {20, 8}, 1, near);  // near the end
+  ExpectRegion(log, {15, 3}, 1, near);  // the middle of the last year
+  ExpectRegion(log, {2, 1}, 1, near);   // its first days
   ExpectRegion(log, {1, 1}, 1, near);
-  ExpectRegion(log, {12, 10}, 1, near);   // only in the years before
-  ExpectRegion(log, {10, 3}, 1, near);    // the log's first day
-  ExpectRegion(log, {28, 2}, 2, near);    // windows across midnight
-  ExpectRegion(log, {31, 12}, 2, near);   // and across the new year
-  ExpectRegion(log, {26, 8}, 2, near);    // the second day after the log
-  ExpectRegion(log, {19, 8}, 7, near);    // a week near the end
-  ExpectRegion(log, {1, 3}, 31, near);    // a month of the last year
-  ExpectRegion(log, {10, 8}, 31, near);   // one the log ends inside: the year before
+  ExpectRegion(log, {12, 10}, 1, near);  // only in the years before
+  ExpectRegion(log, {10, 3}, 1, near);   // the log's first day
+  ExpectRegion(log, {28, 2}, 2, near);   // windows across midnight
+  ExpectRegion(log, {31, 12}, 2, near);  // and across the new year
+  ExpectRegion(log, {26, 8}, 2, near);   // the second day after the log
+  ExpectRegion(log, {19, 8}, 7, near);   // a week near the end
+  ExpectRegion(log, {1, 3}, 31, near);   // a month of the last year
+  ExpectRegion(log, {10, 8}, 31,
+               near);  // one the log ends inside: the year before
   ExpectRegion(log, {20, 12}, 31, near);  // one across the new year
   ExpectRegion(log, {27, 8}, 365, near);  // a whole year
 }
@@ -179,13 +189,16 @@ TEST(LogRegion, SaysWhenItCannotBeTrusted) {
             FindLogRegion(empty, TmailLineDates(), {1, 1}, 1).trust);
   const std::string undated(300000, 'x');
   MemoryWindow text(undated);
-  EXPECT_EQ(RegionTrust::kNoDatedLine, FindLogRegion(text, TmailLineDates(), {1, 1}, 1).trust);
+  EXPECT_EQ(RegionTrust::kNoDatedLine,
+            FindLogRegion(text, TmailLineDates(), {1, 1}, 1).trust);
   // Dated lines only at the end: a probe further back finds none.
   std::string tail_only(2 << 20, 'x');
   tail_only += "\r\n";
-  for (int k = 0; k < 9000; ++k) tail_only += "20/05 10:00:00 line of the last day\r\n";
+  for (int k = 0; k < 9000; ++k)
+    tail_only += "20/05 10:00:00 line of the last day\r\n";
   MemoryWindow sparse(tail_only);
-  EXPECT_EQ(RegionTrust::kNoDatedLine, FindLogRegion(sparse, TmailLineDates(), {1, 5}, 1).trust);
+  EXPECT_EQ(RegionTrust::kNoDatedLine,
+            FindLogRegion(sparse, TmailLineDates(), {1, 5}, 1).trust);
 }
 
 TEST(LogRegion, ReadsAFileAtPositions) {
@@ -201,7 +214,8 @@ TEST(LogRegion, ReadsAFileAtPositions) {
   EXPECT_LE(region.start, truth);
   EXPECT_LT(truth - region.start, 4 * 3000 + (128 << 10));
   EXPECT_EQ(log.bytes.substr(0, 100), std::string(ahead.substr(0, 100)));
-  EXPECT_EQ(log.bytes.substr(100, 100), std::string(file.At(100).substr(0, 100)));
+  EXPECT_EQ(log.bytes.substr(100, 100),
+            std::string(file.At(100).substr(0, 100)));
 }
 
 }  // namespace

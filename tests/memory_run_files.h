@@ -66,7 +66,9 @@ class MemoryFiles final : public RunFiles {
     bool opened = false;
     std::size_t opened_size = 0;
   };
-  static std::size_t Index(Destination d) { return static_cast<std::size_t>(d); }
+  static std::size_t Index(Destination d) {
+    return static_cast<std::size_t>(d);
+  }
   std::array<Slot, kDestinations> slots_;
   std::optional<MemoryLines> scratch_;
   std::optional<MemoryLines> bbs_reader_;

@@ -51,7 +51,7 @@ TEST_F(ProcessTest, FindsTheCurrentDirectoryFirstThenPathInOrder) {
 
 TEST_F(ProcessTest, FindsOnlyExecutableFilesUnderTheExactName) {
   mkdir("bin", 0777);
-  mkdir("bin/arc", 0777);            // a directory does not count
+  mkdir("bin/arc", 0777);              // a directory does not count
   dir_.Write("arc", "not a program");  // nor a file that cannot run
   Script("bin/arc.exe", "exit 0");
   setenv("PATH", "bin", 1);
@@ -64,7 +64,8 @@ TEST_F(ProcessTest, FindsOnlyExecutableFilesUnderTheExactName) {
 }
 
 TEST_F(ProcessTest, RunsWithTheExactArgumentsAndReportsHowItEnded) {
-  Script("echoargs", "for a in \"$@\"; do echo \"[$a]\"; done > args.txt; exit 3");
+  Script("echoargs",
+         "for a in \"$@\"; do echo \"[$a]\"; done > args.txt; exit 3");
   ChildOutcome o = RunProgram({"./echoargs", "a b", "-y", "$HOME", "*"});
   EXPECT_EQ(ChildOutcome::Kind::kExited, o.kind);
   EXPECT_EQ(3, o.code);

@@ -42,8 +42,12 @@ TEST_F(RecognisersTest, AWholeMailerSession) {
   EXPECT_EQ(863.0f, current().bytes_received);
   EXPECT_EQ(214.0f, current().bytes_sent);
   EXPECT_EQ(
-      "\xB2" "0\xB2\xDB" "2:4527/63\xDB~r~pntlst.z15 863 OK: 0:01, 863 cps, 26%\r\n"
-      "\xB2" "0\xB2\xDB" "2:4527/63\xDB~s~areas.lst 214 OK: 0:01, 214 cps, 6%\r\n",
+      "\xB2"
+      "0\xB2\xDB"
+      "2:4527/63\xDB~r~pntlst.z15 863 OK: 0:01, 863 cps, 26%\r\n"
+      "\xB2"
+      "0\xB2\xDB"
+      "2:4527/63\xDB~s~areas.lst 214 OK: 0:01, 214 cps, 6%\r\n",
       Scratch());
 }
 
@@ -86,7 +90,9 @@ TEST_F(RecognisersTest, PasswordStatesAndColumns) {
   Feed("15/03 09:55:04 Bad password: x\n");
   EXPECT_EQ("error ", FieldText(current().password));
   // Column 43 is past the searched columns.
-  Feed("15/03 09:55:04                             Password protected session\n");
+  Feed(
+      "15/03 09:55:04                             Password protected "
+      "session\n");
   EXPECT_EQ("error ", FieldText(current().password));
 }
 
@@ -126,7 +132,8 @@ TEST_F(RecognisersTest, TerminalEmulatorOpensOneRecord) {
 TEST_F(RecognisersTest, RussianPhrases) {
   RecogniserState russian{*table_, RussianLogPhrases(), &scratch_};
   RunRecognisers(CP866("15/03 09:55:04 Звонок пользователя BBS.\n"), russian);
-  RunRecognisers("15/03 09:58:00 Returned to T-Mail with errorlevel 2\n", russian);
+  RunRecognisers("15/03 09:58:00 Returned to T-Mail with errorlevel 2\n",
+                 russian);
   EXPECT_EQ("", FieldText(current().end_time));
   RunRecognisers(CP866("15/03 09:59:00 Возврат в T-Mail с кодом 2\n"), russian);
   EXPECT_EQ("09:59:00", FieldText(current().end_time));
@@ -157,7 +164,8 @@ TEST_F(RecognisersTest, ByteCountsAreWholeNumbersOfUpToFifteenDigits) {
   Feed("15/03 09:55:11 \xFE 2:1/1, bytes 1234567890/55\n");
   EXPECT_EQ(1234567890, current().bytes_received);
   EXPECT_EQ(55, current().bytes_sent);
-  Feed("15/03 09:55:11 \xFE 2:1/1, bytes 999999999999999/16777217, time 0:01\n");
+  Feed(
+      "15/03 09:55:11 \xFE 2:1/1, bytes 999999999999999/16777217, time 0:01\n");
   EXPECT_EQ(1000001234567889, current().bytes_received);  // exact past 2^24
   EXPECT_EQ(16777272, current().bytes_sent);
   EXPECT_EQ(0, state_.malformed_lines);
@@ -183,15 +191,23 @@ TEST_F(RecognisersTest, EmptyNameNeverQualifies) {
 
 TEST_F(RecognisersTest, TransferTails) {
   CopyField(current().name, "2:1/1");
-  Feed("15/03 09:55:06 ZS-1\n");                 // no blank: empty tail
-  Feed("15/03 09:55:06 XRfile.pkt\n");           // no blank either
-  Feed("15/03 09:55:06 JR-32 a.pkt 1 OK");       // cut piece, no line end
-  Feed("15/03 09:55:06 XS ");                    // blank is the last char
+  Feed("15/03 09:55:06 ZS-1\n");            // no blank: empty tail
+  Feed("15/03 09:55:06 XRfile.pkt\n");      // no blank either
+  Feed("15/03 09:55:06 JR-32 a.pkt 1 OK");  // cut piece, no line end
+  Feed("15/03 09:55:06 XS ");               // blank is the last char
   EXPECT_EQ(
-      "\xB2" "0\xB2\xDB" "2:1/1\xDB~s~\r\n"
-      "\xB2" "0\xB2\xDB" "2:1/1\xDB~r~\r\n"
-      "\xB2" "0\xB2\xDB" "2:1/1\xDB~r~a.pkt 1 OK\r\n"
-      "\xB2" "0\xB2\xDB" "2:1/1\xDB~s~ \r\n",
+      "\xB2"
+      "0\xB2\xDB"
+      "2:1/1\xDB~s~\r\n"
+      "\xB2"
+      "0\xB2\xDB"
+      "2:1/1\xDB~r~\r\n"
+      "\xB2"
+      "0\xB2\xDB"
+      "2:1/1\xDB~r~a.pkt 1 OK\r\n"
+      "\xB2"
+      "0\xB2\xDB"
+      "2:1/1\xDB~s~ \r\n",
       Scratch());
 }
 

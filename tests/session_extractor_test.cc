@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text_fields.h"
 #include "log/line_processor.h"
 #include "log/log_scan.h"
-#include "platform/file_window.h"
-#include "base/text_fields.h"
 #include "platform/cp866.h"
+#include "platform/file_window.h"
 
 namespace brantlow {
 namespace {
@@ -27,7 +27,8 @@ class ExtractorTest : public testing::Test {
 
 TEST_F(ExtractorTest, ConnectLinesOpenSessions) {
   SessionExtractor x = Make();
-  x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS\n");
+  x.Extract(
+      "15/03 09:54:52 \xFE Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS\n");
   x.Extract("15/03 10:54:52 \xFE Outgoing call: CONNECT 2400\n");
   ASSERT_EQ(1, table_->newest());
   EXPECT_EQ(kIncoming, (*table_)[0].kind);
@@ -143,7 +144,8 @@ TEST_F(ExtractorTest, TheTableTakesEverySession) {
   SessionExtractor x = Make();
   for (int i = 0; i < 1000; ++i) {
     x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 33600\n");
-    x.Extract("15/03 09:55:04 2:5020/" + std::to_string(i) + ", using T-Mail\n");
+    x.Extract("15/03 09:55:04 2:5020/" + std::to_string(i) +
+              ", using T-Mail\n");
   }
   EXPECT_EQ(999, table_->newest());
   EXPECT_EQ("2:5020/999", FieldText(table_->Current().name));
@@ -179,7 +181,8 @@ TEST(LineProcessor, CutModesAndNulBytes) {
   ProcessLine(with_nul, w, CutMode::kCutAndAnalyse, &cut, x, pieces);
   EXPECT_EQ(0, table->newest());
   EXPECT_EQ("1", FieldText(table->Current().connect));  // stops at the NUL
-  ProcessLine("14/03 09:54:52 other day\n", w, CutMode::kCutAndAnalyse, &cut, x, pieces);
+  ProcessLine("14/03 09:54:52 other day\n", w, CutMode::kCutAndAnalyse, &cut, x,
+              pieces);
   std::string expected = with_nul.substr(0, with_nul.size() - 1) + "\r\n";
   EXPECT_EQ(expected + expected, cut.bytes());
 }
@@ -193,9 +196,9 @@ TEST(LineProcessor, TheCutFileTakesEveryPieceOfALine) {
   LinePieces pieces;
   // A long line inside the window, in three pieces, the last with its end;
   // then a long line of another day, whose later piece looks like today.
-  for (const char* piece : {"15/03 09:00:00 aaaa", "15/03 bbbb", "cccc\n",
-                            "14/03 09:00:00 dddd", "15/03 10:00:00 eeee\n",
-                            "15/03 11:00:00 ffff\n"})
+  for (const char* piece :
+       {"15/03 09:00:00 aaaa", "15/03 bbbb", "cccc\n", "14/03 09:00:00 dddd",
+        "15/03 10:00:00 eeee\n", "15/03 11:00:00 ffff\n"})
     ProcessLine(piece, w, CutMode::kCutOnly, &cut, x, pieces);
   EXPECT_EQ("15/03 09:00:00 aaaa15/03 bbbbcccc\r\n15/03 11:00:00 ffff\r\n",
             cut.bytes());
@@ -210,8 +213,9 @@ TEST(LineProcessor, APieceOfALongLineIsNeverReadAsALine) {
   MemoryOutput scratch_bytes;
   ScratchWriter scratch(scratch_bytes);
   SessionExtractor x(*table, EnglishLogPhrases(), processes, false, &scratch);
-  const std::string head = "15/03 10:00:00 \xFE Outgoing call: CONNECT 2400\n"
-                           "15/03 10:00:05   using ";
+  const std::string head =
+      "15/03 10:00:00 \xFE Outgoing call: CONNECT 2400\n"
+      "15/03 10:00:05   using ";
   const std::string forged = "15/03 10:00:20 \xFE Incoming call: CONNECT 9600";
   const std::string forged_file = "15/03 10:00:21 ZR-X  big.zip 12345678 bytes";
   std::string log = head + std::string(89 - 23, 'M') + forged +

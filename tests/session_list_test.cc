@@ -65,12 +65,18 @@ TEST_F(SessionListTest, BbsUserFileListsOnlyBbsUsers) {
   AddBbsUser();
   std::string expected = FileText(
       "\n         Статистика на 28.02-01.03  время с 23:00 по 08:05 \n"
-      "╔═════════════════╤══════════════════╤══════════╤══════════╤══════╤══════╗\n"
-      "║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"
-      "╟─────────────────┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
-      "║19:45:10-20:02:55│Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
-      "╚═════════════════╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, BbsMode::kUserFile, SessionListTarget::kBbsUserFile));
+      "╔═════════════════╤══════════════════╤══════════╤══════════╤══════╤═════"
+      "═╗\n"
+      "║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  "
+      "│Пароль║\n"
+      "╟─────────────────┼──────────────────┼──────────┼──────────┼──────┼─────"
+      "─╢\n"
+      "║19:45:10-20:02:55│Ivan Petrov       │      1024│     20480│  1500│?!   "
+      " ║\n"
+      "╚═════════════════╧══════════════════╧══════════╧══════════╧══════╧═════"
+      "═╝\n");
+  EXPECT_EQ(expected,
+            Write(0, BbsMode::kUserFile, SessionListTarget::kBbsUserFile));
   EXPECT_EQ(1, count_);
 }
 
@@ -78,12 +84,18 @@ TEST_F(SessionListTest, BbsUserFileWithCrashColumnShowsUnsetMarkAsBlank) {
   AddBbsUser();
   std::string expected = FileText(
       "\n         Статистика на 28.02-01.03  время с 23:00 по 08:05 \n"
-      "╔═════════════════╤═╤══════════════════╤══════════╤══════════╤══════╤══════╗\n"
-      "║      Время      │С│   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"
-      "╟─────────────────┼─┼──────────────────┼──────────┼──────────┼──────┼──────╢\n"
-      "║19:45:10-20:02:55│ │Ivan Petrov       │      1024│     20480│  1500│?!    ║\n"
-      "╚═════════════════╧═╧══════════════════╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(60, BbsMode::kUserFileHidden, SessionListTarget::kBbsUserFile));
+      "╔═════════════════╤═╤══════════════════╤══════════╤══════════╤══════╤═══"
+      "═══╗\n"
+      "║      Время      │С│   Пользователь   │ Принято  │ Передано │ CPS  "
+      "│Пароль║\n"
+      "╟─────────────────┼─┼──────────────────┼──────────┼──────────┼──────┼───"
+      "───╢\n"
+      "║19:45:10-20:02:55│ │Ivan Petrov       │      1024│     20480│  1500│?! "
+      "   ║\n"
+      "╚═════════════════╧═╧══════════════════╧══════════╧══════════╧══════╧═══"
+      "═══╝\n");
+  EXPECT_EQ(expected, Write(60, BbsMode::kUserFileHidden,
+                            SessionListTarget::kBbsUserFile));
 }
 
 TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
@@ -92,13 +104,20 @@ TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
   AddBbsUser();
   std::string expected = FileText(
       "\n           Статистика на 15.03  время с 09:00 по 21:30 \n"
-      "╔═════════════════╤═╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
-      "║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
-      "╟─────────────────┼─┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
-      "║   9:5:1-09:05:30│!│2:5020/1          │o│12345678848│         0│     0│passw ║\n"
-      "║19:45:10-20:02:55│ │BBS call          │B│      1024│     20480│  1500│?!    ║\n"
-      "╚═════════════════╧═╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(120, BbsMode::kUserFileHidden, SessionListTarget::kStatisticsFile));
+      "╔═════════════════╤═╤══════════════════╤═╤══════════╤══════════╤══════╤═"
+      "═════╗\n"
+      "║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  "
+      "│Пароль║\n"
+      "╟─────────────────┼─┼──────────────────┼─┼──────────┼──────────┼──────┼─"
+      "─────╢\n"
+      "║   9:5:1-09:05:30│!│2:5020/1          │o│12345678848│         0│     "
+      "0│passw ║\n"
+      "║19:45:10-20:02:55│ │BBS call          │B│      1024│     20480│  "
+      "1500│?!    ║\n"
+      "╚═════════════════╧═╧══════════════════╧═╧══════════╧══════════╧══════╧═"
+      "═════╝\n");
+  EXPECT_EQ(expected, Write(120, BbsMode::kUserFileHidden,
+                            SessionListTarget::kStatisticsFile));
   EXPECT_EQ(0, count_);
 }
 
@@ -107,23 +126,34 @@ TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
   AddBbsUser();
   std::string expected = FileText(
       "\n           Статистика на 15.03  время с 00:00 по 23:59 \n"
-      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
-      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
-      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
-      "║19:45:10-20:02:55│Ivan Petrov       │B│      1024│     20480│  1500│?!    ║\n"
-      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, BbsMode::kUserFile, SessionListTarget::kStatisticsFile));
+      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤═══"
+      "═══╗\n"
+      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  "
+      "│Пароль║\n"
+      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼───"
+      "───╢\n"
+      "║19:45:10-20:02:55│Ivan Petrov       │B│      1024│     20480│  1500│?! "
+      "   ║\n"
+      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧═══"
+      "═══╝\n");
+  EXPECT_EQ(expected,
+            Write(0, BbsMode::kUserFile, SessionListTarget::kStatisticsFile));
 }
 
 TEST_F(SessionListTest, EmptyTableHasNoRows) {
   window_ = MakeWindow({1, 1}, {0, 0, 23, 59, true});
   std::string expected = FileText(
       "\n           Статистика на 01.01  время с 00:00 по 23:59 \n"
-      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤══════╗\n"
-      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"
-      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼──────╢\n"
-      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧══════╝\n");
-  EXPECT_EQ(expected, Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile));
+      "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤═══"
+      "═══╗\n"
+      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  "
+      "│Пароль║\n"
+      "╟─────────────────┼──────────────────┼─┼──────────┼──────────┼──────┼───"
+      "───╢\n"
+      "╚═════════════════╧══════════════════╧═╧══════════╧══════════╧══════╧═══"
+      "═══╝\n");
+  EXPECT_EQ(expected,
+            Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile));
 }
 
 TEST_F(SessionListTest, ALargeTableListsEveryRecord) {
@@ -131,7 +161,8 @@ TEST_F(SessionListTest, ALargeTableListsEveryRecord) {
     table_->Append();
     AddMailerFields(table_->Current());
   }
-  std::string list = Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile);
+  std::string list =
+      Write(0, BbsMode::kOff, SessionListTarget::kStatisticsFile);
   std::size_t rows = 0;
   for (std::size_t at = list.find("\r\n\xBA"); at != std::string::npos;
        at = list.find("\r\n\xBA", at + 1))

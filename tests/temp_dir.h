@@ -19,8 +19,7 @@ class TempDir {
     if (mkdtemp(name) != nullptr) path_ = name;
   }
   ~TempDir() {
-    if (!path_.empty())
-      nftw(path_.c_str(), Remove, 16, FTW_DEPTH | FTW_PHYS);
+    if (!path_.empty()) nftw(path_.c_str(), Remove, 16, FTW_DEPTH | FTW_PHYS);
   }
   const std::string& path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }

@@ -60,9 +60,12 @@ TEST(FieldReal, StaysInsideSinglePrecision) {
 }
 
 TEST(PhraseAt, ComparesTheGivenCount) {
-  EXPECT_TRUE(PhraseAt("xxIncoming call: CONNECT", "Incoming call: CONNECT", 2));
-  EXPECT_TRUE(PhraseAt("xxIncoming call: CONNEC", "Incoming call: CONNECT", 2, 21));
-  EXPECT_FALSE(PhraseAt("xxIncoming call: CONNEC", "Incoming call: CONNECT", 2));
+  EXPECT_TRUE(
+      PhraseAt("xxIncoming call: CONNECT", "Incoming call: CONNECT", 2));
+  EXPECT_TRUE(
+      PhraseAt("xxIncoming call: CONNEC", "Incoming call: CONNECT", 2, 21));
+  EXPECT_FALSE(
+      PhraseAt("xxIncoming call: CONNEC", "Incoming call: CONNECT", 2));
   EXPECT_FALSE(PhraseAt("abc", "", 0, 0));
   EXPECT_FALSE(PhraseAt("abc", "ab", 0, 3));  // phrase shorter than count
   EXPECT_FALSE(PhraseAt("abc", "c", 3));

@@ -45,7 +45,8 @@ class TextFileTest : public testing::Test {
     EXPECT_TRUE(f.OpenRead(path_.c_str()));
     std::string all;
     char buf[128];
-    while (std::size_t n = f.ReadLine(buf, limit)) all += "[" + std::string(buf, n) + "]";
+    while (std::size_t n = f.ReadLine(buf, limit))
+      all += "[" + std::string(buf, n) + "]";
     return all;
   }
   std::string dir_, path_;
@@ -177,7 +178,8 @@ TEST_F(TextFileTest, RunLockIsPrivateAndRemovesOnlyItsOwnFile) {
   chmod(dir_.c_str(), 0777);
   EXPECT_FALSE(lock.Acquire(lock_path, no_wait, error));
   chmod(dir_.c_str(), 0700);
-  EXPECT_EQ(0, access(lock_path.c_str(), F_OK) == 0 ? 1 : 0) << "a lock file was made";
+  EXPECT_EQ(0, access(lock_path.c_str(), F_OK) == 0 ? 1 : 0)
+      << "a lock file was made";
 }
 
 // A report copied to a terminal shows a remote's control bytes as "?"; to
@@ -199,7 +201,8 @@ TEST_F(TextFileTest, ReportCopiesShowControlBytesOnlyOnATerminal) {
   EXPECT_TRUE(CopyFileToStream(path_.c_str(), terminal, error));
   char shown[64];
   const ssize_t n = read(master, shown, sizeof shown);
-  EXPECT_EQ("ok\t?[2J?? \xA0\r\n", std::string(shown, n > 0 ? static_cast<std::size_t>(n) : 0));
+  EXPECT_EQ("ok\t?[2J?? \xA0\r\n",
+            std::string(shown, n > 0 ? static_cast<std::size_t>(n) : 0));
   std::fclose(terminal);
   close(master);
   const std::string copy = dir_ + "/copy";

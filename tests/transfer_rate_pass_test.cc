@@ -21,7 +21,8 @@ class RatePassTest : public testing::Test {
   }
   // An entry as the recognisers write it; direction "~s~" or "~r~".
   static std::string Entry(int index, const char* name,
-                           std::string_view direction, const std::string& tail) {
+                           std::string_view direction,
+                           const std::string& tail) {
     MemoryOutput out;
     ScratchWriter(out).Add({index, name, direction == "~s~", tail});
     return out.bytes();
@@ -69,7 +70,9 @@ TEST_F(RatePassTest, CommasOutsideTheScannedColumnsAreNotCounted) {
   Add("A");
   // The entry "▓1▓█A█~s~" puts the tail at column 9; a comma at column 5
   // lies in the name and is too early, one at column 80 too late.
-  Run("\xB2" "1\xB2\xDB" "A,\xDB~s~nocomma\r\n" +
+  Run("\xB2"
+      "1\xB2\xDB"
+      "A,\xDB~s~nocomma\r\n" +
       Entry(1, "A", "~s~", std::string(71, 'x') + ", 10 cps"));
   EXPECT_FLOAT_EQ(0, (*table_)[1].cps);
 }

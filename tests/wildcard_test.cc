@@ -14,7 +14,7 @@ TEST(WildcardMatch, StarAndQuestionMark) {
   EXPECT_FALSE(WildcardMatch("*.SU?", "0001FFFF.SU"));
   EXPECT_TRUE(WildcardMatch("*.*", "A.B"));
   EXPECT_TRUE(WildcardMatch("A?C", "ABC"));
-  EXPECT_FALSE(WildcardMatch("a?c", "ABC"));  // case-sensitive
+  EXPECT_FALSE(WildcardMatch("a?c", "ABC"));       // case-sensitive
   EXPECT_TRUE(WildcardMatch("*.BAK", "X.Y.BAK"));  // later occurrence tried
 }
 
@@ -56,10 +56,12 @@ bool Backtracking(std::string_view pattern, std::string_view name) {
     const char c = pattern[p];
     if (c == '*') {
       ++p;
-      if (p < pattern.size() && (pattern[p] == '*' || pattern[p] == '?')) continue;
+      if (p < pattern.size() && (pattern[p] == '*' || pattern[p] == '?'))
+        continue;
       if (p == pattern.size()) return true;
       for (std::size_t k = n; k < name.size(); ++k)
-        if (name[k] == pattern[p] && Backtracking(pattern.substr(p), name.substr(k)))
+        if (name[k] == pattern[p] &&
+            Backtracking(pattern.substr(p), name.substr(k)))
           return true;
       return false;
     }

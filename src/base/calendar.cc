@@ -10,8 +10,7 @@ namespace {
 
 // Days of months 1 to 12; 0 for anything else, which has no last day.
 int MonthLength(int month) {
-  const int kLengths[13] = {0,  31, 28, 31, 30, 31, 30,
-                            31, 31, 30, 31, 30, 31};
+  const int kLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month >= 1 && month <= 12 ? kLengths[month] : 0;
 }
 
@@ -39,8 +38,16 @@ DayMonth DayBefore(DayMonth date) {
   switch (date.month) {
     case 1: return {31, 12};
     case 3: return {28, 2};
-    case 5: case 7: case 10: case 12: return {30, date.month - 1};
-    case 2: case 4: case 6: case 8: case 9: case 11: return {31, date.month - 1};
+    case 5:
+    case 7:
+    case 10:
+    case 12: return {30, date.month - 1};
+    case 2:
+    case 4:
+    case 6:
+    case 8:
+    case 9:
+    case 11: return {31, date.month - 1};
     default: return {date.day - 1, date.month};
   }
 }
@@ -71,7 +78,8 @@ void TimeValue(std::string_view arg, WindowTimes& times) {
   std::size_t dash = arg.rfind('-');
   if (dash == std::string_view::npos || dash < 5) return;
   times.end_hour = FieldNumber(arg, dash + 1, 2);
-  times.end_minute = FieldNumber(arg, IsDigit(arg, dash + 2) ? dash + 4 : dash + 3, 2);
+  times.end_minute =
+      FieldNumber(arg, IsDigit(arg, dash + 2) ? dash + 4 : dash + 3, 2);
   times.end_given = true;
 }
 

@@ -18,7 +18,8 @@ struct MaskList {
 
   void Add(std::string_view text) {
     int at = count < kMaskListEntries ? count++ : kMaskListEntries - 1;
-    std::array<char, kMaskLength + 1>& entry = entries[static_cast<std::size_t>(at)];
+    std::array<char, kMaskLength + 1>& entry =
+        entries[static_cast<std::size_t>(at)];
     std::size_t n = text.size() < kMaskLength ? text.size() : kMaskLength;
     entry.fill('\0');
     for (std::size_t i = 0; i < n; ++i) entry[i] = text[i];

@@ -23,7 +23,9 @@ class PositionSet {
   }
 
  private:
-  std::uint8_t* data() { return large_.empty() ? small_.data() : large_.data(); }
+  std::uint8_t* data() {
+    return large_.empty() ? small_.data() : large_.data();
+  }
   std::array<std::uint8_t, 1024> small_;
   std::vector<std::uint8_t> large_;
   std::size_t size_;

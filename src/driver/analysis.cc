@@ -6,23 +6,23 @@
 #include <span>
 
 #include "base/text_fields.h"
+#include "driver/credits.h"
 #include "driver/day_analysis.h"
 #include "driver/day_numbers.h"
-#include "reports/whole_seconds.h"
-#include "driver/credits.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
+#include "log/log_dialect.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
-#include "log/log_dialect.h"
 #include "reports/address_summary.h"
 #include "reports/busy_histogram.h"
 #include "reports/connect_table.h"
 #include "reports/cost_report.h"
 #include "reports/session_list.h"
+#include "reports/whole_seconds.h"
 
 namespace brantlow {
 
@@ -43,7 +43,7 @@ class OutputsRestart final : public ScanRestart {
 };
 
 ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
-              RunFiles& files, RunProgress& progress) {
+                    RunFiles& files, RunProgress& progress) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
   std::optional<ScratchWriter> scratch;
@@ -157,8 +157,8 @@ void ReportedDay::Summary(const SessionTable& table, int session_total,
     // Without a BBS log to read the file was not begun afresh: the
     // summary is added to what it holds.
     if (Output* out = files_.Open(Destination::kBbsUsers, OpenMode::kAppend))
-      WriteAddressSummary(table, *out, s_.bbs_mode,
-                          SummaryTarget::kBbsUserFile, run_.bbs_session_count);
+      WriteAddressSummary(table, *out, s_.bbs_mode, SummaryTarget::kBbsUserFile,
+                          run_.bbs_session_count);
     files_.Settle(Destination::kBbsUsers);
   }
   if (costs.empty()) return;
@@ -171,9 +171,9 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   const RunSettings& s = run.settings;
   ReportedDay view(run, files, progress);
   AddressMap addresses;
-  const DayResult day = AnalyseDay(
-      run, {run.sessions, files.ScratchEntries(), window}, view, addresses,
-      record);
+  const DayResult day =
+      AnalyseDay(run, {run.sessions, files.ScratchEntries(), window}, view,
+                 addresses, record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,

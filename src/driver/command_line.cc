@@ -106,15 +106,16 @@ std::string CheckSettings(const RunSettings& s) {
   // A period stands in for the day and the window.
   if (s.period_given) {
     if (!s.period_valid) return "\nError: Bad Period \n";
-  } else if (s.start_date.day < 1 || s.start_date.day > 31 || s.start_date.month < 1 ||
-      s.start_date.month > 12) {
+  } else if (s.start_date.day < 1 || s.start_date.day > 31 ||
+             s.start_date.month < 1 || s.start_date.month > 12) {
     char message[64];
     std::snprintf(message, sizeof message, "\nError: Bad Day data %d %d\n",
                   s.start_date.day, s.start_date.month);
     return message;
   }
-  if (!s.period_given && (s.times.start_hour < 0 || s.times.start_hour > 23 ||
-      s.times.start_minute < 0 || s.times.start_minute > 59))
+  if (!s.period_given &&
+      (s.times.start_hour < 0 || s.times.start_hour > 23 ||
+       s.times.start_minute < 0 || s.times.start_minute > 59))
     return "\nError: Bad Time \n";
   if (s.crash_poll_period < 0 || s.crash_poll_period > 9999)
     return "\nError: Bad Crashpoll Time \n";

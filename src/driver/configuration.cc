@@ -47,7 +47,8 @@ struct Line {
     return rest;
   }
   void Capitalize(std::size_t position) {
-    for (std::size_t i = position; i < size; ++i) bytes[i] = AsciiUpper(bytes[i]);
+    for (std::size_t i = position; i < size; ++i)
+      bytes[i] = AsciiUpper(bytes[i]);
   }
 };
 
@@ -255,7 +256,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
 }
 
 // Addresses separated by blanks, up to a ";".
-void ReadLinks(const Line& line, std::size_t from, ConfigurationTables& tables) {
+void ReadLinks(const Line& line, std::size_t from,
+               ConfigurationTables& tables) {
   if (tables.links == nullptr) return;
   if (!*tables.links) tables.links->emplace();
   std::string_view rest = line.Rest(from);

@@ -15,7 +15,8 @@ namespace brantlow {
 inline constexpr const char kVersion[] = BRANTLOW_VERSION;
 
 inline constexpr const char kBannerLines[] =
-    "brantlow - statistics of the T-Mail log, version " BRANTLOW_VERSION "\n"
+    "brantlow - statistics of the T-Mail log, version " BRANTLOW_VERSION
+    "\n"
     "Written for FidoNet sysops; free to use and to pass on.\n";
 
 // The maker's FidoNet address, shown in the signatures.

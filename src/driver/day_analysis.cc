@@ -29,7 +29,8 @@ std::vector<FilesListing> CountDayFiles(const RunContext& run,
   if (day.scratch == nullptr) return {};
   const RunSettings& s = run.settings;
   const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
-  std::vector<FilesListing> listing = ListFiles(day.table, options, *day.scratch);
+  std::vector<FilesListing> listing =
+      ListFiles(day.table, options, *day.scratch);
   CountFiles(listing, addresses);
   if (Wanted(s.files_mode)) {
     if (!record.files) record.files.emplace();
@@ -48,8 +49,8 @@ void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
     ReadBbsLog(table, window, s.line_number, *bbs_log);
 }
 
-DayResult AnalyseDay(const RunContext& run, const DayInput& day,
-                     DayView& view, AddressMap& addresses, RunRecord& record) {
+DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
+                     AddressMap& addresses, RunRecord& record) {
   const RunSettings& s = run.settings;
   SessionTable& table = day.table;
   DayResult result;
@@ -61,15 +62,15 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day,
        s.crash_poll_period > 0 ? "[ ] Search crash;"
                                : "[ ] Analyzing statistic data;",
        [&] {
-         SearchCrashPolls(table, s.crash_poll_period, day.window, s.crash_check);
+         SearchCrashPolls(table, s.crash_poll_period, day.window,
+                          s.crash_check);
        });
   FillBusyArray(table, result.busy);
   if (!s.no_histogram)
     Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
   if (!result.costs.empty())
-    Step(view, "[ ] Calculate cost data;", [&] {
-      CalculateCosts(result.costs, table);
-    });
+    Step(view, "[ ] Calculate cost data;",
+         [&] { CalculateCosts(result.costs, table); });
   Step(view, "[ ] Make statistic file;", [&] {
     if (day.scratch != nullptr)
       RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));

@@ -75,8 +75,8 @@ struct DayResult {
 
 // Runs the day's steps; its session rows go into the record, its
 // addresses' numbers into addresses.
-DayResult AnalyseDay(const RunContext& run, const DayInput& day,
-                     DayView& view, AddressMap& addresses, RunRecord& record);
+DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
+                     AddressMap& addresses, RunRecord& record);
 
 }  // namespace brantlow
 

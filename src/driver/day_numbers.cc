@@ -86,7 +86,8 @@ std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
   SortAndMerge(*order);
   std::vector<AddressTotals> sorted;
   for (int i = 0; i < order->size(); ++i)
-    if (AddressTotals* a = addresses.Find(std::string(FieldText((*order)[i].name))))
+    if (AddressTotals* a =
+            addresses.Find(std::string(FieldText((*order)[i].name))))
       sorted.push_back(*a);
   return sorted;
 }
@@ -100,9 +101,8 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     SessionRow row;
     // Across midnight, a session that starts before the window's start
     // time started on the morning after.
-    const bool second_day =
-        window.crosses_midnight &&
-        TimeSeconds(FieldText(r.start_time)) < window_start;
+    const bool second_day = window.crosses_midnight &&
+                            TimeSeconds(FieldText(r.start_time)) < window_start;
     row.date = second_day ? window.second : window.first;
     row.start = std::string(FieldText(r.start_time));
     row.end = std::string(FieldText(r.end_time));
@@ -116,8 +116,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.password = TrimmedRight(FieldText(r.password));
     row.connect = TrimmedRight(FieldText(r.connect));
     row.mailer = TrimmedRight(FieldText(r.mailer));
-    if (!costs.empty())
-      row.cost = SessionCost(costs, r);
+    if (!costs.empty()) row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));
   }
 }

@@ -34,7 +34,9 @@ class AddressMap {
     auto it = by_name_.find(name);
     return it == by_name_.end() ? nullptr : &it->second;
   }
-  bool Contains(const std::string& name) const { return by_name_.count(name) > 0; }
+  bool Contains(const std::string& name) const {
+    return by_name_.count(name) > 0;
+  }
   const std::vector<std::string>& order() const { return order_; }
 
  private:

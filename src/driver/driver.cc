@@ -13,7 +13,6 @@
 #include "driver/options.h"
 #include "driver/outputs.h"
 #include "driver/period_analysis.h"
-#include "reports/run_record.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
@@ -28,6 +27,7 @@
 #include "platform/run_lock.h"
 #include "platform/system_error.h"
 #include "platform/text_file.h"
+#include "reports/run_record.h"
 
 namespace brantlow {
 
@@ -80,8 +80,9 @@ ScanCounts RunPeriod(RunContext& run, ByteWindow& log, DiskFiles& files,
   RunSettings& s = run.settings;
   if (Cuts(s.cut_mode) || Wanted(s.connect_mode) || Wanted(s.files_mode) ||
       Wanted(s.bbs_mode))
-    Print("\nA period makes no cut file, connect, files or BBS-user file: "
-          "+F, +f(-s), +l, +a and +b are ignored\n");
+    Print(
+        "\nA period makes no cut file, connect, files or BBS-user file: "
+        "+F, +f(-s), +l, +a and +b are ignored\n");
   s.cut_mode = CutMode::kNone;
   s.connect_mode = TableMode::kOff;
   s.files_mode = TableMode::kOff;
@@ -139,7 +140,8 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
 
 // The report this run wrote, once more on the original standard output;
 // false when it was to be copied and could not be.
-bool CopyReport(std::FILE* report_stream, const DiskFiles& files, Destination d) {
+bool CopyReport(std::FILE* report_stream, const DiskFiles& files,
+                Destination d) {
   if (report_stream == nullptr) return true;
   SystemError error;
   if (files.written(d) &&
@@ -231,8 +233,9 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
     Printf("Warning: %s\n", text);
   };
   if (counts.tmail_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s looks like a %.*s log line", log,
-                  static_cast<int>(dialect.name().size()), dialect.name().data());
+    std::snprintf(text, sizeof text, "no line of %s looks like a %.*s log line",
+                  log, static_cast<int>(dialect.name().size()),
+                  dialect.name().data());
     warn();
   }
   if (counts.utf8_lines > 0) {
@@ -242,11 +245,11 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
   }
   if (counts.malformed_lines > 0) {
     const bool one = counts.malformed_lines == 1;
-    std::snprintf(text, sizeof text, "%lld %s of %s %s: read as 0",
-                  static_cast<long long>(counts.malformed_lines),
-                  one ? "line" : "lines", log,
-                  one ? "holds a malformed byte count"
-                      : "hold malformed byte counts");
+    std::snprintf(
+        text, sizeof text, "%lld %s of %s %s: read as 0",
+        static_cast<long long>(counts.malformed_lines), one ? "line" : "lines",
+        log,
+        one ? "holds a malformed byte count" : "hold malformed byte counts");
     warn();
   }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0) {
@@ -260,20 +263,24 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
 bool TakeRunLock(RunLock& lock, int line, bool go_on_unlocked) {
   SystemError error;
   const std::string path = LockFileName(line);
-  if (lock.Acquire(path, [line] {
-        if (line == 0)
-          Print("Waiting for another run in this directory...\n");
-        else
-          Printf("Waiting for another run of line %d in this directory...\n", line);
-        FlushConsole();
-      }, error))
+  if (lock.Acquire(
+          path,
+          [line] {
+            if (line == 0)
+              Print("Waiting for another run in this directory...\n");
+            else
+              Printf(
+                  "Waiting for another run of line %d in this directory...\n",
+                  line);
+            FlushConsole();
+          },
+          error))
     return true;
   Printf("Error: Unable to lock this directory%s\n",
          go_on_unlocked ? "; going on unguarded (--no-lock)" : "");
   Print(ReasonLine(path, error));
   return go_on_unlocked;
 }
-
 
 // What answers at once, before anything is printed or read: an unknown
 // option, --help, --version. None for a run.
@@ -309,8 +316,8 @@ bool PackStep(const RunSettings& s, const LocalDate& now, bool& failed,
            static_cast<int>(other->name().size()), other->name().data());
     return true;
   }
-  const PackRequest request{s.log_path,       s.pack_directory, s.pack_day,
-                            now.text,         s.packer_command, s.packer_kind,
+  const PackRequest request{s.log_path,   s.pack_directory, s.pack_day,
+                            now.text,     s.packer_command, s.packer_kind,
                             s.line_number};
   const PackOutcome packed = PackLog(request, error);
   if (packed == PackOutcome::kFailed) failed = true;
@@ -349,8 +356,8 @@ bool FinishRun(RunContext& run, const LongOptions& options,
 // The cut file (when asked for) and the scratch file of a one-day run;
 // false when the cut asked for cannot be made.
 bool PrepareDayFiles(RunSettings& s, const Window& window, DiskFiles& files) {
-  const DirectoryStatus directories = PrepareDirectories(
-      s.cut_directory, window, s.cut_mode, s.temp_directory);
+  const DirectoryStatus directories =
+      PrepareDirectories(s.cut_directory, window, s.cut_mode, s.temp_directory);
   bool ok = true;
   if (Cuts(s.cut_mode)) {
     if (directories == DirectoryStatus::kBadCutDirectory) {
@@ -399,9 +406,9 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
   PrintSettingsSummary(s);
   const ScanCounts counts = Analyse(run, window, log, files, progress, record);
   log.Close();
-  const bool ok = FinishRun(run, options, counts, WindowText(window),
-                            Analyses(s.cut_mode), Destination::kStatistics,
-                            report_stream, files, record);
+  const bool ok =
+      FinishRun(run, options, counts, WindowText(window), Analyses(s.cut_mode),
+                Destination::kStatistics, report_stream, files, record);
   return cut_ok && ok;
 }
 

@@ -5,7 +5,8 @@
 int main(int argc, char** argv) {
   brantlow::IgnoreBrokenPipe();
   int status = brantlow::Run(
-      brantlow::Arguments(argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0),
+      brantlow::Arguments(argv + 1,
+                          argc > 1 ? static_cast<std::size_t>(argc - 1) : 0),
       brantlow::Now());
   brantlow::FlushConsole();
   return status;

@@ -49,7 +49,8 @@ constexpr const char kUsageHead[] =
     "  /t=HH:MM-HH:MM   the hours to read; without /t= (or /t=auto), 00:00 to\n"
     "                   23:59; a start later than the end reads that evening\n"
     "                   and the next morning\n"
-    "  /p=DD.MM-DD.MM   a period of days instead (also /p=week, the seven days\n"
+    "  /p=DD.MM-DD.MM   a period of days instead (also /p=week, the seven "
+    "days\n"
     "                   to yesterday, and /p=month, the month before): the\n"
     "                   period report perdata.zvx\n"
     "  /c=PERIOD        marks calls to one address less than PERIOD seconds\n"
@@ -58,7 +59,8 @@ constexpr const char kUsageHead[] =
     "                   brantlN.cfg, and the line number in every report name\n"
     "\n"
     "Commands (in any letter case):\n"
-    "  +f               also copy the window's lines into a cut file (ShredDir)\n"
+    "  +f               also copy the window's lines into a cut file "
+    "(ShredDir)\n"
     "  +f(-s)           only the cut file, no statistics\n"
     "  +l, +l(-s)       connect strings and mailers: in the statistics, or in\n"
     "                   a file of their own, conndata.zvx\n"
@@ -82,7 +84,8 @@ constexpr const char kUsageTail[] =
     "included), 1 for /?, a bad setting or a log that cannot be opened, 2 for\n"
     "an unknown option or a report, packing or deletion that failed.\n"
     "\n"
-    "Example: the night from 23:00 on 14 March to 08:00, with the connect table:\n"
+    "Example: the night from 23:00 on 14 March to 08:00, with the connect "
+    "table:\n"
     "  brantlow /var/spool/tmail/t-mail.log /d=14.03 /t=23:00-08:00 +l\n";
 
 }  // namespace

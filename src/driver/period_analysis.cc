@@ -6,17 +6,17 @@
 #include <vector>
 
 #include "base/text_fields.h"
+#include "driver/analysis.h"
 #include "driver/day_analysis.h"
 #include "driver/day_numbers.h"
-#include "driver/analysis.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
+#include "log/log_dialect.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
-#include "log/log_dialect.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
 #include "reports/whole_seconds.h"
@@ -48,7 +48,8 @@ class Days final : public PeriodSink {
   }
 
   SessionReader& Day(int k, int year) override {
-    std::unique_ptr<struct Day>& day = years_[static_cast<std::size_t>(k)][year];
+    std::unique_ptr<struct Day>& day =
+        years_[static_cast<std::size_t>(k)][year];
     if (!day) day = Make(k);
     return *day->reader;
   }
@@ -73,9 +74,9 @@ class Days final : public PeriodSink {
     const RunSettings& s = run_.settings;
     auto day = std::make_unique<struct Day>();
     day->date = dates_[static_cast<std::size_t>(k)];
-    day->reader = run_.dialect->MakeReader({*day->table, &day->scratch,
-                                            LogPhrasesFor(s.language),
-                                            run_.processes, !s.no_configuration});
+    day->reader = run_.dialect->MakeReader(
+        {*day->table, &day->scratch, LogPhrasesFor(s.language), run_.processes,
+         !s.no_configuration});
     return day;
   }
 
@@ -95,20 +96,21 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
   const DayResult result =
       AnalyseDay(run, {*day.table, &scratch, window}, view, addresses, record);
   for (int k = 0; k < kHalfHours; ++k)
-    busy[static_cast<std::size_t>(k)] += result.busy[static_cast<std::size_t>(k)];
+    busy[static_cast<std::size_t>(k)] +=
+        result.busy[static_cast<std::size_t>(k)];
   summary.days.push_back(result.totals);
 }
 
 }  // namespace
 
-PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
-                              RunFiles& files, RunProgress& progress,
-                              RunRecord& record, ScanCounts& counts) {
+PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
+                              RunProgress& progress, RunRecord& record,
+                              ScanCounts& counts) {
   const RunSettings& s = run.settings;
   const Period& period = s.period;
   Days days(run, period);
-  const PeriodScan scan =
-      ScanPeriod(log, *run.dialect, period, days, progress.StartBar(log.size()));
+  const PeriodScan scan = ScanPeriod(log, *run.dialect, period, days,
+                                     progress.StartBar(log.size()));
   counts = scan.counts;
 
   PeriodSummary summary;
@@ -122,7 +124,8 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
     StepScope step(progress, "[ ] Analyzing statistic data;");
     for (int k = 0; k < period.days; ++k) {
       // What a counted day held is not needed again.
-      std::unique_ptr<Day> day = days.Take(k, scan.years[static_cast<std::size_t>(k)]);
+      std::unique_ptr<Day> day =
+          days.Take(k, scan.years[static_cast<std::size_t>(k)]);
       counts.malformed_lines += day->reader->malformed_lines();
       CountDay(run, *day, files, addresses, busy, summary, record);
     }
@@ -132,8 +135,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
     if (run.links) {
       summary.silent_links.emplace();
       for (const std::string& link : *run.links)
-        if (!addresses.Contains(link))
-          summary.silent_links->push_back(link);
+        if (!addresses.Contains(link)) summary.silent_links->push_back(link);
     }
     summary.addresses = InSummaryOrder(addresses);
     if (!s.no_histogram) {

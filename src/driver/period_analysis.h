@@ -16,9 +16,9 @@ namespace brantlow {
 
 // The summary of the period of run.settings, with nothing written; the
 // record gets the same numbers.
-PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log,
-                              RunFiles& files, RunProgress& progress,
-                              RunRecord& record, ScanCounts& counts);
+PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
+                              RunProgress& progress, RunRecord& record,
+                              ScanCounts& counts);
 
 // The summary, written to the period report, signature included. Returns
 // what the scan saw of the log.

@@ -75,7 +75,8 @@ void ConsoleProgress::BeginStep(const char* text) {
 
 void ConsoleProgress::EndStep(bool done) {
   if (!terminal_) {
-    if (step_text_ != nullptr) brantlow::Show(FinishedStepLine(step_text_, done));
+    if (step_text_ != nullptr)
+      brantlow::Show(FinishedStepLine(step_text_, done));
     step_text_ = nullptr;
     return;
   }

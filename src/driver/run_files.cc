@@ -14,9 +14,9 @@ DiskFiles::DiskFiles(int line_number) {
   Slot(Destination::kFilesTable).path = FilesTableFileName(line_number);
   Slot(Destination::kScratch).path = ScratchFileName(line_number);
   Slot(Destination::kPeriod).path = PeriodFileName(line_number);
-  for (Destination d : {Destination::kStatistics, Destination::kBbsUsers,
-                        Destination::kConnect, Destination::kFilesTable,
-                        Destination::kPeriod, Destination::kCut})
+  for (Destination d :
+       {Destination::kStatistics, Destination::kBbsUsers, Destination::kConnect,
+        Destination::kFilesTable, Destination::kPeriod, Destination::kCut})
     Slot(d).temporary = true;
 }
 
@@ -27,10 +27,9 @@ void DiskFiles::SetPath(Destination d, std::string path) {
 }
 
 void DiskFiles::Tell(File& f) {
-  const FileOutcome outcome = f.not_created ? FileOutcome::kNotOpened
-                              : f.rewind_failed
-                                  ? FileOutcome::kWriteFailed
-                                  : f.file.outcome();
+  const FileOutcome outcome = f.not_created     ? FileOutcome::kNotOpened
+                              : f.rewind_failed ? FileOutcome::kWriteFailed
+                                                : f.file.outcome();
   if (outcome == FileOutcome::kOk || f.told) return;
   f.told = true;
   failed_ = true;
@@ -50,10 +49,10 @@ Output* DiskFiles::Open(Destination d, OpenMode mode) {
     // A report added to begins as a copy of what it holds.
     std::string scratch;
     const bool opened =
-        f.temporary                 ? f.file.OpenReplacing(name, mode == OpenMode::kAppend)
+        f.temporary ? f.file.OpenReplacing(name, mode == OpenMode::kAppend)
         : d == Destination::kScratch ? f.file.OpenUnique(f.path, scratch)
-        : mode == OpenMode::kFresh  ? f.file.OpenWrite(name)
-                                    : f.file.OpenAppend(name);
+        : mode == OpenMode::kFresh   ? f.file.OpenWrite(name)
+                                     : f.file.OpenAppend(name);
     // The scratch file is a temporary: a name no one can plant first.
     if (opened && d == Destination::kScratch) f.path = scratch;
     if (!opened) {

@@ -102,8 +102,8 @@ class DiskFiles final : public RunFiles {
     std::int64_t opened_size = 0;  // what an appended file held before
     bool rewind_failed = false;    // the old end could not be restored
     bool not_created = false;
-    bool temporary = false;        // written under another name, then put
-    bool written = false;          // closed whole under its own name
+    bool temporary = false;  // written under another name, then put
+    bool written = false;    // closed whole under its own name
     // Why, when the failure was not the file's own opening or writing.
     std::optional<SystemError> reason;
   };

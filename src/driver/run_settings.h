@@ -31,13 +31,13 @@ struct RunSettings {
   bool period_given = false;
   bool period_valid = false;
 
-  int crash_poll_period = 0;  // seconds; 0 turns the search off
-  int line_number = 0;        // 0 single-line mode
-  CutMode cut_mode = CutMode::kNone;             // +F, +f(-s)
-  TableMode connect_mode = TableMode::kOff;      // +l, +l(-s)
-  TableMode files_mode = TableMode::kOff;        // +a, +a(-s)
-  BbsMode bbs_mode = BbsMode::kOff;              // +b, +b(-s)
-  bool no_histogram = false;  // -g
+  int crash_poll_period = 0;                 // seconds; 0 turns the search off
+  int line_number = 0;                       // 0 single-line mode
+  CutMode cut_mode = CutMode::kNone;         // +F, +f(-s)
+  TableMode connect_mode = TableMode::kOff;  // +l, +l(-s)
+  TableMode files_mode = TableMode::kOff;    // +a, +a(-s)
+  BbsMode bbs_mode = BbsMode::kOff;          // +b, +b(-s)
+  bool no_histogram = false;                 // -g
   LogLanguage language = LogLanguage::kUnset;
 
   std::string pack_directory = "./";
@@ -47,9 +47,9 @@ struct RunSettings {
   std::string cut_directory = "./";
   std::string temp_directory = "./";
   std::optional<std::string> bbs_log_path;  // BBSLog
-  bool bbs_type = false;    // a Maximus log is read
-  bool echo_mail = false;   // FilesEcho NO
-  bool crash_check = false;  // CrashCheck ALL
+  bool bbs_type = false;                    // a Maximus log is read
+  bool echo_mail = false;                   // FilesEcho NO
+  bool crash_check = false;                 // CrashCheck ALL
 
   bool pause_help_off = false;  // PauseHelp NO
   bool no_configuration = false;

@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string_view>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
-#include <tuple>
 #include <utility>
-#include <string_view>
 #include <vector>
 
 #include "base/table_frame.h"
@@ -70,15 +70,16 @@ void WriteCell(Output& out, std::string_view name, const char* closing) {
 // One address group: a row for each pair of names, received on the left.
 void Draw(Output& out, const FilesListing& group) {
   char label[19];
-  std::snprintf(label, sizeof label, "%-18.*s", static_cast<int>(group.name.size()),
-                group.name.data());
+  std::snprintf(label, sizeof label, "%-18.*s",
+                static_cast<int>(group.name.size()), group.name.data());
   out.Write(CP866("║"));
   out.Write(label);
   out.Write(CP866("│"));
   const std::size_t rows = std::max(group.received.size(), group.sent.size());
   for (std::size_t r = 0; r < rows; ++r) {
     if (r > 0) out.Write(CP866("║                  │"));
-    WriteCell(out, r < group.received.size() ? group.received[r] : "", CP866("│"));
+    WriteCell(out, r < group.received.size() ? group.received[r] : "",
+              CP866("│"));
     WriteCell(out, r < group.sent.size() ? group.sent[r] : "", CP866("║\n"));
   }
 }
@@ -113,10 +114,13 @@ GroupStarts FindGroups(const SessionTable& table, LineReader& scratch) {
   int groups = 0;
   std::unordered_set<std::string_view> seen;
   for (int i = 0; i < count; ++i) {
-    const std::string_view name = NameOf(table, sessions[static_cast<std::size_t>(i)]);
+    const std::string_view name =
+        NameOf(table, sessions[static_cast<std::size_t>(i)]);
     if (!seen.insert(name).second) continue;
-    offsets[static_cast<std::size_t>(groups)] = offsets[static_cast<std::size_t>(i)];
-    sessions[static_cast<std::size_t>(groups)] = sessions[static_cast<std::size_t>(i)];
+    offsets[static_cast<std::size_t>(groups)] =
+        offsets[static_cast<std::size_t>(i)];
+    sessions[static_cast<std::size_t>(groups)] =
+        sessions[static_cast<std::size_t>(i)];
     ++groups;
   }
   offsets.resize(static_cast<std::size_t>(groups));
@@ -151,7 +155,8 @@ void AddEntry(const ReadEntry& entry, Listed& g) {
   int& next = entry.sent ? g.next_sent : g.next_received;
   if (next >= kSlots) return;
   next += 2;
-  std::vector<std::string>& names = entry.sent ? g.listing.sent : g.listing.received;
+  std::vector<std::string>& names =
+      entry.sent ? g.listing.sent : g.listing.received;
   // The cell shows at most its width of the name; a name that runs past
   // this read is read again from the file later.
   const std::string_view cell = entry.tail.substr(0, kCellWidth);
@@ -159,8 +164,9 @@ void AddEntry(const ReadEntry& entry, Listed& g) {
   names.emplace_back(cell.substr(0, end));
   if (end == std::string_view::npos && cell.size() < kCellWidth &&
       entry.tail_column + cell.size() >= kScratchReadLimit)
-    g.long_cells.emplace_back(entry.sent, names.size() - 1,
-                              entry.offset + static_cast<std::int64_t>(entry.tail_column));
+    g.long_cells.emplace_back(
+        entry.sent, names.size() - 1,
+        entry.offset + static_cast<std::int64_t>(entry.tail_column));
 }
 
 }  // namespace
@@ -204,7 +210,9 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
 
 void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
-  out.Write(CP866("║       Адрес      │     Принятые файлы      │    Переданные файлы     ║\n"));
+  out.Write(
+      CP866("║       Адрес      │     Принятые файлы      │    Переданные "
+            "файлы     ║\n"));
   const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
   out.Write(rule);
   for (const FilesListing& group : listing) {

@@ -51,8 +51,10 @@ void AddLastSessionTotals(SessionRecord& last, int index, LineReader& scratch,
     if (read.session != index) continue;
     const std::string_view entry = read.text;
     for (std::size_t c = kTotalsScanFirst; c < entry.size(); ++c) {
-      if (PhraseAt(entry, "~s~", c)) AddBytes(last.bytes_sent, SizeAfter(entry, c));
-      if (PhraseAt(entry, "~r~", c)) AddBytes(last.bytes_received, SizeAfter(entry, c));
+      if (PhraseAt(entry, "~s~", c))
+        AddBytes(last.bytes_sent, SizeAfter(entry, c));
+      if (PhraseAt(entry, "~r~", c))
+        AddBytes(last.bytes_received, SizeAfter(entry, c));
     }
   }
 }
@@ -71,7 +73,8 @@ void RunTransferRatePass(SessionTable& table, LineReader& scratch,
     const int index = read.session;
     if (last_offset < 0 && index == last) last_offset = read.offset;
     double rate = 0;
-    if (index < 0 || index > last || !RateOf(read.text, phrases, rate)) continue;
+    if (index < 0 || index > last || !RateOf(read.text, phrases, rate))
+      continue;
     ++counts[static_cast<std::size_t>(index)];
     table[index].cps += rate;
   }

@@ -65,8 +65,8 @@ void TakeName(std::string_view line, SessionRecord& record) {
   std::string_view name;
   if (end > kNameColumn) name = line.substr(kNameColumn, end - kNameColumn);
   char padded[kNameWidth + 1];
-  std::snprintf(padded, sizeof padded, "%-18.*s",
-                static_cast<int>(name.size()), name.data());
+  std::snprintf(padded, sizeof padded, "%-18.*s", static_cast<int>(name.size()),
+                name.data());
   CopyField(record.name, padded);
   record.tag = SessionTag::kNone;
 }

@@ -1,5 +1,4 @@
 #include "log/binkd_dialect.h"
-#include "platform/clock.h"
 
 #include <charconv>
 #include <cstring>
@@ -7,6 +6,7 @@
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
@@ -68,7 +68,8 @@ std::string_view PlainHost(std::string_view host) {
   host = host.substr(0, host.find(' '));
   if (StartsWith(host, "[")) return host.substr(1, host.find(']') - 1);
   const std::size_t colon = host.find(':');
-  if (colon != std::string_view::npos && host.find(':', colon + 1) == std::string_view::npos)
+  if (colon != std::string_view::npos &&
+      host.find(':', colon + 1) == std::string_view::npos)
     host = host.substr(0, colon);
   return host;
 }
@@ -93,8 +94,8 @@ void Append(char (&buffer)[N], std::size_t& n, std::string_view text) {
 // The level, the date and the time, each where a dated line has it.
 bool DatedShape(std::string_view line) {
   return line.size() >= kPidColumn && IsLevel(line[0]) && line[1] == ' ' &&
-         line[4] == ' ' && line[8] == ' ' && line[17] == ' ' && DayAt(line) != 0 &&
-         MonthAt(line) != 0 && TimeAt(line);
+         line[4] == ' ' && line[8] == ' ' && line[17] == ' ' &&
+         DayAt(line) != 0 && MonthAt(line) != 0 && TimeAt(line);
 }
 
 }  // namespace
@@ -109,8 +110,8 @@ bool ParseBinkdLine(std::string_view line, BinkdLine& parts) {
   if (line.size() > kPidColumn && line[kPidColumn] == '[') {
     const std::size_t close = line.find(']', kPidColumn);
     if (close == std::string_view::npos) return false;
-    const auto [end, error] =
-        std::from_chars(line.data() + kPidColumn + 1, line.data() + close, parts.pid);
+    const auto [end, error] = std::from_chars(line.data() + kPidColumn + 1,
+                                              line.data() + close, parts.pid);
     if (error != std::errc() || end != line.data() + close) return false;
     text = close + 2;
   }
@@ -147,7 +148,8 @@ BinkdSessionReader::Open& BinkdSessionReader::Start(const BinkdLine& parts,
 
 // "rcvd: NAME (SIZE, CPS CPS, ADDRESS)" or "sent: PATH (...)": one scratch
 // entry whose tail reads as a transfer line's: "NAME SIZE OK, CPS cps".
-void BinkdSessionReader::Transfer(Open& open, std::string_view text, bool sent) {
+void BinkdSessionReader::Transfer(Open& open, std::string_view text,
+                                  bool sent) {
   const std::size_t paren = text.rfind(" (");
   if (paren == std::string_view::npos || paren < 6) return;
   std::string_view name = text.substr(6, paren - 6);
@@ -169,10 +171,11 @@ void BinkdSessionReader::Transfer(Open& open, std::string_view text, bool sent) 
   Append(tail_, n, size_text);
   Append(tail_, n, " OK, ");
   char digits[24];
-  const auto [end, error] =
-      std::to_chars(digits, digits + sizeof digits, static_cast<long long>(cps));
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits,
+                                          static_cast<long long>(cps));
   if (error == std::errc())
-    Append(tail_, n, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    Append(tail_, n,
+           std::string_view(digits, static_cast<std::size_t>(end - digits)));
   Append(tail_, n, " cps");
   scratch_->Add(ScratchEntry{open.record, FieldText(record.name), sent,
                              std::string_view(tail_, n)});
@@ -303,7 +306,9 @@ class BinkdDialectImpl final : public LogDialect {
   // pieces of long lines among them): the date and time alone.
   std::optional<LineStamp> Stamp(std::string_view line) const override {
     if (!DatedShape(line)) return std::nullopt;
-    auto two = [&line](std::size_t i) { return (line[i] - '0') * 10 + line[i + 1] - '0'; };
+    auto two = [&line](std::size_t i) {
+      return (line[i] - '0') * 10 + line[i + 1] - '0';
+    };
     LineStamp stamp;
     stamp.date = {DayAt(line), MonthAt(line)};
     stamp.hour = two(kTimeColumn);

@@ -3,8 +3,8 @@
 #include <climits>
 #include <vector>
 
-#include "base/time_of_day.h"
 #include "base/text_fields.h"
+#include "base/time_of_day.h"
 
 namespace brantlow {
 
@@ -39,7 +39,8 @@ void Walk(BusyArray& busy, float start, float end, int& k, float& t) {
   }
   AddAt(busy, k, end - (t - 1800));
   for (int m = first; m < k && m < kHalfHours; ++m)
-    if (busy[static_cast<std::size_t>(m)] == 0) busy[static_cast<std::size_t>(m)] = 1800;
+    if (busy[static_cast<std::size_t>(m)] == 0)
+      busy[static_cast<std::size_t>(m)] = 1800;
 }
 
 }  // namespace

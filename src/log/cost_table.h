@@ -10,7 +10,7 @@
 namespace brantlow {
 
 struct CostEntry {
-  char name[19];  // the address whose sessions it prices
+  char name[19];            // the address whose sessions it prices
   float incoming_day_rate;  // per minute
   float incoming_night_rate;
   float outgoing_day_rate;
@@ -26,9 +26,9 @@ inline constexpr int kCostEntries = 32;
 
 // Which calls the night rates price.
 enum class TariffMode {
-  kDayOnly,             // no night period: every call at the day rate
+  kDayOnly,              // no night period: every call at the day rate
   kNightAcrossMidnight,  // the night begins before midnight and ends after
-  kNightWithinDay,      // the night lies within one day
+  kNightWithinDay,       // the night lies within one day
 };
 
 struct CostTable {
@@ -49,10 +49,8 @@ struct CostTable {
     switch (mode()) {
       case TariffMode::kNightAcrossMidnight:
         return !(night_end < s && s < night_start);
-      case TariffMode::kNightWithinDay:
-        return night_start < s && s < night_end;
-      case TariffMode::kDayOnly:
-        break;
+      case TariffMode::kNightWithinDay: return night_start < s && s < night_end;
+      case TariffMode::kDayOnly: break;
     }
     return false;
   }
@@ -73,7 +71,6 @@ struct CostTable {
 
  private:
   std::size_t InUse() const { return static_cast<std::size_t>(count); }
-
 };
 
 }  // namespace brantlow

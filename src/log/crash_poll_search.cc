@@ -41,8 +41,10 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
   std::vector<double> start_seconds(static_cast<std::size_t>(table.size()));
   std::vector<double> start_hour(static_cast<std::size_t>(table.size()));
   for (int i = 0; i < table.size(); ++i) {
-    start_seconds[static_cast<std::size_t>(i)] = TimeSeconds(FieldText(table[i].start_time));
-    start_hour[static_cast<std::size_t>(i)] = Hour(FieldText(table[i].start_time));
+    start_seconds[static_cast<std::size_t>(i)] =
+        TimeSeconds(FieldText(table[i].start_time));
+    start_hour[static_cast<std::size_t>(i)] =
+        Hour(FieldText(table[i].start_time));
   }
 
   for (int i = 0; i < table.size(); ++i) {
@@ -56,7 +58,8 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
     for (int j = i + 1; j < table.size(); ++j) {
       SessionRecord& later = table[j];
       double later_start = start_seconds[static_cast<std::size_t>(j)];
-      if (end_hour > start_hour[static_cast<std::size_t>(j)]) later_start += 86400;
+      if (end_hour > start_hour[static_cast<std::size_t>(j)])
+        later_start += 86400;
       if (later_start - end > period) continue;
       if (FieldText(later.name) != FieldText(record.name)) continue;
       if (!any_kind && (record.kind != kIncoming || later.kind != kIncoming))

@@ -7,9 +7,9 @@ namespace brantlow {
 
 // What a run does with the lines inside the window.
 enum class CutMode {
-  kNone,            // extract sessions only
-  kCutAndAnalyse,   // +F: copy them to the cut file, and extract
-  kCutOnly,         // +f(-s): only copy them
+  kNone,           // extract sessions only
+  kCutAndAnalyse,  // +F: copy them to the cut file, and extract
+  kCutOnly,        // +f(-s): only copy them
 };
 
 inline bool Cuts(CutMode mode) { return mode != CutMode::kNone; }

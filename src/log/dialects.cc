@@ -10,12 +10,14 @@ namespace {
 using DialectEntry = const LogDialect& (*)();
 
 // T-Mail first: it is taken when no dialect's lines are recognised.
-constexpr std::array<DialectEntry, 2> kDialects = {&TmailDialect, &BinkdDialect};
+constexpr std::array<DialectEntry, 2> kDialects = {&TmailDialect,
+                                                   &BinkdDialect};
 
 bool SameKey(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+    const char x =
+        a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
     if (x != b[i]) return false;
   }
   return true;

@@ -67,10 +67,10 @@ class DaySet {
 // Where a dialect's dated lines keep their day and month, for a dialect
 // that keeps them at fixed columns: the quick look reads them in line.
 struct DateColumns {
-  std::size_t day = 0;           // two digits
-  bool day_blank_pads = false;   // " 5" for the 5th
-  std::size_t month = 3;         // two digits, or three letters
-  bool month_names = false;      // "Jan" to "Dec"
+  std::size_t day = 0;            // two digits
+  bool day_blank_pads = false;    // " 5" for the 5th
+  std::size_t month = 3;          // two digits, or three letters
+  bool month_names = false;       // "Jan" to "Dec"
   std::size_t dated_length = 14;  // no dated line is shorter
 };
 
@@ -92,10 +92,11 @@ inline bool OutsideAt(const DateColumns& c, const char* p, std::size_t length,
                       const DaySet& days) {
   if (length >= 1 && p[0] == '\0') return !days.HasDay(0);
   auto digit = [&](std::size_t i) {
-    return i < length && static_cast<unsigned>(static_cast<unsigned char>(p[i]) - '0') <= 9u;
+    return i < length &&
+           static_cast<unsigned>(static_cast<unsigned char>(p[i]) - '0') <= 9u;
   };
-  const bool tens = digit(c.day) || (c.day_blank_pads && length > c.day &&
-                                     p[c.day] == ' ');
+  const bool tens =
+      digit(c.day) || (c.day_blank_pads && length > c.day && p[c.day] == ' ');
   const bool units = digit(c.day + 1);
   if (!tens && !units) return !days.HasDay(0);
   if (!tens || !units) return false;
@@ -185,7 +186,8 @@ class QuickLook {
  public:
   explicit QuickLook(const LogDialect& dialect)
       : dialect_(dialect), columns_(dialect.date_columns()) {}
-  bool Outside(const char* bytes, std::size_t length, const DaySet& days) const {
+  bool Outside(const char* bytes, std::size_t length,
+               const DaySet& days) const {
     return columns_ ? OutsideAt(*columns_, bytes, length, days)
                     : dialect_.CertainlyOutside(bytes, length, days);
   }

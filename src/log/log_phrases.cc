@@ -40,10 +40,10 @@ constexpr Cp866Literal kRuEntering("Вход в эмулятор термина�
 constexpr Cp866Literal kRuLeaving("Выход из эмулятора терминала");
 
 constexpr LogPhrases kRussian = {
-    kRuIncoming.view(),  kRuOutgoing.view(),    kRuUsing.view(),
-    kRuBytes.view(),     kRuHandshake.view(),   kRuHuman.view(),
-    kRuReturn2.view(),   kRuReturn0.view(),     kRuCancelled.view(),
-    kRuProtected.view(), kRuMismatch.view(),    kRuBadPassword.view(),
+    kRuIncoming.view(),  kRuOutgoing.view(),  kRuUsing.view(),
+    kRuBytes.view(),     kRuHandshake.view(), kRuHuman.view(),
+    kRuReturn2.view(),   kRuReturn0.view(),   kRuCancelled.view(),
+    kRuProtected.view(), kRuMismatch.view(),  kRuBadPassword.view(),
     kRuEntering.view(),  kRuLeaving.view(),
 };
 

@@ -18,7 +18,8 @@ std::string_view LogPiece::Folded(char* out) const {
 bool LogPieceReader::Refill() {
   if (at_end_) return cursor_ != end_;
   std::string_view view = file_.At(position_);
-  if (view.size() < kLogPieceLimit + 1) at_end_ = true;  // the file's last bytes
+  if (view.size() < kLogPieceLimit + 1)
+    at_end_ = true;  // the file's last bytes
   cursor_ = view.data();
   end_ = view.data() + view.size();
   chunk_ = chunk_end_ = cursor_;

@@ -19,10 +19,10 @@ namespace brantlow {
 inline constexpr std::size_t kLogPieceLimit = 89;
 
 struct LogPiece {
-  const char* data = nullptr;  // the raw bytes in the file's window
-  std::size_t raw_length = 0;  // bytes of the file the piece takes
-  bool crlf = false;           // it ends with CR LF, read as one "\n"
-  bool line_end = false;       // it ends with its line's "\n"
+  const char* data = nullptr;     // the raw bytes in the file's window
+  std::size_t raw_length = 0;     // bytes of the file the piece takes
+  bool crlf = false;              // it ends with CR LF, read as one "\n"
+  bool line_end = false;          // it ends with its line's "\n"
   std::int64_t end_position = 0;  // file position after the piece
 
   // The piece as a line read gives it: CR LF turned into "\n". out holds
@@ -39,10 +39,12 @@ class LogPieceReader {
   // The next piece; false at the end of the log.
   bool Next(LogPiece& piece) {
     // A piece takes at most 90 bytes (89 characters, one of them CR LF).
-    if (static_cast<std::size_t>(end_ - cursor_) < kLogPieceLimit + 1 && !Refill())
+    if (static_cast<std::size_t>(end_ - cursor_) < kLogPieceLimit + 1 &&
+        !Refill())
       return false;
     const std::size_t left = static_cast<std::size_t>(end_ - cursor_);
-    const std::size_t scan = left < kLogPieceLimit + 1 ? left : kLogPieceLimit + 1;
+    const std::size_t scan =
+        left < kLogPieceLimit + 1 ? left : kLogPieceLimit + 1;
     piece.data = cursor_;
     piece.crlf = false;
     piece.line_end = false;

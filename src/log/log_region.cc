@@ -10,14 +10,16 @@
 
 namespace brantlow {
 
-
 namespace {
 
-constexpr std::size_t kBlock = 64 << 10;       // bytes read at a time
-constexpr std::size_t kProbe = 4 << 10;        // bytes of one probe
-constexpr std::int64_t kProbeReach = 64 << 10;  // a probe's dated line lies this near
-constexpr std::int64_t kTail = 256 << 10;      // read back from the end before probing
-constexpr std::int64_t kNarrow = 64 << 10;     // probes stop this close, lines take over
+constexpr std::size_t kBlock = 64 << 10;  // bytes read at a time
+constexpr std::size_t kProbe = 4 << 10;   // bytes of one probe
+constexpr std::int64_t kProbeReach =
+    64 << 10;  // a probe's dated line lies this near
+constexpr std::int64_t kTail = 256
+                               << 10;  // read back from the end before probing
+constexpr std::int64_t kNarrow =
+    64 << 10;  // probes stop this close, lines take over
 
 // A dated line, with the years begun after it up to the log's last line.
 struct Stamp {
@@ -34,7 +36,9 @@ std::int64_t Order(const Stamp& s) { return Order(s.back_years, s.date); }
 
 // The forward count of years begins one between neighbouring dated lines
 // when the newer's month is six or more below the older's.
-bool YearBegins(DayMonth older, DayMonth newer) { return newer.month <= older.month - 6; }
+bool YearBegins(DayMonth older, DayMonth newer) {
+  return newer.month <= older.month - 6;
+}
 
 // The day steps days before d (after it for negative steps), as an order.
 std::int64_t Shifted(DayMonth d, int back_years, int steps) {
@@ -51,9 +55,10 @@ std::int64_t Shifted(DayMonth d, int back_years, int steps) {
 
 // The first bytes of the line at start that end no later than end, for
 // the date reader: up to one piece, without the line's end.
-std::string_view LineStart(ByteWindow& log, std::int64_t start, std::int64_t end,
-                           const std::vector<char>& buffer, std::int64_t buffer_start,
-                           std::size_t buffered, char (&own)[kLogPieceLimit + 1]) {
+std::string_view LineStart(ByteWindow& log, std::int64_t start,
+                           std::int64_t end, const std::vector<char>& buffer,
+                           std::int64_t buffer_start, std::size_t buffered,
+                           char (&own)[kLogPieceLimit + 1]) {
   std::int64_t want = end - start;
   if (want > static_cast<std::int64_t>(kLogPieceLimit)) want = kLogPieceLimit;
   std::size_t n = static_cast<std::size_t>(want);
@@ -65,7 +70,8 @@ std::string_view LineStart(ByteWindow& log, std::int64_t start, std::int64_t end
     n = log.ReadAt(start, own, n);
   }
   const void* newline = std::memchr(bytes, '\n', n);
-  if (newline != nullptr) n = static_cast<std::size_t>(static_cast<const char*>(newline) - bytes);
+  if (newline != nullptr)
+    n = static_cast<std::size_t>(static_cast<const char*>(newline) - bytes);
   return {bytes, n};
 }
 
@@ -94,7 +100,9 @@ class BackReader {
       pos_ = start;
       DayMonth d;
       char own[kLogPieceLimit + 1];
-      if (!dates_.DateOf(LineStart(log_, start, end, buffer_, buffer_start_, buffered_, own), d))
+      if (!dates_.DateOf(LineStart(log_, start, end, buffer_, buffer_start_,
+                                   buffered_, own),
+                         d))
         continue;
       if (have_newer_ && YearBegins(d, newer_)) ++back_years_;
       have_newer_ = true;
@@ -112,10 +120,12 @@ class BackReader {
   bool FindLineStart(std::int64_t end, std::int64_t& start) {
     std::int64_t limit = end - 1;  // the line's own newline lies at limit
     while (limit > 0) {
-      if (limit <= buffer_start_ || limit > buffer_start_ + static_cast<std::int64_t>(buffered_)) {
-        const std::int64_t from = limit > static_cast<std::int64_t>(kBlock)
-                                      ? limit - static_cast<std::int64_t>(kBlock)
-                                      : 0;
+      if (limit <= buffer_start_ ||
+          limit > buffer_start_ + static_cast<std::int64_t>(buffered_)) {
+        const std::int64_t from =
+            limit > static_cast<std::int64_t>(kBlock)
+                ? limit - static_cast<std::int64_t>(kBlock)
+                : 0;
         const std::size_t size = static_cast<std::size_t>(limit - from);
         buffered_ = log_.ReadAt(from, buffer_.data(), size);
         buffer_start_ = from;
@@ -168,8 +178,11 @@ class ForwardReader {
       if (!Load(start)) return false;
       DayMonth d;
       char own[kLogPieceLimit + 1];
-      const std::int64_t end = start + static_cast<std::int64_t>(kLogPieceLimit);
-      if (dates_.DateOf(LineStart(log_, start, end, buffer_, buffer_start_, buffered_, own), d)) {
+      const std::int64_t end =
+          start + static_cast<std::int64_t>(kLogPieceLimit);
+      if (dates_.DateOf(LineStart(log_, start, end, buffer_, buffer_start_,
+                                  buffered_, own),
+                        d)) {
         line = {start, d, 0};
         return true;
       }
@@ -179,7 +192,8 @@ class ForwardReader {
  private:
   // Makes the buffer hold offset; false at the end.
   bool Load(std::int64_t offset) {
-    if (offset >= buffer_start_ && offset < buffer_start_ + static_cast<std::int64_t>(buffered_))
+    if (offset >= buffer_start_ &&
+        offset < buffer_start_ + static_cast<std::int64_t>(buffered_))
       return true;
     buffer_start_ = offset;
     buffered_ = log_.ReadAt(offset, buffer_.data(), buffer_.size());
@@ -191,9 +205,11 @@ class ForwardReader {
     for (;;) {
       if (!Load(pos_)) return false;
       const std::size_t at = static_cast<std::size_t>(pos_ - buffer_start_);
-      const void* newline = std::memchr(buffer_.data() + at, '\n', buffered_ - at);
+      const void* newline =
+          std::memchr(buffer_.data() + at, '\n', buffered_ - at);
       if (newline != nullptr) {
-        pos_ = buffer_start_ + (static_cast<const char*>(newline) - buffer_.data()) + 1;
+        pos_ = buffer_start_ +
+               (static_cast<const char*>(newline) - buffer_.data()) + 1;
         return true;
       }
       pos_ = buffer_start_ + static_cast<std::int64_t>(buffered_);
@@ -222,9 +238,11 @@ struct Found {
 RegionTrust Probe(ByteWindow& log, const LineDates& dates, std::int64_t at,
                   const Stamp& newer, Stamp& line) {
   ForwardReader reader(log, dates, at, kProbe);
-  if (!reader.Next(line) || line.offset - at > kProbeReach) return RegionTrust::kNoDatedLine;
+  if (!reader.Next(line) || line.offset - at > kProbeReach)
+    return RegionTrust::kNoDatedLine;
   line.back_years = newer.back_years;
-  if (Order(line) > Shifted(newer.date, newer.back_years, -1)) ++line.back_years;
+  if (Order(line) > Shifted(newer.date, newer.back_years, -1))
+    ++line.back_years;
   return RegionTrust::kTrusted;
 }
 
@@ -253,7 +271,8 @@ class PassedOrder {
 };
 
 // The newest line at or before order, read line by line back from hi.
-Found BackTo(ByteWindow& log, const LineDates& dates, const Stamp& hi, std::int64_t order) {
+Found BackTo(ByteWindow& log, const LineDates& dates, const Stamp& hi,
+             std::int64_t order) {
   BackReader back(log, dates, hi.offset, &hi);
   PassedOrder passed(order);
   Stamp line = hi;
@@ -265,7 +284,8 @@ Found BackTo(ByteWindow& log, const LineDates& dates, const Stamp& hi, std::int6
 
 // Probes at growing distances back from hi until one is at or before
 // order, then halves the gap down to a few blocks.
-Found Gallop(ByteWindow& log, const LineDates& dates, Stamp hi, std::int64_t order) {
+Found Gallop(ByteWindow& log, const LineDates& dates, Stamp hi,
+             std::int64_t order) {
   Stamp lo, probe;
   for (std::int64_t step = kNarrow;; step *= 2) {
     const std::int64_t at = hi.offset > step ? hi.offset - step : 0;
@@ -284,8 +304,9 @@ Found Gallop(ByteWindow& log, const LineDates& dates, Stamp hi, std::int64_t ord
     if (trust != RegionTrust::kTrusted) return {0, 0, trust};
     if (probe.offset >= hi.offset) break;
     // The years lo was given must follow from the probe's as well.
-    const int lo_years = probe.back_years +
-                         (Order(probe.back_years, lo.date) > Shifted(probe.date, probe.back_years, -1));
+    const int lo_years =
+        probe.back_years + (Order(probe.back_years, lo.date) >
+                            Shifted(probe.date, probe.back_years, -1));
     if (lo_years != lo.back_years) return {0, 0, RegionTrust::kMonthsDisagree};
     (Order(probe) <= order ? lo : hi) = probe;
   }
@@ -294,7 +315,8 @@ Found Gallop(ByteWindow& log, const LineDates& dates, Stamp hi, std::int64_t ord
 
 // The start of the newest line at or before order; the log's start when
 // none is.
-Found LastAtOrBefore(ByteWindow& log, const LineDates& dates, std::int64_t order) {
+Found LastAtOrBefore(ByteWindow& log, const LineDates& dates,
+                     std::int64_t order) {
   BackReader back(log, dates, log.size(), nullptr);
   PassedOrder passed(order);
   Stamp line;
@@ -308,8 +330,8 @@ Found LastAtOrBefore(ByteWindow& log, const LineDates& dates, std::int64_t order
 }
 
 // Whether a line of day, back_years before the end, follows the line found.
-bool HoldsDay(ByteWindow& log, const LineDates& dates, const Found& from, DayMonth day,
-              int back_years) {
+bool HoldsDay(ByteWindow& log, const LineDates& dates, const Found& from,
+              DayMonth day, int back_years) {
   ForwardReader reader(log, dates, from.offset, kBlock);
   const std::int64_t beyond = Shifted(day, back_years, -2);
   Stamp line;
@@ -320,7 +342,8 @@ bool HoldsDay(ByteWindow& log, const LineDates& dates, const Found& from, DayMon
     if (!first && YearBegins(older, line.date)) --years;
     first = false;
     older = line.date;
-    if (years == back_years && line.date.day == day.day && line.date.month == day.month)
+    if (years == back_years && line.date.day == day.day &&
+        line.date.month == day.month)
       return true;
     if (Order(years, line.date) >= beyond) return false;
   }
@@ -347,7 +370,8 @@ LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
     BackReader back(log, dates, log.size(), nullptr);
     Stamp end;
     if (!back.Next(end)) {
-      region.trust = back.failed() ? RegionTrust::kNotSeekable : RegionTrust::kNoDatedLine;
+      region.trust =
+          back.failed() ? RegionTrust::kNotSeekable : RegionTrust::kNoDatedLine;
       return region;
     }
   }

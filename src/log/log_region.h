@@ -68,8 +68,8 @@ struct LogRegion {
 // days before first in that year. The whole file (start 0) when no year
 // holds the last day, or when the log begins later than that line.
 // Untrusted results send the caller to the forward scan of the whole file.
-LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates,
-                        DayMonth first, int days);
+LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
+                        int days);
 
 }  // namespace brantlow
 

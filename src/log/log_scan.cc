@@ -1,8 +1,8 @@
 #include "log/log_scan.h"
 
-#include <optional>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
@@ -70,7 +70,8 @@ class PieceLoop {
 
   ScanCounts Run() {
     counts_.start = reader_.position();
-    if (progress_ != nullptr && counts_.start > 0) progress_->JumpTo(counts_.start);
+    if (progress_ != nullptr && counts_.start > 0)
+      progress_->JumpTo(counts_.start);
     LogPiece raw;
     for (;;) {
       if (jumps_ && line_start_ && plan_.CanSkip()) SkipBulk();
@@ -153,7 +154,8 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
   if (log.size() >= kRegionWorthwhile) {
     const LogRegion region =
         FindLogRegion(log, DialectLineDates(dialect), first, days);
-    if (region.trusted() && region.start >= kRegionWorthwhile) start = region.start;
+    if (region.trusted() && region.start >= kRegionWorthwhile)
+      start = region.start;
   }
   return PieceLoop(log, dialect, plan, progress, start).Run();
 }
@@ -181,7 +183,8 @@ class WindowPlan final : public ScanPlan {
 
   const DaySet& days() const override { return days_; }
   bool CanSkip() const override {
-    return brantlow::CanSkip(first_pieces_) && brantlow::CanSkip(second_pieces_);
+    return brantlow::CanSkip(first_pieces_) &&
+           brantlow::CanSkip(second_pieces_);
   }
   void Skip(bool line_end) override {
     SkipPiece(line_end, first_pieces_);
@@ -243,8 +246,9 @@ class WindowPlan final : public ScanPlan {
   SessionReader& reader_;
   ScanRestart* const restart_;
   DaySet days_;
-  int first_year_ = -1;   // latest year with a line of the first day
-  int second_only_ = -1;  // latest with one of the second, while first_year_ < 0
+  int first_year_ = -1;  // latest year with a line of the first day
+  int second_only_ =
+      -1;  // latest with one of the second, while first_year_ < 0
   LinePieces first_pieces_, second_pieces_;
 };
 
@@ -322,11 +326,13 @@ class PeriodPlan final : public ScanPlan {
     int chosen = last_day_year_;
     if (chosen < 0)
       for (int k = 0; k < days_count_; ++k)
-        if (latest_[Slot(k)] >= 0 && latest_[Slot(k)] - offset_[Slot(k)] > chosen)
+        if (latest_[Slot(k)] >= 0 &&
+            latest_[Slot(k)] - offset_[Slot(k)] > chosen)
           chosen = latest_[Slot(k)] - offset_[Slot(k)];
     std::vector<int> years(static_cast<std::size_t>(days_count_), -1);
     if (chosen >= 0)
-      for (int k = 0; k < days_count_; ++k) years[Slot(k)] = chosen + offset_[Slot(k)];
+      for (int k = 0; k < days_count_; ++k)
+        years[Slot(k)] = chosen + offset_[Slot(k)];
     return years;
   }
 
@@ -335,7 +341,8 @@ class PeriodPlan final : public ScanPlan {
 
   // The earliest year of day k that can still be chosen.
   int Floor(int k) const {
-    const int by_last = last_day_year_ >= 0 ? last_day_year_ + offset_[Slot(k)] : -1;
+    const int by_last =
+        last_day_year_ >= 0 ? last_day_year_ + offset_[Slot(k)] : -1;
     return by_last > newest_ - 1 ? by_last : newest_ - 1;
   }
 
@@ -367,8 +374,8 @@ PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
                       ScanProgress* progress) {
   PeriodPlan plan(dialect, period, sink);
   PeriodScan scan;
-  scan.counts = ScanPieces(log, dialect, plan, progress, period.first,
-                           period.days);
+  scan.counts =
+      ScanPieces(log, dialect, plan, progress, period.first, period.days);
   scan.years = plan.Years();
   return scan;
 }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "base/calendar.h"
-
 #include "log/line_processor.h"
 #include "log/log_dialect.h"
 #include "log/window.h"

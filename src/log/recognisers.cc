@@ -107,9 +107,10 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
       PhraseAt(line, p.leaving_terminal, kEventColumn)) {
     // A process may have begun while the emulator ran: the period's own
     // record ends.
-    const int r = state.terminal_record >= 0 && state.terminal_record <= table.newest()
-                      ? state.terminal_record
-                      : table.newest();
+    const int r =
+        state.terminal_record >= 0 && state.terminal_record <= table.newest()
+            ? state.terminal_record
+            : table.newest();
     CopyLineTime(line, table[r].end_time);
     state.inside_terminal = false;
   }
@@ -117,7 +118,8 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
 
 void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases) {
-  const std::size_t found = FindPhrase(line, phrases.using_mailer, kUsingFirstColumn);
+  const std::size_t found =
+      FindPhrase(line, phrases.using_mailer, kUsingFirstColumn);
   if (found == std::string_view::npos) return;
 
   std::string_view mailer =
@@ -145,10 +147,11 @@ void RecognisePassword(std::string_view line, SessionRecord& record,
   // Most lines hold none of the phrases: find that out with one search
   // each before trying every column.
   auto within = [&](std::string_view phrase) {
-    return FindPhrase(line, phrase, kPasswordFirstColumn) <= kPasswordLastColumn;
+    return FindPhrase(line, phrase, kPasswordFirstColumn) <=
+           kPasswordLastColumn;
   };
-  if (!within(phrases.password_protected) && !within(phrases.password_mismatch) &&
-      !within(phrases.bad_password))
+  if (!within(phrases.password_protected) &&
+      !within(phrases.password_mismatch) && !within(phrases.bad_password))
     return;
   for (std::size_t c = kPasswordFirstColumn; c <= kPasswordLastColumn; ++c) {
     if (PhraseAt(line, phrases.password_protected, c))

@@ -17,19 +17,19 @@ enum class SessionTag : char { kNone, kHandshakeFailure, kTerminalCall };
 // A zero-filled record is an empty slot. Text fields are fixed-width; the
 // connect string and the password status need no terminator when full.
 struct SessionRecord {
-  char start_time[9];     // hh:mm:ss as the log wrote it
-  char end_time[9];       // empty until the closing line
-  char name[19];          // address, name text or BBS user
-  char connect[28];       // text after the CONNECT phrase
+  char start_time[9];  // hh:mm:ss as the log wrote it
+  char end_time[9];    // empty until the closing line
+  char name[19];       // address, name text or BBS user
+  char connect[28];    // text after the CONNECT phrase
   std::int64_t bytes_sent;
   std::int64_t bytes_received;
-  char mailer[49];        // text after the "using" phrase
-  char kind;              // i o T p B ?, zero in an empty slot
-  char password[6];       // "passw ", "mism  ", "error ", "?!"
-  double duration;        // seconds
+  char mailer[49];   // text after the "using" phrase
+  char kind;         // i o T p B ?, zero in an empty slot
+  char password[6];  // "passw ", "mism  ", "error ", "?!"
+  double duration;   // seconds
   double cps;
-  char crash_mark;        // '!' for a crash-poll repeat, else blank
-  SessionTag tag;         // set with the names that stand for no address
+  char crash_mark;  // '!' for a crash-poll repeat, else blank
+  SessionTag tag;   // set with the names that stand for no address
 };
 
 // Byte counts add up exactly; a sum past the range (only forged counts

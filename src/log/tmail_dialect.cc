@@ -23,9 +23,7 @@ class TmailDialectImpl final : public LogDialect {
   std::string_view name() const override { return "T-Mail"; }
   std::string_view key() const override { return "tmail"; }
 
-  std::optional<DateColumns> date_columns() const override {
-    return kColumns;
-  }
+  std::optional<DateColumns> date_columns() const override { return kColumns; }
 
   bool CertainlyOutside(const char* piece, std::size_t length,
                         const DaySet& days) const override {

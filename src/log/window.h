@@ -35,9 +35,10 @@ struct Window {
   // day 1 the morning after.
   WindowDay Day(int k) const {
     if (!crosses_midnight)
-      return {first.day, first.month, start_hour, start_minute, end_hour,
-              end_minute};
-    if (k == 0) return {first.day, first.month, start_hour, start_minute, 23, 59};
+      return {first.day,    first.month, start_hour,
+              start_minute, end_hour,    end_minute};
+    if (k == 0)
+      return {first.day, first.month, start_hour, start_minute, 23, 59};
     return {second.day, second.month, 0, 0, end_hour, end_minute};
   }
 };

@@ -40,7 +40,8 @@ DeletionResult DeleteEntry(std::string_view entry) {
   bool all_removed = true;
   for (const std::string& name : matched)
     if (!RemoveFile((directory + name).c_str())) all_removed = false;
-  return all_removed ? DeletionResult::kRemoved : DeletionResult::kRemovalFailed;
+  return all_removed ? DeletionResult::kRemoved
+                     : DeletionResult::kRemovalFailed;
 }
 
 bool RunDeletionStep(const MaskList& files_kill) {

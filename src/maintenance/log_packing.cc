@@ -7,10 +7,10 @@
 #include <thread>
 
 #include "base/text_fields.h"
+#include "log/log_years.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
-#include "log/log_years.h"
 #include "platform/process.h"
 #include "platform/run_lock.h"
 #include "platform/text_file.h"
@@ -73,7 +73,6 @@ void PrintPackerNotFound(const std::string& program) {
   Print(line + "\n");
 }
 
-
 // A date with the year the log's lines are counted to.
 struct FullDate {
   int year = 0;
@@ -105,7 +104,8 @@ bool ArchiveHolds(const std::string& archive_path, const std::string& name) {
     if (n == 0) break;
     window.append(buf, n);
     found = window.find(name) != std::string::npos;
-    window.erase(0, window.size() > name.size() ? window.size() - name.size() : 0);
+    window.erase(0,
+                 window.size() > name.size() ? window.size() - name.size() : 0);
   }
   std::fclose(archive);
   return found;
@@ -130,15 +130,16 @@ class Packing {
     const DayMonth today = DateTextDay(request.date_text);
     const std::string_view text = request.date_text;
     this_year_ = text.size() >= 24 ? FieldNumber(text, 20, 4) : 0;
-    cut_off_ = {this_year_ - (CutOffDate(today, request.pack_day).month >
-                                      today.month ? 1 : 0),
-                CutOffDate(today, request.pack_day)};
+    cut_off_ = {
+        this_year_ -
+            (CutOffDate(today, request.pack_day).month > today.month ? 1 : 0),
+        CutOffDate(today, request.pack_day)};
     today_month_ = today.month;
     std::snprintf(cut_off_text_, sizeof cut_off_text_, "%02d/%02d",
                   cut_off_.date.day % 100, cut_off_.date.month % 100);
-    archive_path_ = JoinPath(request.pack_directory,
-                             std::string("logpack") +
-                                 KindOf(request.packer_kind).extension);
+    archive_path_ = JoinPath(
+        request.pack_directory,
+        std::string("logpack") + KindOf(request.packer_kind).extension);
   }
 
   PackOutcome Run(FileLock& lock);
@@ -191,8 +192,7 @@ void Packing::CountYears() {
 bool Packing::Decide() {
   log_.SeekStart();
   std::size_t n;
-  while ((n = log_.ReadLine(first_line_, kPackReadLimit)) != 0 && n <= 2) {
-  }
+  while ((n = log_.ReadLine(first_line_, kPackReadLimit)) != 0 && n <= 2) {}
   first_length_ = n;
   const std::string_view first(first_line_, n);
   return n != 0 && NotAfter({first_year_, LineDate(first)}, cut_off_);
@@ -237,7 +237,8 @@ bool Packing::Split() {
     if (!keeping && line_start && IsDated(piece)) {
       const FullDate date{first_year_ + years.year(), LineDate(piece)};
       keeping = !NotAfter(date, cut_off_);
-      if (!keeping && date.year != part_year && !OpenPart(piece, part_year = date.year))
+      if (!keeping && date.year != part_year &&
+          !OpenPart(piece, part_year = date.year))
         return false;
     }
     (keeping ? kept_ : part_).Write(piece);
@@ -302,8 +303,7 @@ bool Packing::CopyGrowth(std::int64_t& position, TextFile& to) {
 // descriptor it kept open) follows, until the old file holds still.
 PackOutcome Packing::Replace(FileLock& lock) {
   std::int64_t position = read_up_to_;
-  while (CopyGrowth(position, kept_)) {
-  }
+  while (CopyGrowth(position, kept_)) {}
   SystemError error;
   const bool locked = lock.AlsoLock(kept_.stream(), error);
   if (!locked || !kept_.Commit()) {
@@ -329,7 +329,8 @@ PackOutcome Packing::Run(FileLock& lock) {
     return PackOutcome::kDone;
   }
   char from_date[6] = {};
-  for (std::size_t i = 0; i < 5 && i < first_length_ && first_line_[i] != '\n'; ++i)
+  for (std::size_t i = 0; i < 5 && i < first_length_ && first_line_[i] != '\n';
+       ++i)
     from_date[i] = first_line_[i] != '\0' ? first_line_[i] : ' ';
   if (!kept_.OpenReplacing(log_path_.c_str(), /*copy_old=*/false)) {
     PrintTemporaryFileError(request_.log_path, kept_.error());

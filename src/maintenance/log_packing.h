@@ -16,11 +16,11 @@ namespace brantlow {
 struct PackRequest {
   std::string log_path;
   std::string pack_directory;
-  int pack_day = 0;           // age of the cut-off date in days
-  std::string date_text;      // "Mon Mar 10 12:00:00 2026\n"
+  int pack_day = 0;       // age of the cut-off date in days
+  std::string date_text;  // "Mon Mar 10 12:00:00 2026\n"
   std::string packer_command;
-  int packer_kind = 0;        // 0 ZIP, 1 ARJ, 2 RAR
-  int line_number = 0;        // named in the part files, when not 0
+  int packer_kind = 0;  // 0 ZIP, 1 ARJ, 2 RAR
+  int line_number = 0;  // named in the part files, when not 0
 };
 
 enum class PackOutcome {

@@ -8,9 +8,9 @@ namespace brantlow {
 
 // The English month abbreviations of the C library's dates ("Jan" first),
 // which the date text below and the logs that copy it use.
-inline constexpr char kMonthAbbreviations[12][4] = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+inline constexpr char kMonthAbbreviations[12][4] = {"Jan", "Feb", "Mar", "Apr",
+                                                    "May", "Jun", "Jul", "Aug",
+                                                    "Sep", "Oct", "Nov", "Dec"};
 
 // The month (1 to 12) whose abbreviation the text begins with, or 0. Logs
 // ask it of every line: no call, and most names fail on their first letter.

@@ -1,5 +1,3 @@
-#include "platform/console.h"
-
 #include <fcntl.h>
 #include <langinfo.h>
 #include <signal.h>
@@ -11,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/console.h"
 #include "platform/cp866.h"
 
 namespace brantlow {
@@ -64,9 +63,7 @@ void WriteTo(std::FILE* stream, bool convert, std::string_view bytes) {
 
 }  // namespace
 
-void Print(std::string_view bytes) {
-  WriteTo(stdout, LocaleIsUtf8(), bytes);
-}
+void Print(std::string_view bytes) { WriteTo(stdout, LocaleIsUtf8(), bytes); }
 
 void PrintError(std::string_view bytes) {
   std::fflush(stdout);

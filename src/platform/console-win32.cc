@@ -1,5 +1,3 @@
-#include "platform/console.h"
-
 #include <conio.h>
 #include <fcntl.h>
 #include <io.h>
@@ -8,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/console.h"
 
 namespace brantlow {
 
@@ -108,7 +107,9 @@ std::FILE* DivertStandardOutput() {
   return _fdopen(original, "wb");
 }
 
-bool StreamIsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+bool StreamIsTerminal(std::FILE* stream) {
+  return _isatty(_fileno(stream)) != 0;
+}
 
 // Windows sends no signal for a closed pipe: the write fails.
 void IgnoreBrokenPipe() {}

@@ -28,8 +28,10 @@ std::string Utf8ToCp866(std::string_view utf8) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     auto b = static_cast<unsigned char>(utf8[i]);
-    int extra = (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2
-              : (b & 0xF8) == 0xF0 ? 3 : 0;
+    int extra = (b & 0xE0) == 0xC0   ? 1
+                : (b & 0xF0) == 0xE0 ? 2
+                : (b & 0xF8) == 0xF0 ? 3
+                                     : 0;
     if (b < 0x80 || extra == 0 || i + extra >= utf8.size()) {
       out.push_back(utf8[i++]);
       continue;
@@ -81,8 +83,9 @@ bool ConvertOne(const unsigned char* s, std::size_t size, std::size_t& i,
   if (k < length && i + k < size) return false;  // a byte cannot go on
   const long cp = k == length ? CodePoint(s + i, length) : 0;
   if (cp < 0) return false;
-  const int byte =
-      k == length && length > 1 ? Cp866FromCodePoint(static_cast<char32_t>(cp)) : -1;
+  const int byte = k == length && length > 1
+                       ? Cp866FromCodePoint(static_cast<char32_t>(cp))
+                       : -1;
   if (byte >= 0x80) {
     out[n++] = static_cast<char>(byte);
     high = true;

@@ -97,10 +97,10 @@ bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len);
 }  // namespace brantlow
 
 // A CP866 literal with static storage: CP866("╔═") is a const char*.
-#define CP866(s)                                              \
-  ([]() -> const char* {                                      \
-    static constexpr ::brantlow::Cp866Literal kLiteral_(s);   \
-    return kLiteral_.c_str();                                 \
+#define CP866(s)                                            \
+  ([]() -> const char* {                                    \
+    static constexpr ::brantlow::Cp866Literal kLiteral_(s); \
+    return kLiteral_.c_str();                               \
   }())
 
 #endif  // BRANTLOW_PLATFORM_CP866_H_

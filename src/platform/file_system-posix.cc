@@ -1,5 +1,3 @@
-#include "platform/file_system.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/file_system.h"
 
 namespace brantlow {
 
@@ -43,9 +43,6 @@ bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
 
-
-
-
 namespace {
 
 // A file the run may write: not another user's, unless the run is root.
@@ -58,11 +55,16 @@ bool CheckTarget(const std::string& target, struct stat& st, bool& exists) {
   exists = false;
   if (lstat(target.c_str(), &st) != 0) return errno == ENOENT;
   exists = true;
-  if (S_ISLNK(st.st_mode)) errno = ELOOP;
-  else if (S_ISDIR(st.st_mode)) errno = EISDIR;
-  else if (!S_ISREG(st.st_mode)) errno = EINVAL;
-  else if (!Ours(st)) errno = EPERM;
-  else return true;
+  if (S_ISLNK(st.st_mode))
+    errno = ELOOP;
+  else if (S_ISDIR(st.st_mode))
+    errno = EISDIR;
+  else if (!S_ISREG(st.st_mode))
+    errno = EINVAL;
+  else if (!Ours(st))
+    errno = EPERM;
+  else
+    return true;
   return false;
 }
 
@@ -138,7 +140,8 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
     temporary_.clear();
     return false;
   }
-  if (copy_old && (!CopyInto(target, fileno(stream_)) || std::fseek(stream_, 0, SEEK_END) != 0))
+  if (copy_old && (!CopyInto(target, fileno(stream_)) ||
+                   std::fseek(stream_, 0, SEEK_END) != 0))
     return Fail();
   return true;
 }
@@ -170,14 +173,16 @@ void Replacement::Abandon() {
   temporary_.clear();
 }
 
-std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error) {
+std::FILE* OpenForWriting(const char* path, WriteMode mode,
+                          SystemError& error) {
   const bool append = mode == WriteMode::kAppend;
   const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC |
                     (append ? O_APPEND : 0) |
                     (mode == WriteMode::kNew ? O_EXCL : 0);
   const int fd = open(path, flags, 0666);
   struct stat st;
-  if (fd >= 0 && fstat(fd, &st) == 0 && !Ours(st)) errno = EPERM;
+  if (fd >= 0 && fstat(fd, &st) == 0 && !Ours(st))
+    errno = EPERM;
   else if (fd >= 0 && (append || ftruncate(fd, 0) == 0)) {
     if (std::FILE* stream = fdopen(fd, append ? "ab" : "wb")) return stream;
   }

@@ -1,15 +1,15 @@
 // rand_s, for temporary names no one can guess.
 #define _CRT_RAND_S
-#include "platform/file_system.h"
-
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/file_system.h"
 
 namespace brantlow {
 
@@ -48,12 +48,11 @@ bool IsDirectory(const char* path) {
          (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) != 0; }
+bool MakeDirectory(const char* path) {
+  return CreateDirectoryA(path, nullptr) != 0;
+}
 
 bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
-
-
-
 
 std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
                               SystemError& error) {
@@ -65,8 +64,9 @@ std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, ".%08x", random);
     created = path.substr(0, start) + "~" + path.substr(start) + suffix;
-    HANDLE file = CreateFileA(created.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(created.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
       if (GetLastError() == ERROR_FILE_EXISTS) continue;
       break;
@@ -75,7 +75,10 @@ std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
     std::FILE* stream = fd < 0 ? nullptr : _fdopen(fd, "wb");
     if (stream != nullptr) return stream;
     error = LastSystemError();
-    if (fd < 0) CloseHandle(file); else _close(fd);
+    if (fd < 0)
+      CloseHandle(file);
+    else
+      _close(fd);
     DeleteFileA(created.c_str());
     return nullptr;
   }
@@ -124,13 +127,14 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
 
 bool Replacement::Commit() {
   if (stream_ == nullptr) return false;
-  if (std::fflush(stream_) != 0 ||
-      !FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_)))))
+  if (std::fflush(stream_) != 0 || !FlushFileBuffers(reinterpret_cast<HANDLE>(
+                                       _get_osfhandle(_fileno(stream_)))))
     return Fail();
   const int closed = std::fclose(stream_);
   stream_ = nullptr;
-  if (closed != 0 || !MoveFileExA(temporary_.c_str(), target_.c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (closed != 0 ||
+      !MoveFileExA(temporary_.c_str(), target_.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return Fail();
   temporary_.clear();
   return true;
@@ -143,7 +147,8 @@ void Replacement::Abandon() {
   temporary_.clear();
 }
 
-std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error) {
+std::FILE* OpenForWriting(const char* path, WriteMode mode,
+                          SystemError& error) {
   const DWORD attributes = GetFileAttributesA(path);
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
@@ -160,7 +165,8 @@ std::FILE* OpenForWriting(const char* path, WriteMode mode, SystemError& error) 
     }
     CloseHandle(file);
   }
-  std::FILE* stream = std::fopen(path, mode == WriteMode::kAppend ? "ab" : "wb");
+  std::FILE* stream =
+      std::fopen(path, mode == WriteMode::kAppend ? "ab" : "wb");
   if (stream == nullptr) error = LastSystemError();
   return stream;
 }

@@ -1,10 +1,10 @@
-#include "platform/file_window.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/file_window.h"
 
 namespace brantlow {
 
@@ -47,13 +47,15 @@ std::size_t FileWindow::ReadSome(char* into, std::size_t size) {
 }
 
 bool FileWindow::SeekHandle(std::int64_t offset) {
-  return ::lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) ==
-         static_cast<off_t>(offset);
+  return ::lseek(static_cast<int>(handle_), static_cast<off_t>(offset),
+                 SEEK_SET) == static_cast<off_t>(offset);
 }
 
-std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into, std::size_t size) {
+std::size_t FileWindow::ReadSomeAt(std::int64_t offset, char* into,
+                                   std::size_t size) {
   for (;;) {
-    const ssize_t n = ::pread(static_cast<int>(handle_), into, size, static_cast<off_t>(offset));
+    const ssize_t n = ::pread(static_cast<int>(handle_), into, size,
+                              static_cast<off_t>(offset));
     if (n < 0 && errno == EINTR) continue;
     return n > 0 ? static_cast<std::size_t>(n) : 0;
   }

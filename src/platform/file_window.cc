@@ -56,7 +56,8 @@ std::string_view FileWindow::At(std::int64_t offset) {
   return {buffer_.data() + from, buffered_ - from};
 }
 
-std::size_t FileWindow::ReadAt(std::int64_t offset, char* into, std::size_t size) {
+std::size_t FileWindow::ReadAt(std::int64_t offset, char* into,
+                               std::size_t size) {
   if (handle_ == kNoHandle || !owns_handle_ || offset < 0) return 0;
   std::size_t done = 0;
   while (done < size) {

@@ -31,7 +31,8 @@ class ByteWindow {
   // Up to size bytes from offset into into, apart from the window At
   // keeps: how many were read, 0 at the end and where the bytes cannot be
   // read out of order (standard input).
-  virtual std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) = 0;
+  virtual std::size_t ReadAt(std::int64_t offset, char* into,
+                             std::size_t size) = 0;
 };
 
 // Bytes the caller holds, for tests and fuzz targets.
@@ -42,10 +43,12 @@ class MemoryWindow final : public ByteWindow {
     return static_cast<std::int64_t>(bytes_.size());
   }
   std::string_view At(std::int64_t offset) override {
-    if (offset < 0 || static_cast<std::size_t>(offset) >= bytes_.size()) return {};
+    if (offset < 0 || static_cast<std::size_t>(offset) >= bytes_.size())
+      return {};
     return bytes_.substr(static_cast<std::size_t>(offset));
   }
-  std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) override {
+  std::size_t ReadAt(std::int64_t offset, char* into,
+                     std::size_t size) override {
     const std::string_view from = At(offset);
     const std::size_t n = from.size() < size ? from.size() : size;
     if (n != 0) std::memcpy(into, from.data(), n);
@@ -74,7 +77,8 @@ class FileWindow final : public ByteWindow {
 
   std::int64_t size() const override { return size_; }
   std::string_view At(std::int64_t offset) override;
-  std::size_t ReadAt(std::int64_t offset, char* into, std::size_t size) override;
+  std::size_t ReadAt(std::int64_t offset, char* into,
+                     std::size_t size) override;
 
  private:
   // The host's read of up to size bytes; 0 at the end or on an error.

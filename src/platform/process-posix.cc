@@ -1,11 +1,11 @@
-#include "platform/process.h"
-
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/process.h"
 
 extern char** environ;
 
@@ -25,7 +25,8 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return outcome;
   std::vector<char*> argv;
   argv.reserve(arguments.size() + 1);
-  for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+  for (const std::string& a : arguments)
+    argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   pid_t pid = 0;
   if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)

@@ -1,6 +1,6 @@
-#include "platform/process.h"
-
 #include <windows.h>
+
+#include "platform/process.h"
 
 namespace brantlow {
 
@@ -18,7 +18,8 @@ namespace {
 // One argument as the C runtime of the child splits it again: quoted when
 // it holds blanks or quotes, with backslashes before a quote doubled.
 void AppendQuoted(std::string& line, const std::string& argument) {
-  if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) {
+  if (!argument.empty() &&
+      argument.find_first_of(" \t\"") == std::string::npos) {
     line += argument;
     return;
   }
@@ -29,8 +30,10 @@ void AppendQuoted(std::string& line, const std::string& argument) {
       ++backslashes;
       continue;
     }
-    if (c == '"') line.append(backslashes * 2 + 1, '\\');
-    else line.append(backslashes, '\\');
+    if (c == '"')
+      line.append(backslashes * 2 + 1, '\\');
+    else
+      line.append(backslashes, '\\');
     backslashes = 0;
     line += c;
   }
@@ -51,8 +54,8 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(arguments[0].c_str(), line.data(), nullptr, nullptr, TRUE, 0,
-                      nullptr, nullptr, &startup, &process))
+  if (!CreateProcessA(arguments[0].c_str(), line.data(), nullptr, nullptr, TRUE,
+                      0, nullptr, nullptr, &startup, &process))
     return outcome;
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD code = 0;

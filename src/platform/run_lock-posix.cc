@@ -1,10 +1,10 @@
-#include "platform/run_lock.h"
-
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/run_lock.h"
 
 namespace brantlow {
 
@@ -27,11 +27,12 @@ namespace {
 // another user's, lets them remove or replace the lock file while held.
 bool OnlyOursToWrite(const std::string& path) {
   const std::size_t slash = path.rfind('/');
-  const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const std::string dir =
+      slash == std::string::npos ? "." : path.substr(0, slash + 1);
   struct stat st;
   if (stat(dir.c_str(), &st) != 0) return false;
-  const bool others_write = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0 &&
-                            (st.st_mode & S_ISVTX) == 0;
+  const bool others_write =
+      (st.st_mode & (S_IWGRP | S_IWOTH)) != 0 && (st.st_mode & S_ISVTX) == 0;
   if (others_write || (st.st_uid != geteuid() && geteuid() != 0)) {
     errno = EPERM;
     return false;
@@ -41,10 +42,11 @@ bool OnlyOursToWrite(const std::string& path) {
 
 // Opens the lock file: never through a link, and only one of the user's.
 int OpenLockFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  const int fd =
+      open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   struct stat st;
-  if (fd < 0 || (fstat(fd, &st) == 0 && st.st_uid == geteuid() &&
-                 S_ISREG(st.st_mode)))
+  if (fd < 0 ||
+      (fstat(fd, &st) == 0 && st.st_uid == geteuid() && S_ISREG(st.st_mode)))
     return fd;
   close(fd);
   errno = EPERM;
@@ -108,8 +110,7 @@ bool FileLock::Acquire(const std::string& path, SystemError& error) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) break;
     int locked;
-    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
-    }
+    while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {}
     if (locked != 0) {
       error = LastSystemError();
       close(fd);

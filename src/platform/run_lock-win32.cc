@@ -1,9 +1,9 @@
-#include "platform/run_lock.h"
-
 #include <io.h>
 #include <windows.h>
 
 #include <cctype>
+
+#include "platform/run_lock.h"
 
 namespace brantlow {
 
@@ -77,7 +77,8 @@ namespace {
 
 // A directory's lock is a mutex named after its full path: Windows locks
 // no byte of a directory.
-bool LockDirectory(const std::string& path, long long& handle, SystemError& error) {
+bool LockDirectory(const std::string& path, long long& handle,
+                   SystemError& error) {
   char full[MAX_PATH];
   const DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
   if (n == 0 || n >= sizeof full) {
@@ -88,7 +89,8 @@ bool LockDirectory(const std::string& path, long long& handle, SystemError& erro
   // File names are the same in any letter case.
   for (DWORD i = 0; i < n; ++i)
     name += full[i] == '\\' ? '/'
-                            : static_cast<char>(std::toupper(static_cast<unsigned char>(full[i])));
+                            : static_cast<char>(std::toupper(
+                                  static_cast<unsigned char>(full[i])));
   HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
   if (mutex == nullptr || WaitForSingleObject(mutex, INFINITE) == WAIT_FAILED) {
     error = LastSystemError();
@@ -109,10 +111,10 @@ bool FileLock::Acquire(const std::string& path, SystemError& error) {
     directory_ = true;
     return LockDirectory(path, handle_, error);
   }
-  HANDLE file = CreateFileA(
-      path.c_str(), GENERIC_READ,
-      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE || !LockFarByte(file)) {
     error = LastSystemError();
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
@@ -137,7 +139,8 @@ bool FileLock::AlsoLock(std::FILE* stream, SystemError& error) {
 }
 
 void FileLock::Release() {
-  if (directory_ && handle_ != -1) ReleaseMutex(reinterpret_cast<HANDLE>(handle_));
+  if (directory_ && handle_ != -1)
+    ReleaseMutex(reinterpret_cast<HANDLE>(handle_));
   directory_ = false;
   for (long long* held : {&successor_, &handle_}) {
     if (*held != -1) CloseHandle(reinterpret_cast<HANDLE>(*held));

@@ -1,7 +1,7 @@
-#include "platform/system_error.h"
-
 #include <cerrno>
 #include <cstring>
+
+#include "platform/system_error.h"
 
 namespace brantlow {
 

@@ -1,8 +1,8 @@
-#include "platform/system_error.h"
-
 #include <windows.h>
 
 #include <cstdio>
+
+#include "platform/system_error.h"
 
 namespace brantlow {
 
@@ -10,12 +10,13 @@ SystemError LastSystemError() { return {static_cast<int>(GetLastError())}; }
 
 SystemError DirectoryError() { return {ERROR_DIRECTORY}; }
 
-bool IsAlreadyThere(SystemError error) { return error.code == ERROR_FILE_EXISTS || error.code == ERROR_ALREADY_EXISTS; }
+bool IsAlreadyThere(SystemError error) {
+  return error.code == ERROR_FILE_EXISTS || error.code == ERROR_ALREADY_EXISTS;
+}
 
 bool IsNotFound(SystemError error) {
   return error.code == ERROR_FILE_NOT_FOUND ||
-         error.code == ERROR_PATH_NOT_FOUND ||
-         error.code == ERROR_INVALID_NAME;
+         error.code == ERROR_PATH_NOT_FOUND || error.code == ERROR_INVALID_NAME;
 }
 
 std::string SystemErrorText(SystemError error) {
@@ -44,9 +45,9 @@ std::string SystemErrorText(SystemError error) {
       static_cast<DWORD>(error.code), MAKELANGID(LANG_ENGLISH, SUBLANG_DEFAULT),
       text, sizeof text, nullptr);
   if (n == 0)
-    n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, static_cast<DWORD>(error.code), 0, text,
-                       sizeof text, nullptr);
+    n = FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(error.code), 0, text, sizeof text, nullptr);
   // The system's text ends with a full stop and a line end.
   while (n > 0 && (text[n - 1] == '\n' || text[n - 1] == '\r' ||
                    text[n - 1] == ' ' || text[n - 1] == '.'))

@@ -1,6 +1,6 @@
-#include "platform/text_file.h"
-
 #include <sys/stat.h>
+
+#include "platform/text_file.h"
 
 namespace brantlow {
 

@@ -1,7 +1,7 @@
-#include "platform/text_file.h"
-
 #include <sys/stat.h>
 #include <windows.h>
+
+#include "platform/text_file.h"
 
 namespace brantlow {
 

@@ -5,7 +5,6 @@
 #include "platform/cp866.h"
 #include "platform/file_system.h"
 
-
 namespace brantlow {
 
 namespace {
@@ -170,7 +169,8 @@ void TextFile::Write(std::string_view bytes) {
       else
         converted += c;
     }
-    if (std::fwrite(converted.data(), 1, converted.size(), file_) != converted.size())
+    if (std::fwrite(converted.data(), 1, converted.size(), file_) !=
+        converted.size())
       write_failed_ = true;
     return;
   }
@@ -195,8 +195,7 @@ void TextFile::WriteFailed() {
 }
 
 void TextFile::Flush() {
-  if (file_ != nullptr && !reading_ && std::fflush(file_) != 0)
-    WriteFailed();
+  if (file_ != nullptr && !reading_ && std::fflush(file_) != 0) WriteFailed();
 }
 
 std::int64_t TextFile::Tell() {
@@ -232,7 +231,8 @@ FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
     error = file.error();
     return FileOutcome::kNotOpened;
   }
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) != bytes.size()) {
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) !=
+      bytes.size()) {
     error = LastSystemError();
     file.Abandon();
     return FileOutcome::kWriteFailed;

@@ -38,7 +38,7 @@ class TextFile final : public Output, public LineReader {
 
   // Each returns false when the file cannot be opened (or is a directory).
   bool OpenRead(const char* path);
-  bool OpenWrite(const char* path);  // creates or truncates
+  bool OpenWrite(const char* path);   // creates or truncates
   bool OpenAppend(const char* path);  // creates when missing
   bool OpenNew(const char* path);     // refuses a file already there
   // Creates a new file beside path under an unpredictable name, put in

@@ -1,20 +1,20 @@
 #include "reports/address_summary.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "base/table_frame.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "base/table_frame.h"
 #include "reports/whole_seconds.h"
 
 namespace brantlow {
@@ -43,7 +43,7 @@ struct SortKeys {
   std::int64_t zone = 0;
   std::int64_t net = 0, node = 0, point = 0;
   std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
-  std::size_t length = 0;  // of the name
+  std::size_t length = 0;                                         // of the name
 };
 
 SortKeys KeysOf(const SessionRecord& record) {
@@ -71,7 +71,8 @@ class PositionCounter {
  public:
   explicit PositionCounter(std::size_t n) : tree_(n + 1, 0) {}
   void Mark(std::size_t position) {
-    for (std::size_t i = position + 1; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+    for (std::size_t i = position + 1; i < tree_.size(); i += i & (~i + 1))
+      ++tree_[i];
   }
   // Marks among positions 0 to end-1.
   std::size_t Before(std::size_t end) const {
@@ -101,7 +102,8 @@ class PositionCounter {
 std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
 // The text before a compared number; none when the name has no such number.
-std::optional<std::string_view> Prefix(const SessionRecord& record, std::size_t length) {
+std::optional<std::string_view> Prefix(const SessionRecord& record,
+                                       std::size_t length) {
   if (length == 0) return std::nullopt;
   return FieldText(record.name).substr(0, length);
 }
@@ -155,14 +157,16 @@ void ExchangeOrder(std::vector<int>& items, const Key& key) {
   first_row[0] = items[highest];
   std::vector<std::size_t> by_key(n);
   for (std::size_t i = 0; i < n; ++i) by_key[i] = i;
-  std::stable_sort(by_key.begin(), by_key.end(), [&](std::size_t a, std::size_t b) {
-    return key(first_row[a]) < key(first_row[b]);
-  });
+  std::stable_sort(by_key.begin(), by_key.end(),
+                   [&](std::size_t a, std::size_t b) {
+                     return key(first_row[a]) < key(first_row[b]);
+                   });
   PositionCounter lower(n);
   std::size_t out = 0;
   for (std::size_t begin = 0; begin < n;) {
     std::size_t end = begin + 1;
-    while (end < n && !(key(first_row[by_key[begin]]) < key(first_row[by_key[end]])))
+    while (end < n &&
+           !(key(first_row[by_key[begin]]) < key(first_row[by_key[end]])))
       ++end;
     PlaceRun(first_row, by_key, begin, end, lower, items, out);
     for (std::size_t i = begin; i < end; ++i) lower.Mark(by_key[i]);
@@ -190,8 +194,8 @@ void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
 
 void WriteRow(Output& out, const char* label, const SessionRecord& r) {
   const int s = WholeSeconds(r.duration);
-  out.Printf(CP866("║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"), label,
-             static_cast<long long>(r.bytes_received),
+  out.Printf(CP866("║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"),
+             label, static_cast<long long>(r.bytes_received),
              static_cast<long long>(r.bytes_sent), r.cps, s / 3600,
              s % 3600 / 60, s % 60);
 }
@@ -212,7 +216,8 @@ void SortAndMerge(SessionTable& table) {
   std::vector<int> positive;
   std::unordered_map<std::string, std::size_t> by_name;
   for (const SessionRecord& r : table) {
-    auto [it, added] = by_name.try_emplace(std::string(FieldText(r.name)), kept.size());
+    auto [it, added] =
+        by_name.try_emplace(std::string(FieldText(r.name)), kept.size());
     if (added) {
       kept.push_back(r);
       positive.push_back(r.cps > 0 ? 1 : 0);
@@ -239,17 +244,22 @@ void SortAndMerge(SessionTable& table) {
     keys[i] = KeysOf(table[static_cast<int>(i)]);
     at[i] = static_cast<int>(i);
   }
-  ExchangePass(at, [&](int r) { return keys[Index(r)].zone; },
-               [](int) { return std::optional<std::string_view>(""); });
-  ExchangePass(at, [&](int r) { return keys[Index(r)].net; },
-               [&](int r) { return Prefix(table[r], keys[Index(r)].net_prefix); });
-  ExchangePass(at, [&](int r) { return keys[Index(r)].node; },
-               [&](int r) { return Prefix(table[r], keys[Index(r)].node_prefix); });
-  ExchangePass(at, [&](int r) { return keys[Index(r)].point; },
-               [&](int r) { return Prefix(table[r], keys[Index(r)].point_prefix); });
+  ExchangePass(
+      at, [&](int r) { return keys[Index(r)].zone; },
+      [](int) { return std::optional<std::string_view>(""); });
+  ExchangePass(
+      at, [&](int r) { return keys[Index(r)].net; },
+      [&](int r) { return Prefix(table[r], keys[Index(r)].net_prefix); });
+  ExchangePass(
+      at, [&](int r) { return keys[Index(r)].node; },
+      [&](int r) { return Prefix(table[r], keys[Index(r)].node_prefix); });
+  ExchangePass(
+      at, [&](int r) { return keys[Index(r)].point; },
+      [&](int r) { return Prefix(table[r], keys[Index(r)].point_prefix); });
   std::vector<SessionRecord> sorted(count);
   for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
-  for (std::size_t i = 0; i < count; ++i) table[static_cast<int>(i)] = sorted[i];
+  for (std::size_t i = 0; i < count; ++i)
+    table[static_cast<int>(i)] = sorted[i];
 }
 
 void WriteAddressSummary(const SessionTable& table, Output& out,
@@ -257,10 +267,12 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
                          int session_count) {
   const bool bbs_file = target == SummaryTarget::kBbsUserFile;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
-  out.Write(bbs_file
-                ? CP866("║   Пользователь   │  Принято │ Передано │  CPS   │ Общее время ║\n")
-                : CP866("║       Адрес      │  Принято │ Передано │  CPS   │ Общее время ║\n"));
-  const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 5);
+  out.Write(bbs_file ? CP866("║   Пользователь   │  Принято │ Передано │  CPS  "
+                             " │ Общее время ║\n")
+                     : CP866("║       Адрес      │  Принято │ Передано │  CPS  "
+                             " │ Общее время ║\n"));
+  const std::string separator =
+      MakeFrameLine(FrameLine::kSeparator, kWidths, 5);
   out.Write(separator);
 
   std::int64_t sent = 0, received = 0;
@@ -290,10 +302,11 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
   out.Write(separator);
   const double total_cps = cps > 0 && with_cps > 0 ? cps / with_cps : cps;
   const int s = WholeSeconds(duration);
-  out.Printf(CP866("║Всего: %-3d cессий │%10lld│%10lld│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
-             session_count, static_cast<long long>(received),
-             static_cast<long long>(sent), total_cps, s / 3600, s % 3600 / 60,
-             s % 60);
+  out.Printf(
+      CP866(
+          "║Всего: %-3d cессий │%10lld│%10lld│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
+      session_count, static_cast<long long>(received),
+      static_cast<long long>(sent), total_cps, s / 3600, s % 3600 / 60, s % 60);
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
 }
 

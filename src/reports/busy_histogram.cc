@@ -16,12 +16,14 @@ void WriteBusyHistogram(const BusyArray& busy, Output& out) {
     }
     char columns[kHalfHours];
     for (int k = 0; k < kHalfHours; ++k)
-      columns[k] = 6 * n < busy[static_cast<std::size_t>(k)] / 18 ? '\xB2' : ' ';
+      columns[k] =
+          6 * n < busy[static_cast<std::size_t>(k)] / 18 ? '\xB2' : ' ';
     out.Write(std::string_view(columns, kHalfHours));
   }
   out.Write("\n");
-  out.Write(CP866("     ┼─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬\n"
-                  "     0   2   4   6   8  10  12  14  16  18  20  22  24\n"));
+  out.Write(
+      CP866("     ┼─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬\n"
+            "     0   2   4   6   8  10  12  14  16  18  20  22  24\n"));
 }
 
 }  // namespace brantlow

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/table_frame.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "base/table_frame.h"
 
 namespace brantlow {
 
@@ -23,8 +23,11 @@ std::string Text(const char (&field)[N]) {
 
 void WriteConnectTable(const SessionTable& table, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 2));
-  out.Write(CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер              ║\n"));
-  const std::string separator = MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
+  out.Write(
+      CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер            "
+            "  ║\n"));
+  const std::string separator =
+      MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
   out.Write(separator);
   for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];

@@ -3,10 +3,10 @@
 #include <climits>
 #include <string_view>
 
-#include "base/time_of_day.h"
-#include "base/text_fields.h"
-#include "platform/cp866.h"
 #include "base/table_frame.h"
+#include "base/text_fields.h"
+#include "base/time_of_day.h"
+#include "platform/cp866.h"
 #include "reports/whole_seconds.h"
 
 namespace brantlow {
@@ -18,7 +18,8 @@ constexpr int kWidths[] = {18, 9, 9, 8, 8};
 
 // Priced in single precision, as the tariffs are kept; a duration is whole
 // seconds, which a float holds exactly up to 194 days.
-void Price(float& cost, float& time, double duration, float add_on, float rate) {
+void Price(float& cost, float& time, double duration, float add_on,
+           float rate) {
   const float t = static_cast<float>(duration) + add_on;
   cost += t * kPerMinute * rate;
   time += t;
@@ -38,7 +39,8 @@ bool Priced(const SessionRecord& r, const CostEntry& entry) {
 }
 
 bool StartsAtNight(const CostTable& costs, const SessionRecord& r) {
-  return costs.IsNight(static_cast<float>(TimeSeconds(FieldText(r.start_time))));
+  return costs.IsNight(
+      static_cast<float>(TimeSeconds(FieldText(r.start_time))));
 }
 
 }  // namespace
@@ -49,9 +51,11 @@ void CalculateCosts(CostTable& costs, const SessionTable& table) {
       if (!Priced(r, entry)) continue;
       const float rate = RateOf(entry, r.kind, StartsAtNight(costs, r));
       if (r.kind == kIncoming)
-        Price(entry.incoming_cost, entry.incoming_time, r.duration, entry.add_on, rate);
+        Price(entry.incoming_cost, entry.incoming_time, r.duration,
+              entry.add_on, rate);
       else
-        Price(entry.outgoing_cost, entry.outgoing_time, r.duration, entry.add_on, rate);
+        Price(entry.outgoing_cost, entry.outgoing_time, r.duration,
+              entry.add_on, rate);
     }
   }
 }
@@ -70,16 +74,18 @@ double SessionCost(const CostTable& costs, const SessionRecord& r) {
 
 void WriteCostReport(const CostTable& costs, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
-  out.Write(CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
-                  "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
+  out.Write(
+      CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
+            "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kWidths, 5));
   for (const CostEntry& entry : costs.used()) {
     const int in = WholeSeconds(entry.incoming_time);
     const int out_time = WholeSeconds(entry.outgoing_time);
-    out.Printf(CP866("║%-18s│  %7.2f│  %7.2f│%2.2d:%2.2d:%2.2d│%2.2d:%2.2d:%2.2d║\n"),
-               entry.name, entry.incoming_cost, entry.outgoing_cost, in / 3600,
-               in % 3600 / 60, in % 60, out_time / 3600, out_time % 3600 / 60,
-               out_time % 60);
+    out.Printf(
+        CP866("║%-18s│  %7.2f│  %7.2f│%2.2d:%2.2d:%2.2d│%2.2d:%2.2d:%2.2d║\n"),
+        entry.name, entry.incoming_cost, entry.outgoing_cost, in / 3600,
+        in % 3600 / 60, in % 60, out_time / 3600, out_time % 3600 / 60,
+        out_time % 60);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
 }

@@ -2,9 +2,9 @@
 #ifndef BRANTLOW_REPORTS_COST_REPORT_H_
 #define BRANTLOW_REPORTS_COST_REPORT_H_
 
+#include "log/cost_table.h"
 #include "log/session_table.h"
 #include "platform/output.h"
-#include "log/cost_table.h"
 
 namespace brantlow {
 

@@ -20,7 +20,8 @@ void Field(std::string& out, std::string_view cp866) {
     const auto b = static_cast<unsigned char>(c);
     if ((b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F) c = '?';
   }
-  if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos)
+  if (!text.empty() &&
+      std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos)
     text.insert(0, 1, '\'');
   if (text.find_first_of(",\"\r\n") == std::string::npos) {
     out += text;

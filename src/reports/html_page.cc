@@ -178,7 +178,8 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
   for (int k = 0; k < kHalfHours; ++k) {
     const int seconds = busy[static_cast<std::size_t>(k)];
     const int shown = std::clamp(seconds, 0, kHalfHourSeconds);
-    const double bar = static_cast<double>(kPlotHeight) * shown / kHalfHourSeconds;
+    const double bar =
+        static_cast<double>(kPlotHeight) * shown / kHalfHourSeconds;
     const int x = kChartLeft + k * kSlotWidth;
     const std::string title = "<title>" + HalfHourText(k) + " busy " +
                               HoursMinutesSeconds(seconds) + "</title>";
@@ -205,8 +206,9 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
              "\" text-anchor=\"middle\">" + Integer(hour) + "</text>";
     out += "\n";
   }
-  out += "</svg></figure>\n<p class=\"note\">Hover or tap a bar for its "
-         "exact busy time; a full bar is 30 minutes on line.</p>\n";
+  out +=
+      "</svg></figure>\n<p class=\"note\">Hover or tap a bar for its "
+      "exact busy time; a full bar is 30 minutes on line.</p>\n";
 }
 
 void WriteSessions(const RunRecord& r, std::string& out) {
@@ -214,17 +216,19 @@ void WriteSessions(const RunRecord& r, std::string& out) {
   const bool crash = r.crash_poll_period != 0;
   // Only partners with a tariff cost anything; a column of blanks says
   // nothing.
-  const bool costs = r.costs && std::any_of(r.sessions.begin(), r.sessions.end(),
-                                            [](const SessionRow& s) { return s.cost != 0; });
+  const bool costs =
+      r.costs && std::any_of(r.sessions.begin(), r.sessions.end(),
+                             [](const SessionRow& s) { return s.cost != 0; });
   out += "<h2>Sessions</h2>\n";
   out += "<div class=\"scroll\"><table id=\"sessions\">\n<thead><tr>";
   if (dates) out += "<th>Дата</th>";
   out += "<th>Время</th>";
   if (crash) out += "<th title=\"crash-poll repeat\">С</th>";
-  out += "<th>Адрес</th><th title=\"i incoming, o outgoing, T terminal, "
-         "p process, B BBS caller, ? no end\">D</th><th class=\"n\">Принято"
-         "</th><th class=\"n\">Передано</th><th class=\"n\">CPS</th>"
-         "<th>Пароль</th>";
+  out +=
+      "<th>Адрес</th><th title=\"i incoming, o outgoing, T terminal, "
+      "p process, B BBS caller, ? no end\">D</th><th class=\"n\">Принято"
+      "</th><th class=\"n\">Передано</th><th class=\"n\">CPS</th>"
+      "<th>Пароль</th>";
   if (costs) out += "<th class=\"n\">Стоимость</th>";
   out += "</tr></thead>\n<tbody>\n";
   for (const SessionRow& s : r.sessions) {
@@ -245,8 +249,9 @@ void WriteSessions(const RunRecord& r, std::string& out) {
     if (costs) row.Number(s.cost != 0 ? Decimals(s.cost, 2) : "");
   }
   CloseTable(out);
-  out += "<p class=\"note\">D: i incoming, o outgoing, T terminal, p process, "
-         "B BBS caller, ? no end";
+  out +=
+      "<p class=\"note\">D: i incoming, o outgoing, T terminal, p process, "
+      "B BBS caller, ? no end";
   if (crash) out += "; С: ! a crash-poll repeat";
   out += ".</p>\n";
 }
@@ -254,7 +259,9 @@ void WriteSessions(const RunRecord& r, std::string& out) {
 void WriteFiles(const std::vector<FilesRow>& files, std::string& out) {
   out += "<h2>Files</h2>\n";
   OpenTable("files",
-            {{"Адрес", false}, {"Принятые файлы", false}, {"Переданные файлы", false}},
+            {{"Адрес", false},
+             {"Принятые файлы", false},
+             {"Переданные файлы", false}},
             out);
   for (const FilesRow& f : files) {
     Row row(out);
@@ -268,7 +275,9 @@ void WriteFiles(const std::vector<FilesRow>& files, std::string& out) {
 void WriteConnects(const std::vector<SessionRow>& sessions, std::string& out) {
   out += "<h2>Connects and mailers</h2>\n";
   OpenTable("connects",
-            {{"Время", false}, {"Адрес", false}, {"Строка коннекта", false},
+            {{"Время", false},
+             {"Адрес", false},
+             {"Строка коннекта", false},
              {"Мэйлер", false}},
             out);
   for (const SessionRow& s : sessions) {
@@ -290,8 +299,11 @@ double MeanCps(const AddressTotals& a) {
 void WriteAddressSummary(const RunRecord& r, std::string& out) {
   out += "<h2>Addresses</h2>\n";
   OpenTable("addresses",
-            {{"Адрес", false}, {"Принято", true}, {"Передано", true},
-             {"CPS", true}, {"Общее время", true}},
+            {{"Адрес", false},
+             {"Принято", true},
+             {"Передано", true},
+             {"CPS", true},
+             {"Общее время", true}},
             out);
   double cps = 0;
   int with_cps = 0;
@@ -321,8 +333,10 @@ void WriteAddressSummary(const RunRecord& r, std::string& out) {
 void WriteCosts(const std::vector<CostRow>& costs, std::string& out) {
   out += "<h2>Costs</h2>\n";
   OpenTable("costs",
-            {{"Адрес", false}, {"Стоимость вход.", true},
-             {"Стоимость исход.", true}, {"Время вход.", true},
+            {{"Адрес", false},
+             {"Стоимость вход.", true},
+             {"Стоимость исход.", true},
+             {"Время вход.", true},
              {"Время исход.", true}},
             out);
   for (const CostRow& c : costs) {
@@ -354,15 +368,26 @@ void WriteDays(const RunRecord& r, std::string& out) {
   out += "<h2>Days</h2>\n";
   if (r.costs)
     OpenTable("days",
-              {{"Дата", false}, {"Сессий", true}, {"Вход.", true},
-               {"Исход.", true}, {"Сбои", true}, {"Принято", true},
-               {"Передано", true}, {"Время", true}, {"Стоимость", true}},
+              {{"Дата", false},
+               {"Сессий", true},
+               {"Вход.", true},
+               {"Исход.", true},
+               {"Сбои", true},
+               {"Принято", true},
+               {"Передано", true},
+               {"Время", true},
+               {"Стоимость", true}},
               out);
   else
     OpenTable("days",
-              {{"Дата", false}, {"Сессий", true}, {"Вход.", true},
-               {"Исход.", true}, {"Сбои", true}, {"Принято", true},
-               {"Передано", true}, {"Время", true}},
+              {{"Дата", false},
+               {"Сессий", true},
+               {"Вход.", true},
+               {"Исход.", true},
+               {"Сбои", true},
+               {"Принято", true},
+               {"Передано", true},
+               {"Время", true}},
               out);
   for (const DayTotals& d : r.days)
     WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
@@ -384,8 +409,8 @@ void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
   row.Number(Integer(a.sent));
   row.Number(Integer(a.files_received));
   row.Number(Integer(a.files_sent));
-  row.Number(Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
-                      cps_decimals));
+  row.Number(
+      Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0, cps_decimals));
   row.Number(HoursMinutesSeconds(a.seconds));
   if (costs) row.Number(Decimals(a.cost, 2));
 }
@@ -396,17 +421,30 @@ void WritePeriodAddresses(const RunRecord& r, std::string& out) {
   out += "<h2>Addresses</h2>\n";
   if (r.costs)
     OpenTable("addresses",
-              {{"Адрес", false}, {"Сессий", true}, {"Вход.", true},
-               {"Исход.", true}, {"Принято", true}, {"Передано", true},
-               {"Файлы принято", true}, {"Файлы передано", true},
-               {"CPS", true}, {"Время", true}, {"Стоимость", true}},
+              {{"Адрес", false},
+               {"Сессий", true},
+               {"Вход.", true},
+               {"Исход.", true},
+               {"Принято", true},
+               {"Передано", true},
+               {"Файлы принято", true},
+               {"Файлы передано", true},
+               {"CPS", true},
+               {"Время", true},
+               {"Стоимость", true}},
               out);
   else
     OpenTable("addresses",
-              {{"Адрес", false}, {"Сессий", true}, {"Вход.", true},
-               {"Исход.", true}, {"Принято", true}, {"Передано", true},
-               {"Файлы принято", true}, {"Файлы передано", true},
-               {"CPS", true}, {"Время", true}},
+              {{"Адрес", false},
+               {"Сессий", true},
+               {"Вход.", true},
+               {"Исход.", true},
+               {"Принято", true},
+               {"Передано", true},
+               {"Файлы принято", true},
+               {"Файлы передано", true},
+               {"CPS", true},
+               {"Время", true}},
               out);
   AddressTotals all;
   for (const AddressTotals& a : r.addresses) {
@@ -475,10 +513,11 @@ void WriteFooter(const RunRecord& r, std::string& out) {
 
 void WriteHtmlPage(const RunRecord& r, std::string& out) {
   const std::string title = Title(r);
-  out += "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-         "<meta name=\"viewport\" content=\"width=device-width, "
-         "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
-         "dark\">\n<title>";
+  out +=
+      "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, "
+      "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
+      "dark\">\n<title>";
   out += title;
   out += "</title>\n<style>\n";
   out += kStyle;

@@ -85,50 +85,83 @@ class Json {
 };
 
 void Totals(Json& j, const DayTotals& d, bool costs) {
-  j.Key("sessions"); j.Integer(d.sessions);
-  j.Key("incoming"); j.Integer(d.incoming);
-  j.Key("outgoing"); j.Integer(d.outgoing);
-  j.Key("handshake_failures"); j.Integer(d.failures);
-  j.Key("received"); j.Integer(d.received);
-  j.Key("sent"); j.Integer(d.sent);
-  j.Key("duration"); j.Integer(d.seconds);
-  if (costs) { j.Key("cost"); j.Number("%.2f", d.cost); }
+  j.Key("sessions");
+  j.Integer(d.sessions);
+  j.Key("incoming");
+  j.Integer(d.incoming);
+  j.Key("outgoing");
+  j.Integer(d.outgoing);
+  j.Key("handshake_failures");
+  j.Integer(d.failures);
+  j.Key("received");
+  j.Integer(d.received);
+  j.Key("sent");
+  j.Integer(d.sent);
+  j.Key("duration");
+  j.Integer(d.seconds);
+  if (costs) {
+    j.Key("cost");
+    j.Number("%.2f", d.cost);
+  }
 }
 
 // The window of a one-day run, or the period of a period run.
 void Scope(Json& j, const RunRecord& r) {
   if (r.is_period) {
-    j.Key("period"); j.Open('{');
-    j.Key("first"); j.Text(DayMonthText(r.period.first));
-    j.Key("last"); j.Text(DayMonthText(r.period.last));
-    j.Key("days"); j.Integer(r.period.days);
+    j.Key("period");
+    j.Open('{');
+    j.Key("first");
+    j.Text(DayMonthText(r.period.first));
+    j.Key("last");
+    j.Text(DayMonthText(r.period.last));
+    j.Key("days");
+    j.Integer(r.period.days);
     j.Close('}');
   } else {
-    j.Key("window"); j.Open('{');
-    j.Key("day"); j.Text(DayMonthText(r.window.first));
-    if (r.window.crosses_midnight) { j.Key("end_day"); j.Text(DayMonthText(r.window.second)); }
-    j.Key("start"); j.Text(ClockText(r.window.start_hour, r.window.start_minute));
-    j.Key("end"); j.Text(ClockText(r.window.end_hour, r.window.end_minute));
-    j.Key("crosses_midnight"); j.Bool(r.window.crosses_midnight);
+    j.Key("window");
+    j.Open('{');
+    j.Key("day");
+    j.Text(DayMonthText(r.window.first));
+    if (r.window.crosses_midnight) {
+      j.Key("end_day");
+      j.Text(DayMonthText(r.window.second));
+    }
+    j.Key("start");
+    j.Text(ClockText(r.window.start_hour, r.window.start_minute));
+    j.Key("end");
+    j.Text(ClockText(r.window.end_hour, r.window.end_minute));
+    j.Key("crosses_midnight");
+    j.Bool(r.window.crosses_midnight);
     j.Close('}');
   }
 }
 
 // The settings that shaped the run and what it read.
 void SettingsAndCounts(Json& j, const RunRecord& r) {
-  j.Key("settings"); j.Open('{');
-  j.Key("crash_poll_period"); j.Integer(r.crash_poll_period);
-  j.Key("line"); j.Integer(r.line_number);
-  j.Key("commands"); j.Text(r.commands);
-  j.Key("tariffs"); j.Bool(r.costs);
+  j.Key("settings");
+  j.Open('{');
+  j.Key("crash_poll_period");
+  j.Integer(r.crash_poll_period);
+  j.Key("line");
+  j.Integer(r.line_number);
+  j.Key("commands");
+  j.Text(r.commands);
+  j.Key("tariffs");
+  j.Bool(r.costs);
   j.Close('}');
-  j.Key("counts"); j.Open('{');
-  j.Key("log_bytes"); j.Integer(r.log_bytes);
+  j.Key("counts");
+  j.Open('{');
+  j.Key("log_bytes");
+  j.Integer(r.log_bytes);
   j.Key("bytes_read");
-  j.Integer(r.log_bytes > r.read_from ? r.log_bytes - r.read_from : r.log_bytes);
-  j.Key("lines_read"); j.Integer(r.lines_read);
-  j.Key("lines_inside"); j.Integer(r.lines_inside);
-  j.Key("sessions"); j.Integer(static_cast<long long>(r.sessions.size()));
+  j.Integer(r.log_bytes > r.read_from ? r.log_bytes - r.read_from
+                                      : r.log_bytes);
+  j.Key("lines_read");
+  j.Integer(r.lines_read);
+  j.Key("lines_inside");
+  j.Integer(r.lines_inside);
+  j.Key("sessions");
+  j.Integer(static_cast<long long>(r.sessions.size()));
   j.Close('}');
 }
 
@@ -164,24 +197,29 @@ void Rows(Json& j, std::string_view key, std::span<const Column<Row>> columns,
 std::string RunJson(const RunRecord& r, std::string_view version) {
   Json j;
   j.Open('{');
-  j.Key("program"); j.Text("brantlow");
-  j.Key("version"); j.Text(version);
+  j.Key("program");
+  j.Text("brantlow");
+  j.Key("version");
+  j.Text(version);
   Scope(j, r);
   SettingsAndCounts(j, r);
   Rows(j, "sessions", SessionColumns(), r.sessions, r.costs);
   Rows(j, "addresses", AddressColumns(), r.addresses, r.costs);
   if (r.is_period) {
-    j.Key("days"); j.Open('[');
+    j.Key("days");
+    j.Open('[');
     for (const DayTotals& d : r.days) {
       j.Open('{');
-      j.Key("date"); j.Text(DayMonthText(d.date));
+      j.Key("date");
+      j.Text(DayMonthText(d.date));
       Totals(j, d, r.costs);
       j.Close('}');
     }
     j.Close(']');
   }
   if (r.silent_links) {
-    j.Key("silent_links"); j.Open('[');
+    j.Key("silent_links");
+    j.Open('[');
     for (const std::string& link : *r.silent_links) j.Text(link);
     j.Close(']');
   }
@@ -194,10 +232,12 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     j.Open('[');
     j.Close(']');
   }
-  j.Key("totals"); j.Open('{');
+  j.Key("totals");
+  j.Open('{');
   Totals(j, r.totals, r.costs);
   j.Close('}');
-  j.Key("warnings"); j.Open('[');
+  j.Key("warnings");
+  j.Open('[');
   for (const std::string& w : r.warnings) j.Text(w);
   j.Close(']');
   j.Close('}');

@@ -22,15 +22,17 @@ int Columns(int all, bool costs) { return costs ? all : all - 1; }
 void WriteDayTable(const PeriodSummary& s, Output& out) {
   const int columns = Columns(9, s.costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kDayWidths, columns));
-  out.Write(CP866("║  Дата │ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      Передано│       Время"));
+  out.Write(
+      CP866("║  Дата │ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      "
+            "Передано│       Время"));
   out.Write(s.costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kDayWidths, columns));
   DayTotals all;
   auto row = [&](const char* label, const DayTotals& d) {
-    out.Printf(CP866("║%-7s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"), label,
-               d.sessions, d.incoming, d.outgoing, d.failures,
-               static_cast<long long>(d.received),
-               static_cast<long long>(d.sent), HoursMinutesSeconds(d.seconds).c_str());
+    out.Printf(
+        CP866("║%-7s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"), label, d.sessions,
+        d.incoming, d.outgoing, d.failures, static_cast<long long>(d.received),
+        static_cast<long long>(d.sent), HoursMinutesSeconds(d.seconds).c_str());
     if (s.costs)
       out.Printf(CP866("│%11.2f║\n"), d.cost);
     else
@@ -51,13 +53,18 @@ void WriteDayTable(const PeriodSummary& s, Output& out) {
 void WriteAddressTable(const PeriodSummary& s, Output& out) {
   const int columns = Columns(11, s.costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kAddressWidths, columns));
-  out.Write(CP866("║       Адрес      │ Сессий│  Вход.│ Исход.│       Принято│      Передано│   Файлы│   Файлы│     CPS│       Время"));
+  out.Write(
+      CP866("║       Адрес      │ Сессий│  Вход.│ Исход.│       Принято│      "
+            "Передано│   Файлы│   Файлы│     CPS│       Время"));
   out.Write(s.costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
-  out.Write(CP866("║                  │       │       │       │              │              │ принято│передано│        │            "));
+  out.Write(
+      CP866("║                  │       │       │       │              │       "
+            "       │ принято│передано│        │            "));
   out.Write(s.costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
-  auto row = [&](const char* name, const AddressTotals& a, const char* cps_format) {
+  auto row = [&](const char* name, const AddressTotals& a,
+                 const char* cps_format) {
     out.Printf(CP866("║%-18s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│"), name,
                a.sessions, a.incoming, a.outgoing,
                static_cast<long long>(a.received),
@@ -123,9 +130,11 @@ std::string HoursMinutesSeconds(long long seconds) {
 }
 
 void WritePeriodReport(const PeriodSummary& s, Output& out) {
-  out.Printf(CP866("\n      Статистика за период %2.2d.%2.2d-%2.2d.%2.2d, дней: %d \n"),
-             s.period.first.day, s.period.first.month, s.period.last.day,
-             s.period.last.month, s.period.days);
+  out.Printf(
+      CP866(
+          "\n      Статистика за период %2.2d.%2.2d-%2.2d.%2.2d, дней: %d \n"),
+      s.period.first.day, s.period.first.month, s.period.last.day,
+      s.period.last.month, s.period.days);
   WriteDayTable(s, out);
   WriteAddressTable(s, out);
   if (s.silent_links) WriteSilentLinks(*s.silent_links, out);

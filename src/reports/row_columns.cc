@@ -73,6 +73,8 @@ const std::array<Column<AddressTotals>, 11> kAddressColumns = {{
 }  // namespace
 
 std::span<const Column<SessionRow>> SessionColumns() { return kSessionColumns; }
-std::span<const Column<AddressTotals>> AddressColumns() { return kAddressColumns; }
+std::span<const Column<AddressTotals>> AddressColumns() {
+  return kAddressColumns;
+}
 
 }  // namespace brantlow

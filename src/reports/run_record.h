@@ -17,20 +17,20 @@ namespace brantlow {
 
 // One session as the session list shows it, before any folding.
 struct SessionRow {
-  DayMonth date;       // the day its start lies on
-  std::string start;   // hh:mm:ss as the log wrote it
+  DayMonth date;      // the day its start lies on
+  std::string start;  // hh:mm:ss as the log wrote it
   std::string end;
   long long seconds = 0;
   bool crash_poll = false;  // marked as a crash-poll repeat
-  std::string name;    // address, BBS user or name
-  char kind = ' ';     // i o T p B ?
+  std::string name;         // address, BBS user or name
+  char kind = ' ';          // i o T p B ?
   std::int64_t received = 0;
   std::int64_t sent = 0;
   double cps = 0;
   std::string password;  // passw, mism, error, ?! or empty
   std::string connect;
   std::string mailer;
-  double cost = 0;     // when tariffs are configured
+  double cost = 0;  // when tariffs are configured
 };
 
 // What the files table lists for one address.
@@ -51,8 +51,8 @@ struct CostRow {
 
 struct RunRecord {
   bool is_period = false;
-  Window window;   // a day run's window
-  Period period;   // a period run's days
+  Window window;  // a day run's window
+  Period period;  // a period run's days
   int crash_poll_period = 0;
   int line_number = 0;
   std::string commands;  // the modes that shaped it, as commands
@@ -72,7 +72,7 @@ struct RunRecord {
   std::optional<BusyArray> busy;         // none with -g
   std::optional<std::vector<std::string>> silent_links;
   std::optional<std::vector<FilesRow>> files;  // when the files table is made
-  bool connect_table = false;            // when the connect table is made
+  bool connect_table = false;                  // when the connect table is made
   std::vector<CostRow> cost_rows;
   std::vector<std::string> warnings;
 };

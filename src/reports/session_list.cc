@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/table_frame.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
-#include "base/table_frame.h"
 
 namespace brantlow {
 
@@ -31,10 +31,11 @@ struct Text {
 
 void WriteTitle(const Window& w, Output& out) {
   if (w.crosses_midnight)
-    out.Printf(CP866("\n         Статистика на %2.2d.%2.2d-%2.2d.%2.2d  время с "
-                     "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               w.first.day, w.first.month, w.second.day, w.second.month,
-               w.start_hour, w.start_minute, w.end_hour, w.end_minute);
+    out.Printf(
+        CP866("\n         Статистика на %2.2d.%2.2d-%2.2d.%2.2d  время с "
+              "%2.2d:%2.2d по %2.2d:%2.2d \n"),
+        w.first.day, w.first.month, w.second.day, w.second.month, w.start_hour,
+        w.start_minute, w.end_hour, w.end_minute);
   else
     out.Printf(CP866("\n           Статистика на %2.2d.%2.2d  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),
@@ -61,13 +62,21 @@ int Widths(bool crash_column, bool statistics, int (&widths)[8]) {
 
 void WriteHeadings(bool crash_column, bool statistics, Output& out) {
   if (!statistics && !crash_column)
-    out.Write(CP866("║      Время      │   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"));
+    out.Write(
+        CP866("║      Время      │   Пользователь   │ Принято  │ Передано │ "
+              "CPS  │Пароль║\n"));
   else if (!statistics)
-    out.Write(CP866("║      Время      │С│   Пользователь   │ Принято  │ Передано │ CPS  │Пароль║\n"));
+    out.Write(
+        CP866("║      Время      │С│   Пользователь   │ Принято  │ Передано │ "
+              "CPS  │Пароль║\n"));
   else if (!crash_column)
-    out.Write(CP866("║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"));
+    out.Write(
+        CP866("║      Время      │      Адрес       │D│ Принято  │ Передано │ "
+              "CPS  │Пароль║\n"));
   else
-    out.Write(CP866("║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║\n"));
+    out.Write(
+        CP866("║      Время      │С│      Адрес       │D│ Принято  │ Передано "
+              "│ CPS  │Пароль║\n"));
 }
 
 // One row: its cells written one after another, as the one format of its

@@ -25,20 +25,21 @@ bool Installed(const char* program) {
 
 // Archiver tests are skipped on a machine without the archiver, except
 // where the build insists on them (CI sets BRANTLOW_REQUIRE_ARCHIVERS).
-#define REQUIRE_PROGRAM(p)                                             \
-  do {                                                                 \
-    if (!Installed(p)) {                                               \
-      if (std::getenv("BRANTLOW_REQUIRE_ARCHIVERS"))                   \
-        FAIL() << p << " is not installed";                            \
-      GTEST_SKIP() << p << " is not installed";                        \
-    }                                                                  \
+#define REQUIRE_PROGRAM(p)                           \
+  do {                                               \
+    if (!Installed(p)) {                             \
+      if (std::getenv("BRANTLOW_REQUIRE_ARCHIVERS")) \
+        FAIL() << p << " is not installed";          \
+      GTEST_SKIP() << p << " is not installed";      \
+    }                                                \
   } while (0)
 
 std::string Output(const std::string& command) {
   std::string out;
   if (std::FILE* p = popen(command.c_str(), "r")) {
     char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p))
+      out.append(buf, n);
     pclose(p);
   }
   return out;
@@ -47,12 +48,12 @@ std::string Output(const std::string& command) {
 // A log of three weeks, 20/02 to 12/03, one session a day, CR LF lines.
 std::string DayLines(int day, int month) {
   char lines[512];
-  std::snprintf(lines, sizeof lines,
-                "%02d/%02d 10:00:00 \xFE Incoming call: CONNECT 33600/ARQ/V34\r\n"
-                "%02d/%02d 10:00:20 2:5020/%d, using T-Mail/2608.NT\r\n"
-                "%02d/%02d 10:03:00 \xFE 2:5020/%d, bytes 100/200, time 0:02:40\r\n",
-                day, month, day, month, day * 10 + month, day, month,
-                day * 10 + month);
+  std::snprintf(
+      lines, sizeof lines,
+      "%02d/%02d 10:00:00 \xFE Incoming call: CONNECT 33600/ARQ/V34\r\n"
+      "%02d/%02d 10:00:20 2:5020/%d, using T-Mail/2608.NT\r\n"
+      "%02d/%02d 10:03:00 \xFE 2:5020/%d, bytes 100/200, time 0:02:40\r\n",
+      day, month, day, month, day * 10 + month, day, month, day * 10 + month);
   return lines;
 }
 
@@ -73,7 +74,8 @@ TranscriptCase PackingCase(const std::string& packer_line,
   c.args = {"/d=02.03"};
   c.inputs["t-mail.log"] = log;
   c.inputs["brantlow.cfg"] =
-      "LogFile t-mail.log\r\nPackDay 7\r\nPackLog ./old\r\n" + packer_line + "\r\n";
+      "LogFile t-mail.log\r\nPackDay 7\r\nPackLog ./old\r\n" + packer_line +
+      "\r\n";
   return c;
 }
 
@@ -97,7 +99,8 @@ TEST(ArchiversTest, ZipHoldsTheOldLinesAndTheLogKeepsTheRest) {
                   BRANTLOW_BINARY, BRANTLOW_STANDIN);
   EXPECT_EQ(0, p.run.exit_status);
   EXPECT_NE(std::string::npos,
-            p.run.stdout_bytes.find("! Pack you log from 20/02 to 03/03 with ZIP.\n"));
+            p.run.stdout_bytes.find(
+                "! Pack you log from 20/02 to 03/03 with ZIP.\n"));
   EXPECT_EQ(log.kept, p.run.files["t-mail.log"]);
   EXPECT_EQ(0u, p.run.files.count("newlog.tmp"));
   EXPECT_EQ(0u, p.run.files.count("old/20020303.26"));
@@ -124,13 +127,15 @@ TEST(ArchiversTest, ArjHoldsTheOldLinesAndTheLogKeepsTheRest) {
                   BRANTLOW_BINARY, BRANTLOW_STANDIN);
   EXPECT_EQ(0, p.run.exit_status);
   EXPECT_NE(std::string::npos,
-            p.run.stdout_bytes.find("! Pack you log from 20/02 to 03/03 with ARJ.\n"));
+            p.run.stdout_bytes.find(
+                "! Pack you log from 20/02 to 03/03 with ARJ.\n"));
   EXPECT_EQ(log.kept, p.run.files["t-mail.log"]);
   EXPECT_EQ(0u, p.run.files.count("newlog.tmp"));
   ASSERT_EQ(1u, p.run.files.count("old/logpack.arj"));
 
   const std::string arj = p.Archive("logpack.arj");
-  EXPECT_NE(std::string::npos, Output("arj l '" + arj + "'").find("20020303.26"));
+  EXPECT_NE(std::string::npos,
+            Output("arj l '" + arj + "'").find("20020303.26"));
   const std::string out = p.dir.path() + "/x";
   mkdir(out.c_str(), 0777);
   Output("cd '" + out + "' && arj e -y '" + arj + "' >/dev/null 2>&1");
@@ -181,8 +186,9 @@ TEST(ArchiversTest, ALogOnAnotherFileSystemIsPacked) {
   }
   TranscriptCase c = PackingCase("@RAR \"rar a\"", "");
   c.inputs.erase("t-mail.log");
-  c.inputs["brantlow.cfg"] = "LogFile " + log_path +
-                             "\r\nPackDay 7\r\nPackLog ./old\r\n@RAR \"rar a\"\r\n";
+  c.inputs["brantlow.cfg"] =
+      "LogFile " + log_path +
+      "\r\nPackDay 7\r\nPackLog ./old\r\n@RAR \"rar a\"\r\n";
   c.tools = {"rar"};
   c.path_variable = "/nonexistent";
   RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
@@ -193,7 +199,8 @@ TEST(ArchiversTest, ALogOnAnotherFileSystemIsPacked) {
   std::string kept_log;
   if (std::FILE* f = std::fopen(log_path.c_str(), "rb")) {
     char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, f)) kept_log.append(buf, n);
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, f))
+      kept_log.append(buf, n);
     std::fclose(f);
   }
   EXPECT_EQ(log.kept, kept_log);

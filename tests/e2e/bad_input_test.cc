@@ -78,14 +78,15 @@ std::string Right(const std::string& text, std::size_t width) {
 
 // A row of the session list: times, crash mark (none when 0), name, kind,
 // received, sent, CPS, password, with the frame's CP866 bars.
-std::string ListRow(const std::string& times, char crash, const std::string& name,
-                    char kind, const std::string& received, const std::string& sent,
+std::string ListRow(const std::string& times, char crash,
+                    const std::string& name, char kind,
+                    const std::string& received, const std::string& sent,
                     const std::string& cps, const std::string& password) {
   std::string row = "\xBA" + times + "\xB3";
   if (crash) row += std::string(1, crash) + "\xB3";
   row += Left(name, 18) + "\xB3" + std::string(1, kind) + "\xB3" +
-         Right(received, 10) + "\xB3" + Right(sent, 10) + "\xB3" + Right(cps, 6) +
-         "\xB3" + Left(password, 6) + "\xBA";
+         Right(received, 10) + "\xB3" + Right(sent, 10) + "\xB3" +
+         Right(cps, 6) + "\xB3" + Left(password, 6) + "\xBA";
   return row;
 }
 
@@ -113,8 +114,8 @@ std::vector<std::string> Chart() {
                         : row == 8  ? " 50%─┼"
                         : row == 4  ? " 25%─┼"
                                     : "     │";
-    std::string cells = std::string(20, ' ') + (row <= 3 ? "▓" : " ") +
-                        std::string(27, ' ');
+    std::string cells =
+        std::string(20, ' ') + (row <= 3 ? "▓" : " ") + std::string(27, ' ');
     rows.push_back(label + cells);
   }
   rows.push_back("     ┼─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬");
@@ -127,9 +128,11 @@ std::vector<std::string> SessionList() {
       "",
       "           Статистика на 15.03  время с 00:00 по 23:59 ",
       FrameLine("╔", "═", "╤", "╗", kListWidths),
-      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║",
+      "║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  "
+      "│Пароль║",
       FrameLine("╟", "─", "┼", "╢", kListWidths),
-      "║10:00:00-10:00:30│2:5020/5          │i│      1234│       567│     0│      ║",
+      "║10:00:00-10:00:30│2:5020/5          │i│      1234│       567│     0│   "
+      "   ║",
       FrameLine("╚", "═", "╧", "╝", kListWidths),
   };
 }
@@ -150,7 +153,8 @@ std::vector<std::string> Signature() {
   return {"", "Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026"};
 }
 
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+std::vector<std::string> Join(
+    std::initializer_list<std::vector<std::string>> parts) {
   std::vector<std::string> all;
   for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
   return all;
@@ -205,7 +209,8 @@ TEST(ReportShapeTest, TheConnectTablesShortTimeLineIsWellFormed) {
   EXPECT_EQ("", ReportShapeProblem(Bytes(table)));
   // The same short line in the session list is a broken row.
   std::vector<std::string> list = SessionList();
-  list[5] = "║10:00:00-10:00:30│2:5020/5│i│      1234│       567│     0│      ║";
+  list[5] =
+      "║10:00:00-10:00:30│2:5020/5│i│      1234│       567│     0│      ║";
   EXPECT_NE("", ReportShapeProblem(Bytes(list)));
 }
 
@@ -227,7 +232,8 @@ TEST(ReportShapeTest, BrokenFramesAreFound) {
   // A byte count wider than its column pushes the row past the frame.
   std::string wide = Replaced(good, "│      1234│       567│     0│",
                               "│ 12345678901│       567│     0│");
-  EXPECT_NE(std::string::npos, ReportShapeProblem(wide).find("characters wide"));
+  EXPECT_NE(std::string::npos,
+            ReportShapeProblem(wide).find("characters wide"));
   // A cell line without its right edge.
   std::string open_row = Replaced(good, "│     0│      ║", "│     0│       ");
   EXPECT_NE("", ReportShapeProblem(open_row));
@@ -249,12 +255,14 @@ TEST(ReportShapeTest, BrokenFramesAreFound) {
                        bottom.substr(0, bottom.size() - 2) + "\xBC");
   EXPECT_NE(std::string::npos, ReportShapeProblem(short_bottom).find("bottom"));
   // A table that never closes.
-  std::string unclosed = Bytes(Join({SessionList(), {FrameLine("╔", "═", "╤", "╗", kSummaryWidths)}}));
+  std::string unclosed = Bytes(
+      Join({SessionList(), {FrameLine("╔", "═", "╤", "╗", kSummaryWidths)}}));
   EXPECT_NE("", ReportShapeProblem(unclosed));
   // An empty line inside a table.
   std::vector<std::string> gap = SessionList();
   gap.insert(gap.begin() + 5, "");
-  EXPECT_NE(std::string::npos, ReportShapeProblem(Bytes(gap)).find("empty line"));
+  EXPECT_NE(std::string::npos,
+            ReportShapeProblem(Bytes(gap)).find("empty line"));
   // A top line with a mark next to a mark.
   std::vector<std::string> zero = SessionList();
   zero[2] = "╔═══╤╤═══╗";
@@ -263,21 +271,28 @@ TEST(ReportShapeTest, BrokenFramesAreFound) {
 
 TEST(ReportShapeTest, LinesOutsideTheSectionsAreFound) {
   // Text between two tables.
-  std::string stray = Bytes(Join({SessionList(), {"stray text"}, Summary(), Signature()}));
-  EXPECT_NE(std::string::npos, ReportShapeProblem(stray).find("outside the tables"));
+  std::string stray =
+      Bytes(Join({SessionList(), {"stray text"}, Summary(), Signature()}));
+  EXPECT_NE(std::string::npos,
+            ReportShapeProblem(stray).find("outside the tables"));
   // A title without its session list under it.
   std::vector<std::string> title_only = {
       "", "           Статистика на 15.03  время с 00:00 по 23:59 ", ""};
-  EXPECT_NE("", ReportShapeProblem(Bytes(Join({title_only, Summary(), Signature()}))));
+  EXPECT_NE("", ReportShapeProblem(
+                    Bytes(Join({title_only, Summary(), Signature()}))));
   // Anything after the signature.
   std::string after = Bytes(Join({Summary(), Signature(), {"more"}}));
-  EXPECT_NE(std::string::npos, ReportShapeProblem(after).find("follow the signature"));
+  EXPECT_NE(std::string::npos,
+            ReportShapeProblem(after).find("follow the signature"));
   // The line marker not followed by the signature.
-  std::string marker = Bytes(Join({Summary(), {"", "Line 7", ""}, Signature()}));
+  std::string marker =
+      Bytes(Join({Summary(), {"", "Line 7", ""}, Signature()}));
   EXPECT_NE("", ReportShapeProblem(marker));
   // A BBS signature without its second line.
   std::string bbs = Bytes(Join(
-      {Summary(), {"", "Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026!!!!"}}));
+      {Summary(),
+       {"",
+        "Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026!!!!"}}));
   EXPECT_NE("", ReportShapeProblem(bbs));
 }
 
@@ -293,7 +308,8 @@ TEST(ReportShapeTest, BrokenChartsAreFound) {
   std::vector<std::string> gap = chart;
   gap[17 - 6] = "     │" + std::string(20, ' ') + "▓" + std::string(27, ' ');
   gap[17 - 5] = "     │" + std::string(48, ' ');
-  EXPECT_NE(std::string::npos, ReportShapeProblem(Bytes(Join({gap, rest}))).find("gap"));
+  EXPECT_NE(std::string::npos,
+            ReportShapeProblem(Bytes(Join({gap, rest}))).find("gap"));
   // Rows missing: the axis comes too early.
   std::vector<std::string> cut = chart;
   cut.erase(cut.begin() + 5);
@@ -328,8 +344,9 @@ struct Expected {
 RunResult RunChecked(const TranscriptCase& c, const Expected& e) {
   RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
   EXPECT_EQ(e.exit_status, r.exit_status)
-      << "stdout:\n" << Printable(r.stdout_bytes.substr(0, 3000))
-      << "\nconsole:\n" << Printable(r.console_bytes.substr(0, 3000));
+      << "stdout:\n"
+      << Printable(r.stdout_bytes.substr(0, 3000)) << "\nconsole:\n"
+      << Printable(r.console_bytes.substr(0, 3000));
   for (const auto& [name, bytes] : c.inputs) {
     auto found = r.files.find(name);
     if (found == r.files.end()) {
@@ -346,7 +363,8 @@ RunResult RunChecked(const TranscriptCase& c, const Expected& e) {
       ADD_FAILURE() << "report " << Printable(name) << " is missing";
       continue;
     }
-    EXPECT_EQ("", ReportShapeProblem(found->second)) << "in " << Printable(name);
+    EXPECT_EQ("", ReportShapeProblem(found->second))
+        << "in " << Printable(name);
   }
   for (const auto& [name, bytes] : r.files) {
     if (c.inputs.count(name) || e.reports.count(name) || e.others.count(name))
@@ -430,14 +448,21 @@ TEST(BadInputTest, RandomBytesBehindTheDatesOfTheWindow) {
   std::uniform_int_distribution<int> byte(0, 255);
   std::uniform_int_distribution<int> length(0, 200);
   std::uniform_int_distribution<int> pick(0, 9);
-  const char* phrases[] = {
-      "■ Incoming call: CONNECT ", "■ Outgoing call: CONNECT ", "2:5020/5, using ",
-      "HR-16 ", "HS-16 ", "■ 2:5020/5, bytes ", "Human caller.",
-      "Returned to T-Mail with errorlevel 2", "Password protected session", ""};
+  const char* phrases[] = {"■ Incoming call: CONNECT ",
+                           "■ Outgoing call: CONNECT ",
+                           "2:5020/5, using ",
+                           "HR-16 ",
+                           "HS-16 ",
+                           "■ 2:5020/5, bytes ",
+                           "Human caller.",
+                           "Returned to T-Mail with errorlevel 2",
+                           "Password protected session",
+                           ""};
   std::string log;
   int t = 0;
   while (log.size() < 600000) {
-    std::string line = "15/03 " + Clock(t / 8) + " " + Cp866Of(phrases[pick(generator)]);
+    std::string line =
+        "15/03 " + Clock(t / 8) + " " + Cp866Of(phrases[pick(generator)]);
     t += 1;
     for (int n = length(generator); n > 0; --n) {
       char c = static_cast<char>(byte(generator));
@@ -447,8 +472,9 @@ TEST(BadInputTest, RandomBytesBehindTheDatesOfTheWindow) {
     log += line + "\r\n";
   }
   RunChecked(Case(log), kStatisticsAndBbs);
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/c=300", "+l(-s)", "+a(-s)", "+b(-s)"}),
-             {0, {"logdata.zvx", "maxdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
+  RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/c=300", "+l(-s)", "+a(-s)", "+b(-s)"}),
+      {0, {"logdata.zvx", "maxdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
 }
 
 TEST(BadInputTest, ALogOfNulBytes) {
@@ -464,14 +490,17 @@ TEST(BadInputTest, NulBytesInsideTheLinesOfSessions) {
   std::string log = OrdinaryDay();
   // A NUL in the time, in the connect string, in the address, in the
   // mailer text, in a transfer line and in a summary line.
-  log += "15/03 12:3" + nul + ":00 " + Cp866Of("■ Incoming call: CONNECT 2400") + "\r\n";
+  log += "15/03 12:3" + nul + ":00 " +
+         Cp866Of("■ Incoming call: CONNECT 2400") + "\r\n";
   log += Raw(45100, "■ Incoming call: CONNECT 96") + nul + "00/ARQ\r\n";
   log += Raw(45108, "2:50") + nul + "20/77, using T-" + nul + "Mail\r\n";
   log += At(45110, "HR-16 a" + nul + "b.pkt 100 OK: 0:01, 100 cps");
   log += Raw(45120, "■ 2:50") + nul + "20/77, bytes 1/2\r\n";
-  log += nul + nul + "/03 12:40:00 " + Cp866Of("■ Incoming call: CONNECT 2400") + "\r\n";
+  log += nul + nul + "/03 12:40:00 " +
+         Cp866Of("■ Incoming call: CONNECT 2400") + "\r\n";
   log += Repeat(nul, 5000) + "\r\n";
-  log += Raw(46000, "■ Outgoing call: CONNECT 33600") + Repeat(nul, 300) + "\r\n";
+  log +=
+      Raw(46000, "■ Outgoing call: CONNECT 33600") + Repeat(nul, 300) + "\r\n";
   log += Raw(46010, "2:5020/78, using ") + Repeat(nul, 100) + "\r\n";
   log += At(46020, "■ 2:5020/78, bytes 10/20, time 0:00:20");
   RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b", "+F"}),
@@ -487,12 +516,14 @@ TEST(BadInputTest, LinesOfTenThousandCharactersInsideTheWindow) {
   // Long connect string, mailer text, transfer line and summary line.
   log += At(36000, "■ Incoming call: CONNECT 33600/" + std::string(9960, 'V'));
   log += At(36008, "2:5020/90, using " + std::string(9970, 'M'));
-  log += At(36010, "HR-16 " + std::string(9000, 'n') + ".pkt 100 OK: 0:01, 100 cps");
+  log += At(36010,
+            "HR-16 " + std::string(9000, 'n') + ".pkt 100 OK: 0:01, 100 cps");
   log += At(36012, "HS-16 s.pkt 100 OK: 0:01, 100 cps, " + x10000);
   log += At(36020, "■ 2:5020/90, bytes 100/100, time 0:00:20 " + x10000);
   // A line whose every read begins like a line of the window: 89
   // characters a piece, each a CONNECT line of its own.
-  std::string unit = "15/03 14:00:00 " + Cp866Of("■ Incoming call: CONNECT 33600 ");
+  std::string unit =
+      "15/03 14:00:00 " + Cp866Of("■ Incoming call: CONNECT 33600 ");
   unit += std::string(89 - unit.size(), 'c');
   log += Repeat(unit, 112) + "\r\n";
   log += At(50410, "■ 2:5020/91, bytes 1/1, time 0:00:10");
@@ -500,13 +531,14 @@ TEST(BadInputTest, LinesOfTenThousandCharactersInsideTheWindow) {
   log += At(54001, x10000);
   const std::string in_window = At(54002, "Rescanning outbound, 1 files found");
   log += in_window;
-  RunResult r = RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b", "+F"}),
-                           {0, {"logdata.zvx", "maxdata.zvx"}, {"00002359.000"}});
+  RunResult r = RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b", "+F"}),
+      {0, {"logdata.zvx", "maxdata.zvx"}, {"00002359.000"}});
   // Lines of the window are cut into the cut file whole, long or short.
   EXPECT_NE(std::string::npos, r.files["00002359.000"].find(in_window));
   EXPECT_NE(std::string::npos,
-            r.files["00002359.000"].find(At(36008, "2:5020/90, using " +
-                                                        std::string(9970, 'M'))));
+            r.files["00002359.000"].find(
+                At(36008, "2:5020/90, using " + std::string(9970, 'M'))));
 }
 
 TEST(BadInputTest, TransferEntriesLongerThanOneReadOfTheScratchFile) {
@@ -526,8 +558,8 @@ TEST(BadInputTest, TransferEntriesLongerThanOneReadOfTheScratchFile) {
   log += At(36005, "2:5020/1234.56789, using T-Mail/2608.NT");
   const std::string filler(61, 'f');
   int t = 36010;
-  for (const char* tail : {"x9999 , 50", "x-5   , 50", "x860  , 50", "x150  , 50",
-                           "x0    , 50", "x     , 50"}) {
+  for (const char* tail : {"x9999 , 50", "x-5   , 50", "x860  , 50",
+                           "x150  , 50", "x0    , 50", "x     , 50"}) {
     for (const char* tag : {"XR ", "XS "}) {
       std::string line = Raw(t++, tag) + filler + tail;
       EXPECT_EQ(89u, line.size());
@@ -535,7 +567,8 @@ TEST(BadInputTest, TransferEntriesLongerThanOneReadOfTheScratchFile) {
     }
   }
   log += At(36100, "■ 2:5020/1234.56789, bytes 0/0, time 0:01:40");
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b"}), kStatisticsAndBbs);
+  RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b"}),
+             kStatisticsAndBbs);
   RunChecked(Case(log, {"LOG", "/d=15.03", "+a(-s)"}),
              {0, {"logdata.zvx", "filedata.zvx"}, {}});
 }
@@ -549,8 +582,9 @@ TEST(BadInputTest, ALogWhoseLastLineHasNoLineEnd) {
   // The summary line counts without its line end.
   std::vector<std::string> rows = Rows(r.files["logdata.zvx"], kListColumns);
   ASSERT_EQ(1u, rows.size());
-  EXPECT_EQ(ListRow("10:00:00-10:00:30", 0, "2:5020/5", 'i', "1234", "567", "0", ""),
-            rows[0]);
+  EXPECT_EQ(
+      ListRow("10:00:00-10:00:30", 0, "2:5020/5", 'i', "1234", "567", "0", ""),
+      rows[0]);
 }
 
 TEST(BadInputTest, ALogEndingInsideALongLineOrWithABareCr) {
@@ -563,7 +597,8 @@ TEST(BadInputTest, ALogEndingInsideALongLineOrWithABareCr) {
   cr += "15/03 22:13:30 " + Cp866Of("■") + " 2:5020/6, bytes 5/6\r";
   RunChecked(Case(cr), kStatisticsAndBbs);
   // A CONNECT line and nothing else, without a line end.
-  std::string one = "15/03 10:00:00 " + Cp866Of("■ Incoming call: CONNECT 2400");
+  std::string one =
+      "15/03 10:00:00 " + Cp866Of("■ Incoming call: CONNECT 2400");
   RunChecked(Case(one), kStatisticsAndBbs);
   // A single byte.
   RunChecked(Case("1"), kStatisticsAndBbs);
@@ -638,9 +673,11 @@ TEST(BadInputTest, AWindowThatEndsAtHour99TakesTheLinesOfHour99) {
   raw("15/03 99:00:09", "2:5020/999, using T-Mail");
   raw("15/03 99:99:99", "■ 2:5020/999, bytes 5/6");
   raw("15/03 99:99:00", "■ Incoming call: CONNECT 33600/ARQ");
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/t=22:00-99:99", "+l", "+a", "+b", "+F"}),
-             {0, {"logdata.zvx", "maxdata.zvx"}, {"22009999.000"}});
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/t=00:00-99:99", "/c=999", "+l(-s)", "+a(-s)"}),
+  RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/t=22:00-99:99", "+l", "+a", "+b", "+F"}),
+      {0, {"logdata.zvx", "maxdata.zvx"}, {"22009999.000"}});
+  RunChecked(Case(log, {"LOG", "/d=15.03", "/t=00:00-99:99", "/c=999", "+l(-s)",
+                        "+a(-s)"}),
              {0, {"logdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
 }
 
@@ -657,12 +694,14 @@ TEST(BadInputTest, ASessionOpenAtTheEndOfAWindowBeforeTenKeepsTheFrame) {
       "16/03 08:00:30 ■ Incoming call: CONNECT 33600/ARQ/V34",
       "16/03 08:00:38 2:5020/8, using T-Mail/2608.NT",
   });
-  RunResult r = RunChecked(Case(log, {"LOG", "/d=15.03", "/t=23:00-08:00", "+l", "+a", "+b"}),
-                           kStatisticsAndBbs);
+  RunResult r = RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/t=23:00-08:00", "+l", "+a", "+b"}),
+      kStatisticsAndBbs);
   // The session list shows the end time as it was set.
-  EXPECT_NE(std::string::npos,
-            r.files["logdata.zvx"].find(
-                ListRow("08:00:30-  8:0:59", 0, "2:5020/8", 'i', "0", "0", "0", "") + "\r\n"));
+  EXPECT_NE(std::string::npos, r.files["logdata.zvx"].find(
+                                   ListRow("08:00:30-  8:0:59", 0, "2:5020/8",
+                                           'i', "0", "0", "0", "") +
+                                   "\r\n"));
 }
 
 // The station's clock set back an hour while a call was on: the summary
@@ -702,16 +741,21 @@ TEST(BadInputTest, NearlyTenThousandSessionsInOneWindow) {
     if (i % 10 == 0) log += At(t + 2, "HR-16 f.pkt 1000 OK: 0:01, 1000 cps");
     log += At(t + 5, "■ " + address + ", bytes 100/200, time 0:00:05");
   }
-  RunResult r = RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b"}),
-                           kStatisticsAndBbs);
-  std::vector<std::string> rows = Rows(r.files["logdata.zvx"], kCrashListColumns);
+  RunResult r =
+      RunChecked(Case(log, {"LOG", "/d=15.03", "/c=60", "+l", "+a", "+b"}),
+                 kStatisticsAndBbs);
+  std::vector<std::string> rows =
+      Rows(r.files["logdata.zvx"], kCrashListColumns);
   // The table grows with the window: every session is listed.
   ASSERT_EQ(9999u, rows.size());
-  EXPECT_EQ(ListRow("00:00:00-00:00:05", ' ', "2:5020/0", 'i', "100", "200", "1000", ""),
+  EXPECT_EQ(ListRow("00:00:00-00:00:05", ' ', "2:5020/0", 'i', "100", "200",
+                    "1000", ""),
             rows[0]);
-  EXPECT_EQ(ListRow("00:00:08-00:00:13", ' ', "2:5020/1", 'o', "100", "200", "0", ""),
-            rows[1]);
-  EXPECT_EQ(ListRow("22:13:04-22:13:09", ' ', "2:5020/9998", 'i', "100", "200", "0", ""),
+  EXPECT_EQ(
+      ListRow("00:00:08-00:00:13", ' ', "2:5020/1", 'o', "100", "200", "0", ""),
+      rows[1]);
+  EXPECT_EQ(ListRow("22:13:04-22:13:09", ' ', "2:5020/9998", 'i', "100", "200",
+                    "0", ""),
             rows[9998]);
   const std::string& stats = r.files["logdata.zvx"];
   std::size_t total = stats.find(Cp866Of("║Всего: "));
@@ -834,9 +878,12 @@ TEST(BadInputTest, DirectoriesThatNameFilesOrCannotBeMade) {
   // current directory. The cut asked for is missing: status 2.
   for (const char* place : {"LOG", "LOG/below", "missing/deeper/still"}) {
     SCOPED_TRACE(place);
-    TranscriptCase c = Case(OrdinaryDay(), {"LOG", "/d=15.03", "+F", "+l", "+a", "+b"});
-    c.inputs["brantlow.cfg"] = std::string("ShredDir ") + place + "\r\nTmpDir " + place + "\r\n";
-    RunResult r = RunChecked(c, {2, {"logdata.zvx", "maxdata.zvx"},
+    TranscriptCase c =
+        Case(OrdinaryDay(), {"LOG", "/d=15.03", "+F", "+l", "+a", "+b"});
+    c.inputs["brantlow.cfg"] =
+        std::string("ShredDir ") + place + "\r\nTmpDir " + place + "\r\n";
+    RunResult r = RunChecked(c, {2,
+                                 {"logdata.zvx", "maxdata.zvx"},
                                  {std::string(place) + "/00002359.000"}});
     EXPECT_NE(std::string::npos, r.files["logdata.zvx"].find("2:5020/23"));
   }
@@ -900,9 +947,8 @@ TEST(BadInputTest, PseudographicsInConfigurationValuesAndLogAddresses) {
       "+ 15 Mar 11:10:01 MAX  DL-▓.zip",
       "+ 15 Mar 11:15:00 MAX  End, ║Boxed═User▓",
   });
-  RunChecked(c, {0,
-                 {"logdata.zvx", "maxdata.zvx"},
-                 {Cp866Of("║cut═/00002359.000")}});
+  RunChecked(
+      c, {0, {"logdata.zvx", "maxdata.zvx"}, {Cp866Of("║cut═/00002359.000")}});
 }
 
 // ---------------------------------------------------------------------------
@@ -949,7 +995,8 @@ TEST(BadInputTest, MaximusLinesInTheWrongShape) {
       "+ 15 Mar 10:10:40 MAX  calling",
       "calling",
       "xcalling",
-      "+ 15 Mar 10:10:41 MAX  A caller whose name runs far past column forty calling",
+      "+ 15 Mar 10:10:41 MAX  A caller whose name runs far past column forty "
+      "calling",
       ": 15 Mar 10:12:00 MAX  CPS:",
       ": 15 Mar 10:12:01 MAX  CPS: 1500 (",
       ": 15 Mar 10:12:02 MAX  CPS: (((((((((",
@@ -961,7 +1008,8 @@ TEST(BadInputTest, MaximusLinesInTheWrongShape) {
   bbs += "+ 15 Mar 10:12:40 MAX  " + Repeat(nul, 40) + " calling\r\n";
   bbs += Repeat(nul, 3000) + "\r\n";
   bbs += "+ 15 Mar 10:12:50 MAX  " + std::string(5000, 'N') + " calling\r\n";
-  bbs += ": 15 Mar 10:13:00 MAX  CPS: 1700 (12000 bytes)" + std::string(3000, ' ') + "\r\n";
+  bbs += ": 15 Mar 10:13:00 MAX  CPS: 1700 (12000 bytes)" +
+         std::string(3000, ' ') + "\r\n";
   bbs += "+ 15 Mar 10:13:01 MAX  UL-" + std::string(3000, 'u') + "\r\n";
   bbs += "+ 15 Mar 10:13:02 MAX  " + Cp866Of("═▓║ ╔╗ calling") + "\r\n";
   bbs += Lines({

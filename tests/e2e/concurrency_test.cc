@@ -46,8 +46,8 @@ std::string StationLog() {
     };
     for (int n = 0; n < 480; ++n) {
       const int t = n * 180;
-      const std::string address = "2:50" + std::to_string(20 + n % 7) + "/" +
-                                  std::to_string(n % 40);
+      const std::string address =
+          "2:50" + std::to_string(20 + n % 7) + "/" + std::to_string(n % 40);
       line(t, "Rescanning outbound, 3 files found");
       line(t + 5, n % 3 ? "■ Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS"
                         : "■ Outgoing call: CONNECT 28800/ARQ/V34");
@@ -57,10 +57,12 @@ std::string StationLog() {
         continue;
       }
       line(t + 12, address + ", using T-Mail/2608.NT");
-      line(t + 13, n % 4 ? "Password protected session" : "Password mismatch: ABC");
-      line(t + 20, "HR-16 " + std::to_string(n) + "a.pkt 12480 OK: 0:06, 2080 cps");
-      line(t + 30, "HS-16 " + std::to_string(n) + "b.mo" + std::to_string(n % 10) +
-                       " 3210 OK: 0:02, 1605 cps");
+      line(t + 13,
+           n % 4 ? "Password protected session" : "Password mismatch: ABC");
+      line(t + 20,
+           "HR-16 " + std::to_string(n) + "a.pkt 12480 OK: 0:06, 2080 cps");
+      line(t + 30, "HS-16 " + std::to_string(n) + "b.mo" +
+                       std::to_string(n % 10) + " 3210 OK: 0:02, 1605 cps");
       if (n % 11 == 0)
         line(t + 40, "HS-16 big.zip 90000 cancelled at pos 4096, 512 cps");
       line(t + 60, "■ " + address + ", bytes 12480/3210, time 0:00:55");
@@ -87,8 +89,8 @@ std::string MaximusLog() {
       line(0, "Begin, v3.01 (task=1)");
       line(2, "Connected at 33600 baud");
       line(5, "Caller " + std::to_string(n % 9) + " calling");
-      line(60, "CPS: " + std::to_string(1000 + n) + " (" + std::to_string(n * 100) +
-                   " bytes)");
+      line(60, "CPS: " + std::to_string(1000 + n) + " (" +
+                   std::to_string(n * 100) + " bytes)");
       line(61, "DL-FILE" + std::to_string(n) + ".ZIP");
       line(150, "End, Caller " + std::to_string(n % 9));
     }
@@ -108,7 +110,8 @@ Files StationInputs() {
       "BBSType MAX\r\nBBSLog max.log\r\nTmpDir tmp3\r\nCrashCheck ALL\r\n"
       "String /C=300\r\n";
   in["brantl4.cfg"] =
-      "ShredDir cut4\r\nDefine_1 \"Running FrontDoor\"\r\n1_Name \"FrontDoor\"\r\n"
+      "ShredDir cut4\r\nDefine_1 \"Running FrontDoor\"\r\n1_Name "
+      "\"FrontDoor\"\r\n"
       "1_Cycle yes\r\nBBSType MAX\r\nBBSLog max.log\r\nFilesNoScan *.MO?\r\n";
   return in;
 }
@@ -164,8 +167,10 @@ pid_t Start(const std::string& root, const std::string& work, int index,
   if (chdir(work.c_str()) != 0) _exit(126);
   const std::string n = std::to_string(index);
   int in = open("/dev/null", O_RDONLY);
-  int out = open((root + "/stdout" + n).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  int err = open((root + "/console" + n).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  int out =
+      open((root + "/stdout" + n).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  int err =
+      open((root + "/console" + n).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   dup2(in, 0);
   dup2(out, 1);
   dup2(err, 2);
@@ -174,8 +179,7 @@ pid_t Start(const std::string& root, const std::string& work, int index,
   setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
   if (gate != nullptr) {
     char c;
-    while (read(gate[0], &c, 1) > 0) {
-    }
+    while (read(gate[0], &c, 1) > 0) {}
     close(gate[0]);
   }
   std::vector<std::string> words = {BRANTLOW_BINARY};
@@ -196,8 +200,8 @@ int Wait(pid_t pid) {
 // Runs the instances in a fresh directory holding the inputs, one after
 // the other or all released at the same moment.
 StationRun RunStation(const Files& inputs, bool together,
-                      const std::vector<std::vector<std::string>>& command_lines =
-                          kCommandLines) {
+                      const std::vector<std::vector<std::string>>&
+                          command_lines = kCommandLines) {
   StationRun run;
   char dir_template[] = "/tmp/brantlow-lines-XXXXXX";
   const char* dir = mkdtemp(dir_template);
@@ -229,8 +233,7 @@ StationRun RunStation(const Files& inputs, bool together,
                           ReadWhole(root + "/console" + std::to_string(i)));
   ListFiles(work, "", run.files);
   std::string remove = "rm -rf '" + root + "'";
-  if (std::system(remove.c_str()) != 0) {
-  }
+  if (std::system(remove.c_str()) != 0) {}
   return run;
 }
 
@@ -256,9 +259,9 @@ TEST(ConcurrencyTest, FourLinesAtOnceLeaveWhatFourLinesInTurnLeave) {
   // each line under its own number, the cut file of line 4, and no
   // scratch file.
   const std::vector<std::string> made = {
-      "logdat1.zvx", "logdat2.zvx", "condat2.zvx", "filedt2.zvx", "logdat3.zvx",
-      "maxdat3.zvx", "logdat4.zvx", "filedt4.zvx", "maxdat4.zvx",
-      "cut4/22000601.000"};
+      "logdat1.zvx", "logdat2.zvx",      "condat2.zvx", "filedt2.zvx",
+      "logdat3.zvx", "maxdat3.zvx",      "logdat4.zvx", "filedt4.zvx",
+      "maxdat4.zvx", "cut4/22000601.000"};
   Files expected_names = inputs;
   for (const std::string& name : made) expected_names[name];
   EXPECT_EQ(Names(expected_names), Names(alone.files));
@@ -288,7 +291,8 @@ TEST(ConcurrencyTest, FourLinesAtOnceLeaveWhatFourLinesInTurnLeave) {
           << found->second.size() << " at once";
     }
     for (const auto& [name, bytes] : together.files)
-      EXPECT_EQ(std::string::npos, name.find("zorv")) << "scratch file left: " << name;
+      EXPECT_EQ(std::string::npos, name.find("zorv"))
+          << "scratch file left: " << name;
   }
 }
 
@@ -306,18 +310,18 @@ TEST(ConcurrencyTest, AReadOnlyDirectoryEndsWithStatusTwo) {
   const bool read_only = access(work.c_str(), W_OK) != 0;
   int status = -1;
   if (read_only)
-    status = Wait(Start(root, work, 1, {"LOG", "/d=15.03", "+l", "+a", "--no-lock"},
-                        nullptr));
+    status = Wait(Start(root, work, 1,
+                        {"LOG", "/d=15.03", "+l", "+a", "--no-lock"}, nullptr));
   chmod(work.c_str(), 0777);
   const std::string out = ReadWhole(root + "/stdout1");
   Files left;
   ListFiles(work, "", left);
   std::string remove = "rm -rf '" + root + "'";
-  if (std::system(remove.c_str()) != 0) {
-  }
+  if (std::system(remove.c_str()) != 0) {}
   if (!read_only) GTEST_SKIP() << "the superuser writes to any directory";
   EXPECT_EQ(2, status) << Printable(out);
-  EXPECT_NE(std::string::npos, out.find("Error: Unable to create logdata.zvx\n"));
+  EXPECT_NE(std::string::npos,
+            out.find("Error: Unable to create logdata.zvx\n"));
   EXPECT_EQ(" LOG", Names(left));
 }
 
@@ -352,7 +356,8 @@ TEST(ConcurrencyTest, EightRunsOfOneLineTakeTurns) {
     for (std::size_t i = 0; i < together.status.size(); ++i) {
       EXPECT_EQ(0, together.status[i]) << Printable(together.console[i]);
       if (together.console[i].find(
-              "Waiting for another run in this directory...\n") != std::string::npos)
+              "Waiting for another run in this directory...\n") !=
+          std::string::npos)
         ++waited;
     }
     EXPECT_GE(waited, 1);
@@ -362,7 +367,8 @@ TEST(ConcurrencyTest, EightRunsOfOneLineTakeTurns) {
     for (const Files& one : alone) {
       bool same = true;
       for (const std::string name : {"logdata.zvx", "maxdata.zvx"})
-        same = same && together.files.count(name) && together.files.at(name) == one.at(name);
+        same = same && together.files.count(name) &&
+               together.files.at(name) == one.at(name);
       matched = matched || same;
     }
     EXPECT_TRUE(matched) << "the reports are not those of any one run";

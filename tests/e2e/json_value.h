@@ -109,7 +109,9 @@ class JsonReader {
       const char e = Peek();
       ++at_;
       switch (e) {
-        case '"': case '\\': case '/': out += e; break;
+        case '"':
+        case '\\':
+        case '/': out += e; break;
         case 'b': out += '\b'; break;
         case 'f': out += '\f'; break;
         case 'n': out += '\n'; break;
@@ -117,7 +119,8 @@ class JsonReader {
         case 't': out += '\t'; break;
         case 'u': {
           if (at_ + 4 > text_->size()) return false;
-          const long code = std::strtol(text_->substr(at_, 4).c_str(), nullptr, 16);
+          const long code =
+              std::strtol(text_->substr(at_, 4).c_str(), nullptr, 16);
           at_ += 4;
           out += code < 0x80 ? static_cast<char>(code) : '?';
           break;

@@ -24,9 +24,11 @@ std::string Day(int day, int month) {
   };
   for (int hour = 1; hour < 24; hour += 3) {
     add("%02d:00:01 Rescanning outbound", hour);
-    add("%02d:10:00 \xFE Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS", hour);
+    add("%02d:10:00 \xFE Incoming call: CONNECT 33600/ARQ/V34/LAPM/V42BIS",
+        hour);
     add("%02d:10:05 EMSI: A Station With A Long Name, Somewhere Far Away, "
-        "Some Sysop, +7-000-000-0000, 33600, CM,XA,V32B,V42B,ZYX,HYD %d", hour);
+        "Some Sysop, +7-000-000-0000, 33600, CM,XA,V32B,V42B,ZYX,HYD %d",
+        hour);
     add("%02d:10:09 2:5020/%d, using T-Mail/2608.NT", hour);
     add("%02d:10:09 Password protected session", hour);
     add("%02d:10:12 HR-16 0000ff01.mo%d 12480 OK: 0:06, 2080 cps, 42%%", hour);
@@ -78,8 +80,8 @@ TEST(LargeLogTest, LinesPassedOverInBulkStillCountAsTheMailersLines) {
   char line[64];
   for (int day = 1; day <= 28; ++day)
     for (int hour = 0; hour < 24; ++hour) {
-      std::snprintf(line, sizeof line, "%02d/02 %02d:00:01 Rescanning outbound\r\n",
-                    day, hour);
+      std::snprintf(line, sizeof line,
+                    "%02d/02 %02d:00:01 Rescanning outbound\r\n", day, hour);
       all += line;
     }
   for (int i = 0; i < 5; ++i) all += "    continued without a date\r\n";
@@ -87,10 +89,11 @@ TEST(LargeLogTest, LinesPassedOverInBulkStillCountAsTheMailersLines) {
   c.args = {"LOG", "/d=16.04", "-g"};
   c.inputs["LOG"] = all;
   RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
-  const std::string warnings =
-      r.stdout_bytes.substr(std::min(r.stdout_bytes.find("Warning"), r.stdout_bytes.size()));
-  EXPECT_EQ("Warning: no line of LOG lies inside the window 16.04 00:00-23:59\n",
-            warnings);
+  const std::string warnings = r.stdout_bytes.substr(
+      std::min(r.stdout_bytes.find("Warning"), r.stdout_bytes.size()));
+  EXPECT_EQ(
+      "Warning: no line of LOG lies inside the window 16.04 00:00-23:59\n",
+      warnings);
 }
 
 }  // namespace

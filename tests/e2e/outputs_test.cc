@@ -24,7 +24,8 @@ namespace brantlow::e2e {
 namespace {
 
 std::string ReadSource(const std::string& name) {
-  std::ifstream in(std::string(BRANTLOW_SOURCE_DIR) + "/" + name, std::ios::binary);
+  std::ifstream in(std::string(BRANTLOW_SOURCE_DIR) + "/" + name,
+                   std::ios::binary);
   std::stringstream s;
   s << in.rdbuf();
   return s.str();
@@ -49,7 +50,8 @@ std::string Trim(std::string s) {
 
 // The cells of a framed table row ("║a│b│c║"), or none for other lines.
 std::vector<std::string> Cells(const std::string& line) {
-  if (line.size() < 2 || line.front() != '\xBA' || line.back() != '\xBA') return {};
+  if (line.size() < 2 || line.front() != '\xBA' || line.back() != '\xBA')
+    return {};
   std::vector<std::string> cells;
   std::string cell;
   for (std::size_t i = 1; i + 1 < line.size(); ++i) {
@@ -67,7 +69,8 @@ std::vector<std::string> Cells(const std::string& line) {
 long long Seconds(const std::string& hms) {
   const std::vector<std::string> parts = Split(Trim(hms), ":");
   if (parts.size() != 3) return -1;
-  return std::stoll(parts[0]) * 3600 + std::stoll(parts[1]) * 60 + std::stoll(parts[2]);
+  return std::stoll(parts[0]) * 3600 + std::stoll(parts[1]) * 60 +
+         std::stoll(parts[2]);
 }
 
 // CSV rows split at commas; the example's values hold no quoted field.
@@ -104,12 +107,14 @@ TEST(Outputs, CsvAndJsonGiveTheNumbersOfTheStatisticsFile) {
   std::vector<std::vector<std::string>> list, summary, costs;
   for (const std::string& line : report) {
     const std::vector<std::string> cells = Cells(line);
-    if (cells.size() == 8 && cells[0].size() == 17 && cells[0][8] == '-') list.push_back(cells);
+    if (cells.size() == 8 && cells[0].size() == 17 && cells[0][8] == '-')
+      list.push_back(cells);
     if (cells.size() == 5 && cells[4].size() == 13 && Seconds(cells[4]) >= 0 &&
         cells[0].find(CP866("cессий")) == std::string::npos &&
         Trim(cells[0]) != CP866("Адрес"))
       summary.push_back(cells);
-    if (cells.size() == 5 && cells[3].size() == 8 && Seconds(cells[3]) >= 0) costs.push_back(cells);
+    if (cells.size() == 5 && cells[3].size() == 8 && Seconds(cells[3]) >= 0)
+      costs.push_back(cells);
   }
   ASSERT_EQ(list.size(), sessions.size() - 1);
   for (const auto& cells : list) {
@@ -144,19 +149,24 @@ TEST(Outputs, CsvAndJsonGiveTheNumbersOfTheStatisticsFile) {
   JsonReader reader;
   ASSERT_TRUE(reader.Read(r.files["brantlow.json"], json))
       << "not JSON at " << reader.error_at();
-  EXPECT_EQ(static_cast<double>(list.size()), json["counts"]["sessions"].number);
+  EXPECT_EQ(static_cast<double>(list.size()),
+            json["counts"]["sessions"].number);
   EXPECT_EQ(list.size(), json["sessions"].items.size());
   EXPECT_EQ(48u, json["busy"].items.size());
   for (const std::string& line : report) {
     const std::vector<std::string> cells = Cells(line);
-    if (cells.size() != 5 || cells[0].find(CP866("cессий")) == std::string::npos) continue;
+    if (cells.size() != 5 ||
+        cells[0].find(CP866("cессий")) == std::string::npos)
+      continue;
     EXPECT_EQ(std::stod(cells[1]), json["totals"]["received"].number);
     EXPECT_EQ(std::stod(cells[2]), json["totals"]["sent"].number);
     EXPECT_EQ(Seconds(cells[4]), json["totals"]["duration"].number);
   }
   double report_cost = 0, session_cost = 0;
-  for (const auto& cells : costs) report_cost += std::stod(cells[1]) + std::stod(cells[2]);
-  for (std::size_t i = 1; i < sessions.size(); ++i) session_cost += std::stod(sessions[i].back());
+  for (const auto& cells : costs)
+    report_cost += std::stod(cells[1]) + std::stod(cells[2]);
+  for (std::size_t i = 1; i < sessions.size(); ++i)
+    session_cost += std::stod(sessions[i].back());
   EXPECT_NEAR(report_cost, json["totals"]["cost"].number, 0.011);
   EXPECT_NEAR(report_cost, session_cost, 0.01 * costs.size() + 0.011);
 }
@@ -168,7 +178,8 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   const std::string host_line_end = windows ? "\r\n" : "\n";
 
   // --stdout: the statistics file alone on standard output.
-  RunResult piped = RunCase(ExampleDay({"--stdout"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult piped =
+      RunCase(ExampleDay({"--stdout"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
   ASSERT_EQ(0, piped.exit_status);
   std::string report = piped.files["logdata.zvx"];
   if (windows) {
@@ -186,17 +197,21 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   RunResult from_stdin = RunCase(from_pipe, BRANTLOW_BINARY, BRANTLOW_STANDIN);
   ASSERT_EQ(0, from_stdin.exit_status);
   EXPECT_EQ(piped.files["logdata.zvx"], from_stdin.files["logdata.zvx"]);
-  EXPECT_EQ(std::string::npos, from_stdin.console_bytes.find("\xB1\xB1\xB1"));  // no bar
+  EXPECT_EQ(std::string::npos,
+            from_stdin.console_bytes.find("\xB1\xB1\xB1"));  // no bar
   // A pipe is not packed, and says so.
-  from_pipe.inputs["brantlow.cfg"] += "PackDay 14\r\nPackLog ./pack/\r\n@ZIP \"zip -9\"\r\n";
+  from_pipe.inputs["brantlow.cfg"] +=
+      "PackDay 14\r\nPackLog ./pack/\r\n@ZIP \"zip -9\"\r\n";
   RunResult unpacked = RunCase(from_pipe, BRANTLOW_BINARY, BRANTLOW_STANDIN);
   EXPECT_EQ(0, unpacked.exit_status);
   EXPECT_NE(std::string::npos,
-            unpacked.stdout_bytes.find("The log comes from standard input: it is not packed"));
+            unpacked.stdout_bytes.find(
+                "The log comes from standard input: it is not packed"));
   EXPECT_EQ(piped.files["logdata.zvx"], unpacked.files["logdata.zvx"]);
 
   // --utf8: the same text in UTF-8 with the host's line ends.
-  RunResult utf8 = RunCase(ExampleDay({"--utf8"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult utf8 =
+      RunCase(ExampleDay({"--utf8"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
   std::string expected;
   for (const std::string& line : Split(piped.files["logdata.zvx"], "\r\n")) {
     AppendCp866AsUtf8(line, expected);
@@ -209,11 +224,13 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
 TEST(Outputs, ALogConvertedToUtf8GivesTheReportsOfItsCp866Log) {
   std::string utf8;
   const std::string command = "iconv -f CP866 -t UTF-8 '" +
-                              std::string(BRANTLOW_SOURCE_DIR) + "/examples/t-mail.log'";
+                              std::string(BRANTLOW_SOURCE_DIR) +
+                              "/examples/t-mail.log'";
   if (std::FILE* p = popen(command.c_str(), "r")) {
     char buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) utf8.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0)
+      utf8.append(buffer, n);
     if (pclose(p) != 0) utf8.clear();
   }
   if (utf8.empty()) GTEST_SKIP() << "no iconv to convert the example log";
@@ -227,7 +244,8 @@ TEST(Outputs, ALogConvertedToUtf8GivesTheReportsOfItsCp866Log) {
   before.files.erase("t-mail.log");
   after.files.erase("t-mail.log");
   EXPECT_EQ(before.files, after.files);
-  const std::string told = "Warning: t-mail.log is UTF-8 encoded: read as CP866 text\n";
+  const std::string told =
+      "Warning: t-mail.log is UTF-8 encoded: read as CP866 text\n";
   const std::size_t at = after.stdout_bytes.find(told);
   ASSERT_NE(std::string::npos, at) << Printable(after.stdout_bytes);
   EXPECT_EQ(before.stdout_bytes, after.stdout_bytes.erase(at, told.size()));
@@ -275,7 +293,9 @@ TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
   std::size_t day = 0;
   for (const std::string& line : Split(r.files["perdata.zvx"], "\r\n")) {
     const std::vector<std::string> cells = Cells(line);
-    if (cells.size() != 9 || Trim(cells[0]).size() != 5 || Trim(cells[0])[2] != '.') continue;
+    if (cells.size() != 9 || Trim(cells[0]).size() != 5 ||
+        Trim(cells[0])[2] != '.')
+      continue;
     ASSERT_LT(day, json["days"].items.size());
     const JsonValue& d = json["days"].items[day++];
     EXPECT_EQ(Trim(cells[0]), d["date"].text);
@@ -290,7 +310,8 @@ TEST(Outputs, APeriodsJsonDaysAreThePeriodReportsRows) {
 // --stdout copies this run's report or nothing; a standard output that
 // cannot take it is a failure, and the run still tidies up after itself.
 TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
-  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr) GTEST_SKIP() << "POSIX devices";
+  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr)
+    GTEST_SKIP() << "POSIX devices";
   testing_support::TempDir dir;
   dir.Write("t-mail.log", ReadSource("examples/t-mail.log"));
   dir.Write("brantlow.cfg", ReadSource("examples/brantlow.cfg"));
@@ -304,8 +325,8 @@ TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
       const int err = open("err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
       dup2(out, 1);
       dup2(err, 2);
-      execl(BRANTLOW_BINARY, BRANTLOW_BINARY, "t-mail.log", "/d=15.03", "--stdout",
-            static_cast<char*>(nullptr));
+      execl(BRANTLOW_BINARY, BRANTLOW_BINARY, "t-mail.log", "/d=15.03",
+            "--stdout", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(out);
@@ -325,8 +346,10 @@ TEST(Outputs, StandardOutputThatFailsOrHasNoReportToCopy) {
     SCOPED_TRACE(c.reason);
     EXPECT_EQ(2, run(c.out));
     EXPECT_NE(std::string::npos,
-              dir.Read("err").find("Error: Unable to copy the report to standard output\n"
-                                   "  standard output: " + std::string(c.reason)));
+              dir.Read("err").find(
+                  "Error: Unable to copy the report to standard output\n"
+                  "  standard output: " +
+                  std::string(c.reason)));
     EXPECT_EQ("", dir.Read("brantlow.lck") + dir.Read("zorvex.tmp"));
   }
   // A report that cannot be written leaves standard output empty, even
@@ -343,14 +366,16 @@ TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
   TranscriptCase c;
   c.args = {"LOG", "/d=15.03", "--csv", "--html"};
   c.inputs["LOG"] =
-      "15/03 10:00:00 \xFE Incoming call: CONNECT =HYPERLINK(\"http://x/?a,b\")\x1B\r\n"
+      "15/03 10:00:00 \xFE Incoming call: CONNECT "
+      "=HYPERLINK(\"http://x/?a,b\")\x1B\r\n"
       "15/03 10:00:20 2:5020/7, using @Mailer\x07\x08/2608\r\n"
       "15/03 10:03:00 \xFE 2:5020/7, bytes 100/200, time 0:02:40\r\n";
   RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
   ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
   const std::string& csv = r.files["sessions.csv"];
   EXPECT_NE(std::string::npos,
-            csv.find(",\"'=HYPERLINK(\"\"http://x/?a,b\"\")?\",'@Mailer?" "?/2608\n"))
+            csv.find(",\"'=HYPERLINK(\"\"http://x/?a,b\"\")?\",'@Mailer?"
+                     "?/2608\n"))
       << Printable(csv);
   for (const char* name : {"sessions.csv", "addresses.csv", "logdata.html"})
     for (char b : r.files[name])
@@ -363,12 +388,14 @@ TEST(Outputs, PlantedLinksAreNotFollowed) {
   for (const char* name : {"sessions.csv", "addresses.csv", "brantlow.json",
                            "logdata.html", "conndata.zvx", "filedata.zvx"}) {
     SCOPED_TRACE(name);
-    TranscriptCase c = ExampleDay({"+l(-s)", "+a(-s)", "+F", "--csv", "--json", "--html"});
+    TranscriptCase c =
+        ExampleDay({"+l(-s)", "+a(-s)", "+F", "--csv", "--json", "--html"});
     c.inputs["victim"] = "a file of the victim's\n";
     c.links[name] = "victim";
     RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     EXPECT_EQ(2, r.exit_status);
-    EXPECT_NE(std::string::npos, r.stdout_bytes.find("Too many levels of symbolic links"))
+    EXPECT_NE(std::string::npos,
+              r.stdout_bytes.find("Too many levels of symbolic links"))
         << Printable(r.stdout_bytes);
     EXPECT_EQ("a file of the victim's\n", r.files["victim"]);
     EXPECT_EQ(0u, r.files[name].find("symbolic link to "));

@@ -29,7 +29,8 @@ using testing_support::TempDir;
 
 // The run packs by the machine's clock: the log is dated back from today.
 std::string DayText(int days_ago) {
-  std::time_t t = std::time(nullptr) - static_cast<std::time_t>(days_ago) * 86400;
+  std::time_t t =
+      std::time(nullptr) - static_cast<std::time_t>(days_ago) * 86400;
   std::tm tm;
   gmtime_r(&t, &tm);
   char text[32];
@@ -43,7 +44,8 @@ std::string TwentyDays(int lines_per_day) {
   for (int ago = 19; ago >= 0; --ago)
     for (int i = 0; i < lines_per_day; ++i) {
       char line[96];
-      std::snprintf(line, sizeof line, "%s %02d:%02d:00 Rescanning outbound, day %d line %d\r\n",
+      std::snprintf(line, sizeof line,
+                    "%s %02d:%02d:00 Rescanning outbound, day %d line %d\r\n",
                     DayText(ago).c_str(), i / 60 % 24, i % 60, ago, i);
       log += line;
     }
@@ -78,7 +80,8 @@ std::string Output(const std::string& command) {
   std::string out;
   if (std::FILE* p = popen(command.c_str(), "r")) {
     char buf[4096];
-    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p))
+      out.append(buf, n);
     pclose(p);
   }
   return out;
@@ -93,14 +96,17 @@ void Count(const std::string& text, std::map<std::string, int>& seen) {
 }
 
 // Every line of expected once, in the log or in the archive, and no other.
-void ExpectEachLineOnce(const std::string& expected, const std::map<std::string, int>& seen) {
+void ExpectEachLineOnce(const std::string& expected,
+                        const std::map<std::string, int>& seen) {
   std::map<std::string, int> want;
   Count(expected, want);
   std::size_t lost = 0, doubled = 0;
   for (const auto& [line, n] : want) {
     auto found = seen.find(line);
-    if (found == seen.end()) ++lost;
-    else if (found->second != n) ++doubled;
+    if (found == seen.end())
+      ++lost;
+    else if (found->second != n)
+      ++doubled;
   }
   EXPECT_EQ(0u, lost) << "lines lost";
   EXPECT_EQ(0u, doubled) << "lines twice";
@@ -122,12 +128,14 @@ class LinesPackingAtOnce : public testing::TestWithParam<Lines> {};
 // something to pack; all share the archive directory, and one log or a
 // log each.
 TEST_P(LinesPackingAtOnce, EveryLineIsInTheLogOrTheArchiveOnce) {
-  if (std::system("command -v zip >/dev/null && command -v unzip >/dev/null") != 0)
+  if (std::system("command -v zip >/dev/null && command -v unzip >/dev/null") !=
+      0)
     GTEST_SKIP() << "zip is not installed";
   const Lines lines = GetParam();
   const std::string log = TwentyDays(40);
   auto log_name = [&](int line) {
-    return lines.own_logs ? "t-mail" + std::to_string(line) + ".log" : std::string("t-mail.log");
+    return lines.own_logs ? "t-mail" + std::to_string(line) + ".log"
+                          : std::string("t-mail.log");
   };
   for (int trial = 0; trial < 20; ++trial) {
     SCOPED_TRACE(trial);
@@ -139,7 +147,8 @@ TEST_P(LinesPackingAtOnce, EveryLineIsInTheLogOrTheArchiveOnce) {
         // Lines of different logs differ by the log's name.
         std::string own = log;
         const std::string mark = log_name(line) + " ";
-        for (std::size_t at = 0; (at = own.find("day ", at)) != std::string::npos;
+        for (std::size_t at = 0;
+             (at = own.find("day ", at)) != std::string::npos;
              at += mark.size() + 4)
           own.insert(at, mark);
         dir.Write(log_name(line), own);
@@ -157,7 +166,8 @@ TEST_P(LinesPackingAtOnce, EveryLineIsInTheLogOrTheArchiveOnce) {
     std::map<std::string, int> seen;
     for (int line = 1; line <= lines.count; ++line)
       if (line == 1 || lines.own_logs) Count(dir.Read(log_name(line)), seen);
-    Count(Output("unzip -p '" + dir.File("old/logpack.zip") + "' 2>/dev/null"), seen);
+    Count(Output("unzip -p '" + dir.File("old/logpack.zip") + "' 2>/dev/null"),
+          seen);
     ExpectEachLineOnce(all, seen);
   }
 }
@@ -181,16 +191,19 @@ TEST_P(MailerWritingMeanwhile, EveryAppendedLineIsFound) {
   TempDir dir;
   const std::string log = TwentyDays(20);
   dir.Write("t-mail.log", log);
-  dir.Write("brantlow.cfg", "PackDay 7\r\nPackLog old\r\n@RAR \"rar a -slow\"\r\n");
+  dir.Write("brantlow.cfg",
+            "PackDay 7\r\nPackLog old\r\n@RAR \"rar a -slow\"\r\n");
   const std::string rar = dir.File("rar");
   std::system(("cp '" BRANTLOW_STANDIN "' '" + rar + "'").c_str());
   const std::string path = dir.File("t-mail.log");
   std::string appended;
   for (int i = 0; i < 300; ++i)
-    appended += DayText(0) + " 23:59:59 written meanwhile " + std::to_string(i) + "\r\n";
+    appended += DayText(0) + " 23:59:59 written meanwhile " +
+                std::to_string(i) + "\r\n";
   std::thread mailer([&] {
     int fd = holds_open ? open(path.c_str(), O_WRONLY | O_APPEND) : -1;
-    for (std::size_t start = 0, end; (end = appended.find('\n', start)) != std::string::npos;
+    for (std::size_t start = 0, end;
+         (end = appended.find('\n', start)) != std::string::npos;
          start = end + 1) {
       if (!holds_open) fd = open(path.c_str(), O_WRONLY | O_APPEND);
       EXPECT_GT(write(fd, appended.data() + start, end + 1 - start), 0);

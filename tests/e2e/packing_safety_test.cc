@@ -35,7 +35,8 @@ struct Log {
       for (int i = 0; i < lines_per_day; ++i) {
         char line[128];
         std::snprintf(line, sizeof line,
-                      "%02d/%02d %02d:%02d:%02d Rescanning outbound, line %d of day %d\r\n",
+                      "%02d/%02d %02d:%02d:%02d Rescanning outbound, line %d "
+                      "of day %d\r\n",
                       day, month, i / 3600 % 24, i / 60 % 60, i % 60, i, d);
         lines.push_back(line);
         (d < 12 ? old_part : kept_part) += line;
@@ -50,8 +51,10 @@ TranscriptCase PackingCase(const Log& log, const std::string& options) {
   c.date = "2026-03-10 12:00:00";
   c.args = {"/d=10.03"};
   c.inputs["t-mail.log"] = log.all();
-  c.inputs["brantlow.cfg"] = "LogFile t-mail.log\r\nPackDay 7\r\nPackLog old\r\n"
-                             "@RAR \"rar a " + options + "\"\r\n";
+  c.inputs["brantlow.cfg"] =
+      "LogFile t-mail.log\r\nPackDay 7\r\nPackLog old\r\n"
+      "@RAR \"rar a " +
+      options + "\"\r\n";
   c.tools = {"rar"};
   c.path_variable = "/nonexistent";
   return c;
@@ -60,8 +63,8 @@ TranscriptCase PackingCase(const Log& log, const std::string& options) {
 void ExpectNothingLost(const Log& log, RunResult& r) {
   const std::string& now = r.files["t-mail.log"];
   EXPECT_TRUE(now == log.all() || now == log.kept_part)
-      << "the log is neither the original nor its kept part ("
-      << now.size() << " bytes)";
+      << "the log is neither the original nor its kept part (" << now.size()
+      << " bytes)";
   // Every line of every file left, the log's own among them.
   std::unordered_set<std::string> found;
   for (const auto& [name, bytes] : r.files) {
@@ -97,9 +100,11 @@ TEST(PackingSafetyTest, AFailingOrKilledArchiverLeavesTheLogAsItWas) {
   const Log log(40);
   for (const char* option : {"-fail", "-kill"}) {
     SCOPED_TRACE(option);
-    RunResult r = RunCase(PackingCase(log, option), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    RunResult r =
+        RunCase(PackingCase(log, option), BRANTLOW_BINARY, BRANTLOW_STANDIN);
     EXPECT_EQ(2, r.exit_status);  // the run went on, but the packing failed
-    EXPECT_NE(std::string::npos, r.stdout_bytes.find("Packer failed, log not packed\n"));
+    EXPECT_NE(std::string::npos,
+              r.stdout_bytes.find("Packer failed, log not packed\n"));
     EXPECT_EQ(log.all(), r.files["t-mail.log"]);
     EXPECT_EQ(log.old_part, r.files["old/20020303.26"]);
     ExpectNothingLost(log, r);
@@ -108,20 +113,23 @@ TEST(PackingSafetyTest, AFailingOrKilledArchiverLeavesTheLogAsItWas) {
 
 TEST(PackingSafetyTest, AHangingArchiverThatIsEndedLeavesTheLogAsItWas) {
   const Log log(40);
-  RunningCase running = StartCase(PackingCase(log, "-hang"), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunningCase running =
+      StartCase(PackingCase(log, "-hang"), BRANTLOW_BINARY, BRANTLOW_STANDIN);
   const int archiver = ArchiverPid(running);
   ASSERT_GT(archiver, 0);
   kill(archiver, SIGTERM);
   RunResult r = FinishCase(running);
   EXPECT_EQ(2, r.exit_status);
-  EXPECT_NE(std::string::npos, r.stdout_bytes.find("Packer failed, log not packed\n"));
+  EXPECT_NE(std::string::npos,
+            r.stdout_bytes.find("Packer failed, log not packed\n"));
   EXPECT_EQ(log.all(), r.files["t-mail.log"]);
   ExpectNothingLost(log, r);
 }
 
 TEST(PackingSafetyTest, KilledWhileTheArchiverRuns) {
   const Log log(40);
-  RunningCase running = StartCase(PackingCase(log, "-hang"), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunningCase running =
+      StartCase(PackingCase(log, "-hang"), BRANTLOW_BINARY, BRANTLOW_STANDIN);
   ASSERT_GT(ArchiverPid(running), 0);
   kill(-running.pid, SIGKILL);  // the program, its archiver, all of them
   RunResult r = FinishCase(running);
@@ -131,7 +139,8 @@ TEST(PackingSafetyTest, KilledWhileTheArchiverRuns) {
 
 TEST(PackingSafetyTest, KilledJustAfterTheArchiverSucceeded) {
   const Log log(40);
-  RunResult r = RunCase(PackingCase(log, "-killparent"), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult r = RunCase(PackingCase(log, "-killparent"), BRANTLOW_BINARY,
+                        BRANTLOW_STANDIN);
   EXPECT_EQ(log.all(), r.files["t-mail.log"]);
   EXPECT_NE(std::string::npos, r.files["old/logpack.rar"].find(log.old_part));
   ExpectNothingLost(log, r);
@@ -142,7 +151,8 @@ TEST(PackingSafetyTest, KilledAtAnyMomentOfALongPacking) {
   const Log log(6000);
   for (int delay : {0, 5, 20, 60, 150}) {
     SCOPED_TRACE(delay);
-    RunningCase running = StartCase(PackingCase(log, ""), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    RunningCase running =
+        StartCase(PackingCase(log, ""), BRANTLOW_BINARY, BRANTLOW_STANDIN);
     std::this_thread::sleep_for(std::chrono::milliseconds(delay));
     kill(-running.pid, SIGKILL);
     RunResult r = FinishCase(running);

@@ -19,14 +19,16 @@ namespace {
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t from = 0;
-  for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+  for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos;
+       from = at + 2)
     lines.push_back(text.substr(from, at - from));
   return lines;
 }
 
 std::vector<std::string> Cells(const std::string& line) {
   std::vector<std::string> cells;
-  if (line.size() < 2 || line.front() != '\xBA' || line.back() != '\xBA') return cells;
+  if (line.size() < 2 || line.front() != '\xBA' || line.back() != '\xBA')
+    return cells;
   std::string cell;
   for (std::size_t i = 1; i + 1 < line.size(); ++i) {
     if (line[i] == '\xB3') {
@@ -66,26 +68,35 @@ std::string Day(int day, int salt = 0) {
     const int hour = 1 + (day * 3 + call * 5) % 22;
     const int node = 100 + (day + call * 3 + salt) % 7;
     const bool out = (day + call) % 3 == 0;
-    std::snprintf(text, sizeof text, "%02d:10:00 \xFE %s call: CONNECT 33600/ARQ", hour,
+    std::snprintf(text, sizeof text,
+                  "%02d:10:00 \xFE %s call: CONNECT 33600/ARQ", hour,
                   out ? "Outgoing" : "Incoming");
     add(text);
-    std::snprintf(text, sizeof text, "%02d:10:09 2:5020/%d, using T-Mail/2608.NT", hour, node);
+    std::snprintf(text, sizeof text,
+                  "%02d:10:09 2:5020/%d, using T-Mail/2608.NT", hour, node);
     add(text);
-    std::snprintf(text, sizeof text, "%02d:10:12 HR-16 a%d.pkt %d OK: 0:06, %d cps, 42%%",
-                  hour, day, 1000 * day + call, 100 + day * 7 + call);
+    std::snprintf(text, sizeof text,
+                  "%02d:10:12 HR-16 a%d.pkt %d OK: 0:06, %d cps, 42%%", hour,
+                  day, 1000 * day + call, 100 + day * 7 + call);
     add(text);
-    std::snprintf(text, sizeof text, "%02d:10:20 HS-16 b%d.zip %d OK: 0:02, %d cps, 11%%",
-                  hour, call, 333 * call + day, 50 + call * 9);
+    std::snprintf(text, sizeof text,
+                  "%02d:10:20 HS-16 b%d.zip %d OK: 0:02, %d cps, 11%%", hour,
+                  call, 333 * call + day, 50 + call * 9);
     add(text);
-    std::snprintf(text, sizeof text, "%02d:10:%02d \xFE 2:5020/%d, bytes %d/%d, time 0:00:30",
+    std::snprintf(text, sizeof text,
+                  "%02d:10:%02d \xFE 2:5020/%d, bytes %d/%d, time 0:00:30",
                   hour, 30 + call, node, 1000 * day + call, 333 * call + day);
     add(text);
     if (call == 1) {  // a repeat within the crash-poll period
-      std::snprintf(text, sizeof text, "%02d:11:00 \xFE Incoming call: CONNECT 2400", hour);
+      std::snprintf(text, sizeof text,
+                    "%02d:11:00 \xFE Incoming call: CONNECT 2400", hour);
       add(text);
-      std::snprintf(text, sizeof text, "%02d:11:04 2:5020/%d, using T-Mail/2608.NT", hour, node);
+      std::snprintf(text, sizeof text,
+                    "%02d:11:04 2:5020/%d, using T-Mail/2608.NT", hour, node);
       add(text);
-      std::snprintf(text, sizeof text, "%02d:11:09 \xFE 2:5020/%d, bytes 7/0, time 0:00:05", hour, node);
+      std::snprintf(text, sizeof text,
+                    "%02d:11:09 \xFE 2:5020/%d, bytes 7/0, time 0:00:05", hour,
+                    node);
       add(text);
     }
   }
@@ -117,7 +128,8 @@ TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
   std::map<std::string, std::vector<std::string>> address_rows;
   for (const std::string& line : Lines(p.files["perdata.zvx"])) {
     const std::vector<std::string> cells = Cells(line);
-    if (cells.size() == 9 && Trim(cells[0]).size() == 5 && Trim(cells[0])[2] == '.')
+    if (cells.size() == 9 && Trim(cells[0]).size() == 5 &&
+        Trim(cells[0])[2] == '.')
       day_rows[Trim(cells[0])] = cells;
     if (cells.size() == 11 && !Trim(cells[1]).empty() &&
         Trim(cells[0]) != CP866("Всего") && Trim(cells[1]) != CP866("Сессий"))
@@ -141,12 +153,14 @@ TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
       if (cells.size() == 5 && cells[4].size() == 13) {
         if (cells[0].find(CP866("Всего:")) == 0) {
           int total = -1;
-          std::sscanf(cells[0].c_str() + std::string(CP866("Всего:")).size(), "%d", &total);
+          std::sscanf(cells[0].c_str() + std::string(CP866("Всего:")).size(),
+                      "%d", &total);
           EXPECT_EQ(total, std::stoi(row[1]));
           EXPECT_EQ(std::stod(cells[1]), std::stod(row[5]));
           EXPECT_EQ(std::stod(cells[2]), std::stod(row[6]));
           EXPECT_EQ(Seconds(cells[4]), Seconds(row[7]));
-        } else if (Trim(cells[0]) != CP866("Адрес") && !Trim(cells[0]).empty()) {
+        } else if (Trim(cells[0]) != CP866("Адрес") &&
+                   !Trim(cells[0]).empty()) {
           // (An empty day's blank row is no address.)
           received[Trim(cells[0])] += std::stod(cells[1]);
           sent[Trim(cells[0])] += std::stod(cells[2]);
@@ -164,7 +178,8 @@ TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
     EXPECT_EQ(sent[name], std::stod(cells[5]));
     EXPECT_EQ(seconds[name], Seconds(cells[9]));
   }
-  EXPECT_NEAR(cost["2:5020/103"], std::stod(address_rows["2:5020/103"][10]), 0.01 * 31);
+  EXPECT_NEAR(cost["2:5020/103"], std::stod(address_rows["2:5020/103"][10]),
+              0.01 * 31);
 }
 
 // A log kept for two years holds each day of the period twice: the report

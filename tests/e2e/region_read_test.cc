@@ -17,13 +17,14 @@ constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 // One session of a day at an hour, in the mailer's lines.
 std::string Session(int day, int month, int hour, int node) {
   char text[640];
-  std::snprintf(text, sizeof text,
-                "%02d/%02d %02d:10:00 \xFE Incoming call: CONNECT 33600/ARQ\r\n"
-                "%02d/%02d %02d:10:09 2:5020/%d, using T-Mail/2608.NT\r\n"
-                "%02d/%02d %02d:10:12 HR-16 f%d.pkt %d OK: 0:06, 2080 cps, 42%%\r\n"
-                "%02d/%02d %02d:10:30 \xFE 2:5020/%d, bytes %d/%d, time 0:00:30\r\n",
-                day, month, hour, day, month, hour, node, day, month, hour, node,
-                1000 + node, day, month, hour, node, 1000 + node, node);
+  std::snprintf(
+      text, sizeof text,
+      "%02d/%02d %02d:10:00 \xFE Incoming call: CONNECT 33600/ARQ\r\n"
+      "%02d/%02d %02d:10:09 2:5020/%d, using T-Mail/2608.NT\r\n"
+      "%02d/%02d %02d:10:12 HR-16 f%d.pkt %d OK: 0:06, 2080 cps, 42%%\r\n"
+      "%02d/%02d %02d:10:30 \xFE 2:5020/%d, bytes %d/%d, time 0:00:30\r\n",
+      day, month, hour, day, month, hour, node, day, month, hour, node,
+      1000 + node, day, month, hour, node, 1000 + node, node);
   return text;
 }
 
@@ -55,12 +56,12 @@ TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
   ASSERT_GT(log.size(), 1536u << 10);
   const std::vector<std::vector<std::string>> runs = {
       {"/d=15.06", "+l", "+a", "/c=300"},  // the middle of the last year
-      {"/d=01.01"},                       // the first day of the last year
-      {"/d=31.12"},                       // the log's last day
-      {"/d=02.01"},                       // near the start of the last year
-      {"/d=31.12", "/t=22:00-03:00"},     // across the new year
-      {"/p=01.03-31.03"},                 // a month
-      {"/p=25.12-06.01"},                 // a period across the new year
+      {"/d=01.01"},                        // the first day of the last year
+      {"/d=31.12"},                        // the log's last day
+      {"/d=02.01"},                        // near the start of the last year
+      {"/d=31.12", "/t=22:00-03:00"},      // across the new year
+      {"/p=01.03-31.03"},                  // a month
+      {"/p=25.12-06.01"},                  // a period across the new year
   };
   for (const std::vector<std::string>& run : runs) {
     TranscriptCase file;
@@ -72,7 +73,8 @@ TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
     piped.standard_input = "LOG";
     const RunResult a = RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     const RunResult b = RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN);
-    const std::string report = run[0].substr(0, 3) == "/p=" ? "perdata.zvx" : "logdata.zvx";
+    const std::string report =
+        run[0].substr(0, 3) == "/p=" ? "perdata.zvx" : "logdata.zvx";
     ASSERT_EQ(1u, a.files.count(report)) << run[0];
     EXPECT_TRUE(a.files.at(report) == b.files.at(report)) << run[0];
     EXPECT_NE(std::string::npos, a.files.at(report).find("2:5020/")) << run[0];

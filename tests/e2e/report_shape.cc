@@ -39,8 +39,10 @@ constexpr char32_t kPseudographics[48] = {
 
 int ByteOf(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
-  if (cp >= 0x0410 && cp <= 0x043F) return static_cast<int>(0x80 + (cp - 0x0410));
-  if (cp >= 0x0440 && cp <= 0x044F) return static_cast<int>(0xE0 + (cp - 0x0440));
+  if (cp >= 0x0410 && cp <= 0x043F)
+    return static_cast<int>(0x80 + (cp - 0x0410));
+  if (cp >= 0x0440 && cp <= 0x044F)
+    return static_cast<int>(0xE0 + (cp - 0x0440));
   if (cp == 0x0401) return 0xF0;  // Ё
   if (cp == 0x0451) return 0xF1;  // ё
   if (cp == 0x221A) return 0xFB;  // √
@@ -192,7 +194,8 @@ bool IsRuleLike(const std::string& s, const Frame& frame, char left, char fill,
     return false;
   std::size_t next_mark = 0;
   for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-    bool at_mark = next_mark < frame.marks.size() && frame.marks[next_mark] == i;
+    bool at_mark =
+        next_mark < frame.marks.size() && frame.marks[next_mark] == i;
     if (at_mark) {
       if (s[i] != mark) return false;
       ++next_mark;
@@ -289,12 +292,14 @@ std::string CheckHistogram(const std::vector<Line>& lines, std::size_t& k) {
         return At(lines[k - 17 + r], "busy chart column " + std::to_string(c) +
                                          " has a gap below this row");
   if (k >= lines.size() || lines[k].text != kAxis)
-    return k < lines.size() ? At(lines[k], "the busy chart's time axis expected")
-                            : "the busy chart ends without its time axis";
+    return k < lines.size()
+               ? At(lines[k], "the busy chart's time axis expected")
+               : "the busy chart ends without its time axis";
   ++k;
   if (k >= lines.size() || lines[k].text != kHours)
-    return k < lines.size() ? At(lines[k], "the busy chart's hour numbers expected")
-                            : "the busy chart ends without its hour numbers";
+    return k < lines.size()
+               ? At(lines[k], "the busy chart's hour numbers expected")
+               : "the busy chart ends without its hour numbers";
   ++k;
   return "";
 }
@@ -310,8 +315,7 @@ bool IsWindowTitle(const std::string& s) {
 std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
   if (bytes.empty()) return "the file is empty";
   for (std::size_t i = 0; i < bytes.size(); ++i)
-    if (bytes[i] == '\0')
-      return "a NUL byte at offset " + std::to_string(i);
+    if (bytes[i] == '\0') return "a NUL byte at offset " + std::to_string(i);
 
   std::vector<Line> lines;
   std::size_t from = 0;
@@ -350,16 +354,18 @@ std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
       while (k < lines.size()) {
         const Line& row = lines[k];
         const std::string& t = row.text;
-        if (t.empty())
-          return At(row, "an empty line inside a table");
+        if (t.empty()) return At(row, "an empty line inside a table");
         if (t[0] == kBottomLeft) {
           if (t.size() != frame.width)
-            return At(row, "the bottom frame line is " + std::to_string(t.size()) +
+            return At(row, "the bottom frame line is " +
+                               std::to_string(t.size()) +
                                " characters wide, its top line " +
                                std::to_string(frame.width));
-          if (!IsRuleLike(t, frame, kBottomLeft, kDouble, kBottomMark, kBottomRight))
-            return At(row, "the bottom frame line does not close the columns of "
-                           "its top line with ╧ and ╝");
+          if (!IsRuleLike(t, frame, kBottomLeft, kDouble, kBottomMark,
+                          kBottomRight))
+            return At(row,
+                      "the bottom frame line does not close the columns of "
+                      "its top line with ╧ and ╝");
           closed = true;
           ++k;
           break;
@@ -370,8 +376,9 @@ std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
                                " characters wide, its top line " +
                                std::to_string(frame.width));
           if (!IsRuleLike(t, frame, kRuleLeft, kSingle, kCross, kRuleRight))
-            return At(row, "a separator line does not cross the columns of its "
-                           "top line with ┼ and end with ╢");
+            return At(row,
+                      "a separator line does not cross the columns of its "
+                      "top line with ┼ and end with ╢");
           after_rule = true;
           table.inner.push_back(t);
           ++k;
@@ -412,7 +419,8 @@ std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
     if (IsWindowTitle(s)) {
       if (k + 1 >= lines.size() || lines[k + 1].text.empty() ||
           lines[k + 1].text[0] != kTopLeft)
-        return At(line, "a window title must stand right above its session list");
+        return At(line,
+                  "a window title must stand right above its session list");
       ++k;
       continue;
     }
@@ -428,8 +436,9 @@ std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {
       std::size_t last = k;
       if (bbs) {
         if (k + 1 >= lines.size() || !IsBbsSignatureTail(lines[k + 1].text))
-          return At(line, "the BBS signature must go on with \"BBS & \" and the "
-                          "maker's address");
+          return At(line,
+                    "the BBS signature must go on with \"BBS & \" and the "
+                    "maker's address");
         last = k + 1;
       }
       if (last + 1 != lines.size())

@@ -3,11 +3,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <semaphore.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -39,9 +39,12 @@ bool TakeUnit(const std::string& text, std::size_t& i, std::string& out,
   if (text[i] != '\\') {
     std::size_t len = 1;
     auto b = static_cast<unsigned char>(text[i]);
-    if (b >= 0xF0) len = 4;
-    else if (b >= 0xE0) len = 3;
-    else if (b >= 0xC0) len = 2;
+    if (b >= 0xF0)
+      len = 4;
+    else if (b >= 0xE0)
+      len = 3;
+    else if (b >= 0xC0)
+      len = 2;
     out += Utf8ToCp866(text.substr(i, len));
     i += len;
     return true;
@@ -151,7 +154,8 @@ void ListFiles(const std::string& root, const std::string& rel,
     if (S_ISLNK(st.st_mode)) {
       char target[4096];
       ssize_t n = readlink((root + "/" + child).c_str(), target, sizeof target);
-      files[child] = LinkText(std::string(target, n > 0 ? static_cast<std::size_t>(n) : 0));
+      files[child] = LinkText(
+          std::string(target, n > 0 ? static_cast<std::size_t>(n) : 0));
     } else if (S_ISDIR(st.st_mode))
       ListFiles(root, child, files);
     else
@@ -176,7 +180,8 @@ std::string FindOnPath(const char* program) {
 // O_EXCL and leaves it behind when a test kills it, so a later wrapper given
 // the same id refuses to start.
 std::string FaketimeLibrary() {
-  if (const char* given = std::getenv("BRANTLOW_FAKETIME_LIBRARY")) return given;
+  if (const char* given = std::getenv("BRANTLOW_FAKETIME_LIBRARY"))
+    return given;
   const char* dirs[] = {"/usr/lib/" BRANTLOW_LIBRARY_ARCHITECTURE "/faketime",
                         "/usr/lib/faketime", "/usr/lib64/faketime",
                         "/usr/local/lib/faketime"};
@@ -203,7 +208,6 @@ std::string LinkText(const std::string& target) {
 }
 
 bool HaveFaketime() { return !FaketimeLibrary().empty(); }
-
 
 bool ExpandContent(const std::string& text, std::string& bytes) {
   bool no_line_end = false;
@@ -318,8 +322,7 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
       c.console_text = "";
       target = &*c.console_text;
       line_end = "\n";
-      if (t != "console:")
-        utf8.push_back({cases.size() - 1, true});
+      if (t != "console:") utf8.push_back({cases.size() - 1, true});
       source = &c.sources["console"];
       *source = {number, line_end, t != "console:", {}};
     } else if (StartsWith(t, "locale:")) {
@@ -329,7 +332,8 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
     } else if ((StartsWith(t, "in ") || StartsWith(t, "out ")) &&
                t.back() == ':') {
       bool input = StartsWith(t, "in ");
-      std::string name = Trim(t.substr(input ? 3 : 4, t.size() - (input ? 3 : 4) - 1));
+      std::string name =
+          Trim(t.substr(input ? 3 : 4, t.size() - (input ? 3 : 4) - 1));
       line_end = "\r\n";
       if (name.size() > 5 && name.compare(name.size() - 5, 5, " (lf)") == 0) {
         name = Trim(name.substr(0, name.size() - 5));
@@ -366,8 +370,8 @@ std::vector<TranscriptCase> ParseTranscript(const std::string& path,
     }
   }
   for (const auto& [index, console] : utf8) {
-    std::string& text = console ? *cases[index].console_text
-                                : *cases[index].stdout_text;
+    std::string& text =
+        console ? *cases[index].console_text : *cases[index].stdout_text;
     std::string converted;
     AppendCp866AsUtf8(text, converted);
     text = converted;
@@ -398,7 +402,8 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
     WriteWhole(path, bytes);
   }
   for (const auto& [name, target] : c.links)
-    if (symlink(target.c_str(), (work + "/" + name).c_str()) != 0) return running;
+    if (symlink(target.c_str(), (work + "/" + name).c_str()) != 0)
+      return running;
   const std::string standin_bytes = ReadWhole(standin);
   for (const std::string& name : c.tools) {
     for (std::size_t slash = name.find('/'); slash != std::string::npos;
@@ -418,7 +423,8 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
   if (const char* runner = std::getenv("BRANTLOW_TEST_RUNNER")) {
     std::stringstream split(runner);
     for (std::string word; split >> word;) runner_words.push_back(word);
-    if (!runner_words.empty() && runner_words[0].find('/') == std::string::npos) {
+    if (!runner_words.empty() &&
+        runner_words[0].find('/') == std::string::npos) {
       const std::string found = FindOnPath(runner_words[0].c_str());
       if (!found.empty()) runner_words[0] = found;
     }
@@ -433,7 +439,8 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
         unlockpt(running.terminal) != 0 || ptsname(running.terminal) == nullptr)
       return running;
     terminal_name = ptsname(running.terminal);
-    fcntl(running.terminal, F_SETFL, fcntl(running.terminal, F_GETFL) | O_NONBLOCK);
+    fcntl(running.terminal, F_SETFL,
+          fcntl(running.terminal, F_GETFL) | O_NONBLOCK);
   }
 
   pid_t pid = fork();
@@ -468,12 +475,16 @@ RunningCase StartCase(const TranscriptCase& c, const std::string& binary,
       setenv("LD_PRELOAD", faketime.c_str(), 1);
       // A bare date stops the clock at that time for the whole run; a runner
       // such as wine waits on the clock, so under one it goes on from there.
-      setenv("FAKETIME", (std::getenv("BRANTLOW_TEST_RUNNER") ? "@" + c.date : c.date).c_str(), 1);
+      setenv(
+          "FAKETIME",
+          (std::getenv("BRANTLOW_TEST_RUNNER") ? "@" + c.date : c.date).c_str(),
+          1);
     }
     std::vector<std::string> words;
     // Another build of the program may stand in, with the program that runs
     // it: brantlow.exe under wine.
-    if (!runner_words.empty()) words.insert(words.end(), runner_words.begin(), runner_words.end());
+    if (!runner_words.empty())
+      words.insert(words.end(), runner_words.begin(), runner_words.end());
     const char* program = std::getenv("BRANTLOW_TEST_PROGRAM");
     words.push_back(program != nullptr ? program : binary);
     for (const std::string& a : c.args) words.push_back(a);
@@ -511,7 +522,8 @@ RunResult FinishCase(RunningCase& running) {
       poll(&p, 1, 50);
       drain();
       ended.si_pid = 0;
-      if (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT | WNOHANG) == 0 &&
+      if (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT | WNOHANG) ==
+              0 &&
           ended.si_pid == running.pid)
         break;
     }
@@ -519,31 +531,32 @@ RunResult FinishCase(RunningCase& running) {
     close(running.terminal);
     running.terminal = -1;
   }
-  while (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
-  }
+  while (waitid(P_PID, running.pid, &ended, WEXITED | WNOWAIT) != 0 &&
+         errno == EINTR) {}
   RemoveClockObjects(running.pid);
   int status = 0;
-  while (waitpid(running.pid, &status, 0) < 0 && errno == EINTR) {
-  }
+  while (waitpid(running.pid, &status, 0) < 0 && errno == EINTR) {}
   running.pid = -1;
-  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.exit_status =
+      WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.stdout_bytes = ReadWhole(out_path);
   // Standard output of the Windows build ends its lines as Windows does.
   if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr) {
     std::string lf;
     for (std::size_t i = 0; i < result.stdout_bytes.size(); ++i)
-      if (!(result.stdout_bytes[i] == '\r' && i + 1 < result.stdout_bytes.size() &&
+      if (!(result.stdout_bytes[i] == '\r' &&
+            i + 1 < result.stdout_bytes.size() &&
             result.stdout_bytes[i + 1] == '\n'))
         lf += result.stdout_bytes[i];
     result.stdout_bytes = lf;
   }
-  result.console_bytes =
-      running.terminal_bytes.empty() ? ReadWhole(console_path) : running.terminal_bytes;
+  result.console_bytes = running.terminal_bytes.empty()
+                             ? ReadWhole(console_path)
+                             : running.terminal_bytes;
   ListFiles(work, "", result.files);
   for (const std::string& name : running.tools) result.files.erase(name);
   std::string remove = "rm -rf '" + root + "'";
-  if (std::system(remove.c_str()) != 0) {
-  }
+  if (std::system(remove.c_str()) != 0) {}
   return result;
 }
 

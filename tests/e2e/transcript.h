@@ -68,8 +68,8 @@ struct ExpectedSource {
 };
 
 struct TranscriptCase {
-  std::string file;     // the transcript it came from
-  int line = 0;         // where the case starts
+  std::string file;  // the transcript it came from
+  int line = 0;      // where the case starts
   std::string name;
   std::string date = "2026-03-15 12:00:00";
   std::vector<std::string> args;
@@ -123,11 +123,11 @@ RunResult RunCase(const TranscriptCase& c, const std::string& binary,
 
 // The same in two halves, for tests that act while the program runs.
 struct RunningCase {
-  int pid = -1;          // of the program
-  std::string root;      // the case's directory
-  std::string work;      // where the program runs
+  int pid = -1;      // of the program
+  std::string root;  // the case's directory
+  std::string work;  // where the program runs
   std::vector<std::string> tools;
-  int terminal = -1;     // the pty's master side, on a terminal
+  int terminal = -1;  // the pty's master side, on a terminal
   std::string terminal_bytes;
 };
 RunningCase StartCase(const TranscriptCase& c, const std::string& binary,

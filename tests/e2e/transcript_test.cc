@@ -1,4 +1,6 @@
 // Registers one test per transcript case found under tests/e2e.
+#include "tests/e2e/transcript.h"
+
 #include <dirent.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/e2e/transcript.h"
 #include "tests/e2e/transcript_bless.h"
 
 namespace brantlow::e2e {
@@ -18,7 +19,8 @@ namespace {
 // Where the first difference lies, with some context on both sides.
 std::string Difference(const std::string& expected, const std::string& actual) {
   std::size_t i = 0;
-  while (i < expected.size() && i < actual.size() && expected[i] == actual[i]) ++i;
+  while (i < expected.size() && i < actual.size() && expected[i] == actual[i])
+    ++i;
   std::size_t from = i > 80 ? i - 80 : 0;
   return "first difference at byte " + std::to_string(i) + "\n--- expected:\n" +
          Printable(expected.substr(from, 240)) + "\n--- actual:\n" +
@@ -43,12 +45,14 @@ class TranscriptTest : public testing::Test {
         EXPECT_EQ(*case_.exit_status, r.exit_status);
       }
     }
-    if (case_.stdout_text) Compare("stdout", *case_.stdout_text, r.stdout_bytes);
+    if (case_.stdout_text)
+      Compare("stdout", *case_.stdout_text, r.stdout_bytes);
     if (case_.console_text)
       Compare("console", *case_.console_text, r.console_bytes);
 
     std::map<std::string, std::string> expected = case_.inputs;
-    for (const auto& [name, target] : case_.links) expected[name] = LinkText(target);
+    for (const auto& [name, target] : case_.links)
+      expected[name] = LinkText(target);
     for (const std::string& g : case_.gone) expected.erase(g);
     for (const auto& [name, bytes] : case_.outputs) expected[name] = bytes;
     for (const auto& [name, bytes] : expected) {
@@ -66,7 +70,8 @@ class TranscriptTest : public testing::Test {
     }
     for (const auto& [name, bytes] : r.files) {
       if (!expected.count(name)) {
-        ADD_FAILURE() << "unexpected file " << name << ":\n" << Printable(bytes);
+        ADD_FAILURE() << "unexpected file " << name << ":\n"
+                      << Printable(bytes);
       }
     }
   }
@@ -99,7 +104,8 @@ class TranscriptTest : public testing::Test {
 
 std::string TestName(const std::string& text) {
   std::string name;
-  for (char c : text) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  for (char c : text)
+    name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return name;
 }
 
@@ -120,8 +126,8 @@ void RegisterTranscripts() {
         ParseTranscript(std::string(BRANTLOW_TRANSCRIPTS) + "/" + file, error);
     std::string suite = TestName(file.substr(0, file.size() - 2));
     if (!error.empty()) {
-      testing::RegisterTest(suite.c_str(), "parse", nullptr, nullptr,
-                            __FILE__, __LINE__, [error]() -> testing::Test* {
+      testing::RegisterTest(suite.c_str(), "parse", nullptr, nullptr, __FILE__,
+                            __LINE__, [error]() -> testing::Test* {
                               struct Failing : testing::Test {
                                 std::string why;
                                 void TestBody() override { FAIL() << why; }
@@ -133,9 +139,10 @@ void RegisterTranscripts() {
       continue;
     }
     for (const TranscriptCase& c : cases) {
-      testing::RegisterTest(suite.c_str(), TestName(c.name).c_str(), nullptr,
-                            nullptr, c.file.c_str(), c.line,
-                            [c]() -> testing::Test* { return new TranscriptTest(c); });
+      testing::RegisterTest(
+          suite.c_str(), TestName(c.name).c_str(), nullptr, nullptr,
+          c.file.c_str(), c.line,
+          [c]() -> testing::Test* { return new TranscriptTest(c); });
     }
   }
 }
@@ -153,9 +160,11 @@ TEST(TranscriptBless, ContentTextReadsBackAsItsBytes) {
   for (const std::string& bytes : lines) {
     std::string back;
     EXPECT_TRUE(ExpandContent(ContentText(bytes, "\r\n", false), back));
-    const bool ended = bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n";
+    const bool ended =
+        bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n";
     if (ended) back += "\r\n";  // the line end the section adds
-    EXPECT_EQ(Printable(bytes), Printable(back)) << ContentText(bytes, "\r\n", false);
+    EXPECT_EQ(Printable(bytes), Printable(back))
+        << ContentText(bytes, "\r\n", false);
   }
 }
 

@@ -10,7 +10,8 @@
 
 using namespace brantlow;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   std::vector<std::string> words(1);
   for (std::size_t i = 0; i < size && words.size() < 64; ++i) {
     if (data[i] == '\0' || data[i] == '\n')

@@ -6,18 +6,19 @@
 #include <memory>
 #include <string_view>
 
+#include "base/text_fields.h"
 #include "log/bbs_log_reader.h"
 #include "log/session_table.h"
-#include "base/text_fields.h"
 #include "log/window.h"
 #include "platform/line_reader.h"
 
 using namespace brantlow;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   if (size < 4) return 0;
-  MemoryLines log(std::string_view(reinterpret_cast<const char*>(data + 4),
-                                   size - 4));
+  MemoryLines log(
+      std::string_view(reinterpret_cast<const char*>(data + 4), size - 4));
   static auto table = std::make_unique<SessionTable>();
   *table = SessionTable{};
   for (int i = 0; i < 1 + data[2] % 4; ++i) {

@@ -10,7 +10,8 @@
 
 using namespace brantlow;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   static auto run = std::make_unique<RunContext>();
   // Only what the reader fills is set back: the rest of the context is
   // large, and the reader never reads a table entry it did not write.

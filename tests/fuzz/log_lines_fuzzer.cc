@@ -18,7 +18,8 @@
 
 using namespace brantlow;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   static auto run = std::make_unique<RunContext>();
@@ -35,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   s.no_configuration = !(flags & 0x20);
   s.crash_poll_period = flags & 0x08 ? 120 : 0;
   s.crash_check = flags & 0x80;
-  s.connect_mode = flags & 0x04 ? TableMode::kOwnFile : TableMode::kInStatistics;
+  s.connect_mode =
+      flags & 0x04 ? TableMode::kOwnFile : TableMode::kInStatistics;
   s.files_mode = flags & 0x80 ? TableMode::kInStatistics : TableMode::kOwnFile;
   s.bbs_mode = flags & 0x04 ? BbsMode::kUserFileHidden : BbsMode::kOff;
   CopyField(run->processes[0].pattern, "Rescanning");
@@ -50,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Window window =
       MakeWindow({15, 3}, midnight ? WindowTimes{23, 0, 8, 30, true}
                                    : WindowTimes{0, 0, 23, 59, true});
-  MemoryWindow log(std::string_view(reinterpret_cast<const char*>(data + 1),
-                                    size - 1));
+  MemoryWindow log(
+      std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
   static auto files_of_runs = std::make_unique<testing_support::MemoryFiles>();
   testing_support::MemoryFiles& files = *files_of_runs;
   files.Reset();

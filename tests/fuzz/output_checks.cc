@@ -15,12 +15,16 @@ namespace {
 bool ValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto b = static_cast<unsigned char>(text[i]);
-    const std::size_t extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1
-                            : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : 9;
+    const std::size_t extra = b < 0x80             ? 0
+                              : (b & 0xE0) == 0xC0 ? 1
+                              : (b & 0xF0) == 0xE0 ? 2
+                              : (b & 0xF8) == 0xF0 ? 3
+                                                   : 9;
     if (extra == 9 || (extra == 1 && b < 0xC2) || text.size() - i <= extra)
       return false;
     for (std::size_t k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+        return false;
     i += 1 + extra;
   }
   return true;
@@ -34,8 +38,10 @@ bool EvenRecords(std::string_view csv) {
   for (std::size_t i = 0; i < csv.size(); ++i) {
     const char c = csv[i];
     if (quoted) {
-      if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') ++i;
-      else if (c == '"') quoted = false;
+      if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"')
+        ++i;
+      else if (c == '"')
+        quoted = false;
     } else if (c == '"') {
       quoted = true;
     } else if (c == ',') {
@@ -51,9 +57,10 @@ bool EvenRecords(std::string_view csv) {
 
 bool KnownTag(std::string_view name) {
   static constexpr std::string_view kTags[] = {
-      "!DOCTYPE", "body", "br", "div", "figure", "footer", "g", "h1", "h2",
-      "head", "html", "li", "line", "meta", "p", "rect", "style", "svg",
-      "table", "tbody", "td", "text", "th", "thead", "title", "tr", "ul"};
+      "!DOCTYPE", "body", "br",    "div",   "figure", "footer", "g",
+      "h1",       "h2",   "head",  "html",  "li",     "line",   "meta",
+      "p",        "rect", "style", "svg",   "table",  "tbody",  "td",
+      "text",     "th",   "thead", "title", "tr",     "ul"};
   // Compared by hand: the fuzzer's hooks on memcmp cost more than this.
   for (std::string_view tag : kTags) {
     std::size_t k = 0;
@@ -69,7 +76,8 @@ bool OwnTagsOnly(std::string_view page) {
        at = page.find('<', at + 1)) {
     std::size_t name = at + 1 + (at + 1 < page.size() && page[at + 1] == '/');
     std::size_t end = name;
-    while (end < page.size() && page[end] != ' ' && page[end] != '>' && page[end] != '/')
+    while (end < page.size() && page[end] != ' ' && page[end] != '>' &&
+           page[end] != '/')
       ++end;
     if (!KnownTag(page.substr(name, end - name))) return false;
   }
@@ -107,8 +115,10 @@ class JsonCheck {
   }
   bool Number() {
     if (Peek() == '-') ++at_;
-    if (Peek() == '0') ++at_;
-    else if (!Digits()) return false;
+    if (Peek() == '0')
+      ++at_;
+    else if (!Digits())
+      return false;
     if (Peek() == '.' && (++at_, !Digits())) return false;
     if (Peek() == 'e' || Peek() == 'E') {
       ++at_;
@@ -126,9 +136,12 @@ class JsonCheck {
       const char e = ++at_ < text_.size() ? text_[at_] : '\0';
       if (e == 'u') {
         for (int k = 0; k < 4; ++k)
-          if (++at_ >= text_.size() || !std::isxdigit(static_cast<unsigned char>(text_[at_])))
+          if (++at_ >= text_.size() ||
+              !std::isxdigit(static_cast<unsigned char>(text_[at_])))
             return false;
-      } else if (std::string_view("\"\\/bfnrt").find(e) == std::string_view::npos || e == '\0') {
+      } else if (std::string_view("\"\\/bfnrt").find(e) ==
+                     std::string_view::npos ||
+                 e == '\0') {
         return false;
       }
     }

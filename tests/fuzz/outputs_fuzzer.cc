@@ -29,9 +29,12 @@ using namespace brantlow;
 // Recording where every block was allocated took a third of the time of
 // an execution; a finding is rerun from its artifact with
 // ASAN_OPTIONS=malloc_context_size=30 for the whole story.
-extern "C" const char* __asan_default_options() { return "malloc_context_size=0"; }
+extern "C" const char* __asan_default_options() {
+  return "malloc_context_size=0";
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   static auto run = std::make_unique<RunContext>();
@@ -50,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   cost.incoming_day_rate = 0.5f;
   cost.outgoing_day_rate = 0.6f;
 
-  MemoryWindow log(std::string_view(reinterpret_cast<const char*>(data + 1),
-                                    size - 1));
+  MemoryWindow log(
+      std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
   static auto files_of_runs = std::make_unique<testing_support::MemoryFiles>();
   testing_support::MemoryFiles& files = *files_of_runs;
   files.Reset();

@@ -5,20 +5,22 @@
 #include <memory>
 #include <string_view>
 
+#include "base/mask_list.h"
+#include "base/text_fields.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/log_phrases.h"
-#include "base/mask_list.h"
 #include "log/session_table.h"
-#include "base/text_fields.h"
 #include "platform/line_reader.h"
 #include "platform/output.h"
 
 using namespace brantlow;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   if (size < 1) return 0;
-  const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::string_view bytes(reinterpret_cast<const char*>(data + 1),
+                               size - 1);
   MemoryLines scratch(bytes);
   static auto table = std::make_unique<SessionTable>();
   *table = SessionTable{};
@@ -35,8 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static auto no_scan = std::make_unique<MaskList>();
   *no_scan = MaskList{};
   no_scan->Add("*.PKT");
-  RunTransferRatePass(*table, scratch, LogPhrasesFor(data[0] & 0x40 ? LogLanguage::kRussian : LogLanguage::kEnglish));
-  const FilesTableOptions options{static_cast<bool>(data[0] & 0x80), no_scan.get()};
+  RunTransferRatePass(*table, scratch,
+                      LogPhrasesFor(data[0] & 0x40 ? LogLanguage::kRussian
+                                                   : LogLanguage::kEnglish));
+  const FilesTableOptions options{static_cast<bool>(data[0] & 0x80),
+                                  no_scan.get()};
   MemoryOutput out;
   WriteFilesTable(*table, out, options, scratch);
   return 0;

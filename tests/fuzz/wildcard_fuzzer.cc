@@ -7,7 +7,8 @@
 
 #include "base/wildcard.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   std::string_view all(reinterpret_cast<const char*>(data), size);
   std::size_t split = all.find('\0');
   if (split == std::string_view::npos) split = all.size() / 2;
