@@ -184,22 +184,26 @@ class LogDialect {
 // keeps them fixed, else asked of the dialect.
 class QuickLook {
  public:
-  explicit QuickLook(const LogDialect& dialect)
-      : dialect_(dialect), columns_(dialect.date_columns()) {}
+  explicit QuickLook(const LogDialect& dialect) : dialect_(dialect) {
+    const std::optional<DateColumns> columns = dialect.date_columns();
+    fixed_ = columns.has_value();
+    if (fixed_) columns_ = *columns;
+  }
   bool Outside(const char* bytes, std::size_t length,
                const DaySet& days) const {
-    return columns_ ? OutsideAt(*columns_, bytes, length, days)
-                    : dialect_.CertainlyOutside(bytes, length, days);
+    return fixed_ ? OutsideAt(columns_, bytes, length, days)
+                  : dialect_.CertainlyOutside(bytes, length, days);
   }
   int Month(const char* bytes, std::size_t length) const {
-    return columns_ ? MonthAt(*columns_, bytes, length)
-                    : dialect_.QuickMonth(bytes, length);
+    return fixed_ ? MonthAt(columns_, bytes, length)
+                  : dialect_.QuickMonth(bytes, length);
   }
   const LogDialect& dialect() const { return dialect_; }
 
  private:
   const LogDialect& dialect_;
-  std::optional<DateColumns> columns_;
+  bool fixed_ = false;  // the dialect's dates stand at fixed columns
+  DateColumns columns_;
 };
 
 // The dialects the program reads, T-Mail first.
