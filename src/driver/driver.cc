@@ -225,6 +225,7 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
                   RunRecord& record) {
   record.lines_read = counts.lines;
   record.read_from = counts.start;
+  record.read_to = counts.end;
   record.lines_inside = counts.inside_lines;
   const char* log = log_path.c_str();
   char text[1024];

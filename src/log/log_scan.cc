@@ -51,34 +51,54 @@ class ScanPlan {
   // begins a line inside.
   virtual bool Take(std::string_view piece, std::string_view seen,
                     bool began_line, bool line_end, int year) = 0;
+  // The year (counted from where the reading began) the last day is taken
+  // from, -1 while none; and that day.
+  virtual int TakenYear() const = 0;
+  virtual DayMonth LastDay() const = 0;
 };
+
+// Days after the last day asked for whose lines show that the reading is
+// past it: from the second day after, for a week.
+constexpr int kPastFirst = 2;
+constexpr int kPastDays = 8;
 
 // The one loop over the pieces of the log, with the bookkeeping both
 // plans share: lines, years, the dialect's dated lines, UTF-8 and the
 // progress; other days' lines pass by in bulk.
 class PieceLoop {
  public:
+  // may_stop: the reading begins where the region search put it, in the
+  // latest year holding the days, so it may end once past them.
   PieceLoop(ByteWindow& log, const LogDialect& dialect, ScanPlan& plan,
-            ScanProgress* progress, std::int64_t start)
+            ScanProgress* progress, std::int64_t start, bool may_stop)
       : dialect_(dialect),
         plan_(plan),
         progress_(progress),
         look_(dialect),
         years_(dialect),
         reader_(log, start),
-        jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)) {}
+        jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)),
+        may_stop_(may_stop) {
+    DayMonth d = plan.LastDay();
+    for (int k = 1; k < kPastFirst + kPastDays; ++k) {
+      d = DayAfter(d);
+      if (d.day == 1 && d.month == 1) break;  // a later year says it at once
+      if (k >= kPastFirst) past_.Add(d, k);
+    }
+  }
 
   ScanCounts Run() {
     counts_.start = reader_.position();
     if (progress_ != nullptr && counts_.start > 0)
       progress_->JumpTo(counts_.start);
     LogPiece raw;
-    for (;;) {
+    while (!past_days_) {
       if (jumps_ && line_start_ && plan_.CanSkip()) SkipBulk();
-      if (!reader_.Next(raw)) break;
+      if (past_days_ || !reader_.Next(raw)) break;
       if (progress_ != nullptr) progress_->Advance(raw.end_position);
       Piece(raw);
     }
+    counts_.end = reader_.position();
     return counts_;
   }
 
@@ -90,6 +110,7 @@ class PieceLoop {
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
           if (!look_.Outside(bytes, length, days)) return false;
           years_.See(bytes, length);
+          if (NotePast(bytes, length)) return false;
           // The warnings ask only whether there is any: once one is
           // found, the lines passed over in bulk cost nothing more.
           if (counts_.tmail_lines == 0) CountDated(bytes, length);
@@ -99,6 +120,23 @@ class PieceLoop {
     counts_.lines += static_cast<std::int64_t>(skipped);
     plan_.Skip(true);
     if (progress_ != nullptr) progress_->JumpTo(reader_.position());
+  }
+
+  // Two dated lines in a row after the last day (a week of days from the
+  // second after it, or a later year) end a reading that may end.
+  bool NotePast(const char* bytes, std::size_t length) {
+    if (!may_stop_ || look_.Month(bytes, length) == 0) return false;
+    const int taken = plan_.TakenYear();
+    if (taken < 0) return false;
+    bool past = years_.year() > taken;
+    if (!past && years_.year() == taken &&
+        !look_.Outside(bytes, length, past_)) {
+      const std::optional<LineStamp> stamp = dialect_.Stamp({bytes, length});
+      past = stamp && past_.Index(stamp->date.day, stamp->date.month) >= 0;
+    }
+    past_lines_ = past ? past_lines_ + 1 : 0;
+    past_days_ = past_lines_ >= 2;
+    return past_days_;
   }
 
   void CountDated(const char* bytes, std::size_t length) {
@@ -112,6 +150,7 @@ class PieceLoop {
       ++counts_.lines;
       CountDated(raw.data, raw.raw_length);
       utf8_told_ = false;
+      if (NotePast(raw.data, raw.raw_length)) return;
     }
     line_start_ = raw.line_end;
     if (plan_.CanSkip() &&
@@ -139,6 +178,10 @@ class PieceLoop {
   char converted_[kLogPieceLimit + 1];
   bool line_start_ = true;  // the next piece begins a line
   bool utf8_told_ = false;  // the current line was counted as UTF-8
+  const bool may_stop_;
+  DaySet past_;             // the days after the last whose lines end it
+  int past_lines_ = 0;      // dated lines in a row past the last day
+  bool past_days_ = false;  // the reading is past the days: it ends
 };
 
 // Below this, a log is read from its start: it costs next to nothing.
@@ -157,7 +200,7 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
     if (region.trusted() && region.start >= kRegionWorthwhile)
       start = region.start;
   }
-  return PieceLoop(log, dialect, plan, progress, start).Run();
+  return PieceLoop(log, dialect, plan, progress, start, start > 0).Run();
 }
 
 // One window: the latest year with a line of its first day, its second
@@ -182,6 +225,13 @@ class WindowPlan final : public ScanPlan {
   }
 
   const DaySet& days() const override { return days_; }
+  int TakenYear() const override {
+    return two_days_ ? SecondYear() : first_year_;
+  }
+  DayMonth LastDay() const override {
+    return two_days_ ? DayMonth{second_.day, second_.month}
+                     : DayMonth{first_.day, first_.month};
+  }
   bool CanSkip() const override {
     return brantlow::CanSkip(first_pieces_) &&
            brantlow::CanSkip(second_pieces_);
@@ -278,6 +328,7 @@ class PeriodPlan final : public ScanPlan {
  public:
   PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink)
       : dialect_(dialect),
+        last_(period.last),
         days_count_(period.days),
         sink_(sink),
         offset_(static_cast<std::size_t>(period.days), 0),
@@ -293,6 +344,8 @@ class PeriodPlan final : public ScanPlan {
   }
 
   const DaySet& days() const override { return days_; }
+  int TakenYear() const override { return last_day_year_; }
+  DayMonth LastDay() const override { return last_; }
   // Not while a line a reader took goes on in pieces.
   bool CanSkip() const override { return continued_ == nullptr; }
   void Skip(bool) override {}
@@ -356,6 +409,7 @@ class PeriodPlan final : public ScanPlan {
   }
 
   const LogDialect& dialect_;
+  const DayMonth last_;
   const int days_count_;
   PeriodSink& sink_;
   DaySet days_;

@@ -36,6 +36,8 @@ struct ScanCounts {
   // Where the reading began: the lines before it lie before the days
   // asked for, and were not read.
   std::int64_t start = 0;
+  // Where it ended: the log's end, or past the last day asked for.
+  std::int64_t end = 0;
   std::int64_t lines = 0;
   // Lines that begin "dd/mm hh:mm:ss", as the mailer's do; of the lines
   // passed over in bulk only the first such is counted.

@@ -154,8 +154,7 @@ void SettingsAndCounts(Json& j, const RunRecord& r) {
   j.Key("log_bytes");
   j.Integer(r.log_bytes);
   j.Key("bytes_read");
-  j.Integer(r.log_bytes > r.read_from ? r.log_bytes - r.read_from
-                                      : r.log_bytes);
+  j.Integer(r.read_to - r.read_from);
   j.Key("lines_read");
   j.Integer(r.lines_read);
   j.Key("lines_inside");

@@ -59,9 +59,10 @@ struct RunRecord {
   bool costs = false;    // tariffs are configured
   long long log_bytes = 0;
   long long lines_read = 0;
-  // Where the reading began: the lines before lie before the days asked
-  // for and were not read.
+  // Where the reading began and ended: the lines outside lie before or
+  // after the days asked for and were not read.
   long long read_from = 0;
+  long long read_to = 0;
   long long lines_inside = 0;
   // Off when no output lists the sessions: a long period then keeps none.
   bool keeps_session_rows = true;

@@ -35,7 +35,8 @@ class TranscriptTest : public testing::Test {
     ASSERT_TRUE(HaveFaketime()) << "faketime is needed to fix the run's date";
     if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr &&
         (case_.terminal || case_.locale || !case_.links.empty()))
-      GTEST_SKIP() << "a terminal, a locale and symbolic links are POSIX matters";
+      GTEST_SKIP()
+          << "a terminal, a locale and symbolic links are POSIX matters";
     RunResult r = RunCase(case_, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     SCOPED_TRACE(case_.file + ":" + std::to_string(case_.line));
     if (case_.exit_status && *case_.exit_status != r.exit_status) {
