@@ -86,12 +86,6 @@ std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
   return nullptr;
 }
 
-bool Replacement::Fail() {
-  error_ = LastSystemError();
-  Abandon();
-  return false;
-}
-
 bool Replacement::Begin(const std::string& target, bool copy_old) {
   Abandon();
   error_ = {};

@@ -102,8 +102,9 @@ struct Column {
   bool number;
 };
 
+// with_cost adds the cost column at the end, for runs with tariffs.
 void OpenTable(const char* id, std::initializer_list<Column> columns,
-               std::string& out) {
+               std::string& out, bool with_cost = false) {
   out += "<div class=\"scroll\"><table id=\"";
   out += id;
   out += "\">\n<thead><tr>";
@@ -112,6 +113,7 @@ void OpenTable(const char* id, std::initializer_list<Column> columns,
     out += c.label;
     out += "</th>";
   }
+  if (with_cost) out += "<th class=\"n\">Стоимость</th>";
   out += "</tr></thead>\n<tbody>\n";
 }
 
@@ -366,29 +368,16 @@ void WriteDayRow(const char* row_class, const std::string& label,
 
 void WriteDays(const RunRecord& r, std::string& out) {
   out += "<h2>Days</h2>\n";
-  if (r.costs)
-    OpenTable("days",
-              {{"Дата", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Сбои", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Время", true},
-               {"Стоимость", true}},
-              out);
-  else
-    OpenTable("days",
-              {{"Дата", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Сбои", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Время", true}},
-              out);
+  OpenTable("days",
+            {{"Дата", false},
+             {"Сессий", true},
+             {"Вход.", true},
+             {"Исход.", true},
+             {"Сбои", true},
+             {"Принято", true},
+             {"Передано", true},
+             {"Время", true}},
+            out, r.costs);
   for (const DayTotals& d : r.days)
     WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
   WriteDayRow("total", "Всего", r.totals, r.costs, out);
@@ -419,33 +408,18 @@ void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
 // CPS the mean over every session with one).
 void WritePeriodAddresses(const RunRecord& r, std::string& out) {
   out += "<h2>Addresses</h2>\n";
-  if (r.costs)
-    OpenTable("addresses",
-              {{"Адрес", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Файлы принято", true},
-               {"Файлы передано", true},
-               {"CPS", true},
-               {"Время", true},
-               {"Стоимость", true}},
-              out);
-  else
-    OpenTable("addresses",
-              {{"Адрес", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Файлы принято", true},
-               {"Файлы передано", true},
-               {"CPS", true},
-               {"Время", true}},
-              out);
+  OpenTable("addresses",
+            {{"Адрес", false},
+             {"Сессий", true},
+             {"Вход.", true},
+             {"Исход.", true},
+             {"Принято", true},
+             {"Передано", true},
+             {"Файлы принято", true},
+             {"Файлы передано", true},
+             {"CPS", true},
+             {"Время", true}},
+            out, r.costs);
   AddressTotals all;
   for (const AddressTotals& a : r.addresses) {
     WriteAddressRow(nullptr, a, r.costs, 0, out);

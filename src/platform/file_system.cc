@@ -1,0 +1,11 @@
+#include "platform/file_system.h"
+
+namespace brantlow {
+
+bool Replacement::Fail() {
+  error_ = LastSystemError();
+  Abandon();
+  return false;
+}
+
+}  // namespace brantlow
