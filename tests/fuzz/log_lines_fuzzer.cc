@@ -12,6 +12,7 @@
 #include "driver/analysis.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
+#include "log/log_dialect.h"
 #include "log/window.h"
 #include "platform/file_window.h"
 #include "tests/memory_run_files.h"
@@ -52,8 +53,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const Window window =
       MakeWindow({15, 3}, midnight ? WindowTimes{23, 0, 8, 30, true}
                                    : WindowTimes{0, 0, 23, 59, true});
-  MemoryWindow log(
-      std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+  const std::string_view lines(reinterpret_cast<const char*>(data + 1),
+                               size - 1);
+  // The dialect as a run chooses it: by the shape of the first lines.
+  run->dialect = &DialectOfLines(lines);
+  MemoryWindow log(lines);
   static auto files_of_runs = std::make_unique<testing_support::MemoryFiles>();
   testing_support::MemoryFiles& files = *files_of_runs;
   files.Reset();
