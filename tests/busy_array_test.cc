@@ -1,6 +1,8 @@
 #include "log/busy_array.h"
 
 #include <memory>
+#include <span>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -16,11 +18,13 @@ class BusyArrayTest : public testing::Test {
     CopyField(table_->Current().start_time, start);
     CopyField(table_->Current().end_time, end);
   }
-  BusyArray Fill() {
+  BusyArray Fill(const Window& window = kDay,
+                 std::span<const BusySpan> earlier = {}) {
     BusyArray busy{};
-    FillBusyArray(*table_, busy);
+    FillBusyArray(*table_, window, earlier, busy);
     return busy;
   }
+  static inline const Window kDay = MakeWindow({15, 3}, {0, 0, 23, 59, true});
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
@@ -49,10 +53,10 @@ TEST_F(BusyArrayTest, StartOnAHalfHourBoundary) {
   EXPECT_EQ(300, busy[21]);
 }
 
-TEST_F(BusyArrayTest, TheCursorMovesOnAfterALongSession) {
+TEST_F(BusyArrayTest, TimeCoveredTwiceCountsOnce) {
   Add("08:50:00", "10:10:00");
-  Add("10:12:00", "10:14:00");  // counted where the long one ended
-  Add("09:05:00", "09:06:00");  // out of order: its half hour has passed
+  Add("10:12:00", "10:14:00");
+  Add("09:05:00", "09:06:00");  // out of order, inside the long one
   BusyArray busy = Fill();
   EXPECT_EQ(600, busy[17]);
   EXPECT_EQ(1800, busy[18]);
@@ -65,19 +69,41 @@ TEST_F(BusyArrayTest, SessionOverTheNextBoundaryWithinAPass) {
   Add("10:30:00", "12:10:00");
   BusyArray busy = Fill();
   EXPECT_EQ(600, busy[20]);
-  EXPECT_EQ(600 + 1800, busy[21]);
+  EXPECT_EQ(1800, busy[21]);
   EXPECT_EQ(1800, busy[22]);
   EXPECT_EQ(1800, busy[23]);
   EXPECT_EQ(600, busy[24]);
 }
 
-TEST_F(BusyArrayTest, BlankRecordAndMidnight) {
+TEST_F(BusyArrayTest, BlankRecordMidnightAndTheWindowsEnds) {
   table_->Append();  // the one blank record of an empty window
   BusyArray busy = Fill();
   for (int v : busy) EXPECT_EQ(0, v);
   Add("23:50:00", "00:10:00");
+  // The day keeps its own ten minutes; the tail is the next day's, which
+  // counts it with a tail of its own from the day before.
   busy = Fill();
-  EXPECT_EQ(-85200, busy[47]);
+  EXPECT_EQ(600, busy[47]);
+  EXPECT_EQ(0, busy[0]);
+  const std::vector<BusySpan> later =
+      SpansAfter(SessionSpans(*table_, kDay), 86400);
+  ASSERT_EQ(1u, later.size());
+  EXPECT_EQ(0.0, later[0].start);
+  EXPECT_EQ(600.0, later[0].end);
+  const BusySpan before[] = {{0, 300}};
+  busy = Fill(kDay, before);
+  EXPECT_EQ(300, busy[0]);
+  // A night window holds both halves.
+  busy = Fill(MakeWindow({15, 3}, {23, 0, 8, 0, true}));
+  EXPECT_EQ(600, busy[47]);
+  EXPECT_EQ(600, busy[0]);
+  // A window of half an hour from 10:15 takes what lies in it.
+  table_->Clear();
+  Add("10:00:00", "11:00:00");
+  busy = Fill(MakeWindow({15, 3}, {10, 15, 10, 44, true}));
+  EXPECT_EQ(900, busy[20]);
+  EXPECT_EQ(900, busy[21]);
+  EXPECT_EQ(0, busy[22]);
 }
 
 TEST_F(BusyArrayTest, SeveralSessionsInOneHalfHour) {

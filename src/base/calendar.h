@@ -12,6 +12,7 @@ namespace brantlow {
 struct DayMonth {
   int day = 0;
   int month = 0;
+  friend bool operator==(DayMonth, DayMonth) = default;
 };
 
 DayMonth DayBefore(DayMonth date);

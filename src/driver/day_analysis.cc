@@ -62,10 +62,11 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
        s.crash_poll_period > 0 ? "[ ] Search crash;"
                                : "[ ] Analyzing statistic data;",
        [&] {
-         SearchCrashPolls(table, s.crash_poll_period, day.window,
+         SearchCrashPolls(table, s.crash_poll_period,
                           s.crash_check);
        });
-  FillBusyArray(table, result.busy);
+  FillBusyArray(table, day.window, day.earlier, result.busy);
+  result.later = SpansAfter(SessionSpans(table, day.window), 86400);
   if (!s.no_histogram)
     Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
   if (!result.costs.empty())

@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_DRIVER_DAY_ANALYSIS_H_
 #define BRANTLOW_DRIVER_DAY_ANALYSIS_H_
 
+#include <span>
 #include <vector>
 
 #include "driver/day_numbers.h"
@@ -64,6 +65,8 @@ struct DayInput {
   SessionTable& table;
   LineReader* scratch;  // its transfer entries; null when none could be kept
   Window window;
+  // Time on line of sessions that began before the window.
+  std::span<const BusySpan> earlier = {};
 };
 
 // What a day counted.
@@ -71,6 +74,8 @@ struct DayResult {
   DayTotals totals;
   BusyArray busy{};
   CostTable costs;  // the tariffs with the day's calls priced
+  // The day's sessions' time on line past its midnight, from there.
+  std::vector<BusySpan> later;
 };
 
 // Runs the day's steps; its session rows go into the record, its

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -87,14 +88,16 @@ class Days final : public PeriodSink {
 
 // The steps of the one-day run after its reading, then that day's numbers
 // into the summary.
+// earlier: the day before's sessions past its midnight; becomes this day's.
 void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
-              std::vector<long long>& busy, PeriodSummary& summary,
-              RunRecord& record) {
+              std::vector<long long>& busy, std::vector<BusySpan>& earlier,
+              PeriodSummary& summary, RunRecord& record) {
   MemoryLines scratch(day.scratch_bytes.bytes());
   QuietDay view(run, files);
   const Window window = MakeWindow(day.date, {0, 0, 23, 59, true});
-  const DayResult result =
-      AnalyseDay(run, {*day.table, &scratch, window}, view, addresses, record);
+  DayResult result = AnalyseDay(run, {*day.table, &scratch, window, earlier},
+                                view, addresses, record);
+  earlier = std::move(result.later);
   for (int k = 0; k < kHalfHours; ++k)
     busy[static_cast<std::size_t>(k)] +=
         result.busy[static_cast<std::size_t>(k)];
@@ -119,6 +122,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   summary.line_number = s.line_number;
   AddressMap addresses;
   std::vector<long long> busy(kHalfHours, 0);
+  std::vector<BusySpan> earlier;
   progress.Show("\r\n\r\n");
   {
     StepScope step(progress, "[ ] Analyzing statistic data;");
@@ -127,7 +131,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
       std::unique_ptr<Day> day =
           days.Take(k, scan.years[static_cast<std::size_t>(k)]);
       counts.malformed_lines += day->reader->malformed_lines();
-      CountDay(run, *day, files, addresses, busy, summary, record);
+      CountDay(run, *day, files, addresses, busy, earlier, summary, record);
     }
   }
   {

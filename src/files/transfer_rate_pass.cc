@@ -13,20 +13,6 @@ namespace {
 constexpr std::size_t kScanFirst = 6;
 constexpr std::size_t kScanLast = 79;
 constexpr std::size_t kCancelCompared = 16;
-constexpr std::size_t kTotalsScanFirst = 9;
-
-// The size after the first blank that follows the marker at column; a
-// malformed one is 0.
-std::int64_t SizeAfter(std::string_view entry, std::size_t& column) {
-  column += 3;
-  while (column < entry.size() && entry[column] != ' ') ++column;
-  if (column >= entry.size()) return 0;
-  return ReadByteField(entry, column + 1).value;
-}
-
-}  // namespace
-
-namespace {
 
 // The rate after the first comma of an entry's tail, unless the transfer
 // was cancelled before it: false for an entry with none.
@@ -41,22 +27,27 @@ bool RateOf(std::string_view entry, const LogPhrases& phrases, double& rate) {
   return false;
 }
 
-// The last session's bytes from its transfer entries, from offset on.
-void AddLastSessionTotals(SessionRecord& last, int index, LineReader& scratch,
-                          std::int64_t offset) {
-  scratch.SeekTo(offset);
-  ScratchReader again(scratch);
-  ReadEntry read;
-  while (again.Next(read)) {
-    if (read.session != index) continue;
-    const std::string_view entry = read.text;
-    for (std::size_t c = kTotalsScanFirst; c < entry.size(); ++c) {
-      if (PhraseAt(entry, "~s~", c))
-        AddBytes(last.bytes_sent, SizeAfter(entry, c));
-      if (PhraseAt(entry, "~r~", c))
-        AddBytes(last.bytes_received, SizeAfter(entry, c));
-    }
-  }
+// The size a well-formed entry's tail gives after the file name.
+std::int64_t EntrySize(const ReadEntry& entry) {
+  const std::size_t blank = entry.tail.find(' ');
+  if (!entry.well_formed || blank == std::string_view::npos) return 0;
+  return ReadByteField(entry.tail, blank + 1).value;
+}
+
+// Bytes of the files a session finished, by direction.
+struct Finished {
+  std::int64_t sent = 0;
+  std::int64_t received = 0;
+};
+
+// A session without its summary line's byte counts takes those of its
+// finished files: the last one, which the window may have cut, and any
+// that never got a summary line.
+void TakeFinished(SessionRecord& record, bool last, const Finished& files) {
+  if (record.bytes_sent != 0 || record.bytes_received != 0) return;
+  if (last ? record.cps <= 0 : record.kind != kNoEnd) return;
+  record.bytes_sent = files.sent;
+  record.bytes_received = files.received;
 }
 
 }  // namespace
@@ -64,27 +55,29 @@ void AddLastSessionTotals(SessionRecord& last, int index, LineReader& scratch,
 void RunTransferRatePass(SessionTable& table, LineReader& scratch,
                          const LogPhrases& phrases) {
   if (table.empty() || !scratch.SeekTo(0)) return;
-  std::vector<int> counts(static_cast<std::size_t>(table.size()), 0);
+  const auto slots = static_cast<std::size_t>(table.size());
+  std::vector<int> counts(slots, 0);
+  std::vector<Finished> finished(slots);
   const int last = table.newest();
-  std::int64_t last_offset = -1;
   ScratchReader reader(scratch);
   ReadEntry read;
   while (reader.Next(read)) {
     const int index = read.session;
-    if (last_offset < 0 && index == last) last_offset = read.offset;
     double rate = 0;
     if (index < 0 || index > last || !RateOf(read.text, phrases, rate))
       continue;
-    ++counts[static_cast<std::size_t>(index)];
+    const auto slot = static_cast<std::size_t>(index);
+    ++counts[slot];
     table[index].cps += rate;
+    AddBytes(read.sent ? finished[slot].sent : finished[slot].received,
+             EntrySize(read));
   }
-  for (int i = 0; i <= last; ++i)
-    if (counts[static_cast<std::size_t>(i)] > 0)
-      table[i].cps /= counts[static_cast<std::size_t>(i)];
-
-  SessionRecord& l = table[last];
-  if (l.bytes_sent == 0 && l.bytes_received == 0 && l.cps > 0)
-    AddLastSessionTotals(l, last, scratch, last_offset < 0 ? 0 : last_offset);
+  for (int i = 0; i <= last; ++i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (counts[slot] == 0) continue;
+    table[i].cps /= counts[slot];
+    TakeFinished(table[i], i == last, finished[slot]);
+  }
 }
 
 }  // namespace brantlow

@@ -1,6 +1,6 @@
 // Reads the transfer scratch file back: every mailer session gets the mean
-// rate of its transfers, and the last session its byte totals from them
-// when the log's summary line gave none.
+// rate of its transfers, and the last session and those that ended
+// without a summary line their byte totals from the files they finished.
 #ifndef BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 #define BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 

@@ -119,15 +119,15 @@ bool ParseBinkdLine(std::string_view line, BinkdLine& parts) {
   return true;
 }
 
-BinkdSessionReader::Open* BinkdSessionReader::Find(long pid) {
-  for (Open& open : open_)
+BinkdSessionReader::Running* BinkdSessionReader::Find(long pid) {
+  for (Running& open : open_)
     if (open.record >= 0 && open.pid == pid) return &open;
   return nullptr;
 }
 
-BinkdSessionReader::Open& BinkdSessionReader::Start(const BinkdLine& parts,
+BinkdSessionReader::Running& BinkdSessionReader::Start(const BinkdLine& parts,
                                                     char kind) {
-  Open* slot = Find(parts.pid);
+  Running* slot = Find(parts.pid);
   for (std::size_t i = 0; slot == nullptr && i < kOpenLimit; ++i)
     if (open_[i].record < 0) slot = &open_[i];
   // Every slot taken: processes that ended without a word; the oldest goes.
@@ -142,13 +142,13 @@ BinkdSessionReader::Open& BinkdSessionReader::Start(const BinkdLine& parts,
   CopyField(record.end_time, parts.time);
   // Until the remote gives an address, the session failed in its handshake.
   CopyField(record.name, "Handshake failure");
-  *slot = Open{parts.pid, table_.newest(), false};
+  *slot = Running{parts.pid, table_.newest(), false};
   return *slot;
 }
 
 // "rcvd: NAME (SIZE, CPS CPS, ADDRESS)" or "sent: PATH (...)": one scratch
 // entry whose tail reads as a transfer line's: "NAME SIZE OK, CPS cps".
-void BinkdSessionReader::Transfer(Open& open, std::string_view text,
+void BinkdSessionReader::Transfer(Running& open, std::string_view text,
                                   bool sent) {
   const std::size_t paren = text.rfind(" (");
   if (paren == std::string_view::npos || paren < 6) return;
@@ -157,13 +157,15 @@ void BinkdSessionReader::Transfer(Open& open, std::string_view text,
   if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
   std::size_t at = paren + 2;
   const std::size_t size_at = at;
-  const float size = NumberAt(text, at);
+  while (at < text.size() && text[at] == ' ') ++at;
+  const ByteField size = ReadByteField(text, at);
+  at = size.end;
   const std::string_view size_text = text.substr(size_at, at - size_at);
   at = text.find(',', at);
   float cps = 0;
   if (at != std::string_view::npos) cps = NumberAt(text, ++at);
   SessionRecord& record = table_[open.record];
-  (sent ? record.bytes_sent : record.bytes_received) += size;
+  AddBytes(sent ? record.bytes_sent : record.bytes_received, size.value);
   if (scratch_ == nullptr) return;
   std::size_t n = 0;
   Append(tail_, n, name);
@@ -184,7 +186,7 @@ void BinkdSessionReader::Transfer(Open& open, std::string_view text,
 // "done (to|from ADDRESS, OK|failed, S/R: 2/1 (3000123/2000000 bytes))": the
 // byte counts replace the files' sums. Later lines of the process are not
 // the session's.
-void BinkdSessionReader::Done(Open& open, std::string_view text) {
+void BinkdSessionReader::Done(Running& open, std::string_view text) {
   SessionRecord& record = table_[open.record];
   const std::size_t blank = text.find(' ', 6);
   if (!open.named && blank != std::string_view::npos)
@@ -193,18 +195,16 @@ void BinkdSessionReader::Done(Open& open, std::string_view text) {
   const std::size_t paren =
       counts == std::string_view::npos ? counts : text.rfind('(', counts);
   if (paren != std::string_view::npos) {
-    std::size_t at = paren + 1;
-    const float sent = NumberAt(text, at);
-    if (at < text.size() && text[at] == '/') {
-      ++at;
-      record.bytes_sent = sent;
-      record.bytes_received = NumberAt(text, at);
+    const ByteField sent = ReadByteField(text, paren + 1);
+    if (sent.end < text.size() && text[sent.end] == '/') {
+      record.bytes_sent = sent.value;
+      record.bytes_received = ReadByteField(text, sent.end + 1).value;
     }
   }
-  open = Open{};
+  open = Running{};
 }
 
-void BinkdSessionReader::Message(Open& open, const BinkdLine& parts) {
+void BinkdSessionReader::Message(Running& open, const BinkdLine& parts) {
   SessionRecord& record = table_[open.record];
   const std::string_view text = parts.text;
   CopyField(record.end_time, parts.time);
@@ -232,18 +232,18 @@ void BinkdSessionReader::Line(std::string_view line) {
   if (!ParseBinkdLine(line, parts)) return;
   const std::string_view text = parts.text;
   if (StartsWith(text, "incoming session with ")) {
-    Open& open = Start(parts, kIncoming);
+    Running& open = Start(parts, kIncoming);
     CopyField(table_[open.record].connect, PlainHost(text.substr(22)));
   } else if (StartsWith(text, "call to ")) {
     // Until a session is reached, the address called stands for the host.
-    Open& open = Start(parts, kOutgoing);
+    Running& open = Start(parts, kOutgoing);
     CopyField(table_[open.record].connect, PlainAddress(text.substr(8)));
   } else if (StartsWith(text, "rc(")) {
     // The parent's word that a process ended: "rc(4242)=0".
     long pid = 0;
     std::from_chars(text.data() + 3, text.data() + text.size(), pid);
-    if (Open* ended = Find(pid)) *ended = Open{};
-  } else if (Open* open = Find(parts.pid)) {
+    if (Running* ended = Find(pid)) *ended = Running{};
+  } else if (Running* open = Find(parts.pid)) {
     Message(*open, parts);
   }
 }
@@ -267,6 +267,24 @@ void BinkdSessionReader::Continue(std::string_view piece) {
   if (piece.size() >= kLogPieceLimit && piece.back() != '\n') return;
   gathering_ = false;
   Line(std::string_view(line_, line_length_));
+}
+
+bool BinkdSessionReader::Open() const {
+  for (const Running& open : open_)
+    if (open.record >= 0) return true;
+  return false;
+}
+
+// Past the window only the open sessions' own lines count: a new session
+// there belongs to the next window.
+void BinkdSessionReader::ReadAfter(std::string_view line) {
+  BinkdLine parts;
+  if (!ParseBinkdLine(line, parts)) return;
+  const std::string_view text = parts.text;
+  if (StartsWith(text, "incoming session with ") ||
+      StartsWith(text, "call to "))
+    return;
+  Line(line);
 }
 
 void BinkdSessionReader::Reset() {

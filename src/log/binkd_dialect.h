@@ -39,11 +39,13 @@ class BinkdSessionReader final : public SessionReader {
 
   void Read(std::string_view line) override;
   void Continue(std::string_view piece) override;
+  bool Open() const override;
+  void ReadAfter(std::string_view line) override;
   void Reset() override;
 
  private:
   // A session whose process has not ended yet.
-  struct Open {
+  struct Running {
     long pid = 0;
     int record = -1;  // -1: the slot is free
     bool named = false;
@@ -52,15 +54,15 @@ class BinkdSessionReader final : public SessionReader {
   static constexpr std::size_t kLineLimit = 512;
 
   void Line(std::string_view line);
-  Open* Find(long pid);
-  Open& Start(const BinkdLine& parts, char kind);
-  void Message(Open& open, const BinkdLine& parts);
-  void Transfer(Open& open, std::string_view text, bool sent);
-  void Done(Open& open, std::string_view text);
+  Running* Find(long pid);
+  Running& Start(const BinkdLine& parts, char kind);
+  void Message(Running& open, const BinkdLine& parts);
+  void Transfer(Running& open, std::string_view text, bool sent);
+  void Done(Running& open, std::string_view text);
 
   SessionTable& table_;
   ScratchSink* scratch_;
-  std::array<Open, kOpenLimit> open_{};
+  std::array<Running, kOpenLimit> open_{};
   std::size_t next_slot_ = 0;  // the slot taken when every one is in use
   // A line longer than one read, gathered from its pieces.
   char line_[kLineLimit] = {};

@@ -1,7 +1,6 @@
 #include "log/busy_array.h"
 
-#include <climits>
-#include <vector>
+#include <algorithm>
 
 #include "base/text_fields.h"
 #include "base/time_of_day.h"
@@ -10,62 +9,82 @@ namespace brantlow {
 
 namespace {
 
-// Adds in floating point and stores back truncated toward zero, within
-// the int range.
-void Add(int& element, float amount) {
-  double sum = static_cast<double>(static_cast<float>(element) + amount);
-  if (sum >= INT_MAX) sum = INT_MAX;
-  if (sum <= INT_MIN) sum = INT_MIN;
-  element = static_cast<int>(sum);
+constexpr double kDay = 86400;
+constexpr double kHalfHour = 1800;
+
+double WindowStart(const Window& w) {
+  return w.start_hour * 3600.0 + w.start_minute * 60.0;
 }
 
-void AddAt(BusyArray& busy, int k, float amount) {
-  if (k < kHalfHours) Add(busy[static_cast<std::size_t>(k)], amount);
+// The window's last minute is inside it, to its last second.
+double WindowEnd(const Window& w) {
+  return (w.crosses_midnight ? kDay : 0) + w.end_hour * 3600.0 +
+         w.end_minute * 60.0 + 60;
 }
 
-// A record that starts in the half hour k, which ends at t: its seconds
-// there, then (when it runs on) the half hours it fills and its last one;
-// k and t move on to that last half hour.
-void Walk(BusyArray& busy, float start, float end, int& k, float& t) {
-  if (end <= t) {
-    AddAt(busy, k, end - start);
-    return;
+// Adds the seconds from start to end to the half hours they fall in.
+void Spread(double start, double end, BusyArray& busy) {
+  while (start < end) {
+    const double boundary = (static_cast<long long>(start / kHalfHour) + 1) *
+                            kHalfHour;
+    const double until = std::min(end, boundary);
+    const auto k = static_cast<std::size_t>(
+        static_cast<long long>(start / kHalfHour) % kHalfHours);
+    busy[k] += static_cast<int>(until - start);
+    start = until;
   }
-  AddAt(busy, k, t - start);
-  const int first = k + 1;
-  while (end > t) {
-    ++k;
-    t += 1800;
-  }
-  AddAt(busy, k, end - (t - 1800));
-  for (int m = first; m < k && m < kHalfHours; ++m)
-    if (busy[static_cast<std::size_t>(m)] == 0)
-      busy[static_cast<std::size_t>(m)] = 1800;
 }
 
 }  // namespace
 
-void FillBusyArray(const SessionTable& table, BusyArray& busy) {
-  // Every record's times are read once, not once per half hour.
-  std::vector<float> starts(static_cast<std::size_t>(table.size()));
-  std::vector<float> ends(static_cast<std::size_t>(table.size()));
-  for (int j = 0; j < table.size(); ++j) {
-    starts[static_cast<std::size_t>(j)] =
-        static_cast<float>(TimeSeconds(FieldText(table[j].start_time)));
-    ends[static_cast<std::size_t>(j)] =
-        static_cast<float>(TimeSeconds(FieldText(table[j].end_time)));
+std::vector<BusySpan> SessionSpans(const SessionTable& table,
+                                   const Window& window) {
+  std::vector<BusySpan> spans;
+  spans.reserve(static_cast<std::size_t>(table.size()));
+  const double window_start = WindowStart(window);
+  for (const SessionRecord& record : table) {
+    const std::string_view start_text = FieldText(record.start_time);
+    const std::string_view end_text = FieldText(record.end_time);
+    if (start_text.size() < 5 || end_text.size() < 5) continue;
+    double start = TimeSeconds(start_text);
+    if (window.crosses_midnight && start < window_start) start += kDay;
+    const double start_of_day = start >= kDay ? start - kDay : start;
+    double end = TimeSeconds(end_text);
+    end += end < start_of_day ? kDay : 0;
+    spans.push_back({start, end + (start - start_of_day)});
   }
-  int k = 0;
-  float t = 1800;
-  while (t <= 86400) {
-    for (int j = 0; j < table.size(); ++j) {
-      const float start = starts[static_cast<std::size_t>(j)];
-      const float end = ends[static_cast<std::size_t>(j)];
-      if (t - 1800 <= start && start <= t) Walk(busy, start, end, k, t);
-    }
-    ++k;
-    t += 1800;
+  return spans;
+}
+
+void FillBusyArray(const SessionTable& table, const Window& window,
+                   std::span<const BusySpan> earlier, BusyArray& busy) {
+  std::vector<BusySpan> spans = SessionSpans(table, window);
+  spans.insert(spans.end(), earlier.begin(), earlier.end());
+  std::sort(spans.begin(), spans.end(),
+            [](const BusySpan& a, const BusySpan& b) {
+              return a.start < b.start;
+            });
+  const double window_start = WindowStart(window);
+  const double window_end = WindowEnd(window);
+  // Covered up to here already: overlapping time counts once.
+  double covered = window_start;
+  for (const BusySpan& span : spans) {
+    const double from = std::max(span.start, covered);
+    const double to = std::min(span.end, window_end);
+    if (to <= from) continue;
+    Spread(from, to, busy);
+    covered = to;
   }
+}
+
+std::vector<BusySpan> SpansAfter(std::span<const BusySpan> spans,
+                                 double day_end) {
+  std::vector<BusySpan> after;
+  for (const BusySpan& span : spans)
+    if (span.end > day_end)
+      after.push_back({std::max(span.start, day_end) - day_end,
+                       span.end - day_end});
+  return after;
 }
 
 }  // namespace brantlow

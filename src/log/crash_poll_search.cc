@@ -12,26 +12,21 @@ namespace {
 double Hour(std::string_view time) { return FieldReal(time, 0, 2); }
 
 // A record's duration; one without an end ends where it began, with no
-// end (kind "?"). Across midnight an end before the start is next day's.
-void SetDuration(SessionRecord& record, double start, double start_hour,
-                 bool midnight) {
+// end (kind "?"). An end before the start lies on the next day: a session
+// is counted whole, across midnight too.
+void SetDuration(SessionRecord& record, double start) {
   if (FieldText(record.start_time).size() > 4 &&
       FieldText(record.end_time).size() < 4) {
     CopyField(record.end_time, FieldText(record.start_time));
     record.kind = kNoEnd;
   }
   const double end = TimeSeconds(FieldText(record.end_time));
-  if (Hour(FieldText(record.end_time)) < start_hour && midnight)
-    record.duration = end + 86400 - start;
-  else
-    record.duration = end - start;
+  record.duration = end < start ? end + 86400 - start : end - start;
 }
 
 }  // namespace
 
-void SearchCrashPolls(SessionTable& table, int period, const Window& window,
-                      bool any_kind) {
-  const bool midnight = window.crosses_midnight;
+void SearchCrashPolls(SessionTable& table, int period, bool any_kind) {
   if (table.empty()) table.Append();
   table[0].crash_mark = ' ';
   if (period > 0)
@@ -49,8 +44,7 @@ void SearchCrashPolls(SessionTable& table, int period, const Window& window,
 
   for (int i = 0; i < table.size(); ++i) {
     SessionRecord& record = table[i];
-    SetDuration(record, start_seconds[static_cast<std::size_t>(i)],
-                start_hour[static_cast<std::size_t>(i)], midnight);
+    SetDuration(record, start_seconds[static_cast<std::size_t>(i)]);
     const double end = TimeSeconds(FieldText(record.end_time));
     const double end_hour = Hour(FieldText(record.end_time));
 

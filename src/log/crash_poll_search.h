@@ -5,16 +5,13 @@
 #define BRANTLOW_LOG_CRASH_POLL_SEARCH_H_
 
 #include "log/session_table.h"
-#include "log/window.h"
 
 namespace brantlow {
 
-// period 0 switches the marking off; a window that crosses midnight lets
-// an end before its start count from the next day; any_kind: sessions of
-// every kind count, not only incoming ones. An empty table gets one blank
-// record 0.
-void SearchCrashPolls(SessionTable& table, int period, const Window& window,
-                      bool any_kind);
+// period 0 switches the marking off; an end before its start counts from
+// the next day; any_kind: sessions of every kind count, not only incoming
+// ones. An empty table gets one blank record 0.
+void SearchCrashPolls(SessionTable& table, int period, bool any_kind);
 
 }  // namespace brantlow
 

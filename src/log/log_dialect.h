@@ -126,6 +126,13 @@ class SessionReader {
   // The next piece of a line longer than one read, after the piece Read
   // was given; a dialect whose lines fit one read passes these by.
   virtual void Continue(std::string_view /*piece*/) {}
+  // Whether a session it read still waits for its end: its lines may lie
+  // past the window's end.
+  virtual bool Open() const { return false; }
+  // A line past the window's end while a session is open: it goes on
+  // filling the open sessions and never opens one; a line that can only
+  // begin a new session ends them.
+  virtual void ReadAfter(std::string_view /*line*/) {}
   // Forgets every record and open session: the scan starts over with a
   // later year of the log.
   virtual void Reset() = 0;

@@ -232,9 +232,10 @@ class WindowPlan final : public ScanPlan {
     return two_days_ ? DayMonth{second_.day, second_.month}
                      : DayMonth{first_.day, first_.month};
   }
+  // Not while a session of the window goes on past its end.
   bool CanSkip() const override {
     return brantlow::CanSkip(first_pieces_) &&
-           brantlow::CanSkip(second_pieces_);
+           brantlow::CanSkip(second_pieces_) && !Trailing();
   }
   void Skip(bool line_end) override {
     SkipPiece(line_end, first_pieces_);
@@ -251,10 +252,28 @@ class WindowPlan final : public ScanPlan {
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
       Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
+    if (in_first || in_second)
+      entered_ = true;
+    else if (began_line && Trailing())
+      Trail(seen);
     return in_first || in_second;
   }
 
  private:
+  bool Trailing() const {
+    return entered_ && !trail_done_ && reader_.Open();
+  }
+
+  // A line past the window's end goes to the sessions still open, up to the
+  // day after the window's last: a session is counted whole where it began.
+  void Trail(std::string_view seen) {
+    const std::optional<DayMonth> date = dialect_.DayOf(seen);
+    if (!date) return;
+    const bool near = *date == LastDay() || *date == DayAfter(LastDay());
+    if (near) reader_.ReadAfter(seen);
+    trail_done_ = !near || !reader_.Open();
+  }
+
   int SecondYear() const {
     return first_year_ >= 0 ? first_year_ + second_offset_ : second_only_;
   }
@@ -271,6 +290,8 @@ class WindowPlan final : public ScanPlan {
     if ((old_first >= 0 && old_first != first_year_) ||
         (two_days_ && old_second >= 0 && old_second != SecondYear())) {
       reader_.Reset();
+      entered_ = false;
+      trail_done_ = false;
       first_pieces_.copying = false;
       second_pieces_.copying = false;
       if (restart_ != nullptr) restart_->DropOutputs();
@@ -300,6 +321,8 @@ class WindowPlan final : public ScanPlan {
   int second_only_ =
       -1;  // latest with one of the second, while first_year_ < 0
   LinePieces first_pieces_, second_pieces_;
+  bool entered_ = false;     // a line of the window was read
+  bool trail_done_ = false;  // the lines past its end were followed
 };
 
 }  // namespace
@@ -316,7 +339,7 @@ void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;
   SessionRecord& last = table.Current();
   if (FieldText(last.end_time).size() >= 5) return;
-  std::snprintf(last.end_time, sizeof last.end_time, "%d:%d:59",
+  std::snprintf(last.end_time, sizeof last.end_time, "%02d:%02d:59",
                 window.end_hour, window.end_minute);
 }
 
@@ -346,8 +369,12 @@ class PeriodPlan final : public ScanPlan {
   const DaySet& days() const override { return days_; }
   int TakenYear() const override { return last_day_year_; }
   DayMonth LastDay() const override { return last_; }
-  // Not while a line a reader took goes on in pieces.
-  bool CanSkip() const override { return continued_ == nullptr; }
+  // Not while a line a reader took goes on in pieces, nor while the last
+  // day read has a session going on past its midnight.
+  bool CanSkip() const override {
+    return continued_ == nullptr &&
+           !(current_ != nullptr && current_->Open()) && trailing_ == nullptr;
+  }
   void Skip(bool) override {}
 
   bool Take(std::string_view, std::string_view seen, bool began_line,
@@ -361,15 +388,14 @@ class PeriodPlan final : public ScanPlan {
     const std::optional<DayMonth> date = dialect_.DayOf(seen);
     if (!date) return false;
     const int k = days_.Index(date->day, date->month);
-    if (k < 0 ||
-        !dialect_.Inside(seen, WindowDay{date->day, date->month, 0, 0, 23, 59}))
-      return false;
-    NoteYear(k, year);
-    if (year < Floor(k)) return true;
-    if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
-    SessionReader& reader = sink_.Day(k, year);
-    reader.Read(seen);
-    if (!line_end) continued_ = &reader;
+    const bool inside =
+        k >= 0 &&
+        dialect_.Inside(seen, WindowDay{date->day, date->month, 0, 0, 23, 59});
+    SessionReader* reader = inside ? DayReader(k, year) : nullptr;
+    Follow(reader, *date, seen);
+    if (reader == nullptr) return inside;
+    reader->Read(seen);
+    if (!line_end) continued_ = reader;
     return true;
   }
 
@@ -391,6 +417,35 @@ class PeriodPlan final : public ScanPlan {
 
  private:
   static std::size_t Slot(int k) { return static_cast<std::size_t>(k); }
+
+  // The reader of day k in the year, unless that year can no longer be
+  // chosen.
+  SessionReader* DayReader(int k, int year) {
+    NoteYear(k, year);
+    if (year < Floor(k)) return nullptr;
+    if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
+    return &sink_.Day(k, year);
+  }
+
+  // A day's session still open at its midnight goes on in the next day's
+  // lines: they go to it first, until it ends, as far as that next day.
+  void Follow(SessionReader* reader, DayMonth date, std::string_view seen) {
+    const bool left = reader != nullptr ? reader != current_
+                                        : current_ != nullptr &&
+                                              date != current_date_;
+    if (left) {
+      if (current_ != nullptr && current_->Open()) {
+        trailing_ = current_;
+        trail_until_ = DayAfter(current_date_);
+      }
+      current_ = reader;
+      current_date_ = date;
+    }
+    if (trailing_ == nullptr || trailing_ == reader) return;
+    const bool near = date == trail_until_;
+    if (near) trailing_->ReadAfter(seen);
+    if (!near || !trailing_->Open()) trailing_ = nullptr;
+  }
 
   // The earliest year of day k that can still be chosen.
   int Floor(int k) const {
@@ -419,6 +474,10 @@ class PeriodPlan final : public ScanPlan {
   int newest_ = -1;         // the latest year with a line of any day
   // The reader of a line whose next piece is still to come.
   SessionReader* continued_ = nullptr;
+  SessionReader* current_ = nullptr;   // of the day last read
+  DayMonth current_date_;              // that day
+  SessionReader* trailing_ = nullptr;  // a day before, its session open
+  DayMonth trail_until_;               // the last day it may go on to
 };
 
 }  // namespace

@@ -95,9 +95,11 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
   SessionTable& table = state.table;
   if (!state.inside_terminal &&
       PhraseAt(line, p.entering_terminal, kEventColumn)) {
+    CloseUnfinished(state, Opening::kTerminal);
     table.Append();
     SessionRecord& record = table.Current();
     CopyLineTime(line, record.start_time);
+    CopyLineTime(line, state.last_own);
     CopyField(record.name, "Terminal Emulator");
     record.kind = kTerminal;
     state.inside_terminal = true;
@@ -116,11 +118,11 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
   }
 }
 
-void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
+bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases) {
   const std::size_t found =
       FindPhrase(line, phrases.using_mailer, kUsingFirstColumn);
-  if (found == std::string_view::npos) return;
+  if (found == std::string_view::npos) return false;
 
   std::string_view mailer =
       WithoutLineEnd(line.substr(found + phrases.using_mailer.size()));
@@ -140,9 +142,10 @@ void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
     CopyField(record.name, line.substr(kAddressColumn, length));
     record.tag = SessionTag::kNone;
   }
+  return true;
 }
 
-void RecognisePassword(std::string_view line, SessionRecord& record,
+bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases) {
   // Most lines hold none of the phrases: find that out with one search
   // each before trying every column.
@@ -152,7 +155,7 @@ void RecognisePassword(std::string_view line, SessionRecord& record,
   };
   if (!within(phrases.password_protected) &&
       !within(phrases.password_mismatch) && !within(phrases.bad_password))
-    return;
+    return false;
   for (std::size_t c = kPasswordFirstColumn; c <= kPasswordLastColumn; ++c) {
     if (PhraseAt(line, phrases.password_protected, c))
       SetPassword(record, "passw ");
@@ -161,6 +164,55 @@ void RecognisePassword(std::string_view line, SessionRecord& record,
     else if (PhraseAt(line, phrases.bad_password, c))
       SetPassword(record, "error ");
   }
+  return true;
+}
+
+namespace {
+
+bool IsTransferLine(std::string_view line) {
+  for (std::string_view tag : kSent)
+    if (PhraseAt(line, tag, kEventColumn)) return true;
+  for (std::string_view tag : kReceived)
+    if (PhraseAt(line, tag, kEventColumn)) return true;
+  return false;
+}
+
+bool IsSessionKind(char kind) {
+  return kind == kIncoming || kind == kOutgoing || kind == kTerminal ||
+         kind == kBbsCaller;
+}
+
+}  // namespace
+
+bool SessionOpen(const RecogniserState& state) {
+  if (state.table.empty()) return false;
+  const SessionRecord& record = state.table.Current();
+  return IsSessionKind(record.kind) && record.end_time[0] == '\0';
+}
+
+void CloseUnfinished(RecogniserState& state, Opening opening) {
+  SessionTable& table = state.table;
+  if (opening == Opening::kProcess) {
+    const char kind = table.empty() ? '\0' : table.Current().kind;
+    if (state.human_caller_pending ||
+        (kind != kIncoming && kind != kOutgoing))
+      return;
+  } else if (state.inside_terminal && state.terminal_record >= 0 &&
+             state.terminal_record <= table.newest()) {
+    SessionRecord& period = table[state.terminal_record];
+    if (period.end_time[0] == '\0') {
+      CopyField(period.end_time, FieldText(period.start_time));
+      period.kind = kNoEnd;
+    }
+    state.inside_terminal = false;
+  }
+  if (opening != Opening::kProcess) state.human_caller_pending = false;
+  if (!SessionOpen(state)) return;
+  SessionRecord& record = table.Current();
+  CopyField(record.end_time, state.last_own[0] != '\0'
+                                 ? FieldText(state.last_own)
+                                 : FieldText(record.start_time));
+  record.kind = kNoEnd;
 }
 
 bool RecogniseTransfer(std::string_view line, const RecogniserState& state) {
@@ -202,8 +254,9 @@ bool RecogniseSummary(std::string_view line, SessionRecord& record,
 void RunRecognisers(std::string_view line, RecogniserState& state) {
   RecogniseSessionEvents(line, state);
   SessionRecord& record = state.table.Current();
-  RecogniseAddressAndMailer(line, record, state.phrases);
-  RecognisePassword(line, record, state.phrases);
+  bool own = RecogniseAddressAndMailer(line, record, state.phrases);
+  own = RecognisePassword(line, record, state.phrases) || own;
+  if (own || IsTransferLine(line)) CopyLineTime(line, state.last_own);
   const bool transfer = RecogniseTransfer(line, state);
   const bool summary = RecogniseSummary(line, record, state.phrases);
   if (transfer || summary) ++state.malformed_lines;

@@ -22,6 +22,9 @@ struct RecogniserState {
   bool human_caller_pending = false;
   bool inside_terminal = false;
   int terminal_record = -1;  // the record of the emulator period
+  // The time of the newest session's last line of its own: where it ends
+  // when a new session begins before its summary line came.
+  char last_own[9] = {};
   // Summary and transfer lines whose byte count was read as 0 for holding
   // something other than digits.
   std::int64_t malformed_lines = 0;
@@ -31,14 +34,27 @@ struct RecogniserState {
 // The table must hold a current record.
 void RunRecognisers(std::string_view line, RecogniserState& state);
 
+// Whether the newest record is a session still waiting for its end.
+bool SessionOpen(const RecogniserState& state);
+
+// What begins on a line that opens a record.
+enum class Opening { kCall, kTerminal, kProcess };
+
+// A new record begins: a session still open ends at its last own line,
+// marked as having no end. A call also ends an emulator period never left
+// and a human caller never returned; a process, which may run inside
+// those, ends only a mailer session.
+void CloseUnfinished(RecogniserState& state, Opening opening);
+
 // Each recogniser alone, for tests.
 void RecogniseSessionEvents(std::string_view line, RecogniserState& state);
 // The terminal emulator's start and end, part of the session events; a
 // period of it is a record of its own, whatever record came before.
 void RecogniseTerminal(std::string_view line, RecogniserState& state);
-void RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
+// These two tell whether the line was the session's.
+bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
                                const LogPhrases& phrases);
-void RecognisePassword(std::string_view line, SessionRecord& record,
+bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases);
 // These two tell whether the line's byte count was malformed.
 [[nodiscard]] bool RecogniseTransfer(std::string_view line,

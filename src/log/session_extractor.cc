@@ -49,10 +49,12 @@ void SessionExtractor::OpenConnect(std::string_view line) {
     return;
   }
   SessionTable& table = recognisers_.table;
+  CloseUnfinished(recognisers_, Opening::kCall);
   table.Append();
   SessionRecord& record = table.Current();
   record.kind = kind;
   CopyLineTime(line, record.start_time);
+  CopyLineTime(line, recognisers_.last_own);
   std::size_t from = kConnectColumn + phrase_length + 1;
   std::size_t n = 0;
   while (n < sizeof record.connect && from + n < line.size() &&
@@ -79,12 +81,47 @@ void SessionExtractor::DetectProcess(std::string_view line) {
     }
   }
   if (first == nullptr) return;
+  CloseUnfinished(recognisers_, Opening::kProcess);
   table.Append();
   open_[first_index] = true;
   SessionRecord& record = table.Current();
   record.kind = kProcess;
   CopyLineTime(line, record.start_time);
   if (first->name[0] != '\0') CopyField(record.name, FieldText(first->name));
+}
+
+bool SessionExtractor::Open() const {
+  if (SessionOpen(recognisers_) || recognisers_.inside_terminal) return true;
+  for (bool open : open_)
+    if (open) return true;
+  return false;
+}
+
+std::optional<Opening> SessionExtractor::Opens(std::string_view line) const {
+  const LogPhrases& p = recognisers_.phrases;
+  if (PhraseAt(line, p.incoming_connect, kConnectColumn, kConnectCompared) ||
+      PhraseAt(line, p.outgoing_connect, kConnectColumn, kConnectCompared))
+    return Opening::kCall;
+  if (PhraseAt(line, p.entering_terminal, kProcessFirstColumn))
+    return Opening::kTerminal;
+  if (!detect_processes_) return std::nullopt;
+  for (const ProcessDefinition& process : processes_)
+    if (FindPhrase(line, FieldText(process.pattern), kProcessFirstColumn) !=
+        std::string_view::npos)
+      return Opening::kProcess;
+  return std::nullopt;
+}
+
+void SessionExtractor::ReadAfter(std::string_view line) {
+  CloseOpenProcesses(line);
+  if (const std::optional<Opening> opening = Opens(line)) {
+    CloseUnfinished(recognisers_, *opening);
+    return;
+  }
+  if (SessionOpen(recognisers_))
+    RunRecognisers(line, recognisers_);
+  else
+    RecogniseTerminal(line, recognisers_);
 }
 
 void SessionExtractor::Extract(std::string_view line) {

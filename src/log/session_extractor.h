@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "log/log_dialect.h"
@@ -30,6 +31,8 @@ class SessionExtractor final : public SessionReader {
   // One line inside the window, as seen up to its first NUL.
   void Extract(std::string_view line);
   void Read(std::string_view line) override { Extract(line); }
+  bool Open() const override;
+  void ReadAfter(std::string_view line) override;
 
   // Empties the table and forgets every open session and process, for a
   // scan that starts over with a later year of the log.
@@ -38,6 +41,7 @@ class SessionExtractor final : public SessionReader {
     recognisers_.human_caller_pending = false;
     recognisers_.inside_terminal = false;
     recognisers_.terminal_record = -1;
+    recognisers_.last_own[0] = '\0';
     recognisers_.malformed_lines = 0;
     open_ = {};
   }
@@ -49,6 +53,8 @@ class SessionExtractor final : public SessionReader {
 
  private:
   void CloseOpenProcesses(std::string_view line);
+  // What a line past the window would open: no open session's line.
+  std::optional<Opening> Opens(std::string_view line) const;
   void OpenConnect(std::string_view line);
   void DetectProcess(std::string_view line);
 

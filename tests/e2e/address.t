@@ -7,7 +7,8 @@
 === case: address copies and summary lines
 # 2:9999/99.0 is stored as 2:9999/99, 2:9999/99.10 stays whole.
 # 2:5020/1234 meets a summary line of 2:5020/123: it does not count, the
-# session never ends (kind "?", end = start, no bytes).
+# session never ends: the next call closes it at its last line of its own,
+# 10:20:08 (kind "?", 8 s, no bytes).
 # The second address line of a session replaces the first one whole.
 # An address after "Handshake failure" replaces that name; an address before
 # it is kept; both end at the handshake failure line.
@@ -60,7 +61,7 @@ out logdata.zvx:
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
 |║10:00:00-10:00:40│2:9999/99         │i│      1000│      2000│     0│      ║
 |║10:10:00-10:10:50│2:9999/99.10      │i│       300│       400│     0│      ║
-|║10:20:00-10:20:00│2:5020/1234       │?│         0│         0│     0│      ║
+|║10:20:00-10:20:08│2:5020/1234       │?│         0│         0│     0│      ║
 |║10:30:00-10:30:40│2:50/1            │o│         7│         8│     0│      ║
 |║10:40:00-10:40:20│2:5020/9          │i│         0│         0│     0│      ║
 |║10:50:00-10:50:30│2:5020/8          │i│         0│         0│     0│      ║
@@ -75,11 +76,11 @@ out logdata.zvx:
 |║2:5020/7          │10000000000│         5│       0│  00:10:00   ║
 |║2:5020/8          │         0│         0│       0│  00:00:30   ║
 |║2:5020/9          │         0│         0│       0│  00:00:20   ║
-|║2:5020/1234       │         0│         0│       0│  00:00:00   ║
+|║2:5020/1234       │         0│         0│       0│  00:00:08   ║
 |║2:9999/99.10      │       300│       400│       0│  00:00:50   ║
 |║2:9999/99         │      1000│      2000│       0│  00:00:40   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 9   cессий │10000001316│     14758│     0.0│  00:13:40   ║
+|║Всего: 9   cессий │10000001316│     14758│     0.0│  00:13:48   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

@@ -681,11 +681,10 @@ TEST(BadInputTest, AWindowThatEndsAtHour99TakesTheLinesOfHour99) {
              {0, {"logdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
 }
 
-// A session still open when the window ends is closed at the window's end
-// hour and minute with the seconds 59. A window ending before 10:00 gives
-// that end time a one-digit hour (8:0:59), which reads back as 08:00:00:
-// a call that came in at 08:00:30 then lasts -30 seconds. Its summary row
-// must still keep the width of its frame.
+// A session still open at the end of the log is closed at the window's end
+// hour and minute with the seconds 59, written as every time is: a window
+// ending before 10:00 once gave it a one-digit hour (8:0:59) that read
+// back as 08:00:00, a call of 08:00:30 lasting -30 seconds.
 TEST(BadInputTest, ASessionOpenAtTheEndOfAWindowBeforeTenKeepsTheFrame) {
   std::string log = Lines({
       "15/03 23:10:00 ■ Incoming call: CONNECT 33600/ARQ/V34",
@@ -699,7 +698,7 @@ TEST(BadInputTest, ASessionOpenAtTheEndOfAWindowBeforeTenKeepsTheFrame) {
       kStatisticsAndBbs);
   // The session list shows the end time as it was set.
   EXPECT_NE(std::string::npos, r.files["logdata.zvx"].find(
-                                   ListRow("08:00:30-  8:0:59", 0, "2:5020/8",
+                                   ListRow("08:00:30-08:00:59", 0, "2:5020/8",
                                            'i', "0", "0", "0", "") +
                                    "\r\n"));
 }

@@ -90,9 +90,10 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
-=== case: a session without end counts with its start as its end
-# 2:5020/300 never ends at 14:00:00 (kind "?", end = start), so 14:01:30 is
-# 90 s after it; but "?" is not incoming: no mark. The third call, 60 s
+=== case: a session without end counts to its last line of its own
+# 2:5020/300 never ends: the next call closes it at its last line of its
+# own, 14:00:06 (kind "?"), so 14:01:30 is 84 s after it; but "?" is not
+# incoming: no mark. The third call, 60 s
 # after the second one's 14:02:00 end, is marked. Sessions of another
 # address are never compared with it.
 args: LOG -g /c=100
@@ -130,16 +131,16 @@ out logdata.zvx:
 |╔{═*17}╤═╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │С│      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼─┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
-|║14:00:00-14:00:00│ │2:5020/300        │?│         0│         0│     0│      ║
+|║14:00:00-14:00:06│ │2:5020/300        │?│         0│         0│     0│      ║
 |║14:01:30-14:02:00│ │2:5020/300        │i│         1│         2│     0│      ║
 |║14:02:10-14:02:40│ │2:5020/301        │i│         3│         4│     0│      ║
 |║14:03:00-14:03:20│!│2:5020/300        │i│         5│         6│     0│      ║
 |╚{═*17}╧═╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
-|║2:5020/300        │         6│         8│       0│  00:00:50   ║
+|║2:5020/300        │         6│         8│       0│  00:00:56   ║
 |║2:5020/301        │         3│         4│       0│  00:00:30   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 4   cессий │         9│        12│     0.0│  00:01:20   ║
+|║Всего: 4   cессий │         9│        12│     0.0│  00:01:26   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

@@ -7,7 +7,9 @@
 # is after it; a line of 15.04 and one of 14.03 are not of the day. The
 # address and summary lines at 10:05 belong to a session that began before
 # the window: with no session yet they change nothing. The outgoing call at
-# 12:30:20 is still open at the end and ends at 12:30:59.
+# 12:30:20 is still open at the window's end: it is counted whole, from the
+# lines after the end, though the cut file stops at 12:30:59; its 40 s up to
+# the window's end are its busy time.
 args: LOG /t=10:05-12:30 +F
 in LOG:
 |14/03 11:00:00 Rescanning outbound, 2 files found
@@ -75,13 +77,13 @@ out logdata.zvx:
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
 |║11:00:00-11:00:40│2:5020/11         │i│         3│         4│     0│passw ║
-|║12:30:20-12:30:59│{ *18}│o│         0│         0│     0│      ║
+|║12:30:20-12:31:30│2:5020/12         │o│         5│         6│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
-|║{ *18}│         0│         0│       0│  00:00:39   ║
 |║2:5020/11         │         3│         4│       0│  00:00:40   ║
+|║2:5020/12         │         5│         6│       0│  00:01:10   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 2   cессий │         3│         4│     0.0│  00:01:19   ║
+|║Всего: 2   cессий │         8│        10│     0.0│  00:01:50   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

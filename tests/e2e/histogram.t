@@ -7,7 +7,8 @@
 # 0 to 8. 6: 03:00:00-03:30:00, 1800 s, the whole column. 10:20:00-11:40:00
 # adds 600 to 20 (rows 0 to 5), fills 21 and 22 and adds 600 to 23.
 # 14:00:00-14:05:00 starts on a boundary: 300 s in 28 (rows 0 to 2), none
-# in 27. 2:5020/30 never ends: kind "?", end = start, no busy time. The
+# in 27. 2:5020/30 never ends: the next call closes it at its last line of
+# its own, 15:10:06: kind "?", 6 s, too few to draw. The
 # last session is open and ends at 23:59:59: 1199 s in 47 (rows 0 to 10).
 args: LOG
 in LOG:
@@ -69,7 +70,7 @@ out logdata.zvx:
 |║03:00:00-03:30:00│2:5020/20         │i│       100│       200│     0│      ║
 |║10:20:00-11:40:00│2:5020/10         │i│   1000000│   2000000│     0│      ║
 |║14:00:00-14:05:00│1:234/5           │o│        10│        20│     0│      ║
-|║15:10:00-15:10:00│2:5020/30         │?│         0│         0│     0│      ║
+|║15:10:00-15:10:06│2:5020/30         │?│         0│         0│     0│      ║
 |║23:40:00-23:59:59│2:5020/10         │o│         0│         0│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 |╔{═*18}╤{═*10}╤{═*10}╤{═*8}╤{═*13}╗
@@ -79,18 +80,19 @@ out logdata.zvx:
 |║1:234/5           │        10│        20│       0│  00:05:00   ║
 |║2:5020/10         │   1005000│   2006000│       0│  01:54:59   ║
 |║2:5020/20         │       100│       200│       0│  00:30:00   ║
-|║2:5020/30         │         0│         0│       0│  00:00:00   ║
+|║2:5020/30         │         0│         0│       0│  00:00:06   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 8   cессий │   1005110│   2006220│     0.0│  02:30:34   ║
+|║Всего: 8   cессий │   1005110│   2006220│     0.0│  02:30:40   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
-=== case: a session over midnight counts negatively in the last half hour
+=== case: a session over midnight counts in both its half hours
 # /t=23:00-08:00 on 15.03 reads 15.03 from 23:00 and 16.03 up to 08:00.
-# 23:50:00-00:10:00 lasts 1200 s in the list and the summary, but adds
-# 600 - 85800 to half hour 47, which draws nothing. 120 s in half hour 46
-# and 100 s in half hour 2 draw the bottom row.
+# 23:50:00-00:10:00 lasts 1200 s in the list and the summary, and adds
+# 600 s to half hour 47 and 600 s to half hour 0: rows 0 to 5
+# ((600 - 18) / 108 = 5). 120 s in half hour 46 and 100 s in half hour 2
+# draw the bottom row.
 args: LOG /d=15.03 /t=23:00-08:00
 in LOG:
 |15/03 22:59:00 Rescanning outbound, 3 files found
@@ -118,12 +120,12 @@ out logdata.zvx:
 | 50%─┼{ *48}
 |     │{ *48}
 |     │{ *48}
-|     │{ *48}
-| 25%─┼{ *48}
-|     │{ *48}
-|     │{ *48}
-|     │{ *48}
-|     │  ▓{ *43}▓ 
+|     │▓{ *46}▓
+| 25%─┼▓{ *46}▓
+|     │▓{ *46}▓
+|     │▓{ *46}▓
+|     │▓{ *46}▓
+|     │▓ ▓{ *43}▓▓
 |     ┼─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬─┬
 |     0   2   4   6   8  10  12  14  16  18  20  22  24
 |

@@ -81,7 +81,8 @@ out logdata.zvx:
 # The terminal emulator before the first session is a record of its own
 # (08:00 half hour, 120 s: one block); the second entering phrase opens
 # nothing; a return phrase without a human
-# caller changes nothing, so 2:5020/777 never ends and gets kind "?"; the
+# caller changes nothing, so 2:5020/777 never ends: the next call closes it
+# at its last line of its own, 14:00:05, with kind "?"; the
 # last session is still open at the end of the window and ends at 23:59:59.
 args: LOG
 in LOG:
@@ -143,7 +144,7 @@ out logdata.zvx:
 |║12:00:00-12:15:42│Terminal Call     │i│         0│         0│     0│      ║
 |║12:30:00-12:41:17│Terminal Call     │i│         0│         0│     0│      ║
 |║13:00:00-13:10:30│Terminal Emulator │T│         0│         0│     0│      ║
-|║14:00:00-14:00:00│2:5020/777        │?│         0│         0│     0│      ║
+|║14:00:00-14:00:05│2:5020/777        │?│         0│         0│     0│      ║
 |║14:20:00-14:20:30│2:5020/5          │o│       100│       200│     0│      ║
 |║23:58:00-23:59:59│2:5030/1          │o│         0│         0│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
@@ -152,10 +153,10 @@ out logdata.zvx:
 |║Terminal Call     │         0│         0│       0│  00:26:59   ║
 |║Terminal Emulator │         0│         0│       0│  00:12:30   ║
 |║2:5020/5          │       100│       200│       0│  00:00:30   ║
-|║2:5020/777        │         0│         0│       0│  00:00:00   ║
+|║2:5020/777        │         0│         0│       0│  00:00:05   ║
 |║2:5030/1          │         0│         0│       0│  00:01:59   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 8   cессий │       100│       200│     0.0│  00:42:29   ║
+|║Всего: 8   cессий │       100│       200│     0.0│  00:42:34   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026

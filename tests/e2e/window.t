@@ -4,12 +4,12 @@
 
 === case: a window across midnight reads two days
 # Lines of 14.03 and of 15.03 before 23:00 are skipped, as are lines of
-# 16.03 after 08:00. The session of 23:55 ends on the next day. The last
-# session is still open at 08:00 and ends at "8:0:59", built from the end
-# hour and minute without leading zeros, which still reads as 08:00:59: it
-# lasts 119 seconds, 60 of them in the half hour before 08:00 and 59 in
-# the one after. The cut file holds the window's lines of both days in log
-# order.
+# 16.03 after 08:00. The session of 23:55 ends on the next day: 300 s in
+# the last half hour, 250 s in the first. The last session is still open at
+# the window's end and is counted whole from its lines after it (08:01:00,
+# 9/10): 120 seconds, of which the 60 before 08:00 and the 60 of the
+# window's last minute are busy time. The cut file holds the window's lines
+# of both days in log order.
 args: LOG /t=23:00-08:00 +F
 in LOG:
 |14/03 23:30:00 ■ Incoming call: CONNECT 33600/ARQ/V34
@@ -73,9 +73,9 @@ out logdata.zvx:
 |     │{ *48}
 | 25%─┼{ *48}
 |     │{ *48}
-|     │{ *48}
-|     │{ *48}
-|     │{ *15}▓▓{ *29}▓ 
+|     │▓{ *46}▓
+|     │▓{ *46}▓
+|     │▓{ *14}▓▓{ *29}▓▓
 << histogram-axis.frag
 |
 |         Статистика на 15.03-16.03  время с 23:00 по 08:00 
@@ -84,22 +84,22 @@ out logdata.zvx:
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
 |║23:10:00-23:10:50│2:5020/3          │o│         5│         6│     0│      ║
 |║23:55:00-00:04:10│2:5020/4          │i│         7│         8│     0│      ║
-|║07:59:00-  8:0:59│2:5020/5          │i│         0│         0│     0│      ║
+|║07:59:00-08:01:00│2:5020/5          │i│         9│        10│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
 |║2:5020/3          │         5│         6│       0│  00:00:50   ║
 |║2:5020/4          │         7│         8│       0│  00:09:10   ║
-|║2:5020/5          │         0│         0│       0│  00:01:59   ║
+|║2:5020/5          │         9│        10│       0│  00:02:00   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 3   cессий │        12│        14│     0.0│  00:11:59   ║
+|║Всего: 3   cессий │        21│        24│     0.0│  00:12:00   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 
 === case: the last day of the year continues on the first of January
-# The session of 01:30 is still open when the window ends and ends at
-# "1:30:59", which reads as 01:30:59: 59 seconds, all in the half hour
-# after 01:30.
+# The session of 01:30 is still open when the window ends and is counted
+# whole from its lines after it, in the new year: 70 seconds, the 60 of the
+# window's last minute busy in the half hour after 01:30.
 args: LOG /d=31.12 /t=22:00-01:30
 date: 2027-01-01 09:00:00
 in LOG:
@@ -137,13 +137,13 @@ out logdata.zvx:
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
 |║22:00:00-22:00:40│2:5020/11         │i│        11│        12│     0│      ║
-|║01:30:00- 1:30:59│2:5020/12         │o│         0│         0│     0│      ║
+|║01:30:00-01:31:10│2:5020/12         │o│        13│        14│     0│      ║
 |╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 << summary-head.frag
 |║2:5020/11         │        11│        12│       0│  00:00:40   ║
-|║2:5020/12         │         0│         0│       0│  00:00:59   ║
+|║2:5020/12         │        13│        14│       0│  00:01:10   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Всего: 2   cессий │        11│        12│     0.0│  00:01:39   ║
+|║Всего: 2   cессий │        24│        26│     0.0│  00:01:50   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
