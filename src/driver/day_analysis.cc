@@ -61,10 +61,7 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   Step(view,
        s.crash_poll_period > 0 ? "[ ] Search crash;"
                                : "[ ] Analyzing statistic data;",
-       [&] {
-         SearchCrashPolls(table, s.crash_poll_period,
-                          s.crash_check);
-       });
+       [&] { SearchCrashPolls(table, s.crash_poll_period, s.crash_check); });
   FillBusyArray(table, day.window, day.earlier, result.busy);
   result.later = SpansAfter(SessionSpans(table, day.window), 86400);
   if (!s.no_histogram)

@@ -2,8 +2,8 @@
 
 #include <map>
 #include <memory>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/text_fields.h"

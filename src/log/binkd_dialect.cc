@@ -126,7 +126,7 @@ BinkdSessionReader::Running* BinkdSessionReader::Find(long pid) {
 }
 
 BinkdSessionReader::Running& BinkdSessionReader::Start(const BinkdLine& parts,
-                                                    char kind) {
+                                                       char kind) {
   Running* slot = Find(parts.pid);
   for (std::size_t i = 0; slot == nullptr && i < kOpenLimit; ++i)
     if (open_[i].record < 0) slot = &open_[i];

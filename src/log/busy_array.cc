@@ -25,8 +25,8 @@ double WindowEnd(const Window& w) {
 // Adds the seconds from start to end to the half hours they fall in.
 void Spread(double start, double end, BusyArray& busy) {
   while (start < end) {
-    const double boundary = (static_cast<long long>(start / kHalfHour) + 1) *
-                            kHalfHour;
+    const double boundary =
+        (static_cast<long long>(start / kHalfHour) + 1) * kHalfHour;
     const double until = std::min(end, boundary);
     const auto k = static_cast<std::size_t>(
         static_cast<long long>(start / kHalfHour) % kHalfHours);
@@ -60,10 +60,9 @@ void FillBusyArray(const SessionTable& table, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy) {
   std::vector<BusySpan> spans = SessionSpans(table, window);
   spans.insert(spans.end(), earlier.begin(), earlier.end());
-  std::sort(spans.begin(), spans.end(),
-            [](const BusySpan& a, const BusySpan& b) {
-              return a.start < b.start;
-            });
+  std::sort(
+      spans.begin(), spans.end(),
+      [](const BusySpan& a, const BusySpan& b) { return a.start < b.start; });
   const double window_start = WindowStart(window);
   const double window_end = WindowEnd(window);
   // Covered up to here already: overlapping time counts once.
@@ -82,8 +81,8 @@ std::vector<BusySpan> SpansAfter(std::span<const BusySpan> spans,
   std::vector<BusySpan> after;
   for (const BusySpan& span : spans)
     if (span.end > day_end)
-      after.push_back({std::max(span.start, day_end) - day_end,
-                       span.end - day_end});
+      after.push_back(
+          {std::max(span.start, day_end) - day_end, span.end - day_end});
   return after;
 }
 

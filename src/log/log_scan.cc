@@ -260,9 +260,7 @@ class WindowPlan final : public ScanPlan {
   }
 
  private:
-  bool Trailing() const {
-    return entered_ && !trail_done_ && reader_.Open();
-  }
+  bool Trailing() const { return entered_ && !trail_done_ && reader_.Open(); }
 
   // A line past the window's end goes to the sessions still open, up to the
   // day after the window's last: a session is counted whole where it began.
@@ -430,9 +428,9 @@ class PeriodPlan final : public ScanPlan {
   // A day's session still open at its midnight goes on in the next day's
   // lines: they go to it first, until it ends, as far as that next day.
   void Follow(SessionReader* reader, DayMonth date, std::string_view seen) {
-    const bool left = reader != nullptr ? reader != current_
-                                        : current_ != nullptr &&
-                                              date != current_date_;
+    const bool left = reader != nullptr
+                          ? reader != current_
+                          : current_ != nullptr && date != current_date_;
     if (left) {
       if (current_ != nullptr && current_->Open()) {
         trailing_ = current_;

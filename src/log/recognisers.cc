@@ -194,8 +194,7 @@ void CloseUnfinished(RecogniserState& state, Opening opening) {
   SessionTable& table = state.table;
   if (opening == Opening::kProcess) {
     const char kind = table.empty() ? '\0' : table.Current().kind;
-    if (state.human_caller_pending ||
-        (kind != kIncoming && kind != kOutgoing))
+    if (state.human_caller_pending || (kind != kIncoming && kind != kOutgoing))
       return;
   } else if (state.inside_terminal && state.terminal_record >= 0 &&
              state.terminal_record <= table.newest()) {
