@@ -52,11 +52,18 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   const std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
       {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
        run.processes, !s.no_configuration});
+  // The sessions going on when the window begins, for its busy time.
+  SessionTable earlier_table;
+  const std::unique_ptr<SessionReader> earlier = run.dialect->MakeReader(
+      {earlier_table, nullptr, LogPhrasesFor(s.language), run.processes,
+       !s.no_configuration});
   OutputsRestart restart(files);
-  ScanCounts counts =
-      ScanLog(log, *run.dialect, window, s.cut_mode,
-              files.Find(Destination::kCut), *reader, bar, &restart);
+  ScanCounts counts = ScanLog(log, *run.dialect, window, s.cut_mode,
+                              files.Find(Destination::kCut), *reader, bar,
+                              &restart, earlier.get());
   counts.malformed_lines = reader->malformed_lines();
+  CloseAtWindowEnd(window, earlier_table);
+  run.earlier_busy = EarlierSpans(earlier_table, window);
   return counts;
 }
 
@@ -171,9 +178,9 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   const RunSettings& s = run.settings;
   ReportedDay view(run, files, progress);
   AddressMap addresses;
-  const DayResult day =
-      AnalyseDay(run, {run.sessions, files.ScratchEntries(), window}, view,
-                 addresses, record);
+  const DayResult day = AnalyseDay(
+      run, {run.sessions, files.ScratchEntries(), window, run.earlier_busy},
+      view, addresses, record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,

@@ -23,6 +23,8 @@ struct RunContext {
   const LogDialect* dialect = &TmailDialect();
   SessionTable sessions;
   BusyArray busy{};
+  // Time on line in the window of sessions that began before it.
+  std::vector<BusySpan> earlier_busy;
   CostTable costs;
   ProcessDefinitions processes{};
   MaskList files_no_scan;

@@ -56,6 +56,17 @@ std::vector<BusySpan> SessionSpans(const SessionTable& table,
   return spans;
 }
 
+std::vector<BusySpan> EarlierSpans(const SessionTable& table,
+                                   const Window& window) {
+  const double window_start = WindowStart(window);
+  std::vector<BusySpan> spans;
+  for (const BusySpan& span : SessionSpans(table, Window{}))
+    spans.push_back(span.start < window_start
+                        ? span
+                        : BusySpan{span.start - kDay, span.end - kDay});
+  return spans;
+}
+
 void FillBusyArray(const SessionTable& table, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy) {
   std::vector<BusySpan> spans = SessionSpans(table, window);

@@ -36,6 +36,12 @@ std::vector<BusySpan> SessionSpans(const SessionTable& table,
 void FillBusyArray(const SessionTable& table, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy);
 
+// The time on line of sessions read from the lines before the window:
+// those that began on its first day before its start, and those of the
+// day before, which lie a day back.
+std::vector<BusySpan> EarlierSpans(const SessionTable& table,
+                                   const Window& window);
+
 // The parts of spans after day_end seconds, counted from there: a day's
 // sessions past its midnight are the next day's tails.
 std::vector<BusySpan> SpansAfter(std::span<const BusySpan> spans,

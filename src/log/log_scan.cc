@@ -209,7 +209,8 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
 class WindowPlan final : public ScanPlan {
  public:
   WindowPlan(const LogDialect& dialect, const Window& window, CutMode mode,
-             Output* cut, SessionReader& reader, ScanRestart* restart)
+             Output* cut, SessionReader& reader, SessionReader* earlier,
+             ScanRestart* restart)
       : dialect_(dialect),
         first_(window.Day(0)),
         second_(window.Day(1)),
@@ -219,9 +220,13 @@ class WindowPlan final : public ScanPlan {
         mode_(mode),
         cut_(cut),
         reader_(reader),
+        day_before_(WholeDay(DayBefore(window.first))),
+        before_start_(EarlierOn(window)),
+        earlier_(earlier),
         restart_(restart) {
     days_.Add(window.first, 0);
     if (two_days_) days_.Add(window.second, 1);
+    if (earlier_ != nullptr) days_.Add(DayBefore(window.first), 2);
   }
 
   const DaySet& days() const override { return days_; }
@@ -252,14 +257,44 @@ class WindowPlan final : public ScanPlan {
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
       Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
-    if (in_first || in_second)
+    if (in_first || in_second) {
       entered_ = true;
-    else if (began_line && Trailing())
-      Trail(seen);
+      if (earlier_ != nullptr && earlier_->Open()) earlier_->ReadAfter(seen);
+    } else if (began_line && !Before(seen)) {
+      if (entered_ && !after_) after_ = dialect_.DayOf(seen).has_value();
+      if (Trailing()) Trail(seen);
+    }
     return in_first || in_second;
   }
 
  private:
+  static WindowDay WholeDay(DayMonth d) {
+    return {d.day, d.month, 0, 0, 23, 59};
+  }
+
+  // The first day's time before the window; none for a window from 00:00.
+  static WindowDay EarlierOn(const Window& w) {
+    const int minutes = w.start_hour * 60 + w.start_minute - 1;
+    if (minutes < 0) return {};
+    return {w.first.day, w.first.month, 0, 0, minutes / 60, minutes % 60};
+  }
+
+  // A line of the day before the window or of its first day before its
+  // start goes to the reader of the sessions it may find open at its
+  // start; a new stretch of such lines, a year later, starts it over.
+  bool Before(std::string_view seen) {
+    if (earlier_ == nullptr) return false;
+    if (!dialect_.Inside(seen, day_before_) &&
+        (before_start_.day == 0 || !dialect_.Inside(seen, before_start_)))
+      return false;
+    if (entered_) {
+      if (!after_) return true;  // a stray line inside the window
+      earlier_->Reset();
+      entered_ = after_ = trail_done_ = false;
+    }
+    earlier_->Read(seen);
+    return true;
+  }
   bool Trailing() const { return entered_ && !trail_done_ && reader_.Open(); }
 
   // A line past the window's end goes to the sessions still open, up to the
@@ -288,8 +323,7 @@ class WindowPlan final : public ScanPlan {
     if ((old_first >= 0 && old_first != first_year_) ||
         (two_days_ && old_second >= 0 && old_second != SecondYear())) {
       reader_.Reset();
-      entered_ = false;
-      trail_done_ = false;
+      entered_ = after_ = trail_done_ = false;
       first_pieces_.copying = false;
       second_pieces_.copying = false;
       if (restart_ != nullptr) restart_->DropOutputs();
@@ -313,6 +347,9 @@ class WindowPlan final : public ScanPlan {
   const CutMode mode_;
   Output* const cut_;
   SessionReader& reader_;
+  const WindowDay day_before_;
+  const WindowDay before_start_;
+  SessionReader* const earlier_;
   ScanRestart* const restart_;
   DaySet days_;
   int first_year_ = -1;  // latest year with a line of the first day
@@ -320,6 +357,7 @@ class WindowPlan final : public ScanPlan {
       -1;  // latest with one of the second, while first_year_ < 0
   LinePieces first_pieces_, second_pieces_;
   bool entered_ = false;     // a line of the window was read
+  bool after_ = false;       // and a dated line after it
   bool trail_done_ = false;  // the lines past its end were followed
 };
 
@@ -328,8 +366,8 @@ class WindowPlan final : public ScanPlan {
 ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    const Window& window, CutMode mode, Output* cut,
                    SessionReader& reader, ScanProgress* progress,
-                   ScanRestart* restart) {
-  WindowPlan plan(dialect, window, mode, cut, reader, restart);
+                   ScanRestart* restart, SessionReader* earlier) {
+  WindowPlan plan(dialect, window, mode, cut, reader, earlier, restart);
   return ScanPieces(log, dialect, plan, progress, window.first,
                     window.day_count());
 }

@@ -69,12 +69,15 @@ class ScanRestart {
 // across midnight its second day comes from that year, or from the next
 // after a 31 December; without any line of the first day, the latest year
 // with a line of the second day decides); when a later year turns up, the
-// reader and the outputs start over. cut, progress and restart may be
-// null.
+// reader and the outputs start over. earlier, when given, reads the
+// lines of the day before the window and of its first day before its
+// start, and then the window's lines while a session it read goes on: the
+// time on line of those sessions counts in the window's busy time. cut,
+// progress, restart and earlier may be null.
 ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    const Window& window, CutMode mode, Output* cut,
                    SessionReader& reader, ScanProgress* progress,
-                   ScanRestart* restart);
+                   ScanRestart* restart, SessionReader* earlier = nullptr);
 
 // A record still open when the window ends ends at the window's end.
 void CloseAtWindowEnd(const Window& window, SessionTable& table);

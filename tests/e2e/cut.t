@@ -6,7 +6,8 @@
 # 10:04:59 is before the window, 12:30:59 is its last second and 12:31:00
 # is after it; a line of 15.04 and one of 14.03 are not of the day. The
 # address and summary lines at 10:05 belong to a session that began before
-# the window: with no session yet they change nothing. The outgoing call at
+# the window: it is not listed, but its 30 s inside the window are busy
+# time in the half hour from 10:00. The outgoing call at
 # 12:30:20 is still open at the window's end: it is counted whole, from the
 # lines after the end, though the cut file stops at 12:30:59; its 40 s up to
 # the window's end are its busy time.
@@ -69,7 +70,7 @@ out logdata.zvx:
 |     │{ *48}
 |     │{ *48}
 |     │{ *48}
-|     │{ *22}▓  ▓{ *22}
+|     │{ *20}▓ ▓  ▓{ *22}
 << histogram-axis.frag
 |
 |           Статистика на 15.03  время с 10:05 по 12:30 
