@@ -262,9 +262,9 @@ std::string Describe(const TrueSession& s) {
 }
 
 struct Listing {
-  bool read = false;
-  std::string error;
+  std::string error;  // empty when the run wrote its JSON
   JsonValue json;
+  bool read() const { return error.empty(); }
 };
 
 TranscriptCase Case(int line, const std::vector<std::string>& window,
@@ -286,7 +286,6 @@ Listing Finish(RunningCase& running, int line) {
               Printable(r.stdout_bytes);
   else if (!JsonReader().Read(r.files[name], l.json))
     l.error = "not JSON: " + r.files[name];
-  l.read = l.error.empty();
   return l;
 }
 
@@ -381,7 +380,7 @@ TEST(YearTruth, TheOneDayRunsListEverySessionOnceOnItsOwnDay) {
       const Listing& l = runs.at({line, d});
       const std::string where =
           "line " + std::to_string(line) + ", /d=" + DayMonth(d);
-      if (!l.read)
+      if (!l.read())
         problems.push_back(where + ": " + l.error);
       else
         Compare(by_day[d], l, where, problems);
@@ -420,13 +419,13 @@ TEST(YearTruth, AMonthsBusySecondsAreTheSessionsSecondsOnLine) {
     RunningCase running = StartCase(Case(line, {"/p=01.03-31.03"}),
                                     BRANTLOW_BINARY, BRANTLOW_STANDIN);
     const Listing period = Finish(running, line);
-    ASSERT_TRUE(period.read) << period.error;
+    ASSERT_TRUE(period.read()) << period.error;
     const auto& day_rows = period.json["days"].items;
     ASSERT_EQ(31u, day_rows.size());
     long long days_busy = 0;
     for (int d = first; d <= last; ++d) {
       const Listing& day = runs.at({line, d});
-      ASSERT_TRUE(day.read) << DayMonth(d) << ": " << day.error;
+      ASSERT_TRUE(day.read()) << DayMonth(d) << ": " << day.error;
       const long long busy = Busy(day, "/d=" + DayMonth(d));
       days_busy += busy;
       // The seconds on line that day, and the bytes of the sessions that
@@ -486,7 +485,7 @@ TEST(YearTruth, ANightWindowListsTheSessionAcrossMidnightWhole) {
         StartCase(Case(line, {"/d=" + DayMonth(day), "/t=23:00-08:00"}),
                   BRANTLOW_BINARY, BRANTLOW_STANDIN);
     const Listing night = Finish(running, line);
-    ASSERT_TRUE(night.read) << night.error;
+    ASSERT_TRUE(night.read()) << night.error;
     std::vector<const TrueSession*> want;
     for (const TrueSession& s : truth)
       if (s.start >= from && s.start < to + 60) want.push_back(&s);
