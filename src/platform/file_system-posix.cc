@@ -164,8 +164,7 @@ namespace {
 
 // A file system that keeps no second name of a file (link refused).
 bool NoHardLinks(int error) {
-  return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP ||
-         error == ENOSYS;
+  return error == EPERM || error == ENOTSUP || error == ENOSYS;
 }
 
 }  // namespace
