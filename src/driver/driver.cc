@@ -354,6 +354,8 @@ bool FinishRun(RunContext& run, const LongOptions& options,
     if (options.post_area && files.written(report))
       ok &= PostReport(s, {*options.post_area, report, files.path(report),
                            scope_text, options.utf8, run.now});
+  } else if (options.post_area) {
+    Print("\nNo report was made (+f(-s)): nothing is posted\n");
   }
   ok &= !files.failed();
   ok &= RunDeletionStep(run.files_kill);

@@ -9,6 +9,7 @@
 #include "driver/credits.h"
 #include "driver/file_names.h"
 #include "platform/console.h"
+#include "platform/cp866.h"
 #include "platform/file_system.h"
 #include "platform/system_error.h"
 #include "platform/text_file.h"
@@ -201,7 +202,12 @@ bool PostReport(const RunSettings& s, const PostRequest& request) {
   post.password = s.post_password;
   post.time = TimeOf(request.now);
   post.area = std::string(request.area);
-  post.origin = s.post_origin.value_or("");
+  // The configuration is CP866 text, as the report is before --utf8.
+  post.origin.clear();
+  if (request.utf8)
+    AppendCp866AsUtf8(s.post_origin.value_or(""), post.origin);
+  else
+    post.origin = s.post_origin.value_or("");
   post.from_name = "brantlow";
   post.to_name = "All";
   post.subject =

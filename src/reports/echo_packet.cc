@@ -102,7 +102,12 @@ std::string NetNodeList(std::vector<std::pair<int, int>> nodes) {
 std::string OriginLine(const EchoPost& post) {
   const std::string address = " (" + AddressText(post.from) + ")";
   const std::string head = " * Origin: ";
-  const std::size_t room = kOriginLineMax - head.size() - address.size();
+  std::size_t room = kOriginLineMax - head.size() - address.size();
+  // A UTF-8 text is cut between characters.
+  if (post.charset == BodyCharset::kUtf8)
+    while (room > 0 && room < post.origin.size() &&
+           (static_cast<unsigned char>(post.origin[room]) & 0xC0) == 0x80)
+      --room;
   return head + post.origin.substr(0, room) + address;
 }
 
