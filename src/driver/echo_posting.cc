@@ -224,8 +224,8 @@ bool PostReport(const RunSettings& s, const PostRequest& request) {
                                          return EchoPacket(post, parts);
                                        });
   if (name.empty()) return false;
-  Printf("Posted to %s: %s, %zu message(s)\n", post.area.c_str(), name.c_str(),
-         parts.size());
+  Printf("Posted to %s: %s, %d message(s)\n", post.area.c_str(), name.c_str(),
+         static_cast<int>(parts.size()));
   return true;
 }
 
