@@ -152,6 +152,29 @@ TEST_F(TextFileTest, ReplacingKeepsTheModeAndRefusesALink) {
   mkdir(dir_.c_str(), 0700);
 }
 
+// A new file is put in only under a name no file has, even one made after
+// the writing began; the temporary waits for the next name.
+TEST_F(TextFileTest, ANewFileNeverReplacesOne) {
+  Put("old");
+  const std::string fresh = dir_ + "/fresh.pkt";
+  {
+    Replacement file;
+    ASSERT_TRUE(file.Begin(fresh, /*copy_old=*/false));
+    std::fputs("new", file.stream());
+    EXPECT_EQ(Replacement::Placement::kNameTaken, file.CommitNew(path_));
+    EXPECT_EQ(Replacement::Placement::kPlaced, file.CommitNew(fresh));
+  }
+  EXPECT_EQ("old", Get());
+  std::ifstream in(fresh, std::ios::binary);
+  std::stringstream placed;
+  placed << in.rdbuf();
+  EXPECT_EQ("new", placed.str());
+  unlink(fresh.c_str());
+  unlink(path_.c_str());
+  EXPECT_EQ(0, rmdir(dir_.c_str())) << "a temporary was left";
+  mkdir(dir_.c_str(), 0700);
+}
+
 // The run lock: the user's own file, never reached through a link nor made
 // in a directory others may write to, and removed only while still the
 // file this run locked.

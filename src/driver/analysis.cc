@@ -9,6 +9,7 @@
 #include "driver/credits.h"
 #include "driver/day_analysis.h"
 #include "driver/day_numbers.h"
+#include "driver/echo_posting.h"
 #include "files/files_table.h"
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
@@ -197,14 +198,15 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
 void WriteSignatures(const RunSettings& s, RunFiles& files) {
   if (Analyses(s.cut_mode)) {
     if (Output* out = files.Find(Destination::kStatistics)) {
-      WriteSignature(*out, s.line_number);
+      WriteSignature(*out, s);
     }
     files.Close(Destination::kStatistics);
   }
   if (Wanted(s.bbs_mode)) {
     if (Output* out = files.Open(Destination::kBbsUsers, OpenMode::kAppend)) {
       WriteLineMarker(*out, s.line_number);
-      out->Printf(kBbsSignatureFormat, kMakerAddress, kMakerAddress);
+      const std::string station = SignatureStation(s);
+      out->Printf(kBbsSignatureFormat, station.c_str(), station.c_str());
     }
     files.Close(Destination::kBbsUsers);
   }
@@ -212,9 +214,9 @@ void WriteSignatures(const RunSettings& s, RunFiles& files) {
 
 }  // namespace
 
-void WriteSignature(Output& out, int line_number) {
-  WriteLineMarker(out, line_number);
-  out.Printf(kSignatureFormat, kMakerAddress);
+void WriteSignature(Output& out, const RunSettings& s) {
+  WriteLineMarker(out, s.line_number);
+  out.Printf(kSignatureFormat, SignatureStation(s).c_str());
 }
 
 void WriteLineMarker(Output& out, int line_number) {

@@ -21,8 +21,9 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
                    RunFiles& files, RunProgress& progress, RunRecord& record);
 
 // The signature line that ends the statistics and period reports, after
-// the line marker of multi-line mode.
-void WriteSignature(Output& out, int line_number);
+// the line marker of multi-line mode; it names the station of the Post
+// keys, when they are set.
+void WriteSignature(Output& out, const RunSettings& s);
 void WriteLineMarker(Output& out, int line_number);
 
 }  // namespace brantlow

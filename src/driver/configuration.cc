@@ -184,6 +184,42 @@ struct KeyAt {
   }
 };
 
+// The words after a key: the text between quotes, else the rest of the
+// line up to a ";", without its outer blanks.
+std::string Words(const Line& line, std::size_t from) {
+  std::string_view value;
+  if (Quoted(line, from, value)) return std::string(value);
+  std::string_view rest = line.Rest(from);
+  rest = rest.substr(0, rest.find(';'));
+  const std::size_t first = rest.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  rest = rest.substr(first);
+  return std::string(rest.substr(0, rest.find_last_not_of(' ') + 1));
+}
+
+// The keys of echo posting; false when none stands at pos. The origin's
+// words are not searched for keys.
+bool TryPostKeys(const Line& line, std::size_t pos, RunSettings& settings,
+                 bool& skip_rest) {
+  const KeyAt key{line.view(), pos};
+  if (line.view()[pos] != 'P' || !key("Post")) return false;
+  if (key("PostFrom")) {
+    settings.post_from = Path(line, pos + 8);
+  } else if (key("PostTo")) {
+    settings.post_to = Path(line, pos + 6);
+  } else if (key("PostPassword")) {
+    settings.post_password = Path(line, pos + 12);
+  } else if (key("PostOrigin")) {
+    settings.post_origin = Words(line, pos + 10);
+    skip_rest = true;
+  } else if (key("PostDir")) {
+    settings.post_directory = DirectoryPath(line, pos + 7);
+  } else {
+    return false;
+  }
+  return true;
+}
+
 enum class KeyOutcome { kNoKey, kGoOn, kSkipRest };
 
 // The keys of the user-defined processes, which carry their definition's
@@ -231,6 +267,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   }
   const KeyOutcome process = TryProcessKeys(line, pos, tables);
   if (process != KeyOutcome::kNoKey) return process == KeyOutcome::kGoOn;
+  bool skip_rest = false;
+  if (TryPostKeys(line, pos, settings, skip_rest)) return !skip_rest;
   if (key("PauseHelp")) {
     if (WordSearch(line, pos + 9, "NO")) settings.pause_help_off = true;
   } else if (key("LogFile")) {
@@ -347,6 +385,8 @@ void ReadConfiguration(LineReader& file, RunSettings& settings,
     return TryPassAKeys(line, pos, settings, tables);
   });
   ReadPass(file, [&](Line& line, std::size_t pos) {
+    // The origin's words are text, not keys, in this pass too.
+    if (KeyAt{line.view(), pos}("PostOrigin")) return false;
     TryPassBKeys(line, pos, settings, tables);
     return true;
   });

@@ -19,15 +19,17 @@ inline constexpr const char kBannerLines[] =
     "\n"
     "Written for FidoNet sysops; free to use and to pass on.\n";
 
-// The maker's FidoNet address, shown in the signatures.
+// The maker's FidoNet address, shown in the signatures unless the Post
+// keys name the station.
 inline constexpr const char kMakerAddress[] = "2:5020/2026";
 
-// Signature line of the statistics file, with kMakerAddress.
+// Signature line of the statistics file, with kMakerAddress or the
+// station.
 inline constexpr const char kSignatureFormat[] =
     "\nMade by brantlow, T-Mail log statistics. FidoNet %s\n";
 
 // The BBS-user file's signature: the same line with "!!!!\nBBS & %s" at
-// its end, again with kMakerAddress.
+// its end, again with kMakerAddress or the station.
 inline constexpr const char kBbsSignatureFormat[] =
     "\nMade by brantlow, T-Mail log statistics. FidoNet %s!!!!\nBBS & %s\n";
 

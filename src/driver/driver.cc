@@ -8,6 +8,7 @@
 #include "driver/analysis.h"
 #include "driver/configuration.h"
 #include "driver/credits.h"
+#include "driver/echo_posting.h"
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/options.h"
@@ -38,10 +39,12 @@ constexpr int kOpenAttempts = 151;
 // A run that reached its end but failed at something it was asked to do.
 constexpr int kSomethingFailed = 2;
 
-// Every fatal exit of the run: its message, the help screen, status 1.
-int Fatal(const std::string& message, const RunSettings& settings) {
+// Every fatal exit of the run: its message, the help screen (unless the
+// message says all), status 1.
+int Fatal(const std::string& message, const RunSettings& settings,
+          bool help = true) {
   Print(message);
-  ShowHelp(settings.pause_help_off);
+  if (help) ShowHelp(settings.pause_help_off);
   return 1;
 }
 
@@ -348,6 +351,11 @@ bool FinishRun(RunContext& run, const LongOptions& options,
   if (reported) {
     ok &= WriteExports(options, s, record);
     ok &= CopyReport(report_stream, files, report);
+    if (options.post_area && files.written(report))
+      ok &= PostReport(s, {*options.post_area, report, files.path(report),
+                           scope_text, options.utf8, run.now});
+  } else if (options.post_area) {
+    Print("\nNo report was made (+f(-s)): nothing is posted\n");
   }
   ok &= !files.failed();
   ok &= RunDeletionStep(run.files_kill);
@@ -442,6 +450,11 @@ int Run(Arguments all_args, const LocalDate& now) {
     return kSomethingFailed;
   ReadConfigurationFile(*run);
   TakeLogPath(args, settings);
+  run->now = now;
+  if (options.post_area) {
+    const std::string problem = PostingProblem(settings, *options.post_area);
+    if (!problem.empty()) return Fatal(problem, settings, /*help=*/false);
+  }
   bool failed = false;
   SystemError log_error;
   if (!PackStep(settings, now, failed, log_error))

@@ -32,6 +32,13 @@ constexpr OptionName kOptions[] = {
      "  --no-lock        go on when no safe lock file can be made here\n"},
 };
 
+// The option with a value beside the flags, and its usage line, which
+// stands after the outputs'.
+constexpr std::string_view kPostOption = "--post=";
+constexpr const char kPostUsage[] =
+    "  --post=AREA      also the report as an echomail message of AREA, in a\n"
+    "                   packet for the uplink (the Post keys)\n";
+
 constexpr const char kUsageHead[] =
     "Usage: brantlow [LOG] [/d=DATE] [/t=TIME] [/p=DAYS] [/c=PERIOD] [lineN]\n"
     "                [COMMAND]... [OPTION]...\n"
@@ -96,6 +103,7 @@ std::string UsageText() {
     text += option.usage;
     if (option.outputs_after)
       for (const OutputFormat& output : Outputs()) text += output.usage;
+    if (option.outputs_after) text += kPostUsage;
   }
   text += kUsageTail;
   return text;
@@ -118,6 +126,10 @@ SplitArguments SplitOptions(Arguments args) {
     }
     if (text.substr(0, 2) != "--") {
       split.rest.push_back(arg);
+      continue;
+    }
+    if (text.starts_with(kPostOption)) {
+      split.options.post_area = std::string(text.substr(kPostOption.size()));
       continue;
     }
     bool known = false;

@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_DRIVER_OPTIONS_H_
 #define BRANTLOW_DRIVER_OPTIONS_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ struct LongOptions {
   std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too
   bool no_lock = false;    // --no-lock: go on when no lock can be taken
+  // --post=AREA: the report as an echomail message of that area, in a
+  // packet; the tag as given (it may be empty: the run tells).
+  std::optional<std::string> post_area;
   // The first argument of the "--" form that names no option; empty when
   // every one was known.
   std::string unknown;

@@ -171,7 +171,7 @@ ScanCounts AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   StepScope step(progress, "[ ] Make period file;");
   if (Output* out = files.Open(Destination::kPeriod, OpenMode::kFresh)) {
     WritePeriodReport(summary, *out);
-    WriteSignature(*out, run.settings.line_number);
+    WriteSignature(*out, run.settings);
   }
   files.Close(Destination::kPeriod);
   return counts;

@@ -14,11 +14,14 @@
 #include "log/log_dialect.h"
 #include "log/process_definitions.h"
 #include "log/session_table.h"
+#include "platform/clock.h"
 
 namespace brantlow {
 
 struct RunContext {
   RunSettings settings;
+  // When the run began: the date of what it posts.
+  LocalDate now;
   // The mailer whose log is read: LogType, or the shape of its lines.
   const LogDialect* dialect = &TmailDialect();
   SessionTable sessions;

@@ -51,6 +51,15 @@ struct RunSettings {
   bool echo_mail = false;                   // FilesEcho NO
   bool crash_check = false;                 // CrashCheck ALL
 
+  // The keys of echo posting (--post): our address and the uplink's
+  // (PostFrom, PostTo), the packet password, the origin line's text and
+  // the directory the packets go to.
+  std::optional<std::string> post_from;
+  std::optional<std::string> post_to;
+  std::string post_password;
+  std::optional<std::string> post_origin;
+  std::optional<std::string> post_directory;
+
   bool pause_help_off = false;  // PauseHelp NO
   bool no_configuration = false;
 };

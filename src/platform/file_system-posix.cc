@@ -160,6 +160,57 @@ bool Replacement::Commit() {
   return true;
 }
 
+namespace {
+
+// A file system that keeps no second name of a file (link refused).
+bool NoHardLinks(int error) {
+  return error == EPERM || error == ENOTSUP || error == ENOSYS;
+}
+
+}  // namespace
+
+Replacement::Placement Replacement::CommitNew(const std::string& name) {
+  if (stream_ != nullptr) {
+    const int fd = fileno(stream_);
+    if (std::fflush(stream_) != 0 || fsync(fd) != 0 || fchmod(fd, mode_) != 0) {
+      Fail();
+      return Placement::kFailed;
+    }
+    const int closed = std::fclose(stream_);
+    stream_ = nullptr;
+    if (closed != 0) {
+      Fail();
+      return Placement::kFailed;
+    }
+  }
+  if (temporary_.empty()) return Placement::kFailed;
+  // A second name, made only where none is: the new file is whole the
+  // moment it is there.
+  if (link(temporary_.c_str(), name.c_str()) != 0) {
+    if (errno == EEXIST) {
+      error_ = LastSystemError();
+      return Placement::kNameTaken;
+    }
+    struct stat st;
+    if (!NoHardLinks(errno)) {
+      Fail();
+      return Placement::kFailed;
+    }
+    if (lstat(name.c_str(), &st) == 0) return Placement::kNameTaken;
+    if (std::rename(temporary_.c_str(), name.c_str()) != 0) {
+      Fail();
+      return Placement::kFailed;
+    }
+  }
+  unlink(temporary_.c_str());
+  temporary_.clear();
+  if (!SyncDirectoryOf(name)) {
+    error_ = LastSystemError();
+    return Placement::kFailed;
+  }
+  return Placement::kPlaced;
+}
+
 void Replacement::Abandon() {
   if (stream_ != nullptr) std::fclose(stream_);
   stream_ = nullptr;

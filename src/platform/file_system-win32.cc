@@ -134,6 +134,32 @@ bool Replacement::Commit() {
   return true;
 }
 
+Replacement::Placement Replacement::CommitNew(const std::string& name) {
+  if (stream_ != nullptr) {
+    if (std::fflush(stream_) != 0 || !FlushFileBuffers(reinterpret_cast<HANDLE>(
+                                         _get_osfhandle(_fileno(stream_))))) {
+      Fail();
+      return Placement::kFailed;
+    }
+    const int closed = std::fclose(stream_);
+    stream_ = nullptr;
+    if (closed != 0) {
+      Fail();
+      return Placement::kFailed;
+    }
+  }
+  if (temporary_.empty()) return Placement::kFailed;
+  // Without MOVEFILE_REPLACE_EXISTING the move refuses a name in use.
+  if (!MoveFileExA(temporary_.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    error_ = LastSystemError();
+    if (IsAlreadyThere(error_)) return Placement::kNameTaken;
+    Abandon();
+    return Placement::kFailed;
+  }
+  temporary_.clear();
+  return Placement::kPlaced;
+}
+
 void Replacement::Abandon() {
   if (stream_ != nullptr) std::fclose(stream_);
   stream_ = nullptr;

@@ -63,6 +63,14 @@ class Replacement {
   // Closes and removes the temporary; the target stays as it was.
   void Abandon();
 
+  // Where CommitNew put the temporary.
+  enum class Placement { kPlaced, kNameTaken, kFailed };
+  // Puts the temporary in at name beside it, only where no file has that
+  // name: never over one, not even one made a moment before. The stream is
+  // closed either way; kNameTaken keeps the temporary for another name,
+  // kFailed removes it.
+  [[nodiscard]] Placement CommitNew(const std::string& name);
+
   SystemError error() const { return error_; }
   const std::string& temporary() const { return temporary_; }
 

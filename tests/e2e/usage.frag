@@ -41,6 +41,8 @@
 |  --csv            also sessions.csv and addresses.csv
 |  --json           also brantlow.json
 |  --html           also a web page, logdata.html (perdata.html)
+|  --post=AREA      also the report as an echomail message of AREA, in a
+|                   packet for the uplink (the Post keys)
 |  --stdout         the report on standard output too; messages go to
 |                   standard error
 |  --no-lock        go on when no safe lock file can be made here
