@@ -71,6 +71,7 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   ASSERT_EQ(3, table.size());
   const SessionRecord& call = table[0];
   EXPECT_EQ("2:5090/12", FieldText(call.name));
+  EXPECT_EQ("2:5090/12 2:5090/12.1", FieldText(call.akas));  // every AKA
   EXPECT_EQ(kOutgoing, call.kind);
   EXPECT_EQ("10:00:01", FieldText(call.start_time));
   EXPECT_EQ("10:00:07",
@@ -78,8 +79,8 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   EXPECT_EQ("127.0.0.1", FieldText(call.connect));
   EXPECT_EQ("binkd/1.1a-115/Linux binkp/1.1", FieldText(call.mailer));
   EXPECT_EQ("passw ", std::string(call.password, 6));
-  EXPECT_EQ(3000123.0f, call.bytes_sent);
-  EXPECT_EQ(2500000.0f, call.bytes_received);
+  EXPECT_EQ(3000123, call.bytes_sent);
+  EXPECT_EQ(2500000, call.bytes_received);
 
   const SessionRecord& failed = table[1];
   EXPECT_EQ("Handshake failure", FieldText(failed.name));
@@ -92,8 +93,8 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   EXPECT_EQ(kIncoming, cut.kind);
   EXPECT_EQ("192.0.2.7", FieldText(cut.connect));
   EXPECT_EQ("11:00:09", FieldText(cut.end_time));
-  EXPECT_EQ(1048576.0f, cut.bytes_received);
-  EXPECT_EQ(0.0f, cut.bytes_sent);
+  EXPECT_EQ(1048576, cut.bytes_received);
+  EXPECT_EQ(0, cut.bytes_sent);
 
   EXPECT_EQ((std::vector<std::string>{
                 "0 r 2:5090/12 big2.zip 2500000 OK, 833333 cps",

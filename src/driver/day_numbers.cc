@@ -92,6 +92,21 @@ std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
   return sorted;
 }
 
+namespace {
+
+std::vector<std::string> SplitBlanks(std::string_view text) {
+  std::vector<std::string> words;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    if (blank != 0) words.emplace_back(text.substr(0, blank));
+    if (blank == std::string_view::npos) break;
+    text.remove_prefix(blank + 1);
+  }
+  return words;
+}
+
+}  // namespace
+
 void AddSessionRows(const SessionTable& table, const Window& window,
                     const CostTable& costs, std::vector<SessionRow>& rows) {
   const double window_start =
@@ -116,6 +131,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.password = TrimmedRight(FieldText(r.password));
     row.connect = TrimmedRight(FieldText(r.connect));
     row.mailer = TrimmedRight(FieldText(r.mailer));
+    row.akas = SplitBlanks(FieldText(r.akas));
     if (!costs.empty()) row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));
   }

@@ -30,6 +30,9 @@ struct SessionRecord {
   double cps;
   char crash_mark;  // '!' for a crash-poll repeat, else blank
   SessionTag tag;   // set with the names that stand for no address
+  // Every address the remote presented, blank-separated, where the log
+  // names them all (binkd's); as many as the field holds.
+  char akas[96];
 };
 
 // Byte counts add up exactly; a sum past the range (only forged counts

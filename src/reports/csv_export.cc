@@ -61,6 +61,13 @@ void Value(std::string& out, const ColumnValue& v) {
     case ColumnValue::Type::kInteger: Integer(out, v.integer); break;
     case ColumnValue::Type::kReal: Number(out, v.format, v.real); break;
     case ColumnValue::Type::kFlag: out += v.flag ? '1' : '0'; break;
+    case ColumnValue::Type::kTextList: {
+      std::string joined;
+      for (const std::string& text : v.list)
+        joined += (joined.empty() ? "" : " ") + text;
+      Field(out, joined);
+      break;
+    }
   }
 }
 
@@ -72,7 +79,7 @@ std::string Table(std::span<const Column<Row>> columns,
   auto each = [&](auto write) {
     bool first = true;
     for (const Column<Row>& c : columns) {
-      if (c.cost && !costs) continue;
+      if ((c.cost && !costs) || c.json_when_set) continue;
       if (!first) out += ',';
       first = false;
       write(c);

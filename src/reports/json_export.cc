@@ -170,6 +170,11 @@ void Value(Json& j, const ColumnValue& v) {
     case ColumnValue::Type::kInteger: j.Integer(v.integer); break;
     case ColumnValue::Type::kReal: j.Number(v.format, v.real); break;
     case ColumnValue::Type::kFlag: j.Bool(v.flag); break;
+    case ColumnValue::Type::kTextList:
+      j.Open('[');
+      for (const std::string& text : v.list) j.Text(text);
+      j.Close(']');
+      break;
   }
 }
 
@@ -183,8 +188,10 @@ void Rows(Json& j, std::string_view key, std::span<const Column<Row>> columns,
     j.Open('{');
     for (const Column<Row>& c : columns) {
       if (c.cost && !costs) continue;
+      const ColumnValue value = c.value(row);
+      if (c.json_when_set && value.list.empty() && value.text.empty()) continue;
       j.Key(c.name);
-      Value(j, c.value(row));
+      Value(j, value);
     }
     j.Close('}');
   }

@@ -27,6 +27,12 @@ ColumnValue Real(double value, const char* format) {
   v.format = format;
   return v;
 }
+ColumnValue TextList(std::vector<std::string> list) {
+  ColumnValue v;
+  v.type = ColumnValue::Type::kTextList;
+  v.list = std::move(list);
+  return v;
+}
 ColumnValue Flag(bool value) {
   ColumnValue v;
   v.type = ColumnValue::Type::kFlag;
@@ -35,7 +41,7 @@ ColumnValue Flag(bool value) {
 }
 
 using S = SessionRow;
-const std::array<Column<SessionRow>, 14> kSessionColumns = {{
+const std::array<Column<SessionRow>, 15> kSessionColumns = {{
     {"date", [](const S& s) { return Text(DayMonthText(s.date)); }},
     {"start", [](const S& s) { return Text(s.start); }},
     {"end", [](const S& s) { return Text(s.end); }},
@@ -50,6 +56,7 @@ const std::array<Column<SessionRow>, 14> kSessionColumns = {{
     {"connect", [](const S& s) { return Text(s.connect); }},
     {"mailer", [](const S& s) { return Text(s.mailer); }},
     {"cost", [](const S& s) { return Real(s.cost, "%.2f"); }, true},
+    {"akas", [](const S& s) { return TextList(s.akas); }, false, true},
 }};
 
 using A = AddressTotals;

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reports/period_report.h"
 #include "reports/run_record.h"
@@ -15,9 +16,10 @@ namespace brantlow {
 // One value of a row: text (CP866), a whole number, a real number with
 // its printf format, or a yes/no flag.
 struct ColumnValue {
-  enum class Type { kText, kInteger, kReal, kFlag };
+  enum class Type { kText, kInteger, kReal, kFlag, kTextList };
   Type type = Type::kText;
   std::string text;
+  std::vector<std::string> list;
   long long integer = 0;
   double real = 0;
   const char* format = "%.0f";
@@ -29,6 +31,9 @@ struct Column {
   std::string_view name;
   ColumnValue (*value)(const Row& row);
   bool cost = false;  // only when tariffs are configured
+  // Only in the JSON, and there only when it holds something: what one
+  // log dialect alone gives.
+  bool json_when_set = false;
 };
 
 std::span<const Column<SessionRow>> SessionColumns();

@@ -31,6 +31,8 @@ struct SessionRow {
   std::string connect;
   std::string mailer;
   double cost = 0;  // when tariffs are configured
+  // Every address the remote presented, where the log names them all.
+  std::vector<std::string> akas;
 };
 
 // What the files table lists for one address.
