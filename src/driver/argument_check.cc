@@ -100,9 +100,9 @@ bool GoodTime(std::string_view value) {
 }
 
 constexpr const char kKnownForms[] =
-    "not an argument brantlow knows: the log path comes first (- for "
-    "standard input), then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, "
-    "+l(-s), +a, +a(-s), +b, +b(-s), -g, /? or an option of the -- form";
+    "not an argument brantlow knows (the log path first, - for standard "
+    "input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, "
+    "+a(-s), +b, +b(-s), -g, /? and the -- options)";
 
 // What the value of an argument of the form may be; empty when it is good.
 std::string_view ValueFault(Form form, std::string_view lowered,

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/analysis.h"
 #include "driver/argument_check.h"
@@ -164,15 +165,46 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
 }
 
 // False when one of them could not be written.
+// The names of those written are added to written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
-                  RunRecord& record) {
+                  RunRecord& record, std::vector<std::string>& written) {
   bool ok = true;
   record.commands = Commands(s);
-  for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option))
-      ok &= WriteExport(output.file_name(s.line_number, record.is_period),
-                        output.write(record));
+  for (const OutputFormat& output : Outputs()) {
+    if (!options.Wants(output.option)) continue;
+    const std::string name =
+        output.file_name(s.line_number, record.is_period);
+    if (WriteExport(name, output.write(record)))
+      written.push_back(name);
+    else
+      ok = false;
+  }
   return ok;
+}
+
+// Whether the run was asked for an output of the "--" form, whose runs
+// end with the line that names the files written.
+bool NamesWrittenFiles(const LongOptions& options) {
+  return options.utf8 || options.to_stdout || !options.outputs.empty();
+}
+
+// "Written: logdata.zvx, brantlow.json": the reports, then the outputs.
+void TellWrittenFiles(const DiskFiles& files,
+                      const std::vector<std::string>& outputs) {
+  std::string line = "Written:";
+  const char* separator = " ";
+  auto add = [&](const std::string& name) {
+    line += separator;
+    line += name;
+    separator = ", ";
+  };
+  for (Destination d :
+       {Destination::kStatistics, Destination::kBbsUsers, Destination::kConnect,
+        Destination::kFilesTable, Destination::kPeriod, Destination::kCut})
+    if (files.written(d)) add(files.path(d));
+  for (const std::string& name : outputs) add(name);
+  if (*separator == ' ') line += " nothing";
+  Print(line + "\n");
 }
 
 // The report this run wrote, once more on the original standard output;
@@ -383,12 +415,14 @@ bool FinishRun(RunContext& run, const LongOptions& options,
   TellWarnings(counts, s, scope_text, *run.dialect, record);
   bool ok = true;
   if (report == Destination::kStatistics) files.RemoveScratch();
+  std::vector<std::string> outputs;
   if (reported) {
-    ok &= WriteExports(options, s, record);
+    ok &= WriteExports(options, s, record, outputs);
     ok &= CopyReport(report_stream, files, report);
   }
   ok &= !files.failed();
   ok &= RunDeletionStep(run.files_kill);
+  if (NamesWrittenFiles(options)) TellWrittenFiles(files, outputs);
   return ok;
 }
 
