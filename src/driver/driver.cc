@@ -155,12 +155,13 @@ std::string Commands(const RunSettings& s) {
 // cannot be made; false then.
 bool WriteExport(const std::string& path, std::string_view bytes) {
   SystemError error;
-  const FileOutcome outcome = WriteWholeFile(path, bytes, error);
+  std::string failed_file;
+  const FileOutcome outcome = WriteWholeFile(path, bytes, error, &failed_file);
   if (outcome == FileOutcome::kOk) return true;
   Printf(outcome == FileOutcome::kNotOpened ? "Error: Unable to create %s\n"
                                             : "Error: Unable to write %s\n",
          path.c_str());
-  Print(ReasonLine(path, error));
+  Print(ReasonLine(failed_file, error));
   return false;
 }
 
