@@ -13,7 +13,16 @@ bool IsDigit(std::string_view text, std::size_t i) {
   return i < text.size() && text[i] >= '0' && text[i] <= '9';
 }
 
-enum class Form { kNone, kHelp, kDate, kTime, kPeriod, kCrashPoll, kLine, kMode };
+enum class Form {
+  kNone,
+  kHelp,
+  kDate,
+  kTime,
+  kPeriod,
+  kCrashPoll,
+  kLine,
+  kMode
+};
 
 // The commands, whole: "+lfoo" or "+l(-s" is none of them.
 constexpr std::array<std::string_view, 9> kModeCommands = {

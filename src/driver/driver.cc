@@ -24,12 +24,12 @@
 #include "maintenance/file_deletion.h"
 #include "maintenance/log_packing.h"
 #include "platform/console.h"
+#include "platform/cp866.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
 #include "platform/run_lock.h"
 #include "platform/system_error.h"
 #include "platform/text_file.h"
-#include "platform/cp866.h"
 #include "reports/run_record.h"
 
 namespace brantlow {
@@ -173,8 +173,7 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   record.commands = Commands(s);
   for (const OutputFormat& output : Outputs()) {
     if (!options.Wants(output.option)) continue;
-    const std::string name =
-        output.file_name(s.line_number, record.is_period);
+    const std::string name = output.file_name(s.line_number, record.is_period);
     if (WriteExport(name, output.write(record)))
       written.push_back(name);
     else
@@ -248,10 +247,10 @@ int UnreadableLog(const RunSettings& s, SystemError error, bool no_arguments,
   Print("Error: Unable to open InFile \n  ");
   PrintLogPath(s);
   Print(": " + SystemErrorText(error) + "\n");
-  return Fatal("", s,
-               no_arguments && !s.log_file ? HelpShown::kOnTerminal
-                                           : HelpShown::kNever,
-               program);
+  return Fatal(
+      "", s,
+      no_arguments && !s.log_file ? HelpShown::kOnTerminal : HelpShown::kNever,
+      program);
 }
 
 // The day and hours of the window, as the user gives them: "15.03
@@ -315,8 +314,8 @@ void TellWarnings(const ScanCounts& counts, const RunSettings& s,
     Print(after + "\n");
   };
   if (counts.tmail_lines == 0)
-    warn("no line of ", " looks like a " + std::string(dialect.name()) +
-                            " log line");
+    warn("no line of ",
+         " looks like a " + std::string(dialect.name()) + " log line");
   if (counts.utf8_lines > 0) warn("", " is UTF-8 encoded: read as CP866 text");
   if (counts.malformed_lines > 0) {
     const bool one = counts.malformed_lines == 1;

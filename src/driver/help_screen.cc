@@ -75,10 +75,10 @@ void ShowHelp(bool pause_off, std::string_view program) {
             "имеет \n         уникальное имя. В данном случае для линии 3\n"),
   };
   for (const char* text : kSecondHalf) Print(text);
-  Print(CP866(
-      "/p=01.03-07.03 - отчет за период дней вместо /d= и /t=; также "
-      "/p=week\n         (семь дней по вчерашний) и /p=month (прошлый "
-      "месяц).\n\nКлючи вида --option:\n"));
+  Print(
+      CP866("/p=01.03-07.03 - отчет за период дней вместо /d= и /t=; также "
+            "/p=week\n         (семь дней по вчерашний) и /p=month (прошлый "
+            "месяц).\n\nКлючи вида --option:\n"));
   Print(LongOptionLines());
 }
 

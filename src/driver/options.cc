@@ -100,9 +100,7 @@ std::string LongOptionLines() {
   return text;
 }
 
-std::string UsageText() {
-  return kUsageHead + LongOptionLines() + kUsageTail;
-}
+std::string UsageText() { return kUsageHead + LongOptionLines() + kUsageTail; }
 
 std::string VersionText() { return std::string("brantlow ") + kVersion + "\n"; }
 

@@ -675,9 +675,9 @@ TEST(BadInputTest, AWindowThatEndsAtHour99IsRefusedAndItsLinesAreRead) {
   RunChecked(
       Case(log, {"LOG", "/d=15.03", "/t=22:00-99:99", "+l", "+a", "+b", "+F"}),
       {1, {}, {}});
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/t=22:00-23:59", "+l", "+a", "+b",
-                        "+F"}),
-             {0, {"logdata.zvx", "maxdata.zvx"}, {"22002359.000"}});
+  RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/t=22:00-23:59", "+l", "+a", "+b", "+F"}),
+      {0, {"logdata.zvx", "maxdata.zvx"}, {"22002359.000"}});
   RunChecked(Case(log, {"LOG", "/d=15.03", "/c=999", "+l(-s)", "+a(-s)"}),
              {0, {"logdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
 }

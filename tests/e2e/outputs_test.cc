@@ -391,7 +391,8 @@ TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
 TEST(Outputs, AUtf8LogNameStaysItselfInTheJsonWarnings) {
   if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr)
     GTEST_SKIP() << "the locale is a POSIX matter";
-  const std::string name = "\xD0\xB6\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB.log";
+  const std::string name =
+      "\xD0\xB6\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB.log";
   TranscriptCase c;
   c.args = {name, "/d=15.03", "--json"};
   c.inputs[name] = "14/03 09:53:39 Rescanning outbound, 12 files found\r\n";
