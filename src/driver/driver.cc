@@ -76,6 +76,17 @@ void PrintLogPath(const RunSettings& s) {
     Print(s.log_path);
 }
 
+// "InFile!!!: " and the log path padded to 68 bytes, as printf's "%-68s"
+// would.
+void PrintInFile(const RunSettings& s) {
+  Print("InFile!!!: ");
+  PrintLogPath(s);
+  constexpr std::size_t kInFileWidth = 68;
+  if (s.log_path.size() < kInFileWidth)
+    Print(std::string(kInFileWidth - s.log_path.size(), ' '));
+  Print("\n");
+}
+
 // The log path as the record's CP866 texts hold it: a typed UTF-8 name
 // is taken back to CP866, so that the outputs' UTF-8 is the name again.
 std::string LogPathForRecord(const RunSettings& s) {
@@ -532,13 +543,7 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   FileWindow log;
   if (!OpenLog(settings, log))
     return UnreadableLog(settings, log.error(), args.empty(), program);
-  Print("InFile!!!: ");
-  PrintLogPath(settings);
-  // Padded to 68 bytes, as printf's "%-68s" would.
-  constexpr std::size_t kInFileWidth = 68;
-  if (settings.log_path.size() < kInFileWidth)
-    Print(std::string(kInFileWidth - settings.log_path.size(), ' '));
-  Print("\n");
+  PrintInFile(settings);
   SecondPass(ArgumentsAfterLogPath(args), today, settings);
   ApplyDefaults(today, settings);
   const std::string failed_check = CheckSettings(settings);
