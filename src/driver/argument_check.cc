@@ -40,11 +40,14 @@ Form FormOf(std::string_view lowered) {
   return Form::kNone;
 }
 
-// Whether the first argument stands where the log path goes.
+// Whether the first argument stands where the log path goes. One that
+// begins as a command does ("+fx", "-gz") is a mistyped command: such a
+// log is named "./+fx".
 bool IsLogPathForm(const char* argument) {
   const std::string_view text = argument;
-  return text == "-" ||
-         (text.size() > 2 && FormOf(Lower(argument).view()) == Form::kNone);
+  if (text == "-") return true;
+  return text.size() > 2 && text[0] != '+' && text[0] != '-' &&
+         FormOf(Lower(argument).view()) == Form::kNone;
 }
 
 // A number of 1 to max_digits digits at at, nothing else; at moves past it.

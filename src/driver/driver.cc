@@ -176,8 +176,8 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-// False when one of them could not be written.
-// The names of those written are added to written.
+// The names of those written are added to written; false when one of
+// them could not be written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
                   RunRecord& record, std::vector<std::string>& written) {
   bool ok = true;

@@ -214,6 +214,18 @@ console:
 |brantlow: LOG: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
 |brantlow --help lists the options
 
+=== case: a mistyped command in the log's place
+# Not taken for a log named "+fx": such a log is written ./+fx.
+args: +fx LOG
+in LOG:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+exit: 1
+stdout:
+|\e
+console:
+|brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow --help lists the options
+
 === case: no log path while other arguments are given
 # Only the configuration tells whether a first command leaves the run
 # without a log: it is read first.
