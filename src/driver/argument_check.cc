@@ -40,23 +40,14 @@ Form FormOf(std::string_view lowered) {
   return Form::kNone;
 }
 
-// Whether the first argument stands where the log path goes. One that
-// begins as a command does ("+fx", "-gz") is a mistyped command: such a
-// log is named "./+fx".
-bool IsLogPathForm(const char* argument) {
-  const std::string_view text = argument;
-  if (text == "-") return true;
-  return text.size() > 2 && text[0] != '+' && text[0] != '-' &&
-         FormOf(Lower(argument).view()) == Form::kNone;
-}
-
 // A number of 1 to max_digits digits at at, nothing else; at moves past it.
 bool NumberAt(std::string_view text, std::size_t& at, std::size_t max_digits,
               int& value) {
   std::size_t digits = 0;
   value = 0;
   while (IsDigit(text, at + digits)) {
-    value = value * 10 + (text[at + digits] - '0');
+    // Past max_digits the value is refused anyway: no overflow.
+    if (digits < max_digits) value = value * 10 + (text[at + digits] - '0');
     ++digits;
   }
   at += digits;
@@ -77,6 +68,21 @@ bool GoodNumber(std::string_view value, std::size_t max_digits, int low,
   int number = 0;
   return NumberAt(value, at, max_digits, number) && at == value.size() &&
          number >= low && number <= high;
+}
+
+// Whether the first argument stands where the log path goes. One that
+// begins as a command does ("+fx", "-gz") is a mistyped command: such a
+// log is named "./+fx". A log named "lines.log" is a log, as ever (its
+// first pass still reads a line number from it).
+bool IsLogPathForm(const char* argument) {
+  const std::string_view text = argument;
+  if (text == "-") return true;
+  if (text.size() <= 2 || text[0] == '+' || text[0] == '-') return false;
+  const LoweredArgument lowered = Lower(argument);
+  const Form form = FormOf(lowered.view());
+  return form == Form::kNone ||
+         (form == Form::kLine &&
+          !GoodNumber(lowered.view().substr(4), 2, 0, 99));
 }
 
 // "auto", or dd.mm or d.mm as the date value reads them.

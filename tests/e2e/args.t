@@ -226,6 +226,31 @@ console:
 |brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
 |brantlow --help lists the options
 
+=== case: a log named like a line argument is a log
+# "lines.log" holds no line number to read whole: it stands where the log
+# goes, and its first pass reads line number 0 from it, as ever.
+args: lines.log /d=15.03
+in lines.log:
+|15/03 09:53:39 Rescanning outbound, 12 files found
+exit: 0
+stdout:
+<< banner.frag
+|Sun Mar 15 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: lines.log{ *59}
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+out logdata.zvx:
+<< empty-histogram.frag
+<< empty-list.frag
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+
 === case: no log path while other arguments are given
 # Only the configuration tells whether a first command leaves the run
 # without a log: it is read first.
