@@ -3,8 +3,8 @@
 // command line the strict check accepts passes the range checks too
 // (unless a log named "line..." gave the line number, as it may).
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
