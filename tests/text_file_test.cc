@@ -1,10 +1,12 @@
 #include "platform/text_file.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -173,6 +175,39 @@ TEST_F(TextFileTest, ANewFileNeverReplacesOne) {
   unlink(path_.c_str());
   EXPECT_EQ(0, rmdir(dir_.c_str())) << "a temporary was left";
   mkdir(dir_.c_str(), 0700);
+}
+
+// A replacement that fails names the file that failed: the directory its
+// temporary could not be made in, the temporary whose writing failed (a
+// file size limit stands in for a full disk), or the target it could not
+// be renamed to.
+TEST_F(TextFileTest, AFailedReplacementNamesTheFileThatFailed) {
+  TextFile f;
+  const std::string missing = dir_ + "/missing";
+  EXPECT_FALSE(f.OpenReplacing((missing + "/file.txt").c_str(), false));
+  EXPECT_EQ(missing, f.failed_file());
+
+  rlimit saved;
+  ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &saved));
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 8;
+  ASSERT_TRUE(f.OpenReplacing(path_.c_str(), false));
+  ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+  f.Write(std::string(100, 'x'));
+  const bool committed = f.Commit();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(committed);
+  EXPECT_EQ(0u, f.failed_file().find(dir_ + "/.file.txt.")) << f.failed_file();
+
+  ASSERT_TRUE(f.OpenReplacing(path_.c_str(), false));
+  ASSERT_EQ(0, mkdir(path_.c_str(), 0700));
+  f.Write("x\n");
+  EXPECT_FALSE(f.Commit());
+  EXPECT_EQ(path_, f.failed_file());
+  EXPECT_EQ("Is a directory", SystemErrorText(f.error()));
+  EXPECT_EQ(0, rmdir(path_.c_str()));
 }
 
 // The run lock: the user's own file, never reached through a link nor made

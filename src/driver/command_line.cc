@@ -33,8 +33,9 @@ FirstPassResult FirstPass(Arguments args, RunSettings& settings) {
 void TakeLogPath(Arguments args, RunSettings& settings) {
   if (args.empty()) return;
   std::string_view first = args[0];
-  // "-" is standard input: a pipe from an unpacker.
-  if ((first.size() > 2 || first == "-") && !settings.log_file)
+  // "-" is standard input: a pipe from an unpacker, read even where the
+  // configuration names a log of its own.
+  if (first == "-" || (first.size() > 2 && !settings.log_file))
     settings.log_path = std::string(first);
 }
 

@@ -31,8 +31,8 @@ enum class FirstPassResult { kContinue, kHelpRequested };
 FirstPassResult FirstPass(Arguments args, RunSettings& settings);
 
 // The first argument becomes the log path when it is longer than 2
-// characters (or is "-", standard input) and the configuration left the
-// path at its start value.
+// characters and the configuration left the path at its start value, or
+// when it is "-", standard input, whatever the configuration says.
 void TakeLogPath(Arguments args, RunSettings& settings);
 
 // One mode command ("/c=", "+f", "-g", "+l", "+a", "+b"), lower-cased.

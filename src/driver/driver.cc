@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/analysis.h"
+#include "driver/argument_check.h"
 #include "driver/configuration.h"
 #include "driver/credits.h"
 #include "driver/echo_posting.h"
@@ -23,6 +25,7 @@
 #include "maintenance/file_deletion.h"
 #include "maintenance/log_packing.h"
 #include "platform/console.h"
+#include "platform/cp866.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
 #include "platform/run_lock.h"
@@ -39,13 +42,57 @@ constexpr int kOpenAttempts = 151;
 // A run that reached its end but failed at something it was asked to do.
 constexpr int kSomethingFailed = 2;
 
-// Every fatal exit of the run: its message, the help screen (unless the
-// message says all), status 1.
+// What a run stopped before reading shows after its message.
+enum class HelpShown {
+  kAlways,      // "/?": the help screen, with its pause
+  kOnTerminal,  // a bad setting: the help screen where someone reads it,
+                // else the pointer to --help
+  kNever,       // a log that cannot be read: its reason says enough
+};
+
+// Every fatal exit of the run: its message, the help as asked, status 1.
 int Fatal(const std::string& message, const RunSettings& settings,
-          bool help = true) {
+          HelpShown help, std::string_view program) {
   Print(message);
-  if (help) ShowHelp(settings.pause_help_off);
+  const bool screen = help == HelpShown::kAlways ||
+                      (help == HelpShown::kOnTerminal && ConsoleIsTerminal());
+  if (screen)
+    ShowHelp(settings.pause_help_off, program);
+  else if (help == HelpShown::kOnTerminal)
+    PrintError(kHelpPointer);
   return 1;
+}
+
+// Whether the log path is the one typed on the command line, in the
+// console's own encoding, rather than the configuration's CP866 text.
+bool LogPathTyped(const RunSettings& s) {
+  return !s.log_file || s.log_path == "-";
+}
+
+// The log path on the console, byte for byte as it was given.
+void PrintLogPath(const RunSettings& s) {
+  if (LogPathTyped(s))
+    PrintAsGiven(s.log_path);
+  else
+    Print(s.log_path);
+}
+
+// "InFile!!!: " and the log path padded to 68 bytes, as printf's "%-68s"
+// would.
+void PrintInFile(const RunSettings& s) {
+  Print("InFile!!!: ");
+  PrintLogPath(s);
+  constexpr std::size_t kInFileWidth = 68;
+  if (s.log_path.size() < kInFileWidth)
+    Print(std::string(kInFileWidth - s.log_path.size(), ' '));
+  Print("\n");
+}
+
+// The log path as the record's CP866 texts hold it: a typed UTF-8 name
+// is taken back to CP866, so that the outputs' UTF-8 is the name again.
+std::string LogPathForRecord(const RunSettings& s) {
+  return LogPathTyped(s) && ConsoleIsUtf8() ? Utf8ToCp866(s.log_path)
+                                            : s.log_path;
 }
 
 // How many report files the connect and files tables make together.
@@ -120,25 +167,56 @@ std::string Commands(const RunSettings& s) {
 // cannot be made; false then.
 bool WriteExport(const std::string& path, std::string_view bytes) {
   SystemError error;
-  const FileOutcome outcome = WriteWholeFile(path, bytes, error);
+  std::string failed_file;
+  const FileOutcome outcome = WriteWholeFile(path, bytes, error, &failed_file);
   if (outcome == FileOutcome::kOk) return true;
   Printf(outcome == FileOutcome::kNotOpened ? "Error: Unable to create %s\n"
                                             : "Error: Unable to write %s\n",
          path.c_str());
-  Print(ReasonLine(path, error));
+  Print(ReasonLine(failed_file, error));
   return false;
 }
 
-// False when one of them could not be written.
+// The names of those written are added to written; false when one of
+// them could not be written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
-                  RunRecord& record) {
+                  RunRecord& record, std::vector<std::string>& written) {
   bool ok = true;
   record.commands = Commands(s);
-  for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option))
-      ok &= WriteExport(output.file_name(s.line_number, record.is_period),
-                        output.write(record));
+  for (const OutputFormat& output : Outputs()) {
+    if (!options.Wants(output.option)) continue;
+    const std::string name = output.file_name(s.line_number, record.is_period);
+    if (WriteExport(name, output.write(record)))
+      written.push_back(name);
+    else
+      ok = false;
+  }
   return ok;
+}
+
+// Whether the run was asked for an output of the "--" form, whose runs
+// end with the line that names the files written.
+bool NamesWrittenFiles(const LongOptions& options) {
+  return options.utf8 || options.to_stdout || !options.outputs.empty();
+}
+
+// "Written: logdata.zvx, brantlow.json": the reports, then the outputs.
+void TellWrittenFiles(const DiskFiles& files,
+                      const std::vector<std::string>& outputs) {
+  std::string line = "Written:";
+  const char* separator = " ";
+  auto add = [&](const std::string& name) {
+    line += separator;
+    line += name;
+    separator = ", ";
+  };
+  for (Destination d :
+       {Destination::kStatistics, Destination::kBbsUsers, Destination::kConnect,
+        Destination::kFilesTable, Destination::kPeriod, Destination::kCut})
+    if (files.written(d)) add(files.path(d));
+  for (const std::string& name : outputs) add(name);
+  if (*separator == ' ') line += " nothing";
+  Print(line + "\n");
 }
 
 // The report this run wrote, once more on the original standard output;
@@ -174,8 +252,17 @@ void ReadConfigurationFile(RunContext& run) {
   ReadConfiguration(configuration, settings, tables);
 }
 
-std::string UnreadableLog(const std::string& path, SystemError error) {
-  return "Error: Unable to open InFile \n" + ReasonLine(path, error);
+// The log cannot be opened: the path as given and the reason. The help
+// screen follows only for a run given no argument at all.
+int UnreadableLog(const RunSettings& s, SystemError error, bool no_arguments,
+                  std::string_view program) {
+  Print("Error: Unable to open InFile \n  ");
+  PrintLogPath(s);
+  Print(": " + SystemErrorText(error) + "\n");
+  return Fatal(
+      "", s,
+      no_arguments && !s.log_file ? HelpShown::kOnTerminal : HelpShown::kNever,
+      program);
 }
 
 // The day and hours of the window, as the user gives them: "15.03
@@ -223,44 +310,36 @@ const LogDialect* OtherMailer(const RunSettings& settings) {
 // Tells when the reports cannot be what the user wanted: a log of another
 // kind or encoding, or no line of the window's days. The record keeps
 // the warnings and what was read.
-void TellWarnings(const ScanCounts& counts, const std::string& log_path,
+void TellWarnings(const ScanCounts& counts, const RunSettings& s,
                   const std::string& window_text, const LogDialect& dialect,
                   RunRecord& record) {
   record.lines_read = counts.lines;
   record.read_from = counts.start;
   record.read_to = counts.end;
   record.lines_inside = counts.inside_lines;
-  const char* log = log_path.c_str();
-  char text[1024];
-  auto warn = [&] {
-    record.warnings.emplace_back(text);
-    Printf("Warning: %s\n", text);
+  const std::string log = LogPathForRecord(s);
+  // Each warning names the log between its two parts.
+  auto warn = [&](const std::string& before, const std::string& after) {
+    record.warnings.push_back(before + log + after);
+    Print("Warning: " + before);
+    PrintLogPath(s);
+    Print(after + "\n");
   };
-  if (counts.tmail_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s looks like a %.*s log line",
-                  log, static_cast<int>(dialect.name().size()),
-                  dialect.name().data());
-    warn();
-  }
-  if (counts.utf8_lines > 0) {
-    std::snprintf(text, sizeof text, "%s is UTF-8 encoded: read as CP866 text",
-                  log);
-    warn();
-  }
+  if (counts.tmail_lines == 0)
+    warn("no line of ",
+         " looks like a " + std::string(dialect.name()) + " log line");
+  if (counts.utf8_lines > 0) warn("", " is UTF-8 encoded: read as CP866 text");
   if (counts.malformed_lines > 0) {
     const bool one = counts.malformed_lines == 1;
-    std::snprintf(
-        text, sizeof text, "%lld %s of %s %s: read as 0",
-        static_cast<long long>(counts.malformed_lines), one ? "line" : "lines",
-        log,
-        one ? "holds a malformed byte count" : "hold malformed byte counts");
-    warn();
+    warn(std::to_string(counts.malformed_lines) +
+             (one ? " line of " : " lines of "),
+         one ? " holds a malformed byte count: read as 0"
+             : " hold malformed byte counts: read as 0");
   }
-  if (counts.tmail_lines > 0 && counts.inside_lines == 0) {
-    std::snprintf(text, sizeof text, "no line of %s lies inside the %s %s", log,
-                  record.is_period ? "period" : "window", window_text.c_str());
-    warn();
-  }
+  if (counts.tmail_lines > 0 && counts.inside_lines == 0)
+    warn("no line of ", std::string(" lies inside the ") +
+                            (record.is_period ? "period " : "window ") +
+                            window_text);
 }
 
 // False when the run must not go on: no lock, and not told to go on.
@@ -345,11 +424,12 @@ bool FinishRun(RunContext& run, const LongOptions& options,
                bool reported, Destination report, std::FILE* report_stream,
                DiskFiles& files, RunRecord& record) {
   const RunSettings& s = run.settings;
-  TellWarnings(counts, s.log_path, scope_text, *run.dialect, record);
+  TellWarnings(counts, s, scope_text, *run.dialect, record);
   bool ok = true;
   if (report == Destination::kStatistics) files.RemoveScratch();
+  std::vector<std::string> outputs;
   if (reported) {
-    ok &= WriteExports(options, s, record);
+    ok &= WriteExports(options, s, record, outputs);
     ok &= CopyReport(report_stream, files, report);
     if (options.post_area && files.written(report))
       ok &= PostReport(s, {*options.post_area, report, files.path(report),
@@ -359,6 +439,7 @@ bool FinishRun(RunContext& run, const LongOptions& options,
   }
   ok &= !files.failed();
   ok &= RunDeletionStep(run.files_kill);
+  if (NamesWrittenFiles(options)) TellWrittenFiles(files, outputs);
   return ok;
 }
 
@@ -423,12 +504,17 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
 
 }  // namespace
 
-int Run(Arguments all_args, const LocalDate& now) {
+int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   // Long options are taken out first; the classic passes see the rest.
   const SplitArguments split = SplitOptions(all_args);
   const Arguments args = split.classic();
   if (const std::optional<int> status = AnswerAtOnce(split.options))
     return *status;
+  const DayMonth today{now.day, now.month};
+  if (const std::optional<ArgumentFault> fault = CheckArguments(args, today)) {
+    PrintError(ArgumentFaultText(*fault));
+    return 1;
+  }
   const LongOptions& options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
@@ -441,7 +527,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   Print(kBannerLines);
   Printf("%s\n", now.text);
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
-    return Fatal("", settings);
+    return Fatal("", settings, HelpShown::kAlways, program);
 
   // Runs of one line in one directory write the same files: one at a time.
   // Without a safe lock file the run goes on only when told to.
@@ -449,26 +535,32 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (!TakeRunLock(lock, settings.line_number, options.no_lock))
     return kSomethingFailed;
   ReadConfigurationFile(*run);
+  if (const std::optional<ArgumentFault> fault =
+          CheckLogPathGiven(args, settings)) {
+    PrintError(ArgumentFaultText(*fault));
+    return 1;
+  }
   TakeLogPath(args, settings);
   run->now = now;
   if (options.post_area) {
     const std::string problem = PostingProblem(settings, *options.post_area);
-    if (!problem.empty()) return Fatal(problem, settings, /*help=*/false);
+    if (!problem.empty())
+      return Fatal(problem, settings, HelpShown::kNever, program);
   }
   bool failed = false;
   SystemError log_error;
   if (!PackStep(settings, now, failed, log_error))
-    return Fatal(UnreadableLog(settings.log_path, log_error), settings);
+    return UnreadableLog(settings, log_error, args.empty(), program);
 
   FileWindow log;
   if (!OpenLog(settings, log))
-    return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
-  Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
-  const DayMonth today{now.day, now.month};
-  SecondPass(args, today, settings);
+    return UnreadableLog(settings, log.error(), args.empty(), program);
+  PrintInFile(settings);
+  SecondPass(ArgumentsAfterLogPath(args), today, settings);
   ApplyDefaults(today, settings);
   const std::string failed_check = CheckSettings(settings);
-  if (!failed_check.empty()) return Fatal(failed_check, settings);
+  if (!failed_check.empty())
+    return Fatal(failed_check, settings, HelpShown::kOnTerminal, program);
   run->dialect = ChooseDialect(settings, log);
 
   if (!AnalyseRun(*run, options, log, report_stream)) failed = true;

@@ -1,14 +1,36 @@
 #include "driver/help_screen.h"
 
+#include <string>
+
+#include "driver/options.h"
 #include "platform/console.h"
 #include "platform/cp866.h"
 
 namespace brantlow {
 
-void ShowHelp(bool pause_off) {
+std::string_view ProgramName(const char* started_as) {
+  const std::string_view path = started_as != nullptr ? started_as : "";
+  const std::size_t slash = path.find_last_of("/\\");
+  std::string_view name =
+      slash == std::string_view::npos ? path : path.substr(slash + 1);
+  // "brantlow.exe" is typed as "brantlow" too.
+  const std::size_t stem = name.size() > 4 ? name.size() - 4 : 0;
+  std::string_view extension = name.substr(stem);
+  const bool exe = stem > 0 && extension.size() == 4 && extension[0] == '.' &&
+                   (extension[1] | 0x20) == 'e' &&
+                   (extension[2] | 0x20) == 'x' && (extension[3] | 0x20) == 'e';
+  if (exe) name.remove_suffix(4);
+  return name.empty() ? "brantlow" : name;
+}
+
+void ShowHelp(bool pause_off, std::string_view program) {
+  Print("\nSome help:\n");
+  // The name as given: bytes of the host's own encoding, not CP866.
+  PrintAsGiven(program);
+  Print(
+      " Infile [/d=Date] [/t=Time] [/p=Days] [/c=Period] [command] "
+      "[--option]\n\n");
   const char* const kFirstHalf[] = {
-      "\nSome help:",
-      "\nbrantlow.exe Infile [/d=Date] [/t=Time] [/c=Period] [command]\n\n",
       CP866(" Где параметры Date & Time могут быть:\n"),
       "    Date                           Time\n",
       "/d=auto                        /t=auto\n",
@@ -53,6 +75,11 @@ void ShowHelp(bool pause_off) {
             "имеет \n         уникальное имя. В данном случае для линии 3\n"),
   };
   for (const char* text : kSecondHalf) Print(text);
+  Print(
+      CP866("/p=01.03-07.03 - отчет за период дней вместо /d= и /t=; также "
+            "/p=week\n         (семь дней по вчерашний) и /p=month (прошлый "
+            "месяц).\n\nКлючи вида --option:\n"));
+  Print(LongOptionLines());
 }
 
 }  // namespace brantlow

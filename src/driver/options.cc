@@ -97,17 +97,18 @@ constexpr const char kUsageTail[] =
 
 }  // namespace
 
-std::string UsageText() {
-  std::string text = kUsageHead;
+std::string LongOptionLines() {
+  std::string text;
   for (const OptionName& option : kOptions) {
     text += option.usage;
     if (option.outputs_after)
       for (const OutputFormat& output : Outputs()) text += output.usage;
     if (option.outputs_after) text += kPostUsage;
   }
-  text += kUsageTail;
   return text;
 }
+
+std::string UsageText() { return kUsageHead + LongOptionLines() + kUsageTail; }
 
 std::string VersionText() { return std::string("brantlow ") + kVersion + "\n"; }
 

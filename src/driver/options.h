@@ -49,6 +49,10 @@ SplitArguments SplitOptions(Arguments args);
 // The English usage summary that --help prints.
 std::string UsageText();
 
+// Its lines for the options of the "--" form, one each, as the help
+// screen lists them too.
+std::string LongOptionLines();
+
 // What --version prints: "brantlow " and the version.
 std::string VersionText();
 

@@ -37,7 +37,11 @@ void DiskFiles::Tell(File& f) {
     Printf("Error: Unable to create %s\n", f.path.c_str());
   else
     Printf("Error: Unable to write %s\n", f.path.c_str());
-  Print(ReasonLine(f.path, f.reason ? *f.reason : f.file.error()));
+  // The reason names the file that failed: the temporary a report was
+  // written to, or the report itself.
+  const std::string& failed =
+      f.reason || f.file.failed_file().empty() ? f.path : f.file.failed_file();
+  Print(ReasonLine(failed, f.reason ? *f.reason : f.file.error()));
 }
 
 Output* DiskFiles::Open(Destination d, OpenMode mode) {

@@ -82,6 +82,8 @@ void Show(std::string_view bytes) {
 
 bool ConsoleIsTerminal() { return Device().terminal; }
 
+bool ConsoleIsUtf8() { return LocaleIsUtf8(); }
+
 void WaitForKey() {
   std::fflush(stdout);
   int fd = open("/dev/tty", O_RDONLY | O_NOCTTY);

@@ -75,6 +75,9 @@ void PrintError(std::string_view bytes) {
 
 bool ConsoleIsTerminal() { return Device().handle != INVALID_HANDLE_VALUE; }
 
+// The console is set to code page 866 for the run.
+bool ConsoleIsUtf8() { return false; }
+
 void Show(std::string_view bytes) {
   const ConsoleDevice& device = Device();
   if (device.handle == INVALID_HANDLE_VALUE) {

@@ -18,6 +18,10 @@ void Printf(const char* format, ...) {
   Print(text);
 }
 
+void PrintAsGiven(std::string_view bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
 bool CopyFileToStream(const char* path, std::FILE* stream, SystemError& error) {
   std::FILE* in = std::fopen(path, "rb");
   if (in == nullptr) {

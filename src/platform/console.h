@@ -22,6 +22,10 @@ void Printf(const char* format, ...)
 #endif
     ;
 
+// Writes to standard output as they are, never converted: a path or a
+// name the user typed, already in the console's own encoding.
+void PrintAsGiven(std::string_view bytes);
+
 // Writes to standard error as they are, for messages that stop the run
 // before it starts.
 void PrintError(std::string_view bytes);
@@ -32,6 +36,10 @@ void Show(std::string_view bytes);
 // Whether the console device is a terminal that a progress display with
 // backspaces suits; false under cron or in a pipe.
 bool ConsoleIsTerminal();
+
+// Whether the console's text is UTF-8 (the locale's character set), so
+// that what the user typed is UTF-8 too.
+bool ConsoleIsUtf8();
 
 // Waits for one key press at the console, without echo; returns at once
 // when there is no console to read from.

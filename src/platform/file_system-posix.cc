@@ -121,6 +121,7 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   Abandon();
   error_ = {};
   target_ = target;
+  failed_ = target;
   struct stat st;
   if (!CheckTarget(target, st, had_target_)) {
     error_ = LastSystemError();
@@ -132,6 +133,7 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   stream_ = CreateUniqueBeside(target, temporary_, error_);
   if (stream_ == nullptr) {
     temporary_.clear();
+    failed_ = DirectoryOf(target);
     return false;
   }
   if (copy_old && (!CopyInto(target, fileno(stream_)) ||
@@ -150,11 +152,13 @@ bool Replacement::Commit() {
     return Fail();
   const int closed = std::fclose(stream_);
   stream_ = nullptr;
-  if (closed != 0 || std::rename(temporary_.c_str(), target_.c_str()) != 0)
-    return Fail();
+  if (closed != 0) return Fail();
+  if (std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    return FailAt(target_);
   temporary_.clear();
   if (!SyncDirectoryOf(target_)) {
     error_ = LastSystemError();
+    failed_ = DirectoryOf(target_);
     return false;
   }
   return true;

@@ -90,6 +90,7 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   Abandon();
   error_ = {};
   target_ = target;
+  failed_ = target;
   const DWORD attributes = GetFileAttributesA(target.c_str());
   had_target_ = attributes != INVALID_FILE_ATTRIBUTES;
   if (had_target_ && (attributes & (FILE_ATTRIBUTE_DIRECTORY |
@@ -103,6 +104,7 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   stream_ = CreateUniqueBeside(target, temporary_, error_);
   if (stream_ == nullptr) {
     temporary_.clear();
+    failed_ = DirectoryOf(target);
     return false;
   }
   if (copy_old && had_target_) {
@@ -126,10 +128,10 @@ bool Replacement::Commit() {
     return Fail();
   const int closed = std::fclose(stream_);
   stream_ = nullptr;
-  if (closed != 0 ||
-      !MoveFileExA(temporary_.c_str(), target_.c_str(),
+  if (closed != 0) return Fail();
+  if (!MoveFileExA(temporary_.c_str(), target_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    return Fail();
+    return FailAt(target_);
   temporary_.clear();
   return true;
 }

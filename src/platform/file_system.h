@@ -72,10 +72,19 @@ class Replacement {
   [[nodiscard]] Placement CommitNew(const std::string& name);
 
   SystemError error() const { return error_; }
+  // The file the error is about: the target, the temporary, or the
+  // directory the temporary was to be made in.
+  const std::string& failed_file() const { return failed_; }
   const std::string& temporary() const { return temporary_; }
 
  private:
+  // Keeps the reason, names the temporary (or at) as what failed, and
+  // abandons; false.
   bool Fail();
+  bool FailAt(const std::string& at);
+  // The directory part of path, "." when it has none.
+  static std::string DirectoryOf(const std::string& path);
+  std::string failed_;
   std::string target_;
   std::string temporary_;
   std::FILE* stream_ = nullptr;

@@ -82,12 +82,14 @@ bool TextFile::OpenReplacing(const char* target, bool copy_old) {
   write_failed_ = false;
   open_failed_ = true;
   error_ = {};
+  failed_file_.clear();
   if (NamesDirectory(target)) {
     error_ = DirectoryError();
     return false;
   }
   if (!replacement_.Begin(target, copy_old)) {
     error_ = replacement_.error();
+    failed_file_ = replacement_.failed_file();
     return false;
   }
   file_ = replacement_.stream();
@@ -101,12 +103,15 @@ bool TextFile::Commit() {
   file_ = nullptr;
   read_next_ = read_end_ = 0;
   if (write_failed_) {
+    // The writes that failed went to the temporary.
+    failed_file_ = replacement_.temporary();
     replacement_.Abandon();
     return false;
   }
   if (replacement_.Commit()) return true;
   WriteFailed();
   error_ = replacement_.error();
+  failed_file_ = replacement_.failed_file();
   return false;
 }
 
@@ -221,7 +226,10 @@ bool TextFile::SeekTo(std::int64_t position) {
 }
 
 FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
-                           SystemError& error) {
+                           SystemError& error, std::string* failed_file) {
+  std::string unused;
+  std::string& failed = failed_file != nullptr ? *failed_file : unused;
+  failed = path;
   if (IsDirectory(path.c_str())) {
     error = DirectoryError();
     return FileOutcome::kNotOpened;
@@ -229,16 +237,19 @@ FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
   Replacement file;
   if (!file.Begin(path, /*copy_old=*/false)) {
     error = file.error();
+    failed = file.failed_file();
     return FileOutcome::kNotOpened;
   }
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.stream()) !=
       bytes.size()) {
     error = LastSystemError();
+    failed = file.temporary();
     file.Abandon();
     return FileOutcome::kWriteFailed;
   }
   if (!file.Commit()) {
     error = file.error();
+    failed = file.failed_file();
     return FileOutcome::kWriteFailed;
   }
   return FileOutcome::kOk;

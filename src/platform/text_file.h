@@ -92,6 +92,10 @@ class TextFile final : public Output, public LineReader {
 
   // Why the last opening, or the first failed write since, failed.
   SystemError error() const { return error_; }
+  // The file that error is about when it is not the one opened: the
+  // temporary of a replacement, or the directory it was to be made in;
+  // empty otherwise.
+  const std::string& failed_file() const { return failed_file_; }
 
  private:
   bool Open(const char* path, char mode);
@@ -108,6 +112,7 @@ class TextFile final : public Output, public LineReader {
   bool utf8_ = false;
   bool open_failed_ = false;
   SystemError error_;
+  std::string failed_file_;
   // Marks the file's writing failed, keeping the first reason.
   void WriteFailed();
   // Lines are cut from a block read here, not a byte at a time.
@@ -123,8 +128,10 @@ class TextFile final : public Output, public LineReader {
 // Writes bytes as they are to a file of their own, under a temporary name
 // beside it first, so that the file is either whole or as it was; error
 // tells why it is not.
+// failed_file, when given, is set to the file the error is about.
 FileOutcome WriteWholeFile(const std::string& path, std::string_view bytes,
-                           SystemError& error);
+                           SystemError& error,
+                           std::string* failed_file = nullptr);
 
 }  // namespace brantlow
 

@@ -659,11 +659,10 @@ TEST(BadInputTest, DatesAndTimesOutOfRangeInTheLog) {
              kStatisticsAndBbs);
 }
 
-TEST(BadInputTest, AWindowThatEndsAtHour99TakesTheLinesOfHour99) {
-  // The end of the window is not checked: 99:99 lets lines of hours 24 to
-  // 99 in. The session of 23:40 ends at 99:00:00, far past the last half
-  // hour of the busy chart; the one still open at the end of the window
-  // ends at 99:99:59.
+TEST(BadInputTest, AWindowThatEndsAtHour99IsRefusedAndItsLinesAreRead) {
+  // An end of 99:99 is out of range: the run stops before it reads, with
+  // nothing written. Lines of hours 24 to 99 in a log read with a whole
+  // day's window still leave well-formed reports.
   std::string log = OddDatesAndTimes();
   auto raw = [&](const std::string& date_time, const std::string& message) {
     log += date_time + " " + Cp866Of(message) + "\r\n";
@@ -675,9 +674,11 @@ TEST(BadInputTest, AWindowThatEndsAtHour99TakesTheLinesOfHour99) {
   raw("15/03 99:99:00", "■ Incoming call: CONNECT 33600/ARQ");
   RunChecked(
       Case(log, {"LOG", "/d=15.03", "/t=22:00-99:99", "+l", "+a", "+b", "+F"}),
-      {0, {"logdata.zvx", "maxdata.zvx"}, {"22009999.000"}});
-  RunChecked(Case(log, {"LOG", "/d=15.03", "/t=00:00-99:99", "/c=999", "+l(-s)",
-                        "+a(-s)"}),
+      {1, {}, {}});
+  RunChecked(
+      Case(log, {"LOG", "/d=15.03", "/t=22:00-23:59", "+l", "+a", "+b", "+F"}),
+      {0, {"logdata.zvx", "maxdata.zvx"}, {"22002359.000"}});
+  RunChecked(Case(log, {"LOG", "/d=15.03", "/c=999", "+l(-s)", "+a(-s)"}),
              {0, {"logdata.zvx", "conndata.zvx", "filedata.zvx"}, {}});
 }
 

@@ -1,5 +1,6 @@
-# Each range check stops the run with its message and the help screen,
-# after the log has been opened.
+# A value out of range, or one that cannot be read whole, stops the run
+# before anything is printed or read: one line on standard error naming
+# the argument and what is allowed, the pointer to --help, status 1.
 
 === case: a day out of range
 args: LOG /d=32.01
@@ -7,17 +8,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Error: Bad Day data 32 1
-<< help.frag
-console:
 |\e
+console:
+|brantlow: /d=32.01: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow --help lists the options
 
 === case: a day without its month
 args: LOG /d=05
@@ -25,15 +19,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Error: Bad Day data 5 0
-<< help.frag
+|\e
+console:
+|brantlow: /d=05: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow --help lists the options
 
 === case: a start hour out of range
 args: LOG /t=24:00-01:00
@@ -41,15 +30,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Error: Bad Time 
-<< help.frag
+|\e
+console:
+|brantlow: /t=24:00-01:00: the window is /t=auto or /t=HH:MM-HH:MM, hours 0 to 23 and minutes 0 to 59
+|brantlow --help lists the options
 
 === case: a negative crash-poll period
 args: LOG /c=-10
@@ -57,15 +41,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Error: Bad Crashpoll Time 
-<< help.frag
+|\e
+console:
+|brantlow: /c=-10: the crash-poll period is /c=0 to /c=999 seconds
+|brantlow --help lists the options
 
 === case: a negative line number
 args: LOG line-5
@@ -73,35 +52,18 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Error: Bad Line number 
-<< help.frag
+|\e
+console:
+|brantlow: line-5: the line number is line0 to line99
+|brantlow --help lists the options
 
-=== case: a period of four digits is read as three
+=== case: a period of four digits is refused
 args: LOG /c=1200
 in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
-exit: 0
+exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG                                                                 
-|
-|Crashpoll Time = 2min 0sec      Don`t analyze Connect & Files data
-|
-|                       Read log file:
-out logdata.zvx:
-<< empty-histogram.frag
-<< empty-list-crash.frag
-<< empty-summary.frag
-|
-|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
+|\e
+console:
+|brantlow: /c=1200: the crash-poll period is /c=0 to /c=999 seconds
+|brantlow --help lists the options

@@ -1,7 +1,7 @@
 # The help screen, from its first text to its last.
 |
 |Some help:
-|brantlow.exe Infile [/d=Date] [/t=Time] [/c=Period] [command]
+|brantlow Infile [/d=Date] [/t=Time] [/p=Days] [/c=Period] [command] [--option]
 |
 | Где параметры Date & Time могут быть:
 |    Date                           Time
@@ -38,3 +38,18 @@
 |-g     - не включает в статистику гистограмму (график занятости).
 |line3  - Режим "многолинейки". Файл статистики для каждой линии имеет 
 |         уникальное имя. В данном случае для линии 3
+|/p=01.03-07.03 - отчет за период дней вместо /d= и /t=; также /p=week
+|         (семь дней по вчерашний) и /p=month (прошлый месяц).
+|
+|Ключи вида --option:
+|  -h, --help       this summary
+|  --version        the version
+|  --utf8           report files in UTF-8, with the host's line ends
+|  --csv            also sessions.csv and addresses.csv
+|  --json           also brantlow.json
+|  --html           also a web page, logdata.html (perdata.html)
+|  --post=AREA      also the report as an echomail message of AREA, in a
+|                   packet for the uplink (the Post keys)
+|  --stdout         the report on standard output too; messages go to
+|                   standard error
+|  --no-lock        go on when no safe lock file can be made here

@@ -95,6 +95,10 @@ TEST(Outputs, CsvAndJsonGiveTheNumbersOfTheStatisticsFile) {
   RunResult r = RunCase(ExampleDay({"--csv", "--json"}), BRANTLOW_BINARY,
                         BRANTLOW_STANDIN);
   ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
+  // The run's last line names what it wrote.
+  const std::string written =
+      "\nWritten: logdata.zvx, sessions.csv, addresses.csv, brantlow.json\n";
+  EXPECT_TRUE(r.stdout_bytes.ends_with(written)) << Printable(r.stdout_bytes);
   const std::vector<std::string> report = Split(r.files["logdata.zvx"], "\r\n");
   const auto sessions = CsvRows(r.files["sessions.csv"]);
   const auto addresses = CsvRows(r.files["addresses.csv"]);
@@ -380,6 +384,26 @@ TEST(Outputs, FormulaCellsAndControlBytesFromTheLog) {
   for (const char* name : {"sessions.csv", "addresses.csv", "logdata.html"})
     for (char b : r.files[name])
       EXPECT_FALSE(static_cast<unsigned char>(b) < 0x20 && b != '\n') << name;
+}
+
+// A log name typed in UTF-8 on a UTF-8 console is that name in the JSON
+// warnings too, not converted a second time.
+TEST(Outputs, AUtf8LogNameStaysItselfInTheJsonWarnings) {
+  if (std::getenv("BRANTLOW_TEST_RUNNER") != nullptr)
+    GTEST_SKIP() << "the locale is a POSIX matter";
+  const std::string name =
+      "\xD0\xB6\xD1\x83\xD1\x80\xD0\xBD\xD0\xB0\xD0\xBB.log";
+  TranscriptCase c;
+  c.args = {name, "/d=15.03", "--json"};
+  c.inputs[name] = "14/03 09:53:39 Rescanning outbound, 12 files found\r\n";
+  c.locale = "C.UTF-8";
+  RunResult r = RunCase(c, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(0, r.exit_status) << Printable(r.stdout_bytes);
+  EXPECT_NE(std::string::npos,
+            r.files["brantlow.json"].find(
+                "\"no line of " + name +
+                " lies inside the window 15.03 00:00-23:59\""))
+      << Printable(r.files["brantlow.json"]);
 }
 
 // A link planted at the name of any file the run makes is never written

@@ -307,17 +307,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG{ *65}
-|
-|Error: Bad Period 
-<< help.frag
-console:
 |\e
+console:
+|brantlow: /p=31.02-05.03: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow --help lists the options
 
 === case: a month out of range is a bad period
 args: LOG /p=5.13-6.13
@@ -325,15 +318,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG{ *65}
-|
-|Error: Bad Period 
-<< help.frag
+|\e
+console:
+|brantlow: /p=5.13-6.13: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow --help lists the options
 
 === case: one day without its end is a bad period
 args: LOG /p=1.1
@@ -341,15 +329,10 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG{ *65}
-|
-|Error: Bad Period 
-<< help.frag
+|\e
+console:
+|brantlow: /p=1.1: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow --help lists the options
 
 === case: an end that is not a date is a bad period
 args: LOG /p=10.03-xx
@@ -357,12 +340,7 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 stdout:
-<< banner.frag
-|Sun Mar 15 12:00:00 2026
-|
-|
-|Work without config?! As you want...
-|InFile!!!: LOG{ *65}
-|
-|Error: Bad Period 
-<< help.frag
+|\e
+console:
+|brantlow: /p=10.03-xx: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow --help lists the options

@@ -15,7 +15,8 @@ console:
 |\e
 
 === case: no argument and no configuration cannot open the log
-# The log path keeps its start value, the current directory.
+# The log path keeps its start value, the current directory. Without a
+# terminal the help screen gives way to the pointer to --help.
 args:
 exit: 1
 stdout:
@@ -26,11 +27,11 @@ stdout:
 |Work without config?! As you want...
 |Error: Unable to open InFile 
 |  ./: Is a directory
-<< help.frag
 console:
-|\e
+|brantlow --help lists the options
 
 === case: a missing log fails after every attempt
+# The reason names the log; no help screen follows a path that was given.
 args: T-MAIL.LOG
 exit: 1
 stdout:
@@ -41,7 +42,8 @@ stdout:
 |Work without config?! As you want...
 |Error: Unable to open InFile 
 |  T-MAIL.LOG: No such file or directory
-<< help.frag
+console:
+|\e
 
 === case: multi-line run with crash-poll period and both separate files
 # 4 lines of 50 characters and CR LF: 208 bytes, cells of 4 bytes, one
