@@ -441,6 +441,9 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (!TakeRunLock(lock, settings.line_number, options.no_lock))
     return kSomethingFailed;
   ReadConfigurationFile(*run);
+  if (options.english) settings.report_language = ReportLanguage::kEnglish;
+  if (options.russian) settings.report_language = ReportLanguage::kRussian;
+  run->texts = &TextsFor(settings.report_language);
   TakeLogPath(args, settings);
   bool failed = false;
   SystemError log_error;

@@ -20,6 +20,9 @@ struct LongOptions {
   std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too
   bool no_lock = false;    // --no-lock: go on when no lock can be taken
+  // --lang=en, --lang=ru: the reports' language, over the configuration's.
+  bool english = false;
+  bool russian = false;
   // The first argument of the "--" form that names no option; empty when
   // every one was known.
   std::string unknown;

@@ -121,7 +121,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   std::vector<long long> busy(kHalfHours, 0);
   progress.Show("\r\n\r\n");
   {
-    StepScope step(progress, "[ ] Analyzing statistic data;");
+    StepScope step(progress, run.texts->steps.analysing);
     for (int k = 0; k < period.days; ++k) {
       // What a counted day held is not needed again.
       std::unique_ptr<Day> day =
@@ -131,7 +131,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
     }
   }
   {
-    StepScope step(progress, "[ ] Sort all data;");
+    StepScope step(progress, run.texts->steps.sort);
     if (run.links) {
       summary.silent_links.emplace();
       for (const std::string& link : *run.links)
@@ -147,6 +147,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
     }
   }
   record.is_period = true;
+  record.language = s.report_language;
   record.period = period;
   record.crash_poll_period = s.crash_poll_period;
   record.line_number = s.line_number;
@@ -164,9 +165,9 @@ ScanCounts AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   ScanCounts counts;
   const PeriodSummary summary =
       SummarisePeriod(run, log, files, progress, record, counts);
-  StepScope step(progress, "[ ] Make period file;");
+  StepScope step(progress, run.texts->steps.period);
   if (Output* out = files.Open(Destination::kPeriod, OpenMode::kFresh)) {
-    WritePeriodReport(summary, *out);
+    WritePeriodReport(summary, *out, *run.texts);
     WriteSignature(*out, run.settings.line_number);
   }
   files.Close(Destination::kPeriod);

@@ -67,6 +67,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out conndata.zvx:
+<< connect-title.frag
 << connect-head.frag
 |║09:54:52          │33600/ARQ/V34/LAPM/V42BIS{ *23}║
 |║2:4527/63         │T-Mail/2608.NT{ *34}║
@@ -99,6 +100,7 @@ out logdat3.zvx:
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out condat3.zvx:
+<< connect-title.frag
 << connect-head.frag
 |║14:00:00          │31200/ARQ/V34{ *35}║
 |║2:5020/2026       │T-Mail/2608.NT{ *34}║

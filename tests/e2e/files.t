@@ -167,6 +167,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedata.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/5          │0001FFFF.MO1{ *13}│00AA00BB.PKT{ *13}║
 |║{ *18}│NODELIST.TIC{ *13}│reply.txt{ *16}║
@@ -220,6 +221,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedata.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/5          │ReadMe.Txt{ *15}│Very_Long_Archive_Name_20║
 |╟{─*18}┼{─*25}┼{─*25}╢
@@ -255,6 +257,7 @@ out logdat3.zvx:
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedt3.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/9          │b.txt{ *20}│a.txt{ *20}║
 |║{ *18}│{ *25}│c.txt{ *20}║
