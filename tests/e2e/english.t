@@ -3,7 +3,8 @@
 # and titles, English step lines. The example log, examples/t-mail.log,
 # with the example BBS log.
 #
-# 15.03, 00:00 to 23:59, sessions in log order (CPS: the mean of the OK
+# 15.03, 00:00 to 23:30 (no session runs across either end), sessions in
+# log order (CPS: the mean of the OK
 # transfer lines' rates; printf rounds a half to even):
 #   01:30:12-01:30:30 2:5020/777.3 i 0/0, "Password mismatch": mism
 #   02:40:29-02:41:22 2:5020/1234 o 92468/2870, (2918+2629+2462+2870)/4 =
@@ -22,11 +23,9 @@
 #   22:40:02-22:41:00 2:5020/1234 i 95120/0 at 2378
 #   22:41:01-22:43:37 Tosser run p, 156 s
 #   23:20:27-23:20:46 2:5020/1234 o 0/15630 at 3126
-#   23:50:30-23:59:59 2:5030/55 i, ended by the window: 401220/0 from its
-#     transfer at 2540
 # The summary folds 2:5020/1234 into 187588/18500, (2719.75+2378+3126)/3 =
-# 2741.25, 53+58+19 = 130 s; the totals' CPS is the mean of the seven
-# positive names' CPS, 15606.42/7 = 2229.49.
+# 2741.25, 53+58+19 = 130 s; the totals' CPS is the mean of the six
+# positive names' CPS, 13066.42/6 = 2177.74; 4761 s on line.
 # Costs (night 23:00 to 07:00): 2:5020/1234 in at 22:40 (day) 88 s x 0.5
 # = 0.73; out at 02:40 (night) 83 s x 0.3 = 0.415 and at 23:20 (night)
 # 49 s x 0.3 = 0.245, 0.66 for 132 s. 2:463/68 out at 12:15 (day) 82 s x
@@ -35,9 +34,10 @@
 === case: every report of a day in English, the tables in files of their own
 # The connect and files files begin with a title of the window, as the
 # statistics file's list does. The files table leaves out mail bundles
-# and packets (FilesEcho no).
+# and packets (FilesEcho no); 2:5020/777 is the last address whose
+# transfers began, so no rule follows it.
 date: 2026-03-20 12:00:00
-args: LOG /d=15.03 /c=120 -g +l(-s) +a(-s) +b --lang=en
+args: LOG /d=15.03 /t=00:00-23:30 /c=120 -g +l(-s) +a(-s) +b --lang=en
 in brantlow.cfg:
 << english-cfg.frag
 |Cost 2:5020/1234 0.5#0.25 0.6#0.3 30
@@ -58,7 +58,7 @@ console:
 |[√] Sort the addresses;
 out logdata.zvx:
 |
-|           Statistics for 15.03  time from 00:00 to 23:59 
+|           Statistics for 15.03  time from 00:00 to 23:30 
 |╔{═*17}╤═╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Time       │C│     Address      │D│ Received │   Sent   │ CPS  │Passwd║
 |╟{─*17}┼─┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
@@ -76,7 +76,6 @@ out logdata.zvx:
 |║22:40:02-22:41:00│ │2:5020/1234{ *7}│i│{ *5}95120│{ *9}0│{ *2}2378│passw ║
 |║22:41:01-22:43:37│ │Tosser run{ *8}│p│{ *9}0│{ *9}0│{ *5}0│{ *6}║
 |║23:20:27-23:20:46│ │2:5020/1234{ *7}│o│{ *9}0│{ *5}15630│{ *2}3126│passw ║
-|║23:50:30-23:59:59│ │2:5030/55{ *9}│i│{ *4}401220│{ *9}0│{ *2}2540│{ *6}║
 |╚{═*17}╧═╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
 |╔{═*18}╤{═*10}╤{═*10}╤{═*8}╤{═*13}╗
 |║     Address      │ Received │   Sent   │  CPS   │  Total time ║
@@ -91,9 +90,8 @@ out logdata.zvx:
 |║2:5020/777.3{ *6}│{ *9}0│{ *9}0│{ *7}0│  00:00:18   ║
 |║2:5020/777{ *8}│{ *6}5120│{ *5}95750│{ *4}2562│  00:00:59   ║
 |║2:5020/1234{ *7}│{ *4}187588│{ *5}18500│{ *4}2741│  00:02:10   ║
-|║2:5030/55{ *9}│{ *4}401220│{ *9}0│{ *4}2540│  00:09:29   ║
 |╟{─*18}┼{─*10}┼{─*10}┼{─*8}┼{─*13}╢
-|║Total 15  sessions│{ *4}637799│{ *4}628594│  2229.5│  01:28:50   ║
+|║Total 14  sessions│{ *4}236579│{ *4}628594│  2177.7│  01:19:21   ║
 |╚{═*18}╧{═*10}╧{═*10}╧{═*8}╧{═*13}╝
 |╔{═*18}╤{═*9}╤{═*9}╤{═*8}╤{═*8}╗
 |║     Address      │  Cost   │  Cost   │  Time  │  Time  ║
@@ -106,7 +104,7 @@ out logdata.zvx:
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out conndata.zvx:
 |
-|           Connects and mailers for 15.03  time from 00:00 to 23:59 
+|           Connects and mailers for 15.03  time from 00:00 to 23:30 
 |╔{═*18}╤{═*48}╗
 |║   Time/Address   │              Connect string/Mailer             ║
 |╟{─*18}┼{─*48}╢
@@ -151,13 +149,10 @@ out conndata.zvx:
 |╟{─*18}┼{─*48}╢
 |║23:20:27{ *10}│33600/ARQ/V34/LAPM/V42BIS{ *23}║
 |║2:5020/1234{ *7}│T-Mail/2608.NT{ *34}║
-|╟{─*18}┼{─*48}╢
-|║23:50:30{ *10}│33600/ARQ/V34/LAPM/V42BIS{ *23}║
-|║2:5030/55{ *9}│Bink/w32 0.9.2{ *34}║
 |╚{═*18}╧{═*48}╝
 out filedata.zvx:
 |
-|           Files received and sent for 15.03  time from 00:00 to 23:59 
+|           Files received and sent for 15.03  time from 00:00 to 23:30 
 |╔{═*18}╤{═*25}╤{═*25}╗
 |║     Address      │     Files received      │       Files sent        ║
 |╟{─*18}┼{─*25}┼{─*25}╢
@@ -166,11 +161,10 @@ out filedata.zvx:
 |║2:4527/63{ *9}│pntlst.z15{ *15}│areas.lst{ *16}║
 |╟{─*18}┼{─*25}┼{─*25}╢
 |║2:5020/777{ *8}│points15.lst{ *13}│harbour.jpg{ *14}║
-|╟{─*18}┼{─*25}┼{─*25}╢
 |╚{═*18}╧{═*25}╧{═*25}╝
 out maxdata.zvx:
 |
-|           Statistics for 15.03  time from 00:00 to 23:59 
+|           Statistics for 15.03  time from 00:00 to 23:30 
 |╔{═*17}╤═╤{═*18}╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Time       │C│       User       │ Received │   Sent   │ CPS  │Passwd║
 |╟{─*17}┼─┼{─*18}┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
@@ -188,13 +182,14 @@ out maxdata.zvx:
 << bbs-signature.frag
 
 === case: the period report in English, by the configuration's Language key
-# The day 15.03 as above, counted as a period of one day: incoming are the
-# i and B sessions (7), outgoing the o ones (4). Files counted as the
-# files table lists them: 2:4527/63 and 2:5020/777 one each way,
-# 2:5020/1234 one received. The totals' CPS is the mean of the nine
-# sessions with a rate: 21088.92/9 = 2343.21.
+# 16.03 as a period of one day (its first line closes a session of 15.03,
+# and belongs to none of this day): 2:5020/1234 in at 05:25:07 for 20 s,
+# 1800/0, its sysop.txt at 900 cps; 2:5020/777 out at 08:30:10 for 33 s,
+# 0/51200 at 3011 cps, its packet left out of the files (FilesEcho no).
+# Node 777 before node 1234; the totals' CPS (900+3011)/2 = 1955.5. Three
+# configured links had no session.
 date: 2026-03-20 12:00:00
-args: LOG /p=15.03-15.03 -g
+args: LOG /p=16.03-16.03 -g
 in brantlow.cfg:
 << english-cfg.frag
 |Links 2:5020/1234 2:463/68 2:5030/55 2:5020/777 2:5020/4040
@@ -210,34 +205,27 @@ console:
 |[√] Make the period file;
 out perdata.zvx:
 |
-|      Statistics for the period 15.03-15.03, days: 1 
+|      Statistics for the period 16.03-16.03, days: 1 
 |╔{═*7}╤{═*7}╤{═*7}╤{═*7}╤{═*6}╤{═*14}╤{═*14}╤{═*12}╗
 |║  Date │  Sess.│     In│    Out│ Fails│      Received│          Sent│        Time║
 |╟{─*7}┼{─*7}┼{─*7}┼{─*7}┼{─*6}┼{─*14}┼{─*14}┼{─*12}╢
-|║ 15.03 │{ *5}15│{ *6}7│{ *6}4│{ *5}0│{ *8}637799│{ *8}628594│{ *5}1:28:50║
+|║ 16.03 │{ *6}2│{ *6}1│{ *6}1│{ *5}0│{ *10}1800│{ *9}51200│{ *5}0:00:53║
 |╟{─*7}┼{─*7}┼{─*7}┼{─*7}┼{─*6}┼{─*14}┼{─*14}┼{─*12}╢
-|║ Total │{ *5}15│{ *6}7│{ *6}4│{ *5}0│{ *8}637799│{ *8}628594│{ *5}1:28:50║
+|║ Total │{ *6}2│{ *6}1│{ *6}1│{ *5}0│{ *10}1800│{ *9}51200│{ *5}0:00:53║
 |╚{═*7}╧{═*7}╧{═*7}╧{═*7}╧{═*6}╧{═*14}╧{═*14}╧{═*12}╝
 |╔{═*18}╤{═*7}╤{═*7}╤{═*7}╤{═*14}╤{═*14}╤{═*8}╤{═*8}╤{═*8}╤{═*12}╗
 |║     Address      │  Sess.│     In│    Out│      Received│          Sent│   Files│   Files│     CPS│        Time║
 |║{ *18}│{ *7}│{ *7}│{ *7}│{ *14}│{ *14}│received│    sent│{ *8}│{ *12}║
 |╟{─*18}┼{─*7}┼{─*7}┼{─*7}┼{─*14}┼{─*14}┼{─*8}┼{─*8}┼{─*8}┼{─*12}╢
-|║Tosser run{ *8}│{ *6}2│{ *6}0│{ *6}0│{ *13}0│{ *13}0│{ *7}0│{ *7}0│{ *7}0│{ *5}0:04:18║
-|║Nightly upkeep{ *4}│{ *6}1│{ *6}0│{ *6}0│{ *13}0│{ *13}0│{ *7}0│{ *7}0│{ *7}0│{ *5}0:17:45║
-|║Olga Smirnova{ *5}│{ *6}1│{ *6}1│{ *6}0│{ *9}40960│{ *8}182450│{ *7}0│{ *7}0│{ *4}2800│{ *5}0:21:27║
-|║Terminal Emulator │{ *6}1│{ *6}0│{ *6}0│{ *13}0│{ *13}0│{ *7}0│{ *7}0│{ *7}0│{ *5}0:09:43║
-|║Gleb Tarasov{ *6}│{ *6}1│{ *6}1│{ *6}0│{ *13}0│{ *8}311200│{ *7}0│{ *7}0│{ *4}2150│{ *5}0:21:30║
-|║2:463/68{ *10}│{ *6}1│{ *6}0│{ *6}1│{ *10}2048│{ *9}20480│{ *7}0│{ *7}0│{ *4}2275│{ *5}0:00:37║
-|║2:4527/63{ *9}│{ *6}2│{ *6}2│{ *6}0│{ *11}863│{ *11}214│{ *7}1│{ *7}1│{ *5}538│{ *5}0:00:34║
-|║2:5020/777.3{ *6}│{ *6}1│{ *6}1│{ *6}0│{ *13}0│{ *13}0│{ *7}0│{ *7}0│{ *7}0│{ *5}0:00:18║
-|║2:5020/777{ *8}│{ *6}1│{ *6}0│{ *6}1│{ *10}5120│{ *9}95750│{ *7}1│{ *7}1│{ *4}2562│{ *5}0:00:59║
-|║2:5020/1234{ *7}│{ *6}3│{ *6}1│{ *6}2│{ *8}187588│{ *9}18500│{ *7}1│{ *7}0│{ *4}2741│{ *5}0:02:10║
-|║2:5030/55{ *9}│{ *6}1│{ *6}1│{ *6}0│{ *8}401220│{ *13}0│{ *7}0│{ *7}0│{ *4}2540│{ *5}0:09:29║
+|║2:5020/777{ *8}│{ *6}1│{ *6}0│{ *6}1│{ *13}0│{ *9}51200│{ *7}0│{ *7}0│{ *4}3011│{ *5}0:00:33║
+|║2:5020/1234{ *7}│{ *6}1│{ *6}1│{ *6}0│{ *10}1800│{ *13}0│{ *7}1│{ *7}0│{ *5}900│{ *5}0:00:20║
 |╟{─*18}┼{─*7}┼{─*7}┼{─*7}┼{─*14}┼{─*14}┼{─*8}┼{─*8}┼{─*8}┼{─*12}╢
-|║Total{ *13}│{ *5}15│{ *6}7│{ *6}4│{ *8}637799│{ *8}628594│{ *7}3│{ *7}2│  2343.2│{ *5}1:28:50║
+|║Total{ *13}│{ *6}2│{ *6}1│{ *6}1│{ *10}1800│{ *9}51200│{ *7}1│{ *7}0│  1955.5│{ *5}0:00:53║
 |╚{═*18}╧{═*7}╧{═*7}╧{═*7}╧{═*14}╧{═*14}╧{═*8}╧{═*8}╧{═*8}╧{═*12}╝
 |
 |Links without sessions in the period:
+|  2:463/68
+|  2:5030/55
 |  2:5020/4040
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
