@@ -1,7 +1,8 @@
 # The connect/mailer table: two lines per session, its start time and
 # connect string, then its name and remote mailer, with a separator
 # between sessions. +l puts it into the statistics file after the session
-# list, +l(-s) into a file of its own without a signature.
+# list, +l(-s) into a file of its own under a title of the window, without
+# a signature.
 
 === case: the connect table stands between the session list and the summary
 # The second connect string is 33 characters long; the table shows its

@@ -1,7 +1,8 @@
 # The files table: per address, the names of the files received (middle
 # column) and sent (right column), one name per cell, in the order of the
 # transfer lines; a rule between the addresses. +a puts it into the
-# statistics file after the session list, +a(-s) into a file of its own.
+# statistics file after the session list, +a(-s) into a file of its own
+# under a title of the window.
 
 === case: two calls of one address form one group
 # 2:5020/5 called twice: three received names and one sent name, three
