@@ -36,7 +36,8 @@ class SummaryTest : public testing::Test {
   }
   std::string Write(BbsMode bbs_mode, SummaryTarget target, int count) {
     MemoryOutput out;
-    WriteAddressSummary(*table_, out, bbs_mode, target, count);
+    WriteAddressSummary(*table_, out, bbs_mode, target, count,
+                        TextsFor(ReportLanguage::kRussian));
     return out.bytes();
   }
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();

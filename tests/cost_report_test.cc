@@ -115,7 +115,7 @@ TEST_F(CostTest, ReportRowsForEveryEntry) {
   e.outgoing_time = 3725;
   Entry("2:463/68");
   MemoryOutput out;
-  WriteCostReport(*costs_, out);
+  WriteCostReport(*costs_, out, TextsFor(ReportLanguage::kRussian));
   std::string expected;
   for (char c : Utf8ToCp866(
            "╔══════════════════╤═════════╤═════════╤════════╤════════╗\n"

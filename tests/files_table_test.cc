@@ -32,7 +32,8 @@ class FilesTableTest : public testing::Test {
   std::string Rows(const std::string& scratch, FilesTableOptions options = {}) {
     MemoryLines lines(scratch);
     MemoryOutput out;
-    WriteFilesTable(*table_, out, options, lines);
+    WriteFilesTable(*table_, out, options, lines,
+                    TextsFor(ReportLanguage::kRussian));
     const std::string& all = out.bytes();
     std::size_t head = 0;
     for (int i = 0; i < 3; ++i) head = all.find("\r\n", head) + 2;

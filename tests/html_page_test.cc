@@ -297,17 +297,19 @@ std::optional<Layout> Render(const std::string& page, int width,
     }                                                                  \
   } while (0)
 
-std::string BusyTitle(int k, int seconds) {
+// word: "занято" on a Russian page, "busy" on an English one.
+std::string BusyTitle(int k, int seconds, const char* word) {
   char text[64];
-  std::snprintf(text, sizeof text, "%02d:%02d-%02d:%02d busy %d:%02d:%02d",
-                k / 2, k % 2 * 30, (k + 1) / 2, (k + 1) % 2 * 30,
-                seconds / 3600, seconds % 3600 / 60, seconds % 60);
+  std::snprintf(text, sizeof text, "%02d:%02d-%02d:%02d %s %d:%02d:%02d", k / 2,
+                k % 2 * 30, (k + 1) / 2, (k + 1) % 2 * 30, word, seconds / 3600,
+                seconds % 3600 / 60, seconds % 60);
   return text;
 }
 
 // Each of the 48 bars stands on the axis, is as tall as its half hour's
 // share of 30 minutes (at most all of it) and names its exact busy time.
-void ExpectBars(const Layout& layout, const BusyArray& busy) {
+void ExpectBars(const Layout& layout, const BusyArray& busy,
+                const char* word = "занято") {
   ASSERT_EQ(48u, layout.bars.size());
   const double full = layout.plot_base - layout.plot_top;
   ASSERT_GT(full, 100.0);
@@ -317,7 +319,7 @@ void ExpectBars(const Layout& layout, const BusyArray& busy) {
     const double share = std::min(seconds, 1800) / 1800.0;
     EXPECT_NEAR(full * share, bar.height, 1.0) << "half hour " << k;
     EXPECT_NEAR(layout.plot_base, bar.bottom, 1.0) << "half hour " << k;
-    EXPECT_EQ(BusyTitle(k, seconds), bar.title);
+    EXPECT_EQ(BusyTitle(k, seconds, word), bar.title);
   }
 }
 
@@ -340,6 +342,15 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
   ASSERT_TRUE(layout) << "Chromium rendered nothing";
   EXPECT_NE(std::string::npos,
             layout->text.find("Статистика на 15.03 время с 00:00 по 23:59"));
+  // One language throughout: the report's headings, never English ones.
+  EXPECT_NE(std::string::npos, page.find("<html lang=\"ru\">"));
+  for (const char* heading :
+       {"Занятость линии по получасам", "Сессии", "Файлы", "Коннекты и мэйлеры",
+        "Адреса", "Стоимость", "Сделано brantlow"})
+    EXPECT_NE(std::string::npos, layout->text.find(heading)) << heading;
+  for (const char* english : {"Busy", "Sessions", "Files", "Connects",
+                              "Addresses", "Costs", "Made by", "Log:"})
+    EXPECT_EQ(std::string::npos, layout->text.find(english)) << english;
   ExpectBars(*layout, ex.run->busy);
   // The example has a busy night and afternoon: the chart is not empty.
   EXPECT_GT(*std::max_element(ex.run->busy.begin(), ex.run->busy.end()), 600);
@@ -415,6 +426,30 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
     EXPECT_EQ((Cells{f.name, joined(f.received), joined(f.sent)}),
               rows.at("files")[i]);
   }
+}
+
+// The page of an English run is English throughout: not one Cyrillic
+// letter, as the example log names nothing in Cyrillic.
+TEST(HtmlPage, EnglishPageOfTheExample) {
+  REQUIRE_CHROMIUM();
+  const ExampleRun ex = AnalyseExample();
+  RunRecord record = ExampleRecord(ex);
+  record.language = ReportLanguage::kEnglish;
+  std::string page;
+  WriteHtmlPage(record, page);
+  EXPECT_NE(std::string::npos, page.find("<html lang=\"en\">"));
+  const std::optional<Layout> layout = Render(page, 900);
+  ASSERT_TRUE(layout) << "Chromium rendered nothing";
+  EXPECT_NE(std::string::npos,
+            layout->text.find("Statistics for 15.03 time from 00:00 to 23:59"));
+  for (const char* heading :
+       {"Busy time per half hour", "Sessions", "Files", "Connects and mailers",
+        "Addresses", "Costs", "Total: 15 sessions", "Made by brantlow"})
+    EXPECT_NE(std::string::npos, layout->text.find(heading)) << heading;
+  const std::size_t cyrillic = layout->text.find_first_of("\xD0\xD1");
+  EXPECT_EQ(std::string::npos, cyrillic)
+      << layout->text.substr(cyrillic == std::string::npos ? 0 : cyrillic, 40);
+  ExpectBars(*layout, ex.run->busy, "busy");
 }
 
 TEST(HtmlPage, FitsAPhoneAndFollowsTheDarkScheme) {

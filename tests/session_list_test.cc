@@ -51,7 +51,8 @@ class SessionListTest : public testing::Test {
   }
   std::string Write(int period, BbsMode bbs_mode, SessionListTarget target) {
     MemoryOutput out;
-    WriteSessionList(window_, period, *table_, out, bbs_mode, target, count_);
+    WriteSessionList(window_, period, *table_, out, bbs_mode, target, count_,
+                     TextsFor(ReportLanguage::kRussian));
     return out.bytes();
   }
 

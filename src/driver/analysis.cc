@@ -18,6 +18,7 @@
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
+#include "log/window_title.h"
 #include "reports/address_summary.h"
 #include "reports/busy_histogram.h"
 #include "reports/connect_table.h"
@@ -73,7 +74,11 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
 class ReportedDay final : public DayView {
  public:
   ReportedDay(RunContext& run, RunFiles& files, RunProgress& progress)
-      : run_(run), s_(run.settings), files_(files), progress_(progress) {
+      : run_(run),
+        s_(run.settings),
+        texts_(*run.texts),
+        files_(files),
+        progress_(progress) {
     statistics_ = files_.Open(Destination::kStatistics, OpenMode::kFresh);
   }
 
@@ -89,35 +94,41 @@ class ReportedDay final : public DayView {
     if (statistics_ != nullptr)
       WriteSessionList(window_, s_.crash_poll_period, table, *statistics_,
                        s_.bbs_mode, SessionListTarget::kStatisticsFile,
-                       run_.bbs_session_count);
+                       run_.bbs_session_count, texts_);
     files_.Settle(Destination::kStatistics);
   }
 
   void FilesTable(const std::vector<FilesListing>& listing) override {
-    Table(s_.files_mode, Destination::kFilesTable,
-          [&](Output& out) { DrawFilesTable(listing, out); });
+    Table(s_.files_mode, Destination::kFilesTable, texts_.files_title,
+          [&](Output& out) { DrawFilesTable(listing, out, texts_); });
   }
 
   void ConnectTable(const SessionTable& table) override {
-    Table(s_.connect_mode, Destination::kConnect,
-          [&](Output& out) { WriteConnectTable(table, out); });
+    Table(s_.connect_mode, Destination::kConnect, texts_.connect_title,
+          [&](Output& out) { WriteConnectTable(table, out, texts_); });
   }
 
   void Summary(const SessionTable& table, int session_total,
                const CostTable& costs) override;
 
  private:
-  // A table in the statistics file, or in a file of its own.
+  // A table in the statistics file, or in a file of its own under its
+  // title.
   template <typename Write>
-  void Table(TableMode mode, Destination own_file, Write write) {
-    const Destination d =
-        mode == TableMode::kOwnFile ? own_file : Destination::kStatistics;
-    if (Output* out = files_.Open(d, OpenMode::kFresh)) write(*out);
+  void Table(TableMode mode, Destination own_file, std::string_view title,
+             Write write) {
+    const bool own = mode == TableMode::kOwnFile;
+    const Destination d = own ? own_file : Destination::kStatistics;
+    if (Output* out = files_.Open(d, OpenMode::kFresh)) {
+      if (own) out->Write(WindowTitle(title, window_, texts_));
+      write(*out);
+    }
     files_.Settle(d);
   }
 
   RunContext& run_;
   const RunSettings& s_;
+  const ReportTexts& texts_;
   RunFiles& files_;
   RunProgress& progress_;
   Output* statistics_ = nullptr;
@@ -138,7 +149,7 @@ void ReportedDay::ReadBbs(SessionTable& table, const Window& window) {
   // unticked.
   bool read = false;
   {
-    StepScope step(progress_, "\r\n\r\n[ ] Analyzing BBS log (Max);");
+    StepScope step(progress_, run_.texts->steps.bbs_log);
     if (LineReader* bbs_log = files_.BbsLog(s_.bbs_log_path.value_or(""))) {
       ReadBbsLog(table, window, s_.line_number, *bbs_log);
       read = true;
@@ -151,7 +162,7 @@ void ReportedDay::ReadBbs(SessionTable& table, const Window& window) {
   if (bbs_users != nullptr)
     WriteSessionList(window, s_.crash_poll_period, table, *bbs_users,
                      s_.bbs_mode, SessionListTarget::kBbsUserFile,
-                     run_.bbs_session_count);
+                     run_.bbs_session_count, texts_);
   files_.Settle(Destination::kBbsUsers);
 }
 
@@ -159,18 +170,18 @@ void ReportedDay::Summary(const SessionTable& table, int session_total,
                           const CostTable& costs) {
   if (statistics_ != nullptr)
     WriteAddressSummary(table, *statistics_, s_.bbs_mode,
-                        SummaryTarget::kStatisticsFile, session_total);
+                        SummaryTarget::kStatisticsFile, session_total, texts_);
   files_.Settle(Destination::kStatistics);
   if (Wanted(s_.bbs_mode)) {
     // Without a BBS log to read the file was not begun afresh: the
     // summary is added to what it holds.
     if (Output* out = files_.Open(Destination::kBbsUsers, OpenMode::kAppend))
       WriteAddressSummary(table, *out, s_.bbs_mode, SummaryTarget::kBbsUserFile,
-                          run_.bbs_session_count);
+                          run_.bbs_session_count, texts_);
     files_.Settle(Destination::kBbsUsers);
   }
   if (costs.empty()) return;
-  if (statistics_ != nullptr) WriteCostReport(costs, *statistics_);
+  if (statistics_ != nullptr) WriteCostReport(costs, *statistics_, texts_);
   files_.Settle(Destination::kStatistics);
 }
 
@@ -226,6 +237,7 @@ void WriteLineMarker(Output& out, int line_number) {
 ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
                    RunFiles& files, RunProgress& progress, RunRecord& record) {
   record.window = window;
+  record.language = run.settings.report_language;
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
   const ScanCounts counts = ScanStep(run, window, log, files, progress);

@@ -322,6 +322,15 @@ void ReadFilesKill(const Line& line, std::size_t from,
   tables.files_kill.Add(Path(upper, from));
 }
 
+// "en" or "ru", in any case; any other value leaves the language as it was.
+void ReadLanguage(const Line& line, std::size_t from, RunSettings& settings) {
+  Line upper = line;
+  upper.Capitalize(from);
+  const std::string value = Path(upper, from);
+  if (value == "EN") settings.report_language = ReportLanguage::kEnglish;
+  if (value == "RU") settings.report_language = ReportLanguage::kRussian;
+}
+
 // The archiver command of "@ZIP", "@ARJ" or "@RAR" "command", if one
 // stands at pos.
 void TryPackerKeys(const Line& line, std::size_t pos, RunSettings& settings) {
@@ -359,6 +368,8 @@ void TryPassBKeys(Line& line, std::size_t pos, RunSettings& settings,
     ReadLinks(line, pos + 5, tables);
   } else if (key("BBSLog")) {
     settings.bbs_log_path = Path(line, pos + 6);
+  } else if (key("Language")) {
+    ReadLanguage(line, pos + 8, settings);
   } else if (key("TmpDir")) {
     settings.temp_directory = DirectoryPath(line, pos + 6);
   } else {

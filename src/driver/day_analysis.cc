@@ -52,24 +52,22 @@ void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
 DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
                      AddressMap& addresses, RunRecord& record) {
   const RunSettings& s = run.settings;
+  const StepTexts& steps = run.texts->steps;
   SessionTable& table = day.table;
   DayResult result;
   result.totals.date = day.window.first;
   result.costs = run.costs;
   CloseAtWindowEnd(day.window, table);
   view.ReadBbs(table, day.window);
-  Step(view,
-       s.crash_poll_period > 0 ? "[ ] Search crash;"
-                               : "[ ] Analyzing statistic data;",
+  Step(view, s.crash_poll_period > 0 ? steps.crash_search : steps.analysing,
        [&] { SearchCrashPolls(table, s.crash_poll_period, s.crash_check); });
   FillBusyArray(table, day.window, day.earlier, result.busy);
   result.later = SpansAfter(SessionSpans(table, day.window), 86400);
   if (!s.no_histogram)
-    Step(view, "[ ] Make gistogram;", [&] { view.Histogram(result.busy); });
+    Step(view, steps.histogram, [&] { view.Histogram(result.busy); });
   if (!result.costs.empty())
-    Step(view, "[ ] Calculate cost data;",
-         [&] { CalculateCosts(result.costs, table); });
-  Step(view, "[ ] Make statistic file;", [&] {
+    Step(view, steps.costs, [&] { CalculateCosts(result.costs, table); });
+  Step(view, steps.statistics, [&] {
     if (day.scratch != nullptr)
       RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
     view.SessionList(table);
@@ -82,13 +80,12 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   // Without a scratch file (one that could not be made) there is no
   // table, and no file of its own either.
   if (Wanted(s.files_mode))
-    Step(view, "[ ] Make files info;", [&] {
+    Step(view, steps.files, [&] {
       if (day.scratch != nullptr) view.FilesTable(listing);
     });
   if (Wanted(s.connect_mode))
-    Step(view, "[ ] Make CONNECT/mayler`s info;",
-         [&] { view.ConnectTable(table); });
-  Step(view, "[ ] Sort all data;", [&] {
+    Step(view, steps.connect, [&] { view.ConnectTable(table); });
+  Step(view, steps.sort, [&] {
     const int session_total = SessionTotal(table);
     SortAndMerge(table);
     CountFolded(table, result.totals, addresses);

@@ -540,6 +540,9 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
     PrintError(ArgumentFaultText(*fault));
     return 1;
   }
+  if (options.english) settings.report_language = ReportLanguage::kEnglish;
+  if (options.russian) settings.report_language = ReportLanguage::kRussian;
+  run->texts = &TextsFor(settings.report_language);
   TakeLogPath(args, settings);
   run->now = now;
   if (options.post_area) {

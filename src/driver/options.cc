@@ -30,6 +30,10 @@ constexpr OptionName kOptions[] = {
      "                   standard error\n"},
     {"--no-lock", &LongOptions::no_lock,
      "  --no-lock        go on when no safe lock file can be made here\n"},
+    {"--lang=en", &LongOptions::english,
+     "  --lang=en        reports, web page and step lines in English\n"},
+    {"--lang=ru", &LongOptions::russian,
+     "  --lang=ru        reports in Russian, the default\n"},
 };
 
 // The option with a value beside the flags, and its usage line, which

@@ -17,6 +17,9 @@ struct LongOptions {
   bool help = false;     // --help, -h
   bool version = false;  // --version
   bool utf8 = false;     // --utf8: report files in UTF-8
+  // --lang=en, --lang=ru: the reports' language, over the configuration's.
+  bool english = false;
+  bool russian = false;
   // The options of the outputs table that were given ("--csv").
   std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too

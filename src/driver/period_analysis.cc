@@ -125,7 +125,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   std::vector<BusySpan> earlier;
   progress.Show("\r\n\r\n");
   {
-    StepScope step(progress, "[ ] Analyzing statistic data;");
+    StepScope step(progress, run.texts->steps.analysing);
     for (int k = 0; k < period.days; ++k) {
       // What a counted day held is not needed again.
       std::unique_ptr<Day> day =
@@ -135,7 +135,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
     }
   }
   {
-    StepScope step(progress, "[ ] Sort all data;");
+    StepScope step(progress, run.texts->steps.sort);
     if (run.links) {
       summary.silent_links.emplace();
       for (const std::string& link : *run.links)
@@ -151,6 +151,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
     }
   }
   record.is_period = true;
+  record.language = s.report_language;
   record.period = period;
   record.crash_poll_period = s.crash_poll_period;
   record.line_number = s.line_number;
@@ -168,9 +169,9 @@ ScanCounts AnalysePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   ScanCounts counts;
   const PeriodSummary summary =
       SummarisePeriod(run, log, files, progress, record, counts);
-  StepScope step(progress, "[ ] Make period file;");
+  StepScope step(progress, run.texts->steps.period);
   if (Output* out = files.Open(Destination::kPeriod, OpenMode::kFresh)) {
-    WritePeriodReport(summary, *out);
+    WritePeriodReport(summary, *out, *run.texts);
     WriteSignature(*out, run.settings);
   }
   files.Close(Destination::kPeriod);

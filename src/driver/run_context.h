@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/mask_list.h"
+#include "base/report_texts.h"
 #include "driver/run_settings.h"
 #include "log/busy_array.h"
 #include "log/cost_table.h"
@@ -24,6 +25,8 @@ struct RunContext {
   LocalDate now;
   // The mailer whose log is read: LogType, or the shape of its lines.
   const LogDialect* dialect = &TmailDialect();
+  // The words of the reports and step lines, of the settings' language.
+  const ReportTexts* texts = &TextsFor(ReportLanguage::kRussian);
   SessionTable sessions;
   BusyArray busy{};
   // Time on line in the window of sessions that began before it.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "log/cut_mode.h"
 #include "log/log_phrases.h"
 #include "reports/report_modes.h"
@@ -39,6 +40,8 @@ struct RunSettings {
   BbsMode bbs_mode = BbsMode::kOff;          // +b, +b(-s)
   bool no_histogram = false;                 // -g
   LogLanguage language = LogLanguage::kUnset;
+  // Language, --lang=: the reports' language.
+  ReportLanguage report_language = ReportLanguage::kRussian;
 
   std::string pack_directory = "./";
   int pack_day = 0;

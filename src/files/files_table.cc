@@ -208,11 +208,15 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
   return listings;
 }
 
-void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out) {
+void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out,
+                    const ReportTexts& texts) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 3));
-  out.Write(
-      CP866("║       Адрес      │     Принятые файлы      │    Переданные "
-            "файлы     ║\n"));
+  const std::string_view bar = CP866("│");
+  std::string heading(CP866("║"));
+  heading.append(texts.files_address).append(bar);
+  heading.append(texts.files_received).append(bar);
+  heading.append(texts.files_sent).append(CP866("║\n"));
+  out.Write(heading);
   const std::string rule = MakeFrameLine(FrameLine::kSeparator, kWidths, 3);
   out.Write(rule);
   for (const FilesListing& group : listing) {
@@ -223,8 +227,9 @@ void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out) {
 }
 
 void WriteFilesTable(const SessionTable& table, Output& out,
-                     const FilesTableOptions& options, LineReader& scratch) {
-  DrawFilesTable(ListFiles(table, options, scratch), out);
+                     const FilesTableOptions& options, LineReader& scratch,
+                     const ReportTexts& texts) {
+  DrawFilesTable(ListFiles(table, options, scratch), out, texts);
 }
 
 }  // namespace brantlow

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/mask_list.h"
+#include "base/report_texts.h"
 #include "log/session_table.h"
 #include "platform/line_reader.h"
 #include "platform/output.h"
@@ -32,11 +33,13 @@ std::vector<FilesListing> ListFiles(const SessionTable& table,
                                     LineReader& scratch);
 
 // The table of a listing.
-void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out);
+void DrawFilesTable(const std::vector<FilesListing>& listing, Output& out,
+                    const ReportTexts& texts);
 
 // The table of the names the scratch entries hold.
 void WriteFilesTable(const SessionTable& table, Output& out,
-                     const FilesTableOptions& options, LineReader& scratch);
+                     const FilesTableOptions& options, LineReader& scratch,
+                     const ReportTexts& texts);
 
 }  // namespace brantlow
 

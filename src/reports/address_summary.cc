@@ -202,6 +202,15 @@ void WriteRow(Output& out, const char* label, const SessionRecord& r) {
 
 constexpr int kWidths[] = {18, 10, 10, 8, 13};
 
+void WriteHeadings(std::string_view name, const ReportTexts& t, Output& out) {
+  const std::string_view bar = CP866("│");
+  std::string line(CP866("║"));
+  line.append(name).append(bar).append(t.summary_received).append(bar);
+  line.append(t.summary_sent).append(bar).append("  CPS   ").append(bar);
+  line.append(t.summary_time).append(CP866("║\n"));
+  out.Write(line);
+}
+
 }  // namespace
 
 int SessionTotal(const SessionTable& table) {
@@ -264,13 +273,11 @@ void SortAndMerge(SessionTable& table) {
 
 void WriteAddressSummary(const SessionTable& table, Output& out,
                          BbsMode bbs_mode, SummaryTarget target,
-                         int session_count) {
+                         int session_count, const ReportTexts& texts) {
   const bool bbs_file = target == SummaryTarget::kBbsUserFile;
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
-  out.Write(bbs_file ? CP866("║   Пользователь   │  Принято │ Передано │  CPS  "
-                             " │ Общее время ║\n")
-                     : CP866("║       Адрес      │  Принято │ Передано │  CPS  "
-                             " │ Общее время ║\n"));
+  WriteHeadings(bbs_file ? texts.summary_user : texts.summary_address, texts,
+                out);
   const std::string separator =
       MakeFrameLine(FrameLine::kSeparator, kWidths, 5);
   out.Write(separator);
@@ -302,11 +309,14 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
   out.Write(separator);
   const double total_cps = cps > 0 && with_cps > 0 ? cps / with_cps : cps;
   const int s = WholeSeconds(duration);
-  out.Printf(
-      CP866(
-          "║Всего: %-3d cессий │%10lld│%10lld│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
-      session_count, static_cast<long long>(received),
-      static_cast<long long>(sent), total_cps, s / 3600, s % 3600 / 60, s % 60);
+  std::string total(CP866("║"));
+  total.append(texts.total_before);
+  out.Write(total);
+  out.Printf("%-3d", session_count);
+  out.Write(texts.total_after);
+  out.Printf(CP866("│%10lld│%10lld│%8.1f│  %2.2d:%2.2d:%2.2d   ║\n"),
+             static_cast<long long>(received), static_cast<long long>(sent),
+             total_cps, s / 3600, s % 3600 / 60, s % 60);
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 5));
 }
 

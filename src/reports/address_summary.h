@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 #define BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 
+#include "base/report_texts.h"
 #include "log/session_table.h"
 #include "platform/output.h"
 #include "reports/report_modes.h"
@@ -24,7 +25,7 @@ enum class SummaryTarget { kStatisticsFile, kBbsUserFile };
 // session count for the BBS-user file.
 void WriteAddressSummary(const SessionTable& table, Output& out,
                          BbsMode bbs_mode, SummaryTarget target,
-                         int session_count);
+                         int session_count, const ReportTexts& texts);
 
 }  // namespace brantlow
 

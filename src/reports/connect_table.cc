@@ -21,11 +21,13 @@ std::string Text(const char (&field)[N]) {
 
 }  // namespace
 
-void WriteConnectTable(const SessionTable& table, Output& out) {
+void WriteConnectTable(const SessionTable& table, Output& out,
+                       const ReportTexts& texts) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 2));
-  out.Write(
-      CP866("║   Время/Адрес    │            Строка коннекта/Мэйлер            "
-            "  ║\n"));
+  std::string heading(CP866("║"));
+  heading.append(texts.connect_name).append(CP866("│"));
+  heading.append(texts.connect_text).append(CP866("║\n"));
+  out.Write(heading);
   const std::string separator =
       MakeFrameLine(FrameLine::kSeparator, kWidths, 2);
   out.Write(separator);

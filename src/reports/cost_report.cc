@@ -72,11 +72,10 @@ double SessionCost(const CostTable& costs, const SessionRecord& r) {
   return total;
 }
 
-void WriteCostReport(const CostTable& costs, Output& out) {
+void WriteCostReport(const CostTable& costs, Output& out,
+                     const ReportTexts& texts) {
   out.Write(MakeFrameLine(FrameLine::kTop, kWidths, 5));
-  out.Write(
-      CP866("║       Адрес      │Стоимость│Стоимость│ Время  │ Время  ║\n"
-            "║                  │ вход.   │ исход.  │ вход.  │ исход. ║\n"));
+  out.Write(texts.cost_headings);
   out.Write(MakeFrameLine(FrameLine::kSeparator, kWidths, 5));
   for (const CostEntry& entry : costs.used()) {
     const int in = WholeSeconds(entry.incoming_time);

@@ -2,6 +2,7 @@
 #ifndef BRANTLOW_REPORTS_COST_REPORT_H_
 #define BRANTLOW_REPORTS_COST_REPORT_H_
 
+#include "base/report_texts.h"
 #include "log/cost_table.h"
 #include "log/session_table.h"
 #include "platform/output.h"
@@ -17,7 +18,8 @@ void CalculateCosts(CostTable& costs, const SessionTable& table);
 double SessionCost(const CostTable& costs, const SessionRecord& record);
 
 // One row per entry, matched or not.
-void WriteCostReport(const CostTable& costs, Output& out);
+void WriteCostReport(const CostTable& costs, Output& out,
+                     const ReportTexts& texts);
 
 }  // namespace brantlow
 

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
 
@@ -98,13 +101,13 @@ std::string HalfHourText(int k) {
 }
 
 struct Column {
-  const char* label;  // UTF-8, the reports' own header words
+  std::string_view label;  // UTF-8, the reports' own header words
   bool number;
 };
 
-// with_cost adds the cost column at the end, for runs with tariffs.
+// A cost column, not empty, ends the columns, for runs with tariffs.
 void OpenTable(const char* id, std::initializer_list<Column> columns,
-               std::string& out, bool with_cost = false) {
+               std::string& out, std::string_view cost = {}) {
   out += "<div class=\"scroll\"><table id=\"";
   out += id;
   out += "\">\n<thead><tr>";
@@ -113,7 +116,7 @@ void OpenTable(const char* id, std::initializer_list<Column> columns,
     out += c.label;
     out += "</th>";
   }
-  if (with_cost) out += "<th class=\"n\">Стоимость</th>";
+  if (!cost.empty()) out.append("<th class=\"n\">").append(cost) += "</th>";
   out += "</tr></thead>\n<tbody>\n";
 }
 
@@ -161,15 +164,16 @@ class Row {
   std::string& out_;
 };
 
-void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
-  out += mean ? "<h2>Mean busy time per half hour</h2>\n"
-              : "<h2>Busy time per half hour</h2>\n";
+void WriteHistogram(const BusyArray& busy, bool mean, const PageTexts& t,
+                    std::string& out) {
+  out.append("<h2>").append(mean ? t.mean_busy_heading : t.busy_heading) +=
+      "</h2>\n";
   const int width = kChartLeft + kPlotWidth + 14;
   const int height = kChartTop + kPlotHeight + kAxisLabel + 8;
   const int base = kChartTop + kPlotHeight;
   out += "<figure><svg id=\"busy\" viewBox=\"0 0 " + Integer(width) + " " +
-         Integer(height) +
-         "\" role=\"img\" aria-label=\"Busy time per half hour\">\n";
+         Integer(height) + "\" role=\"img\" aria-label=\"" +
+         std::string(t.busy_heading) + "\">\n";
   for (int percent = 25; percent <= 100; percent += 25) {
     const std::string y = Integer(base - kPlotHeight * percent / 100);
     out += "<line class=\"grid\" x1=\"" + Integer(kChartLeft) + "\" x2=\"" +
@@ -183,7 +187,8 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
     const double bar =
         static_cast<double>(kPlotHeight) * shown / kHalfHourSeconds;
     const int x = kChartLeft + k * kSlotWidth;
-    const std::string title = "<title>" + HalfHourText(k) + " busy " +
+    const std::string title = "<title>" + HalfHourText(k) +
+                              std::string(t.busy_word) +
                               HoursMinutesSeconds(seconds) + "</title>";
     // The transparent slot gives an empty half hour its tooltip too.
     out += "<g class=\"slot\">" + title + "<rect class=\"hit\" x=\"" +
@@ -208,12 +213,25 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
              "\" text-anchor=\"middle\">" + Integer(hour) + "</text>";
     out += "\n";
   }
-  out +=
-      "</svg></figure>\n<p class=\"note\">Hover or tap a bar for its "
-      "exact busy time; a full bar is 30 minutes on line.</p>\n";
+  out.append("</svg></figure>\n<p class=\"note\">").append(t.busy_note) +=
+      "</p>\n";
 }
 
-void WriteSessions(const RunRecord& r, std::string& out) {
+// A heading cell with its title, the meaning of a one-letter column.
+void TitledHeading(std::string_view label, std::string_view title,
+                   std::string& out) {
+  out.append("<th title=\"").append(title).append("\">").append(label) +=
+      "</th>";
+}
+
+// The heading cells of the columns, in their order.
+void Headings(std::initializer_list<std::string_view> labels, std::string& out,
+              bool numbers = false) {
+  for (std::string_view label : labels)
+    out.append(numbers ? "<th class=\"n\">" : "<th>").append(label) += "</th>";
+}
+
+void WriteSessions(const RunRecord& r, const PageTexts& t, std::string& out) {
   const bool dates = r.window.crosses_midnight;
   const bool crash = r.crash_poll_period != 0;
   // Only partners with a tariff cost anything; a column of blanks says
@@ -221,17 +239,16 @@ void WriteSessions(const RunRecord& r, std::string& out) {
   const bool costs =
       r.costs && std::any_of(r.sessions.begin(), r.sessions.end(),
                              [](const SessionRow& s) { return s.cost != 0; });
-  out += "<h2>Sessions</h2>\n";
+  out.append("<h2>").append(t.sessions_heading) += "</h2>\n";
   out += "<div class=\"scroll\"><table id=\"sessions\">\n<thead><tr>";
-  if (dates) out += "<th>Дата</th>";
-  out += "<th>Время</th>";
-  if (crash) out += "<th title=\"crash-poll repeat\">С</th>";
-  out +=
-      "<th>Адрес</th><th title=\"i incoming, o outgoing, T terminal, "
-      "p process, B BBS caller, ? no end\">D</th><th class=\"n\">Принято"
-      "</th><th class=\"n\">Передано</th><th class=\"n\">CPS</th>"
-      "<th>Пароль</th>";
-  if (costs) out += "<th class=\"n\">Стоимость</th>";
+  if (dates) Headings({t.date}, out);
+  Headings({t.time}, out);
+  if (crash) TitledHeading(t.crash, t.crash_title, out);
+  Headings({t.address}, out);
+  TitledHeading("D", t.kind_title, out);
+  Headings({t.received, t.sent, "CPS"}, out, true);
+  Headings({t.password}, out);
+  if (costs) Headings({t.cost}, out, true);
   out += "</tr></thead>\n<tbody>\n";
   for (const SessionRow& s : r.sessions) {
     Row row(out, s.crash_poll ? "session crash" : "session");
@@ -251,20 +268,18 @@ void WriteSessions(const RunRecord& r, std::string& out) {
     if (costs) row.Number(s.cost != 0 ? Decimals(s.cost, 2) : "");
   }
   CloseTable(out);
-  out +=
-      "<p class=\"note\">D: i incoming, o outgoing, T terminal, p process, "
-      "B BBS caller, ? no end";
-  if (crash) out += "; С: ! a crash-poll repeat";
+  out.append("<p class=\"note\">").append(t.kind_note);
+  if (crash) out += t.crash_note;
   out += ".</p>\n";
 }
 
-void WriteFiles(const std::vector<FilesRow>& files, std::string& out) {
-  out += "<h2>Files</h2>\n";
-  OpenTable("files",
-            {{"Адрес", false},
-             {"Принятые файлы", false},
-             {"Переданные файлы", false}},
-            out);
+void WriteFiles(const std::vector<FilesRow>& files, const PageTexts& t,
+                std::string& out) {
+  out.append("<h2>").append(t.files_heading) += "</h2>\n";
+  OpenTable(
+      "files",
+      {{t.address, false}, {t.files_received, false}, {t.files_sent, false}},
+      out);
   for (const FilesRow& f : files) {
     Row row(out);
     row.Log(f.name);
@@ -274,13 +289,14 @@ void WriteFiles(const std::vector<FilesRow>& files, std::string& out) {
   CloseTable(out);
 }
 
-void WriteConnects(const std::vector<SessionRow>& sessions, std::string& out) {
-  out += "<h2>Connects and mailers</h2>\n";
+void WriteConnects(const std::vector<SessionRow>& sessions, const PageTexts& t,
+                   std::string& out) {
+  out.append("<h2>").append(t.connects_heading) += "</h2>\n";
   OpenTable("connects",
-            {{"Время", false},
-             {"Адрес", false},
-             {"Строка коннекта", false},
-             {"Мэйлер", false}},
+            {{t.time, false},
+             {t.address, false},
+             {t.connect_string, false},
+             {t.mailer, false}},
             out);
   for (const SessionRow& s : sessions) {
     Row row(out);
@@ -298,14 +314,15 @@ double MeanCps(const AddressTotals& a) {
 
 // The day's summary: one row per name, the totals row as the statistics
 // file has it (the CPS the mean of the names' means).
-void WriteAddressSummary(const RunRecord& r, std::string& out) {
-  out += "<h2>Addresses</h2>\n";
+void WriteAddressSummary(const RunRecord& r, const PageTexts& t,
+                         std::string& out) {
+  out.append("<h2>").append(t.addresses_heading) += "</h2>\n";
   OpenTable("addresses",
-            {{"Адрес", false},
-             {"Принято", true},
-             {"Передано", true},
+            {{t.address, false},
+             {t.received, true},
+             {t.sent, true},
              {"CPS", true},
-             {"Общее время", true}},
+             {t.total_time, true}},
             out);
   double cps = 0;
   int with_cps = 0;
@@ -323,7 +340,8 @@ void WriteAddressSummary(const RunRecord& r, std::string& out) {
   }
   {
     Row row(out, "total");
-    row.Own("Всего: " + Integer(r.totals.sessions) + " сессий");
+    row.Own(std::string(t.total) + ": " + Integer(r.totals.sessions) +
+            std::string(t.sessions_word));
     row.Number(Integer(r.totals.received));
     row.Number(Integer(r.totals.sent));
     row.Number(Decimals(with_cps > 0 ? cps / with_cps : cps, 1));
@@ -332,14 +350,15 @@ void WriteAddressSummary(const RunRecord& r, std::string& out) {
   CloseTable(out);
 }
 
-void WriteCosts(const std::vector<CostRow>& costs, std::string& out) {
-  out += "<h2>Costs</h2>\n";
+void WriteCosts(const std::vector<CostRow>& costs, const PageTexts& t,
+                std::string& out) {
+  out.append("<h2>").append(t.costs_heading) += "</h2>\n";
   OpenTable("costs",
-            {{"Адрес", false},
-             {"Стоимость вход.", true},
-             {"Стоимость исход.", true},
-             {"Время вход.", true},
-             {"Время исход.", true}},
+            {{t.address, false},
+             {t.cost_in, true},
+             {t.cost_out, true},
+             {t.time_in, true},
+             {t.time_out, true}},
             out);
   for (const CostRow& c : costs) {
     Row row(out);
@@ -366,29 +385,30 @@ void WriteDayRow(const char* row_class, const std::string& label,
   if (costs) row.Number(Decimals(d.cost, 2));
 }
 
-void WriteDays(const RunRecord& r, std::string& out) {
-  out += "<h2>Days</h2>\n";
+void WriteDays(const RunRecord& r, const PageTexts& t, std::string& out) {
+  out.append("<h2>").append(t.days_heading) += "</h2>\n";
   OpenTable("days",
-            {{"Дата", false},
-             {"Сессий", true},
-             {"Вход.", true},
-             {"Исход.", true},
-             {"Сбои", true},
-             {"Принято", true},
-             {"Передано", true},
-             {"Время", true}},
-            out, r.costs);
+            {{t.date, false},
+             {t.sessions, true},
+             {t.incoming, true},
+             {t.outgoing, true},
+             {t.failures, true},
+             {t.received, true},
+             {t.sent, true},
+             {t.time, true}},
+            out, r.costs ? t.cost : std::string_view());
   for (const DayTotals& d : r.days)
     WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
-  WriteDayRow("total", "Всего", r.totals, r.costs, out);
+  WriteDayRow("total", std::string(t.total), r.totals, r.costs, out);
   CloseTable(out);
 }
 
-void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
+// total names the totals row, which an address row leaves empty.
+void WriteAddressRow(std::string_view total, const AddressTotals& a, bool costs,
                      int cps_decimals, std::string& out) {
-  Row row(out, row_class);
-  if (row_class != nullptr)
-    row.Own("Всего");
+  Row row(out, total.empty() ? nullptr : "total");
+  if (!total.empty())
+    row.Own(total);
   else
     row.Log(a.name);
   row.Number(Integer(a.sessions));
@@ -406,33 +426,35 @@ void WriteAddressRow(const char* row_class, const AddressTotals& a, bool costs,
 
 // The period's addresses, the totals row as the period report has it (the
 // CPS the mean over every session with one).
-void WritePeriodAddresses(const RunRecord& r, std::string& out) {
-  out += "<h2>Addresses</h2>\n";
+void WritePeriodAddresses(const RunRecord& r, const PageTexts& t,
+                          std::string& out) {
+  out.append("<h2>").append(t.addresses_heading) += "</h2>\n";
   OpenTable("addresses",
-            {{"Адрес", false},
-             {"Сессий", true},
-             {"Вход.", true},
-             {"Исход.", true},
-             {"Принято", true},
-             {"Передано", true},
-             {"Файлы принято", true},
-             {"Файлы передано", true},
+            {{t.address, false},
+             {t.sessions, true},
+             {t.incoming, true},
+             {t.outgoing, true},
+             {t.received, true},
+             {t.sent, true},
+             {t.files_received, true},
+             {t.files_sent, true},
              {"CPS", true},
-             {"Время", true}},
-            out, r.costs);
+             {t.time, true}},
+            out, r.costs ? t.cost : std::string_view());
   AddressTotals all;
   for (const AddressTotals& a : r.addresses) {
-    WriteAddressRow(nullptr, a, r.costs, 0, out);
+    WriteAddressRow({}, a, r.costs, 0, out);
     AddTo(all, a);
   }
-  WriteAddressRow("total", all, r.costs, 1, out);
+  WriteAddressRow(t.total, all, r.costs, 1, out);
   CloseTable(out);
 }
 
-void WriteSilentLinks(const std::vector<std::string>& links, std::string& out) {
-  out += "<h2>Линки без сессий за период</h2>\n";
+void WriteSilentLinks(const std::vector<std::string>& links, const PageTexts& t,
+                      std::string& out) {
+  out.append("<h2>").append(t.silent_heading) += "</h2>\n";
   if (links.empty()) {
-    out += "<p id=\"silent\">нет</p>\n";
+    out.append("<p id=\"silent\">").append(t.none) += "</p>\n";
     return;
   }
   out += "<ul id=\"silent\">\n";
@@ -444,51 +466,51 @@ void WriteSilentLinks(const std::vector<std::string>& links, std::string& out) {
   out += "</ul>\n";
 }
 
-std::string Title(const RunRecord& r) {
+std::string Title(const RunRecord& r, const PageTexts& t) {
   std::string title;
   if (r.is_period) {
-    title = "Статистика за период ";
-    title += DayMonthText(r.period.first);
-    title += '-';
-    title += DayMonthText(r.period.last);
-    title += ", дней: ";
+    title = t.period_title;
+    title += TitleDates(r.period.first, r.period.last);
+    title += t.period_days;
     title += Integer(r.period.days);
     return title;
   }
   const Window& w = r.window;
-  title = "Статистика на ";
-  title += DayMonthText(w.first);
-  if (w.crosses_midnight) {
-    title += '-';
-    title += DayMonthText(w.second);
-  }
-  title += " время с ";
+  title = t.statistics_title;
+  title +=
+      TitleDates(w.first, w.crosses_midnight ? std::optional<DayMonth>(w.second)
+                                             : std::nullopt);
+  title += t.time_from;
   title += ClockText(w.start_hour, w.start_minute);
-  title += " по ";
+  title += t.time_to;
   title += ClockText(w.end_hour, w.end_minute);
   return title;
 }
 
-void WriteFooter(const RunRecord& r, std::string& out) {
+void WriteFooter(const RunRecord& r, const PageTexts& t, std::string& out) {
   out += "<footer><p>";
-  if (r.line_number != 0) out += "Line " + Integer(r.line_number) + ". ";
-  if (r.log_bytes > 0 || r.lines_read > 0)
-    out += "Log: " + Integer(r.log_bytes) + " bytes, " + Integer(r.lines_read) +
-           " lines read, " + Integer(r.lines_inside) + " inside the window. ";
+  if (r.line_number != 0)
+    out.append(t.line).append(Integer(r.line_number)) += ". ";
+  if (r.log_bytes > 0 || r.lines_read > 0) {
+    out.append(t.log_read).append(Integer(r.log_bytes)).append(t.bytes);
+    out.append(Integer(r.lines_read)).append(t.lines_read);
+    out.append(Integer(r.lines_inside)).append(t.lines_inside);
+  }
   if (!r.commands.empty()) {
-    out += "Commands: ";
+    out += t.commands;
     AppendText(r.commands, out);
     out += ". ";
   }
-  out += "Made by brantlow, T-Mail log statistics.</p></footer>\n";
+  out.append(t.made_by) += "</p></footer>\n";
 }
 
 }  // namespace
 
 void WriteHtmlPage(const RunRecord& r, std::string& out) {
-  const std::string title = Title(r);
-  out +=
-      "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+  const PageTexts& t = TextsFor(r.language).page;
+  const std::string title = Title(r, t);
+  out.append("<!DOCTYPE html>\n<html lang=\"").append(t.lang) +=
+      "\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, "
       "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
       "dark\">\n<title>";
@@ -497,7 +519,8 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
   out += kStyle;
   out += "</style>\n</head>\n<body>\n<h1>";
   out += title;
-  if (r.line_number != 0) out += " (Line " + Integer(r.line_number) + ")";
+  if (r.line_number != 0)
+    out.append(" (").append(t.line).append(Integer(r.line_number)) += ")";
   out += "</h1>\n";
   if (!r.warnings.empty()) {
     out += "<ul class=\"warnings\">\n";
@@ -509,19 +532,19 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
     out += "</ul>\n";
   }
   if (r.is_period) {
-    WriteDays(r, out);
-    WritePeriodAddresses(r, out);
-    if (r.silent_links) WriteSilentLinks(*r.silent_links, out);
-    if (r.busy) WriteHistogram(*r.busy, true, out);
+    WriteDays(r, t, out);
+    WritePeriodAddresses(r, t, out);
+    if (r.silent_links) WriteSilentLinks(*r.silent_links, t, out);
+    if (r.busy) WriteHistogram(*r.busy, true, t, out);
   } else {
-    if (r.busy) WriteHistogram(*r.busy, false, out);
-    WriteSessions(r, out);
-    if (r.files) WriteFiles(*r.files, out);
-    if (r.connect_table) WriteConnects(r.sessions, out);
-    WriteAddressSummary(r, out);
-    if (r.costs) WriteCosts(r.cost_rows, out);
+    if (r.busy) WriteHistogram(*r.busy, false, t, out);
+    WriteSessions(r, t, out);
+    if (r.files) WriteFiles(*r.files, t, out);
+    if (r.connect_table) WriteConnects(r.sessions, t, out);
+    WriteAddressSummary(r, t, out);
+    if (r.costs) WriteCosts(r.cost_rows, t, out);
   }
-  WriteFooter(r, out);
+  WriteFooter(r, t, out);
   out += "</body>\n</html>\n";
 }
 

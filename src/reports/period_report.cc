@@ -1,6 +1,8 @@
 #include "reports/period_report.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/table_frame.h"
@@ -19,19 +21,19 @@ constexpr int kAddressWidths[] = {18, 7, 7, 7, 14, 14, 8, 8, 8, 12, 11};
 
 int Columns(int all, bool costs) { return costs ? all : all - 1; }
 
-void WriteDayTable(const PeriodSummary& s, Output& out) {
+void WriteDayTable(const PeriodSummary& s, const ReportTexts& t, Output& out) {
   const int columns = Columns(9, s.costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kDayWidths, columns));
-  out.Write(
-      CP866("║  Дата │ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      "
-            "Передано│       Время"));
-  out.Write(s.costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
+  out.Write(t.period_day_heading);
+  if (s.costs) out.Write(t.period_cost_heading);
+  out.Write(CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kDayWidths, columns));
   DayTotals all;
-  auto row = [&](const char* label, const DayTotals& d) {
+  auto row = [&](std::string_view label, const DayTotals& d) {
     out.Printf(
-        CP866("║%-7s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"), label, d.sessions,
-        d.incoming, d.outgoing, d.failures, static_cast<long long>(d.received),
+        CP866("║%-7.*s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"),
+        static_cast<int>(label.size()), label.data(), d.sessions, d.incoming,
+        d.outgoing, d.failures, static_cast<long long>(d.received),
         static_cast<long long>(d.sent), HoursMinutesSeconds(d.seconds).c_str());
     if (s.costs)
       out.Printf(CP866("│%11.2f║\n"), d.cost);
@@ -46,28 +48,26 @@ void WriteDayTable(const PeriodSummary& s, Output& out) {
     AddTo(all, d);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kDayWidths, columns));
-  row(CP866(" Всего"), all);
+  row(t.period_day_total, all);
   out.Write(MakeFrameLine(FrameLine::kBottom, kDayWidths, columns));
 }
 
-void WriteAddressTable(const PeriodSummary& s, Output& out) {
+void WriteAddressTable(const PeriodSummary& s, const ReportTexts& t,
+                       Output& out) {
   const int columns = Columns(11, s.costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kAddressWidths, columns));
-  out.Write(
-      CP866("║       Адрес      │ Сессий│  Вход.│ Исход.│       Принято│      "
-            "Передано│   Файлы│   Файлы│     CPS│       Время"));
-  out.Write(s.costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
-  out.Write(
-      CP866("║                  │       │       │       │              │       "
-            "       │ принято│передано│        │            "));
+  out.Write(t.period_address_heading);
+  if (s.costs) out.Write(t.period_cost_heading);
+  out.Write(CP866("║\n"));
+  out.Write(t.period_address_heading_2);
   out.Write(s.costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
-  auto row = [&](const char* name, const AddressTotals& a,
+  auto row = [&](std::string_view name, const AddressTotals& a,
                  const char* cps_format) {
-    out.Printf(CP866("║%-18s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│"), name,
-               a.sessions, a.incoming, a.outgoing,
-               static_cast<long long>(a.received),
+    out.Printf(CP866("║%-18.*s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│"),
+               static_cast<int>(name.size()), name.data(), a.sessions,
+               a.incoming, a.outgoing, static_cast<long long>(a.received),
                static_cast<long long>(a.sent), a.files_received, a.files_sent);
     out.Printf(cps_format, a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
     out.Printf(CP866("│%12s"), HoursMinutesSeconds(a.seconds).c_str());
@@ -77,20 +77,24 @@ void WriteAddressTable(const PeriodSummary& s, Output& out) {
       out.Write(CP866("║\n"));
   };
   for (const AddressTotals& a : s.addresses) {
-    row(a.name.c_str(), a, "%8.0f");
+    row(a.name, a, "%8.0f");
     AddTo(all, a);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
-  row(CP866("Всего"), all, "%8.1f");
+  row(t.period_address_total, all, "%8.1f");
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
 
-void WriteSilentLinks(const std::vector<std::string>& links, Output& out) {
+void WriteSilentLinks(const std::vector<std::string>& links,
+                      const ReportTexts& t, Output& out) {
+  out.Write("\n");
+  out.Write(t.silent_links);
   if (links.empty()) {
-    out.Write(CP866("\nЛинки без сессий за период: нет\n"));
+    out.Write(t.silent_none);
+    out.Write("\n");
     return;
   }
-  out.Write(CP866("\nЛинки без сессий за период:\n"));
+  out.Write("\n");
   for (const std::string& link : links) out.Printf("  %s\n", link.c_str());
 }
 
@@ -129,15 +133,17 @@ std::string HoursMinutesSeconds(long long seconds) {
   return text;
 }
 
-void WritePeriodReport(const PeriodSummary& s, Output& out) {
-  out.Printf(
-      CP866(
-          "\n      Статистика за период %2.2d.%2.2d-%2.2d.%2.2d, дней: %d \n"),
-      s.period.first.day, s.period.first.month, s.period.last.day,
-      s.period.last.month, s.period.days);
-  WriteDayTable(s, out);
-  WriteAddressTable(s, out);
-  if (s.silent_links) WriteSilentLinks(*s.silent_links, out);
+void WritePeriodReport(const PeriodSummary& s, Output& out,
+                       const ReportTexts& texts) {
+  std::string title = "\n      ";
+  title.append(texts.period_title);
+  title += TitleDates(s.period.first, s.period.last);
+  title.append(texts.period_days);
+  out.Write(title);
+  out.Printf("%d \n", s.period.days);
+  WriteDayTable(s, texts, out);
+  WriteAddressTable(s, texts, out);
+  if (s.silent_links) WriteSilentLinks(*s.silent_links, texts, out);
   if (s.busy) WriteBusyHistogram(*s.busy, out);
 }
 

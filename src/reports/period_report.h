@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "log/busy_array.h"
 #include "platform/output.h"
 
@@ -56,7 +57,8 @@ struct PeriodSummary {
   int line_number = 0;
 };
 
-void WritePeriodReport(const PeriodSummary& summary, Output& out);
+void WritePeriodReport(const PeriodSummary& summary, Output& out,
+                       const ReportTexts& texts);
 
 // Totals rows: each number of the second added to the first's.
 void AddTo(DayTotals& sum, const DayTotals& day);

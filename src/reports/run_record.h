@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "log/busy_array.h"
 #include "log/window.h"
 #include "reports/period_report.h"
@@ -57,6 +58,8 @@ struct RunRecord {
   Period period;  // a period run's days
   int crash_poll_period = 0;
   int line_number = 0;
+  // The language of the reports, which the page is written in too.
+  ReportLanguage language = ReportLanguage::kRussian;
   std::string commands;  // the modes that shaped it, as commands
   bool costs = false;    // tariffs are configured
   long long log_bytes = 0;

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "base/table_frame.h"
 #include "base/text_fields.h"
+#include "log/window_title.h"
 #include "platform/cp866.h"
 
 namespace brantlow {
@@ -29,24 +32,6 @@ struct Text {
   const char* c_str() const { return bytes; }
 };
 
-void WriteTitle(const Window& w, Output& out) {
-  if (w.crosses_midnight)
-    out.Printf(
-        CP866("\n         Статистика на %2.2d.%2.2d-%2.2d.%2.2d  время с "
-              "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-        w.first.day, w.first.month, w.second.day, w.second.month, w.start_hour,
-        w.start_minute, w.end_hour, w.end_minute);
-  else
-    out.Printf(CP866("\n           Статистика на %2.2d.%2.2d  время с "
-                     "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               w.first.day, w.first.month, w.start_hour, w.start_minute,
-               w.end_hour, w.end_minute);
-}
-
-}  // namespace
-
-namespace {
-
 // The columns' widths: time, crash mark, name, kind, bytes both ways, CPS,
 // password; the crash mark with a crash-poll period, the kind in the
 // statistics file.
@@ -60,23 +45,19 @@ int Widths(bool crash_column, bool statistics, int (&widths)[8]) {
   return count;
 }
 
-void WriteHeadings(bool crash_column, bool statistics, Output& out) {
-  if (!statistics && !crash_column)
-    out.Write(
-        CP866("║      Время      │   Пользователь   │ Принято  │ Передано │ "
-              "CPS  │Пароль║\n"));
-  else if (!statistics)
-    out.Write(
-        CP866("║      Время      │С│   Пользователь   │ Принято  │ Передано │ "
-              "CPS  │Пароль║\n"));
-  else if (!crash_column)
-    out.Write(
-        CP866("║      Время      │      Адрес       │D│ Принято  │ Передано │ "
-              "CPS  │Пароль║\n"));
-  else
-    out.Write(
-        CP866("║      Время      │С│      Адрес       │D│ Принято  │ Передано "
-              "│ CPS  │Пароль║\n"));
+// The heading cells of the columns present, between the frame's edges.
+void WriteHeadings(bool crash_column, bool statistics, const ReportTexts& t,
+                   Output& out) {
+  std::string line(CP866("║"));
+  const std::string_view bar = CP866("│");
+  line.append(t.list_time).append(bar);
+  if (crash_column) line.append(t.list_crash).append(bar);
+  line.append(statistics ? t.list_address : t.list_user).append(bar);
+  if (statistics) line.append("D").append(bar);
+  line.append(t.list_received).append(bar).append(t.list_sent).append(bar);
+  line.append(" CPS  ").append(bar).append(t.list_password);
+  line.append(CP866("║\n"));
+  out.Write(line);
 }
 
 // One row: its cells written one after another, as the one format of its
@@ -100,14 +81,15 @@ void WriteRow(const SessionRecord& r, bool crash_column, bool statistics,
 
 void WriteSessionList(const Window& window, int crash_poll_period,
                       const SessionTable& table, Output& out, BbsMode bbs_mode,
-                      SessionListTarget target, int& bbs_session_count) {
+                      SessionListTarget target, int& bbs_session_count,
+                      const ReportTexts& texts) {
   const bool crash_column = crash_poll_period != 0;
   const bool statistics = target == SessionListTarget::kStatisticsFile;
-  WriteTitle(window, out);
+  out.Write(WindowTitle(texts.statistics_title, window, texts));
   int widths[8];
   const int count = Widths(crash_column, statistics, widths);
   out.Write(MakeFrameLine(FrameLine::kTop, widths, count));
-  WriteHeadings(crash_column, statistics, out);
+  WriteHeadings(crash_column, statistics, texts, out);
   out.Write(MakeFrameLine(FrameLine::kSeparator, widths, count));
   for (const SessionRecord& r : table) {
     if (!statistics && r.kind != kBbsCaller) continue;

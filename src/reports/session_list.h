@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_REPORTS_SESSION_LIST_H_
 #define BRANTLOW_REPORTS_SESSION_LIST_H_
 
+#include "base/report_texts.h"
 #include "log/session_table.h"
 #include "log/window.h"
 #include "platform/output.h"
@@ -17,7 +18,8 @@ enum class SessionListTarget { kBbsUserFile = 0, kStatisticsFile = 1 };
 // statistics file. Rows of the BBS-user file add to bbs_session_count.
 void WriteSessionList(const Window& window, int crash_poll_period,
                       const SessionTable& table, Output& out, BbsMode bbs_mode,
-                      SessionListTarget target, int& bbs_session_count);
+                      SessionListTarget target, int& bbs_session_count,
+                      const ReportTexts& texts);
 
 }  // namespace brantlow
 

@@ -1,7 +1,8 @@
 # The connect/mailer table: two lines per session, its start time and
 # connect string, then its name and remote mailer, with a separator
 # between sessions. +l puts it into the statistics file after the session
-# list, +l(-s) into a file of its own without a signature.
+# list, +l(-s) into a file of its own under a title of the window, without
+# a signature.
 
 === case: the connect table stands between the session list and the summary
 # The second connect string is 33 characters long; the table shows its
@@ -67,6 +68,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out conndata.zvx:
+<< connect-title.frag
 << connect-head.frag
 |║09:54:52          │33600/ARQ/V34/LAPM/V42BIS{ *23}║
 |║2:4527/63         │T-Mail/2608.NT{ *34}║
@@ -99,6 +101,7 @@ out logdat3.zvx:
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out condat3.zvx:
+<< connect-title.frag
 << connect-head.frag
 |║14:00:00          │31200/ARQ/V34{ *35}║
 |║2:5020/2026       │T-Mail/2608.NT{ *34}║

@@ -1,7 +1,8 @@
 # The files table: per address, the names of the files received (middle
 # column) and sent (right column), one name per cell, in the order of the
 # transfer lines; a rule between the addresses. +a puts it into the
-# statistics file after the session list, +a(-s) into a file of its own.
+# statistics file after the session list, +a(-s) into a file of its own
+# under a title of the window.
 
 === case: two calls of one address form one group
 # 2:5020/5 called twice: three received names and one sent name, three
@@ -167,6 +168,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedata.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/5          │0001FFFF.MO1{ *13}│00AA00BB.PKT{ *13}║
 |║{ *18}│NODELIST.TIC{ *13}│reply.txt{ *16}║
@@ -220,6 +222,7 @@ out logdata.zvx:
 |
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedata.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/5          │ReadMe.Txt{ *15}│Very_Long_Archive_Name_20║
 |╟{─*18}┼{─*25}┼{─*25}╢
@@ -255,6 +258,7 @@ out logdat3.zvx:
 |Line 3
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out filedt3.zvx:
+<< files-title.frag
 << files-head.frag
 |║2:5020/9          │b.txt{ *20}│a.txt{ *20}║
 |║{ *18}│{ *25}│c.txt{ *20}║

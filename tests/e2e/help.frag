@@ -53,3 +53,5 @@
 |  --stdout         the report on standard output too; messages go to
 |                   standard error
 |  --no-lock        go on when no safe lock file can be made here
+|  --lang=en        reports, web page and step lines in English
+|  --lang=ru        reports in Russian, the default

@@ -304,12 +304,31 @@ std::string CheckHistogram(const std::vector<Line>& lines, std::size_t& k) {
   return "";
 }
 
+// The titles of the statistics, connect and files reports, in Russian and
+// in English, over one day or two.
 bool IsWindowTitle(const std::string& s) {
-  static const std::string kOneDay =
-      Cp866Of("           Статистика на #.#  время с #:# по #:# ");
-  static const std::string kTwoDays =
-      Cp866Of("         Статистика на #.#-#.#  время с #:# по #:# ");
-  return MatchesForm(s, kOneDay) || MatchesForm(s, kTwoDays);
+  static const std::vector<std::string> kForms = [] {
+    std::vector<std::string> forms;
+    for (const char* heading :
+         {"Статистика на #.#", "Коннекты и мэйлеры на #.#", "Файлы на #.#"}) {
+      forms.push_back(Cp866Of(std::string("           ") + heading +
+                              "  время с #:# по #:# "));
+      forms.push_back(Cp866Of(std::string("         ") + heading +
+                              "-#.#  время с #:# по #:# "));
+    }
+    for (const char* heading :
+         {"Statistics for #.#", "Connects and mailers for #.#",
+          "Files received and sent for #.#"}) {
+      forms.push_back(std::string("           ") + heading +
+                      "  time from #:# to #:# ");
+      forms.push_back(std::string("         ") + heading +
+                      "-#.#  time from #:# to #:# ");
+    }
+    return forms;
+  }();
+  for (const std::string& form : kForms)
+    if (MatchesForm(s, form)) return true;
+  return false;
 }
 
 std::string Check(const std::string& bytes, std::vector<ShapeTable>* tables) {

@@ -85,8 +85,10 @@ out logdat7.zvx:
 |Line 7
 |Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
 out condat7.zvx:
+<< connect-title.frag
 << empty-connect.frag
 out filedt7.zvx:
+<< files-title.frag
 << empty-files.frag
 
 === case: a configuration file that exists is not missed

@@ -46,6 +46,8 @@
 |  --stdout         the report on standard output too; messages go to
 |                   standard error
 |  --no-lock        go on when no safe lock file can be made here
+|  --lang=en        reports, web page and step lines in English
+|  --lang=ru        reports in Russian, the default
 |  /?               the help screen (in Russian; waits for a key)
 |
 |Configuration: brantlow.cfg (brantlN.cfg with lineN) in the current

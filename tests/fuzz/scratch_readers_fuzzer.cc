@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const FilesTableOptions options{static_cast<bool>(data[0] & 0x80),
                                   no_scan.get()};
   MemoryOutput out;
-  WriteFilesTable(*table, out, options, scratch);
+  WriteFilesTable(*table, out, options, scratch,
+                  TextsFor(ReportLanguage::kRussian));
   return 0;
 }
