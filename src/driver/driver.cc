@@ -132,7 +132,7 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   bool ok = true;
   record.commands = Commands(s);
   for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option))
+    if (options.Wants(output.option) && (!output.links || record.links))
       ok &= WriteExport(output.file_name(s.line_number, record.is_period),
                         output.write(record));
   return ok;
@@ -421,7 +421,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   const Arguments args = split.classic();
   if (const std::optional<int> status = AnswerAtOnce(split.options))
     return *status;
-  const LongOptions& options = split.options;
+  LongOptions options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
   std::FILE* report_stream =
@@ -457,6 +457,10 @@ int Run(Arguments all_args, const LocalDate& now) {
   const std::string failed_check = CheckSettings(settings);
   if (!failed_check.empty()) return Fatal(failed_check, settings);
   run->dialect = ChooseDialect(settings, log);
+  // +h is --links in the classic form.
+  if (options.Wants("--links")) settings.link_health = true;
+  if (settings.link_health && !options.Wants("--links"))
+    options.outputs.push_back("--links");
 
   if (!AnalyseRun(*run, options, log, report_stream)) failed = true;
   return failed ? kSomethingFailed : 0;

@@ -20,6 +20,9 @@ struct OutputFormat {
   std::string (*write)(const RunRecord& record);
   // It lists every session: the record keeps their rows only then.
   bool session_rows = false;
+  // Made from the link health figures: written only when they were
+  // gathered (--links, +h).
+  bool links = false;
 };
 
 std::span<const OutputFormat> Outputs();

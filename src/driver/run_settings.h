@@ -38,6 +38,7 @@ struct RunSettings {
   TableMode files_mode = TableMode::kOff;    // +a, +a(-s)
   BbsMode bbs_mode = BbsMode::kOff;          // +b, +b(-s)
   bool no_histogram = false;                 // -g
+  bool link_health = false;                  // +h, --links
   LogLanguage language = LogLanguage::kUnset;
 
   std::string pack_directory = "./";

@@ -495,6 +495,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
   out += title;
   out += "</title>\n<style>\n";
   out += kStyle;
+  if (r.links) out += kLinkStyle;
   out += "</style>\n</head>\n<body>\n<h1>";
   out += title;
   if (r.line_number != 0) out += " (Line " + Integer(r.line_number) + ")";
@@ -521,6 +522,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
     WriteAddressSummary(r, out);
     if (r.costs) WriteCosts(r.cost_rows, out);
   }
+  if (r.links) WriteLinkSection(*r.links, out);
   WriteFooter(r, out);
   out += "</body>\n</html>\n";
 }

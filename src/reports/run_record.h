@@ -11,6 +11,7 @@
 #include "base/calendar.h"
 #include "log/busy_array.h"
 #include "log/window.h"
+#include "reports/link_health.h"
 #include "reports/period_report.h"
 
 namespace brantlow {
@@ -72,6 +73,8 @@ struct RunRecord {
   DayTotals totals;                      // over every day
   std::optional<BusyArray> busy;         // none with -g
   std::optional<std::vector<std::string>> silent_links;
+  // Link health, when asked for (--links, +h).
+  std::optional<LinkHealth> links;
   std::optional<std::vector<FilesRow>> files;  // when the files table is made
   bool connect_table = false;                  // when the connect table is made
   std::vector<CostRow> cost_rows;
