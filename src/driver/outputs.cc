@@ -42,7 +42,8 @@ const std::array<OutputFormat, 6> kOutputs = {{
      },
      true},
     {"--links",
-     "  --links          also the link health report, lnkdata.zvx (as +h)\n",
+     "  --links          also the link health report, lnkdata.zvx (as +h);\n"
+     "                   with --csv also links.csv\n",
      [](int line, bool) {
        return NumberedName("lnkdata.zvx", "lnkdat", ".zvx", line);
      },
