@@ -37,7 +37,7 @@ struct LinkFigures {
 };
 
 // The window (or period) the figures cover, and the figures in address
-// order.
+// order (zone, net, node, point as numbers).
 struct LinkHealth {
   bool is_period = false;
   Window window;
