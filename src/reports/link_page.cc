@@ -11,16 +11,20 @@ namespace brantlow {
 // Wide screens get the table; below 40rem each row becomes a card whose
 // cells carry their column's name, so nothing scrolls sideways on a phone.
 const char kLinkStyle[] =
-    ".hours{display:inline-grid;grid-template-columns:repeat(24,.55rem);"
+    ".hours{display:inline-grid;grid-template-columns:repeat(24,.6em);"
     "gap:1px;vertical-align:middle}\n"
-    ".hours i{display:block;height:.95rem;background:var(--line)}\n"
+    ".hours i{display:block;height:1.1em;background:var(--line)}\n"
     ".hours .s1{background:var(--bar);opacity:.3}\n"
     ".hours .s2{background:var(--bar);opacity:.55}\n"
     ".hours .s3{background:var(--bar);opacity:.8}\n"
     ".hours .s4{background:var(--bar)}\n"
     "tr.silent td{background:var(--warn)}\n"
+    "table.links{font-size:.75rem}\n"
+    "table.links th,table.links td{padding:.2rem .3rem}\n"
+    "table.links th,table.links td:first-child{white-space:normal}\n"
     "@media (max-width:40rem){table.links,table.links tbody,table.links tr,"
     "table.links td{display:block;width:100%}\n"
+    "table.links{font-size:.95rem}\n"
     "table.links thead{display:none}\n"
     "table.links tr{border:1px solid var(--line);border-radius:4px;"
     "margin:0 0 .6rem;padding:.3rem .5rem}\n"
@@ -31,17 +35,28 @@ const char kLinkStyle[] =
 
 namespace {
 
+// A column's short head in the table, its whole name on a card.
 struct Heading {
+  const char* head;
   const char* label;
   bool number;
 };
 
 constexpr Heading kHeadings[] = {
-    {"Адрес", false},     {"Звонки", true},        {"Связь", true},
-    {"NO CARRIER", true}, {"BUSY", true},          {"NO ANSWER", true},
-    {"NO DIAL TONE", true}, {"Рукопожатие", true}, {"Сеть", true},
-    {"Вход.", true},      {"Сессий", true},        {"Последняя", false},
-    {"Пауза", true},      {"Часы 0–23", false}};
+    {"Адрес", "Адрес", false},
+    {"Звонки", "Звонки", true},
+    {"Связь", "Связь", true},
+    {"NO CARR.", "NO CARRIER", true},
+    {"BUSY", "BUSY", true},
+    {"NO ANS.", "NO ANSWER", true},
+    {"NO TONE", "NO DIAL TONE", true},
+    {"Рукоп.", "Рукопожатие не удалось", true},
+    {"Сеть", "Сеть (binkd)", true},
+    {"Вход.", "Входящие", true},
+    {"Сессий", "Сессий", true},
+    {"Последняя", "Последняя сессия", false},
+    {"Пауза", "Дольше всего без сессии", true},
+    {"Часы 0–23", "Часы 0–23", false}};
 
 void Escaped(std::string_view cp866, std::string& out) {
   std::string utf8;
@@ -115,11 +130,14 @@ void Row(const LinkFigures& f, std::string& out) {
 }  // namespace
 
 void WriteLinkSection(const LinkHealth& h, std::string& out) {
-  out += "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\">\n"
+  out += "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\" "
+         "id=\"links\">\n"
          "<thead><tr>";
   for (const Heading& heading : kHeadings) {
-    out += heading.number ? "<th class=\"n\">" : "<th>";
+    out += heading.number ? "<th class=\"n\" title=\"" : "<th title=\"";
     out += heading.label;
+    out += "\">";
+    out += heading.head;
     out += "</th>";
   }
   out += "</tr></thead>\n<tbody>\n";
