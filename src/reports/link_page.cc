@@ -31,6 +31,7 @@ const char kLinkStyle[] =
     "table.links td{display:flex;justify-content:space-between;gap:1rem;"
     "border:0;padding:.1rem 0;white-space:normal;text-align:right}\n"
     "table.links td::before{content:attr(data-label);color:var(--muted);"
+    "white-space:nowrap;"
     "text-align:left}}\n";
 
 namespace {
