@@ -520,17 +520,16 @@ TEST(HtmlPage, LinkTableFoldsIntoCardsOnAPhone) {
     ASSERT_TRUE(layout);
     EXPECT_LE(layout->scroll_width, layout->width) << width;
     ASSERT_EQ(1u, layout->boxes.count("links"));
-    EXPECT_LE(layout->boxes.at("links").second,
-              layout->boxes.at("links").first)
+    EXPECT_LE(layout->boxes.at("links").second, layout->boxes.at("links").first)
         << width;
-    EXPECT_EQ((std::vector<Cells>{
-                  {"2:463/68", "2", "0", "0", "0", "0", "0", "0", "2", "0",
-                   "0", "никогда", "24:00", ""},
-                  {"2:5020/1234.12345", "12", "9", "0", "3", "0", "0", "0",
-                   "0", "4", "4", "15.03 23:00", "15:00", ""},
-                  {"2:5030/77 (молчит)", "0", "0", "0", "0", "0", "0", "0",
-                   "0", "0", "0", "никогда", "24:00", ""}}),
-              layout->rows.at("links"))
+    EXPECT_EQ(
+        (std::vector<Cells>{{"2:463/68", "2", "0", "0", "0", "0", "0", "0", "2",
+                             "0", "0", "никогда", "24:00", ""},
+                            {"2:5020/1234.12345", "12", "9", "0", "3", "0", "0",
+                             "0", "0", "4", "4", "15.03 23:00", "15:00", ""},
+                            {"2:5030/77 (молчит)", "0", "0", "0", "0", "0", "0",
+                             "0", "0", "0", "0", "никогда", "24:00", ""}}),
+        layout->rows.at("links"))
         << width;
   }
 }

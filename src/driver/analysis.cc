@@ -233,8 +233,7 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
   record.window = window;
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
-  const ScanCounts counts =
-      ScanStep(run, window, log, files, progress, record);
+  const ScanCounts counts = ScanStep(run, window, log, files, progress, record);
   files.Close(Destination::kScratch);
   if (Analyses(run.settings.cut_mode))
     ReportSteps(run, window, files, progress, record);

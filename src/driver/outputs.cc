@@ -50,8 +50,7 @@ const std::array<OutputFormat, 6> kOutputs = {{
      [](const RunRecord& record) {
        MemoryOutput out;
        WriteLinkReport(*record.links, out);
-       if (record.line_number != 0)
-         out.Printf("\nLine %d", record.line_number);
+       if (record.line_number != 0) out.Printf("\nLine %d", record.line_number);
        out.Printf(kSignatureFormat, kMakerAddress);
        return out.bytes();
      },

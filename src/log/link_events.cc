@@ -206,8 +206,8 @@ class BinkdLinks final : public LinkRecogniser {
     SessionStart start;
     bool incoming = false;
     bool connected = false;
-    bool failed = false;  // a failure was counted for this call
-    bool named = false;   // the remote gave its address
+    bool failed = false;   // a failure was counted for this call
+    bool named = false;    // the remote gave its address
     bool refused = false;  // the remote refused the password
   };
   static constexpr std::size_t kProcesses = 32;
@@ -262,9 +262,9 @@ class BinkdLinks final : public LinkRecogniser {
   // "done (to 2:5090/12@fidonet, OK, S/R: 1/0 (2048/0 bytes))"
   void Done(Process& p, std::string_view text) {
     const std::size_t blank = text.find(' ', 6);
-    const std::string_view address =
-        blank == std::string_view::npos ? std::string_view()
-                                        : PlainLink(text.substr(blank + 1));
+    const std::string_view address = blank == std::string_view::npos
+                                         ? std::string_view()
+                                         : PlainLink(text.substr(blank + 1));
     const bool ok = text.find(", OK,") != std::string_view::npos;
     if (ok && LooksLikeAddress(address)) {
       LinkCounts& link = At(address);

@@ -40,11 +40,11 @@ bool AddressBefore(std::string_view a, std::string_view b) {
 }
 
 LinkFigures& Find(std::vector<LinkFigures>& links, std::string_view address) {
-  const auto at = std::lower_bound(
-      links.begin(), links.end(), address,
-      [](const LinkFigures& f, std::string_view a) {
-        return AddressBefore(f.address, a);
-      });
+  const auto at =
+      std::lower_bound(links.begin(), links.end(), address,
+                       [](const LinkFigures& f, std::string_view a) {
+                         return AddressBefore(f.address, a);
+                       });
   if (at != links.end() && at->address == address) return *at;
   LinkFigures fresh;
   fresh.address = std::string(address);
@@ -90,8 +90,7 @@ LinkHealth EmptyLinkHealth(const Period& period) {
 }
 
 DayPlace WindowPlace(const Window& window) {
-  return {window.first,
-          -MinuteOfDay(window.start_hour, window.start_minute)};
+  return {window.first, -MinuteOfDay(window.start_hour, window.start_minute)};
 }
 
 void AddLinkEvents(LinkHealth& health, const LinkEvents& events,
@@ -159,10 +158,9 @@ std::string LastGoodText(const LinkFigures& f) {
 
 // The failures shown in columns of their own; binkd's connect failures
 // share the last.
-constexpr CallFailure kShown[] = {CallFailure::kNoCarrier, CallFailure::kBusy,
-                                  CallFailure::kNoAnswer,
-                                  CallFailure::kNoDialTone,
-                                  CallFailure::kHandshake};
+constexpr CallFailure kShown[] = {
+    CallFailure::kNoCarrier, CallFailure::kBusy, CallFailure::kNoAnswer,
+    CallFailure::kNoDialTone, CallFailure::kHandshake};
 
 int NetworkFailures(const LinkFigures& f) {
   return f.failed[Slot(CallFailure::kRefused)] +
@@ -183,7 +181,8 @@ void WriteCallTable(const LinkHealth& h, Output& out) {
   for (const LinkFigures& f : h.links) {
     out.Printf(CP866("║%-18s│%6d│%6d"), f.address.c_str(), f.calls,
                f.connected);
-    for (CallFailure why : kShown) out.Printf(CP866("│%6d"), f.failed[Slot(why)]);
+    for (CallFailure why : kShown)
+      out.Printf(CP866("│%6d"), f.failed[Slot(why)]);
     out.Printf(CP866("│%6d│%6d│%6d║\n"), NetworkFailures(f), f.incoming,
                f.good);
   }
@@ -206,8 +205,8 @@ void WriteGridTable(const LinkHealth& h, Output& out) {
     std::string grid;
     for (int sessions : f.hours) grid += HourCell(sessions);
     const std::string last = LastGoodText(f);
-    out.Printf(CP866("║%-18s│%s│%-11s│%7s║\n"), f.address.c_str(),
-               grid.c_str(), last.c_str(), GapText(f.longest_gap).c_str());
+    out.Printf(CP866("║%-18s│%s│%-11s│%7s║\n"), f.address.c_str(), grid.c_str(),
+               last.c_str(), GapText(f.longest_gap).c_str());
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kGridWidths, 4));
 }
@@ -257,7 +256,7 @@ void WriteLinkReport(const LinkHealth& h, Output& out) {
 namespace {
 
 constexpr const char* kFailureNames[kCallFailures] = {
-    "no_carrier", "busy",       "no_answer", "no_dial_tone", "handshake",
+    "no_carrier", "busy",      "no_answer",  "no_dial_tone", "handshake",
     "refused",    "timed_out", "unresolved", "network"};
 
 // A text field: quoted when it holds a comma or a quote.

@@ -43,21 +43,20 @@ struct Heading {
   bool number;
 };
 
-constexpr Heading kHeadings[] = {
-    {"Адрес", "Адрес", false},
-    {"Звонки", "Звонки", true},
-    {"Связь", "Связь", true},
-    {"NO CARR.", "NO CARRIER", true},
-    {"BUSY", "BUSY", true},
-    {"NO ANS.", "NO ANSWER", true},
-    {"NO TONE", "NO DIAL TONE", true},
-    {"Рукоп.", "Рукопожатие не удалось", true},
-    {"Сеть", "Сеть (binkd)", true},
-    {"Вход.", "Входящие", true},
-    {"Сессий", "Сессий", true},
-    {"Последняя", "Последняя сессия", false},
-    {"Пауза", "Дольше всего без сессии", true},
-    {"Часы 0–23", "Часы 0–23", false}};
+constexpr Heading kHeadings[] = {{"Адрес", "Адрес", false},
+                                 {"Звонки", "Звонки", true},
+                                 {"Связь", "Связь", true},
+                                 {"NO CARR.", "NO CARRIER", true},
+                                 {"BUSY", "BUSY", true},
+                                 {"NO ANS.", "NO ANSWER", true},
+                                 {"NO TONE", "NO DIAL TONE", true},
+                                 {"Рукоп.", "Рукопожатие не удалось", true},
+                                 {"Сеть", "Сеть (binkd)", true},
+                                 {"Вход.", "Входящие", true},
+                                 {"Сессий", "Сессий", true},
+                                 {"Последняя", "Последняя сессия", false},
+                                 {"Пауза", "Дольше всего без сессии", true},
+                                 {"Часы 0–23", "Часы 0–23", false}};
 
 void Escaped(std::string_view cp866, std::string& out) {
   std::string utf8;
@@ -97,8 +96,9 @@ std::string Hours(const LinkFigures& f) {
   for (std::size_t hour = 0; hour < f.hours.size(); ++hour) {
     const int n = f.hours[hour];
     char cell[64];
-    std::snprintf(cell, sizeof cell, "<i class=\"s%d\" title=\"%02zu: %d\"></i>",
-                  n < 4 ? n : 4, hour, n);
+    std::snprintf(cell, sizeof cell,
+                  "<i class=\"s%d\" title=\"%02zu: %d\"></i>", n < 4 ? n : 4,
+                  hour, n);
     html += cell;
   }
   return html + "</span>";
@@ -115,12 +115,12 @@ void Row(const LinkFigures& f, std::string& out) {
                       f.failed[Slot(CallFailure::kTimedOut)] +
                       f.failed[Slot(CallFailure::kUnresolved)] +
                       f.failed[Slot(CallFailure::kNetwork)];
-  for (int n : {f.calls, f.connected, f.failed[Slot(CallFailure::kNoCarrier)],
-                f.failed[Slot(CallFailure::kBusy)],
-                f.failed[Slot(CallFailure::kNoAnswer)],
-                f.failed[Slot(CallFailure::kNoDialTone)],
-                f.failed[Slot(CallFailure::kHandshake)], network, f.incoming,
-                f.good})
+  for (int n :
+       {f.calls, f.connected, f.failed[Slot(CallFailure::kNoCarrier)],
+        f.failed[Slot(CallFailure::kBusy)],
+        f.failed[Slot(CallFailure::kNoAnswer)],
+        f.failed[Slot(CallFailure::kNoDialTone)],
+        f.failed[Slot(CallFailure::kHandshake)], network, f.incoming, f.good})
     Cell(column++, std::to_string(n), out);
   Cell(column++, LastGood(f), out);
   Cell(column++, GapText(f.longest_gap), out);
@@ -131,9 +131,10 @@ void Row(const LinkFigures& f, std::string& out) {
 }  // namespace
 
 void WriteLinkSection(const LinkHealth& h, std::string& out) {
-  out += "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\" "
-         "id=\"links\">\n"
-         "<thead><tr>";
+  out +=
+      "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\" "
+      "id=\"links\">\n"
+      "<thead><tr>";
   for (const Heading& heading : kHeadings) {
     out += heading.number ? "<th class=\"n\" title=\"" : "<th title=\"";
     out += heading.label;
