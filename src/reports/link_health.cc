@@ -15,13 +15,13 @@ long MinuteOfDay(int hour, int minute) { return hour * 60L + minute; }
 
 // zone:net/node.point as numbers, so that net 463 comes before net 5020;
 // text that is no address after every address.
-std::array<long, 5> AddressKey(std::string_view address) {
-  std::array<long, 5> key{};
+std::array<long long, 5> AddressKey(std::string_view address) {
+  std::array<long long, 5> key{};
   std::size_t part = 0;
   for (char c : address) {
     if (c >= '0' && c <= '9') {
       // A forged run of digits stops growing rather than overflow.
-      if (key[part + 1] < 100000000000L)
+      if (key[part + 1] < 100000000000LL)
         key[part + 1] = key[part + 1] * 10 + (c - '0');
     } else if ((c == ':' || c == '/' || c == '.') && part < 3) {
       ++part;
@@ -34,8 +34,8 @@ std::array<long, 5> AddressKey(std::string_view address) {
 }
 
 bool AddressBefore(std::string_view a, std::string_view b) {
-  const std::array<long, 5> ka = AddressKey(a);
-  const std::array<long, 5> kb = AddressKey(b);
+  const std::array<long long, 5> ka = AddressKey(a);
+  const std::array<long long, 5> kb = AddressKey(b);
   return ka != kb ? ka < kb : a < b;
 }
 
