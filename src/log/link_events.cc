@@ -5,6 +5,7 @@
 
 #include "base/text_fields.h"
 #include "log/binkd_dialect.h"
+#include "log/log_piece_reader.h"
 
 namespace brantlow {
 
@@ -177,7 +178,41 @@ CallFailure ConnectFailure(std::string_view reason) {
 // failed", and "done (to|from ADDR, OK|failed, ...)".
 class BinkdLinks final : public LinkRecogniser {
  public:
-  void Read(std::string_view line) override {
+  // A line longer than one read is gathered from its pieces first.
+  void Read(std::string_view piece) override {
+    if (gathering_) Line({line_.data(), length_});
+    gathering_ = false;
+    if (piece.size() >= kLogPieceLimit && piece.back() != '\n') {
+      length_ = 0;
+      Gather(piece);
+      gathering_ = true;
+      return;
+    }
+    Line(piece);
+  }
+
+  void Continue(std::string_view piece) override {
+    if (!gathering_) return;
+    Gather(piece);
+    if (piece.size() >= kLogPieceLimit && piece.back() != '\n') return;
+    gathering_ = false;
+    Line({line_.data(), length_});
+  }
+
+ protected:
+  void Forget() override {
+    processes_ = {};
+    next_ = 0;
+    gathering_ = false;
+  }
+
+ private:
+  void Gather(std::string_view piece) {
+    for (char c : piece)
+      if (length_ < line_.size()) line_[length_++] = c;
+  }
+
+  void Line(std::string_view line) {
     BinkdLine parts;
     if (!ParseBinkdLine(line, parts)) return;
     const std::string_view text = parts.text;
@@ -193,13 +228,6 @@ class BinkdLinks final : public LinkRecogniser {
     }
   }
 
- protected:
-  void Forget() override {
-    processes_ = {};
-    next_ = 0;
-  }
-
- private:
   struct Process {
     long pid = 0;  // 0: the slot is free
     HeldAddress address;
@@ -278,6 +306,9 @@ class BinkdLinks final : public LinkRecogniser {
 
   std::array<Process, kProcesses> processes_{};
   std::size_t next_ = 0;  // the slot taken when every one is in use
+  std::array<char, 512> line_{};
+  std::size_t length_ = 0;
+  bool gathering_ = false;
 };
 
 }  // namespace

@@ -62,6 +62,8 @@ class LinkRecogniser {
  public:
   virtual ~LinkRecogniser() = default;
   virtual void Read(std::string_view line) = 0;
+  // The next piece of a line longer than one read.
+  virtual void Continue(std::string_view /*piece*/) {}
   // Forgets everything: the scan starts over with a later year.
   void Reset() {
     events_.clear();
@@ -92,7 +94,10 @@ class LinkWatch final : public SessionReader {
     reader_->Read(line);
     links_->Read(line);
   }
-  void Continue(std::string_view piece) override { reader_->Continue(piece); }
+  void Continue(std::string_view piece) override {
+    reader_->Continue(piece);
+    links_->Continue(piece);
+  }
   void Reset() override {
     reader_->Reset();
     links_->Reset();

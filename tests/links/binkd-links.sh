@@ -46,6 +46,10 @@ port_gorse=$(closed_port)
 port_nowhere=$(closed_port)
 [ "$port_gorse" != "$port_nowhere" ] || port_nowhere=$((port_gorse + 1))
 
+# A long domain makes several of binkd's lines longer than one read of the
+# log ("connection to 2:5090/56@... failed: Connection refused").
+domain=northern-fells-fidonet
+
 # node_config DIR NAME ADDRESS: what every node's configuration shares.
 node_config() {
   local dir=$1 name=$2 address=$3
@@ -53,7 +57,7 @@ node_config() {
   cat <<CFG
 log $dir/binkd.log
 loglevel 4
-domain fidonet $dir/outb 2
+domain $domain $dir/outb 2
 address $address
 sysname "$name"
 sysop "Sysop of $name"
@@ -69,17 +73,17 @@ CFG
 
 gorse=$run/gorse bramble=$run/bramble
 {
-  node_config "$gorse" "Gorse Hill" "2:5090/12@fidonet"
+  node_config "$gorse" "Gorse Hill" "2:5090/12@$domain"
   echo "iport $port_gorse"
-  echo "node 2:5090/34@fidonet - sesame"
+  echo "node 2:5090/34@$domain - sesame"
 } >"$run/gorse.cfg"
 # The calling node, and the same node with a wrong password for Gorse Hill.
 for password in sesame wrong; do
   {
-    node_config "$bramble" "Bramble Point" "2:5090/34@fidonet"
-    echo "node 2:5090/12@fidonet 127.0.0.1:$port_gorse $password"
-    echo "node 2:5090/56@fidonet 127.0.0.1:$port_nowhere -"
-    echo "node 2:5090/57@fidonet nosuchhost.invalid -"
+    node_config "$bramble" "Bramble Point" "2:5090/34@$domain"
+    echo "node 2:5090/12@$domain 127.0.0.1:$port_gorse $password"
+    echo "node 2:5090/56@$domain 127.0.0.1:$port_nowhere -"
+    echo "node 2:5090/57@$domain nosuchhost.invalid -"
   } >"$run/bramble-$password.cfg"
 done
 
