@@ -78,6 +78,7 @@ class TmailLinks final : public LinkRecogniser {
   void Read(std::string_view line) override {
     if (line.size() <= kTextColumn) return;
     const std::string_view text = TrimLineEnd(line.substr(kTextColumn));
+    if (text.empty()) return;
     if (StartsWith(text, kDialing)) {
       Dial(text.substr(kDialing.size()));
     } else if (PhraseAt(line, phrases_.outgoing_connect, kMarkedColumn)) {
@@ -142,6 +143,7 @@ class TmailLinks final : public LinkRecogniser {
 
   // "■ 2:5020/1234, bytes 92468/2870, time 0:00:53"
   void Summary(std::string_view line) {
+    if (line.size() <= kMarkedColumn) return;
     const std::string_view rest = line.substr(kMarkedColumn);
     const std::size_t comma = rest.find(", ");
     if (!open_ || comma == std::string_view::npos ||
