@@ -128,6 +128,11 @@ void AddLinkFigures(LinkFigures& into, const LinkFigures& more) {
   into.listed = into.listed || more.listed;
 }
 
+void AddLinkHealth(LinkHealth& into, const LinkHealth& more) {
+  for (const LinkFigures& f : more.links)
+    AddLinkFigures(Find(into.links, f.address), f);
+}
+
 void FinishLinks(LinkHealth& health,
                  const std::optional<std::vector<std::string>>& listed) {
   if (listed)

@@ -67,6 +67,9 @@ void AddLinkEvents(LinkHealth& health, const LinkEvents& events,
                    const DayPlace& place);
 // Adds one link's figures of the same window from another source.
 void AddLinkFigures(LinkFigures& into, const LinkFigures& more);
+// Adds every link of another source (another line) of the same window: a
+// link both name is one row.
+void AddLinkHealth(LinkHealth& into, const LinkHealth& more);
 // Adds the listed links none of the sources named, marks the listed ones
 // and works out the longest gaps; call once every source is added.
 void FinishLinks(LinkHealth& health,
