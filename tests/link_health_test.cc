@@ -56,7 +56,7 @@ TEST(LinkHealth, TwoLinesAddUpToOneRowPerLink) {
   EXPECT_FALSE(both.silent());
   EXPECT_EQ("2:5030/77", silent.address);
   EXPECT_TRUE(silent.silent());
-  EXPECT_EQ("8:01", GapText(silent.longest_gap));
+  EXPECT_EQ("08:01", GapText(silent.longest_gap));
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ void FinishLinks(LinkHealth& health,
 
 std::string GapText(long minutes) {
   char text[32];
-  std::snprintf(text, sizeof text, "%ld:%02ld", minutes / 60, minutes % 60);
+  std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
   return text;
 }
 

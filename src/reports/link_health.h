@@ -75,7 +75,8 @@ void AddLinkHealth(LinkHealth& into, const LinkHealth& more);
 void FinishLinks(LinkHealth& health,
                  const std::optional<std::vector<std::string>>& listed);
 
-// The longest time without a good session as "h:mm".
+// The longest time without a good session as "hh:mm" (more hours for a
+// long period).
 std::string GapText(long minutes);
 
 // The CP866 report: the calls table, the hour grid, the silent links.
