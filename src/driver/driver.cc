@@ -22,6 +22,7 @@
 #include "maintenance/file_deletion.h"
 #include "maintenance/log_packing.h"
 #include "platform/console.h"
+#include "platform/cp866.h"
 #include "platform/file_system.h"
 #include "platform/file_window.h"
 #include "platform/run_lock.h"
@@ -126,15 +127,36 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+// A CP866 report of CR LF lines as --utf8 writes the reports.
+std::string ReportInUtf8(std::string_view cp866) {
+  std::string utf8;
+  AppendCp866AsUtf8(cp866, utf8);
+  std::string lines;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+      lines += kHostLineEnd;
+      ++i;
+    } else {
+      lines += utf8[i];
+    }
+  }
+  return lines;
+}
+
 // False when one of them could not be written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
                   RunRecord& record) {
   bool ok = true;
   record.commands = Commands(s);
-  for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option) && (!output.links || record.links))
-      ok &= WriteExport(output.file_name(s.line_number, record.is_period),
-                        output.write(record));
+  for (const OutputFormat& output : Outputs()) {
+    if (!options.Wants(output.option) || (output.links && !record.links))
+      continue;
+    const std::string bytes = output.write(record);
+    ok &= WriteExport(output.file_name(s.line_number, record.is_period),
+                      output.cp866_report && options.utf8
+                          ? ReportInUtf8(bytes)
+                          : bytes);
+  }
   return ok;
 }
 

@@ -54,7 +54,7 @@ const std::array<OutputFormat, 6> kOutputs = {{
        out.Printf(kSignatureFormat, kMakerAddress);
        return out.bytes();
      },
-     false, true},
+     false, true, true},
     {"--csv", "",
      [](int line, bool) {
        return NumberedName("links.csv", "links", ".csv", line);

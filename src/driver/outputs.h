@@ -23,6 +23,9 @@ struct OutputFormat {
   // Made from the link health figures: written only when they were
   // gathered (--links, +h).
   bool links = false;
+  // A CP866 report with CR LF line ends, turned into UTF-8 with the
+  // host's line ends by --utf8 like the other reports.
+  bool cp866_report = false;
 };
 
 std::span<const OutputFormat> Outputs();
