@@ -152,10 +152,9 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
     if (!options.Wants(output.option) || (output.links && !record.links))
       continue;
     const std::string bytes = output.write(record);
-    ok &= WriteExport(output.file_name(s.line_number, record.is_period),
-                      output.cp866_report && options.utf8
-                          ? ReportInUtf8(bytes)
-                          : bytes);
+    ok &= WriteExport(
+        output.file_name(s.line_number, record.is_period),
+        output.cp866_report && options.utf8 ? ReportInUtf8(bytes) : bytes);
   }
   return ok;
 }
