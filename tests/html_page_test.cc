@@ -27,6 +27,7 @@
 #include "platform/cp866.h"
 #include "platform/process.h"
 #include "reports/address_summary.h"
+#include "reports/link_health.h"
 #include "reports/whole_seconds.h"
 #include "tests/memory_run_files.h"
 
@@ -178,6 +179,10 @@ constexpr char kProbe[] = R"js(<script>
       out.push(cells.join('\t'));
     });
   });
+  document.querySelectorAll('.scroll table[id]').forEach(function (table) {
+    var box = table.parentNode;
+    out.push(['box', table.id, box.clientWidth, box.scrollWidth].join('\t'));
+  });
   out.push(['view', window.innerWidth, document.documentElement.scrollWidth].join('\t'));
   out.push(['background', getComputedStyle(document.body).backgroundColor].join('\t'));
   out.push(['text', t(document.body.innerText)].join('\t'));
@@ -198,6 +203,8 @@ struct Layout {
   std::vector<Bar> bars;
   std::map<std::string, std::vector<Cells>> rows;  // by table id
   int width = 0, scroll_width = 0;
+  // A table's scrolling box: its width and the width of what it holds.
+  std::map<std::string, std::pair<int, int>> boxes;
   std::string background;
   std::string text;
 };
@@ -277,6 +284,8 @@ std::optional<Layout> Render(const std::string& page, int width,
       layout.bars.push_back({std::stod(f[2]), std::stod(f[3]), f[4]});
     } else if (f[0] == "row") {
       layout.rows[f[1]].emplace_back(f.begin() + 2, f.end());
+    } else if (f[0] == "box") {
+      layout.boxes[f[1]] = {std::stoi(f[2]), std::stoi(f[3])};
     } else if (f[0] == "view") {
       layout.width = std::stoi(f[1]);
       layout.scroll_width = std::stoi(f[2]);
@@ -517,6 +526,47 @@ TEST(HtmlPage, PeriodPage) {
             layout->rows.at("addresses"));
   EXPECT_NE(std::string::npos,
             layout->text.find("Линки без сессий за период;2:463/68;2:5030/55"));
+}
+
+// Link health: the table with its hour grids is whole on a desktop and
+// folds into one card per link on a phone, every figure still shown and
+// nothing scrolling sideways.
+TEST(HtmlPage, LinkTableFoldsIntoCardsOnAPhone) {
+  REQUIRE_CHROMIUM();
+  RunRecord r;
+  r.window = MakeWindow({15, 3}, {0, 0, 23, 59, true});
+  LinkHealth h = EmptyLinkHealth(r.window);
+  LinkEvents events;
+  LinkCounts& busy = events["2:5020/1234.12345"];
+  busy.calls = 12;
+  busy.connected = 9;
+  busy.failed[Slot(CallFailure::kBusy)] = 3;
+  busy.incoming = 4;
+  for (int hour : {0, 8, 8, 23}) busy.good.push_back({{15, 3}, hour * 3600});
+  events["2:463/68"].failed[Slot(CallFailure::kRefused)] = 2;
+  events["2:463/68"].calls = 2;
+  AddLinkEvents(h, events, WindowPlace(r.window));
+  FinishLinks(h, std::vector<std::string>{"2:5030/77"});
+  r.links = h;
+  std::string page;
+  WriteHtmlPage(r, page);
+  for (int width : {390, 1280}) {
+    const std::optional<Layout> layout = Render(page, width);
+    ASSERT_TRUE(layout);
+    EXPECT_LE(layout->scroll_width, layout->width) << width;
+    ASSERT_EQ(1u, layout->boxes.count("links"));
+    EXPECT_LE(layout->boxes.at("links").second, layout->boxes.at("links").first)
+        << width;
+    EXPECT_EQ(
+        (std::vector<Cells>{{"2:463/68", "2", "0", "0", "0", "0", "0", "0", "2",
+                             "0", "0", "никогда", "24:00", ""},
+                            {"2:5020/1234.12345", "12", "9", "0", "3", "0", "0",
+                             "0", "0", "4", "4", "15.03 23:00", "15:00", ""},
+                            {"2:5030/77 (молчит)", "0", "0", "0", "0", "0", "0",
+                             "0", "0", "0", "0", "никогда", "24:00", ""}}),
+        layout->rows.at("links"))
+        << width;
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
+#include "log/link_events.h"
 #include "log/log_dialect.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
@@ -45,15 +46,23 @@ class OutputsRestart final : public ScanRestart {
 };
 
 ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
-                    RunFiles& files, RunProgress& progress) {
+                    RunFiles& files, RunProgress& progress, RunRecord& record) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
   std::optional<ScratchWriter> scratch;
   if (Output* scratch_file = files.Find(Destination::kScratch))
     scratch.emplace(*scratch_file);
-  const std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
+  std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
       {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
        run.processes, !s.no_configuration});
+  LinkWatch* links = nullptr;
+  if (s.link_health) {
+    auto watch = std::make_unique<LinkWatch>(
+        std::move(reader),
+        MakeLinkRecogniser(*run.dialect, LogPhrasesFor(s.language)));
+    links = watch.get();
+    reader = std::move(watch);
+  }
   // The sessions going on when the window begins, for its busy time.
   SessionTable earlier_table;
   const std::unique_ptr<SessionReader> earlier = run.dialect->MakeReader(
@@ -66,6 +75,11 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   counts.malformed_lines = reader->malformed_lines();
   CloseAtWindowEnd(window, earlier_table);
   run.earlier_busy = EarlierSpans(earlier_table, window);
+  if (links != nullptr) {
+    record.links = EmptyLinkHealth(window);
+    AddLinkEvents(*record.links, links->events(), WindowPlace(window));
+    FinishLinks(*record.links, run.links);
+  }
   return counts;
 }
 
@@ -240,7 +254,7 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
   record.language = run.settings.report_language;
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
-  const ScanCounts counts = ScanStep(run, window, log, files, progress);
+  const ScanCounts counts = ScanStep(run, window, log, files, progress, record);
   files.Close(Destination::kScratch);
   if (Analyses(run.settings.cut_mode))
     ReportSteps(run, window, files, progress, record);

@@ -25,8 +25,8 @@ enum class Form {
 };
 
 // The commands, whole: "+lfoo" or "+l(-s" is none of them.
-constexpr std::array<std::string_view, 9> kModeCommands = {
-    "+f", "+f(-s)", "-g", "+l", "+l(-s)", "+a", "+a(-s)", "+b", "+b(-s)"};
+constexpr std::array<std::string_view, 10> kModeCommands = {
+    "+f", "+f(-s)", "-g", "+l", "+l(-s)", "+a", "+a(-s)", "+b", "+b(-s)", "+h"};
 
 Form FormOf(std::string_view lowered) {
   if (PhraseAt(lowered, "/?", 0)) return Form::kHelp;
@@ -120,7 +120,7 @@ bool GoodTime(std::string_view value) {
 constexpr const char kKnownForms[] =
     "not an argument brantlow knows (the log path first, - for standard "
     "input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, "
-    "+a(-s), +b, +b(-s), -g, /? and the -- options)";
+    "+a(-s), +b, +b(-s), +h, -g, /? and the -- options)";
 
 // What the value of an argument of the form may be; empty when it is good.
 std::string_view ValueFault(Form form, std::string_view lowered,

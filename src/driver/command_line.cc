@@ -59,6 +59,8 @@ bool ApplyModeCommand(std::string_view text, RunSettings& settings) {
   } else if (PhraseAt(text, "+f", 0)) {
     settings.cut_mode =
         LongForm(text, "+f(-s)") ? CutMode::kCutOnly : CutMode::kCutAndAnalyse;
+  } else if (PhraseAt(text, "+h", 0)) {
+    settings.link_health = true;
   } else if (PhraseAt(text, "-g", 0)) {
     settings.no_histogram = true;
   } else if (PhraseAt(text, "+l", 0)) {

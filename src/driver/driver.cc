@@ -177,6 +177,22 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+// A CP866 report of CR LF lines as --utf8 writes the reports.
+std::string ReportInUtf8(std::string_view cp866) {
+  std::string utf8;
+  AppendCp866AsUtf8(cp866, utf8);
+  std::string lines;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+      lines += kHostLineEnd;
+      ++i;
+    } else {
+      lines += utf8[i];
+    }
+  }
+  return lines;
+}
+
 // The names of those written are added to written; false when one of
 // them could not be written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
@@ -184,9 +200,13 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   bool ok = true;
   record.commands = Commands(s);
   for (const OutputFormat& output : Outputs()) {
-    if (!options.Wants(output.option)) continue;
+    if (!options.Wants(output.option) || (output.links && !record.links))
+      continue;
     const std::string name = output.file_name(s.line_number, record.is_period);
-    if (WriteExport(name, output.write(record)))
+    const std::string bytes = output.write(record);
+    if (WriteExport(name, output.cp866_report && options.utf8
+                              ? ReportInUtf8(bytes)
+                              : bytes))
       written.push_back(name);
     else
       ok = false;
@@ -515,7 +535,7 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
     PrintError(ArgumentFaultText(*fault));
     return 1;
   }
-  const LongOptions& options = split.options;
+  LongOptions options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
   std::FILE* report_stream =
@@ -565,6 +585,10 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   if (!failed_check.empty())
     return Fatal(failed_check, settings, HelpShown::kOnTerminal, program);
   run->dialect = ChooseDialect(settings, log);
+  // +h is --links in the classic form.
+  if (options.Wants("--links")) settings.link_health = true;
+  if (settings.link_health && !options.Wants("--links"))
+    options.outputs.push_back("--links");
 
   if (!AnalyseRun(*run, options, log, report_stream)) failed = true;
   return failed ? kSomethingFailed : 0;

@@ -80,6 +80,7 @@ constexpr const char kUsageHead[] =
     "  +b, +b(-s)       callers passed on to the BBS, in maxdata.zvx; with\n"
     "                   (-s) they are hidden in the statistics\n"
     "  -g               no busy histogram\n"
+    "  +h               link health per link, in lnkdata.zvx (as --links)\n"
     "\n"
     "Options:\n";
 

@@ -7,12 +7,13 @@
 #include "reports/csv_export.h"
 #include "reports/html_page.h"
 #include "reports/json_export.h"
+#include "reports/link_health.h"
 
 namespace brantlow {
 
 namespace {
 
-const std::array<OutputFormat, 4> kOutputs = {{
+const std::array<OutputFormat, 6> kOutputs = {{
     {"--csv", "  --csv            also sessions.csv and addresses.csv\n",
      [](int line, bool) {
        return NumberedName("sessions.csv", "sessions", ".csv", line);
@@ -39,6 +40,26 @@ const std::array<OutputFormat, 4> kOutputs = {{
        WriteHtmlPage(record, page);
        return page;
      },
+     true},
+    {"--links",
+     "  --links          also the link health report, lnkdata.zvx (as +h);\n"
+     "                   with --csv also links.csv\n",
+     [](int line, bool) {
+       return NumberedName("lnkdata.zvx", "lnkdat", ".zvx", line);
+     },
+     [](const RunRecord& record) {
+       MemoryOutput out;
+       WriteLinkReport(*record.links, out);
+       if (record.line_number != 0) out.Printf("\nLine %d", record.line_number);
+       out.Printf(kSignatureFormat, kMakerAddress);
+       return out.bytes();
+     },
+     false, true, true},
+    {"--csv", "",
+     [](int line, bool) {
+       return NumberedName("links.csv", "links", ".csv", line);
+     },
+     [](const RunRecord& record) { return LinksCsv(*record.links); }, false,
      true},
 }};
 

@@ -20,6 +20,12 @@ struct OutputFormat {
   std::string (*write)(const RunRecord& record);
   // It lists every session: the record keeps their rows only then.
   bool session_rows = false;
+  // Made from the link health figures: written only when they were
+  // gathered (--links, +h).
+  bool links = false;
+  // A CP866 report with CR LF line ends, turned into UTF-8 with the
+  // host's line ends by --utf8 like the other reports.
+  bool cp866_report = false;
 };
 
 std::span<const OutputFormat> Outputs();

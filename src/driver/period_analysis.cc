@@ -14,6 +14,7 @@
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
+#include "log/link_events.h"
 #include "log/log_dialect.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
@@ -34,6 +35,7 @@ struct Day {
   MemoryOutput scratch_bytes;
   ScratchWriter scratch{scratch_bytes};
   std::unique_ptr<SessionReader> reader;
+  LinkWatch* links = nullptr;  // the reader, when link health is gathered
 };
 
 // The days of the period, each in the years of the log that can still be
@@ -78,6 +80,13 @@ class Days final : public PeriodSink {
     day->reader = run_.dialect->MakeReader(
         {*day->table, &day->scratch, LogPhrasesFor(s.language), run_.processes,
          !s.no_configuration});
+    if (s.link_health) {
+      auto watch = std::make_unique<LinkWatch>(
+          std::move(day->reader),
+          MakeLinkRecogniser(*run_.dialect, LogPhrasesFor(s.language)));
+      day->links = watch.get();
+      day->reader = std::move(watch);
+    }
     return day;
   }
 
@@ -123,6 +132,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   AddressMap addresses;
   std::vector<long long> busy(kHalfHours, 0);
   std::vector<BusySpan> earlier;
+  if (s.link_health) record.links = EmptyLinkHealth(period);
   progress.Show("\r\n\r\n");
   {
     StepScope step(progress, run.texts->steps.analysing);
@@ -131,6 +141,9 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
       std::unique_ptr<Day> day =
           days.Take(k, scan.years[static_cast<std::size_t>(k)]);
       counts.malformed_lines += day->reader->malformed_lines();
+      if (day->links != nullptr)
+        AddLinkEvents(*record.links, day->links->events(),
+                      PeriodDay(day->date, k));
       CountDay(run, *day, files, addresses, busy, earlier, summary, record);
     }
   }
@@ -141,6 +154,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
       for (const std::string& link : *run.links)
         if (!addresses.Contains(link)) summary.silent_links->push_back(link);
     }
+    if (record.links) FinishLinks(*record.links, run.links);
     summary.addresses = InSummaryOrder(addresses);
     if (!s.no_histogram) {
       BusyArray mean{};

@@ -39,6 +39,7 @@ struct RunSettings {
   TableMode files_mode = TableMode::kOff;    // +a, +a(-s)
   BbsMode bbs_mode = BbsMode::kOff;          // +b, +b(-s)
   bool no_histogram = false;                 // -g
+  bool link_health = false;                  // +h, --links
   LogLanguage language = LogLanguage::kUnset;
   // Language, --lang=: the reports' language.
   ReportLanguage report_language = ReportLanguage::kRussian;

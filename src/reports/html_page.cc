@@ -517,6 +517,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
   out += title;
   out += "</title>\n<style>\n";
   out += kStyle;
+  if (r.links) out += kLinkStyle;
   out += "</style>\n</head>\n<body>\n<h1>";
   out += title;
   if (r.line_number != 0)
@@ -544,6 +545,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
     WriteAddressSummary(r, t, out);
     if (r.costs) WriteCosts(r.cost_rows, t, out);
   }
+  if (r.links) WriteLinkSection(*r.links, out);
   WriteFooter(r, t, out);
   out += "</body>\n</html>\n";
 }

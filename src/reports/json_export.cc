@@ -54,6 +54,10 @@ class Json {
     Separate();
     text += std::to_string(value);
   }
+  void Null() {
+    Separate();
+    text += "null";
+  }
   void Bool(bool value) {
     Separate();
     text += value ? "true" : "false";
@@ -198,6 +202,58 @@ void Rows(Json& j, std::string_view key, std::span<const Column<Row>> columns,
   j.Close(']');
 }
 
+// The link health figures, one object per link.
+void Links(Json& j, const LinkHealth& h) {
+  static constexpr const char* kFailures[kCallFailures] = {
+      "no_carrier", "busy",      "no_answer",  "no_dial_tone", "handshake",
+      "refused",    "timed_out", "unresolved", "network"};
+  j.Key("links");
+  j.Open('[');
+  for (const LinkFigures& f : h.links) {
+    j.Open('{');
+    j.Key("address");
+    j.Text(f.address);
+    j.Key("listed");
+    j.Bool(f.listed);
+    j.Key("silent");
+    j.Bool(f.silent());
+    j.Key("calls");
+    j.Integer(f.calls);
+    j.Key("connected");
+    j.Integer(f.connected);
+    j.Key("failed");
+    j.Open('{');
+    for (std::size_t k = 0; k < kCallFailures; ++k) {
+      j.Key(kFailures[k]);
+      j.Integer(f.failed[k]);
+    }
+    j.Close('}');
+    j.Key("incoming");
+    j.Integer(f.incoming);
+    j.Key("good");
+    j.Integer(f.good);
+    j.Key("last_good");
+    if (f.last_good) {
+      char text[32];
+      const int s = f.last_good->second;
+      std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d:%02d",
+                    f.last_good->date.day % 100, f.last_good->date.month % 100,
+                    s / 3600 % 100, s / 60 % 60, s % 60);
+      j.Text(text);
+    } else {
+      j.Null();
+    }
+    j.Key("longest_gap_minutes");
+    j.Integer(f.longest_gap);
+    j.Key("hours");
+    j.Open('[');
+    for (int n : f.hours) j.Integer(n);
+    j.Close(']');
+    j.Close('}');
+  }
+  j.Close(']');
+}
+
 }  // namespace
 
 std::string RunJson(const RunRecord& r, std::string_view version) {
@@ -229,6 +285,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     for (const std::string& link : *r.silent_links) j.Text(link);
     j.Close(']');
   }
+  if (r.links) Links(j, *r.links);
   j.Key("busy");
   if (r.busy) {
     j.Open('[');

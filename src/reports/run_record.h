@@ -12,6 +12,7 @@
 #include "base/report_texts.h"
 #include "log/busy_array.h"
 #include "log/window.h"
+#include "reports/link_health.h"
 #include "reports/period_report.h"
 
 namespace brantlow {
@@ -77,6 +78,8 @@ struct RunRecord {
   DayTotals totals;                      // over every day
   std::optional<BusyArray> busy;         // none with -g
   std::optional<std::vector<std::string>> silent_links;
+  // Link health, when asked for (--links, +h).
+  std::optional<LinkHealth> links;
   std::optional<std::vector<FilesRow>> files;  // when the files table is made
   bool connect_table = false;                  // when the connect table is made
   std::vector<CostRow> cost_rows;

@@ -12,7 +12,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d15.03: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: /d15.03: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a date in the form of a long option's short twin
@@ -23,7 +23,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: -d=15.03: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: -d=15.03: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a letter no command has
@@ -34,7 +34,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /x: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: /x: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a command no one defined
@@ -45,7 +45,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: +z: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: +z: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a command with letters after it
@@ -56,7 +56,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a long form without its closing parenthesis
@@ -67,7 +67,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: +l(-s: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: +l(-s: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a crash-poll period of four digits
@@ -199,7 +199,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: -: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: -: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a log path after a command
@@ -211,7 +211,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: LOG: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: LOG: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a mistyped command in the log's place
@@ -223,7 +223,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), -g, /? and the -- options)
+|brantlow: +fx: not an argument brantlow knows (the log path first, - for standard input; then /d=, /t=, /p=, /c=, lineN, +F, +f(-s), +l, +l(-s), +a, +a(-s), +b, +b(-s), +h, -g, /? and the -- options)
 |brantlow --help lists the options
 
 === case: a log named like a line argument is a log

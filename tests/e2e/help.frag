@@ -48,6 +48,8 @@
 |  --csv            also sessions.csv and addresses.csv
 |  --json           also brantlow.json
 |  --html           also a web page, logdata.html (perdata.html)
+|  --links          also the link health report, lnkdata.zvx (as +h);
+|                   with --csv also links.csv
 |  --post=AREA      also the report as an echomail message of AREA, in a
 |                   packet for the uplink (the Post keys)
 |  --stdout         the report on standard output too; messages go to

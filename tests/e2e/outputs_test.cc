@@ -223,6 +223,20 @@ TEST(Outputs, StandardOutputStandardInputAndUtf8) {
   }
   expected.resize(expected.size() - host_line_end.size());
   EXPECT_EQ(expected, utf8.files["logdata.zvx"]);
+
+  // The link health report (+h) the same way.
+  RunResult links =
+      RunCase(ExampleDay({"+h"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult links_utf8 =
+      RunCase(ExampleDay({"+h", "--utf8"}), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_FALSE(links.files["lnkdata.zvx"].empty());
+  expected.clear();
+  for (const std::string& line : Split(links.files["lnkdata.zvx"], "\r\n")) {
+    AppendCp866AsUtf8(line, expected);
+    expected += host_line_end;
+  }
+  expected.resize(expected.size() - host_line_end.size());
+  EXPECT_EQ(expected, links_utf8.files["lnkdata.zvx"]);
 }
 
 TEST(Outputs, ALogConvertedToUtf8GivesTheReportsOfItsCp866Log) {

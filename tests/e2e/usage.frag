@@ -33,6 +33,7 @@
 |  +b, +b(-s)       callers passed on to the BBS, in maxdata.zvx; with
 |                   (-s) they are hidden in the statistics
 |  -g               no busy histogram
+|  +h               link health per link, in lnkdata.zvx (as --links)
 |
 |Options:
 |  -h, --help       this summary
@@ -41,6 +42,8 @@
 |  --csv            also sessions.csv and addresses.csv
 |  --json           also brantlow.json
 |  --html           also a web page, logdata.html (perdata.html)
+|  --links          also the link health report, lnkdata.zvx (as +h);
+|                   with --csv also links.csv
 |  --post=AREA      also the report as an echomail message of AREA, in a
 |                   packet for the uplink (the Post keys)
 |  --stdout         the report on standard output too; messages go to

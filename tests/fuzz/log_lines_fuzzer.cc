@@ -1,8 +1,8 @@
 // The mailer log as bytes through the whole analysis in memory: piece
 // cutting, the window test, the session extractor and its recognisers, the
-// crash-poll search, the rate pass and every report writer. The first byte
-// picks the phrase set, the cut mode, processes, a window that crosses
-// midnight and the tables.
+// crash-poll search, the rate pass, the link health and every report
+// writer. The first byte picks the phrase set, the cut mode, processes, a
+// window that crosses midnight and the tables.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,6 +15,7 @@
 #include "log/log_dialect.h"
 #include "log/window.h"
 #include "platform/file_window.h"
+#include "reports/link_health.h"
 #include "tests/memory_run_files.h"
 
 using namespace brantlow;
@@ -41,6 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       flags & 0x04 ? TableMode::kOwnFile : TableMode::kInStatistics;
   s.files_mode = flags & 0x80 ? TableMode::kInStatistics : TableMode::kOwnFile;
   s.bbs_mode = flags & 0x04 ? BbsMode::kUserFileHidden : BbsMode::kOff;
+  s.link_health = true;
   CopyField(run->processes[0].pattern, "Rescanning");
   CopyField(run->processes[0].name, "Outbound scan");
   run->processes[0].cycle = flags & 0x10;
@@ -66,5 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   SilentProgress progress;
   RunRecord record;
   Analyse(*run, window, log, files, progress, record);
+  if (record.links) {
+    MemoryOutput report;
+    WriteLinkReport(*record.links, report);
+    std::string page;
+    WriteLinkSection(*record.links, page);
+    LinksCsv(*record.links);
+  }
   return 0;
 }

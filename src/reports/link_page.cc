@@ -1,0 +1,150 @@
+// The link health section of the web page.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "platform/cp866.h"
+#include "reports/link_health.h"
+
+namespace brantlow {
+
+// Wide screens get the table; below 40rem each row becomes a card whose
+// cells carry their column's name, so nothing scrolls sideways on a phone.
+const char kLinkStyle[] =
+    ".hours{display:inline-grid;grid-template-columns:repeat(24,.6em);"
+    "gap:1px;vertical-align:middle}\n"
+    ".hours i{display:block;height:1.1em;background:var(--line)}\n"
+    ".hours .s1{background:var(--bar);opacity:.3}\n"
+    ".hours .s2{background:var(--bar);opacity:.55}\n"
+    ".hours .s3{background:var(--bar);opacity:.8}\n"
+    ".hours .s4{background:var(--bar)}\n"
+    "tr.silent td{background:var(--warn)}\n"
+    "table.links{font-size:.75rem}\n"
+    "table.links th,table.links td{padding:.2rem .3rem}\n"
+    "table.links th,table.links td:first-child{white-space:normal}\n"
+    "@media (max-width:40rem){table.links,table.links tbody,table.links tr,"
+    "table.links td{display:block;width:100%}\n"
+    "table.links{font-size:.95rem}\n"
+    "table.links thead{display:none}\n"
+    "table.links tr{border:1px solid var(--line);border-radius:4px;"
+    "margin:0 0 .6rem;padding:.3rem .5rem}\n"
+    "table.links td{display:flex;justify-content:space-between;gap:1rem;"
+    "border:0;padding:.1rem 0;white-space:normal;text-align:right}\n"
+    "table.links td::before{content:attr(data-label);color:var(--muted);"
+    "white-space:nowrap;"
+    "text-align:left}}\n";
+
+namespace {
+
+// A column's short head in the table, its whole name on a card.
+struct Heading {
+  const char* head;
+  const char* label;
+  bool number;
+};
+
+constexpr Heading kHeadings[] = {{"Адрес", "Адрес", false},
+                                 {"Звонки", "Звонки", true},
+                                 {"Связь", "Связь", true},
+                                 {"NO CARR.", "NO CARRIER", true},
+                                 {"BUSY", "BUSY", true},
+                                 {"NO ANS.", "NO ANSWER", true},
+                                 {"NO TONE", "NO DIAL TONE", true},
+                                 {"Рукоп.", "Рукопожатие не удалось", true},
+                                 {"Сеть", "Сеть (binkd)", true},
+                                 {"Вход.", "Входящие", true},
+                                 {"Сессий", "Сессий", true},
+                                 {"Последняя", "Последняя сессия", false},
+                                 {"Пауза", "Дольше всего без сессии", true},
+                                 {"Часы 0–23", "Часы 0–23", false}};
+
+void Escaped(std::string_view cp866, std::string& out) {
+  std::string utf8;
+  AppendCp866AsUtf8(cp866, utf8);
+  for (char c : utf8) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    }
+  }
+}
+
+void Cell(std::size_t column, const std::string& html, std::string& out) {
+  const Heading& h = kHeadings[column];
+  out += h.number ? "<td class=\"n\" data-label=\"" : "<td data-label=\"";
+  out += h.label;
+  out += "\">";
+  out += html;
+  out += "</td>";
+}
+
+std::string LastGood(const LinkFigures& f) {
+  if (!f.last_good) return "никогда";
+  char text[32];
+  const int s = f.last_good->second;
+  std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d",
+                f.last_good->date.day % 100, f.last_good->date.month % 100,
+                s / 3600 % 100, s / 60 % 60);
+  return text;
+}
+
+std::string Hours(const LinkFigures& f) {
+  std::string html = "<span class=\"hours\">";
+  for (std::size_t hour = 0; hour < f.hours.size(); ++hour) {
+    const int n = f.hours[hour];
+    char cell[64];
+    std::snprintf(cell, sizeof cell,
+                  "<i class=\"s%d\" title=\"%02zu: %d\"></i>", n < 4 ? n : 4,
+                  hour, n);
+    html += cell;
+  }
+  return html + "</span>";
+}
+
+void Row(const LinkFigures& f, std::string& out) {
+  out += f.silent() ? "<tr class=\"silent\">" : "<tr>";
+  std::string address;
+  Escaped(f.address, address);
+  if (f.silent()) address += " (молчит)";
+  std::size_t column = 0;
+  Cell(column++, address, out);
+  const int network = f.failed[Slot(CallFailure::kRefused)] +
+                      f.failed[Slot(CallFailure::kTimedOut)] +
+                      f.failed[Slot(CallFailure::kUnresolved)] +
+                      f.failed[Slot(CallFailure::kNetwork)];
+  for (int n :
+       {f.calls, f.connected, f.failed[Slot(CallFailure::kNoCarrier)],
+        f.failed[Slot(CallFailure::kBusy)],
+        f.failed[Slot(CallFailure::kNoAnswer)],
+        f.failed[Slot(CallFailure::kNoDialTone)],
+        f.failed[Slot(CallFailure::kHandshake)], network, f.incoming, f.good})
+    Cell(column++, std::to_string(n), out);
+  Cell(column++, LastGood(f), out);
+  Cell(column++, GapText(f.longest_gap), out);
+  Cell(column, Hours(f), out);
+  out += "</tr>\n";
+}
+
+}  // namespace
+
+void WriteLinkSection(const LinkHealth& h, std::string& out) {
+  out +=
+      "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\" "
+      "id=\"links\">\n"
+      "<thead><tr>";
+  for (const Heading& heading : kHeadings) {
+    out += heading.number ? "<th class=\"n\" title=\"" : "<th title=\"";
+    out += heading.label;
+    out += "\">";
+    out += heading.head;
+    out += "</th>";
+  }
+  out += "</tr></thead>\n<tbody>\n";
+  for (const LinkFigures& f : h.links) Row(f, out);
+  out += "</tbody></table></div>\n";
+}
+
+}  // namespace brantlow
