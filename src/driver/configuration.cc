@@ -244,6 +244,8 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
     settings.language = LogLanguage::kEnglish;
   } else if (key("PackLog")) {
     settings.pack_directory = DirectoryPath(line, pos + 7);
+  } else if (key("History")) {
+    settings.history_masks.push_back(Path(line, pos + 7));
   } else if (key("PackDay")) {
     settings.pack_day = Number(line, pos + 7);
   } else if (key("ShredDir")) {

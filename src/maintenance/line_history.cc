@@ -1,0 +1,303 @@
+#include "maintenance/line_history.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/text_fields.h"
+#include "base/wildcard.h"
+#include "maintenance/log_packing.h"
+#include "platform/file_system.h"
+#include "platform/gzip_window.h"
+#include "platform/process.h"
+#include "platform/text_file.h"
+
+namespace brantlow {
+
+namespace {
+
+constexpr const char* kArchiveNames[3] = {"logpack.zip", "logpack.arj",
+                                          "logpack.rar"};
+// Tries at a directory name of its own for the unpacked parts.
+constexpr int kDirectoryAttempts = 100;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         text.substr(text.size() - end.size()) == end;
+}
+
+bool IsCompressed(std::string_view path) { return EndsWith(path, ".gz"); }
+
+// The archiver that unpacks what the packer command packed, and its
+// arguments to unpack every member into directory, without paths.
+std::vector<std::string> UnpackCommand(const HistoryRequest& r,
+                                       const std::string& archive,
+                                       const std::string& directory,
+                                       std::string& program_name) {
+  const std::string packer = SplitPackerCommand(r.packer_command).program;
+  const std::string into = JoinPath(directory, "");
+  switch (r.packer_kind) {
+    case 1:
+      program_name = packer.empty() ? "arj" : packer;
+      return {program_name, "e", "-y", archive, into};
+    case 2:
+      program_name = FindProgram("unrar").empty() ? "rar" : "unrar";
+      return {program_name, "e", "-y", "-o+", archive, into};
+    default:
+      program_name = "unzip";
+      return {program_name, "-qq", "-o", "-j", archive, "-d", directory};
+  }
+}
+
+// A directory of the run's own for the unpacked parts; empty when none
+// can be made.
+std::string MakeUnpackDirectory(const HistoryRequest& r) {
+  for (int k = 0; k < kDirectoryAttempts; ++k) {
+    const std::string path =
+        JoinPath(r.temp_directory, "brantlow-history-" +
+                                       std::to_string(r.line_number) + "-" +
+                                       std::to_string(k));
+    if (MakeDirectory(path.c_str())) return path;
+  }
+  return {};
+}
+
+// The first line the archiver printed, to tell why it failed.
+std::string FirstOutputLine(const std::string& path) {
+  TextFile file;
+  char line[120] = {};
+  if (!file.OpenRead(path.c_str())) return {};
+  std::size_t n = file.ReadLine(line, sizeof line - 1);
+  while (n > 0 && (line[n - 1] == '\n' || line[n - 1] == '\r')) --n;
+  return std::string(line, n);
+}
+
+int PartYear(int digits, int this_year) {
+  const int year = this_year / 100 * 100 + digits;
+  return year > this_year ? year - 100 : year;
+}
+
+bool Overlaps(YearDay a_first, YearDay a_last, YearDay b_first,
+              YearDay b_last) {
+  return !(a_last < b_first) && !(b_last < a_first);
+}
+
+class Gathering {
+ public:
+  Gathering(const HistoryRequest& r, YearDay first, YearDay last,
+            LineSources& sources)
+      : r_(r), first_(first), last_(last), s_(sources) {}
+
+  void Parts();
+  void HistoryFiles();
+
+ private:
+  bool Unpack(const std::string& archive);
+  void AddPart(const std::string& name);
+  void AddHistoryFile(const std::string& path);
+  // Surveys the source; false (with the problem told) when it fails.
+  bool Survey(const std::string& path, SourceDays& days);
+  void Problem(const std::string& path, const std::string& reason) {
+    s_.problems.push_back(path + ": " + reason);
+  }
+
+  const HistoryRequest& r_;
+  const YearDay first_;
+  const YearDay last_;
+  LineSources& s_;
+};
+
+bool Gathering::Unpack(const std::string& archive) {
+  s_.unpacked_directory = MakeUnpackDirectory(r_);
+  if (s_.unpacked_directory.empty()) {
+    Problem(archive, "no directory to unpack it in under " +
+                         JoinPath(r_.temp_directory, ""));
+    return false;
+  }
+  std::string name;
+  std::vector<std::string> command =
+      UnpackCommand(r_, archive, s_.unpacked_directory, name);
+  command[0] = FindProgram(name);
+  if (command[0].empty()) {
+    Problem(archive, name + " not found to unpack it");
+    return false;
+  }
+  const std::string said = s_.unpacked_directory + ".out";
+  const ChildOutcome outcome = RunProgramQuietly(command, said);
+  const std::string first_line = FirstOutputLine(said);
+  RemoveFile(said.c_str());
+  if (outcome.kind == ChildOutcome::Kind::kExited && outcome.code == 0)
+    return true;
+  std::string reason = outcome.kind == ChildOutcome::Kind::kNotStarted
+                           ? name + " could not be started"
+                           : name + " failed (status " +
+                                 std::to_string(outcome.code) + ")";
+  if (!first_line.empty()) reason += ": " + first_line;
+  Problem(archive, reason);
+  return false;
+}
+
+void Gathering::Parts() {
+  const std::string archive = JoinPath(
+      r_.pack_directory,
+      kArchiveNames[r_.packer_kind >= 0 && r_.packer_kind <= 2 ? r_.packer_kind
+                                                              : 0]);
+  FileWindow probe;
+  if (!probe.Open(archive.c_str())) {
+    // Nothing was packed yet: no part to read.
+    if (!IsNotFound(probe.error()))
+      Problem(archive, SystemErrorText(probe.error()));
+    return;
+  }
+  probe.Close();
+  if (!Unpack(archive)) return;
+  std::vector<std::string> names;
+  ListDirectory(s_.unpacked_directory.c_str(),
+                [&](const char* name) { names.emplace_back(name); });
+  std::sort(names.begin(), names.end(),
+            [](const std::string& a, const std::string& b) {
+              const auto pa = ReadPartName(a);
+              const auto pb = ReadPartName(b);
+              if (pa && pb && pa->year_digits != pb->year_digits)
+                return pa->year_digits < pb->year_digits;
+              return a < b;
+            });
+  for (const std::string& name : names) AddPart(name);
+}
+
+void Gathering::AddPart(const std::string& name) {
+  const std::optional<PartName> part = ReadPartName(name);
+  if (!part || part->line != r_.line_number) return;
+  const int year = PartYear(part->year_digits, r_.this_year);
+  if (!Overlaps({year, part->first}, {year, part->last}, first_, last_))
+    return;
+  const std::string path = JoinPath(s_.unpacked_directory, name);
+  SourceDays days;
+  if (!Survey(path, days)) return;
+  days.SetFirstYear(year);
+  s_.paths.push_back(path);
+  s_.is_part.push_back(true);
+  s_.days.push_back(std::move(days));
+}
+
+bool Gathering::Survey(const std::string& path, SourceDays& days) {
+  if (IsCompressed(path)) {
+    GzipWindow file;
+    if (!file.Open(path.c_str())) {
+      Problem(path, file.error_text());
+      return false;
+    }
+    days = SurveyDays(file, *r_.dialect);
+    if (!file.error_text().empty()) Problem(path, file.error_text());
+    return file.error_text().empty();
+  }
+  FileWindow file;
+  if (!file.Open(path.c_str())) {
+    Problem(path, SystemErrorText(file.error()));
+    return false;
+  }
+  days = SurveyDays(file, *r_.dialect);
+  return true;
+}
+
+void Gathering::AddHistoryFile(const std::string& path) {
+  // A file last changed before the first day holds none of the days.
+  FileDate changed;
+  if (!FileModifiedDate(path.c_str(), changed)) return;
+  const YearDay changed_on{changed.year, {changed.day, changed.month}};
+  if (changed_on < first_) return;
+  SourceDays days;
+  if (!Survey(path, days) || days.empty()) return;
+  // Its last line's year is the year it was last changed, or the one
+  // before when that line's month lies after the change's.
+  days.SetLastYear(changed.year -
+                   (days.last_month > changed.month ? 1 : 0));
+  if (!Overlaps(days.first(), days.last(), first_, last_)) return;
+  s_.paths.push_back(path);
+  s_.is_part.push_back(false);
+  s_.days.push_back(std::move(days));
+}
+
+void Gathering::HistoryFiles() {
+  for (const std::string& mask : r_.history_masks) {
+    const std::size_t at = FileNameStart(mask);
+    const std::string directory = at == 0 ? "." : mask.substr(0, at);
+    const std::string pattern = mask.substr(at);
+    std::vector<std::string> names;
+    if (!ListDirectory(directory.c_str(), [&](const char* name) {
+          if (WildcardMatch(pattern, name)) names.emplace_back(name);
+        })) {
+      Problem(mask, "its directory cannot be read");
+      continue;
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+      AddHistoryFile(at == 0 ? name : JoinPath(mask.substr(0, at), name));
+  }
+}
+
+}  // namespace
+
+std::optional<PartName> ReadPartName(std::string_view name) {
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot < 8) return {};
+  const std::string_view stem = name.substr(0, dot);
+  const std::string_view digits = name.substr(dot + 1);
+  if (!AllDigits(stem.substr(0, 8)) || digits.size() != 2 ||
+      !AllDigits(digits))
+    return {};
+  PartName part{{FieldNumber(stem, 0, 2), FieldNumber(stem, 2, 2)},
+                {FieldNumber(stem, 4, 2), FieldNumber(stem, 6, 2)},
+                FieldNumber(digits, 0, 2),
+                0};
+  std::string_view rest = stem.substr(8);
+  if (!rest.empty() && rest[0] == '-') {
+    const std::size_t end = std::min(rest.find('~'), rest.size());
+    if (!AllDigits(rest.substr(1, end - 1))) return {};
+    part.line = FieldNumber(rest, 1, end - 1);
+    rest.remove_prefix(end);
+  }
+  if (!rest.empty() && (rest[0] != '~' || !AllDigits(rest.substr(1))))
+    return {};
+  if (!ValidDay(part.first) || !ValidDay(part.last)) return {};
+  return part;
+}
+
+LineSources::~LineSources() {
+  if (unpacked_directory.empty()) return;
+  std::vector<std::string> names;
+  ListDirectory(unpacked_directory.c_str(),
+                [&](const char* name) { names.emplace_back(name); });
+  for (const std::string& name : names)
+    RemoveFile(JoinPath(unpacked_directory, name).c_str());
+  RemoveEmptyDirectory(unpacked_directory.c_str());
+}
+
+std::unique_ptr<ByteWindow> LineSources::Open(std::size_t source) const {
+  const std::string& path = paths[source];
+  if (IsCompressed(path)) {
+    auto file = std::make_unique<GzipWindow>();
+    if (!file->Open(path.c_str())) return nullptr;
+    return file;
+  }
+  auto file = std::make_unique<FileWindow>();
+  if (!file->Open(path.c_str())) return nullptr;
+  return file;
+}
+
+std::unique_ptr<LineSources> SourcesOfLine(const HistoryRequest& request,
+                                           YearDay first, YearDay last) {
+  auto sources = std::make_unique<LineSources>();
+  Gathering gathering(request, first, last, *sources);
+  gathering.Parts();
+  gathering.HistoryFiles();
+  sources->segments = ChooseSegments(first, last, sources->days);
+  return sources;
+}
+
+}  // namespace brantlow
