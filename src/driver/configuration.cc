@@ -27,7 +27,7 @@ constexpr std::string_view kCycleKeys[kProcessDefinitions] = {
 // are passed over after this one look.
 constexpr std::array<bool, 256> kKeyStarts = [] {
   std::array<bool, 256> starts{};
-  for (char c : std::string_view("SD12345PL@FCNBT"))
+  for (char c : std::string_view("SD12345PL@FCNBTH"))
     starts[static_cast<unsigned char>(c)] = true;
   return starts;
 }();

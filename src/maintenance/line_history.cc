@@ -206,9 +206,13 @@ bool Gathering::Survey(const std::string& path, SourceDays& days) {
 }
 
 void Gathering::AddHistoryFile(const std::string& path) {
-  // A file last changed before the first day holds none of the days.
+  // A file last changed before the first day holds none of the days. A
+  // compressed one was last changed when its header says.
   FileDate changed;
-  if (!FileModifiedDate(path.c_str(), changed)) return;
+  if (!(IsCompressed(path) && GzipContentDate(path.c_str(), changed.year,
+                                              changed.month, changed.day)) &&
+      !FileModifiedDate(path.c_str(), changed))
+    return;
   const YearDay changed_on{changed.year, {changed.day, changed.month}};
   if (changed_on < first_) return;
   SourceDays days;

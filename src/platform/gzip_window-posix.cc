@@ -1,6 +1,9 @@
 #include <zlib.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
 
 #include "platform/gzip_window.h"
 #include "platform/system_error.h"
@@ -8,6 +11,24 @@
 namespace brantlow {
 
 const bool kReadsGzip = true;
+
+bool GzipContentDate(const char* path, int& year, int& month, int& day) {
+  std::FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return false;
+  unsigned char header[8] = {};
+  const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+  std::fclose(file);
+  if (!read || header[0] != 0x1F || header[1] != 0x8B) return false;
+  const auto time = static_cast<std::time_t>(
+      header[4] | (header[5] << 8) | (header[6] << 16) |
+      (static_cast<std::uint32_t>(header[7]) << 24));
+  struct tm local;
+  if (time == 0 || localtime_r(&time, &local) == nullptr) return false;
+  year = local.tm_year + 1900;
+  month = local.tm_mon + 1;
+  day = local.tm_mday;
+  return true;
+}
 
 bool GzipWindow::Open(const char* path) {
   Close();

@@ -16,6 +16,11 @@ namespace brantlow {
 // Whether this build reads gzip files at all (the Windows build does not).
 extern const bool kReadsGzip;
 
+// The local date a gzip file's header gives its contents' last change
+// (gzip keeps the original file's time); false when it gives none or the
+// file cannot be read.
+bool GzipContentDate(const char* path, int& year, int& month, int& day);
+
 class GzipWindow final : public ByteWindow {
  public:
   GzipWindow() = default;
