@@ -128,13 +128,14 @@ bool HistoryReading::Prepare(const RunContext& run, const LocalDate& now,
   const RunSettings& s = run.settings;
   if (s.log_path == "-") return true;
   const int this_year = FieldNumber(now.text, 20, 4);
-  const std::optional<OlderDays> older =
-      DaysBeforeLog(s, now, this_year, log, *run.dialect);
-  if (!older) return true;
   const HistoryRequest request{s.pack_directory, s.packer_kind,
                                s.packer_command, s.line_number,
                                s.history_masks,  s.temp_directory,
                                this_year,        run.dialect};
+  if (!MayHaveSources(request)) return true;
+  const std::optional<OlderDays> older =
+      DaysBeforeLog(s, now, this_year, log, *run.dialect);
+  if (!older) return true;
   sources_ = SourcesOfLine(request, older->first, older->last);
   for (const std::string& problem : sources_->problems)
     Warn(problem + "; the days it holds are not read", warnings_);

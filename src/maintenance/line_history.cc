@@ -33,6 +33,13 @@ bool EndsWith(std::string_view text, std::string_view end) {
 
 bool IsCompressed(std::string_view path) { return EndsWith(path, ".gz"); }
 
+std::string ArchivePath(const HistoryRequest& r) {
+  return JoinPath(
+      r.pack_directory,
+      kArchiveNames[r.packer_kind >= 0 && r.packer_kind <= 2 ? r.packer_kind
+                                                             : 0]);
+}
+
 // The archiver that unpacks what the packer command packed, and its
 // arguments to unpack every member into directory, without paths.
 std::vector<std::string> UnpackCommand(const HistoryRequest& r,
@@ -67,14 +74,20 @@ std::string MakeUnpackDirectory(const HistoryRequest& r) {
   return {};
 }
 
-// The first line the archiver printed, to tell why it failed.
+// The first line of what the archiver printed that says more than the
+// archive's name, to tell why it failed.
 std::string FirstOutputLine(const std::string& path) {
   TextFile file;
-  char line[120] = {};
   if (!file.OpenRead(path.c_str())) return {};
-  std::size_t n = file.ReadLine(line, sizeof line - 1);
-  while (n > 0 && (line[n - 1] == '\n' || line[n - 1] == '\r')) --n;
-  return std::string(line, n);
+  char line[240] = {};
+  while (std::size_t n = file.ReadLine(line, sizeof line - 1)) {
+    std::string_view text(line, n);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+      text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    if (!text.empty() && text.front() != '[') return std::string(text);
+  }
+  return {};
 }
 
 int PartYear(int digits, int this_year) {
@@ -143,10 +156,7 @@ bool Gathering::Unpack(const std::string& archive) {
 }
 
 void Gathering::Parts() {
-  const std::string archive = JoinPath(
-      r_.pack_directory,
-      kArchiveNames[r_.packer_kind >= 0 && r_.packer_kind <= 2 ? r_.packer_kind
-                                                              : 0]);
+  const std::string archive = ArchivePath(r_);
   FileWindow probe;
   if (!probe.Open(archive.c_str())) {
     // Nothing was packed yet: no part to read.
@@ -292,6 +302,13 @@ std::unique_ptr<ByteWindow> LineSources::Open(std::size_t source) const {
   auto file = std::make_unique<FileWindow>();
   if (!file->Open(path.c_str())) return nullptr;
   return file;
+}
+
+bool MayHaveSources(const HistoryRequest& request) {
+  if (!request.history_masks.empty()) return true;
+  FileWindow archive;
+  return archive.Open(ArchivePath(request).c_str()) ||
+         !IsNotFound(archive.error());
 }
 
 std::unique_ptr<LineSources> SourcesOfLine(const HistoryRequest& request,

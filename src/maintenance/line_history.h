@@ -64,6 +64,10 @@ class LineSources {
   std::string unpacked_directory;
 };
 
+// Whether the line has anything older to read: History masks, or an
+// archive in the pack directory.
+bool MayHaveSources(const HistoryRequest& request);
+
 [[nodiscard]] std::unique_ptr<LineSources> SourcesOfLine(const HistoryRequest& request,
     YearDay first, YearDay last);
 

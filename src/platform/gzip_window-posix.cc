@@ -12,6 +12,17 @@ namespace brantlow {
 
 const bool kReadsGzip = true;
 
+namespace {
+
+// zlib's message begins with the file's path, which the caller names.
+std::string WithoutPath(const char* message) {
+  std::string text = message != nullptr ? message : "";
+  const std::size_t colon = text.rfind(": ");
+  return colon == std::string::npos ? text : text.substr(colon + 2);
+}
+
+}  // namespace
+
 bool GzipContentDate(const char* path, int& year, int& month, int& day) {
   std::FILE* file = std::fopen(path, "rb");
   if (file == nullptr) return false;
@@ -65,8 +76,8 @@ std::size_t GzipWindow::ReadSome(char* into, std::size_t size) {
   if (code == Z_OK && !gzeof(file)) code = Z_BUF_ERROR;
   if (n < 0 || code != Z_OK)
     error_text_ = code == Z_ERRNO ? SystemErrorText(LastSystemError())
-                                  : std::string("broken compressed data (") +
-                                        message + ")";
+                                  : "broken compressed data (" +
+                                        WithoutPath(message) + ")";
   return 0;
 }
 
