@@ -414,7 +414,8 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
       Analyse(run, window, reading, files, progress, record);
   const bool read_whole = history.Finish(record.warnings);
   log.Close();
-  const bool ok = read_whole &&
+  const bool ok =
+      read_whole &&
       FinishRun(run, options, counts, WindowText(window), Analyses(s.cut_mode),
                 Destination::kStatistics, report_stream, files, record);
   return cut_ok && ok;

@@ -128,10 +128,9 @@ bool HistoryReading::Prepare(const RunContext& run, const LocalDate& now,
   const RunSettings& s = run.settings;
   if (s.log_path == "-") return true;
   const int this_year = FieldNumber(now.text, 20, 4);
-  const HistoryRequest request{s.pack_directory, s.packer_kind,
-                               s.packer_command, s.line_number,
-                               s.history_masks,  s.temp_directory,
-                               this_year,        run.dialect};
+  const HistoryRequest request{
+      s.pack_directory, s.packer_kind,    s.packer_command, s.line_number,
+      s.history_masks,  s.temp_directory, this_year,        run.dialect};
   if (!MayHaveSources(request)) return true;
   const std::optional<OlderDays> older =
       DaysBeforeLog(s, now, this_year, log, *run.dialect);

@@ -65,10 +65,9 @@ std::vector<std::string> UnpackCommand(const HistoryRequest& r,
 // can be made.
 std::string MakeUnpackDirectory(const HistoryRequest& r) {
   for (int k = 0; k < kDirectoryAttempts; ++k) {
-    const std::string path =
-        JoinPath(r.temp_directory, "brantlow-history-" +
-                                       std::to_string(r.line_number) + "-" +
-                                       std::to_string(k));
+    const std::string path = JoinPath(
+        r.temp_directory, "brantlow-history-" + std::to_string(r.line_number) +
+                              "-" + std::to_string(k));
     if (MakeDirectory(path.c_str())) return path;
   }
   return {};
@@ -146,10 +145,10 @@ bool Gathering::Unpack(const std::string& archive) {
   RemoveFile(said.c_str());
   if (outcome.kind == ChildOutcome::Kind::kExited && outcome.code == 0)
     return true;
-  std::string reason = outcome.kind == ChildOutcome::Kind::kNotStarted
-                           ? name + " could not be started"
-                           : name + " failed (status " +
-                                 std::to_string(outcome.code) + ")";
+  std::string reason =
+      outcome.kind == ChildOutcome::Kind::kNotStarted
+          ? name + " could not be started"
+          : name + " failed (status " + std::to_string(outcome.code) + ")";
   if (!first_line.empty()) reason += ": " + first_line;
   Problem(archive, reason);
   return false;
@@ -184,8 +183,7 @@ void Gathering::AddPart(const std::string& name) {
   const std::optional<PartName> part = ReadPartName(name);
   if (!part || part->line != r_.line_number) return;
   const int year = PartYear(part->year_digits, r_.this_year);
-  if (!Overlaps({year, part->first}, {year, part->last}, first_, last_))
-    return;
+  if (!Overlaps({year, part->first}, {year, part->last}, first_, last_)) return;
   const std::string path = JoinPath(s_.unpacked_directory, name);
   SourceDays days;
   if (!Survey(path, days)) return;
@@ -229,8 +227,7 @@ void Gathering::AddHistoryFile(const std::string& path) {
   if (!Survey(path, days) || days.empty()) return;
   // Its last line's year is the year it was last changed, or the one
   // before when that line's month lies after the change's.
-  days.SetLastYear(changed.year -
-                   (days.last_month > changed.month ? 1 : 0));
+  days.SetLastYear(changed.year - (days.last_month > changed.month ? 1 : 0));
   if (!Overlaps(days.first(), days.last(), first_, last_)) return;
   s_.paths.push_back(path);
   s_.is_part.push_back(false);
@@ -262,8 +259,7 @@ std::optional<PartName> ReadPartName(std::string_view name) {
   if (dot == std::string_view::npos || dot < 8) return {};
   const std::string_view stem = name.substr(0, dot);
   const std::string_view digits = name.substr(dot + 1);
-  if (!AllDigits(stem.substr(0, 8)) || digits.size() != 2 ||
-      !AllDigits(digits))
+  if (!AllDigits(stem.substr(0, 8)) || digits.size() != 2 || !AllDigits(digits))
     return {};
   PartName part{{FieldNumber(stem, 0, 2), FieldNumber(stem, 2, 2)},
                 {FieldNumber(stem, 4, 2), FieldNumber(stem, 6, 2)},

@@ -68,8 +68,8 @@ class LineSources {
 // archive in the pack directory.
 bool MayHaveSources(const HistoryRequest& request);
 
-[[nodiscard]] std::unique_ptr<LineSources> SourcesOfLine(const HistoryRequest& request,
-    YearDay first, YearDay last);
+[[nodiscard]] std::unique_ptr<LineSources> SourcesOfLine(
+    const HistoryRequest& request, YearDay first, YearDay last);
 
 }  // namespace brantlow
 

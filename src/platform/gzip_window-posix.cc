@@ -75,9 +75,9 @@ std::size_t GzipWindow::ReadSome(char* into, std::size_t size) {
   // A file cut short reads as a clean end unless zlib is asked.
   if (code == Z_OK && !gzeof(file)) code = Z_BUF_ERROR;
   if (n < 0 || code != Z_OK)
-    error_text_ = code == Z_ERRNO ? SystemErrorText(LastSystemError())
-                                  : "broken compressed data (" +
-                                        WithoutPath(message) + ")";
+    error_text_ = code == Z_ERRNO
+                      ? SystemErrorText(LastSystemError())
+                      : "broken compressed data (" + WithoutPath(message) + ")";
   return 0;
 }
 

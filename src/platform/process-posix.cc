@@ -61,9 +61,9 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
 
 ChildOutcome RunProgramQuietly(const std::vector<std::string>& arguments,
                                const std::string& output_path) {
-  const int out = ::open(output_path.c_str(),
-                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                         0600);
+  const int out =
+      ::open(output_path.c_str(),
+             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (out < 0) return {};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);

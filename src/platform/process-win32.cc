@@ -82,8 +82,9 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
 ChildOutcome RunProgramQuietly(const std::vector<std::string>& arguments,
                                const std::string& output_path) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE out = CreateFileA(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                           &inherit, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out =
+      CreateFileA(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) return {};
   HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ, &inherit,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

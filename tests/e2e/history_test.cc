@@ -123,16 +123,15 @@ long long NumberAfter(const std::string& text, const std::string& after,
 // same report, every session once; the log keeps 22/11 on.
 void ExpectSameMonth(const std::string& packer_line,
                      const std::string& archive) {
-  RunResult before =
-      RunCase(MonthCase(""), BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  RunResult before = RunCase(MonthCase(""), BRANTLOW_BINARY, BRANTLOW_STANDIN);
   ASSERT_EQ(0, before.exit_status) << before.stdout_bytes;
   EXPECT_NE(std::string::npos,
             before.stdout_bytes.find("01.11-04.11 read from 0 packed part(s), "
                                      "1 History file(s)"))
       << before.stdout_bytes;
-  EXPECT_EQ(Station::NovemberSessions(),
-            NumberAfter(before.files["brantlow.json"], "\"totals\"",
-                        "sessions"));
+  EXPECT_EQ(
+      Station::NovemberSessions(),
+      NumberAfter(before.files["brantlow.json"], "\"totals\"", "sessions"));
 
   RunResult after = RunCase(
       MonthCase("PackDay 10\r\nPackLog ./old\r\n" + packer_line + "\r\n"),
@@ -145,9 +144,9 @@ void ExpectSameMonth(const std::string& packer_line,
                                     "1 History file(s)"))
       << after.stdout_bytes;
   EXPECT_EQ(before.files.at("perdata.zvx"), after.files.at("perdata.zvx"));
-  EXPECT_EQ(Station::NovemberSessions(),
-            NumberAfter(after.files["brantlow.json"], "\"totals\"",
-                        "sessions"));
+  EXPECT_EQ(
+      Station::NovemberSessions(),
+      NumberAfter(after.files["brantlow.json"], "\"totals\"", "sessions"));
   // Nothing unpacked is left behind.
   for (const auto& [path, bytes] : after.files)
     EXPECT_EQ(std::string::npos, path.find("brantlow-history")) << path;
