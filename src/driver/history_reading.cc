@@ -93,6 +93,8 @@ std::optional<OlderDays> DaysBeforeLog(const RunSettings& s,
   const YearDay today{this_year, {now.day, now.month}};
   const std::optional<DayMonth> head = FirstLogDay(log, d);
   const std::optional<DayMonth> tail = LastLogDay(log, d);
+  // A log with dated lines at one end only is not one to measure.
+  if (head.has_value() != tail.has_value()) return std::nullopt;
   YearDay log_last = today;
   YearDay log_first = NextDay(today);
   if (head && tail) {

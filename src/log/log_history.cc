@@ -108,7 +108,12 @@ std::vector<SourceSegment> ChooseSegments(
 
 SourceChain::SourceChain(std::vector<SourceSegment> segments, Opener open,
                          ByteWindow& log)
-    : segments_(std::move(segments)), open_(std::move(open)), log_(log) {}
+    : segments_(std::move(segments)),
+      open_(std::move(open)),
+      log_(log),
+      size_(log.size()) {
+  for (const SourceSegment& s : segments_) size_ += s.end - s.begin;
+}
 
 bool SourceChain::NextSegment() {
   if (reading_ != nullptr && end_ >= 0 && position_ < end_)

@@ -90,8 +90,8 @@ class SourceChain final : public ByteWindow {
   SourceChain(std::vector<SourceSegment> segments, Opener open,
               ByteWindow& log);
 
-  // The log's size: how much of the reading a bar can show.
-  std::int64_t size() const override { return log_.size(); }
+  // The segments' bytes and the log's, for a bar.
+  std::int64_t size() const override { return size_; }
   std::string_view At(std::int64_t offset) override;
   // Only read front to back.
   std::size_t ReadAt(std::int64_t, char*, std::size_t) override { return 0; }
@@ -108,6 +108,7 @@ class SourceChain final : public ByteWindow {
   std::vector<SourceSegment> segments_;
   Opener open_;
   ByteWindow& log_;
+  std::int64_t size_ = 0;
   std::size_t next_ = 0;  // the segment after the current one
   std::unique_ptr<ByteWindow> current_;
   ByteWindow* reading_ = nullptr;  // current_, or the log
