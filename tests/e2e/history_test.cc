@@ -119,6 +119,16 @@ long long NumberAfter(const std::string& text, const std::string& after,
   return std::atoll(text.c_str() + at + key.size() + 3);
 }
 
+// Each day of November in the JSON output holds the sessions written.
+void ExpectEveryDayOnce(const std::string& json) {
+  const std::string days = json.substr(json.find("\"days\":["));
+  for (int d = 1; d <= 30; ++d) {
+    char date[32];
+    std::snprintf(date, sizeof date, "{\"date\":\"%02d.11\"", d);
+    EXPECT_EQ(SessionsOn(d), NumberAfter(days, date, "sessions")) << date;
+  }
+}
+
 // The period before packing, then after it with the packer given: the
 // same report, every session once; the log keeps 22/11 on.
 void ExpectSameMonth(const std::string& packer_line,
@@ -132,6 +142,7 @@ void ExpectSameMonth(const std::string& packer_line,
   EXPECT_EQ(
       Station::NovemberSessions(),
       NumberAfter(before.files["brantlow.json"], "\"totals\"", "sessions"));
+  ExpectEveryDayOnce(before.files["brantlow.json"]);
 
   RunResult after = RunCase(
       MonthCase("PackDay 10\r\nPackLog ./old\r\n" + packer_line + "\r\n"),
@@ -147,6 +158,7 @@ void ExpectSameMonth(const std::string& packer_line,
   EXPECT_EQ(
       Station::NovemberSessions(),
       NumberAfter(after.files["brantlow.json"], "\"totals\"", "sessions"));
+  ExpectEveryDayOnce(after.files["brantlow.json"]);
   // Nothing unpacked is left behind.
   for (const auto& [path, bytes] : after.files)
     EXPECT_EQ(std::string::npos, path.find("brantlow-history")) << path;
