@@ -40,24 +40,67 @@ std::string ArchivePath(const HistoryRequest& r) {
                                                              : 0]);
 }
 
-// The archiver that unpacks what the packer command packed, and its
-// arguments to unpack every member into directory, without paths.
-std::vector<std::string> UnpackCommand(const HistoryRequest& r,
-                                       const std::string& archive,
-                                       const std::string& directory,
-                                       std::string& program_name) {
-  const std::string packer = SplitPackerCommand(r.packer_command).program;
-  const std::string into = JoinPath(directory, "");
-  switch (r.packer_kind) {
-    case 1:
-      program_name = packer.empty() ? "arj" : packer;
-      return {program_name, "e", "-y", archive, into};
-    case 2:
-      program_name = FindProgram("unrar").empty() ? "rar" : "unrar";
-      return {program_name, "e", "-y", "-o+", archive, into};
-    default:
-      program_name = "unzip";
-      return {program_name, "-qq", "-o", "-j", archive, "-d", directory};
+// The archiver that reads back what the packer command packed.
+std::string ArchiverName(const HistoryRequest& r) {
+  if (r.packer_kind == 1) {
+    const std::string packer = SplitPackerCommand(r.packer_command).program;
+    return packer.empty() ? "arj" : packer;
+  }
+  if (r.packer_kind == 2) return FindProgram("unrar").empty() ? "rar" : "unrar";
+  return "unzip";
+}
+
+// Its arguments to list the archive's members, a name a line or a name
+// first on a line.
+std::vector<std::string> ListArguments(const HistoryRequest& r,
+                                       const std::string& archive) {
+  if (r.packer_kind == 1) return {"l", "-y", archive};
+  if (r.packer_kind == 2) return {"lb", archive};
+  return {"-Z1", archive};
+}
+
+// Its arguments to unpack the members into directory, without paths.
+std::vector<std::string> UnpackArguments(
+    const HistoryRequest& r, const std::string& archive,
+    const std::string& directory, const std::vector<std::string>& members) {
+  std::vector<std::string> arguments;
+  if (r.packer_kind == 1)
+    arguments = {"e", "-y", archive, JoinPath(directory, "")};
+  else if (r.packer_kind == 2)
+    arguments = {"e", "-y", "-o+", archive};
+  else
+    arguments = {"-qq", "-o", "-j", archive};
+  arguments.insert(arguments.end(), members.begin(), members.end());
+  if (r.packer_kind == 2) arguments.push_back(JoinPath(directory, ""));
+  if (r.packer_kind == 0) arguments.insert(arguments.end(), {"-d", directory});
+  return arguments;
+}
+
+// A member of the archive that is a part of the line: its name as stored
+// (with the path it was packed with) and as unpacked.
+struct Member {
+  std::string stored;
+  std::string name;
+  PartName part;
+};
+
+// The words of a file, each given to take.
+template <typename Take>
+void ForEachWord(const std::string& path, Take take) {
+  TextFile file;
+  if (!file.OpenRead(path.c_str())) return;
+  char line[4096] = {};
+  while (std::size_t n = file.ReadLine(line, sizeof line - 1)) {
+    std::string_view rest(line, n);
+    while (!rest.empty()) {
+      const std::size_t start = rest.find_first_not_of(" \t\r\n");
+      if (start == std::string_view::npos) break;
+      rest.remove_prefix(start);
+      const std::size_t end =
+          std::min(rest.find_first_of(" \t\r\n"), rest.size());
+      take(rest.substr(0, end));
+      rest.remove_prefix(end);
+    }
   }
 }
 
@@ -109,8 +152,13 @@ class Gathering {
   void HistoryFiles();
 
  private:
-  bool Unpack(const std::string& archive);
-  void AddPart(const std::string& name);
+  // Runs the archiver with the arguments, what it says going to said;
+  // false (with the problem told) when it fails.
+  bool RunArchiver(const std::string& archive,
+                   const std::vector<std::string>& arguments,
+                   const std::string& said);
+  std::vector<Member> ListParts(const std::string& archive);
+  void AddPart(const Member& member);
   void AddHistoryFile(const std::string& path);
   // Surveys the source; false (with the problem told) when it fails.
   bool Survey(const std::string& path, SourceDays& days);
@@ -124,34 +172,53 @@ class Gathering {
   LineSources& s_;
 };
 
-bool Gathering::Unpack(const std::string& archive) {
-  s_.unpacked_directory = MakeUnpackDirectory(r_);
-  if (s_.unpacked_directory.empty()) {
-    Problem(archive, "no directory to unpack it in under " +
-                         JoinPath(r_.temp_directory, ""));
-    return false;
-  }
-  std::string name;
-  std::vector<std::string> command =
-      UnpackCommand(r_, archive, s_.unpacked_directory, name);
-  command[0] = FindProgram(name);
+bool Gathering::RunArchiver(const std::string& archive,
+                            const std::vector<std::string>& arguments,
+                            const std::string& said) {
+  const std::string name = ArchiverName(r_);
+  std::vector<std::string> command{FindProgram(name)};
   if (command[0].empty()) {
     Problem(archive, name + " not found to unpack it");
     return false;
   }
-  const std::string said = s_.unpacked_directory + ".out";
+  command.insert(command.end(), arguments.begin(), arguments.end());
   const ChildOutcome outcome = RunProgramQuietly(command, said);
-  const std::string first_line = FirstOutputLine(said);
-  RemoveFile(said.c_str());
   if (outcome.kind == ChildOutcome::Kind::kExited && outcome.code == 0)
     return true;
   std::string reason =
       outcome.kind == ChildOutcome::Kind::kNotStarted
           ? name + " could not be started"
           : name + " failed (status " + std::to_string(outcome.code) + ")";
+  const std::string first_line = FirstOutputLine(said);
   if (!first_line.empty()) reason += ": " + first_line;
   Problem(archive, reason);
   return false;
+}
+
+// The line's parts the archive lists that reach over the days, oldest
+// first.
+std::vector<Member> Gathering::ListParts(const std::string& archive) {
+  std::vector<Member> members;
+  const std::string said = JoinPath(s_.unpacked_directory, "list.out");
+  if (!RunArchiver(archive, ListArguments(r_, archive), said)) return members;
+  ForEachWord(said, [&](std::string_view word) {
+    const std::string name(word.substr(FileNameStart(word)));
+    const std::optional<PartName> part = ReadPartName(name);
+    if (!part || part->line != r_.line_number) return;
+    const int year = PartYear(part->year_digits, r_.this_year);
+    if (!Overlaps({year, part->first}, {year, part->last}, first_, last_))
+      return;
+    members.push_back({std::string(word), name, *part});
+  });
+  std::sort(members.begin(), members.end(),
+            [this](const Member& a, const Member& b) {
+              const YearDay da{PartYear(a.part.year_digits, r_.this_year),
+                               a.part.first};
+              const YearDay db{PartYear(b.part.year_digits, r_.this_year),
+                               b.part.first};
+              return da == db ? a.name < b.name : da < db;
+            });
+  return members;
 }
 
 void Gathering::Parts() {
@@ -164,30 +231,28 @@ void Gathering::Parts() {
     return;
   }
   probe.Close();
-  if (!Unpack(archive)) return;
-  std::vector<std::string> names;
-  ListDirectory(s_.unpacked_directory.c_str(),
-                [&](const char* name) { names.emplace_back(name); });
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) {
-              const auto pa = ReadPartName(a);
-              const auto pb = ReadPartName(b);
-              if (pa && pb && pa->year_digits != pb->year_digits)
-                return pa->year_digits < pb->year_digits;
-              return a < b;
-            });
-  for (const std::string& name : names) AddPart(name);
+  s_.unpacked_directory = MakeUnpackDirectory(r_);
+  if (s_.unpacked_directory.empty()) {
+    Problem(archive, "no directory to unpack it in under " +
+                         JoinPath(r_.temp_directory, ""));
+    return;
+  }
+  const std::vector<Member> members = ListParts(archive);
+  if (members.empty()) return;
+  std::vector<std::string> stored;
+  for (const Member& m : members) stored.push_back(m.stored);
+  if (!RunArchiver(archive,
+                   UnpackArguments(r_, archive, s_.unpacked_directory, stored),
+                   JoinPath(s_.unpacked_directory, "unpack.out")))
+    return;
+  for (const Member& m : members) AddPart(m);
 }
 
-void Gathering::AddPart(const std::string& name) {
-  const std::optional<PartName> part = ReadPartName(name);
-  if (!part || part->line != r_.line_number) return;
-  const int year = PartYear(part->year_digits, r_.this_year);
-  if (!Overlaps({year, part->first}, {year, part->last}, first_, last_)) return;
-  const std::string path = JoinPath(s_.unpacked_directory, name);
+void Gathering::AddPart(const Member& member) {
+  const std::string path = JoinPath(s_.unpacked_directory, member.name);
   SourceDays days;
   if (!Survey(path, days)) return;
-  days.SetFirstYear(year);
+  days.SetFirstYear(PartYear(member.part.year_digits, r_.this_year));
   s_.paths.push_back(path);
   s_.is_part.push_back(true);
   s_.days.push_back(std::move(days));
