@@ -245,7 +245,9 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
   } else if (key("PackLog")) {
     settings.pack_directory = DirectoryPath(line, pos + 7);
   } else if (key("History")) {
+    // The mask runs to the line's end: a key word inside it is no key.
     settings.history_masks.push_back(Path(line, pos + 7));
+    return false;
   } else if (key("PackDay")) {
     settings.pack_day = Number(line, pos + 7);
   } else if (key("ShredDir")) {
