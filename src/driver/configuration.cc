@@ -27,7 +27,7 @@ constexpr std::string_view kCycleKeys[kProcessDefinitions] = {
 // are passed over after this one look.
 constexpr std::array<bool, 256> kKeyStarts = [] {
   std::array<bool, 256> starts{};
-  for (char c : std::string_view("SD12345PL@FCNBT"))
+  for (char c : std::string_view("SD12345PL@FCNBTH"))
     starts[static_cast<unsigned char>(c)] = true;
   return starts;
 }();
@@ -282,6 +282,10 @@ bool TryPassAKeys(Line& line, std::size_t pos, RunSettings& settings,
     settings.language = LogLanguage::kEnglish;
   } else if (key("PackLog")) {
     settings.pack_directory = DirectoryPath(line, pos + 7);
+  } else if (key("History")) {
+    // The mask runs to the line's end: a key word inside it is no key.
+    settings.history_masks.push_back(Path(line, pos + 7));
+    return false;
   } else if (key("PackDay")) {
     settings.pack_day = Number(line, pos + 7);
   } else if (key("ShredDir")) {

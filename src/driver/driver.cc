@@ -13,6 +13,7 @@
 #include "driver/echo_posting.h"
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
+#include "driver/history_reading.h"
 #include "driver/options.h"
 #include "driver/outputs.h"
 #include "driver/period_analysis.h"
@@ -498,25 +499,32 @@ RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
 // The analysis of the window or the period, then what every run shares.
 // False when something asked for failed.
 bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
-                std::FILE* report_stream) {
+                HistoryReading& history, std::FILE* report_stream) {
   RunSettings& s = run.settings;
   DiskFiles files(s.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
   // A pipe has no size to measure a bar by.
   ConsoleProgress progress(/*bar=*/s.log_path != "-");
   RunRecord record = EmptyRecord(options, log);
+  record.warnings = history.warnings();
+  ByteWindow& reading = history.window(log);
   if (s.period_given) {
-    const ScanCounts counts = RunPeriod(run, log, files, progress, record);
+    const ScanCounts counts = RunPeriod(run, reading, files, progress, record);
+    const bool read_whole = history.Finish(record.warnings);
     log.Close();
     return FinishRun(run, options, counts, PeriodText(s.period), true,
-                     Destination::kPeriod, report_stream, files, record);
+                     Destination::kPeriod, report_stream, files, record) &&
+           read_whole;
   }
   const Window window = MakeWindow(s.start_date, s.times);
   const bool cut_ok = PrepareDayFiles(s, window, files);
   PrintSettingsSummary(s);
-  const ScanCounts counts = Analyse(run, window, log, files, progress, record);
+  const ScanCounts counts =
+      Analyse(run, window, reading, files, progress, record);
+  const bool read_whole = history.Finish(record.warnings);
   log.Close();
   const bool ok =
+      read_whole &&
       FinishRun(run, options, counts, WindowText(window), Analyses(s.cut_mode),
                 Destination::kStatistics, report_stream, files, record);
   return cut_ok && ok;
@@ -589,8 +597,11 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   if (options.Wants("--links")) settings.link_health = true;
   if (settings.link_health && !options.Wants("--links"))
     options.outputs.push_back("--links");
+  // Days before the log's first are read from its older sources too.
+  HistoryReading history;
+  if (!history.Prepare(*run, now, log)) failed = true;
 
-  if (!AnalyseRun(*run, options, log, report_stream)) failed = true;
+  if (!AnalyseRun(*run, options, log, history, report_stream)) failed = true;
   return failed ? kSomethingFailed : 0;
 }
 

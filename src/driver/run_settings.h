@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/calendar.h"
 #include "base/report_texts.h"
@@ -48,6 +49,8 @@ struct RunSettings {
   int pack_day = 0;
   int packer_kind = 0;  // 0 ZIP, 1 ARJ, 2 RAR
   std::string packer_command;
+  // History: masks of the rotated logs read for days before the log's.
+  std::vector<std::string> history_masks;
   std::string cut_directory = "./";
   std::string temp_directory = "./";
   std::optional<std::string> bbs_log_path;  // BBSLog

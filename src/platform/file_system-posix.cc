@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "platform/file_system.h"
 
@@ -42,6 +43,17 @@ bool IsDirectory(const char* path) {
 bool MakeDirectory(const char* path) { return mkdir(path, 0777) == 0; }
 
 bool RemoveFile(const char* path) { return unlink(path) == 0; }
+
+bool RemoveEmptyDirectory(const char* path) { return rmdir(path) == 0; }
+
+bool FileModifiedDate(const char* path, FileDate& date) {
+  struct stat st;
+  struct tm local;
+  if (stat(path, &st) != 0 || localtime_r(&st.st_mtime, &local) == nullptr)
+    return false;
+  date = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+  return true;
+}
 
 namespace {
 

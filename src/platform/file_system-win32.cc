@@ -54,6 +54,22 @@ bool MakeDirectory(const char* path) {
 
 bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
 
+bool RemoveEmptyDirectory(const char* path) {
+  return RemoveDirectoryA(path) != 0;
+}
+
+bool FileModifiedDate(const char* path, FileDate& date) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  FILETIME local;
+  SYSTEMTIME time;
+  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+      !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+      !FileTimeToSystemTime(&local, &time))
+    return false;
+  date = {time.wYear, time.wMonth, time.wDay};
+  return true;
+}
+
 std::FILE* CreateUniqueBeside(const std::string& path, std::string& created,
                               SystemError& error) {
   // Random names, tried until one is new.

@@ -37,6 +37,18 @@ bool IsDirectory(const char* path);
 bool MakeDirectory(const char* path);
 
 bool RemoveFile(const char* path);
+// Removes an empty directory.
+bool RemoveEmptyDirectory(const char* path);
+
+// A local calendar date, as the host's clock gives it.
+struct FileDate {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
+// The local date of the file's last change; false when it cannot be read.
+bool FileModifiedDate(const char* path, FileDate& date);
 
 // The one way the program replaces a file: written under an unpredictable
 // name beside it, then put in its place whole, so that a killed run leaves

@@ -43,7 +43,12 @@ void AppendQuoted(std::string& line, const std::string& argument) {
 
 }  // namespace
 
-ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
+namespace {
+
+// Starts the program, with the standard handles given when startup says
+// so, and waits for it.
+ChildOutcome Spawn(const std::vector<std::string>& arguments,
+                   STARTUPINFOA& startup) {
   ChildOutcome outcome;
   if (arguments.empty()) return outcome;
   std::string line;
@@ -51,8 +56,6 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
     if (!line.empty()) line += ' ';
     AppendQuoted(line, a);
   }
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!CreateProcessA(arguments[0].c_str(), line.data(), nullptr, nullptr, TRUE,
                       0, nullptr, nullptr, &startup, &process))
@@ -65,6 +68,35 @@ ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  return outcome;
+}
+
+}  // namespace
+
+ChildOutcome RunProgram(const std::vector<std::string>& arguments) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  return Spawn(arguments, startup);
+}
+
+ChildOutcome RunProgramQuietly(const std::vector<std::string>& arguments,
+                               const std::string& output_path) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE out =
+      CreateFileA(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return {};
+  HANDLE in = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ, &inherit,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = in;
+  startup.hStdOutput = out;
+  startup.hStdError = out;
+  const ChildOutcome outcome = Spawn(arguments, startup);
+  if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
+  CloseHandle(out);
   return outcome;
 }
 

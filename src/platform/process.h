@@ -30,6 +30,12 @@ struct ChildOutcome {
 // it to end.
 ChildOutcome RunProgram(const std::vector<std::string>& arguments);
 
+// The same, with nothing to read on its standard input and what it prints
+// (output and errors) written to a new file at output_path instead of the
+// console; kNotStarted when that file cannot be made.
+ChildOutcome RunProgramQuietly(const std::vector<std::string>& arguments,
+                               const std::string& output_path);
+
 // What each host's file gives the search in process.cc: the separator of
 // the entries of PATH, the characters that make a name a path, and what
 // counts as a program file.

@@ -15,9 +15,11 @@
 # Today 10/03 and pack day 7 give the cut-off 03/03. The log begins on
 # 01/03, so the packed part is 01030303.26; the first line stands in it
 # once. The 04/03 line and all after it stay in the log. The window 03.03
-# then finds no session, since the 03/03 session was packed away (which
-# the run warns of), and the bar shows a cell for each of the two lines
-# left (102 bytes, cells of 2).
+# lies before the log's first day, so the run would read it back from the
+# archive; no unzip can be found to unpack it, which the run warns of, and
+# it ends with status 2. The window then finds no session, since the 03/03
+# session was packed away (which the run warns of too), and the bar shows
+# a cell for each of the two lines left (102 bytes, cells of 2).
 date: 2026-03-10 12:00:00
 args: LOG /d=03.03
 terminal: yes
@@ -34,14 +36,19 @@ in LOG:
 |10/03 11:00:00 Rescanning outbound, 2 files found
 tool zip
 path: /nonexistent
-exit: 0
+exit: 2
 stdout:
 << banner.frag
 |Tue Mar 10 12:00:00 2026
 |
 |Packing log process...
 |! Pack you log from 01/03 to 03/03 with ZIP.
-<< packing-infile.frag
+|InFile!!!: LOG{ *65}
+|Warning: ./logpack.zip: unzip not found to unpack it; the days it holds are not read
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
 |Warning: no line of LOG lies inside the window 03.03 00:00-23:59
 console:
 |      {▒*50}{\b*50}{█*2}\r
