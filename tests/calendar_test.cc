@@ -9,6 +9,9 @@ void ExpectDay(DayMonth expected, DayMonth actual) {
   EXPECT_EQ(expected.day, actual.day);
   EXPECT_EQ(expected.month, actual.month);
 }
+void ExpectDay(DayMonth expected, Date actual) {
+  ExpectDay(expected, actual.day_month());
+}
 
 TEST(Calendar, DayAfterUsesFixedMonthLengths) {
   ExpectDay({1, 3}, DayAfter({28, 2}));
@@ -32,7 +35,7 @@ TEST(Calendar, DayBeforeUsesFixedMonthLengths) {
 }
 
 TEST(DateValue, Forms) {
-  const DayMonth today{15, 3};
+  const Date today{15, 3, 2026};
   ExpectDay({14, 3}, DateValue("/d=auto", today));
   ExpectDay({31, 12}, DateValue("/d=auto", {1, 1}));
   ExpectDay({1, 3}, DateValue("/d=01.03", today));

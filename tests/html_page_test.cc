@@ -127,9 +127,10 @@ ExampleRun AnalyseExample() {
                              run.files_kill, &run.links};
   ReadConfiguration(lines, run.settings, tables);
   const char* const args[] = {"/d=15.03", "/c=120", "+l", "+a", "+b"};
-  SecondPass(args, {16, 3}, run.settings);
-  ApplyDefaults({16, 3}, run.settings);
-  ex.window = MakeWindow(run.settings.start_date, run.settings.times);
+  SecondPass(args, {16, 3, 2026}, run.settings);
+  ApplyDefaults({16, 3, 2026}, run.settings);
+  ex.window = MakeWindow(run.settings.start_date, run.settings.times,
+                         run.settings.today);
 
   MemoryFiles files;
   files.bbs_log = ReadFile(dir + "max.log");

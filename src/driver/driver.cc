@@ -402,7 +402,7 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
     return FinishRun(run, options, counts, PeriodText(s.period), true,
                      Destination::kPeriod, report_stream, files, record);
   }
-  const Window window = MakeWindow(s.start_date, s.times);
+  const Window window = MakeWindow(s.start_date, s.times, s.today);
   const bool cut_ok = PrepareDayFiles(s, window, files);
   PrintSettingsSummary(s);
   const ScanCounts counts = Analyse(run, window, log, files, progress, record);
@@ -451,7 +451,7 @@ int Run(Arguments all_args, const LocalDate& now) {
   if (!OpenLog(settings, log))
     return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
   Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
-  const DayMonth today{now.day, now.month};
+  const Date today{now.day, now.month, now.year};
   SecondPass(args, today, settings);
   ApplyDefaults(today, settings);
   const std::string failed_check = CheckSettings(settings);

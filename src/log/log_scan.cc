@@ -55,6 +55,13 @@ class ScanPlan {
   // from, -1 while none; and that day.
   virtual int TakenYear() const = 0;
   virtual DayMonth LastDay() const = 0;
+  // The calendar year of the last day.
+  virtual int LastYear() const = 0;
+  // Before the reading: the year of the reading that holds a calendar
+  // year is that year + shift.
+  virtual void Anchor(int shift) = 0;
+  // After a reading whose years could not be anchored before it.
+  virtual void Finish(int shift) = 0;
 };
 
 // Days after the last day asked for whose lines show that the reading is
@@ -69,8 +76,12 @@ class PieceLoop {
  public:
   // may_stop: the reading begins where the region search put it, in the
   // latest year holding the days, so it may end once past them.
+  // tomorrow: where the log's last dated line is watched for (the reading
+  // of a log that cannot be read back from its end), the day after today;
+  // none otherwise.
   PieceLoop(ByteWindow& log, const LogDialect& dialect, ScanPlan& plan,
-            ScanProgress* progress, std::int64_t start, bool may_stop)
+            ScanProgress* progress, std::int64_t start, bool may_stop,
+            std::optional<Date> tomorrow)
       : dialect_(dialect),
         plan_(plan),
         progress_(progress),
@@ -78,7 +89,9 @@ class PieceLoop {
         years_(dialect),
         reader_(log, start),
         jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)),
-        may_stop_(may_stop) {
+        may_stop_(may_stop),
+        watch_end_(tomorrow.has_value()),
+        tomorrow_month_(tomorrow ? tomorrow->month : 0) {
     DayMonth d = plan.LastDay();
     for (int k = 1; k < kPastFirst + kPastDays; ++k) {
       d = DayAfter(d);
@@ -102,6 +115,10 @@ class PieceLoop {
     return counts_;
   }
 
+  // The year of the reading of the last dated line read, and its day.
+  int EndYear() const { return years_.year(); }
+  std::optional<DayMonth> EndDay() const { return end_; }
+
  private:
   // Whole lines of other days, passed over on a look at their first bytes.
   void SkipBulk() {
@@ -110,6 +127,7 @@ class PieceLoop {
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
           if (!look_.Outside(bytes, length, days)) return false;
           years_.See(bytes, length);
+          if (watch_end_) WatchEnd(bytes, length);
           if (NotePast(bytes, length)) return false;
           // The warnings ask only whether there is any: once one is
           // found, the lines passed over in bulk cost nothing more.
@@ -139,6 +157,17 @@ class PieceLoop {
     return past_days_;
   }
 
+  // The day of the last dated line: only the month decides its year but
+  // in tomorrow's month, so that other lines are looked at once a month.
+  void WatchEnd(const char* bytes, std::size_t length) {
+    const int month = look_.Month(bytes, length);
+    if (month == 0 ||
+        (end_ && month == end_->month && month != tomorrow_month_))
+      return;
+    if (const std::optional<LineStamp> stamp = dialect_.Stamp({bytes, length}))
+      end_ = stamp->date;
+  }
+
   void CountDated(const char* bytes, std::size_t length) {
     counts_.tmail_lines += dialect_.Stamp({bytes, length}).has_value();
   }
@@ -147,6 +176,7 @@ class PieceLoop {
     const bool began_line = line_start_;
     if (began_line) {
       years_.See(raw.data, raw.raw_length);
+      if (watch_end_) WatchEnd(raw.data, raw.raw_length);
       ++counts_.lines;
       CountDated(raw.data, raw.raw_length);
       utf8_told_ = false;
@@ -182,25 +212,71 @@ class PieceLoop {
   DaySet past_;             // the days after the last whose lines end it
   int past_lines_ = 0;      // dated lines in a row past the last day
   bool past_days_ = false;  // the reading is past the days: it ends
+  const bool watch_end_;
+  const int tomorrow_month_;
+  std::optional<DayMonth> end_;  // of the last dated line, when watched
 };
 
 // Below this, a log is read from its start: it costs next to nothing.
 constexpr std::int64_t kRegionWorthwhile = 1 << 20;
 
+// Where the reading of a log begins, and whether its years are anchored
+// to the calendar before it.
+struct ReadingStart {
+  std::int64_t start = 0;
+  bool anchored = false;
+};
+
+// The region of the days when the log is long enough for one and no year
+// can begin between the last of them and the log's end (they lie in the
+// year of its last dated line, or after it): the year of that line is then
+// the reading's last. Else the whole log, its years counted back from its
+// end line by line; standard input has neither.
+ReadingStart StartOfReading(ByteWindow& log, const LineDates& dates,
+                            ScanPlan& plan, DayMonth first, int days,
+                            int end_calendar_year) {
+  ReadingStart reading;
+  const int back_years = end_calendar_year - plan.LastYear();
+  if (back_years <= 0 && log.size() >= kRegionWorthwhile) {
+    const LogRegion region = FindLogRegion(log, dates, first, days, back_years);
+    if (region.trusted() && region.start >= kRegionWorthwhile) {
+      reading.start = region.start;
+      return reading;
+    }
+  }
+  if (const std::optional<int> years = YearsInLog(log, dates)) {
+    plan.Anchor(*years - end_calendar_year);
+    reading.anchored = true;
+  }
+  return reading;
+}
+
 // Reads the log from where the lines of the days begin (first and the
 // days after it), found without reading the whole log; from its start
-// when that place cannot be trusted (standard input among them).
+// when that place cannot be trusted (standard input among them). The
+// log's years are counted back from its last dated line, which lies in
+// the latest year that puts it not after tomorrow.
 ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
                       ScanPlan& plan, ScanProgress* progress, DayMonth first,
-                      int days) {
-  std::int64_t start = 0;
-  if (log.size() >= kRegionWorthwhile) {
-    const LogRegion region =
-        FindLogRegion(log, DialectLineDates(dialect), first, days);
-    if (region.trusted() && region.start >= kRegionWorthwhile)
-      start = region.start;
+                      int days, Date today) {
+  const Date tomorrow = DateAfter(today);
+  const DialectLineDates dates(dialect);
+  ReadingStart reading;
+  std::optional<int> end_calendar_year;
+  if (const std::optional<DayMonth> end = LastDatedDay(log, dates)) {
+    end_calendar_year = LatestYear(*end, tomorrow);
+    reading = StartOfReading(log, dates, plan, first, days, *end_calendar_year);
   }
-  return PieceLoop(log, dialect, plan, progress, start, start > 0).Run();
+  std::optional<Date> watch;
+  if (!end_calendar_year) watch = tomorrow;
+  PieceLoop loop(log, dialect, plan, progress, reading.start,
+                 reading.start > 0 || reading.anchored, watch);
+  const ScanCounts counts = loop.Run();
+  if (!end_calendar_year && loop.EndDay())
+    end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
+  if (!reading.anchored && end_calendar_year)
+    plan.Finish(loop.EndYear() - *end_calendar_year);
+  return counts;
 }
 
 // One window: the latest year with a line of its first day, its second
@@ -216,6 +292,7 @@ class WindowPlan final : public ScanPlan {
         two_days_(window.crosses_midnight),
         // The morning after a 31 December lies in the next year of the log.
         second_offset_(window.first.day == 31 && window.first.month == 12),
+        first_calendar_year_(window.year),
         mode_(mode),
         cut_(cut),
         reader_(reader),
@@ -232,6 +309,23 @@ class WindowPlan final : public ScanPlan {
     return two_days_ ? DayMonth{second_.day, second_.month}
                      : DayMonth{first_.day, first_.month};
   }
+  int LastYear() const override {
+    return first_calendar_year_ + (two_days_ ? second_offset_ : 0);
+  }
+  void Anchor(int shift) override {
+    anchored_ = true;
+    first_year_ = first_calendar_year_ + shift;
+  }
+  // The year taken is kept only when it is the one asked for.
+  void Finish(int shift) override {
+    const int taken =
+        first_year_ >= 0 ? first_year_ : second_only_ - second_offset_;
+    if ((first_year_ < 0 && second_only_ < 0) ||
+        taken == first_calendar_year_ + shift)
+      return;
+    reader_.Reset();
+    if (restart_ != nullptr) restart_->DropOutputs();
+  }
   bool CanSkip() const override {
     return brantlow::CanSkip(first_pieces_) &&
            brantlow::CanSkip(second_pieces_);
@@ -246,7 +340,8 @@ class WindowPlan final : public ScanPlan {
     const bool in_first = began_line && dialect_.Inside(seen, first_);
     const bool in_second =
         began_line && two_days_ && dialect_.Inside(seen, second_);
-    if (year != first_year_ || (two_days_ && year != SecondYear()))
+    if (!anchored_ && (year != first_year_ ||
+                       (two_days_ && year != SecondYear())))
       ChooseYear(year, in_first, in_second);
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
@@ -256,7 +351,8 @@ class WindowPlan final : public ScanPlan {
 
  private:
   int SecondYear() const {
-    return first_year_ >= 0 ? first_year_ + second_offset_ : second_only_;
+    return anchored_ || first_year_ >= 0 ? first_year_ + second_offset_
+                                         : second_only_;
   }
 
   // A line of the window in a year not taken yet: a later year than the
@@ -291,14 +387,18 @@ class WindowPlan final : public ScanPlan {
   const WindowDay second_;
   const bool two_days_;
   const int second_offset_;
+  const int first_calendar_year_;
   const CutMode mode_;
   Output* const cut_;
   SessionReader& reader_;
   ScanRestart* const restart_;
   DaySet days_;
-  int first_year_ = -1;  // latest year with a line of the first day
-  int second_only_ =
-      -1;  // latest with one of the second, while first_year_ < 0
+  // The years of the reading taken: those of the days asked for once
+  // anchored; before, the latest year with a line of the first day, or of
+  // the second while first_year_ < 0.
+  bool anchored_ = false;
+  int first_year_ = -1;
+  int second_only_ = -1;
   LinePieces first_pieces_, second_pieces_;
 };
 
@@ -310,7 +410,7 @@ ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    ScanRestart* restart) {
   WindowPlan plan(dialect, window, mode, cut, reader, restart);
   return ScanPieces(log, dialect, plan, progress, window.first,
-                    window.day_count());
+                    window.day_count(), window.today);
 }
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;
@@ -329,6 +429,7 @@ class PeriodPlan final : public ScanPlan {
   PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink)
       : dialect_(dialect),
         last_(period.last),
+        last_calendar_year_(period.last_year),
         days_count_(period.days),
         sink_(sink),
         offset_(static_cast<std::size_t>(period.days), 0),
@@ -346,6 +447,15 @@ class PeriodPlan final : public ScanPlan {
   const DaySet& days() const override { return days_; }
   int TakenYear() const override { return last_day_year_; }
   DayMonth LastDay() const override { return last_; }
+  int LastYear() const override { return last_calendar_year_; }
+  void Anchor(int shift) override {
+    anchored_ = true;
+    last_day_year_ = last_calendar_year_ + shift;
+  }
+  void Finish(int shift) override {
+    anchored_ = true;
+    last_day_year_ = last_calendar_year_ + shift;
+  }
   // Not while a line a reader took goes on in pieces.
   bool CanSkip() const override { return continued_ == nullptr; }
   void Skip(bool) override {}
@@ -364,7 +474,8 @@ class PeriodPlan final : public ScanPlan {
     if (k < 0 ||
         !dialect_.Inside(seen, WindowDay{date->day, date->month, 0, 0, 23, 59}))
       return false;
-    NoteYear(k, year);
+    if (anchored_ && year != last_day_year_ + offset_[Slot(k)]) return true;
+    if (!anchored_) NoteYear(k, year);
     if (year < Floor(k)) return true;
     if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
     SessionReader& reader = sink_.Day(k, year);
@@ -377,14 +488,14 @@ class PeriodPlan final : public ScanPlan {
   // the latest year any day of the period was seen in.
   std::vector<int> Years() const {
     int chosen = last_day_year_;
-    if (chosen < 0)
+    if (!anchored_ && chosen < 0)
       for (int k = 0; k < days_count_; ++k)
         if (latest_[Slot(k)] >= 0 &&
             latest_[Slot(k)] - offset_[Slot(k)] > chosen)
           chosen = latest_[Slot(k)] - offset_[Slot(k)];
     std::vector<int> years(static_cast<std::size_t>(days_count_), -1);
-    if (chosen >= 0)
-      for (int k = 0; k < days_count_; ++k)
+    for (int k = 0; k < days_count_; ++k)
+      if (chosen + offset_[Slot(k)] >= 0)
         years[Slot(k)] = chosen + offset_[Slot(k)];
     return years;
   }
@@ -410,12 +521,16 @@ class PeriodPlan final : public ScanPlan {
 
   const LogDialect& dialect_;
   const DayMonth last_;
+  const int last_calendar_year_;
   const int days_count_;
   PeriodSink& sink_;
   DaySet days_;
   std::vector<int> offset_;
   std::vector<int> latest_;
-  int last_day_year_ = -1;  // the latest year with a line of the last day
+  // The year of the last day: the one asked for once anchored; before,
+  // the latest year with a line of it.
+  bool anchored_ = false;
+  int last_day_year_ = -1;
   int newest_ = -1;         // the latest year with a line of any day
   // The reader of a line whose next piece is still to come.
   SessionReader* continued_ = nullptr;
@@ -424,12 +539,12 @@ class PeriodPlan final : public ScanPlan {
 }  // namespace
 
 PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
-                      const Period& period, PeriodSink& sink,
+                      const Period& period, Date today, PeriodSink& sink,
                       ScanProgress* progress) {
   PeriodPlan plan(dialect, period, sink);
   PeriodScan scan;
-  scan.counts =
-      ScanPieces(log, dialect, plan, progress, period.first, period.days);
+  scan.counts = ScanPieces(log, dialect, plan, progress, period.first,
+                           period.days, today);
   scan.years = plan.Years();
   return scan;
 }

@@ -235,7 +235,7 @@ void WriteSessions(const RunRecord& r, std::string& out) {
   out += "</tr></thead>\n<tbody>\n";
   for (const SessionRow& s : r.sessions) {
     Row row(out, s.crash_poll ? "session crash" : "session");
-    if (dates) row.Own(DayMonthText(s.date));
+    if (dates) row.Own(FullDateText(s.date));
     std::string span;
     AppendText(s.start, span);
     span += "-";
@@ -379,7 +379,7 @@ void WriteDays(const RunRecord& r, std::string& out) {
              {"Время", true}},
             out, r.costs);
   for (const DayTotals& d : r.days)
-    WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
+    WriteDayRow("day", FullDateText(d.date), d, r.costs, out);
   WriteDayRow("total", "Всего", r.totals, r.costs, out);
   CloseTable(out);
 }
@@ -448,19 +448,19 @@ std::string Title(const RunRecord& r) {
   std::string title;
   if (r.is_period) {
     title = "Статистика за период ";
-    title += DayMonthText(r.period.first);
+    title += FullDateText(r.period.FirstDate());
     title += '-';
-    title += DayMonthText(r.period.last);
+    title += FullDateText(r.period.LastDate());
     title += ", дней: ";
     title += Integer(r.period.days);
     return title;
   }
   const Window& w = r.window;
   title = "Статистика на ";
-  title += DayMonthText(w.first);
+  title += FullDateText(w.FirstDate());
   if (w.crosses_midnight) {
     title += '-';
-    title += DayMonthText(w.second);
+    title += FullDateText(w.SecondDate());
   }
   title += " время с ";
   title += ClockText(w.start_hour, w.start_minute);

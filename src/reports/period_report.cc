@@ -130,11 +130,10 @@ std::string HoursMinutesSeconds(long long seconds) {
 }
 
 void WritePeriodReport(const PeriodSummary& s, Output& out) {
-  out.Printf(
-      CP866(
-          "\n      Статистика за период %2.2d.%2.2d-%2.2d.%2.2d, дней: %d \n"),
-      s.period.first.day, s.period.first.month, s.period.last.day,
-      s.period.last.month, s.period.days);
+  out.Printf(CP866("\n      Статистика за период %s-%s, дней: %d \n"),
+             TitleDateText(s.period.FirstDate(), s.today).c_str(),
+             TitleDateText(s.period.LastDate(), s.today).c_str(),
+             s.period.days);
   WriteDayTable(s, out);
   WriteAddressTable(s, out);
   if (s.silent_links) WriteSilentLinks(*s.silent_links, out);

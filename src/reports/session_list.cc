@@ -30,17 +30,18 @@ struct Text {
 };
 
 void WriteTitle(const Window& w, Output& out) {
+  const std::string first = TitleDateText(w.FirstDate(), w.today);
   if (w.crosses_midnight)
-    out.Printf(
-        CP866("\n         Статистика на %2.2d.%2.2d-%2.2d.%2.2d  время с "
-              "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-        w.first.day, w.first.month, w.second.day, w.second.month, w.start_hour,
-        w.start_minute, w.end_hour, w.end_minute);
-  else
-    out.Printf(CP866("\n           Статистика на %2.2d.%2.2d  время с "
+    out.Printf(CP866("\n         Статистика на %s-%s  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               w.first.day, w.first.month, w.start_hour, w.start_minute,
-               w.end_hour, w.end_minute);
+               first.c_str(),
+               TitleDateText(w.SecondDate(), w.today).c_str(), w.start_hour,
+               w.start_minute, w.end_hour, w.end_minute);
+  else
+    out.Printf(CP866("\n           Статистика на %s  время с "
+                     "%2.2d:%2.2d по %2.2d:%2.2d \n"),
+               first.c_str(), w.start_hour, w.start_minute, w.end_hour,
+               w.end_minute);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   RunSettings settings;
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested) return 0;
   TakeLogPath(args, settings);
-  const DayMonth today{15, 3};
+  const Date today{15, 3, 2026};
   SecondPass(args, today, settings);
   ApplyDefaults(today, settings);
   CheckSettings(settings);
