@@ -340,7 +340,7 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout) << "Chromium rendered nothing";
   EXPECT_NE(std::string::npos,
-            layout->text.find("Статистика на 15.03 время с 00:00 по 23:59"));
+            layout->text.find("Статистика на 15.03.2026 время с 00:00 по 23:59"));
   ExpectBars(*layout, ex.run->busy);
   // The example has a busy night and afternoon: the chart is not empty.
   EXPECT_GT(*std::max_element(ex.run->busy.begin(), ex.run->busy.end()), 600);
@@ -444,11 +444,12 @@ TEST(HtmlPage, PeriodPage) {
   REQUIRE_CHROMIUM();
   RunRecord r;
   r.is_period = true;
-  r.period = {{1, 3}, {3, 3}, 3};
+  // A period of last year: the page always names the years.
+  r.period = {{1, 3}, {3, 3}, 3, 2025, 2025};
   r.costs = true;
-  r.days = {{{1, 3}, 5, 3, 2, 1, 12345, 678, 600, 1.5},
-            {{2, 3}, 0, 0, 0, 0, 0, 0, 0, 0},
-            {{3, 3}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
+  r.days = {{{1, 3, 2025}, 5, 3, 2, 1, 12345, 678, 600, 1.5},
+            {{2, 3, 2025}, 0, 0, 0, 0, 0, 0, 0, 0},
+            {{3, 3, 2025}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
   r.totals = {{0, 0}, 7, 5, 2, 1, 16441, 100678, 4325, 1.75};
   r.addresses = {
       {"2:5020/1234", 6, 4, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75},
@@ -464,13 +465,16 @@ TEST(HtmlPage, PeriodPage) {
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout);
   EXPECT_NE(std::string::npos,
-            layout->text.find("Статистика за период 01.03-03.03, дней: 3"));
+            layout->text.find(
+                "Статистика за период 01.03.2025-03.03.2025, дней: 3"));
   ExpectBars(*layout, busy);
   EXPECT_EQ(
       (std::vector<Cells>{
-          {"01.03", "5", "3", "2", "1", "12345", "678", "0:10:00", "1.50"},
-          {"02.03", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
-          {"03.03", "2", "2", "0", "0", "4096", "100000", "1:02:05", "0.25"},
+          {"01.03.2025", "5", "3", "2", "1", "12345", "678", "0:10:00",
+           "1.50"},
+          {"02.03.2025", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
+          {"03.03.2025", "2", "2", "0", "0", "4096", "100000", "1:02:05",
+           "0.25"},
           {"Всего", "7", "5", "2", "1", "16441", "100678", "1:12:05", "1.75"}}),
       layout->rows.at("days"));
   // CPS: 5000/2 and 2101/1 per address; (5000 + 2101) / 3 over the period.

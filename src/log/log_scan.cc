@@ -270,7 +270,7 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
   std::optional<Date> watch;
   if (!end_calendar_year) watch = tomorrow;
   PieceLoop loop(log, dialect, plan, progress, reading.start,
-                 reading.start > 0 || reading.anchored, watch);
+                 reading.start > 0, watch);
   const ScanCounts counts = loop.Run();
   if (!end_calendar_year && loop.EndDay())
     end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
