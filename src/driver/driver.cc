@@ -253,6 +253,13 @@ void TellWarnings(const ScanCounts& counts, const std::string& log_path,
         one ? "holds a malformed byte count" : "hold malformed byte counts");
     warn();
   }
+  if (counts.year_passed_over) {
+    std::snprintf(text, sizeof text, "%s",
+                  "standard input: the year asked for lies before a later "
+                  "year holding the same days, and cannot be read back: read "
+                  "the log from a file");
+    warn();
+  }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0) {
     std::snprintf(text, sizeof text, "no line of %s lies inside the %s %s", log,
                   record.is_period ? "period" : "window", window_text.c_str());

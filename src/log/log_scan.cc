@@ -60,8 +60,10 @@ class ScanPlan {
   // Before the reading: the year of the reading that holds a calendar
   // year is that year + shift.
   virtual void Anchor(int shift) = 0;
-  // After a reading whose years could not be anchored before it.
-  virtual void Finish(int shift) = 0;
+  // After a reading whose years could not be anchored before it. False
+  // when the lines of the year asked for were passed over for a later
+  // year's.
+  virtual bool Finish(int shift) = 0;
 };
 
 // Days after the last day asked for whose lines show that the reading is
@@ -271,17 +273,20 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
   if (!end_calendar_year) watch = tomorrow;
   PieceLoop loop(log, dialect, plan, progress, reading.start,
                  reading.start > 0, watch);
-  const ScanCounts counts = loop.Run();
+  ScanCounts counts = loop.Run();
   if (!end_calendar_year && loop.EndDay())
     end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
-  if (!reading.anchored && end_calendar_year)
-    plan.Finish(loop.EndYear() - *end_calendar_year);
+  if (!reading.anchored && end_calendar_year) {
+    const bool kept = plan.Finish(loop.EndYear() - *end_calendar_year);
+    counts.year_passed_over = watch && !kept;
+  }
   return counts;
 }
 
-// One window: the latest year with a line of its first day, its second
-// day in that year or the next; the reader and the outputs start over
-// when a later year turns up.
+// One window: its first day in its own year, its second day in that year
+// or the next. Until the years are anchored, the latest year with a line
+// of its first day: the reader and the outputs start over when a later
+// year turns up.
 class WindowPlan final : public ScanPlan {
  public:
   WindowPlan(const LogDialect& dialect, const Window& window, CutMode mode,
@@ -317,14 +322,14 @@ class WindowPlan final : public ScanPlan {
     first_year_ = first_calendar_year_ + shift;
   }
   // The year taken is kept only when it is the one asked for.
-  void Finish(int shift) override {
+  bool Finish(int shift) override {
     const int taken =
         first_year_ >= 0 ? first_year_ : second_only_ - second_offset_;
-    if ((first_year_ < 0 && second_only_ < 0) ||
-        taken == first_calendar_year_ + shift)
-      return;
+    const int wanted = first_calendar_year_ + shift;
+    if ((first_year_ < 0 && second_only_ < 0) || taken == wanted) return true;
     reader_.Reset();
     if (restart_ != nullptr) restart_->DropOutputs();
+    return taken < wanted;
   }
   bool CanSkip() const override {
     return brantlow::CanSkip(first_pieces_) &&
@@ -452,9 +457,14 @@ class PeriodPlan final : public ScanPlan {
     anchored_ = true;
     last_day_year_ = last_calendar_year_ + shift;
   }
-  void Finish(int shift) override {
+  bool Finish(int shift) override {
+    const int wanted = last_calendar_year_ + shift;
+    bool kept = true;
+    for (int k = 0; k < days_count_; ++k)
+      if (wanted + offset_[Slot(k)] < Floor(k)) kept = false;
     anchored_ = true;
-    last_day_year_ = last_calendar_year_ + shift;
+    last_day_year_ = wanted;
+    return kept;
   }
   // Not while a line a reader took goes on in pieces.
   bool CanSkip() const override { return continued_ == nullptr; }

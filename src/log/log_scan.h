@@ -50,6 +50,9 @@ struct ScanCounts {
   // Lines of the days read whose byte counts were malformed and read as 0;
   // counted by the extractor, filled in by its owner.
   std::int64_t malformed_lines = 0;
+  // The log could not be read back from its end (standard input), and the
+  // lines of the year asked for were passed over for a later year's.
+  bool year_passed_over = false;
 };
 
 // Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".

@@ -345,3 +345,53 @@ out addresses.csv (lf):
 |name,sessions,incoming,outgoing,received,sent,files_received,files_sent,cps,duration
 |2:5020/15,1,1,0,15,3,0,0,0.0,30
 |2:5020/25,1,1,0,25,2,0,0,0.0,50
+
+=== case: an older year named cannot be read back from standard input
+# Read from its start, the log shows 10/12 of 2025 as the latest year
+# holding the day; the lines of 2024 are passed over by then. The report is
+# empty, and a warning says why and what to do.
+date: 2026-12-07 12:00:00
+args: - /d=10.12.2024 -g
+stdin LOG
+in LOG:
+|10/12 10:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|10/12 10:00:06 2:5020/24, using T-Mail/2608.NT
+|10/12 10:00:40 ■ 2:5020/24, bytes 24/1, time 0:00:40
+|05/01 09:00:00 Rescanning outbound, 1 files found
+|10/12 11:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|10/12 11:00:06 2:5020/25, using T-Mail/2608.NT
+|10/12 11:00:50 ■ 2:5020/25, bytes 25/2, time 0:00:50
+|15/12 12:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|15/12 12:00:06 2:5020/15, using T-Mail/2608.NT
+|15/12 12:00:30 ■ 2:5020/15, bytes 15/3, time 0:00:30
+|05/01 09:00:00 Rescanning outbound, 2 files found
+|01/12 13:00:00 ■ Incoming call: CONNECT 33600/ARQ/V34
+|01/12 13:00:06 2:5020/26, using T-Mail/2608.NT
+|01/12 13:00:20 ■ 2:5020/26, bytes 26/4, time 0:00:20
+|06/12 14:00:00 ■ Outgoing call: CONNECT 33600/ARQ/V34
+|06/12 14:00:06 2:5020/6, using T-Mail/2608.NT
+|06/12 14:00:10 ■ 2:5020/6, bytes 6/5, time 0:00:10
+exit: 0
+stdout:
+<< banner.frag
+|Mon Dec  7 12:00:00 2026
+|
+|
+|Work without config?! As you want...
+|InFile!!!: -{ *67}
+|
+|Don`t analyze crashpolers      Don`t analyze Connect & Files data
+|
+|                       Read log file:
+|Warning: standard input: the year asked for lies before a later year holding the same days, and cannot be read back: read the log from a file
+out logdata.zvx:
+|
+|           Статистика на 10.12.2024  время с 00:00 по 23:59 
+|╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
+|║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
+|╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
+|║{ *8}-{ *8}│{ *18}│ │{ *9}0│{ *9}0│{ *5}0│{ *6}║
+|╚{═*17}╧{═*18}╧═╧{═*10}╧{═*10}╧{═*6}╧{═*6}╝
+<< empty-summary.frag
+|
+|Made by brantlow, T-Mail log statistics. FidoNet 2:5020/2026
