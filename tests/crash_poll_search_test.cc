@@ -11,8 +11,10 @@ namespace brantlow {
 namespace {
 
 // Windows of one day and of a night across midnight.
-const Window kDay = MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026});
-const Window kMidnight = MakeWindow({15, 3, 2026}, {23, 0, 8, 0, true}, {31, 12, 2026});
+const Window kDay =
+    MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026});
+const Window kMidnight =
+    MakeWindow({15, 3, 2026}, {23, 0, 8, 0, true}, {31, 12, 2026});
 
 class CrashPollTest : public testing::Test {
  protected:

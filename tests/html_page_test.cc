@@ -339,8 +339,9 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
 
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout) << "Chromium rendered nothing";
-  EXPECT_NE(std::string::npos,
-            layout->text.find("Статистика на 15.03.2026 время с 00:00 по 23:59"));
+  EXPECT_NE(
+      std::string::npos,
+      layout->text.find("Статистика на 15.03.2026 время с 00:00 по 23:59"));
   ExpectBars(*layout, ex.run->busy);
   // The example has a busy night and afternoon: the chart is not empty.
   EXPECT_GT(*std::max_element(ex.run->busy.begin(), ex.run->busy.end()), 600);
@@ -464,14 +465,13 @@ TEST(HtmlPage, PeriodPage) {
   WriteHtmlPage(r, page);
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout);
-  EXPECT_NE(std::string::npos,
-            layout->text.find(
-                "Статистика за период 01.03.2025-03.03.2025, дней: 3"));
+  EXPECT_NE(
+      std::string::npos,
+      layout->text.find("Статистика за период 01.03.2025-03.03.2025, дней: 3"));
   ExpectBars(*layout, busy);
   EXPECT_EQ(
       (std::vector<Cells>{
-          {"01.03.2025", "5", "3", "2", "1", "12345", "678", "0:10:00",
-           "1.50"},
+          {"01.03.2025", "5", "3", "2", "1", "12345", "678", "0:10:00", "1.50"},
           {"02.03.2025", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
           {"03.03.2025", "2", "2", "0", "0", "4096", "100000", "1:02:05",
            "0.25"},

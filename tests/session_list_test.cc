@@ -56,7 +56,8 @@ class SessionListTest : public testing::Test {
   }
 
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
-  Window window_ = MakeWindow({28, 2, 2026}, {23, 0, 8, 5, true}, {31, 12, 2026});
+  Window window_ =
+      MakeWindow({28, 2, 2026}, {23, 0, 8, 5, true}, {31, 12, 2026});
   int count_ = 0;
 };
 

@@ -206,8 +206,8 @@ bool PeriodValue(std::string_view arg, Date today, Period& period) {
   std::size_t at = 0;
   int first_year = 0;
   int last_year = 0;
-  if (!DayOfPeriod(value, at, period.first, first_year) ||
-      at >= value.size() || value[at] != '-')
+  if (!DayOfPeriod(value, at, period.first, first_year) || at >= value.size() ||
+      value[at] != '-')
     return false;
   ++at;
   if (!DayOfPeriod(value, at, period.last, last_year) || at != value.size())

@@ -373,8 +373,7 @@ std::optional<DayMonth> LastDatedDay(ByteWindow& log, const LineDates& dates) {
 std::optional<int> YearsInLog(ByteWindow& log, const LineDates& dates) {
   BackReader back(log, dates, log.size(), nullptr);
   Stamp line;
-  while (back.Next(line)) {
-  }
+  while (back.Next(line)) {}
   if (back.failed()) return std::nullopt;
   return line.back_years;
 }

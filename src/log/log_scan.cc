@@ -271,8 +271,8 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
   }
   std::optional<Date> watch;
   if (!end_calendar_year) watch = tomorrow;
-  PieceLoop loop(log, dialect, plan, progress, reading.start,
-                 reading.start > 0, watch);
+  PieceLoop loop(log, dialect, plan, progress, reading.start, reading.start > 0,
+                 watch);
   ScanCounts counts = loop.Run();
   if (!end_calendar_year && loop.EndDay())
     end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
@@ -345,8 +345,8 @@ class WindowPlan final : public ScanPlan {
     const bool in_first = began_line && dialect_.Inside(seen, first_);
     const bool in_second =
         began_line && two_days_ && dialect_.Inside(seen, second_);
-    if (!anchored_ && (year != first_year_ ||
-                       (two_days_ && year != SecondYear())))
+    if (!anchored_ &&
+        (year != first_year_ || (two_days_ && year != SecondYear())))
       ChooseYear(year, in_first, in_second);
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
@@ -541,7 +541,7 @@ class PeriodPlan final : public ScanPlan {
   // the latest year with a line of it.
   bool anchored_ = false;
   int last_day_year_ = -1;
-  int newest_ = -1;         // the latest year with a line of any day
+  int newest_ = -1;  // the latest year with a line of any day
   // The reader of a line whose next piece is still to come.
   SessionReader* continued_ = nullptr;
 };

@@ -34,9 +34,8 @@ void WriteTitle(const Window& w, Output& out) {
   if (w.crosses_midnight)
     out.Printf(CP866("\n         Статистика на %s-%s  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),
-               first.c_str(),
-               TitleDateText(w.SecondDate(), w.today).c_str(), w.start_hour,
-               w.start_minute, w.end_hour, w.end_minute);
+               first.c_str(), TitleDateText(w.SecondDate(), w.today).c_str(),
+               w.start_hour, w.start_minute, w.end_hour, w.end_minute);
   else
     out.Printf(CP866("\n           Статистика на %s  время с "
                      "%2.2d:%2.2d по %2.2d:%2.2d \n"),

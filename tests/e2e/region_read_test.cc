@@ -131,7 +131,8 @@ TEST(RegionRead, EachYearOfTheLogGivesItsOwnLinesAlone) {
     alone.inputs["LOG"] = run.alone;
     const RunResult b = RunCase(alone, BRANTLOW_BINARY, BRANTLOW_STANDIN);
     EXPECT_TRUE(a.files.at(report) == b.files.at(report)) << run.args[0];
-    EXPECT_NE(std::string::npos, a.files.at(report).find("15.06.")) << run.args[0];
+    EXPECT_NE(std::string::npos, a.files.at(report).find("15.06."))
+        << run.args[0];
   }
 }
 
