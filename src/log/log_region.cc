@@ -370,12 +370,4 @@ std::optional<DayMonth> LastDatedDay(ByteWindow& log, const LineDates& dates) {
   return end.date;
 }
 
-std::optional<int> YearsInLog(ByteWindow& log, const LineDates& dates) {
-  BackReader back(log, dates, log.size(), nullptr);
-  Stamp line;
-  while (back.Next(line)) {}
-  if (back.failed()) return std::nullopt;
-  return line.back_years;
-}
-
 }  // namespace brantlow

@@ -76,10 +76,6 @@ LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
 // none when it has none or cannot be read so (standard input).
 std::optional<DayMonth> LastDatedDay(ByteWindow& log, const LineDates& dates);
 
-// The years begun in the log after its first dated line, read line by line
-// back from its end; none when it cannot be read so.
-std::optional<int> YearsInLog(ByteWindow& log, const LineDates& dates);
-
 }  // namespace brantlow
 
 #endif  // BRANTLOW_LOG_LOG_REGION_H_

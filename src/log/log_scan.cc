@@ -1,8 +1,10 @@
 #include "log/log_scan.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
@@ -76,8 +78,8 @@ constexpr int kPastDays = 8;
 // progress; other days' lines pass by in bulk.
 class PieceLoop {
  public:
-  // may_stop: the reading begins where the region search put it, in the
-  // latest year holding the days, so it may end once past them.
+  // may_stop: the reading begins where the region search put it, or its
+  // years are anchored, so it may end once past the days.
   // tomorrow: where the log's last dated line is watched for (the reading
   // of a log that cannot be read back from its end), the day after today;
   // none otherwise.
@@ -229,27 +231,56 @@ struct ReadingStart {
   bool anchored = false;
 };
 
+// The years begun in the log after its first dated line, counted over the
+// whole log as a scan counts them, on the first bytes of each line (read
+// apart from the scan's forward window).
+int YearsOfLog(ByteWindow& log, const LogDialect& dialect) {
+  LogYears years(dialect);
+  std::vector<char> block(std::size_t{1} << 20);
+  std::int64_t offset = 0;  // where the next block is read from
+  bool line_start = true;   // offset begins a line
+  for (;;) {
+    const std::size_t n = log.ReadAt(offset, block.data(), block.size());
+    if (n == 0) break;
+    std::size_t at = 0;
+    while (at < n) {
+      const void* end = std::memchr(block.data() + at, '\n', n - at);
+      // A line the block cuts is read again from its start.
+      if (end == nullptr && n == block.size() && at > 0) break;
+      const std::size_t length =
+          end == nullptr ? n - at
+                         : static_cast<std::size_t>(
+                               static_cast<const char*>(end) - block.data()) -
+                               at;
+      if (line_start)
+        years.See(block.data() + at, std::min(length, kLogPieceLimit));
+      line_start = end != nullptr;
+      at += end == nullptr ? length : length + 1;
+    }
+    offset += static_cast<std::int64_t>(at);
+  }
+  return years.year();
+}
+
 // The region of the days when the log is long enough for one and no year
 // can begin between the last of them and the log's end (they lie in the
 // year of its last dated line, or after it): the year of that line is then
-// the reading's last. Else the whole log, its years counted back from its
-// end line by line; standard input has neither.
-ReadingStart StartOfReading(ByteWindow& log, const LineDates& dates,
+// the reading's last. Else the whole log, its years counted first.
+ReadingStart StartOfReading(ByteWindow& log, const LogDialect& dialect,
                             ScanPlan& plan, DayMonth first, int days,
                             int end_calendar_year) {
   ReadingStart reading;
   const int back_years = end_calendar_year - plan.LastYear();
   if (back_years <= 0 && log.size() >= kRegionWorthwhile) {
-    const LogRegion region = FindLogRegion(log, dates, first, days, back_years);
+    const LogRegion region =
+        FindLogRegion(log, DialectLineDates(dialect), first, days, back_years);
     if (region.trusted() && region.start >= kRegionWorthwhile) {
       reading.start = region.start;
       return reading;
     }
   }
-  if (const std::optional<int> years = YearsInLog(log, dates)) {
-    plan.Anchor(*years - end_calendar_year);
-    reading.anchored = true;
-  }
+  plan.Anchor(YearsOfLog(log, dialect) - end_calendar_year);
+  reading.anchored = true;
   return reading;
 }
 
@@ -267,12 +298,15 @@ ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
   std::optional<int> end_calendar_year;
   if (const std::optional<DayMonth> end = LastDatedDay(log, dates)) {
     end_calendar_year = LatestYear(*end, tomorrow);
-    reading = StartOfReading(log, dates, plan, first, days, *end_calendar_year);
+    reading =
+        StartOfReading(log, dialect, plan, first, days, *end_calendar_year);
   }
   std::optional<Date> watch;
   if (!end_calendar_year) watch = tomorrow;
-  PieceLoop loop(log, dialect, plan, progress, reading.start, reading.start > 0,
-                 watch);
+  // A long log read whole for an earlier year also ends past the days.
+  const bool may_stop = reading.start > 0 ||
+                        (reading.anchored && log.size() >= kRegionWorthwhile);
+  PieceLoop loop(log, dialect, plan, progress, reading.start, may_stop, watch);
   ScanCounts counts = loop.Run();
   if (!end_calendar_year && loop.EndDay())
     end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
