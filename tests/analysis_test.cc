@@ -70,8 +70,8 @@ std::array<std::string, kDestinations> AnalyseOnce() {
   MemoryWindow log(std::string_view(kLog, sizeof kLog - 1));
   SilentProgress progress;
   RunRecord record;
-  Analyse(*run, MakeWindow({15, 3}, {0, 0, 23, 59, true}), log, files, progress,
-          record);
+  Analyse(*run, MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026}),
+          log, files, progress, record);
   std::array<std::string, kDestinations> bytes;
   for (int d = 0; d < kDestinations; ++d)
     bytes[static_cast<std::size_t>(d)] =

@@ -63,7 +63,8 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   Entries scratch;
   BinkdSessionReader reader(table, &scratch);
   MemoryWindow log(kLog);
-  const Window window = MakeWindow({15, 3}, WindowTimes{0, 0, 23, 59, true});
+  const Window window = MakeWindow(
+      {15, 3, 2026}, WindowTimes{0, 0, 23, 59, true}, {31, 12, 2026});
   const ScanCounts counts = ScanLog(log, BinkdDialect(), window, CutMode::kNone,
                                     nullptr, reader, nullptr, nullptr);
   EXPECT_EQ(20, counts.inside_lines);

@@ -24,7 +24,8 @@ class BusyArrayTest : public testing::Test {
     FillBusyArray(*table_, window, earlier, busy);
     return busy;
   }
-  static inline const Window kDay = MakeWindow({15, 3}, {0, 0, 23, 59, true});
+  static inline const Window kDay =
+      MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {16, 3, 2026});
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
 };
 
@@ -94,13 +95,13 @@ TEST_F(BusyArrayTest, BlankRecordMidnightAndTheWindowsEnds) {
   busy = Fill(kDay, before);
   EXPECT_EQ(300, busy[0]);
   // A night window holds both halves.
-  busy = Fill(MakeWindow({15, 3}, {23, 0, 8, 0, true}));
+  busy = Fill(MakeWindow({15, 3, 2026}, {23, 0, 8, 0, true}, {16, 3, 2026}));
   EXPECT_EQ(600, busy[47]);
   EXPECT_EQ(600, busy[0]);
   // A window of half an hour from 10:15 takes what lies in it.
   table_->Clear();
   Add("10:00:00", "11:00:00");
-  busy = Fill(MakeWindow({15, 3}, {10, 15, 10, 44, true}));
+  busy = Fill(MakeWindow({15, 3, 2026}, {10, 15, 10, 44, true}, {16, 3, 2026}));
   EXPECT_EQ(900, busy[20]);
   EXPECT_EQ(900, busy[21]);
   EXPECT_EQ(0, busy[22]);

@@ -9,6 +9,9 @@ void ExpectDay(DayMonth expected, DayMonth actual) {
   EXPECT_EQ(expected.day, actual.day);
   EXPECT_EQ(expected.month, actual.month);
 }
+void ExpectDay(DayMonth expected, Date actual) {
+  ExpectDay(expected, actual.day_month());
+}
 
 TEST(Calendar, DayAfterUsesFixedMonthLengths) {
   ExpectDay({1, 3}, DayAfter({28, 2}));
@@ -32,7 +35,7 @@ TEST(Calendar, DayBeforeUsesFixedMonthLengths) {
 }
 
 TEST(DateValue, Forms) {
-  const DayMonth today{15, 3};
+  const Date today{15, 3, 2026};
   ExpectDay({14, 3}, DateValue("/d=auto", today));
   ExpectDay({31, 12}, DateValue("/d=auto", {1, 1}));
   ExpectDay({1, 3}, DateValue("/d=01.03", today));
@@ -45,6 +48,52 @@ TEST(DateValue, Forms) {
 TEST(DateValue, DayWithoutMonthReadsOnlyTheArgument) {
   ExpectDay({5, 0}, DateValue("/d=05", {15, 3}));
   ExpectDay({5, 0}, DateValue("/d=5", {15, 3}));
+}
+
+void ExpectDate(Date expected, Date actual) {
+  EXPECT_EQ(expected.day, actual.day);
+  EXPECT_EQ(expected.month, actual.month);
+  EXPECT_EQ(expected.year, actual.year);
+}
+
+// A day without a year is the latest such day not after tomorrow; a period
+// without years begins so and ends on the first such day on or after it.
+TEST(DateValue, YearsChosenFromTodayOrNamed) {
+  const Date december{7, 12, 2026};
+  ExpectDate({10, 12, 2025}, DateValue("/d=10.12", december));
+  ExpectDate({8, 12, 2026}, DateValue("/d=08.12", december));  // tomorrow
+  ExpectDate({1, 1, 2027}, DateValue("/d=01.01", {31, 12, 2026}));
+  ExpectDate({31, 12, 2025}, DateValue("/d=auto", {1, 1, 2026}));
+  ExpectDate({10, 12, 2024}, DateValue("/d=10.12.2024", december));
+  ExpectDate({10, 12, 2026}, DateValue("/d=10.12.2026", december));
+  EXPECT_EQ(0, DateValue("/d=10.12.26", december).day);
+  EXPECT_EQ(0, DateValue("/d=10.12.20261", december).day);
+
+  Period p;
+  ASSERT_TRUE(PeriodValue("/p=01.12-31.12", december, p));
+  ExpectDate({1, 12, 2026}, p.FirstDate());
+  ExpectDate({31, 12, 2026}, p.LastDate());
+  ASSERT_TRUE(PeriodValue("/p=25.12-05.01", december, p));
+  ExpectDate({25, 12, 2025}, p.FirstDate());
+  ExpectDate({5, 1, 2026}, p.LastDate());
+  EXPECT_EQ(12, p.days);
+  ASSERT_TRUE(PeriodValue("/p=10.12.2024-09.12.2025", december, p));
+  EXPECT_EQ(365, p.days);
+  ASSERT_TRUE(PeriodValue("/p=30.12.2024-02.01", december, p));
+  ExpectDate({2, 1, 2025}, p.LastDate());
+  EXPECT_FALSE(PeriodValue("/p=10.12.2024-10.12.2025", december, p));
+  EXPECT_FALSE(PeriodValue("/p=10.12.2025-09.12.2025", december, p));
+  EXPECT_FALSE(PeriodValue("/p=01.12-05.12.2026", december, p));
+  ASSERT_TRUE(PeriodValue("/p=month", {15, 1, 2026}, p));
+  ExpectDate({1, 12, 2025}, p.FirstDate());
+  ExpectDate({31, 12, 2025}, p.LastDate());
+  ASSERT_TRUE(PeriodValue("/p=week", {3, 1, 2026}, p));
+  ExpectDate({27, 12, 2025}, p.FirstDate());
+  ExpectDate({2, 1, 2026}, p.LastDate());
+
+  EXPECT_EQ("10.12", TitleDateText({10, 12, 2026}, december));
+  EXPECT_EQ("10.12.2025", TitleDateText({10, 12, 2025}, december));
+  EXPECT_EQ("2025-12-10", IsoDateText({10, 12, 2025}));
 }
 
 WindowTimes Times(const char* arg) {

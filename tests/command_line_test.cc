@@ -7,7 +7,7 @@
 namespace brantlow {
 namespace {
 
-const DayMonth kToday{15, 3};
+const Date kToday{15, 3, 2026};
 
 struct Parsed {
   RunSettings settings;

@@ -11,7 +11,8 @@ namespace {
 
 using testing_support::TempDir;
 
-const Window kWindow = MakeWindow({15, 3}, {10, 5, 12, 30, true});
+const Window kWindow =
+    MakeWindow({15, 3, 2026}, {10, 5, 12, 30, true}, {31, 12, 2026});
 
 Window Times(int start_hour, int start_minute, int end_hour, int end_minute) {
   Window w;

@@ -128,9 +128,10 @@ ExampleRun AnalyseExample() {
                              run.files_kill, &run.links};
   ReadConfiguration(lines, run.settings, tables);
   const char* const args[] = {"/d=15.03", "/c=120", "+l", "+a", "+b"};
-  SecondPass(args, {16, 3}, run.settings);
-  ApplyDefaults({16, 3}, run.settings);
-  ex.window = MakeWindow(run.settings.start_date, run.settings.times);
+  SecondPass(args, {16, 3, 2026}, run.settings);
+  ApplyDefaults({16, 3, 2026}, run.settings);
+  ex.window = MakeWindow(run.settings.start_date, run.settings.times,
+                         run.settings.today);
 
   MemoryFiles files;
   files.bbs_log = ReadFile(dir + "max.log");
@@ -349,8 +350,9 @@ TEST(HtmlPage, ExampleLogReadsAsItsStatisticsFile) {
 
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout) << "Chromium rendered nothing";
-  EXPECT_NE(std::string::npos,
-            layout->text.find("Статистика на 15.03 время с 00:00 по 23:59"));
+  EXPECT_NE(
+      std::string::npos,
+      layout->text.find("Статистика на 15.03.2026 время с 00:00 по 23:59"));
   // One language throughout: the report's headings, never English ones.
   EXPECT_NE(std::string::npos, page.find("<html lang=\"ru\">"));
   for (const char* heading :
@@ -449,8 +451,9 @@ TEST(HtmlPage, EnglishPageOfTheExample) {
   EXPECT_NE(std::string::npos, page.find("<html lang=\"en\">"));
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout) << "Chromium rendered nothing";
-  EXPECT_NE(std::string::npos,
-            layout->text.find("Statistics for 15.03 time from 00:00 to 23:59"));
+  EXPECT_NE(
+      std::string::npos,
+      layout->text.find("Statistics for 15.03.2026 time from 00:00 to 23:59"));
   for (const char* heading :
        {"Busy time per half hour", "Sessions", "Files", "Connects and mailers",
         "Addresses", "Costs", "Total: 15 sessions", "Made by brantlow"})
@@ -487,11 +490,12 @@ TEST(HtmlPage, PeriodPage) {
   REQUIRE_CHROMIUM();
   RunRecord r;
   r.is_period = true;
-  r.period = {{1, 3}, {3, 3}, 3};
+  // A period of last year: the page always names the years.
+  r.period = {{1, 3}, {3, 3}, 3, 2025, 2025};
   r.costs = true;
-  r.days = {{{1, 3}, 5, 3, 2, 1, 12345, 678, 600, 1.5},
-            {{2, 3}, 0, 0, 0, 0, 0, 0, 0, 0},
-            {{3, 3}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
+  r.days = {{{1, 3, 2025}, 5, 3, 2, 1, 12345, 678, 600, 1.5},
+            {{2, 3, 2025}, 0, 0, 0, 0, 0, 0, 0, 0},
+            {{3, 3, 2025}, 2, 2, 0, 0, 4096, 100000, 3725, 0.25}};
   r.totals = {{0, 0}, 7, 5, 2, 1, 16441, 100678, 4325, 1.75};
   r.addresses = {
       {"2:5020/1234", 6, 4, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75},
@@ -506,14 +510,16 @@ TEST(HtmlPage, PeriodPage) {
   WriteHtmlPage(r, page);
   const std::optional<Layout> layout = Render(page, 900);
   ASSERT_TRUE(layout);
-  EXPECT_NE(std::string::npos,
-            layout->text.find("Статистика за период 01.03-03.03, дней: 3"));
+  EXPECT_NE(
+      std::string::npos,
+      layout->text.find("Статистика за период 01.03.2025-03.03.2025, дней: 3"));
   ExpectBars(*layout, busy);
   EXPECT_EQ(
       (std::vector<Cells>{
-          {"01.03", "5", "3", "2", "1", "12345", "678", "0:10:00", "1.50"},
-          {"02.03", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
-          {"03.03", "2", "2", "0", "0", "4096", "100000", "1:02:05", "0.25"},
+          {"01.03.2025", "5", "3", "2", "1", "12345", "678", "0:10:00", "1.50"},
+          {"02.03.2025", "0", "0", "0", "0", "0", "0", "0:00:00", "0.00"},
+          {"03.03.2025", "2", "2", "0", "0", "4096", "100000", "1:02:05",
+           "0.25"},
           {"Всего", "7", "5", "2", "1", "16441", "100678", "1:12:05", "1.75"}}),
       layout->rows.at("days"));
   // CPS: 5000/2 and 2101/1 per address; (5000 + 2101) / 3 over the period.
@@ -534,7 +540,7 @@ TEST(HtmlPage, PeriodPage) {
 TEST(HtmlPage, LinkTableFoldsIntoCardsOnAPhone) {
   REQUIRE_CHROMIUM();
   RunRecord r;
-  r.window = MakeWindow({15, 3}, {0, 0, 23, 59, true});
+  r.window = MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {16, 3, 2026});
   LinkHealth h = EmptyLinkHealth(r.window);
   LinkEvents events;
   LinkCounts& busy = events["2:5020/1234.12345"];

@@ -13,7 +13,8 @@ SessionStart At(int day, int hour, int minute) {
 // both reached is one row whose counts, hours, last session and longest
 // gap are those of the two lines' sessions taken together.
 TEST(LinkHealth, TwoLinesAddUpToOneRowPerLink) {
-  const Window window = MakeWindow({14, 3}, {22, 0, 6, 0, true});
+  const Window window =
+      MakeWindow({14, 3, 2026}, {22, 0, 6, 0, true}, {16, 3, 2026});
   LinkEvents first;
   first["2:5020/1234"].calls = 2;
   first["2:5020/1234"].connected = 1;

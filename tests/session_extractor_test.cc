@@ -225,7 +225,8 @@ TEST(LineProcessor, APieceOfALongLineIsNeverReadAsALine) {
                     std::string(89 - forged.size(), 'M') + forged_file + "\n";
   MemoryWindow window(log);
   MemoryOutput cut;
-  ScanLog(window, TmailDialect(), MakeWindow({15, 3}, {0, 0, 23, 59, true}),
+  ScanLog(window, TmailDialect(),
+          MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026}),
           CutMode::kCutAndAnalyse, &cut, x, nullptr, nullptr);
   EXPECT_EQ(0, table->newest());  // the outgoing call alone
   EXPECT_EQ('o', table->Current().kind);

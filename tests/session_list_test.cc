@@ -57,7 +57,8 @@ class SessionListTest : public testing::Test {
   }
 
   std::unique_ptr<SessionTable> table_ = std::make_unique<SessionTable>();
-  Window window_ = MakeWindow({28, 2}, {23, 0, 8, 5, true});
+  Window window_ =
+      MakeWindow({28, 2, 2026}, {23, 0, 8, 5, true}, {31, 12, 2026});
   int count_ = 0;
 };
 
@@ -100,7 +101,7 @@ TEST_F(SessionListTest, BbsUserFileWithCrashColumnShowsUnsetMarkAsBlank) {
 }
 
 TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
-  window_ = MakeWindow({15, 3}, {9, 0, 21, 30, true});
+  window_ = MakeWindow({15, 3, 2026}, {9, 0, 21, 30, true}, {31, 12, 2026});
   AddMailer();
   AddBbsUser();
   std::string expected = FileText(
@@ -123,7 +124,7 @@ TEST_F(SessionListTest, StatisticsFileHidesBbsUsersInModeTwo) {
 }
 
 TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
-  window_ = MakeWindow({15, 3}, {0, 0, 23, 59, true});
+  window_ = MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026});
   AddBbsUser();
   std::string expected = FileText(
       "\n           Статистика на 15.03  время с 00:00 по 23:59 \n"
@@ -142,7 +143,7 @@ TEST_F(SessionListTest, StatisticsFileShowsBbsUsersByNameOtherwise) {
 }
 
 TEST_F(SessionListTest, EmptyTableHasNoRows) {
-  window_ = MakeWindow({1, 1}, {0, 0, 23, 59, true});
+  window_ = MakeWindow({1, 1, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026});
   std::string expected = FileText(
       "\n           Статистика на 01.01  время с 00:00 по 23:59 \n"
       "╔═════════════════╤══════════════════╤═╤══════════╤══════════╤══════╤═══"

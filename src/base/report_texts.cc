@@ -270,9 +270,9 @@ const ReportTexts& TextsFor(ReportLanguage language) {
   return language == ReportLanguage::kEnglish ? kEnglish : kRussian;
 }
 
-std::string TitleDates(DayMonth first, std::optional<DayMonth> last) {
-  std::string dates = DayMonthText(first);
-  if (last) dates += '-' + DayMonthText(*last);
+std::string TitleDates(Date first, std::optional<Date> last, Date today) {
+  std::string dates = TitleDateText(first, today);
+  if (last) dates += '-' + TitleDateText(*last, today);
   return dates;
 }
 

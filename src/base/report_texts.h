@@ -148,7 +148,7 @@ struct ReportTexts {
 const ReportTexts& TextsFor(ReportLanguage language);
 
 // The dates of every title: "dd.mm", or "dd.mm-dd.mm" for a span.
-std::string TitleDates(DayMonth first, std::optional<DayMonth> last);
+std::string TitleDates(Date first, std::optional<Date> last, Date today);
 
 }  // namespace brantlow
 

@@ -85,15 +85,24 @@ bool IsLogPathForm(const char* argument) {
           !GoodNumber(lowered.view().substr(4), 2, 0, 99));
 }
 
-// "auto", or dd.mm or d.mm as the date value reads them.
+// "auto", or dd.mm or d.mm as the date value reads them, with or without
+// a year.
 bool GoodDate(std::string_view value) {
   if (value == "auto") return true;
   std::size_t at = 0;
   int day = 0;
   int month = 0;
-  return NumberAt(value, at, 2, day) && SeparatorAt(value, at) &&
-         NumberAt(value, at, 2, month) && at == value.size() && day >= 1 &&
-         day <= 31 && month >= 1 && month <= 12;
+  const bool read = NumberAt(value, at, 2, day) && SeparatorAt(value, at) &&
+                    NumberAt(value, at, 2, month) && day >= 1 && day <= 31 &&
+                    month >= 1 && month <= 12;
+  if (!read) return false;
+  if (at == value.size()) return true;
+  // A year named: ".yyyy".
+  if (value[at] != '.') return false;
+  const std::size_t year_at = ++at;
+  int year = 0;
+  return NumberAt(value, at, 4, year) && at == year_at + 4 &&
+         at == value.size() && year >= 1980;
 }
 
 // h:mm or hh:mm at at, within the day.
@@ -123,13 +132,12 @@ constexpr const char kKnownForms[] =
     "+a(-s), +b, +b(-s), +h, -g, /? and the -- options)";
 
 // What the value of an argument of the form may be; empty when it is good.
-std::string_view ValueFault(Form form, std::string_view lowered,
-                            DayMonth today) {
+std::string_view ValueFault(Form form, std::string_view lowered, Date today) {
   switch (form) {
     case Form::kDate:
       if (!GoodDate(lowered.substr(3)))
-        return "the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to "
-               "12";
+        return "the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 "
+               "of a month 1 to 12";
       break;
     case Form::kTime:
       if (!GoodTime(lowered.substr(3)))
@@ -139,8 +147,9 @@ std::string_view ValueFault(Form form, std::string_view lowered,
     case Form::kPeriod: {
       Period period;
       if (!PeriodValue(lowered, today, period))
-        return "the period is /p=DD.MM-DD.MM (days the calendar has, at most "
-               "366 of them), /p=week or /p=month";
+        return "the period is /p=DD.MM-DD.MM or /p=DD.MM.YYYY-DD.MM.YYYY "
+               "(days the calendar has, at most 365 of them), /p=week or "
+               "/p=month";
       break;
     }
     case Form::kCrashPoll:
@@ -160,7 +169,7 @@ std::string_view ValueFault(Form form, std::string_view lowered,
 
 }  // namespace
 
-std::optional<ArgumentFault> CheckArguments(Arguments args, DayMonth today) {
+std::optional<ArgumentFault> CheckArguments(Arguments args, Date today) {
   // Help asked for anywhere wins over what else was typed.
   for (const char* arg : args)
     if (FormOf(Lower(arg).view()) == Form::kHelp) return std::nullopt;

@@ -22,7 +22,7 @@ struct ArgumentFault {
 // The first argument of no known form or with a value out of range; none
 // when every one is good. The first argument may be the log path (one of
 // no known form, longer than 2 characters, or "-").
-std::optional<ArgumentFault> CheckArguments(Arguments args, DayMonth today);
+std::optional<ArgumentFault> CheckArguments(Arguments args, Date today);
 
 // After the configuration: a first argument that is a command while no
 // LogFile names the log leaves the run without a log.

@@ -76,7 +76,7 @@ bool ApplyModeCommand(std::string_view text, RunSettings& settings) {
   return true;
 }
 
-void SecondPass(Arguments args, DayMonth today, RunSettings& settings) {
+void SecondPass(Arguments args, Date today, RunSettings& settings) {
   for (const char* arg : args) {
     LoweredArgument lowered = Lower(arg);
     std::string_view text = lowered.view();
@@ -95,7 +95,8 @@ void SecondPass(Arguments args, DayMonth today, RunSettings& settings) {
   }
 }
 
-void ApplyDefaults(DayMonth today, RunSettings& settings) {
+void ApplyDefaults(Date today, RunSettings& settings) {
+  settings.today = today;
   if (!settings.date_given) settings.start_date = today;
   if (!settings.time_given) settings.times = {0, 0, 23, 59, true};
   if (!settings.times.end_given) {

@@ -41,11 +41,11 @@ bool ApplyModeCommand(std::string_view lowered, RunSettings& settings);
 
 // Window or period, crash-poll period and mode commands; unknown arguments
 // ignored.
-void SecondPass(Arguments args, DayMonth today, RunSettings& settings);
+void SecondPass(Arguments args, Date today, RunSettings& settings);
 
 // Today for an unset date; 00:00 to 23:59 for an unset window, and 23:59
 // for an end the time value left unset.
-void ApplyDefaults(DayMonth today, RunSettings& settings);
+void ApplyDefaults(Date today, RunSettings& settings);
 
 // The message of the first failing range check, or an empty text.
 std::string CheckSettings(const RunSettings& settings);

@@ -55,7 +55,7 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   const StepTexts& steps = run.texts->steps;
   SessionTable& table = day.table;
   DayResult result;
-  result.totals.date = day.window.first;
+  result.totals.date = day.window.FirstDate();
   result.costs = run.costs;
   CloseAtWindowEnd(day.window, table);
   view.ReadBbs(table, day.window);

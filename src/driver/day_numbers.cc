@@ -118,7 +118,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     // time started on the morning after.
     const bool second_day = window.crosses_midnight &&
                             TimeSeconds(FieldText(r.start_time)) < window_start;
-    row.date = second_day ? window.second : window.first;
+    row.date = second_day ? window.SecondDate() : window.FirstDate();
     row.start = std::string(FieldText(r.start_time));
     row.end = std::string(FieldText(r.end_time));
     row.seconds = WholeSeconds(r.duration);

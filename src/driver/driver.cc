@@ -357,6 +357,13 @@ void TellWarnings(const ScanCounts& counts, const RunSettings& s,
          one ? " holds a malformed byte count: read as 0"
              : " hold malformed byte counts: read as 0");
   }
+  if (counts.year_passed_over) {
+    const std::string text =
+        "standard input: the year asked for lies before a later year holding "
+        "the same days, and cannot be read back: read the log from a file";
+    record.warnings.push_back(text);
+    Print("Warning: " + text + "\n");
+  }
   if (counts.tmail_lines > 0 && counts.inside_lines == 0)
     warn("no line of ", std::string(" lies inside the ") +
                             (record.is_period ? "period " : "window ") +
@@ -516,7 +523,7 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
                      Destination::kPeriod, report_stream, files, record) &&
            read_whole;
   }
-  const Window window = MakeWindow(s.start_date, s.times);
+  const Window window = MakeWindow(s.start_date, s.times, s.today);
   const bool cut_ok = PrepareDayFiles(s, window, files);
   PrintSettingsSummary(s);
   const ScanCounts counts =
@@ -538,8 +545,8 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   const Arguments args = split.classic();
   if (const std::optional<int> status = AnswerAtOnce(split.options))
     return *status;
-  const DayMonth today{now.day, now.month};
-  if (const std::optional<ArgumentFault> fault = CheckArguments(args, today)) {
+  if (const std::optional<ArgumentFault> fault =
+          CheckArguments(args, Date{now.day, now.month, now.year})) {
     PrintError(ArgumentFaultText(*fault));
     return 1;
   }
@@ -587,6 +594,7 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   if (!OpenLog(settings, log))
     return UnreadableLog(settings, log.error(), args.empty(), program);
   PrintInFile(settings);
+  const Date today{now.day, now.month, now.year};
   SecondPass(ArgumentsAfterLogPath(args), today, settings);
   ApplyDefaults(today, settings);
   const std::string failed_check = CheckSettings(settings);

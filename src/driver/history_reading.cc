@@ -65,21 +65,21 @@ int LogYearCount(const std::string& path, const LogDialect& d) {
 
 // The first day and the number of days the run reads.
 struct RunDays {
-  DayMonth first;
+  YearDay first;
   int count = 1;
 };
 
 RunDays DaysOf(const RunSettings& s) {
-  if (s.period_given) return {s.period.first, s.period.days};
-  const Window window = MakeWindow(s.start_date, s.times);
-  return {window.first, window.day_count()};
+  if (s.period_given)
+    return {{s.period.first_year, s.period.first}, s.period.days};
+  const Window window = MakeWindow(s.start_date, s.times, s.today);
+  return {{window.year, window.first}, window.day_count()};
 }
 
 // The days the log does not hold, first to last, with their years: none
-// when the run's days begin on or after the log's first day. The run's
-// days are the latest that begin by the log's last day; the log's last
-// line lies in this year, or the year before when its month lies after
-// today's.
+// when the run's days begin on or after the log's first day. The log's
+// last line lies in this year, or the year before when its month lies
+// after today's.
 struct OlderDays {
   YearDay first;
   YearDay last;
@@ -101,7 +101,7 @@ std::optional<OlderDays> DaysBeforeLog(const RunSettings& s,
     log_last = {this_year - (tail->month > now.month ? 1 : 0), *tail};
     log_first = LatestOnOrBefore(*head, log_last);
   }
-  const YearDay first = LatestOnOrBefore(days.first, log_last);
+  const YearDay first = days.first;
   if (!(first < log_first)) return std::nullopt;
   // Only now is the log's own length worth a reading: one over a year
   // holds the days after all.

@@ -30,7 +30,7 @@ namespace {
 // What one day of the period gathers, in one year of the log, while the
 // log is read.
 struct Day {
-  DayMonth date;
+  Date date;
   std::unique_ptr<SessionTable> table = std::make_unique<SessionTable>();
   MemoryOutput scratch_bytes;
   ScratchWriter scratch{scratch_bytes};
@@ -43,8 +43,8 @@ struct Day {
 class Days final : public PeriodSink {
  public:
   Days(const RunContext& run, const Period& period) : run_(run) {
-    DayMonth date = period.first;
-    for (int k = 0; k < period.days; ++k, date = DayAfter(date)) {
+    Date date{period.first.day, period.first.month, period.first_year};
+    for (int k = 0; k < period.days; ++k, date = DateAfter(date)) {
       dates_.push_back(date);
       years_.emplace_back();
     }
@@ -91,7 +91,7 @@ class Days final : public PeriodSink {
   }
 
   const RunContext& run_;
-  std::vector<DayMonth> dates_;
+  std::vector<Date> dates_;
   std::vector<std::map<int, std::unique_ptr<struct Day>>> years_;
 };
 
@@ -103,7 +103,8 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
               PeriodSummary& summary, RunRecord& record) {
   MemoryLines scratch(day.scratch_bytes.bytes());
   QuietDay view(run, files);
-  const Window window = MakeWindow(day.date, {0, 0, 23, 59, true});
+  const Window window =
+      MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
   DayResult result = AnalyseDay(run, {*day.table, &scratch, window, earlier},
                                 view, addresses, record);
   earlier = std::move(result.later);
@@ -121,12 +122,13 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   const RunSettings& s = run.settings;
   const Period& period = s.period;
   Days days(run, period);
-  const PeriodScan scan = ScanPeriod(log, *run.dialect, period, days,
+  const PeriodScan scan = ScanPeriod(log, *run.dialect, period, s.today, days,
                                      progress.StartBar(log.size()));
   counts = scan.counts;
 
   PeriodSummary summary;
   summary.period = period;
+  summary.today = s.today;
   summary.costs = !run.costs.empty();
   summary.line_number = s.line_number;
   AddressMap addresses;
@@ -143,7 +145,7 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
       counts.malformed_lines += day->reader->malformed_lines();
       if (day->links != nullptr)
         AddLinkEvents(*record.links, day->links->events(),
-                      PeriodDay(day->date, k));
+                      PeriodDay(day->date.day_month(), k));
       CountDay(run, *day, files, addresses, busy, earlier, summary, record);
     }
   }

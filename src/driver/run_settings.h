@@ -24,7 +24,7 @@ struct RunSettings {
   std::string log_type;
 
   // Reading window; the given flags tell which parts the command line set.
-  DayMonth start_date;
+  Date start_date;
   bool date_given = false;
   WindowTimes times;
   bool time_given = false;
@@ -32,6 +32,8 @@ struct RunSettings {
   Period period;
   bool period_given = false;
   bool period_valid = false;
+  // The run's day, from the clock: days without a year are chosen from it.
+  Date today;
 
   int crash_poll_period = 0;                 // seconds; 0 turns the search off
   int line_number = 0;                       // 0 single-line mode

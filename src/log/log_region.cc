@@ -329,42 +329,21 @@ Found LastAtOrBefore(ByteWindow& log, const LineDates& dates,
   return {0, line.back_years};
 }
 
-// Whether a line of day, back_years before the end, follows the line found.
-bool HoldsDay(ByteWindow& log, const LineDates& dates, const Found& from,
-              DayMonth day, int back_years) {
-  ForwardReader reader(log, dates, from.offset, kBlock);
-  const std::int64_t beyond = Shifted(day, back_years, -2);
-  Stamp line;
-  bool first = true;
-  int years = from.back_years;
-  DayMonth older;
-  while (reader.Next(line)) {
-    if (!first && YearBegins(older, line.date)) --years;
-    first = false;
-    older = line.date;
-    if (years == back_years && line.date.day == day.day &&
-        line.date.month == day.month)
-      return true;
-    if (Order(years, line.date) >= beyond) return false;
-  }
-  return false;
-}
-
 }  // namespace
 
 LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
-                        int days) {
+                        int days, int back_years) {
   LogRegion region;
   char byte;
   if (log.size() <= 0 || log.ReadAt(0, &byte, 1) != 1) {
     region.trust = RegionTrust::kNotSeekable;
     return region;
   }
-  DayMonth last = first;
-  int new_years = 0;  // the 1 Januaries after first, up to last
+  int new_years = 0;  // the 1 Januaries after first, up to the last day
+  DayMonth day = first;
   for (int k = 1; k < days; ++k) {
-    last = DayAfter(last);
-    if (last.day == 1 && last.month == 1) ++new_years;
+    day = DayAfter(day);
+    if (day.day == 1 && day.month == 1) ++new_years;
   }
   {
     BackReader back(log, dates, log.size(), nullptr);
@@ -375,23 +354,20 @@ LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
       return region;
     }
   }
-  // The latest year holding the last day: tried from the log's last year
-  // back, each try found two days before it.
-  for (int back_years = 0;; ++back_years) {
-    const Found near = LastAtOrBefore(log, dates, Shifted(last, back_years, 2));
-    if (near.trust != RegionTrust::kTrusted) {
-      region.trust = near.trust;
-      return region;
-    }
-    if (HoldsDay(log, dates, near, last, back_years)) {
-      const Found start =
-          LastAtOrBefore(log, dates, Shifted(first, back_years + new_years, 2));
-      region.start = start.offset;
-      region.trust = start.trust;
-      return region;
-    }
-    if (near.offset == 0) return region;  // no year holds it: the whole file
-  }
+  const Found start =
+      LastAtOrBefore(log, dates, Shifted(first, back_years + new_years, 2));
+  region.start = start.offset;
+  region.trust = start.trust;
+  return region;
+}
+
+std::optional<DayMonth> LastDatedDay(ByteWindow& log, const LineDates& dates) {
+  char byte;
+  if (log.size() <= 0 || log.ReadAt(0, &byte, 1) != 1) return std::nullopt;
+  BackReader back(log, dates, log.size(), nullptr);
+  Stamp end;
+  if (!back.Next(end)) return std::nullopt;
+  return end.date;
 }
 
 }  // namespace brantlow

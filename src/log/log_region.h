@@ -54,7 +54,7 @@ enum class RegionTrust {
 
 struct LogRegion {
   // A line start; 0 for the whole file. The forward scan from it counts
-  // its years from there: the choice of the latest year is unchanged.
+  // its years from there.
   std::int64_t start = 0;
   RegionTrust trust = RegionTrust::kTrusted;
 
@@ -63,13 +63,18 @@ struct LogRegion {
 
 // The place from which a forward scan sees every line of the days first
 // to first + days - 1 (one day, the two of a window across midnight, or a
-// period's) in the latest year holding the last of them, lines being at
-// most a day out of order: the start of the last line dated two or more
-// days before first in that year. The whole file (start 0) when no year
-// holds the last day, or when the log begins later than that line.
-// Untrusted results send the caller to the forward scan of the whole file.
+// period's) in the year of the log back_years before the year of its last
+// dated line (counted at the last of the days; below 0 for a year after
+// it), lines being at most a day out of order: the start of the last line
+// dated two or more days before first in that year. The whole file
+// (start 0) when the log begins later than that line. Untrusted results
+// send the caller to the forward scan of the whole file.
 LogRegion FindLogRegion(ByteWindow& log, const LineDates& dates, DayMonth first,
-                        int days);
+                        int days, int back_years);
+
+// The day and month of the log's last dated line, read back from its end;
+// none when it has none or cannot be read so (standard input).
+std::optional<DayMonth> LastDatedDay(ByteWindow& log, const LineDates& dates);
 
 }  // namespace brantlow
 

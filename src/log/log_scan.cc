@@ -1,8 +1,10 @@
 #include "log/log_scan.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "base/text_fields.h"
 #include "log/log_piece_reader.h"
@@ -55,6 +57,15 @@ class ScanPlan {
   // from, -1 while none; and that day.
   virtual int TakenYear() const = 0;
   virtual DayMonth LastDay() const = 0;
+  // The calendar year of the last day.
+  virtual int LastYear() const = 0;
+  // Before the reading: the year of the reading that holds a calendar
+  // year is that year + shift.
+  virtual void Anchor(int shift) = 0;
+  // After a reading whose years could not be anchored before it. False
+  // when the lines of the year asked for were passed over for a later
+  // year's.
+  virtual bool Finish(int shift) = 0;
 };
 
 // Days after the last day asked for whose lines show that the reading is
@@ -67,10 +78,14 @@ constexpr int kPastDays = 8;
 // progress; other days' lines pass by in bulk.
 class PieceLoop {
  public:
-  // may_stop: the reading begins where the region search put it, in the
-  // latest year holding the days, so it may end once past them.
+  // may_stop: the reading begins where the region search put it, or its
+  // years are anchored, so it may end once past the days.
+  // tomorrow: where the log's last dated line is watched for (the reading
+  // of a log that cannot be read back from its end), the day after today;
+  // none otherwise.
   PieceLoop(ByteWindow& log, const LogDialect& dialect, ScanPlan& plan,
-            ScanProgress* progress, std::int64_t start, bool may_stop)
+            ScanProgress* progress, std::int64_t start, bool may_stop,
+            std::optional<Date> tomorrow)
       : dialect_(dialect),
         plan_(plan),
         progress_(progress),
@@ -78,7 +93,9 @@ class PieceLoop {
         years_(dialect),
         reader_(log, start),
         jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)),
-        may_stop_(may_stop) {
+        may_stop_(may_stop),
+        watch_end_(tomorrow.has_value()),
+        tomorrow_month_(tomorrow ? tomorrow->month : 0) {
     DayMonth d = plan.LastDay();
     for (int k = 1; k < kPastFirst + kPastDays; ++k) {
       d = DayAfter(d);
@@ -102,6 +119,10 @@ class PieceLoop {
     return counts_;
   }
 
+  // The year of the reading of the last dated line read, and its day.
+  int EndYear() const { return years_.year(); }
+  std::optional<DayMonth> EndDay() const { return end_; }
+
  private:
   // Whole lines of other days, passed over on a look at their first bytes.
   void SkipBulk() {
@@ -110,6 +131,7 @@ class PieceLoop {
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
           if (!look_.Outside(bytes, length, days)) return false;
           years_.See(bytes, length);
+          if (watch_end_) WatchEnd(bytes, length);
           if (NotePast(bytes, length)) return false;
           // The warnings ask only whether there is any: once one is
           // found, the lines passed over in bulk cost nothing more.
@@ -139,6 +161,17 @@ class PieceLoop {
     return past_days_;
   }
 
+  // The day of the last dated line: only the month decides its year but
+  // in tomorrow's month, so that other lines are looked at once a month.
+  void WatchEnd(const char* bytes, std::size_t length) {
+    const int month = look_.Month(bytes, length);
+    if (month == 0 ||
+        (end_ && month == end_->month && month != tomorrow_month_))
+      return;
+    if (const std::optional<LineStamp> stamp = dialect_.Stamp({bytes, length}))
+      end_ = stamp->date;
+  }
+
   void CountDated(const char* bytes, std::size_t length) {
     counts_.tmail_lines += dialect_.Stamp({bytes, length}).has_value();
   }
@@ -147,6 +180,7 @@ class PieceLoop {
     const bool began_line = line_start_;
     if (began_line) {
       years_.See(raw.data, raw.raw_length);
+      if (watch_end_) WatchEnd(raw.data, raw.raw_length);
       ++counts_.lines;
       CountDated(raw.data, raw.raw_length);
       utf8_told_ = false;
@@ -182,30 +216,111 @@ class PieceLoop {
   DaySet past_;             // the days after the last whose lines end it
   int past_lines_ = 0;      // dated lines in a row past the last day
   bool past_days_ = false;  // the reading is past the days: it ends
+  const bool watch_end_;
+  const int tomorrow_month_;
+  std::optional<DayMonth> end_;  // of the last dated line, when watched
 };
 
 // Below this, a log is read from its start: it costs next to nothing.
 constexpr std::int64_t kRegionWorthwhile = 1 << 20;
 
-// Reads the log from where the lines of the days begin (first and the
-// days after it), found without reading the whole log; from its start
-// when that place cannot be trusted (standard input among them).
-ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
-                      ScanPlan& plan, ScanProgress* progress, DayMonth first,
-                      int days) {
+// Where the reading of a log begins, and whether its years are anchored
+// to the calendar before it.
+struct ReadingStart {
   std::int64_t start = 0;
-  if (log.size() >= kRegionWorthwhile) {
-    const LogRegion region =
-        FindLogRegion(log, DialectLineDates(dialect), first, days);
-    if (region.trusted() && region.start >= kRegionWorthwhile)
-      start = region.start;
+  bool anchored = false;
+};
+
+// The years begun in the log after its first dated line, counted over the
+// whole log as a scan counts them, on the first bytes of each line (read
+// apart from the scan's forward window).
+int YearsOfLog(ByteWindow& log, const LogDialect& dialect) {
+  LogYears years(dialect);
+  std::vector<char> block(std::size_t{1} << 20);
+  std::int64_t offset = 0;  // where the next block is read from
+  bool line_start = true;   // offset begins a line
+  for (;;) {
+    const std::size_t n = log.ReadAt(offset, block.data(), block.size());
+    if (n == 0) break;
+    std::size_t at = 0;
+    while (at < n) {
+      const void* end = std::memchr(block.data() + at, '\n', n - at);
+      // A line the block cuts is read again from its start.
+      if (end == nullptr && n == block.size() && at > 0) break;
+      const std::size_t length =
+          end == nullptr ? n - at
+                         : static_cast<std::size_t>(
+                               static_cast<const char*>(end) - block.data()) -
+                               at;
+      if (line_start)
+        years.See(block.data() + at, std::min(length, kLogPieceLimit));
+      line_start = end != nullptr;
+      at += end == nullptr ? length : length + 1;
+    }
+    offset += static_cast<std::int64_t>(at);
   }
-  return PieceLoop(log, dialect, plan, progress, start, start > 0).Run();
+  return years.year();
 }
 
-// One window: the latest year with a line of its first day, its second
-// day in that year or the next; the reader and the outputs start over
-// when a later year turns up.
+// The region of the days when the log is long enough for one and no year
+// can begin between the last of them and the log's end (they lie in the
+// year of its last dated line, or after it): the year of that line is then
+// the reading's last. Else the whole log, its years counted first.
+ReadingStart StartOfReading(ByteWindow& log, const LogDialect& dialect,
+                            ScanPlan& plan, DayMonth first, int days,
+                            int end_calendar_year) {
+  ReadingStart reading;
+  const int back_years = end_calendar_year - plan.LastYear();
+  if (back_years <= 0 && log.size() >= kRegionWorthwhile) {
+    const LogRegion region =
+        FindLogRegion(log, DialectLineDates(dialect), first, days, back_years);
+    if (region.trusted() && region.start >= kRegionWorthwhile) {
+      reading.start = region.start;
+      return reading;
+    }
+  }
+  plan.Anchor(YearsOfLog(log, dialect) - end_calendar_year);
+  reading.anchored = true;
+  return reading;
+}
+
+// Reads the log from where the lines of the days begin (first and the
+// days after it), found without reading the whole log; from its start
+// when that place cannot be trusted (standard input among them). The
+// log's years are counted back from its last dated line, which lies in
+// the latest year that puts it not after tomorrow.
+ScanCounts ScanPieces(ByteWindow& log, const LogDialect& dialect,
+                      ScanPlan& plan, ScanProgress* progress, DayMonth first,
+                      int days, Date today) {
+  const Date tomorrow = DateAfter(today);
+  const DialectLineDates dates(dialect);
+  ReadingStart reading;
+  std::optional<int> end_calendar_year;
+  if (const std::optional<DayMonth> end = LastDatedDay(log, dates)) {
+    end_calendar_year = LatestYear(*end, tomorrow);
+    reading =
+        StartOfReading(log, dialect, plan, first, days, *end_calendar_year);
+  }
+  std::optional<Date> watch;
+  if (!end_calendar_year) watch = tomorrow;
+  // A long log read whole for an earlier year also ends past the days.
+  const bool may_stop = reading.start > 0 ||
+                        (reading.anchored && log.size() >= kRegionWorthwhile);
+  PieceLoop loop(log, dialect, plan, progress, reading.start, may_stop, watch);
+  ScanCounts counts = loop.Run();
+  if (!end_calendar_year && loop.EndDay())
+    end_calendar_year = LatestYear(*loop.EndDay(), tomorrow);
+  if (!reading.anchored && end_calendar_year) {
+    const bool kept = plan.Finish(loop.EndYear() - *end_calendar_year);
+    counts.year_passed_over = watch && !kept;
+  }
+  return counts;
+}
+
+// One window: its first day in its own year, its second day in that year
+// or the next. Until the years are anchored, the latest year with a line
+// of its first day: the reader and the outputs start over when a later
+// year turns up.
 class WindowPlan final : public ScanPlan {
  public:
   WindowPlan(const LogDialect& dialect, const Window& window, CutMode mode,
@@ -217,6 +332,7 @@ class WindowPlan final : public ScanPlan {
         two_days_(window.crosses_midnight),
         // The morning after a 31 December lies in the next year of the log.
         second_offset_(window.first.day == 31 && window.first.month == 12),
+        first_calendar_year_(window.year),
         mode_(mode),
         cut_(cut),
         reader_(reader),
@@ -237,6 +353,23 @@ class WindowPlan final : public ScanPlan {
     return two_days_ ? DayMonth{second_.day, second_.month}
                      : DayMonth{first_.day, first_.month};
   }
+  int LastYear() const override {
+    return first_calendar_year_ + (two_days_ ? second_offset_ : 0);
+  }
+  void Anchor(int shift) override {
+    anchored_ = true;
+    first_year_ = first_calendar_year_ + shift;
+  }
+  // The year taken is kept only when it is the one asked for.
+  bool Finish(int shift) override {
+    const int taken =
+        first_year_ >= 0 ? first_year_ : second_only_ - second_offset_;
+    const int wanted = first_calendar_year_ + shift;
+    if ((first_year_ < 0 && second_only_ < 0) || taken == wanted) return true;
+    reader_.Reset();
+    if (restart_ != nullptr) restart_->DropOutputs();
+    return taken < wanted;
+  }
   // Not while a session of the window goes on past its end.
   bool CanSkip() const override {
     return brantlow::CanSkip(first_pieces_) &&
@@ -252,7 +385,8 @@ class WindowPlan final : public ScanPlan {
     const bool in_first = began_line && dialect_.Inside(seen, first_);
     const bool in_second =
         began_line && two_days_ && dialect_.Inside(seen, second_);
-    if (year != first_year_ || (two_days_ && year != SecondYear()))
+    if (!anchored_ &&
+        (year != first_year_ || (two_days_ && year != SecondYear())))
       ChooseYear(year, in_first, in_second);
     Day(piece, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
@@ -308,7 +442,8 @@ class WindowPlan final : public ScanPlan {
   }
 
   int SecondYear() const {
-    return first_year_ >= 0 ? first_year_ + second_offset_ : second_only_;
+    return anchored_ || first_year_ >= 0 ? first_year_ + second_offset_
+                                         : second_only_;
   }
 
   // A line of the window in a year not taken yet: a later year than the
@@ -344,6 +479,7 @@ class WindowPlan final : public ScanPlan {
   const WindowDay second_;
   const bool two_days_;
   const int second_offset_;
+  const int first_calendar_year_;
   const CutMode mode_;
   Output* const cut_;
   SessionReader& reader_;
@@ -352,9 +488,12 @@ class WindowPlan final : public ScanPlan {
   SessionReader* const earlier_;
   ScanRestart* const restart_;
   DaySet days_;
-  int first_year_ = -1;  // latest year with a line of the first day
-  int second_only_ =
-      -1;  // latest with one of the second, while first_year_ < 0
+  // The years of the reading taken: those of the days asked for once
+  // anchored; before, the latest year with a line of the first day, or of
+  // the second while first_year_ < 0.
+  bool anchored_ = false;
+  int first_year_ = -1;
+  int second_only_ = -1;
   LinePieces first_pieces_, second_pieces_;
   bool entered_ = false;     // a line of the window was read
   bool after_ = false;       // and a dated line after it
@@ -369,7 +508,7 @@ ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    ScanRestart* restart, SessionReader* earlier) {
   WindowPlan plan(dialect, window, mode, cut, reader, earlier, restart);
   return ScanPieces(log, dialect, plan, progress, window.first,
-                    window.day_count());
+                    window.day_count(), window.today);
 }
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;
@@ -388,6 +527,7 @@ class PeriodPlan final : public ScanPlan {
   PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink)
       : dialect_(dialect),
         last_(period.last),
+        last_calendar_year_(period.last_year),
         days_count_(period.days),
         sink_(sink),
         offset_(static_cast<std::size_t>(period.days), 0),
@@ -405,6 +545,20 @@ class PeriodPlan final : public ScanPlan {
   const DaySet& days() const override { return days_; }
   int TakenYear() const override { return last_day_year_; }
   DayMonth LastDay() const override { return last_; }
+  int LastYear() const override { return last_calendar_year_; }
+  void Anchor(int shift) override {
+    anchored_ = true;
+    last_day_year_ = last_calendar_year_ + shift;
+  }
+  bool Finish(int shift) override {
+    const int wanted = last_calendar_year_ + shift;
+    bool kept = true;
+    for (int k = 0; k < days_count_; ++k)
+      if (wanted + offset_[Slot(k)] < Floor(k)) kept = false;
+    anchored_ = true;
+    last_day_year_ = wanted;
+    return kept;
+  }
   // Not while a line a reader took goes on in pieces, nor while the last
   // day read has a session going on past its midnight.
   bool CanSkip() const override {
@@ -439,14 +593,14 @@ class PeriodPlan final : public ScanPlan {
   // the latest year any day of the period was seen in.
   std::vector<int> Years() const {
     int chosen = last_day_year_;
-    if (chosen < 0)
+    if (!anchored_ && chosen < 0)
       for (int k = 0; k < days_count_; ++k)
         if (latest_[Slot(k)] >= 0 &&
             latest_[Slot(k)] - offset_[Slot(k)] > chosen)
           chosen = latest_[Slot(k)] - offset_[Slot(k)];
     std::vector<int> years(static_cast<std::size_t>(days_count_), -1);
-    if (chosen >= 0)
-      for (int k = 0; k < days_count_; ++k)
+    for (int k = 0; k < days_count_; ++k)
+      if (chosen + offset_[Slot(k)] >= 0)
         years[Slot(k)] = chosen + offset_[Slot(k)];
     return years;
   }
@@ -457,7 +611,8 @@ class PeriodPlan final : public ScanPlan {
   // The reader of day k in the year, unless that year can no longer be
   // chosen.
   SessionReader* DayReader(int k, int year) {
-    NoteYear(k, year);
+    if (anchored_ && year != last_day_year_ + offset_[Slot(k)]) return nullptr;
+    if (!anchored_) NoteYear(k, year);
     if (year < Floor(k)) return nullptr;
     if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
     return &sink_.Day(k, year);
@@ -501,13 +656,17 @@ class PeriodPlan final : public ScanPlan {
 
   const LogDialect& dialect_;
   const DayMonth last_;
+  const int last_calendar_year_;
   const int days_count_;
   PeriodSink& sink_;
   DaySet days_;
   std::vector<int> offset_;
   std::vector<int> latest_;
-  int last_day_year_ = -1;  // the latest year with a line of the last day
-  int newest_ = -1;         // the latest year with a line of any day
+  // The year of the last day: the one asked for once anchored; before,
+  // the latest year with a line of it.
+  bool anchored_ = false;
+  int last_day_year_ = -1;
+  int newest_ = -1;  // the latest year with a line of any day
   // The reader of a line whose next piece is still to come.
   SessionReader* continued_ = nullptr;
   SessionReader* current_ = nullptr;   // of the day last read
@@ -519,12 +678,12 @@ class PeriodPlan final : public ScanPlan {
 }  // namespace
 
 PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
-                      const Period& period, PeriodSink& sink,
+                      const Period& period, Date today, PeriodSink& sink,
                       ScanProgress* progress) {
   PeriodPlan plan(dialect, period, sink);
   PeriodScan scan;
-  scan.counts =
-      ScanPieces(log, dialect, plan, progress, period.first, period.days);
+  scan.counts = ScanPieces(log, dialect, plan, progress, period.first,
+                           period.days, today);
   scan.years = plan.Years();
   return scan;
 }

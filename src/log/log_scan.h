@@ -50,6 +50,9 @@ struct ScanCounts {
   // Lines of the days read whose byte counts were malformed and read as 0;
   // counted by the extractor, filled in by its owner.
   std::int64_t malformed_lines = 0;
+  // The log could not be read back from its end (standard input), and the
+  // lines of the year asked for were passed over for a later year's.
+  bool year_passed_over = false;
 };
 
 // Whether a line begins as the mailer's lines do: "dd/mm hh:mm:ss".
@@ -64,16 +67,20 @@ class ScanRestart {
   virtual void DropOutputs() = 0;
 };
 
-// Reads the log from its start to its end. Only the latest year of the
-// log that holds a line of the window's first day is taken (for a window
-// across midnight its second day comes from that year, or from the next
-// after a 31 December; without any line of the first day, the latest year
-// with a line of the second day decides); when a later year turns up, the
-// reader and the outputs start over. earlier, when given, reads the
-// lines of the day before the window and of its first day before its
-// start, and then the window's lines while a session it read goes on: the
-// time on line of those sessions counts in the window's busy time. cut,
-// progress, restart and earlier may be null.
+// Reads the log from its start to its end. The log's years are counted
+// back from its last dated line, which lies in the latest year that puts
+// it not after the day after window.today; only the window's own year is
+// taken (for a window across midnight its second day comes from that
+// year, or from the next after a 31 December), and a day after the log's
+// last line has none. Where the log cannot be read back from its end
+// (standard input), the latest year holding a line of the first day (or
+// without one, of the second) is read, the reader and the outputs starting
+// over when a later year turns up, and dropped at the end when it is not
+// the window's own. earlier, when given, reads the lines of the day before
+// the window and of its first day before its start, and then the window's
+// lines while a session it read goes on: the time on line of those
+// sessions counts in the window's busy time. cut, progress, restart and
+// earlier may be null.
 ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    const Window& window, CutMode mode, Output* cut,
                    SessionReader& reader, ScanProgress* progress,
@@ -100,11 +107,12 @@ struct PeriodScan {
 
 // The days of a period in one pass: each line goes to the day its date
 // names, exactly the lines the one-day run of that day would take. The
-// days come from one stretch of the log: the last day from the latest
-// year that holds it, each earlier day from the same year, or the year
-// before across 31 December. Days are numbered from 0, the first.
+// days are those of the period's own years, the log's years counted as
+// ScanLog counts them from today; where the log cannot be read back from
+// its end, the years still held when the reading ends. Days are numbered
+// from 0, the first.
 PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
-                      const Period& period, PeriodSink& sink,
+                      const Period& period, Date today, PeriodSink& sink,
                       ScanProgress* progress);
 
 }  // namespace brantlow

@@ -28,6 +28,16 @@ struct Window {
   int end_hour = 23;
   int end_minute = 59;
   bool crosses_midnight = false;
+  int year = 0;  // of the first day
+  // The run's day: the log's last line lies in the latest year that puts
+  // it not after the day after.
+  Date today;
+
+  Date FirstDate() const { return {first.day, first.month, year}; }
+  Date SecondDate() const {
+    return {second.day, second.month,
+            year + (second.day == 1 && second.month == 1)};
+  }
 
   int day_count() const { return crosses_midnight ? 2 : 1; }
 
@@ -43,10 +53,12 @@ struct Window {
   }
 };
 
-inline Window MakeWindow(DayMonth date, const WindowTimes& times) {
+inline Window MakeWindow(Date date, const WindowTimes& times, Date today) {
   Window w;
-  w.first = date;
-  w.second = DayAfter(date);
+  w.first = date.day_month();
+  w.second = DayAfter(w.first);
+  w.year = date.year;
+  w.today = today;
   w.start_hour = times.start_hour;
   w.start_minute = times.start_minute;
   w.end_hour = times.end_hour;

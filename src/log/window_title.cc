@@ -10,9 +10,10 @@ std::string WindowTitle(std::string_view heading, const Window& w,
   std::string title(w.crosses_midnight ? "\n         " : "\n           ");
   title += heading;
   title += ' ';
-  title +=
-      TitleDates(w.first, w.crosses_midnight ? std::optional<DayMonth>(w.second)
-                                             : std::nullopt);
+  title += TitleDates(
+      w.FirstDate(),
+      w.crosses_midnight ? std::optional<Date>(w.SecondDate()) : std::nullopt,
+      w.today);
   title += texts.time_from;
   title += ClockText(w.start_hour, w.start_minute);
   title += texts.time_to;

@@ -27,6 +27,7 @@ inline int MonthOfAbbreviation(std::string_view text) {
 struct LocalDate {
   int day = 1;    // of the month, 1 to 31
   int month = 1;  // 1 to 12
+  int year = 1970;
   // "Mon Dec  7 05:26:43 2026\n": 24 characters and a line end.
   char text[64] = {};
 };

@@ -252,7 +252,7 @@ void WriteSessions(const RunRecord& r, const PageTexts& t, std::string& out) {
   out += "</tr></thead>\n<tbody>\n";
   for (const SessionRow& s : r.sessions) {
     Row row(out, s.crash_poll ? "session crash" : "session");
-    if (dates) row.Own(DayMonthText(s.date));
+    if (dates) row.Own(FullDateText(s.date));
     std::string span;
     AppendText(s.start, span);
     span += "-";
@@ -398,7 +398,7 @@ void WriteDays(const RunRecord& r, const PageTexts& t, std::string& out) {
              {t.time, true}},
             out, r.costs ? t.cost : std::string_view());
   for (const DayTotals& d : r.days)
-    WriteDayRow("day", DayMonthText(d.date), d, r.costs, out);
+    WriteDayRow("day", FullDateText(d.date), d, r.costs, out);
   WriteDayRow("total", std::string(t.total), r.totals, r.costs, out);
   CloseTable(out);
 }
@@ -470,16 +470,20 @@ std::string Title(const RunRecord& r, const PageTexts& t) {
   std::string title;
   if (r.is_period) {
     title = t.period_title;
-    title += TitleDates(r.period.first, r.period.last);
+    title += FullDateText(r.period.FirstDate());
+    title += '-';
+    title += FullDateText(r.period.LastDate());
     title += t.period_days;
     title += Integer(r.period.days);
     return title;
   }
   const Window& w = r.window;
   title = t.statistics_title;
-  title +=
-      TitleDates(w.first, w.crosses_midnight ? std::optional<DayMonth>(w.second)
-                                             : std::nullopt);
+  title += FullDateText(w.FirstDate());
+  if (w.crosses_midnight) {
+    title += '-';
+    title += FullDateText(w.SecondDate());
+  }
   title += t.time_from;
   title += ClockText(w.start_hour, w.start_minute);
   title += t.time_to;

@@ -115,9 +115,9 @@ void Scope(Json& j, const RunRecord& r) {
     j.Key("period");
     j.Open('{');
     j.Key("first");
-    j.Text(DayMonthText(r.period.first));
+    j.Text(IsoDateText(r.period.FirstDate()));
     j.Key("last");
-    j.Text(DayMonthText(r.period.last));
+    j.Text(IsoDateText(r.period.LastDate()));
     j.Key("days");
     j.Integer(r.period.days);
     j.Close('}');
@@ -125,10 +125,10 @@ void Scope(Json& j, const RunRecord& r) {
     j.Key("window");
     j.Open('{');
     j.Key("day");
-    j.Text(DayMonthText(r.window.first));
+    j.Text(IsoDateText(r.window.FirstDate()));
     if (r.window.crosses_midnight) {
       j.Key("end_day");
-      j.Text(DayMonthText(r.window.second));
+      j.Text(IsoDateText(r.window.SecondDate()));
     }
     j.Key("start");
     j.Text(ClockText(r.window.start_hour, r.window.start_minute));
@@ -273,7 +273,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     for (const DayTotals& d : r.days) {
       j.Open('{');
       j.Key("date");
-      j.Text(DayMonthText(d.date));
+      j.Text(IsoDateText(d.date));
       Totals(j, d, r.costs);
       j.Close('}');
     }

@@ -137,7 +137,7 @@ void WritePeriodReport(const PeriodSummary& s, Output& out,
                        const ReportTexts& texts) {
   std::string title = "\n      ";
   title.append(texts.period_title);
-  title += TitleDates(s.period.first, s.period.last);
+  title += TitleDates(s.period.FirstDate(), s.period.LastDate(), s.today);
   title.append(texts.period_days);
   out.Write(title);
   out.Printf("%d \n", s.period.days);

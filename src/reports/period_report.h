@@ -18,7 +18,7 @@ namespace brantlow {
 
 // One day's numbers, as that day's statistics file gives them.
 struct DayTotals {
-  DayMonth date;
+  Date date;
   int sessions = 0;
   int incoming = 0;
   int outgoing = 0;
@@ -47,6 +47,7 @@ struct AddressTotals {
 
 struct PeriodSummary {
   Period period;
+  Date today;  // the title names the years other than today's
   std::vector<DayTotals> days;
   std::vector<AddressTotals> addresses;  // in the address summary's order
   bool costs = false;                    // tariffs are configured

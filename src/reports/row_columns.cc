@@ -42,7 +42,7 @@ ColumnValue Flag(bool value) {
 
 using S = SessionRow;
 const std::array<Column<SessionRow>, 15> kSessionColumns = {{
-    {"date", [](const S& s) { return Text(DayMonthText(s.date)); }},
+    {"date", [](const S& s) { return Text(IsoDateText(s.date)); }},
     {"start", [](const S& s) { return Text(s.start); }},
     {"end", [](const S& s) { return Text(s.end); }},
     {"duration", [](const S& s) { return Integer(s.seconds); }},

@@ -19,7 +19,7 @@ namespace brantlow {
 
 // One session as the session list shows it, before any folding.
 struct SessionRow {
-  DayMonth date;      // the day its start lies on
+  Date date;          // the day its start lies on
   std::string start;  // hh:mm:ss as the log wrote it
   std::string end;
   long long seconds = 0;

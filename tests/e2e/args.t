@@ -133,7 +133,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d=15.13: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow: /d=15.13: the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 of a month 1 to 12
 |brantlow --help lists the options
 
 === case: day 0
@@ -144,7 +144,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d=0.03: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow: /d=0.03: the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 of a month 1 to 12
 |brantlow --help lists the options
 
 === case: a date with more after the month
@@ -155,7 +155,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d=15.031: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow: /d=15.031: the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 of a month 1 to 12
 |brantlow --help lists the options
 
 === case: a window minute out of range

@@ -10,7 +10,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d=32.01: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow: /d=32.01: the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 of a month 1 to 12
 |brantlow --help lists the options
 
 === case: a day without its month
@@ -21,7 +21,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /d=05: the day is /d=auto or /d=DD.MM, a day 1 to 31 of a month 1 to 12
+|brantlow: /d=05: the day is /d=auto, /d=DD.MM or /d=DD.MM.YYYY, a day 1 to 31 of a month 1 to 12
 |brantlow --help lists the options
 
 === case: a start hour out of range

@@ -124,7 +124,7 @@ void ExpectEveryDayOnce(const std::string& json) {
   const std::string days = json.substr(json.find("\"days\":["));
   for (int d = 1; d <= 30; ++d) {
     char date[32];
-    std::snprintf(date, sizeof date, "{\"date\":\"%02d.11\"", d);
+    std::snprintf(date, sizeof date, "{\"date\":\"2026-11-%02d\"", d);
     EXPECT_EQ(SessionsOn(d), NumberAfter(days, date, "sessions")) << date;
   }
 }

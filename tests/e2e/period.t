@@ -171,7 +171,7 @@ stdout:
 |                       Read log file:
 out perdata.zvx:
 |
-|      Статистика за период 30.12-02.01, дней: 4 
+|      Статистика за период 30.12.2025-02.01, дней: 4 
 |╔{═*7}╤{═*7}╤{═*7}╤{═*7}╤{═*6}╤{═*14}╤{═*14}╤{═*12}╗
 |║  Дата │ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      Передано│       Время║
 |╟{─*7}┼{─*7}┼{─*7}┼{─*7}┼{─*6}┼{─*14}┼{─*14}┼{─*12}╢
@@ -309,7 +309,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /p=31.02-05.03: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow: /p=31.02-05.03: the period is /p=DD.MM-DD.MM or /p=DD.MM.YYYY-DD.MM.YYYY (days the calendar has, at most 365 of them), /p=week or /p=month
 |brantlow --help lists the options
 
 === case: a month out of range is a bad period
@@ -320,7 +320,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /p=5.13-6.13: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow: /p=5.13-6.13: the period is /p=DD.MM-DD.MM or /p=DD.MM.YYYY-DD.MM.YYYY (days the calendar has, at most 365 of them), /p=week or /p=month
 |brantlow --help lists the options
 
 === case: one day without its end is a bad period
@@ -331,7 +331,7 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /p=1.1: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow: /p=1.1: the period is /p=DD.MM-DD.MM or /p=DD.MM.YYYY-DD.MM.YYYY (days the calendar has, at most 365 of them), /p=week or /p=month
 |brantlow --help lists the options
 
 === case: an end that is not a date is a bad period
@@ -342,5 +342,5 @@ exit: 1
 stdout:
 |\e
 console:
-|brantlow: /p=10.03-xx: the period is /p=DD.MM-DD.MM (days the calendar has, at most 366 of them), /p=week or /p=month
+|brantlow: /p=10.03-xx: the period is /p=DD.MM-DD.MM or /p=DD.MM.YYYY-DD.MM.YYYY (days the calendar has, at most 365 of them), /p=week or /p=month
 |brantlow --help lists the options

@@ -115,6 +115,7 @@ TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
   std::string log;
   for (int day = 1; day <= 31; ++day) log += Day(day);
   TranscriptCase base;
+  base.date = "2026-04-01 12:00:00";  // after the month, so all of it is read
   base.inputs["LOG"] = log;
   base.inputs["brantlow.cfg"] =
       "Define_1 \"Tossing inbound\"\r\n1_Name \"Tosser run\"\r\n"

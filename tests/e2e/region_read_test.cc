@@ -30,10 +30,12 @@ std::string Session(int day, int month, int hour, int node) {
 
 // Two years from 1 January, twelve sessions a day; every fifth day a line of
 // the day before comes after the first session of the day (a late line).
-std::string TwoYears() {
+// second_year_at: where the second year begins.
+std::string TwoYears(std::size_t* second_year_at = nullptr) {
   std::string log;
   int node = 0;
-  for (int year = 0; year < 2; ++year)
+  for (int year = 0; year < 2; ++year) {
+    if (year == 1 && second_year_at != nullptr) *second_year_at = log.size();
     for (int month = 1; month <= 12; ++month)
       for (int day = 1; day <= kMonthDays[month - 1]; ++day) {
         for (int hour = 1; hour < 24; hour += 2) {
@@ -48,6 +50,7 @@ std::string TwoYears() {
         }
         log += "    a line without a date\r\n";
       }
+  }
   return log;
 }
 
@@ -78,6 +81,58 @@ TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
     ASSERT_EQ(1u, a.files.count(report)) << run[0];
     EXPECT_TRUE(a.files.at(report) == b.files.at(report)) << run[0];
     EXPECT_NE(std::string::npos, a.files.at(report).find("2:5020/")) << run[0];
+  }
+}
+
+// The log of 2024 and 2025, read early in 2026: a day of either year, named
+// or not, gives the report of that year's lines alone (each read early in
+// the year after it), whether the days are read from where they begin or
+// the whole log is read with its years counted back from its end.
+TEST(RegionRead, EachYearOfTheLogGivesItsOwnLinesAlone) {
+  std::size_t second_year_at = 0;
+  const std::string log = TwoYears(&second_year_at);
+  struct Run {
+    std::vector<std::string> args;
+    std::string alone;  // the year's lines
+    const char* alone_date;
+  };
+  const std::vector<Run> runs = {
+      {{"/d=15.06", "+l", "+a", "/c=300"},
+       log.substr(second_year_at),
+       "2026-01-05 12:00:00"},
+      {{"/d=15.06.2024", "+l", "+a", "/c=300"},
+       log.substr(0, second_year_at),
+       "2025-01-05 12:00:00"},
+      {{"/p=25.12.2024-06.01.2025"}, {}, nullptr},
+  };
+  for (const Run& run : runs) {
+    TranscriptCase whole;
+    whole.date = "2026-01-05 12:00:00";
+    whole.args = {"LOG"};
+    whole.args.insert(whole.args.end(), run.args.begin(), run.args.end());
+    whole.inputs["LOG"] = log;
+    const RunResult a = RunCase(whole, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    const std::string report =
+        run.args[0].substr(0, 3) == "/p=" ? "perdata.zvx" : "logdata.zvx";
+    ASSERT_EQ(1u, a.files.count(report)) << run.args[0];
+    if (run.alone_date == nullptr) {
+      // Across the new year of the log: both years' days have sessions.
+      for (const char* day : {" 25.12 ", " 06.01 "}) {
+        const std::size_t row = a.files.at(report).find(day);
+        ASSERT_NE(std::string::npos, row) << day;
+        EXPECT_EQ(std::string::npos,
+                  a.files.at(report).substr(row, 20).find("\xB3      0\xB3"))
+            << day;
+      }
+      continue;
+    }
+    TranscriptCase alone = whole;
+    alone.date = run.alone_date;
+    alone.inputs["LOG"] = run.alone;
+    const RunResult b = RunCase(alone, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    EXPECT_TRUE(a.files.at(report) == b.files.at(report)) << run.args[0];
+    EXPECT_NE(std::string::npos, a.files.at(report).find("15.06."))
+        << run.args[0];
   }
 }
 

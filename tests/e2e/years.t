@@ -1,7 +1,9 @@
 # T-Mail writes no year: a log kept for more than a year holds each day
 # more than once. A dated line whose month is at least six below the month
-# of the dated line before it begins a new year; only the latest year with
-# a line of the window's first day is read.
+# of the dated line before it begins a new year; the years are counted back
+# from the log's last dated line, which lies in the latest year that puts
+# it not after tomorrow. Run on 15 March 2026, 12/06 is of 2025: the title
+# names the year, as it is not this one.
 
 === case: a log of two years gives the report of its last year alone
 # 15/10 to 20/04 goes back six months: the station was off over the
@@ -35,7 +37,7 @@ out 00002359.000:
 |12/06 13:00:30 ■ 2:5020/3, bytes 5/6, time 0:00:30
 out logdata.zvx:
 |
-|           Статистика на 12.06  время с 00:00 по 23:59 
+|           Статистика на 12.06.2025  время с 00:00 по 23:59 
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
@@ -72,7 +74,7 @@ out 00002359.000:
 |12/06 13:00:30 ■ 2:5020/3, bytes 5/6, time 0:00:30
 out logdata.zvx:
 |
-|           Статистика на 12.06  время с 00:00 по 23:59 
+|           Статистика на 12.06.2025  время с 00:00 по 23:59 
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
@@ -112,7 +114,7 @@ in LOG:
 exit: 0
 out logdata.zvx:
 |
-|         Статистика на 31.12-01.01  время с 23:00 по 01:00 
+|         Статистика на 31.12.2025-01.01  время с 23:00 по 01:00 
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢
@@ -145,7 +147,7 @@ in LOG:
 exit: 0
 out logdata.zvx:
 |
-|         Статистика на 11.06-12.06  время с 23:00 по 08:00 
+|         Статистика на 11.06.2025-12.06.2025  время с 23:00 по 08:00 
 |╔{═*17}╤{═*18}╤═╤{═*10}╤{═*10}╤{═*6}╤{═*6}╗
 |║      Время      │      Адрес       │D│ Принято  │ Передано │ CPS  │Пароль║
 |╟{─*17}┼{─*18}┼─┼{─*10}┼{─*10}┼{─*6}┼{─*6}╢

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const Arguments args(argv.data(), argv.size());
   RunSettings settings;
   if (FirstPass(args, settings) == FirstPassResult::kHelpRequested) return 0;
-  const DayMonth today{15, 3};
+  const Date today{15, 3, 2026};
   const bool accepted = !CheckArguments(args, today).has_value();
   CheckLogPathGiven(args, settings);
   TakeLogPath(args, settings);

@@ -52,9 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   cost.outgoing_day_rate = 0.6f;
 
   const bool midnight = flags & 0x40;
-  const Window window =
-      MakeWindow({15, 3}, midnight ? WindowTimes{23, 0, 8, 30, true}
-                                   : WindowTimes{0, 0, 23, 59, true});
+  const Window window = MakeWindow({15, 3, 2026},
+                                   midnight ? WindowTimes{23, 0, 8, 30, true}
+                                            : WindowTimes{0, 0, 23, 59, true},
+                                   {31, 12, 2026});
   const std::string_view lines(reinterpret_cast<const char*>(data + 1),
                                size - 1);
   // The dialect as a run chooses it: by the shape of the first lines.

@@ -66,8 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     AnalysePeriod(*run, log, files, progress, record);
   } else {
     files.Open(Destination::kScratch, OpenMode::kFresh);
-    Analyse(*run, MakeWindow({15, 3}, WindowTimes{0, 0, 23, 59, true}), log,
-            files, progress, record);
+    Analyse(*run,
+            MakeWindow({15, 3, 2026}, WindowTimes{0, 0, 23, 59, true},
+                       {31, 12, 2026}),
+            log, files, progress, record);
   }
   const std::string sessions = SessionsCsv(record);
   const std::string addresses = AddressesCsv(record);
