@@ -182,7 +182,7 @@ class PieceLoop {
       years_.See(raw.data, raw.raw_length);
       if (watch_end_) WatchEnd(raw.data, raw.raw_length);
       ++counts_.lines;
-      CountDated(raw.data, raw.raw_length);
+      if (counts_.tmail_lines == 0) CountDated(raw.data, raw.raw_length);
       utf8_told_ = false;
       if (NotePast(raw.data, raw.raw_length)) return;
     }
@@ -336,7 +336,7 @@ class WindowPlan final : public ScanPlan {
         mode_(mode),
         cut_(cut),
         reader_(reader),
-        day_before_(WholeDay(DayBefore(window.first))),
+        day_before_(LateOn(DayBefore(window.first))),
         before_start_(EarlierOn(window)),
         earlier_(earlier),
         restart_(restart) {
@@ -402,8 +402,10 @@ class WindowPlan final : public ScanPlan {
   }
 
  private:
-  static WindowDay WholeDay(DayMonth d) {
-    return {d.day, d.month, 0, 0, 23, 59};
+  // The day before's lines that may hold a session still going on at
+  // midnight: its second half, no session lasting half a day.
+  static WindowDay LateOn(DayMonth d) {
+    return {d.day, d.month, 12, 0, 23, 59};
   }
 
   // The first day's time before the window; none for a window from 00:00.
