@@ -11,12 +11,14 @@
 #include "driver/echo_posting.h"
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
+#include "driver/line_run.h"
 #include "driver/options.h"
 #include "driver/outputs.h"
 #include "driver/period_analysis.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "driver/station.h"
 #include "log/log_dialect.h"
 #include "log/window.h"
 #include "maintenance/directory_preparation.h"
@@ -116,8 +118,8 @@ std::string Commands(const RunSettings& s) {
   return text;
 }
 
-// A file of the outputs beyond the CP866 reports, told like them when it
-// cannot be made; false then.
+}  // namespace
+
 bool WriteExport(const std::string& path, std::string_view bytes) {
   SystemError error;
   const FileOutcome outcome = WriteWholeFile(path, bytes, error);
@@ -128,6 +130,8 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
   Print(ReasonLine(path, error));
   return false;
 }
+
+namespace {
 
 // False when one of them could not be written.
 bool WriteExports(const LongOptions& options, const RunSettings& s,
@@ -395,9 +399,10 @@ RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
 }
 
 // The analysis of the window or the period, then what every run shares.
-// False when something asked for failed.
+// False when something asked for failed. kept gets the record of a run
+// that made its report.
 bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
-                std::FILE* report_stream) {
+                std::FILE* report_stream, std::optional<RunRecord>& kept) {
   RunSettings& s = run.settings;
   DiskFiles files(s.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
@@ -407,8 +412,11 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
   if (s.period_given) {
     const ScanCounts counts = RunPeriod(run, log, files, progress, record);
     log.Close();
-    return FinishRun(run, options, counts, PeriodText(s.period), true,
-                     Destination::kPeriod, report_stream, files, record);
+    const bool ok =
+        FinishRun(run, options, counts, PeriodText(s.period), true,
+                  Destination::kPeriod, report_stream, files, record);
+    kept = std::move(record);
+    return ok;
   }
   const Window window = MakeWindow(s.start_date, s.times);
   const bool cut_ok = PrepareDayFiles(s, window, files);
@@ -418,10 +426,86 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
   const bool ok =
       FinishRun(run, options, counts, WindowText(window), Analyses(s.cut_mode),
                 Destination::kStatistics, report_stream, files, record);
+  if (Analyses(s.cut_mode)) kept = std::move(record);
   return cut_ok && ok;
 }
 
+// A stopped line: its message, told as every fatal exit tells it; the
+// help screen only for a run of its own (a station goes on to its next
+// line).
+LineOutcome Stopped(LineOutcome outcome, const std::string& message,
+                    const RunSettings& settings, bool help = true) {
+  outcome.status = Fatal(message, settings, help && !outcome.in_station);
+  outcome.error = message;
+  return outcome;
+}
+
+// The settings of the line up to the log: the lock, the configuration,
+// the log's path, the posting keys and the packing.
+std::optional<LineOutcome> PrepareLine(Arguments args, const LineRequest& line,
+                                       RunContext& run, RunLock& lock,
+                                       LineOutcome& outcome) {
+  RunSettings& settings = run.settings;
+  // Runs of one line in one directory write the same files: one at a time.
+  // Without a safe lock file the run goes on only when told to.
+  if (!TakeRunLock(lock, settings.line_number, line.options.no_lock)) {
+    outcome.status = kSomethingFailed;
+    outcome.error = "Error: Unable to lock this directory\n";
+    return outcome;
+  }
+  ReadConfigurationFile(run);
+  TakeLogPath(args, settings);
+  outcome.log_path = settings.log_path;
+  run.now = line.now;
+  if (line.options.post_area) {
+    const std::string problem =
+        PostingProblem(settings, *line.options.post_area);
+    if (!problem.empty())
+      return Stopped(outcome, problem, settings, /*help=*/false);
+  }
+  SystemError log_error;
+  bool failed = false;
+  if (!PackStep(settings, line.now, failed, log_error))
+    return Stopped(outcome, UnreadableLog(settings.log_path, log_error),
+                   settings);
+  if (failed) outcome.status = kSomethingFailed;
+  return std::nullopt;
+}
+
 }  // namespace
+
+LineOutcome RunLine(Arguments args, const LineRequest& line) {
+  LineOutcome outcome;
+  outcome.in_station = line.station_line.has_value();
+  // The tables are large: they live on the heap, one set per run.
+  auto run = std::make_unique<RunContext>();
+  RunSettings& settings = run->settings;
+  if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
+    return Stopped(outcome, "", settings);
+  if (line.station_line) settings.line_number = *line.station_line;
+  outcome.line_number = settings.line_number;
+  RunLock lock;
+  if (std::optional<LineOutcome> stopped =
+          PrepareLine(args, line, *run, lock, outcome))
+    return *stopped;
+
+  FileWindow log;
+  if (!OpenLog(settings, log))
+    return Stopped(outcome, UnreadableLog(settings.log_path, log.error()),
+                   settings);
+  Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
+  const DayMonth today{line.now.day, line.now.month};
+  SecondPass(args, today, settings);
+  ApplyDefaults(today, settings);
+  const std::string failed_check = CheckSettings(settings);
+  if (!failed_check.empty()) return Stopped(outcome, failed_check, settings);
+  run->dialect = ChooseDialect(settings, log);
+  outcome.mailer = std::string(run->dialect->name());
+
+  if (!AnalyseRun(*run, line.options, log, line.report_stream, outcome.record))
+    outcome.status = kSomethingFailed;
+  return outcome;
+}
 
 int Run(Arguments all_args, const LocalDate& now) {
   // Long options are taken out first; the classic passes see the rest.
@@ -434,45 +518,10 @@ int Run(Arguments all_args, const LocalDate& now) {
   // what the run says to standard error.
   std::FILE* report_stream =
       options.to_stdout ? DivertStandardOutput() : nullptr;
-
-  // The tables are large: they live on the heap, one set per run.
-  auto run = std::make_unique<RunContext>();
-  RunSettings& settings = run->settings;
   Print(kBannerLines);
   Printf("%s\n", now.text);
-  if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
-    return Fatal("", settings);
-
-  // Runs of one line in one directory write the same files: one at a time.
-  // Without a safe lock file the run goes on only when told to.
-  RunLock lock;
-  if (!TakeRunLock(lock, settings.line_number, options.no_lock))
-    return kSomethingFailed;
-  ReadConfigurationFile(*run);
-  TakeLogPath(args, settings);
-  run->now = now;
-  if (options.post_area) {
-    const std::string problem = PostingProblem(settings, *options.post_area);
-    if (!problem.empty()) return Fatal(problem, settings, /*help=*/false);
-  }
-  bool failed = false;
-  SystemError log_error;
-  if (!PackStep(settings, now, failed, log_error))
-    return Fatal(UnreadableLog(settings.log_path, log_error), settings);
-
-  FileWindow log;
-  if (!OpenLog(settings, log))
-    return Fatal(UnreadableLog(settings.log_path, log.error()), settings);
-  Printf("InFile!!!: %-68s\n", settings.log_path.c_str());
-  const DayMonth today{now.day, now.month};
-  SecondPass(args, today, settings);
-  ApplyDefaults(today, settings);
-  const std::string failed_check = CheckSettings(settings);
-  if (!failed_check.empty()) return Fatal(failed_check, settings);
-  run->dialect = ChooseDialect(settings, log);
-
-  if (!AnalyseRun(*run, options, log, report_stream)) failed = true;
-  return failed ? kSomethingFailed : 0;
+  if (options.station) return RunStation(args, now, options, report_stream);
+  return RunLine(args, {options, now, report_stream, std::nullopt}).status;
 }
 
 }  // namespace brantlow

@@ -30,6 +30,9 @@ constexpr OptionName kOptions[] = {
      "                   standard error\n"},
     {"--no-lock", &LongOptions::no_lock,
      "  --no-lock        go on when no safe lock file can be made here\n"},
+    {"--station", &LongOptions::station,
+     "  --station        every line configured here (brantlow.cfg, brantlN.cfg)\n"
+     "                   and the station report over them, stadata.zvx\n"},
 };
 
 // The option with a value beside the flags, and its usage line, which

@@ -162,12 +162,31 @@ class Row {
 };
 
 void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
-  out += mean ? "<h2>Mean busy time per half hour</h2>\n"
-              : "<h2>Busy time per half hour</h2>\n";
+  AppendBusyChart(busy,
+                  mean ? "Mean busy time per half hour"
+                       : "Busy time per half hour",
+                  "busy", out);
+}
+
+}  // namespace
+
+std::string_view HtmlPageStyle() { return kStyle; }
+
+void AppendHtmlText(std::string_view cp866, std::string& out) {
+  AppendText(cp866, out);
+}
+
+void AppendBusyChart(const BusyArray& busy, std::string_view heading,
+                     std::string_view id, std::string& out) {
+  out += "<h2>";
+  out += heading;
+  out += "</h2>\n";
   const int width = kChartLeft + kPlotWidth + 14;
   const int height = kChartTop + kPlotHeight + kAxisLabel + 8;
   const int base = kChartTop + kPlotHeight;
-  out += "<figure><svg id=\"busy\" viewBox=\"0 0 " + Integer(width) + " " +
+  out += "<figure><svg id=\"";
+  out += id;
+  out += "\" viewBox=\"0 0 " + Integer(width) + " " +
          Integer(height) +
          "\" role=\"img\" aria-label=\"Busy time per half hour\">\n";
   for (int percent = 25; percent <= 100; percent += 25) {
@@ -212,6 +231,8 @@ void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
       "</svg></figure>\n<p class=\"note\">Hover or tap a bar for its "
       "exact busy time; a full bar is 30 minutes on line.</p>\n";
 }
+
+namespace {
 
 void WriteSessions(const RunRecord& r, std::string& out) {
   const bool dates = r.window.crosses_midnight;

@@ -50,17 +50,20 @@ void WriteDayTable(const PeriodSummary& s, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kBottom, kDayWidths, columns));
 }
 
-void WriteAddressTable(const PeriodSummary& s, Output& out) {
-  const int columns = Columns(11, s.costs);
+}  // namespace
+
+void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
+                             bool costs, Output& out) {
+  const int columns = Columns(11, costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kAddressWidths, columns));
   out.Write(
       CP866("║       Адрес      │ Сессий│  Вход.│ Исход.│       Принято│      "
             "Передано│   Файлы│   Файлы│     CPS│       Время"));
-  out.Write(s.costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
+  out.Write(costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
   out.Write(
       CP866("║                  │       │       │       │              │       "
             "       │ принято│передано│        │            "));
-  out.Write(s.costs ? CP866("│           ║\n") : CP866("║\n"));
+  out.Write(costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
   auto row = [&](const char* name, const AddressTotals& a,
@@ -71,12 +74,12 @@ void WriteAddressTable(const PeriodSummary& s, Output& out) {
                static_cast<long long>(a.sent), a.files_received, a.files_sent);
     out.Printf(cps_format, a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
     out.Printf(CP866("│%12s"), HoursMinutesSeconds(a.seconds).c_str());
-    if (s.costs)
+    if (costs)
       out.Printf(CP866("│%11.2f║\n"), a.cost);
     else
       out.Write(CP866("║\n"));
   };
-  for (const AddressTotals& a : s.addresses) {
+  for (const AddressTotals& a : addresses) {
     row(a.name.c_str(), a, "%8.0f");
     AddTo(all, a);
   }
@@ -84,6 +87,8 @@ void WriteAddressTable(const PeriodSummary& s, Output& out) {
   row(CP866("Всего"), all, "%8.1f");
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
+
+namespace {
 
 void WriteSilentLinks(const std::vector<std::string>& links, Output& out) {
   if (links.empty()) {
@@ -136,7 +141,7 @@ void WritePeriodReport(const PeriodSummary& s, Output& out) {
       s.period.first.day, s.period.first.month, s.period.last.day,
       s.period.last.month, s.period.days);
   WriteDayTable(s, out);
-  WriteAddressTable(s, out);
+  WriteAddressTotalsTable(s.addresses, s.costs, out);
   if (s.silent_links) WriteSilentLinks(*s.silent_links, out);
   if (s.busy) WriteBusyHistogram(*s.busy, out);
 }

@@ -58,6 +58,10 @@ struct PeriodSummary {
 
 void WritePeriodReport(const PeriodSummary& summary, Output& out);
 
+// The per-address table of the period report, its totals row last.
+void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
+                             bool costs, Output& out);
+
 // Totals rows: each number of the second added to the first's.
 void AddTo(DayTotals& sum, const DayTotals& day);
 void AddTo(AddressTotals& sum, const AddressTotals& address);

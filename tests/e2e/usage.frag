@@ -46,6 +46,8 @@
 |  --stdout         the report on standard output too; messages go to
 |                   standard error
 |  --no-lock        go on when no safe lock file can be made here
+|  --station        every line configured here (brantlow.cfg, brantlN.cfg)
+|                   and the station report over them, stadata.zvx
 |  /?               the help screen (in Russian; waits for a key)
 |
 |Configuration: brantlow.cfg (brantlN.cfg with lineN) in the current
