@@ -21,7 +21,9 @@ namespace {
 constexpr char kStationStyle[] =
     "body.station{max-width:80rem}\n"
     "table.cards{width:100%}\n"
-    "td.error{white-space:normal}\n"
+    "table.cards th,table.cards td{padding:.2rem .4rem}\n"
+    "table.cards th,td.error,td.text{white-space:normal;"
+    "overflow-wrap:anywhere}\n"
     "@media (max-width:47.99rem){\n"
     "table.cards,table.cards tbody,table.cards tr,table.cards td{"
     "display:block;width:100%}\n"
@@ -84,25 +86,34 @@ class CardTable {
     out_ += text;
     out_ += "</td>";
   }
-  // Text of the log or the configuration, CP866.
+  // Text of the log or the configuration, CP866; long names wrap.
   void Log(std::string_view cp866) {
-    Begin();
+    Begin("text");
     AppendHtmlText(cp866, out_);
     out_ += "</td>";
   }
-  // One cell over the rest of the row, for a line's error.
+  // One cell over the rest of the row, for a line's error; its lines run
+  // on as one.
   void Rest(std::string_view cp866) {
     out_ += "<td class=\"error\" data-label=\"Ошибка\" colspan=\"" +
             Integer(static_cast<long long>(labels_.size() - cell_)) + "\">";
-    AppendHtmlText(cp866, out_);
+    std::string text;
+    for (char c : cp866) {
+      if (c == '\n') c = ' ';
+      if (c == ' ' && !text.empty() && text.back() == ' ') continue;
+      text += c;
+    }
+    AppendHtmlText(text, out_);
     out_ += "</td>";
     cell_ = labels_.size();
   }
 
  private:
-  void Begin() {
+  void Begin(const char* text_class = nullptr) {
     const Column& c = labels_[cell_ < labels_.size() ? cell_ : 0];
-    out_ += c.number ? "<td class=\"n\" data-label=\"" : "<td data-label=\"";
+    out_ += c.number            ? "<td class=\"n\" data-label=\""
+            : text_class != nullptr ? "<td class=\"text\" data-label=\""
+                                    : "<td data-label=\"";
     out_ += c.label;
     out_ += "\">";
     ++cell_;
