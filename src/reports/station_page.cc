@@ -20,6 +20,8 @@ namespace {
 // so no column hides behind a sideways scroll.
 constexpr char kStationStyle[] =
     "body.station{max-width:80rem}\n"
+    ".lines{display:grid;gap:0 1.5rem;"
+    "grid-template-columns:repeat(auto-fit,minmax(min(100%,24rem),1fr))}\n"
     "table.cards{width:100%}\n"
     "table.cards th,table.cards td{padding:.2rem .4rem}\n"
     "table.cards th,td.error,td.text{white-space:normal;"
@@ -218,20 +220,26 @@ void WriteCharts(const StationSummary& s, std::string& out) {
   const bool mean = s.station.is_period;
   if (s.station.busy)
     AppendBusyChart(*s.station.busy,
-                    "Station: " + std::string(mean ? "mean " : "") +
-                        "busy time per half hour, the mean over " +
-                        Integer(s.charted_lines) + " line(s)",
+                    "Station: busy time per half hour" +
+                        std::string(mean ? " (a day's mean)" : "") +
+                        ", the mean over " + Integer(s.charted_lines) +
+                        " line(s)",
                     "busy-station", out);
+  // The lines' charts side by side where the screen is wide enough.
+  out += "<div class=\"lines\">\n";
   for (const StationLine& line : s.lines) {
     if (!line.record || !line.record->busy) continue;
     std::string heading = "Line " + Integer(line.number) + ": ";
     AppendHtmlText(line.log, heading);
     heading += " (";
     AppendHtmlText(line.mailer, heading);
-    heading += ")";
+    heading += mean ? "), mean per day" : ")";
+    out += "<section>\n";
     AppendBusyChart(*line.record->busy, heading,
                     "busy-line" + Integer(line.number), out);
+    out += "</section>\n";
   }
+  out += "</div>\n";
 }
 
 void WriteWarnings(const RunRecord& station, std::string& out) {
