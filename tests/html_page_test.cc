@@ -515,7 +515,8 @@ StationSummary ExampleStation() {
   line.is_period = true;
   line.period = {{1, 12}, {31, 12}, 31};
   line.costs = true;
-  line.totals = {{0, 0}, 1234, 1000, 234, 12, 987654321, 123456789, 98765, 1234.5};
+  line.totals = {{0, 0},    1234,      1000,  234,   12,
+                 987654321, 123456789, 98765, 1234.5};
   line.addresses = {
       {"2:5020/1234.56", 99999, 50000, 49999, 987654321012, 123456789012, 9999,
        9999, 50000, 2, 3600000, 99999.99},
@@ -527,7 +528,8 @@ StationSummary ExampleStation() {
   s.lines.push_back({0, "/var/spool/ftn/logs/binkd.log", "binkd", line, ""});
   busy[30] = 1200;
   line.busy = busy;
-  s.lines.push_back({1, "/home/fido/t-mail/line-one-with-a-long-name/t-mail.log",
+  s.lines.push_back({1,
+                     "/home/fido/t-mail/line-one-with-a-long-name/t-mail.log",
                      "T-Mail", line, ""});
   s.lines.push_back({2, "t2.log", "", std::nullopt,
                      "Error: Unable to open InFile \n  t2.log: No such file or "
@@ -552,9 +554,9 @@ TEST(HtmlPage, StationPageFitsAPhoneAndADesktop) {
     // desktop the two header rows of 11 too.
     const int cells = width == 390 ? 4 * 11 + 3 * 11 : 6 * 11 + 3 * 11;
     const int labelled = 4 * 11 + 3 * 11 - 7;  // the error spans 8 columns
-    const std::string fit = "fit cells=" + std::to_string(cells - 7) +
-                            " outside=0 labelled=" +
-                            std::to_string(width == 390 ? labelled : 0);
+    const std::string fit =
+        "fit cells=" + std::to_string(cells - 7) +
+        " outside=0 labelled=" + std::to_string(width == 390 ? labelled : 0);
     EXPECT_NE(std::string::npos, layout->text.find(fit)) << layout->text;
     for (const auto& [table, rows] : layout->rows)
       for (const Cells& row : rows)

@@ -31,7 +31,8 @@ constexpr OptionName kOptions[] = {
     {"--no-lock", &LongOptions::no_lock,
      "  --no-lock        go on when no safe lock file can be made here\n"},
     {"--station", &LongOptions::station,
-     "  --station        every line configured here (brantlow.cfg, brantlN.cfg)\n"
+     "  --station        every line configured here (brantlow.cfg, "
+     "brantlN.cfg)\n"
      "                   and the station report over them, stadata.zvx\n"},
 };
 

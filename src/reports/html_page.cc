@@ -162,10 +162,9 @@ class Row {
 };
 
 void WriteHistogram(const BusyArray& busy, bool mean, std::string& out) {
-  AppendBusyChart(busy,
-                  mean ? "Mean busy time per half hour"
-                       : "Busy time per half hour",
-                  "busy", out);
+  AppendBusyChart(
+      busy, mean ? "Mean busy time per half hour" : "Busy time per half hour",
+      "busy", out);
 }
 
 }  // namespace
@@ -186,8 +185,7 @@ void AppendBusyChart(const BusyArray& busy, std::string_view heading,
   const int base = kChartTop + kPlotHeight;
   out += "<figure><svg id=\"";
   out += id;
-  out += "\" viewBox=\"0 0 " + Integer(width) + " " +
-         Integer(height) +
+  out += "\" viewBox=\"0 0 " + Integer(width) + " " + Integer(height) +
          "\" role=\"img\" aria-label=\"Busy time per half hour\">\n";
   for (int percent = 25; percent <= 100; percent += 25) {
     const std::string y = Integer(base - kPlotHeight * percent / 100);

@@ -1,5 +1,3 @@
-#include "reports/station_report.h"
-
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -10,6 +8,7 @@
 #include "platform/cp866.h"
 #include "reports/html_page.h"
 #include "reports/period_report.h"
+#include "reports/station_report.h"
 
 namespace brantlow {
 
@@ -76,9 +75,9 @@ class CardTable {
   CardTable& operator=(const CardTable&) = delete;
 
   void Open(const char* row_class = nullptr) {
-    out_ += row_class != nullptr ? "<tr class=\"" + std::string(row_class) +
-                                       "\">"
-                                 : std::string("<tr>");
+    out_ += row_class != nullptr
+                ? "<tr class=\"" + std::string(row_class) + "\">"
+                : std::string("<tr>");
     cell_ = 0;
   }
   void Close() { out_ += "</tr>\n"; }
@@ -113,7 +112,7 @@ class CardTable {
  private:
   void Begin(const char* text_class = nullptr) {
     const Column& c = labels_[cell_ < labels_.size() ? cell_ : 0];
-    out_ += c.number            ? "<td class=\"n\" data-label=\""
+    out_ += c.number                ? "<td class=\"n\" data-label=\""
             : text_class != nullptr ? "<td class=\"text\" data-label=\""
                                     : "<td data-label=\"";
     out_ += c.label;
@@ -180,8 +179,8 @@ void AddressCells(CardTable& t, const AddressTotals& a, bool costs,
   t.Own(Integer(a.sent));
   t.Own(Integer(a.files_received));
   t.Own(Integer(a.files_sent));
-  t.Own(Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
-                 cps_decimals));
+  t.Own(
+      Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0, cps_decimals));
   t.Own(HoursMinutesSeconds(a.seconds));
   if (costs) t.Own(Decimals(a.cost, 2));
 }

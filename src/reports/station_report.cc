@@ -24,8 +24,7 @@ void WriteLineRow(const char* label, const DayTotals& d, bool costs,
                   Output& out) {
   out.Printf(CP866("║%s│%7d│%7d│%7d│%6d│%14lld│%14lld│%12s"), label, d.sessions,
              d.incoming, d.outgoing, d.failures,
-             static_cast<long long>(d.received),
-             static_cast<long long>(d.sent),
+             static_cast<long long>(d.received), static_cast<long long>(d.sent),
              HoursMinutesSeconds(d.seconds).c_str());
   if (costs)
     out.Printf(CP866("│%11.2f║\n"), d.cost);
@@ -157,7 +156,8 @@ int ReportedLines(const StationSummary& s) {
 
 void WriteStationReport(const StationSummary& s, Output& out) {
   out.Printf(CP866("\n      Статистика станции %s, линий: %d\n"),
-             StationScopeText(s.station).c_str(), static_cast<int>(s.lines.size()));
+             StationScopeText(s.station).c_str(),
+             static_cast<int>(s.lines.size()));
   WriteLinesTable(s, out);
   for (const StationLine& line : s.lines) {
     if (line.record) continue;

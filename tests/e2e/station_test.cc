@@ -65,8 +65,8 @@ void Session(int day, int minute_of_day, const std::string& address,
                 address.c_str(), received, sent, seconds / 60, seconds % 60);
   add(start + seconds, text);
   if (truth == nullptr) return;
-  const Numbers n{1, incoming ? 1 : 0, incoming ? 0 : 1, received, sent,
-                  seconds};
+  const Numbers n{1,    incoming ? 1 : 0, incoming ? 0 : 1, received,
+                  sent, seconds};
   truth->all.Add(n);
   truth->addresses[address].Add(n);
 }
@@ -199,7 +199,8 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
 
   TranscriptCase station;
   station.date = "2027-01-02 12:00:00";
-  for (const auto& files : lines) station.inputs.insert(files.begin(), files.end());
+  for (const auto& files : lines)
+    station.inputs.insert(files.begin(), files.end());
   station.args = {"--station", scope};
   station.args.insert(station.args.end(), outputs.begin(), outputs.end());
   RunResult s = RunCase(station, BRANTLOW_BINARY, BRANTLOW_STANDIN);
@@ -225,9 +226,8 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
     }
     EXPECT_EQ(5, made);  // the report, JSON, two CSV, HTML
     const JsonValue own =
-        Parse(r.files[n == 0 ? "brantlow.json" : "brantlow" +
-                                                     std::to_string(n) +
-                                                     ".json"]);
+        Parse(r.files[n == 0 ? "brantlow.json"
+                             : "brantlow" + std::to_string(n) + ".json"]);
     const Numbers totals = FromJson(own["totals"]);
     if (n > 0) {
       const Truth& truth = n == 1 ? truth1 : truth2;
@@ -260,10 +260,11 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
   const JsonValue& busy = json["station"]["busy"];
   ASSERT_EQ(48u, busy.items.size());
   for (int k = 0; k < 48; ++k)
-    EXPECT_EQ(static_cast<int>((json["lines"].items[0]["busy"].items[k].number +
-                                json["lines"].items[1]["busy"].items[k].number) /
-                               2),
-              busy.items[k].number)
+    EXPECT_EQ(
+        static_cast<int>((json["lines"].items[0]["busy"].items[k].number +
+                          json["lines"].items[1]["busy"].items[k].number) /
+                         2),
+        busy.items[k].number)
         << "half hour " << k;
 }
 
