@@ -163,6 +163,8 @@ int RunStation(Arguments args, const LocalDate& now, const LongOptions& options,
     // The station's report is the one copied to standard output.
     LineOutcome outcome = RunLine(args, {options, now, nullptr, number});
     status = Worse(status, outcome.status);
+    if (!outcome.record && outcome.error.empty())
+      outcome.error = "No statistics were asked for (+f(-s))\n";
     summary.lines.push_back({number, outcome.log_path, outcome.mailer,
                              std::move(outcome.record), outcome.error});
   }

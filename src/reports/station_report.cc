@@ -136,15 +136,28 @@ std::string Embedded(std::string json) {
 }  // namespace
 
 std::string StationScopeText(const RunRecord& r) {
-  if (r.is_period)
-    return CP866("за период ") + DayMonthText(r.period.first) + "-" +
-           DayMonthText(r.period.last) + CP866(", дней: ") +
-           std::to_string(r.period.days);
+  std::string text;
+  if (r.is_period) {
+    text = CP866("за период ");
+    text += DayMonthText(r.period.first);
+    text += '-';
+    text += DayMonthText(r.period.last);
+    text += CP866(", дней: ");
+    text += std::to_string(r.period.days);
+    return text;
+  }
   const Window& w = r.window;
-  std::string text = CP866("на ") + DayMonthText(w.first);
-  if (w.crosses_midnight) text += "-" + DayMonthText(w.second);
-  return text + CP866(" время с ") + ClockText(w.start_hour, w.start_minute) +
-         CP866(" по ") + ClockText(w.end_hour, w.end_minute);
+  text = CP866("на ");
+  text += DayMonthText(w.first);
+  if (w.crosses_midnight) {
+    text += '-';
+    text += DayMonthText(w.second);
+  }
+  text += CP866(" время с ");
+  text += ClockText(w.start_hour, w.start_minute);
+  text += CP866(" по ");
+  text += ClockText(w.end_hour, w.end_minute);
+  return text;
 }
 
 int ReportedLines(const StationSummary& s) {
