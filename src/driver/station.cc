@@ -154,6 +154,10 @@ bool WriteStationFiles(const StationSummary& s, const LongOptions& options,
 
 int RunStation(Arguments args, const LocalDate& now, const LongOptions& options,
                std::FILE* report_stream) {
+  // "/?" shows the help screen once, as a run of one line does.
+  RunSettings first;
+  if (FirstPass(args, first) == FirstPassResult::kHelpRequested)
+    return RunLine(args, {options, now, report_stream, std::nullopt}).status;
   StationSummary summary;
   int status = 0;
   for (int number = 0; number <= kLastLine; ++number) {

@@ -256,6 +256,30 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
   report_addresses.erase(CP866("Всего"));
   EXPECT_EQ(addresses, report_addresses);
   EXPECT_EQ(all, report_total);
+  // The CSV files: name, sessions, incoming, outgoing, received, sent, ...,
+  // duration last; the lines' file ends with the station's row.
+  std::map<std::string, Numbers> csv_addresses;
+  std::istringstream csv(s.files["staaddr.csv"]);
+  std::string row;
+  std::getline(csv, row);  // the header
+  while (std::getline(csv, row)) {
+    std::vector<std::string> f;
+    std::istringstream fields(row);
+    for (std::string field; std::getline(fields, field, ',');)
+      f.push_back(field);
+    ASSERT_EQ(10u, f.size()) << row;
+    csv_addresses[f[0]] = {std::stoll(f[1]), std::stoll(f[2]),
+                           std::stoll(f[3]), std::stoll(f[4]),
+                           std::stoll(f[5]), std::stoll(f[9])};
+  }
+  EXPECT_EQ(addresses, csv_addresses);
+  char station_row[200];
+  std::snprintf(station_row, sizeof station_row,
+                "station,,,%lld,%lld,%lld,0,%lld,%lld,%lld,\n", all.sessions,
+                all.incoming, all.outgoing, all.received, all.sent,
+                all.seconds);
+  EXPECT_TRUE(s.files["stalines.csv"].ends_with(station_row))
+      << s.files["stalines.csv"];
   // Line 2 draws no chart (-g): the station's is the mean of the two.
   const JsonValue& busy = json["station"]["busy"];
   ASSERT_EQ(48u, busy.items.size());
