@@ -170,6 +170,32 @@ void WriteLines(const StationSummary& s, std::string& out) {
   t.Close();
 }
 
+// A period's days, each summed over the lines.
+void WriteDays(const StationSummary& s, std::string& out) {
+  const bool costs = s.station.costs;
+  out += "<h2>Days of the station</h2>\n";
+  CardTable t("days",
+              {{"Дата", false},
+               {"Сессий", true},
+               {"Вход.", true},
+               {"Исход.", true},
+               {"Сбои", true},
+               {"Принято", true},
+               {"Передано", true},
+               {"Время", true}},
+              costs, out);
+  for (const DayTotals& day : s.station.days) {
+    t.Open("day");
+    t.Own(DayMonthText(day.date));
+    TotalsCells(t, day, costs);
+    t.Close();
+  }
+  t.Open("total");
+  t.Own("Всего");
+  TotalsCells(t, s.station.totals, costs);
+  t.Close();
+}
+
 void AddressCells(CardTable& t, const AddressTotals& a, bool costs,
                   int cps_decimals) {
   t.Own(Integer(a.sessions));
@@ -275,6 +301,7 @@ void WriteStationPage(const StationSummary& s, std::string& out) {
   WriteWarnings(s.station, out);
   WriteLines(s, out);
   WriteCharts(s, out);
+  if (s.station.is_period) WriteDays(s, out);
   WriteAddresses(s, out);
   out += "<footer><p>Made by brantlow, T-Mail log statistics.</p></footer>\n";
   out += "</body>\n</html>\n";

@@ -1,6 +1,8 @@
 #include "reports/station_report.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "base/calendar.h"
 #include "base/table_frame.h"
@@ -32,24 +34,54 @@ void WriteLineRow(const char* label, const DayTotals& d, bool costs,
     out.Write(CP866("║\n"));
 }
 
-void WriteLinesTable(const StationSummary& s, Output& out) {
+// A totals table of rows labelled seven characters wide (the line number,
+// or the date), the station's totals row last; first_header is the head
+// of the label column.
+void WriteTotalsTable(const char* first_header,
+                      const std::vector<std::string>& labels,
+                      const std::vector<const DayTotals*>& rows,
+                      const StationSummary& s, Output& out) {
   const bool costs = AnyCosts(s);
   const int columns = costs ? 9 : 8;
   out.Write(MakeFrameLine(FrameLine::kTop, kLineWidths, columns));
-  out.Write(
-      CP866("║  Линия│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      "
-            "Передано│       Время"));
+  out.Printf(CP866("║%s│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      "
+                   "Передано│       Время"),
+             first_header);
   out.Write(costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kLineWidths, columns));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    WriteLineRow(labels[i].c_str(), *rows[i], costs, out);
+  out.Write(MakeFrameLine(FrameLine::kSeparator, kLineWidths, columns));
+  WriteLineRow(CP866(" Всего "), s.station.totals, costs, out);
+  out.Write(MakeFrameLine(FrameLine::kBottom, kLineWidths, columns));
+}
+
+void WriteLinesTable(const StationSummary& s, Output& out) {
+  std::vector<std::string> labels;
+  std::vector<const DayTotals*> rows;
   for (const StationLine& line : s.lines) {
     if (!line.record) continue;
     char label[16];
     std::snprintf(label, sizeof label, "%7d", line.number);
-    WriteLineRow(label, line.record->totals, costs, out);
+    labels.emplace_back(label);
+    rows.push_back(&line.record->totals);
   }
-  out.Write(MakeFrameLine(FrameLine::kSeparator, kLineWidths, columns));
-  WriteLineRow(CP866(" Всего "), s.station.totals, costs, out);
-  out.Write(MakeFrameLine(FrameLine::kBottom, kLineWidths, columns));
+  WriteTotalsTable(CP866("  Линия"), labels, rows, s, out);
+}
+
+// A period's days, each summed over the lines.
+void WriteDaysTable(const StationSummary& s, Output& out) {
+  std::vector<std::string> labels;
+  std::vector<const DayTotals*> rows;
+  for (const DayTotals& day : s.station.days) {
+    char label[16];
+    std::snprintf(label, sizeof label, " %2.2d.%2.2d ", day.date.day % 100,
+                  day.date.month % 100);
+    labels.emplace_back(label);
+    rows.push_back(&day);
+  }
+  out.Write(CP866("\n      Дни станции\n"));
+  WriteTotalsTable(CP866("  Дата "), labels, rows, s, out);
 }
 
 // The message a stopped line told, each of its lines indented, without
@@ -178,6 +210,7 @@ void WriteStationReport(const StationSummary& s, Output& out) {
                line.log.c_str());
     WriteError(line.error, out);
   }
+  if (s.station.is_period) WriteDaysTable(s, out);
   WriteLineCharts(s, out);
   out.Write(CP866("\n      Адреса всех линий\n"));
   WriteAddressTotalsTable(s.station.addresses, AnyCosts(s), out);

@@ -42,7 +42,7 @@ std::ostream& operator<<(std::ostream& out, const Numbers& n) {
 // The sessions an invented log holds, in all and per address.
 struct Truth {
   Numbers all;
-  std::map<std::string, Numbers> addresses;
+  std::map<std::string, Numbers> addresses, days;
 };
 
 // One T-Mail session: its connect, the remote's address, the summary line
@@ -207,7 +207,7 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
   ASSERT_EQ(0, s.exit_status) << Printable(s.stdout_bytes);
 
   Numbers all;
-  std::map<std::string, Numbers> addresses;
+  std::map<std::string, Numbers> addresses, days;
   const StationReport report = ReadStationReport(s.files["stadata.zvx"]);
   for (int n = 0; n < 3; ++n) {
     SCOPED_TRACE("line " + std::to_string(n));
@@ -236,6 +236,8 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
     }
     EXPECT_EQ(totals, report.lines.at(std::to_string(n)));
     all.Add(totals);
+    for (const JsonValue& day : own["days"].items)
+      days[day["date"].text].Add(FromJson(day));
     for (const auto& [name, numbers] : Addresses(own))
       addresses[name].Add(numbers);
   }
@@ -251,6 +253,16 @@ TEST_P(StationTest, IsTheSumOfItsLinesRunAlone) {
   EXPECT_EQ(all, FromJson(json["station"]["totals"]));
   EXPECT_EQ(addresses, Addresses(json["station"]));
   EXPECT_EQ(all, report.lines.at(CP866("Всего")));
+  // Each day of a period summed over the lines, in the JSON and the
+  // report.
+  ASSERT_EQ(period ? 31u : 0u, days.size());  // a window has no days
+  for (const JsonValue& day : json["station"]["days"].items) {
+    const std::string date = day["date"].text;
+    EXPECT_EQ(days[date], FromJson(day)) << date;
+    if (period) {
+      EXPECT_EQ(days[date], report.lines.at(date)) << date;
+    }
+  }
   std::map<std::string, Numbers> report_addresses = report.addresses;
   const Numbers report_total = report_addresses[CP866("Всего")];
   report_addresses.erase(CP866("Всего"));
