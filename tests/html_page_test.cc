@@ -28,6 +28,7 @@
 #include "platform/process.h"
 #include "reports/address_summary.h"
 #include "reports/link_health.h"
+#include "reports/station_report.h"
 #include "reports/whole_seconds.h"
 #include "tests/memory_run_files.h"
 
@@ -572,6 +573,92 @@ TEST(HtmlPage, LinkTableFoldsIntoCardsOnAPhone) {
                              "0", "0", "0", "0", "никогда", "24:00", ""}}),
         layout->rows.at("links"))
         << width;
+  }
+}
+
+// Beside the common probe: every cell of the station page's tables lies
+// inside the window with some width (the headers too when they show, on a
+// desktop), and on a phone every cell carries its column's label.
+constexpr char kFitProbe[] = R"js(<script>
+(function () {
+  var w = window.innerWidth, cells = 0, outside = 0, labelled = 0;
+  var desktop = getComputedStyle(document.querySelector('table.cards thead')).position !== 'absolute';
+  document.querySelectorAll('table.cards td, table.cards th').forEach(function (c) {
+    if (c.tagName === 'TH' && !desktop) return;
+    var r = c.getBoundingClientRect();
+    ++cells;
+    if (r.width <= 0 || r.left < -0.5 || r.right > w + 0.5) ++outside;
+    var label = getComputedStyle(c, '::before').content;
+    if (c.tagName === 'TD' && label === '"' + c.getAttribute('data-label') + '"') ++labelled;
+  });
+  var p = document.createElement('p');
+  p.textContent = 'fit cells=' + cells + ' outside=' + outside + ' labelled=' + labelled;
+  document.body.appendChild(p);
+})();
+</script>
+)js";
+
+// A station of a month with tariffs: the eleven columns of its addresses,
+// a line with a long log path, a line that made no report.
+StationSummary ExampleStation() {
+  StationSummary s;
+  RunRecord line;
+  line.is_period = true;
+  line.period = {{1, 12}, {31, 12}, 31};
+  line.costs = true;
+  line.totals = {{0, 0},    1234,      1000,  234,   12,
+                 987654321, 123456789, 98765, 1234.5};
+  line.addresses = {
+      {"2:5020/1234.56", 99999, 50000, 49999, 987654321012, 123456789012, 9999,
+       9999, 50000, 2, 3600000, 99999.99},
+      {"2:463/68", 7, 5, 2, 16441, 678, 3, 1, 5000, 2, 4000, 1.75}};
+  line.days = {line.totals};
+  line.days[0].date = {1, 12};
+  BusyArray busy{};
+  busy[20] = 1800;
+  busy[21] = 900;
+  line.busy = busy;
+  s.lines.push_back({0, "/var/spool/ftn/logs/binkd.log", "binkd", line, ""});
+  busy[30] = 1200;
+  line.busy = busy;
+  s.lines.push_back({1,
+                     "/home/fido/t-mail/line-one-with-a-long-name/t-mail.log",
+                     "T-Mail", line, ""});
+  s.lines.push_back({2, "t2.log", "", std::nullopt,
+                     "Error: Unable to open InFile \n  t2.log: No such file or "
+                     "directory\n"});
+  s.station = line;
+  s.station.addresses = line.addresses;
+  s.charted_lines = 2;
+  return s;
+}
+
+TEST(HtmlPage, StationPageFitsAPhoneAndADesktop) {
+  REQUIRE_CHROMIUM();
+  std::string page;
+  WriteStationPage(ExampleStation(), page);
+  page.insert(page.rfind("</body>"), kFitProbe);
+  for (int width : {390, 1280}) {
+    SCOPED_TRACE(width);
+    const std::optional<Layout> layout = Render(page, width);
+    ASSERT_TRUE(layout) << "Chromium rendered nothing";
+    EXPECT_LE(layout->scroll_width, layout->width);
+    // Cells: the lines' 2 rows, totals (11 each) and the failed line's 4;
+    // a day and the totals of 9; 3 address rows of 11; on a desktop the
+    // headers too (11, 9, 11). On a phone every cell carries its label.
+    const int cells = 3 * 11 + 4 + 2 * 9 + 3 * 11;
+    const int headers = width == 390 ? 0 : 11 + 9 + 11;
+    const std::string fit =
+        "fit cells=" + std::to_string(cells + headers) +
+        " outside=0 labelled=" + std::to_string(width == 390 ? cells : 0);
+    EXPECT_NE(std::string::npos, layout->text.find(fit)) << layout->text;
+    for (const auto& [table, rows] : layout->rows)
+      for (const Cells& row : rows)
+        for (const std::string& cell : row) EXPECT_NE("(hidden)", cell);
+    EXPECT_EQ((Cells{"2:5020/1234.56", "99999", "50000", "49999",
+                     "987654321012", "123456789012", "9999", "9999", "25000",
+                     "1000:00:00", "99999.99"}),
+              layout->rows.at("addresses")[0]);
   }
 }
 

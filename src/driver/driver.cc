@@ -14,12 +14,14 @@
 #include "driver/file_names.h"
 #include "driver/help_screen.h"
 #include "driver/history_reading.h"
+#include "driver/line_run.h"
 #include "driver/options.h"
 #include "driver/outputs.h"
 #include "driver/period_analysis.h"
 #include "driver/progress.h"
 #include "driver/run_context.h"
 #include "driver/run_files.h"
+#include "driver/station.h"
 #include "log/log_dialect.h"
 #include "log/window.h"
 #include "maintenance/directory_preparation.h"
@@ -164,8 +166,8 @@ std::string Commands(const RunSettings& s) {
   return text;
 }
 
-// A file of the outputs beyond the CP866 reports, told like them when it
-// cannot be made; false then.
+}  // namespace
+
 bool WriteExport(const std::string& path, std::string_view bytes) {
   SystemError error;
   std::string failed_file;
@@ -177,6 +179,8 @@ bool WriteExport(const std::string& path, std::string_view bytes) {
   Print(ReasonLine(failed_file, error));
   return false;
 }
+
+namespace {
 
 // A CP866 report of CR LF lines as --utf8 writes the reports.
 std::string ReportInUtf8(std::string_view cp866) {
@@ -504,9 +508,11 @@ RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
 }
 
 // The analysis of the window or the period, then what every run shares.
-// False when something asked for failed.
+// False when something asked for failed. kept gets the record of a run
+// that made its report.
 bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
-                HistoryReading& history, std::FILE* report_stream) {
+                HistoryReading& history, std::FILE* report_stream,
+                std::optional<RunRecord>& kept) {
   RunSettings& s = run.settings;
   DiskFiles files(s.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
@@ -519,9 +525,12 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
     const ScanCounts counts = RunPeriod(run, reading, files, progress, record);
     const bool read_whole = history.Finish(record.warnings);
     log.Close();
-    return FinishRun(run, options, counts, PeriodText(s.period), true,
-                     Destination::kPeriod, report_stream, files, record) &&
-           read_whole;
+    const bool ok =
+        FinishRun(run, options, counts, PeriodText(s.period), true,
+                  Destination::kPeriod, report_stream, files, record) &&
+        read_whole;
+    kept = std::move(record);
+    return ok;
   }
   const Window window = MakeWindow(s.start_date, s.times, s.today);
   const bool cut_ok = PrepareDayFiles(s, window, files);
@@ -534,10 +543,122 @@ bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
       read_whole &&
       FinishRun(run, options, counts, WindowText(window), Analyses(s.cut_mode),
                 Destination::kStatistics, report_stream, files, record);
+  if (Analyses(s.cut_mode)) kept = std::move(record);
   return cut_ok && ok;
 }
 
+// A stopped line: its message, told as every fatal exit tells it; the
+// help screen only for a run of its own (a station goes on to its next
+// line).
+LineOutcome Stopped(LineOutcome outcome, const std::string& message,
+                    const RunSettings& settings, HelpShown help,
+                    std::string_view program) {
+  outcome.status =
+      Fatal(message, settings, outcome.in_station ? HelpShown::kNever : help,
+            program);
+  outcome.error = message;
+  return outcome;
+}
+
+// A line whose log could not be opened, told with its reason.
+LineOutcome StoppedUnreadable(LineOutcome outcome, const RunSettings& s,
+                              SystemError error, bool no_arguments,
+                              std::string_view program) {
+  outcome.status =
+      UnreadableLog(s, error, no_arguments && !outcome.in_station, program);
+  outcome.error = "Error: Unable to open InFile \n  " + s.log_path + ": " +
+                  SystemErrorText(error) + "\n";
+  return outcome;
+}
+
+// The settings of the line up to the log: the lock, the configuration,
+// the log's path, the report language, the posting keys and the packing.
+std::optional<LineOutcome> PrepareLine(Arguments args, const LineRequest& line,
+                                       RunContext& run, RunLock& lock,
+                                       LineOutcome& outcome) {
+  RunSettings& settings = run.settings;
+  // Runs of one line in one directory write the same files: one at a time.
+  // Without a safe lock file the run goes on only when told to.
+  if (!TakeRunLock(lock, settings.line_number, line.options.no_lock)) {
+    outcome.status = kSomethingFailed;
+    outcome.error = "Error: Unable to lock this directory\n";
+    return outcome;
+  }
+  ReadConfigurationFile(run);
+  if (const std::optional<ArgumentFault> fault =
+          CheckLogPathGiven(args, settings)) {
+    PrintError(ArgumentFaultText(*fault));
+    outcome.status = 1;
+    outcome.error = ArgumentFaultText(*fault);
+    return outcome;
+  }
+  if (line.options.english) settings.report_language = ReportLanguage::kEnglish;
+  if (line.options.russian) settings.report_language = ReportLanguage::kRussian;
+  run.texts = &TextsFor(settings.report_language);
+  TakeLogPath(args, settings);
+  outcome.log_path = settings.log_path;
+  run.now = line.now;
+  if (line.options.post_area) {
+    const std::string problem =
+        PostingProblem(settings, *line.options.post_area);
+    if (!problem.empty())
+      return Stopped(outcome, problem, settings, HelpShown::kNever,
+                     line.program);
+  }
+  SystemError log_error;
+  bool failed = false;
+  if (!PackStep(settings, line.now, failed, log_error))
+    return StoppedUnreadable(outcome, settings, log_error, args.empty(),
+                             line.program);
+  if (failed) outcome.status = kSomethingFailed;
+  return std::nullopt;
+}
+
 }  // namespace
+
+LineOutcome RunLine(Arguments args, const LineRequest& line) {
+  LineOutcome outcome;
+  outcome.in_station = line.station_line.has_value();
+  // The tables are large: they live on the heap, one set per run.
+  auto run = std::make_unique<RunContext>();
+  RunSettings& settings = run->settings;
+  if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
+    return Stopped(outcome, "", settings, HelpShown::kAlways, line.program);
+  if (line.station_line) settings.line_number = *line.station_line;
+  outcome.line_number = settings.line_number;
+  RunLock lock;
+  if (std::optional<LineOutcome> stopped =
+          PrepareLine(args, line, *run, lock, outcome))
+    return *stopped;
+
+  FileWindow log;
+  if (!OpenLog(settings, log))
+    return StoppedUnreadable(outcome, settings, log.error(), args.empty(),
+                             line.program);
+  PrintInFile(settings);
+  const Date today{line.now.day, line.now.month, line.now.year};
+  SecondPass(ArgumentsAfterLogPath(args), today, settings);
+  ApplyDefaults(today, settings);
+  const std::string failed_check = CheckSettings(settings);
+  if (!failed_check.empty())
+    return Stopped(outcome, failed_check, settings, HelpShown::kOnTerminal,
+                   line.program);
+  run->dialect = ChooseDialect(settings, log);
+  outcome.mailer = std::string(run->dialect->name());
+  // +h is --links in the classic form.
+  LongOptions options = line.options;
+  if (options.Wants("--links")) settings.link_health = true;
+  if (settings.link_health && !options.Wants("--links"))
+    options.outputs.push_back("--links");
+  // Days before the log's first are read from its older sources too.
+  HistoryReading history;
+  if (!history.Prepare(*run, line.now, log)) outcome.status = kSomethingFailed;
+
+  if (!AnalyseRun(*run, options, log, history, line.report_stream,
+                  outcome.record))
+    outcome.status = kSomethingFailed;
+  return outcome;
+}
 
 int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
   // Long options are taken out first; the classic passes see the rest.
@@ -550,67 +671,17 @@ int Run(Arguments all_args, const LocalDate& now, std::string_view program) {
     PrintError(ArgumentFaultText(*fault));
     return 1;
   }
-  LongOptions options = split.options;
+  const LongOptions& options = split.options;
   // With --stdout the report alone goes to standard output, the rest of
   // what the run says to standard error.
   std::FILE* report_stream =
       options.to_stdout ? DivertStandardOutput() : nullptr;
-
-  // The tables are large: they live on the heap, one set per run.
-  auto run = std::make_unique<RunContext>();
-  RunSettings& settings = run->settings;
   Print(kBannerLines);
   Printf("%s\n", now.text);
-  if (FirstPass(args, settings) == FirstPassResult::kHelpRequested)
-    return Fatal("", settings, HelpShown::kAlways, program);
-
-  // Runs of one line in one directory write the same files: one at a time.
-  // Without a safe lock file the run goes on only when told to.
-  RunLock lock;
-  if (!TakeRunLock(lock, settings.line_number, options.no_lock))
-    return kSomethingFailed;
-  ReadConfigurationFile(*run);
-  if (const std::optional<ArgumentFault> fault =
-          CheckLogPathGiven(args, settings)) {
-    PrintError(ArgumentFaultText(*fault));
-    return 1;
-  }
-  if (options.english) settings.report_language = ReportLanguage::kEnglish;
-  if (options.russian) settings.report_language = ReportLanguage::kRussian;
-  run->texts = &TextsFor(settings.report_language);
-  TakeLogPath(args, settings);
-  run->now = now;
-  if (options.post_area) {
-    const std::string problem = PostingProblem(settings, *options.post_area);
-    if (!problem.empty())
-      return Fatal(problem, settings, HelpShown::kNever, program);
-  }
-  bool failed = false;
-  SystemError log_error;
-  if (!PackStep(settings, now, failed, log_error))
-    return UnreadableLog(settings, log_error, args.empty(), program);
-
-  FileWindow log;
-  if (!OpenLog(settings, log))
-    return UnreadableLog(settings, log.error(), args.empty(), program);
-  PrintInFile(settings);
-  const Date today{now.day, now.month, now.year};
-  SecondPass(ArgumentsAfterLogPath(args), today, settings);
-  ApplyDefaults(today, settings);
-  const std::string failed_check = CheckSettings(settings);
-  if (!failed_check.empty())
-    return Fatal(failed_check, settings, HelpShown::kOnTerminal, program);
-  run->dialect = ChooseDialect(settings, log);
-  // +h is --links in the classic form.
-  if (options.Wants("--links")) settings.link_health = true;
-  if (settings.link_health && !options.Wants("--links"))
-    options.outputs.push_back("--links");
-  // Days before the log's first are read from its older sources too.
-  HistoryReading history;
-  if (!history.Prepare(*run, now, log)) failed = true;
-
-  if (!AnalyseRun(*run, options, log, history, report_stream)) failed = true;
-  return failed ? kSomethingFailed : 0;
+  if (options.station)
+    return RunStation(args, now, options, report_stream, program);
+  return RunLine(args, {options, now, report_stream, std::nullopt, program})
+      .status;
 }
 
 }  // namespace brantlow

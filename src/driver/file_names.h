@@ -32,6 +32,8 @@ inline std::string PeriodFileName(int line) {
 inline std::string LockFileName(int line) {
   return NumberedName("brantlow.lck", "brantl", ".lck", line);
 }
+// The report of the whole station (--station), one for all its lines.
+inline std::string StationFileName() { return "stadata.zvx"; }
 inline std::string ScratchFileName(int line) {
   return NumberedName("zorvex.tmp", "zorv", ".tmp", line);
 }

@@ -34,6 +34,10 @@ constexpr OptionName kOptions[] = {
      "  --lang=en        reports, web page and step lines in English\n"},
     {"--lang=ru", &LongOptions::russian,
      "  --lang=ru        reports in Russian, the default\n"},
+    {"--station", &LongOptions::station,
+     "  --station        every line configured here (brantlow.cfg, "
+     "brantlN.cfg)\n"
+     "                   and the station report over them, stadata.zvx\n"},
 };
 
 // The option with a value beside the flags, and its usage line, which

@@ -24,6 +24,9 @@ struct LongOptions {
   std::vector<std::string_view> outputs;
   bool to_stdout = false;  // --stdout: the report on standard output too
   bool no_lock = false;    // --no-lock: go on when no lock can be taken
+  // --station: every line whose configuration is here, and the station
+  // report over them.
+  bool station = false;
   // --post=AREA: the report as an echomail message of that area, in a
   // packet; the tag as given (it may be empty: the run tells).
   std::optional<std::string> post_area;

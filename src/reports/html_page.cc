@@ -166,14 +166,31 @@ class Row {
 
 void WriteHistogram(const BusyArray& busy, bool mean, const PageTexts& t,
                     std::string& out) {
-  out.append("<h2>").append(mean ? t.mean_busy_heading : t.busy_heading) +=
-      "</h2>\n";
+  AppendBusyChart(busy, mean ? t.mean_busy_heading : t.busy_heading, "busy", t,
+                  out);
+}
+
+}  // namespace
+
+std::string_view HtmlPageStyle() { return kStyle; }
+
+void AppendHtmlText(std::string_view cp866, std::string& out) {
+  AppendText(cp866, out);
+}
+
+void AppendBusyChart(const BusyArray& busy, std::string_view heading,
+                     std::string_view id, const PageTexts& t,
+                     std::string& out) {
+  out += "<h2>";
+  out += heading;
+  out += "</h2>\n";
   const int width = kChartLeft + kPlotWidth + 14;
   const int height = kChartTop + kPlotHeight + kAxisLabel + 8;
   const int base = kChartTop + kPlotHeight;
-  out += "<figure><svg id=\"busy\" viewBox=\"0 0 " + Integer(width) + " " +
-         Integer(height) + "\" role=\"img\" aria-label=\"" +
-         std::string(t.busy_heading) + "\">\n";
+  out += "<figure><svg id=\"";
+  out += id;
+  out += "\" viewBox=\"0 0 " + Integer(width) + " " + Integer(height) +
+         "\" role=\"img\" aria-label=\"" + std::string(heading) + "\">\n";
   for (int percent = 25; percent <= 100; percent += 25) {
     const std::string y = Integer(base - kPlotHeight * percent / 100);
     out += "<line class=\"grid\" x1=\"" + Integer(kChartLeft) + "\" x2=\"" +
@@ -216,6 +233,8 @@ void WriteHistogram(const BusyArray& busy, bool mean, const PageTexts& t,
   out.append("</svg></figure>\n<p class=\"note\">").append(t.busy_note) +=
       "</p>\n";
 }
+
+namespace {
 
 // A heading cell with its title, the meaning of a one-letter column.
 void TitledHeading(std::string_view label, std::string_view title,

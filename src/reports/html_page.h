@@ -5,7 +5,10 @@
 #define BRANTLOW_REPORTS_HTML_PAGE_H_
 
 #include <string>
+#include <string_view>
 
+#include "base/report_texts.h"
+#include "log/busy_array.h"
 #include "reports/run_record.h"
 
 namespace brantlow {
@@ -13,6 +16,14 @@ namespace brantlow {
 // Appends the UTF-8 page to out, lines ended by "\n" alone. Texts of the
 // record are CP866 bytes, as the log and the tables hold them.
 void WriteHtmlPage(const RunRecord& record, std::string& out);
+
+// What the station page shares with this one: the style sheet, the texts
+// of the log escaped, and the half-hour chart under its heading (UTF-8),
+// the svg element given the id.
+std::string_view HtmlPageStyle();
+void AppendHtmlText(std::string_view cp866, std::string& out);
+void AppendBusyChart(const BusyArray& busy, std::string_view heading,
+                     std::string_view id, const PageTexts& t, std::string& out);
 
 }  // namespace brantlow
 

@@ -52,15 +52,17 @@ void WriteDayTable(const PeriodSummary& s, const ReportTexts& t, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kBottom, kDayWidths, columns));
 }
 
-void WriteAddressTable(const PeriodSummary& s, const ReportTexts& t,
-                       Output& out) {
-  const int columns = Columns(11, s.costs);
+}  // namespace
+
+void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
+                             bool costs, const ReportTexts& t, Output& out) {
+  const int columns = Columns(11, costs);
   out.Write(MakeFrameLine(FrameLine::kTop, kAddressWidths, columns));
   out.Write(t.period_address_heading);
-  if (s.costs) out.Write(t.period_cost_heading);
+  if (costs) out.Write(t.period_cost_heading);
   out.Write(CP866("║\n"));
   out.Write(t.period_address_heading_2);
-  out.Write(s.costs ? CP866("│           ║\n") : CP866("║\n"));
+  out.Write(costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
   auto row = [&](std::string_view name, const AddressTotals& a,
@@ -71,12 +73,12 @@ void WriteAddressTable(const PeriodSummary& s, const ReportTexts& t,
                static_cast<long long>(a.sent), a.files_received, a.files_sent);
     out.Printf(cps_format, a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
     out.Printf(CP866("│%12s"), HoursMinutesSeconds(a.seconds).c_str());
-    if (s.costs)
+    if (costs)
       out.Printf(CP866("│%11.2f║\n"), a.cost);
     else
       out.Write(CP866("║\n"));
   };
-  for (const AddressTotals& a : s.addresses) {
+  for (const AddressTotals& a : addresses) {
     row(a.name, a, "%8.0f");
     AddTo(all, a);
   }
@@ -84,6 +86,8 @@ void WriteAddressTable(const PeriodSummary& s, const ReportTexts& t,
   row(t.period_address_total, all, "%8.1f");
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
+
+namespace {
 
 void WriteSilentLinks(const std::vector<std::string>& links,
                       const ReportTexts& t, Output& out) {
@@ -142,7 +146,7 @@ void WritePeriodReport(const PeriodSummary& s, Output& out,
   out.Write(title);
   out.Printf("%d \n", s.period.days);
   WriteDayTable(s, texts, out);
-  WriteAddressTable(s, texts, out);
+  WriteAddressTotalsTable(s.addresses, s.costs, texts, out);
   if (s.silent_links) WriteSilentLinks(*s.silent_links, texts, out);
   if (s.busy) WriteBusyHistogram(*s.busy, out);
 }

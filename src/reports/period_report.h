@@ -61,6 +61,10 @@ struct PeriodSummary {
 void WritePeriodReport(const PeriodSummary& summary, Output& out,
                        const ReportTexts& texts);
 
+// The per-address table of the period report, its totals row last.
+void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
+                             bool costs, const ReportTexts& t, Output& out);
+
 // Totals rows: each number of the second added to the first's.
 void AddTo(DayTotals& sum, const DayTotals& day);
 void AddTo(AddressTotals& sum, const AddressTotals& address);

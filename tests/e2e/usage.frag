@@ -51,6 +51,8 @@
 |  --no-lock        go on when no safe lock file can be made here
 |  --lang=en        reports, web page and step lines in English
 |  --lang=ru        reports in Russian, the default
+|  --station        every line configured here (brantlow.cfg, brantlN.cfg)
+|                   and the station report over them, stadata.zvx
 |  /?               the help screen (in Russian; waits for a key)
 |
 |Configuration: brantlow.cfg (brantlN.cfg with lineN) in the current
