@@ -555,6 +555,7 @@ TEST(HtmlPage, LinkTableFoldsIntoCardsOnAPhone) {
   AddLinkEvents(h, events, WindowPlace(r.window));
   FinishLinks(h, std::vector<std::string>{"2:5030/77"});
   r.links = h;
+  r.links_asked = true;
   std::string page;
   WriteHtmlPage(r, page);
   for (int width : {390, 1280}) {

@@ -205,7 +205,8 @@ bool WriteExports(const LongOptions& options, const RunSettings& s,
   bool ok = true;
   record.commands = Commands(s);
   for (const OutputFormat& output : Outputs()) {
-    if (!options.Wants(output.option) || (output.links && !record.links))
+    if (!options.Wants(output.option) ||
+        (output.links && record.shown_links() == nullptr))
       continue;
     const std::string name = output.file_name(s.line_number, record.is_period);
     const std::string bytes = output.write(record);
@@ -512,13 +513,14 @@ RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
 // that made its report.
 bool AnalyseRun(RunContext& run, const LongOptions& options, FileWindow& log,
                 HistoryReading& history, std::FILE* report_stream,
-                std::optional<RunRecord>& kept) {
+                bool links_asked, std::optional<RunRecord>& kept) {
   RunSettings& s = run.settings;
   DiskFiles files(s.line_number);
   if (options.utf8) files.WriteReportsInUtf8();
   // A pipe has no size to measure a bar by.
   ConsoleProgress progress(/*bar=*/s.log_path != "-");
   RunRecord record = EmptyRecord(options, log);
+  record.links_asked = links_asked;
   record.warnings = history.warnings();
   ByteWindow& reading = history.window(log);
   if (s.period_given) {
@@ -645,16 +647,19 @@ LineOutcome RunLine(Arguments args, const LineRequest& line) {
                    line.program);
   run->dialect = ChooseDialect(settings, log);
   outcome.mailer = std::string(run->dialect->name());
-  // +h is --links in the classic form.
+  // +h is --links in the classic form; a station gathers link health for
+  // its own report whether or not a line shows it.
   LongOptions options = line.options;
   if (options.Wants("--links")) settings.link_health = true;
   if (settings.link_health && !options.Wants("--links"))
     options.outputs.push_back("--links");
+  const bool links_asked = settings.link_health;
+  if (line.gather_links) settings.link_health = true;
   // Days before the log's first are read from its older sources too.
   HistoryReading history;
   if (!history.Prepare(*run, line.now, log)) outcome.status = kSomethingFailed;
 
-  if (!AnalyseRun(*run, options, log, history, line.report_stream,
+  if (!AnalyseRun(*run, options, log, history, line.report_stream, links_asked,
                   outcome.record))
     outcome.status = kSomethingFailed;
   return outcome;

@@ -25,6 +25,8 @@ struct LineRequest {
   std::optional<int> station_line;
   // The program's name as it was started, for the help screen.
   std::string_view program = "brantlow";
+  // Gather link health for the station report, shown or not.
+  bool gather_links = false;
 };
 
 struct LineOutcome {

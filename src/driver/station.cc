@@ -14,6 +14,7 @@
 #include "platform/system_error.h"
 #include "platform/text_file.h"
 #include "reports/csv_export.h"
+#include "reports/link_health.h"
 #include "reports/station_report.h"
 
 namespace brantlow {
@@ -85,6 +86,21 @@ void AddLine(const StationLine& line, RunRecord& station,
 }
 
 // The station as one run, from the lines that made their reports.
+// Link health over the lines: a link of two lines is one row; the links
+// any line's Links key names stay listed.
+void CombineLinks(StationSummary& s) {
+  RunRecord& station = s.station;
+  for (const StationLine& line : s.lines) {
+    if (!line.record || !line.record->links) continue;
+    if (!station.links)
+      station.links = *line.record->links;
+    else
+      AddLinkHealth(*station.links, *line.record->links);
+  }
+  if (station.links) FinishLinks(*station.links, std::nullopt);
+  station.links_asked = station.links.has_value();
+}
+
 void Combine(StationSummary& s) {
   RunRecord& station = s.station;
   station.keeps_session_rows = false;
@@ -99,6 +115,7 @@ void Combine(StationSummary& s) {
                                " made no report: " + line.error.substr(0, end));
   }
   station.addresses = AllAddresses(s);
+  CombineLinks(s);
   if (s.charted_lines == 0) return;
   BusyArray mean{};
   for (int k = 0; k < kHalfHours; ++k)
@@ -167,7 +184,7 @@ int RunStation(Arguments args, const LocalDate& now, const LongOptions& options,
            ConfigurationFileName(number).c_str());
     // The station's report is the one copied to standard output.
     LineOutcome outcome =
-        RunLine(args, {options, now, nullptr, number, program});
+        RunLine(args, {options, now, nullptr, number, program, true});
     status = Worse(status, outcome.status);
     if (!outcome.record && outcome.error.empty())
       outcome.error = "No statistics were asked for (+f(-s))\n";

@@ -540,7 +540,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
   out += title;
   out += "</title>\n<style>\n";
   out += kStyle;
-  if (r.links) out += kLinkStyle;
+  if (r.shown_links() != nullptr) out += kLinkStyle;
   out += "</style>\n</head>\n<body>\n<h1>";
   out += title;
   if (r.line_number != 0)
@@ -568,7 +568,7 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
     WriteAddressSummary(r, t, out);
     if (r.costs) WriteCosts(r.cost_rows, t, out);
   }
-  if (r.links) WriteLinkSection(*r.links, out);
+  if (const LinkHealth* links = r.shown_links()) WriteLinkSection(*links, out);
   WriteFooter(r, t, out);
   out += "</body>\n</html>\n";
 }

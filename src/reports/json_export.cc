@@ -285,7 +285,7 @@ std::string RunJson(const RunRecord& r, std::string_view version) {
     for (const std::string& link : *r.silent_links) j.Text(link);
     j.Close(']');
   }
-  if (r.links) Links(j, *r.links);
+  if (const LinkHealth* links = r.shown_links()) Links(j, *links);
   j.Key("busy");
   if (r.busy) {
     j.Open('[');

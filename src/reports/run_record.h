@@ -78,8 +78,15 @@ struct RunRecord {
   DayTotals totals;                      // over every day
   std::optional<BusyArray> busy;         // none with -g
   std::optional<std::vector<std::string>> silent_links;
-  // Link health, when asked for (--links, +h).
+  // Link health, when gathered: asked for (--links, +h), or for the
+  // station report.
   std::optional<LinkHealth> links;
+  // Whether the run's own outputs show it: only when asked for.
+  bool links_asked = false;
+
+  const LinkHealth* shown_links() const {
+    return links && links_asked ? &*links : nullptr;
+  }
   std::optional<std::vector<FilesRow>> files;  // when the files table is made
   bool connect_table = false;                  // when the connect table is made
   std::vector<CostRow> cost_rows;

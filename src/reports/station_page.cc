@@ -7,6 +7,7 @@
 #include "base/calendar.h"
 #include "platform/cp866.h"
 #include "reports/html_page.h"
+#include "reports/link_health.h"
 #include "reports/period_report.h"
 #include "reports/station_report.h"
 
@@ -296,6 +297,7 @@ void WriteStationPage(const StationSummary& s, std::string& out) {
   out += "</title>\n<style>\n";
   out += HtmlPageStyle();
   out += kStationStyle;
+  if (s.station.links) out += kLinkStyle;
   out += "</style>\n</head>\n<body class=\"station\">\n<h1>";
   out += title;
   out += "</h1>\n";
@@ -304,6 +306,7 @@ void WriteStationPage(const StationSummary& s, std::string& out) {
   WriteCharts(s, out);
   if (s.station.is_period) WriteDays(s, out);
   WriteAddresses(s, out);
+  if (s.station.links) WriteLinkSection(*s.station.links, out);
   out += "<footer><p>Made by brantlow, T-Mail log statistics.</p></footer>\n";
   out += "</body>\n</html>\n";
 }

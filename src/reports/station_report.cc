@@ -10,6 +10,7 @@
 #include "reports/busy_histogram.h"
 #include "reports/csv_export.h"
 #include "reports/json_export.h"
+#include "reports/link_health.h"
 #include "reports/period_report.h"
 
 namespace brantlow {
@@ -215,6 +216,8 @@ void WriteStationReport(const StationSummary& s, Output& out) {
   out.Write(CP866("\n      Адреса всех линий\n"));
   WriteAddressTotalsTable(s.station.addresses, AnyCosts(s),
                           TextsFor(s.station.language), out);
+  // Which links got through, over every line: always in the station's.
+  if (s.station.links) WriteLinkReport(*s.station.links, out);
 }
 
 std::string StationJson(const StationSummary& s, std::string_view version) {
