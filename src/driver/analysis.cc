@@ -14,6 +14,7 @@
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
+#include "log/last_good.h"
 #include "log/link_events.h"
 #include "log/log_dialect.h"
 #include "log/log_phrases.h"
@@ -28,6 +29,20 @@
 #include "reports/whole_seconds.h"
 
 namespace brantlow {
+
+void FindLastHeard(const RunContext& run, LinkHealth& links) {
+  std::vector<std::string> silent;
+  for (const LinkFigures& f : links.links)
+    if (f.silent() && !f.last_good) silent.push_back(f.address);
+  if (silent.empty()) return;
+  const auto last =
+      LastGoodSessions(run.settings.log_path, *run.dialect,
+                       LogPhrasesFor(run.settings.language), silent);
+  for (LinkFigures& f : links.links) {
+    const auto found = last.find(f.address);
+    if (found != last.end()) f.last_good = found->second;
+  }
+}
 
 namespace {
 
@@ -79,6 +94,7 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
     record.links = EmptyLinkHealth(window);
     AddLinkEvents(*record.links, links->events(), WindowPlace(window));
     FinishLinks(*record.links, run.links);
+    FindLastHeard(run, *record.links);
   }
   return counts;
 }

@@ -9,6 +9,7 @@
 #include "log/log_scan.h"
 #include "log/window.h"
 #include "platform/file_window.h"
+#include "reports/link_health.h"
 #include "reports/run_record.h"
 
 namespace brantlow {
@@ -24,6 +25,10 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
 // the line marker of multi-line mode; it names the station of the Post
 // keys, when they are set.
 void WriteSignature(Output& out, const RunSettings& s);
+
+// A silent link's last good session, looked for in the whole log: when it
+// was last heard, whatever the days asked for.
+void FindLastHeard(const RunContext& run, LinkHealth& links);
 void WriteLineMarker(Output& out, int line_number);
 
 }  // namespace brantlow

@@ -156,7 +156,10 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
       for (const std::string& link : *run.links)
         if (!addresses.Contains(link)) summary.silent_links->push_back(link);
     }
-    if (record.links) FinishLinks(*record.links, run.links);
+    if (record.links) {
+      FinishLinks(*record.links, run.links);
+      FindLastHeard(run, *record.links);
+    }
     summary.addresses = InSummaryOrder(addresses);
     if (!s.no_histogram) {
       BusyArray mean{};
