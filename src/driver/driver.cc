@@ -322,9 +322,8 @@ const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
   return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
 }
 
-// Packing knows T-Mail's dated lines only: the mailer of a log it must
-// leave whole, or null for a T-Mail log (or one that cannot be opened,
-// which packing tells).
+// The mailer whose dated lines packing reads, when not T-Mail; null for a
+// T-Mail log (or one that cannot be opened, which packing tells).
 const LogDialect* OtherMailer(const RunSettings& settings) {
   const LogDialect* dialect = DialectNamed(settings.log_type);
   FileWindow head;
@@ -427,14 +426,12 @@ bool PackStep(const RunSettings& s, const LocalDate& now, bool& failed,
     Print("\nThe log comes from standard input: it is not packed\n");
     return true;
   }
-  if (const LogDialect* other = OtherMailer(s)) {
-    Printf("\nThe log is a %.*s log: it is not packed\n",
-           static_cast<int>(other->name().size()), other->name().data());
-    return true;
-  }
-  const PackRequest request{s.log_path,   s.pack_directory, s.pack_day,
-                            now.text,     s.packer_command, s.packer_kind,
-                            s.line_number};
+  const LogDialect* other = OtherMailer(s);
+  const PackRequest request{
+      s.log_path,       s.pack_directory,
+      s.pack_day,       now.text,
+      s.packer_command, s.packer_kind,
+      s.line_number,    other != nullptr ? other : &TmailDialect()};
   const PackOutcome packed = PackLog(request, error);
   if (packed == PackOutcome::kFailed) failed = true;
   return packed != PackOutcome::kLogUnreadable;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "base/text_fields.h"
@@ -40,13 +42,32 @@ const PackerKind& KindOf(int kind) {
   return kPackerKinds[kind >= 0 && kind <= 2 ? kind : 0];
 }
 
-DayMonth LineDate(std::string_view line) {
+// A T-Mail line carries its date as "dd/mm " at its start; another
+// mailer's dated lines are the ones its dialect reads a stamp from.
+bool IsDated(std::string_view line, const LogDialect& dialect) {
+  if (&dialect != &TmailDialect()) return dialect.Stamp(line).has_value();
+  return line.size() > 5 && line[2] == '/' && line[5] == ' ';
+}
+
+DayMonth LineDate(std::string_view line, const LogDialect& dialect) {
+  if (&dialect != &TmailDialect()) {
+    const std::optional<LineStamp> stamp = dialect.Stamp(line);
+    return stamp ? stamp->date : DayMonth{};
+  }
   return {FieldNumber(line, 0, 5), FieldNumber(line, 3, 5)};
 }
 
-// A line that carries a date: "dd/mm " at its start.
-bool IsDated(std::string_view line) {
-  return line.size() > 5 && line[2] == '/' && line[5] == ' ';
+// The date a part's name and the packing message begin with, "dd/mm" as
+// a T-Mail line starts: that line itself, or another mailer's date so
+// written.
+std::string DateStart(std::string_view line, const LogDialect& dialect) {
+  if (&dialect == &TmailDialect()) return std::string(line.substr(0, 5));
+  if (!IsDated(line, dialect)) return "__/__";
+  const DayMonth date = LineDate(line, dialect);
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d/%02d", date.day % 100,
+                date.month % 100);
+  return text;
 }
 
 bool FitsFileName(char c) {
@@ -173,14 +194,16 @@ class Packing {
 // The log holds no year: its lines' years are counted back from its last
 // line's, this year's unless that line's month lies after today's.
 void Packing::CountYears() {
-  LogYears years;
+  const LogDialect& dialect = *request_.dialect;
+  LogYears years(dialect);
   int last_month = 0;
   char buf[kPackReadLimit + 1];
   bool line_start = true;
   while (std::size_t n = log_.ReadLine(buf, kPackReadLimit)) {
     if (line_start) {
       years.See(buf, n);
-      if (IsDated(std::string_view(buf, n))) last_month = LineDate(buf).month;
+      const std::string_view line(buf, n);
+      if (IsDated(line, dialect)) last_month = LineDate(line, dialect).month;
     }
     line_start = buf[n - 1] == '\n';
   }
@@ -195,15 +218,16 @@ bool Packing::Decide() {
   while ((n = log_.ReadLine(first_line_, kPackReadLimit)) != 0 && n <= 2) {}
   first_length_ = n;
   const std::string_view first(first_line_, n);
-  return n != 0 && NotAfter({first_year_, LineDate(first)}, cut_off_);
+  return n != 0 &&
+         NotAfter({first_year_, LineDate(first, *request_.dialect)}, cut_off_);
 }
 
 // Each year's lines go to a part of their own, named with that year.
 bool Packing::OpenPart(std::string_view first_line, int year) {
   part_.Close();
   const std::string base = PackedPartName(
-      first_line, year == cut_off_.year ? cut_off_text_ : "31/12",
-      YearDigits(year));
+      DateStart(first_line, *request_.dialect),
+      year == cut_off_.year ? cut_off_text_ : "31/12", YearDigits(year));
   for (int k = 0;; ++k) {
     const std::string name = DecoratedName(base, request_.line_number, k);
     const std::string path = JoinPath(request_.pack_directory, name);
@@ -224,7 +248,8 @@ bool Packing::OpenPart(std::string_view first_line, int year) {
 // the rest of a long one) can end the packed part or begin a new year's.
 bool Packing::Split() {
   log_.SeekStart();
-  LogYears years;
+  const LogDialect& dialect = *request_.dialect;
+  LogYears years(dialect);
   bool keeping = false;
   bool line_start = true;
   int part_year = first_year_;
@@ -234,8 +259,8 @@ bool Packing::Split() {
   while (std::size_t n = log_.ReadLine(buf, kPackReadLimit)) {
     const std::string_view piece(buf, n);
     if (line_start) years.See(buf, n);
-    if (!keeping && line_start && IsDated(piece)) {
-      const FullDate date{first_year_ + years.year(), LineDate(piece)};
+    if (!keeping && line_start && IsDated(piece, dialect)) {
+      const FullDate date{first_year_ + years.year(), LineDate(piece, dialect)};
       keeping = !NotAfter(date, cut_off_);
       if (!keeping && date.year != part_year &&
           !OpenPart(piece, part_year = date.year))
@@ -329,9 +354,11 @@ PackOutcome Packing::Run(FileLock& lock) {
     return PackOutcome::kDone;
   }
   char from_date[6] = {};
-  for (std::size_t i = 0; i < 5 && i < first_length_ && first_line_[i] != '\n';
-       ++i)
-    from_date[i] = first_line_[i] != '\0' ? first_line_[i] : ' ';
+  const std::string first_date = DateStart(
+      std::string_view(first_line_, first_length_), *request_.dialect);
+  for (std::size_t i = 0;
+       i < 5 && i < first_date.size() && first_date[i] != '\n'; ++i)
+    from_date[i] = first_date[i] != '\0' ? first_date[i] : ' ';
   if (!kept_.OpenReplacing(log_path_.c_str(), /*copy_old=*/false)) {
     PrintTemporaryFileError(request_.log_path, kept_.error());
     return PackOutcome::kFailed;

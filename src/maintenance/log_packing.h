@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "log/log_dialect.h"
 #include "platform/system_error.h"
 
 namespace brantlow {
@@ -21,6 +22,9 @@ struct PackRequest {
   std::string packer_command;
   int packer_kind = 0;  // 0 ZIP, 1 ARJ, 2 RAR
   int line_number = 0;  // named in the part files, when not 0
+  // Whose dated lines the log holds: the dates, years and part names are
+  // read from them.
+  const LogDialect* dialect = &TmailDialect();
 };
 
 enum class PackOutcome {

@@ -88,12 +88,14 @@ in LOG:
 |15/03 09:53:39 Rescanning outbound, 12 files found
 exit: 1
 
-=== case: packing leaves a binkd log whole
-# Packing reads T-Mail's dates only: the 12 March lines, older than the
-# cut-off of PackDay 2, stay in the log, and no archive is made.
+=== case: packing reads a binkd log's own dates
+# Today 15/03 and PackDay 2 give the cut-off 13/03: the 12 March lines go
+# to the part 12031303.26 (named by their dates, as a T-Mail log's part),
+# which the archiver adds to logpack.zip; the log keeps the 15 March lines.
 args: LOG -g
 in brantlow.cfg:
 |PackDay 2
+|@ZIP "zip -9"
 in LOG (lf):
 |+ 12 Mar 10:00:00 [7] incoming session with 192.0.2.5
 |+ 12 Mar 10:00:01 [7] addr: 2:5090/34@fidonet
@@ -101,7 +103,23 @@ in LOG (lf):
 |+ 15 Mar 09:00:00 [8] incoming session with 192.0.2.5
 |+ 15 Mar 09:00:01 [8] addr: 2:5090/34@fidonet
 |+ 15 Mar 09:00:04 [8] done (from 2:5090/34@fidonet, OK, S/R: 1/1 (100/200 bytes))
+tool zip
+path: /nonexistent
 exit: 0
+out LOG (lf):
+|+ 15 Mar 09:00:00 [8] incoming session with 192.0.2.5
+|+ 15 Mar 09:00:01 [8] addr: 2:5090/34@fidonet
+|+ 15 Mar 09:00:04 [8] done (from 2:5090/34@fidonet, OK, S/R: 1/1 (100/200 bytes))
+out archiver.txt (lf):
+|zip
+|-9
+|./logpack.zip
+|./12031303.26
+out logpack.zip (lf):
+|member: ./12031303.26
+|+ 12 Mar 10:00:00 [7] incoming session with 192.0.2.5
+|+ 12 Mar 10:00:01 [7] addr: 2:5090/34@fidonet
+|+ 12 Mar 10:00:02 [7] done (from 2:5090/34@fidonet, OK, S/R: 0/0 (0/0 bytes))
 out logdata.zvx:
 << list-head.frag
 |║09:00:00-09:00:04│2:5090/34         │i│       200│       100│     0│      ║
