@@ -294,9 +294,8 @@ TEST(StationHistoryTest, AMonthPackedAwayReadsAsBeforeAndSumsItsLines) {
     alone[n] = Parse(r.files[jsons[n]]);
   }
 
-  // Ten days kept in each log; line 0 packs with zip, line 1 with arj.
-  // The binkd line asks for zip too, but packing leaves a binkd log whole:
-  // it is read from its log alone.
+  // Ten days kept in each log; line 0 packs with zip, line 1 with arj,
+  // the binkd line with zip, by its own dates.
   c.inputs["brantlow.cfg"] +=
       "PackDay 10\r\nPackLog ./pack0\r\n@ZIP \"zip -9\"\r\n";
   c.inputs["brantl1.cfg"] +=
@@ -308,6 +307,8 @@ TEST(StationHistoryTest, AMonthPackedAwayReadsAsBeforeAndSumsItsLines) {
   ASSERT_EQ(0, s.exit_status) << s.stdout_bytes;
   ASSERT_EQ(1u, s.files.count("pack0/logpack.zip")) << s.stdout_bytes;
   ASSERT_EQ(1u, s.files.count("pack1/logpack.arj")) << s.stdout_bytes;
+  ASSERT_EQ(1u, s.files.count("pack2/logpack.zip")) << s.stdout_bytes;
+  EXPECT_EQ(std::string::npos, s.files["binkd.log"].find(" 21 Nov "));
   EXPECT_EQ(0u, s.files["t0.log"].find("22/11 "));
   EXPECT_EQ(0u, s.files["t1.log"].find("22/11 "));
 
