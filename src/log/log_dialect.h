@@ -72,6 +72,7 @@ struct DateColumns {
   std::size_t month = 3;          // two digits, or three letters
   bool month_names = false;       // "Jan" to "Dec"
   std::size_t dated_length = 14;  // no dated line is shorter
+  std::size_t hour = 6;           // two digits
 };
 
 // The month at the columns of a dated line's first bytes; 0 for none.
@@ -201,6 +202,15 @@ class QuickLook {
     return fixed_ ? OutsideAt(columns_, bytes, length, days)
                   : dialect_.CertainlyOutside(bytes, length, days);
   }
+  // The hour of a dated line at fixed columns; -1 where none is read.
+  int Hour(const char* bytes, std::size_t length) const {
+    if (!fixed_ || length < columns_.hour + 2) return -1;
+    const unsigned h0 = static_cast<unsigned char>(bytes[columns_.hour]) - '0';
+    const unsigned h1 =
+        static_cast<unsigned char>(bytes[columns_.hour + 1]) - '0';
+    return h0 <= 9 && h1 <= 9 ? static_cast<int>(h0 * 10 + h1) : -1;
+  }
+  bool fixed() const { return fixed_; }
   int Month(const char* bytes, std::size_t length) const {
     return fixed_ ? MonthAt(columns_, bytes, length)
                   : dialect_.QuickMonth(bytes, length);

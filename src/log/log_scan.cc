@@ -66,6 +66,10 @@ class ScanPlan {
   // when the lines of the year asked for were passed over for a later
   // year's.
   virtual bool Finish(int shift) = 0;
+  // A day of which only the lines from an hour on are looked at, the rest
+  // passing by with other days'; null for none.
+  virtual const DaySet* late_day() const { return nullptr; }
+  virtual int late_hour() const { return 0; }
 };
 
 // Days after the last day asked for whose lines show that the reading is
@@ -95,7 +99,9 @@ class PieceLoop {
         jumps_(progress == nullptr || progress->CanJump(kLogPieceLimit + 1)),
         may_stop_(may_stop),
         watch_end_(tomorrow.has_value()),
-        tomorrow_month_(tomorrow ? tomorrow->month : 0) {
+        tomorrow_month_(tomorrow ? tomorrow->month : 0),
+        late_(plan.late_day()),
+        late_hour_(plan.late_hour()) {
     DayMonth d = plan.LastDay();
     for (int k = 1; k < kPastFirst + kPastDays; ++k) {
       d = DayAfter(d);
@@ -129,7 +135,7 @@ class PieceLoop {
     const DaySet& days = plan_.days();
     const std::size_t skipped =
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
-          if (!look_.Outside(bytes, length, days)) return false;
+          if (!PassesBy(bytes, length, days)) return false;
           years_.See(bytes, length);
           if (watch_end_) WatchEnd(bytes, length);
           if (NotePast(bytes, length)) return false;
@@ -172,6 +178,14 @@ class PieceLoop {
       end_ = stamp->date;
   }
 
+  // Whether a line's first bytes show it is of no day read: of another
+  // day, or of the late day before its hour.
+  bool PassesBy(const char* bytes, std::size_t length, const DaySet& days) {
+    if (!look_.Outside(bytes, length, days)) return false;
+    return late_ == nullptr || look_.Outside(bytes, length, *late_) ||
+           look_.Hour(bytes, length) < late_hour_;
+  }
+
   void CountDated(const char* bytes, std::size_t length) {
     counts_.tmail_lines += dialect_.Stamp({bytes, length}).has_value();
   }
@@ -187,8 +201,7 @@ class PieceLoop {
       if (NotePast(raw.data, raw.raw_length)) return;
     }
     line_start_ = raw.line_end;
-    if (plan_.CanSkip() &&
-        look_.Outside(raw.data, raw.raw_length, plan_.days())) {
+    if (plan_.CanSkip() && PassesBy(raw.data, raw.raw_length, plan_.days())) {
       plan_.Skip(raw.line_end);
       return;
     }
@@ -219,6 +232,8 @@ class PieceLoop {
   const bool watch_end_;
   const int tomorrow_month_;
   std::optional<DayMonth> end_;  // of the last dated line, when watched
+  const DaySet* const late_;     // the plan's late day, null for none
+  const int late_hour_;
 };
 
 // Below this, a log is read from its start: it costs next to nothing.
@@ -339,13 +354,23 @@ class WindowPlan final : public ScanPlan {
         day_before_(LateOn(DayBefore(window.first))),
         before_start_(EarlierOn(window)),
         earlier_(earlier),
+        late_by_hour_(earlier != nullptr && QuickLook(dialect).fixed()),
         restart_(restart) {
     days_.Add(window.first, 0);
     if (two_days_) days_.Add(window.second, 1);
-    if (earlier_ != nullptr) days_.Add(DayBefore(window.first), 2);
+    // The day before, from its noon: at fixed columns its earlier lines
+    // pass by on their hour; otherwise all of it is looked at.
+    if (late_by_hour_)
+      late_.Add(DayBefore(window.first), 0);
+    else if (earlier_ != nullptr)
+      days_.Add(DayBefore(window.first), 2);
   }
 
   const DaySet& days() const override { return days_; }
+  const DaySet* late_day() const override {
+    return late_by_hour_ ? &late_ : nullptr;
+  }
+  int late_hour() const override { return day_before_.start_hour; }
   int TakenYear() const override {
     return two_days_ ? SecondYear() : first_year_;
   }
@@ -488,8 +513,11 @@ class WindowPlan final : public ScanPlan {
   const WindowDay day_before_;
   const WindowDay before_start_;
   SessionReader* const earlier_;
+  // The day before passes by on its hour until day_before_'s start.
+  const bool late_by_hour_;
   ScanRestart* const restart_;
   DaySet days_;
+  DaySet late_;
   // The years of the reading taken: those of the days asked for once
   // anchored; before, the latest year with a line of the first day, or of
   // the second while first_year_ < 0.

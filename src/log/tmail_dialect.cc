@@ -16,7 +16,7 @@ unsigned Digit(char c) {
 }
 
 // "dd/mm hh:mm:ss": the day at column 0, the month at 3.
-constexpr DateColumns kColumns{0, false, 3, false, 14};
+constexpr DateColumns kColumns{0, false, 3, false, 14, 6};
 
 class TmailDialectImpl final : public LogDialect {
  public:

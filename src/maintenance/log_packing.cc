@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/file_window.h"
 #include "platform/process.h"
 #include "platform/run_lock.h"
 #include "platform/text_file.h"
@@ -68,6 +69,17 @@ std::string DateStart(std::string_view line, const LogDialect& dialect) {
   std::snprintf(text, sizeof text, "%02d/%02d", date.day % 100,
                 date.month % 100);
   return text;
+}
+
+// Whether another mailer's log ends its lines in a bare LF, which its
+// packed part and the log left keep; a T-Mail log is written with CR LF.
+bool EndsLinesBare(const std::string& path, const LogDialect& dialect) {
+  if (&dialect == &TmailDialect()) return false;
+  FileWindow log;
+  if (!log.Open(path.c_str())) return false;
+  const std::string_view head = log.At(0);
+  const std::size_t end = head.find('\n');
+  return end != std::string_view::npos && (end == 0 || head[end - 1] != '\r');
 }
 
 bool FitsFileName(char c) {
@@ -189,6 +201,7 @@ class Packing {
   TextFile part_;
   TextFile kept_;
   std::int64_t read_up_to_ = 0;
+  bool bare_newlines_ = false;  // the log's lines end in LF alone
 };
 
 // The log holds no year: its lines' years are counted back from its last
@@ -233,6 +246,7 @@ bool Packing::OpenPart(std::string_view first_line, int year) {
     const std::string path = JoinPath(request_.pack_directory, name);
     if (ArchiveHolds(archive_path_, name)) continue;
     if (part_.OpenNew(path.c_str())) {
+      if (bare_newlines_) part_.WriteBareNewlines();
       parts_.push_back(path);
       return true;
     }
@@ -363,6 +377,8 @@ PackOutcome Packing::Run(FileLock& lock) {
     PrintTemporaryFileError(request_.log_path, kept_.error());
     return PackOutcome::kFailed;
   }
+  bare_newlines_ = EndsLinesBare(log_path_, *request_.dialect);
+  if (bare_newlines_) kept_.WriteBareNewlines();
   if (!Split()) return PackOutcome::kFailed;
   Printf("! Pack you log from %s to %s with", from_date, cut_off_text_);
   Printf(" %s.\n", KindOf(request_.packer_kind).name);

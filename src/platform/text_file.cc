@@ -179,6 +179,11 @@ void TextFile::Write(std::string_view bytes) {
       write_failed_ = true;
     return;
   }
+  if (bare_newlines_) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+      WriteFailed();
+    return;
+  }
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] != '\n') continue;

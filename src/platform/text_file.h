@@ -68,6 +68,8 @@ class TextFile final : public Output, public LineReader {
   // From now on writes turn CP866 text into UTF-8, with the host's line
   // ends instead of CR LF.
   void WriteUtf8() { utf8_ = true; }
+  // Lines end in a bare LF, as a log written that way keeps them.
+  void WriteBareNewlines() { bare_newlines_ = true; }
 
   // Hands buffered writes to the system, so that a failure shows in
   // outcome() while the file stays open.
@@ -110,6 +112,7 @@ class TextFile final : public Output, public LineReader {
   Replacement replacement_;
   bool write_failed_ = false;
   bool utf8_ = false;
+  bool bare_newlines_ = false;
   bool open_failed_ = false;
   SystemError error_;
   std::string failed_file_;
