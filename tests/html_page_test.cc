@@ -678,13 +678,13 @@ TEST(HtmlPage, StationPageUsesOneLanguage) {
   WriteStationPage(s, russian);
   EXPECT_NE(std::string::npos, russian.find("<html lang=\"ru\">"));
   for (const char* word :
-       {"Статистика станции за период 01.12-31.12, дней: 31, линий: 3",
-        "Линии", "Адреса всех линий", "Станция: занятость", "Линки",
-        "никогда", "(молчит)", "data-label=\"Ошибка\"", "Сделано brantlow"})
+       {"Статистика станции за период 01.12-31.12, дней: 31, линий: 3", "Линии",
+        "Адреса всех линий", "Станция: занятость", "Линки", "никогда",
+        "(молчит)", "data-label=\"Ошибка\"", "Сделано brantlow"})
     EXPECT_NE(std::string::npos, russian.find(word)) << word;
-  for (const char* word : {"Lines", "Line ", "Station", "mean", "Address",
-                           "never", "silent)", "data-label=\"Error\"",
-                           "Made by"})
+  for (const char* word :
+       {"Lines", "Line ", "Station", "mean", "Address", "never", "silent)",
+        "data-label=\"Error\"", "Made by"})
     EXPECT_EQ(std::string::npos, russian.find(word)) << word;
 
   s.station.language = ReportLanguage::kEnglish;

@@ -287,9 +287,9 @@ ReportTexts MakeRussian() {
           {
               .title = TEXT("Линки"),
               .for_period = TEXT(" за период "),
-              .call_headings = TEXT(
-                  "║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│"
-                  "NO TON│Рукоп.│  Сеть│ Вход.│Сессий║\n"),
+              .call_headings =
+                  TEXT("║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│"
+                       "NO TON│Рукоп.│  Сеть│ Вход.│Сессий║\n"),
               .grid_headings = TEXT(
                   "║       Адрес      │0     6     12    18    │Посл.сессия│"
                   "  Пауза║\n"),
@@ -370,9 +370,9 @@ ReportTexts MakeEnglish() {
           {
               .title = "Links",
               .for_period = " for the period ",
-              .call_headings = TEXT(
-                  "║     Address      │ Calls│ Conn.│NO CAR│  BUSY│NO ANS│"
-                  "NO TON│Hndshk│   Net│    In│ Sess.║\n"),
+              .call_headings =
+                  TEXT("║     Address      │ Calls│ Conn.│NO CAR│  BUSY│NO ANS│"
+                       "NO TON│Hndshk│   Net│    In│ Sess.║\n"),
               .grid_headings = TEXT(
                   "║     Address      │0     6     12    18    │Last sess. │"
                   "    Gap║\n"),

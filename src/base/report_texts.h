@@ -63,7 +63,7 @@ struct StationPageTexts {
   std::string_view station_busy;
   std::string_view day_mean;
   std::string_view mean_over;
-  std::string_view lines_after;  // after the count of lines
+  std::string_view lines_after;    // after the count of lines
   std::string_view line_day_mean;  // after a line's chart heading
 };
 
@@ -151,11 +151,11 @@ struct StationReportTexts {
   std::string_view date_head;
   std::string_view total;
   std::string_view columns;
-  std::string_view days_heading;  // a whole line
-  std::string_view line;          // before a line's number
-  std::string_view no_report;     // after it, before the log
-  std::string_view no_chart;      // after a line's log and mailer
-  std::string_view station_mean;  // before the count of charted lines
+  std::string_view days_heading;       // a whole line
+  std::string_view line;               // before a line's number
+  std::string_view no_report;          // after it, before the log
+  std::string_view no_chart;           // after a line's log and mailer
+  std::string_view station_mean;       // before the count of charted lines
   std::string_view addresses_heading;  // a whole line
 };
 

@@ -39,9 +39,8 @@ namespace {
 
 // Which columns are numbers, right-aligned; their names are the page
 // texts'.
-constexpr bool kNumberColumns[] = {false, true, true, true, true,
-                                   true,  true, true, true, true,
-                                   true,  false, true, false};
+constexpr bool kNumberColumns[] = {false, true, true, true, true,  true, true,
+                                   true,  true, true, true, false, true, false};
 
 void Escaped(std::string_view cp866, std::string& out) {
   std::string utf8;
@@ -126,8 +125,7 @@ void WriteLinkSection(const LinkHealth& h, const PageTexts& texts,
       "id=\"links\">\n"
       "<thead><tr>";
   for (std::size_t column = 0; column < std::size(t.columns); ++column) {
-    out += kNumberColumns[column] ? "<th class=\"n\" title=\""
-                                  : "<th title=\"";
+    out += kNumberColumns[column] ? "<th class=\"n\" title=\"" : "<th title=\"";
     out += t.columns[column].label;
     out += "\">";
     out += t.columns[column].head;
