@@ -236,6 +236,43 @@ const PageTexts kEnglishPage = {
 
 // Built on first use: the CP866 texts are converted at compile time but
 // stored through their literals' functions.
+LinkReportTexts RussianLinks() {
+  return {
+      .title = TEXT("Линки"),
+      .for_period = TEXT(" за период "),
+      .call_headings =
+          TEXT("║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│"
+               "NO TON│Рукоп.│  Сеть│ Вход.│Сессий║\n"),
+      .grid_headings =
+          TEXT("║       Адрес      │0     6     12    18    │Посл.сессия│"
+               "  Пауза║\n"),
+      .never = TEXT("никогда"),
+      .silent = TEXT("Молчащие линки:"),
+      .last_session = TEXT(" последняя сессия: "),
+  };
+}
+
+StationReportTexts RussianStation() {
+  return {
+      .title = TEXT("Статистика станции "),
+      .lines_count = TEXT(", линий: "),
+      .on = TEXT("на "),
+      .for_period = TEXT("за период "),
+      .time_from = TEXT(" время с "),
+      .line_head = TEXT("  Линия"),
+      .date_head = TEXT("  Дата "),
+      .total = TEXT(" Всего "),
+      .columns = TEXT("│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│"
+                      "      Передано│       Время"),
+      .days_heading = TEXT("\n      Дни станции\n"),
+      .line = TEXT("Линия "),
+      .no_report = TEXT(" без отчёта: "),
+      .no_chart = TEXT(", без гистограммы (-g)\n"),
+      .station_mean = TEXT("Станция: в среднем по линиям ("),
+      .addresses_heading = TEXT("\n      Адреса всех линий\n"),
+  };
+}
+
 ReportTexts MakeRussian() {
   return {
       .statistics_title = TEXT("Статистика на"),
@@ -283,39 +320,45 @@ ReportTexts MakeRussian() {
       .silent_none = TEXT(" нет"),
       .steps = kRussianSteps,
       .page = kRussianPage,
-      .links =
-          {
-              .title = TEXT("Линки"),
-              .for_period = TEXT(" за период "),
-              .call_headings =
-                  TEXT("║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│"
-                       "NO TON│Рукоп.│  Сеть│ Вход.│Сессий║\n"),
-              .grid_headings = TEXT(
-                  "║       Адрес      │0     6     12    18    │Посл.сессия│"
-                  "  Пауза║\n"),
-              .never = TEXT("никогда"),
-              .silent = TEXT("Молчащие линки:"),
-              .last_session = TEXT(" последняя сессия: "),
-          },
-      .station =
-          {
-              .title = TEXT("Статистика станции "),
-              .lines_count = TEXT(", линий: "),
-              .on = TEXT("на "),
-              .for_period = TEXT("за период "),
-              .time_from = TEXT(" время с "),
-              .line_head = TEXT("  Линия"),
-              .date_head = TEXT("  Дата "),
-              .total = TEXT(" Всего "),
-              .columns = TEXT("│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│"
-                              "      Передано│       Время"),
-              .days_heading = TEXT("\n      Дни станции\n"),
-              .line = TEXT("Линия "),
-              .no_report = TEXT(" без отчёта: "),
-              .no_chart = TEXT(", без гистограммы (-g)\n"),
-              .station_mean = TEXT("Станция: в среднем по линиям ("),
-              .addresses_heading = TEXT("\n      Адреса всех линий\n"),
-          },
+      .links = RussianLinks(),
+      .station = RussianStation(),
+  };
+}
+
+LinkReportTexts EnglishLinks() {
+  return {
+      .title = "Links",
+      .for_period = " for the period ",
+      .call_headings =
+          TEXT("║     Address      │ Calls│ Conn.│NO CAR│  BUSY│NO ANS│"
+               "NO TON│Hndshk│   Net│    In│ Sess.║\n"),
+      .grid_headings =
+          TEXT("║     Address      │0     6     12    18    │Last sess. │"
+               "    Gap║\n"),
+      .never = "never",
+      .silent = "Silent links:",
+      .last_session = " last session: ",
+  };
+}
+
+StationReportTexts EnglishStation() {
+  return {
+      .title = "Station statistics ",
+      .lines_count = ", lines: ",
+      .on = "for ",
+      .for_period = "for the period ",
+      .time_from = " time from ",
+      .line_head = "   Line",
+      .date_head = "  Date ",
+      .total = " Total ",
+      .columns = TEXT("│  Sess.│     In│    Out│ Fails│      Received│"
+                      "          Sent│        Time"),
+      .days_heading = "\n      Station days\n",
+      .line = "Line ",
+      .no_report = " made no report: ",
+      .no_chart = ", no histogram (-g)\n",
+      .station_mean = "Station: the mean over the lines (",
+      .addresses_heading = "\n      Addresses of all lines\n",
   };
 }
 
@@ -366,39 +409,8 @@ ReportTexts MakeEnglish() {
       .silent_none = " none",
       .steps = kEnglishSteps,
       .page = kEnglishPage,
-      .links =
-          {
-              .title = "Links",
-              .for_period = " for the period ",
-              .call_headings =
-                  TEXT("║     Address      │ Calls│ Conn.│NO CAR│  BUSY│NO ANS│"
-                       "NO TON│Hndshk│   Net│    In│ Sess.║\n"),
-              .grid_headings = TEXT(
-                  "║     Address      │0     6     12    18    │Last sess. │"
-                  "    Gap║\n"),
-              .never = "never",
-              .silent = "Silent links:",
-              .last_session = " last session: ",
-          },
-      .station =
-          {
-              .title = "Station statistics ",
-              .lines_count = ", lines: ",
-              .on = "for ",
-              .for_period = "for the period ",
-              .time_from = " time from ",
-              .line_head = "   Line",
-              .date_head = "  Date ",
-              .total = " Total ",
-              .columns = TEXT("│  Sess.│     In│    Out│ Fails│      Received│"
-                              "          Sent│        Time"),
-              .days_heading = "\n      Station days\n",
-              .line = "Line ",
-              .no_report = " made no report: ",
-              .no_chart = ", no histogram (-g)\n",
-              .station_mean = "Station: the mean over the lines (",
-              .addresses_heading = "\n      Addresses of all lines\n",
-          },
+      .links = EnglishLinks(),
+      .station = EnglishStation(),
   };
 }
 
