@@ -663,5 +663,43 @@ TEST(HtmlPage, StationPageFitsAPhoneAndADesktop) {
   }
 }
 
+// The station page speaks one language, the run's, in its headings,
+// column labels (on the cards too), the link section and the footer: the
+// example names nothing in Cyrillic, so an English page has no Cyrillic
+// byte at all, and a Russian one none of the English words.
+TEST(HtmlPage, StationPageUsesOneLanguage) {
+  StationSummary s = ExampleStation();
+  LinkHealth links = EmptyLinkHealth(s.station.window);
+  FinishLinks(links, std::vector<std::string>{"2:5030/77"});
+  s.station.links = links;
+  s.station.links_asked = true;
+
+  std::string russian;
+  WriteStationPage(s, russian);
+  EXPECT_NE(std::string::npos, russian.find("<html lang=\"ru\">"));
+  for (const char* word :
+       {"Статистика станции за период 01.12-31.12, дней: 31, линий: 3", "Линии",
+        "Адреса всех линий", "Станция: занятость", "Линки", "никогда",
+        "(молчит)", "data-label=\"Ошибка\"", "Сделано brantlow"})
+    EXPECT_NE(std::string::npos, russian.find(word)) << word;
+  for (const char* word :
+       {"Lines", "Line ", "Station", "mean", "Address", "never", "silent)",
+        "data-label=\"Error\"", "Made by"})
+    EXPECT_EQ(std::string::npos, russian.find(word)) << word;
+
+  s.station.language = ReportLanguage::kEnglish;
+  std::string english;
+  WriteStationPage(s, english);
+  EXPECT_NE(std::string::npos, english.find("<html lang=\"en\">"));
+  for (const char* word :
+       {"Station statistics for the period 01.12-31.12, days: 31, lines: 3",
+        "Lines", "Addresses of all lines", "Station: busy time", "Links",
+        "never", "(silent)", "data-label=\"Error\"", "Made by brantlow"})
+    EXPECT_NE(std::string::npos, english.find(word)) << word;
+  const std::size_t cyrillic = english.find_first_of("\xD0\xD1");
+  EXPECT_EQ(std::string::npos, cyrillic)
+      << english.substr(cyrillic == std::string::npos ? 0 : cyrillic, 60);
+}
+
 }  // namespace
 }  // namespace brantlow

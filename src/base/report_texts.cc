@@ -95,6 +95,44 @@ const PageTexts kRussianPage = {
     .lines_inside = ". ",
     .commands = "Команды: ",
     .made_by = "Сделано brantlow, статистика лога T-Mail.",
+    .links =
+        {
+            .heading = "Линки",
+            .columns = {{"Адрес", "Адрес"},
+                        {"Звонки", "Звонки"},
+                        {"Связь", "Связь"},
+                        {"NO CARR.", "NO CARRIER"},
+                        {"BUSY", "BUSY"},
+                        {"NO ANS.", "NO ANSWER"},
+                        {"NO TONE", "NO DIAL TONE"},
+                        {"Рукоп.", "Рукопожатие не удалось"},
+                        {"Сеть", "Сеть (binkd)"},
+                        {"Вход.", "Входящие"},
+                        {"Сессий", "Сессий"},
+                        {"Последняя", "Последняя сессия"},
+                        {"Пауза", "Дольше всего без сессии"},
+                        {"Часы 0–23", "Часы 0–23"}},
+            .never = "никогда",
+            .silent = " (молчит)",
+        },
+    .station =
+        {
+            .title = "Статистика станции ",
+            .lines_count = ", линий: ",
+            .lines_heading = "Линии",
+            .line = "Линия",
+            .log = "Лог",
+            .error = "Ошибка",
+            .days_heading = "Дни станции",
+            .addresses_heading = "Адреса всех линий",
+            .files_received = "Файлы принято",
+            .files_sent = "Файлы передано",
+            .station_busy = "Станция: занятость по получасам",
+            .day_mean = " (в среднем за день)",
+            .mean_over = ", в среднем по линиям: ",
+            .lines_after = "",
+            .line_day_mean = ", в среднем за день",
+        },
 };
 
 const PageTexts kEnglishPage = {
@@ -156,10 +194,85 @@ const PageTexts kEnglishPage = {
     .lines_inside = " inside the window. ",
     .commands = "Commands: ",
     .made_by = "Made by brantlow, T-Mail log statistics.",
+    .links =
+        {
+            .heading = "Links",
+            .columns = {{"Address", "Address"},
+                        {"Calls", "Calls"},
+                        {"Conn.", "Connected"},
+                        {"NO CARR.", "NO CARRIER"},
+                        {"BUSY", "BUSY"},
+                        {"NO ANS.", "NO ANSWER"},
+                        {"NO TONE", "NO DIAL TONE"},
+                        {"Handsh.", "Handshake failed"},
+                        {"Net", "Network (binkd)"},
+                        {"In", "Incoming"},
+                        {"Sessions", "Sessions"},
+                        {"Last", "Last session"},
+                        {"Gap", "Longest without a session"},
+                        {"Hours 0–23", "Hours 0–23"}},
+            .never = "never",
+            .silent = " (silent)",
+        },
+    .station =
+        {
+            .title = "Station statistics ",
+            .lines_count = ", lines: ",
+            .lines_heading = "Lines",
+            .line = "Line",
+            .log = "Log",
+            .error = "Error",
+            .days_heading = "Days of the station",
+            .addresses_heading = "Addresses of all lines",
+            .files_received = "Files received",
+            .files_sent = "Files sent",
+            .station_busy = "Station: busy time per half hour",
+            .day_mean = " (a day's mean)",
+            .mean_over = ", the mean over ",
+            .lines_after = " line(s)",
+            .line_day_mean = ", mean per day",
+        },
 };
 
 // Built on first use: the CP866 texts are converted at compile time but
 // stored through their literals' functions.
+LinkReportTexts RussianLinks() {
+  return {
+      .title = TEXT("Линки"),
+      .for_period = TEXT(" за период "),
+      .call_headings =
+          TEXT("║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│"
+               "NO TON│Рукоп.│  Сеть│ Вход.│Сессий║\n"),
+      .grid_headings =
+          TEXT("║       Адрес      │0     6     12    18    │Посл.сессия│"
+               "  Пауза║\n"),
+      .never = TEXT("никогда"),
+      .silent = TEXT("Молчащие линки:"),
+      .last_session = TEXT(" последняя сессия: "),
+  };
+}
+
+StationReportTexts RussianStation() {
+  return {
+      .title = TEXT("Статистика станции "),
+      .lines_count = TEXT(", линий: "),
+      .on = TEXT("на "),
+      .for_period = TEXT("за период "),
+      .time_from = TEXT(" время с "),
+      .line_head = TEXT("  Линия"),
+      .date_head = TEXT("  Дата "),
+      .total = TEXT(" Всего "),
+      .columns = TEXT("│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│"
+                      "      Передано│       Время"),
+      .days_heading = TEXT("\n      Дни станции\n"),
+      .line = TEXT("Линия "),
+      .no_report = TEXT(" без отчёта: "),
+      .no_chart = TEXT(", без гистограммы (-g)\n"),
+      .station_mean = TEXT("Станция: в среднем по линиям ("),
+      .addresses_heading = TEXT("\n      Адреса всех линий\n"),
+  };
+}
+
 ReportTexts MakeRussian() {
   return {
       .statistics_title = TEXT("Статистика на"),
@@ -207,6 +320,45 @@ ReportTexts MakeRussian() {
       .silent_none = TEXT(" нет"),
       .steps = kRussianSteps,
       .page = kRussianPage,
+      .links = RussianLinks(),
+      .station = RussianStation(),
+  };
+}
+
+LinkReportTexts EnglishLinks() {
+  return {
+      .title = "Links",
+      .for_period = " for the period ",
+      .call_headings =
+          TEXT("║     Address      │ Calls│ Conn.│NO CAR│  BUSY│NO ANS│"
+               "NO TON│Hndshk│   Net│    In│ Sess.║\n"),
+      .grid_headings =
+          TEXT("║     Address      │0     6     12    18    │Last sess. │"
+               "    Gap║\n"),
+      .never = "never",
+      .silent = "Silent links:",
+      .last_session = " last session: ",
+  };
+}
+
+StationReportTexts EnglishStation() {
+  return {
+      .title = "Station statistics ",
+      .lines_count = ", lines: ",
+      .on = "for ",
+      .for_period = "for the period ",
+      .time_from = " time from ",
+      .line_head = "   Line",
+      .date_head = "  Date ",
+      .total = " Total ",
+      .columns = TEXT("│  Sess.│     In│    Out│ Fails│      Received│"
+                      "          Sent│        Time"),
+      .days_heading = "\n      Station days\n",
+      .line = "Line ",
+      .no_report = " made no report: ",
+      .no_chart = ", no histogram (-g)\n",
+      .station_mean = "Station: the mean over the lines (",
+      .addresses_heading = "\n      Addresses of all lines\n",
   };
 }
 
@@ -257,6 +409,8 @@ ReportTexts MakeEnglish() {
       .silent_none = " none",
       .steps = kEnglishSteps,
       .page = kEnglishPage,
+      .links = EnglishLinks(),
+      .station = EnglishStation(),
   };
 }
 

@@ -31,6 +31,42 @@ struct StepTexts {
   const char* period;
 };
 
+// A column's short head in a table, its whole name on a card; UTF-8.
+struct ColumnName {
+  std::string_view head;
+  std::string_view label;
+};
+
+// The link health section of a page, UTF-8: the columns are the address,
+// calls, connected, the four modem failures, handshake, network, incoming,
+// good sessions, the last one, the longest gap and the hour grid.
+struct LinkPageTexts {
+  std::string_view heading;
+  ColumnName columns[14];
+  std::string_view never;
+  std::string_view silent;  // after a silent link's address
+};
+
+// The station page's words, UTF-8; the rest are the one-run page's.
+struct StationPageTexts {
+  std::string_view title;        // before the scope
+  std::string_view lines_count;  // between the scope and the count
+  std::string_view lines_heading;
+  std::string_view line;
+  std::string_view log;
+  std::string_view error;
+  std::string_view days_heading;
+  std::string_view addresses_heading;
+  std::string_view files_received;
+  std::string_view files_sent;
+  // The station's chart: busy, the mean of a day in a period, the lines.
+  std::string_view station_busy;
+  std::string_view day_mean;
+  std::string_view mean_over;
+  std::string_view lines_after;    // after the count of lines
+  std::string_view line_day_mean;  // after a line's chart heading
+};
+
 // The web page's words, UTF-8.
 struct PageTexts {
   std::string_view lang;  // the html element's lang
@@ -85,6 +121,42 @@ struct PageTexts {
   std::string_view lines_inside;
   std::string_view commands;
   std::string_view made_by;
+  LinkPageTexts links;
+  StationPageTexts station;
+};
+
+// The link health report's words, CP866; the call table's and the hour
+// grid's heading lines whole, as wide as their frames.
+struct LinkReportTexts {
+  std::string_view title;       // "Links", before the window or period
+  std::string_view for_period;  // before a period's dates
+  std::string_view call_headings;
+  std::string_view grid_headings;
+  std::string_view never;  // a link's last session when it had none
+  std::string_view silent;
+  std::string_view last_session;  // after a silent link's address
+};
+
+// The station report's words, CP866. The scope reads "<on> 07.12<time_from>
+// 00:00<time_to>23:59" or "<for_period>01.03-31.03<days>31".
+struct StationReportTexts {
+  std::string_view title;        // before the scope
+  std::string_view lines_count;  // between the scope and the count
+  std::string_view on;
+  std::string_view for_period;
+  std::string_view time_from;
+  // The totals tables: the label column's heads and totals label, seven
+  // wide, and the rest of the heading line to the cost column.
+  std::string_view line_head;
+  std::string_view date_head;
+  std::string_view total;
+  std::string_view columns;
+  std::string_view days_heading;       // a whole line
+  std::string_view line;               // before a line's number
+  std::string_view no_report;          // after it, before the log
+  std::string_view no_chart;           // after a line's log and mailer
+  std::string_view station_mean;       // before the count of charted lines
+  std::string_view addresses_heading;  // a whole line
 };
 
 struct ReportTexts {
@@ -143,6 +215,8 @@ struct ReportTexts {
 
   StepTexts steps;
   PageTexts page;
+  LinkReportTexts links;
+  StationReportTexts station;
 };
 
 const ReportTexts& TextsFor(ReportLanguage language);

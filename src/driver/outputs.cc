@@ -49,7 +49,7 @@ const std::array<OutputFormat, 6> kOutputs = {{
      },
      [](const RunRecord& record) {
        MemoryOutput out;
-       WriteLinkReport(*record.links, out);
+       WriteLinkReport(*record.links, TextsFor(record.language), out);
        if (record.line_number != 0) out.Printf("\nLine %d", record.line_number);
        out.Printf(kSignatureFormat, kMakerAddress);
        return out.bytes();

@@ -105,8 +105,12 @@ void Combine(StationSummary& s) {
   RunRecord& station = s.station;
   station.keeps_session_rows = false;
   std::vector<long long> busy(kHalfHours, 0);
+  bool first = true;
   for (const StationLine& line : s.lines) {
     if (line.record) {
+      // The station speaks the language of its first reported line.
+      if (first) station.language = line.record->language;
+      first = false;
       AddLine(line, station, busy, s.charted_lines);
       continue;
     }

@@ -568,7 +568,8 @@ void WriteHtmlPage(const RunRecord& r, std::string& out) {
     WriteAddressSummary(r, t, out);
     if (r.costs) WriteCosts(r.cost_rows, t, out);
   }
-  if (const LinkHealth* links = r.shown_links()) WriteLinkSection(*links, out);
+  if (const LinkHealth* links = r.shown_links())
+    WriteLinkSection(*links, t, out);
   WriteFooter(r, t, out);
   out += "</body>\n</html>\n";
 }

@@ -150,9 +150,9 @@ std::string GapText(long minutes) {
 
 namespace {
 
-// "dd.mm hh:mm", or "никогда" (never).
-std::string LastGoodText(const LinkFigures& f) {
-  if (!f.last_good) return CP866("никогда");
+// "dd.mm hh:mm", or the word for never.
+std::string LastGoodText(const LinkFigures& f, std::string_view never = {}) {
+  if (!f.last_good) return std::string(never);
   char text[32];
   const int s = f.last_good->second;
   std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d",
@@ -177,11 +177,10 @@ int NetworkFailures(const LinkFigures& f) {
 constexpr int kCallWidths[] = {18, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
 constexpr int kGridWidths[] = {18, 24, 11, 7};
 
-void WriteCallTable(const LinkHealth& h, Output& out) {
+void WriteCallTable(const LinkHealth& h, const LinkReportTexts& t,
+                    Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kCallWidths, 11));
-  out.Write(
-      CP866("║       Адрес      │Звонки│ Связь│NO CAR│  BUSY│NO ANS│NO TON│"
-            "Рукоп.│  Сеть│ Вход.│Сессий║\n"));
+  out.Write(t.call_headings);
   out.Write(MakeFrameLine(FrameLine::kSeparator, kCallWidths, 11));
   for (const LinkFigures& f : h.links) {
     out.Printf(CP866("║%-18s│%6d│%6d"), f.address.c_str(), f.calls,
@@ -200,23 +199,22 @@ char HourCell(int sessions) {
   return kShades[std::min(sessions, 4)];
 }
 
-void WriteGridTable(const LinkHealth& h, Output& out) {
+void WriteGridTable(const LinkHealth& h, const LinkReportTexts& t,
+                    Output& out) {
   out.Write(MakeFrameLine(FrameLine::kTop, kGridWidths, 4));
-  out.Write(
-      CP866("║       Адрес      │0     6     12    18    │Посл.сессия│  "
-            "Пауза║\n"));
+  out.Write(t.grid_headings);
   out.Write(MakeFrameLine(FrameLine::kSeparator, kGridWidths, 4));
   for (const LinkFigures& f : h.links) {
     std::string grid;
     for (int sessions : f.hours) grid += HourCell(sessions);
-    const std::string last = LastGoodText(f);
+    const std::string last = LastGoodText(f, t.never);
     out.Printf(CP866("║%-18s│%s│%-11s│%7s║\n"), f.address.c_str(), grid.c_str(),
                last.c_str(), GapText(f.longest_gap).c_str());
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kGridWidths, 4));
 }
 
-void WriteSilent(const LinkHealth& h, Output& out) {
+void WriteSilent(const LinkHealth& h, const ReportTexts& t, Output& out) {
   bool any_listed = false;
   bool any_silent = false;
   for (const LinkFigures& f : h.links) {
@@ -224,38 +222,47 @@ void WriteSilent(const LinkHealth& h, Output& out) {
     any_silent = any_silent || f.silent();
   }
   if (!any_listed) return;
+  out.Write("\n");
+  out.Write(t.links.silent);
   if (!any_silent) {
-    out.Write(CP866("\nМолчащие линки: нет\n"));
+    out.Write(t.silent_none);
+    out.Write("\n");
     return;
   }
-  out.Write(CP866("\nМолчащие линки:\n"));
-  for (const LinkFigures& f : h.links)
-    if (f.silent())
-      out.Printf(CP866("  %-18s последняя сессия: %s\n"), f.address.c_str(),
-                 LastGoodText(f).c_str());
+  out.Write("\n");
+  for (const LinkFigures& f : h.links) {
+    if (!f.silent()) continue;
+    out.Printf("  %-18s", f.address.c_str());
+    out.Write(t.links.last_session);
+    out.Write(LastGoodText(f, t.links.never));
+    out.Write("\n");
+  }
 }
 
 }  // namespace
 
-void WriteLinkReport(const LinkHealth& h, Output& out) {
+void WriteLinkReport(const LinkHealth& h, const ReportTexts& t, Output& out) {
+  out.Write("\n      ");
+  out.Write(t.links.title);
   if (h.is_period) {
-    out.Printf(CP866("\n      Линки за период %02d.%02d-%02d.%02d, дней: %d\n"),
-               h.period.first.day, h.period.first.month, h.period.last.day,
-               h.period.last.month, h.period.days);
+    out.Write(t.links.for_period);
+    out.Printf("%02d.%02d-%02d.%02d", h.period.first.day, h.period.first.month,
+               h.period.last.day, h.period.last.month);
+    out.Write(t.period_days);
+    out.Printf("%d\n", h.period.days);
   } else if (h.window.crosses_midnight) {
     const Window& w = h.window;
-    out.Printf(CP866("\n      Линки %02d.%02d %02d:%02d-%02d.%02d %02d:%02d\n"),
-               w.first.day, w.first.month, w.start_hour, w.start_minute,
-               w.second.day, w.second.month, w.end_hour, w.end_minute);
+    out.Printf(" %02d.%02d %02d:%02d-%02d.%02d %02d:%02d\n", w.first.day,
+               w.first.month, w.start_hour, w.start_minute, w.second.day,
+               w.second.month, w.end_hour, w.end_minute);
   } else {
     const Window& w = h.window;
-    out.Printf(CP866("\n      Линки %02d.%02d %02d:%02d-%02d:%02d\n"),
-               w.first.day, w.first.month, w.start_hour, w.start_minute,
-               w.end_hour, w.end_minute);
+    out.Printf(" %02d.%02d %02d:%02d-%02d:%02d\n", w.first.day, w.first.month,
+               w.start_hour, w.start_minute, w.end_hour, w.end_minute);
   }
-  WriteCallTable(h, out);
-  WriteGridTable(h, out);
-  WriteSilent(h, out);
+  WriteCallTable(h, t.links, out);
+  WriteGridTable(h, t.links, out);
+  WriteSilent(h, t, out);
 }
 
 namespace {

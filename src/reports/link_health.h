@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "log/link_events.h"
 #include "log/window.h"
 #include "platform/output.h"
@@ -79,15 +80,18 @@ void FinishLinks(LinkHealth& health,
 // long period).
 std::string GapText(long minutes);
 
-// The CP866 report: the calls table, the hour grid, the silent links.
-void WriteLinkReport(const LinkHealth& health, Output& out);
+// The CP866 report in the texts' language: the calls table, the hour
+// grid, the silent links.
+void WriteLinkReport(const LinkHealth& health, const ReportTexts& texts,
+                     Output& out);
 
 // The CSV file of the links, one row per link.
 std::string LinksCsv(const LinkHealth& health);
 
 // The web page's section: a table with the hour grid that folds into one
 // card per link on a narrow screen (the page's style gives the classes).
-void WriteLinkSection(const LinkHealth& health, std::string& out);
+void WriteLinkSection(const LinkHealth& health, const PageTexts& texts,
+                      std::string& out);
 // The style of that section, for the page's head.
 extern const char kLinkStyle[];
 

@@ -1,5 +1,6 @@
 // The link health section of the web page.
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -36,27 +37,10 @@ const char kLinkStyle[] =
 
 namespace {
 
-// A column's short head in the table, its whole name on a card.
-struct Heading {
-  const char* head;
-  const char* label;
-  bool number;
-};
-
-constexpr Heading kHeadings[] = {{"Адрес", "Адрес", false},
-                                 {"Звонки", "Звонки", true},
-                                 {"Связь", "Связь", true},
-                                 {"NO CARR.", "NO CARRIER", true},
-                                 {"BUSY", "BUSY", true},
-                                 {"NO ANS.", "NO ANSWER", true},
-                                 {"NO TONE", "NO DIAL TONE", true},
-                                 {"Рукоп.", "Рукопожатие не удалось", true},
-                                 {"Сеть", "Сеть (binkd)", true},
-                                 {"Вход.", "Входящие", true},
-                                 {"Сессий", "Сессий", true},
-                                 {"Последняя", "Последняя сессия", false},
-                                 {"Пауза", "Дольше всего без сессии", true},
-                                 {"Часы 0–23", "Часы 0–23", false}};
+// Which columns are numbers, right-aligned; their names are the page
+// texts'.
+constexpr bool kNumberColumns[] = {false, true, true, true, true,  true, true,
+                                   true,  true, true, true, false, true, false};
 
 void Escaped(std::string_view cp866, std::string& out) {
   std::string utf8;
@@ -72,17 +56,18 @@ void Escaped(std::string_view cp866, std::string& out) {
   }
 }
 
-void Cell(std::size_t column, const std::string& html, std::string& out) {
-  const Heading& h = kHeadings[column];
-  out += h.number ? "<td class=\"n\" data-label=\"" : "<td data-label=\"";
-  out += h.label;
+void Cell(const LinkPageTexts& t, std::size_t column, const std::string& html,
+          std::string& out) {
+  out += kNumberColumns[column] ? "<td class=\"n\" data-label=\""
+                                : "<td data-label=\"";
+  out += t.columns[column].label;
   out += "\">";
   out += html;
   out += "</td>";
 }
 
-std::string LastGood(const LinkFigures& f) {
-  if (!f.last_good) return "никогда";
+std::string LastGood(const LinkFigures& f, std::string_view never) {
+  if (!f.last_good) return std::string(never);
   char text[32];
   const int s = f.last_good->second;
   std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d",
@@ -104,13 +89,13 @@ std::string Hours(const LinkFigures& f) {
   return html + "</span>";
 }
 
-void Row(const LinkFigures& f, std::string& out) {
+void Row(const LinkFigures& f, const LinkPageTexts& t, std::string& out) {
   out += f.silent() ? "<tr class=\"silent\">" : "<tr>";
   std::string address;
   Escaped(f.address, address);
-  if (f.silent()) address += " (молчит)";
+  if (f.silent()) address += t.silent;
   std::size_t column = 0;
-  Cell(column++, address, out);
+  Cell(t, column++, address, out);
   const int network = f.failed[Slot(CallFailure::kRefused)] +
                       f.failed[Slot(CallFailure::kTimedOut)] +
                       f.failed[Slot(CallFailure::kUnresolved)] +
@@ -121,29 +106,33 @@ void Row(const LinkFigures& f, std::string& out) {
         f.failed[Slot(CallFailure::kNoAnswer)],
         f.failed[Slot(CallFailure::kNoDialTone)],
         f.failed[Slot(CallFailure::kHandshake)], network, f.incoming, f.good})
-    Cell(column++, std::to_string(n), out);
-  Cell(column++, LastGood(f), out);
-  Cell(column++, GapText(f.longest_gap), out);
-  Cell(column, Hours(f), out);
+    Cell(t, column++, std::to_string(n), out);
+  Cell(t, column++, LastGood(f, t.never), out);
+  Cell(t, column++, GapText(f.longest_gap), out);
+  Cell(t, column, Hours(f), out);
   out += "</tr>\n";
 }
 
 }  // namespace
 
-void WriteLinkSection(const LinkHealth& h, std::string& out) {
+void WriteLinkSection(const LinkHealth& h, const PageTexts& texts,
+                      std::string& out) {
+  const LinkPageTexts& t = texts.links;
+  out += "<h2>";
+  out += t.heading;
   out +=
-      "<h2>Линки</h2>\n<div class=\"scroll\"><table class=\"links\" "
+      "</h2>\n<div class=\"scroll\"><table class=\"links\" "
       "id=\"links\">\n"
       "<thead><tr>";
-  for (const Heading& heading : kHeadings) {
-    out += heading.number ? "<th class=\"n\" title=\"" : "<th title=\"";
-    out += heading.label;
+  for (std::size_t column = 0; column < std::size(t.columns); ++column) {
+    out += kNumberColumns[column] ? "<th class=\"n\" title=\"" : "<th title=\"";
+    out += t.columns[column].label;
     out += "\">";
-    out += heading.head;
+    out += t.columns[column].head;
     out += "</th>";
   }
   out += "</tr></thead>\n<tbody>\n";
-  for (const LinkFigures& f : h.links) Row(f, out);
+  for (const LinkFigures& f : h.links) Row(f, t, out);
   out += "</tbody></table></div>\n";
 }
 

@@ -41,7 +41,7 @@ constexpr char kStationStyle[] =
     "}\n";
 
 struct Column {
-  const char* label;  // UTF-8
+  std::string_view label;  // UTF-8
   bool number;
 };
 
@@ -56,11 +56,11 @@ std::string Decimals(double value, int decimals) {
 // A table that folds into cards: each cell carries its column's label.
 class CardTable {
  public:
-  CardTable(const char* id, std::initializer_list<Column> columns, bool costs,
-            std::string& out)
-      : out_(out) {
+  CardTable(const char* id, std::initializer_list<Column> columns,
+            const PageTexts& t, bool costs, std::string& out)
+      : out_(out), error_(t.station.error) {
     for (const Column& c : columns) labels_.push_back(c);
-    if (costs) labels_.push_back({"Стоимость", true});
+    if (costs) labels_.push_back({t.cost, true});
     out_ += "<table id=\"";
     out_ += id;
     out_ += "\" class=\"cards\">\n<thead><tr>";
@@ -97,7 +97,9 @@ class CardTable {
   // One cell over the rest of the row, for a line's error; its lines run
   // on as one.
   void Rest(std::string_view cp866) {
-    out_ += "<td class=\"error\" data-label=\"Ошибка\" colspan=\"" +
+    out_ += "<td class=\"error\" data-label=\"";
+    out_ += error_;
+    out_ += "\" colspan=\"" +
             Integer(static_cast<long long>(labels_.size() - cell_)) + "\">";
     std::string text;
     for (char c : cp866) {
@@ -122,6 +124,7 @@ class CardTable {
   }
 
   std::string& out_;
+  std::string_view error_;  // the label of a line's error
   std::vector<Column> labels_;
   std::size_t cell_ = 0;
 };
@@ -137,21 +140,32 @@ void TotalsCells(CardTable& t, const DayTotals& d, bool costs) {
   if (costs) t.Own(Decimals(d.cost, 2));
 }
 
+const PageTexts& Texts(const StationSummary& s) {
+  return TextsFor(s.station.language).page;
+}
+
+void Heading(std::string_view text, std::string& out) {
+  out += "<h2>";
+  out += text;
+  out += "</h2>\n";
+}
+
 void WriteLines(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
-  out += "<h2>Lines</h2>\n";
+  const PageTexts& p = Texts(s);
+  Heading(p.station.lines_heading, out);
   CardTable t("lines",
-              {{"Линия", false},
-               {"Лог", false},
-               {"Мэйлер", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Сбои", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Время", true}},
-              costs, out);
+              {{p.station.line, false},
+               {p.station.log, false},
+               {p.mailer, false},
+               {p.sessions, true},
+               {p.incoming, true},
+               {p.outgoing, true},
+               {p.failures, true},
+               {p.received, true},
+               {p.sent, true},
+               {p.time, true}},
+              p, costs, out);
   for (const StationLine& line : s.lines) {
     t.Open(line.record ? "line" : "line failed");
     t.Own(Integer(line.number));
@@ -164,7 +178,7 @@ void WriteLines(const StationSummary& s, std::string& out) {
     t.Close();
   }
   t.Open("total");
-  t.Own("Всего");
+  t.Own(p.total);
   t.Own("");
   t.Own("");
   TotalsCells(t, s.station.totals, costs);
@@ -174,17 +188,18 @@ void WriteLines(const StationSummary& s, std::string& out) {
 // A period's days, each summed over the lines.
 void WriteDays(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
-  out += "<h2>Days of the station</h2>\n";
+  const PageTexts& p = Texts(s);
+  Heading(p.station.days_heading, out);
   CardTable t("days",
-              {{"Дата", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Сбои", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Время", true}},
-              costs, out);
+              {{p.date, false},
+               {p.sessions, true},
+               {p.incoming, true},
+               {p.outgoing, true},
+               {p.failures, true},
+               {p.received, true},
+               {p.sent, true},
+               {p.time, true}},
+              p, costs, out);
   for (const DayTotals& day : s.station.days) {
     t.Open("day");
     t.Own(FullDateText(day.date));
@@ -192,7 +207,7 @@ void WriteDays(const StationSummary& s, std::string& out) {
     t.Close();
   }
   t.Open("total");
-  t.Own("Всего");
+  t.Own(p.total);
   TotalsCells(t, s.station.totals, costs);
   t.Close();
 }
@@ -215,19 +230,20 @@ void AddressCells(CardTable& t, const AddressTotals& a, bool costs,
 // The period report's eleven columns, the totals row as it has it.
 void WriteAddresses(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
-  out += "<h2>Addresses of all lines</h2>\n";
+  const PageTexts& p = Texts(s);
+  Heading(p.station.addresses_heading, out);
   CardTable t("addresses",
-              {{"Адрес", false},
-               {"Сессий", true},
-               {"Вход.", true},
-               {"Исход.", true},
-               {"Принято", true},
-               {"Передано", true},
-               {"Файлы принято", true},
-               {"Файлы передано", true},
+              {{p.address, false},
+               {p.sessions, true},
+               {p.incoming, true},
+               {p.outgoing, true},
+               {p.received, true},
+               {p.sent, true},
+               {p.station.files_received, true},
+               {p.station.files_sent, true},
                {"CPS", true},
-               {"Время", true}},
-              costs, out);
+               {p.time, true}},
+              p, costs, out);
   AddressTotals all;
   for (const AddressTotals& a : s.station.addresses) {
     t.Open();
@@ -237,33 +253,35 @@ void WriteAddresses(const StationSummary& s, std::string& out) {
     AddTo(all, a);
   }
   t.Open("total");
-  t.Own("Всего");
+  t.Own(p.total);
   AddressCells(t, all, costs, 1);
   t.Close();
 }
 
 void WriteCharts(const StationSummary& s, std::string& out) {
   const bool mean = s.station.is_period;
-  if (s.station.busy)
-    AppendBusyChart(*s.station.busy,
-                    "Station: busy time per half hour" +
-                        std::string(mean ? " (a day's mean)" : "") +
-                        ", the mean over " + Integer(s.charted_lines) +
-                        " line(s)",
-                    "busy-station", TextsFor(s.station.language).page, out);
+  const PageTexts& p = Texts(s);
+  if (s.station.busy) {
+    std::string heading(p.station.station_busy);
+    if (mean) heading += p.station.day_mean;
+    heading += p.station.mean_over;
+    heading += Integer(s.charted_lines);
+    heading += p.station.lines_after;
+    AppendBusyChart(*s.station.busy, heading, "busy-station", p, out);
+  }
   // The lines' charts side by side where the screen is wide enough.
   out += "<div class=\"lines\">\n";
   for (const StationLine& line : s.lines) {
     if (!line.record || !line.record->busy) continue;
-    std::string heading = "Line " + Integer(line.number) + ": ";
+    std::string heading = std::string(p.line) + Integer(line.number) + ": ";
     AppendHtmlText(line.log, heading);
     heading += " (";
     AppendHtmlText(line.mailer, heading);
-    heading += mean ? "), mean per day" : ")";
+    heading += ")";
+    if (mean) heading += p.station.line_day_mean;
     out += "<section>\n";
     AppendBusyChart(*line.record->busy, heading,
-                    "busy-line" + Integer(line.number),
-                    TextsFor(s.station.language).page, out);
+                    "busy-line" + Integer(line.number), p, out);
     out += "</section>\n";
   }
   out += "</div>\n";
@@ -283,13 +301,15 @@ void WriteWarnings(const RunRecord& station, std::string& out) {
 }  // namespace
 
 void WriteStationPage(const StationSummary& s, std::string& out) {
-  std::string title;
-  AppendHtmlText(CP866("Статистика станции ") + StationScopeText(s.station) +
-                     CP866(", линий: ") +
-                     Integer(static_cast<long long>(s.lines.size())),
-                 title);
+  const PageTexts& p = Texts(s);
+  std::string title(p.station.title);
+  AppendHtmlText(StationScopeText(s.station), title);
+  title += p.station.lines_count;
+  title += Integer(static_cast<long long>(s.lines.size()));
+  out += "<!DOCTYPE html>\n<html lang=\"";
+  out += p.lang;
   out +=
-      "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, "
       "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
       "dark\">\n<title>";
@@ -306,8 +326,10 @@ void WriteStationPage(const StationSummary& s, std::string& out) {
   WriteCharts(s, out);
   if (s.station.is_period) WriteDays(s, out);
   WriteAddresses(s, out);
-  if (s.station.links) WriteLinkSection(*s.station.links, out);
-  out += "<footer><p>Made by brantlow, T-Mail log statistics.</p></footer>\n";
+  if (s.station.links) WriteLinkSection(*s.station.links, p, out);
+  out += "<footer><p>";
+  out += p.made_by;
+  out += "</p></footer>\n";
   out += "</body>\n</html>\n";
 }
 

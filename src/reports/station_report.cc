@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/calendar.h"
+#include "base/report_texts.h"
 #include "base/table_frame.h"
 #include "platform/cp866.h"
 #include "reports/busy_histogram.h"
@@ -22,6 +23,10 @@ constexpr int kLineWidths[] = {7, 7, 7, 7, 6, 14, 14, 12, 11};
 
 bool AnyCosts(const StationSummary& s) { return s.station.costs; }
 
+const ReportTexts& Texts(const StationSummary& s) {
+  return TextsFor(s.station.language);
+}
+
 // label: seven characters wide.
 void WriteLineRow(const char* label, const DayTotals& d, bool costs,
                   Output& out) {
@@ -38,22 +43,25 @@ void WriteLineRow(const char* label, const DayTotals& d, bool costs,
 // A totals table of rows labelled seven characters wide (the line number,
 // or the date), the station's totals row last; first_header is the head
 // of the label column.
-void WriteTotalsTable(const char* first_header,
+void WriteTotalsTable(std::string_view first_header,
                       const std::vector<std::string>& labels,
                       const std::vector<const DayTotals*>& rows,
                       const StationSummary& s, Output& out) {
   const bool costs = AnyCosts(s);
   const int columns = costs ? 9 : 8;
+  const ReportTexts& t = Texts(s);
   out.Write(MakeFrameLine(FrameLine::kTop, kLineWidths, columns));
-  out.Printf(CP866("║%s│ Сессий│  Вход.│ Исход.│  Сбои│       Принято│      "
-                   "Передано│       Время"),
-             first_header);
-  out.Write(costs ? CP866("│  Стоимость║\n") : CP866("║\n"));
+  out.Write(CP866("║"));
+  out.Write(first_header);
+  out.Write(t.station.columns);
+  if (costs) out.Write(t.period_cost_heading);
+  out.Write(CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kLineWidths, columns));
   for (std::size_t i = 0; i < rows.size(); ++i)
     WriteLineRow(labels[i].c_str(), *rows[i], costs, out);
   out.Write(MakeFrameLine(FrameLine::kSeparator, kLineWidths, columns));
-  WriteLineRow(CP866(" Всего "), s.station.totals, costs, out);
+  WriteLineRow(std::string(t.station.total).c_str(), s.station.totals, costs,
+               out);
   out.Write(MakeFrameLine(FrameLine::kBottom, kLineWidths, columns));
 }
 
@@ -67,7 +75,7 @@ void WriteLinesTable(const StationSummary& s, Output& out) {
     labels.emplace_back(label);
     rows.push_back(&line.record->totals);
   }
-  WriteTotalsTable(CP866("  Линия"), labels, rows, s, out);
+  WriteTotalsTable(Texts(s).station.line_head, labels, rows, s, out);
 }
 
 // A period's days, each summed over the lines.
@@ -81,8 +89,8 @@ void WriteDaysTable(const StationSummary& s, Output& out) {
     labels.emplace_back(label);
     rows.push_back(&day);
   }
-  out.Write(CP866("\n      Дни станции\n"));
-  WriteTotalsTable(CP866("  Дата "), labels, rows, s, out);
+  out.Write(Texts(s).station.days_heading);
+  WriteTotalsTable(Texts(s).station.date_head, labels, rows, s, out);
 }
 
 // The message a stopped line told, each of its lines indented, without
@@ -104,18 +112,23 @@ void WriteError(const std::string& error, Output& out) {
 }
 
 void WriteLineCharts(const StationSummary& s, Output& out) {
+  const StationReportTexts& t = Texts(s).station;
   for (const StationLine& line : s.lines) {
     if (!line.record) continue;
-    out.Printf(CP866("\nЛиния %d: %s (%s)"), line.number, line.log.c_str(),
+    out.Write("\n");
+    out.Write(t.line);
+    out.Printf("%d: %s (%s)", line.number, line.log.c_str(),
                line.mailer.c_str());
     if (line.record->busy)
       WriteBusyHistogram(*line.record->busy, out);
     else
-      out.Write(CP866(", без гистограммы (-g)\n"));
+      out.Write(t.no_chart);
   }
-  if (s.station.busy)
-    out.Printf(CP866("\nСтанция: в среднем по линиям (%d)"), s.charted_lines);
-  if (s.station.busy) WriteBusyHistogram(*s.station.busy, out);
+  if (!s.station.busy) return;
+  out.Write("\n");
+  out.Write(t.station_mean);
+  out.Printf("%d)", s.charted_lines);
+  WriteBusyHistogram(*s.station.busy, out);
 }
 
 std::string CsvText(std::string_view cp866) {
@@ -169,26 +182,27 @@ std::string Embedded(std::string json) {
 }  // namespace
 
 std::string StationScopeText(const RunRecord& r) {
+  const ReportTexts& t = TextsFor(r.language);
   std::string text;
   if (r.is_period) {
-    text = CP866("за период ");
+    text = t.station.for_period;
     text += DayMonthText(r.period.first);
     text += '-';
     text += DayMonthText(r.period.last);
-    text += CP866(", дней: ");
+    text += t.period_days;
     text += std::to_string(r.period.days);
     return text;
   }
   const Window& w = r.window;
-  text = CP866("на ");
+  text = t.station.on;
   text += DayMonthText(w.first);
   if (w.crosses_midnight) {
     text += '-';
     text += DayMonthText(w.second);
   }
-  text += CP866(" время с ");
+  text += t.station.time_from;
   text += ClockText(w.start_hour, w.start_minute);
-  text += CP866(" по ");
+  text += t.time_to;
   text += ClockText(w.end_hour, w.end_minute);
   return text;
 }
@@ -201,23 +215,28 @@ int ReportedLines(const StationSummary& s) {
 }
 
 void WriteStationReport(const StationSummary& s, Output& out) {
-  out.Printf(CP866("\n      Статистика станции %s, линий: %d\n"),
-             StationScopeText(s.station).c_str(),
-             static_cast<int>(s.lines.size()));
+  const ReportTexts& t = Texts(s);
+  out.Write("\n      ");
+  out.Write(t.station.title);
+  out.Write(StationScopeText(s.station));
+  out.Write(t.station.lines_count);
+  out.Printf("%d\n", static_cast<int>(s.lines.size()));
   WriteLinesTable(s, out);
   for (const StationLine& line : s.lines) {
     if (line.record) continue;
-    out.Printf(CP866("\nЛиния %d без отчёта: %s\n"), line.number,
-               line.log.c_str());
+    out.Write("\n");
+    out.Write(t.station.line);
+    out.Printf("%d", line.number);
+    out.Write(t.station.no_report);
+    out.Printf("%s\n", line.log.c_str());
     WriteError(line.error, out);
   }
   if (s.station.is_period) WriteDaysTable(s, out);
   WriteLineCharts(s, out);
-  out.Write(CP866("\n      Адреса всех линий\n"));
-  WriteAddressTotalsTable(s.station.addresses, AnyCosts(s),
-                          TextsFor(s.station.language), out);
+  out.Write(t.station.addresses_heading);
+  WriteAddressTotalsTable(s.station.addresses, AnyCosts(s), t, out);
   // Which links got through, over every line: always in the station's.
-  if (s.station.links) WriteLinkReport(*s.station.links, out);
+  if (s.station.links) WriteLinkReport(*s.station.links, t, out);
 }
 
 std::string StationJson(const StationSummary& s, std::string_view version) {

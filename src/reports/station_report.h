@@ -35,8 +35,8 @@ struct StationSummary {
   int charted_lines = 0;
 };
 
-// CP866: "на 15.03 время с 00:00 по 23:59", "за период 01.03-31.03, дней:
-// 31".
+// CP866, in the run's language: "на 15.03 время с 00:00 по 23:59", "за
+// период 01.03-31.03, дней: 31".
 std::string StationScopeText(const RunRecord& station);
 
 // The lines that made a report.

@@ -71,9 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   Analyse(*run, window, log, files, progress, record);
   if (record.links) {
     MemoryOutput report;
-    WriteLinkReport(*record.links, report);
+    WriteLinkReport(*record.links, TextsFor(record.language), report);
     std::string page;
-    WriteLinkSection(*record.links, page);
+    WriteLinkSection(*record.links, TextsFor(record.language).page, page);
     LinksCsv(*record.links);
   }
   return 0;
