@@ -82,7 +82,7 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   SessionTable earlier_table;
   const std::unique_ptr<SessionReader> earlier = run.dialect->MakeReader(
       {earlier_table, nullptr, LogPhrasesFor(s.language), run.processes,
-       !s.no_configuration});
+       !s.no_configuration, /*spans_only=*/true});
   OutputsRestart restart(files);
   ScanCounts counts = ScanLog(log, *run.dialect, window, s.cut_mode,
                               files.Find(Destination::kCut), *reader, bar,

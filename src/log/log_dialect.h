@@ -148,6 +148,9 @@ struct ReaderSetup {
   const LogPhrases& phrases;
   const ProcessDefinitions& processes;
   bool detect_processes;  // off when no configuration file was read
+  // Only when each session began and ended is wanted (the sessions going
+  // on when a window begins): passwords and files are not read.
+  bool spans_only = false;
 };
 
 class LogDialect {

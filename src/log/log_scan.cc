@@ -428,9 +428,9 @@ class WindowPlan final : public ScanPlan {
 
  private:
   // The day before's lines that may hold a session still going on at
-  // midnight: its second half, no session lasting half a day.
+  // midnight: from 18:00, a dial-up session of six hours being a long one.
   static WindowDay LateOn(DayMonth d) {
-    return {d.day, d.month, 12, 0, 23, 59};
+    return {d.day, d.month, 18, 0, 23, 59};
   }
 
   // The first day's time before the window; none for a window from 00:00.

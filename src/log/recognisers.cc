@@ -254,6 +254,11 @@ void RunRecognisers(std::string_view line, RecogniserState& state) {
   RecogniseSessionEvents(line, state);
   SessionRecord& record = state.table.Current();
   bool own = RecogniseAddressAndMailer(line, record, state.phrases);
+  if (state.spans_only) {
+    if (own || IsTransferLine(line)) CopyLineTime(line, state.last_own);
+    if (RecogniseSummary(line, record, state.phrases)) ++state.malformed_lines;
+    return;
+  }
   own = RecognisePassword(line, record, state.phrases) || own;
   if (own || IsTransferLine(line)) CopyLineTime(line, state.last_own);
   const bool transfer = RecogniseTransfer(line, state);

@@ -25,6 +25,8 @@ struct RecogniserState {
   // The time of the newest session's last line of its own: where it ends
   // when a new session begins before its summary line came.
   char last_own[9] = {};
+  // Only the sessions' starts and ends are wanted: no password, no files.
+  bool spans_only = false;
   // Summary and transfer lines whose byte count was read as 0 for holding
   // something other than digits.
   std::int64_t malformed_lines = 0;

@@ -28,6 +28,9 @@ class SessionExtractor final : public SessionReader {
         processes_(processes),
         detect_processes_(detect_processes) {}
 
+  // Reads only when each session began and ended.
+  void ReadSpansOnly() { recognisers_.spans_only = true; }
+
   // One line inside the window, as seen up to its first NUL.
   void Extract(std::string_view line);
   void Read(std::string_view line) override { Extract(line); }

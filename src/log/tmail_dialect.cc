@@ -62,9 +62,11 @@ class TmailDialectImpl final : public LogDialect {
 
   std::unique_ptr<SessionReader> MakeReader(
       const ReaderSetup& setup) const override {
-    return std::make_unique<SessionExtractor>(
+    auto reader = std::make_unique<SessionExtractor>(
         setup.table, setup.phrases, setup.processes, setup.detect_processes,
         setup.scratch);
+    if (setup.spans_only) reader->ReadSpansOnly();
+    return reader;
   }
 };
 
