@@ -21,7 +21,7 @@ class BusyArrayTest : public testing::Test {
   BusyArray Fill(const Window& window = kDay,
                  std::span<const BusySpan> earlier = {}) {
     BusyArray busy{};
-    FillBusyArray(*table_, window, earlier, busy);
+    FillBusyArray(SessionSpans(*table_, window), window, earlier, busy);
     return busy;
   }
   static inline const Window kDay =

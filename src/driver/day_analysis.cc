@@ -1,5 +1,8 @@
 #include "driver/day_analysis.h"
 
+#include <utility>
+#include <vector>
+
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
@@ -61,8 +64,9 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   view.ReadBbs(table, day.window);
   Step(view, s.crash_poll_period > 0 ? steps.crash_search : steps.analysing,
        [&] { SearchCrashPolls(table, s.crash_poll_period, s.crash_check); });
-  FillBusyArray(table, day.window, day.earlier, result.busy);
-  result.later = SpansAfter(SessionSpans(table, day.window), 86400);
+  std::vector<BusySpan> spans = SessionSpans(table, day.window);
+  result.later = SpansAfter(spans, 86400);
+  FillBusyArray(std::move(spans), day.window, day.earlier, result.busy);
   if (!s.no_histogram)
     Step(view, steps.histogram, [&] { view.Histogram(result.busy); });
   if (!result.costs.empty())

@@ -67,9 +67,8 @@ std::vector<BusySpan> EarlierSpans(const SessionTable& table,
   return spans;
 }
 
-void FillBusyArray(const SessionTable& table, const Window& window,
+void FillBusyArray(std::vector<BusySpan> spans, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy) {
-  std::vector<BusySpan> spans = SessionSpans(table, window);
   spans.insert(spans.end(), earlier.begin(), earlier.end());
   std::sort(
       spans.begin(), spans.end(),

@@ -29,11 +29,11 @@ std::vector<BusySpan> SessionSpans(const SessionTable& table,
                                    const Window& window);
 
 // Each half hour of the window gets the seconds in it during which the
-// line was in use by a session of the table or by one of earlier (the
-// tails of sessions that began before the window); time outside the
-// window counts nowhere, and time covered twice counts once, so no value
-// lies below 0 or above 1800.
-void FillBusyArray(const SessionTable& table, const Window& window,
+// line was in use by a session of spans (the table's, SessionSpans) or by
+// one of earlier (the tails of sessions that began before the window);
+// time outside the window counts nowhere, and time covered twice counts
+// once, so no value lies below 0 or above 1800.
+void FillBusyArray(std::vector<BusySpan> spans, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy);
 
 // The time on line of sessions read from the lines before the window:

@@ -170,6 +170,10 @@ bool RecognisePassword(std::string_view line, SessionRecord& record,
 namespace {
 
 bool IsTransferLine(std::string_view line) {
+  // Every tag's second letter says S or R: most lines end there.
+  const std::size_t letter = kEventColumn + 1;
+  if (line.size() <= letter || (line[letter] != 'S' && line[letter] != 'R'))
+    return false;
   for (std::string_view tag : kSent)
     if (PhraseAt(line, tag, kEventColumn)) return true;
   for (std::string_view tag : kReceived)
@@ -260,8 +264,9 @@ void RunRecognisers(std::string_view line, RecogniserState& state) {
     return;
   }
   own = RecognisePassword(line, record, state.phrases) || own;
-  if (own || IsTransferLine(line)) CopyLineTime(line, state.last_own);
-  const bool transfer = RecogniseTransfer(line, state);
+  const bool transfer_line = IsTransferLine(line);
+  if (own || transfer_line) CopyLineTime(line, state.last_own);
+  const bool transfer = transfer_line && RecogniseTransfer(line, state);
   const bool summary = RecogniseSummary(line, record, state.phrases);
   if (transfer || summary) ++state.malformed_lines;
 }

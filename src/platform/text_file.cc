@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/cp866.h"
@@ -147,6 +149,18 @@ std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
   }
   while (n < max_chars) {
     if (read_next_ == read_end_ && !FillReadBuffer()) break;
+    // A run of bytes that are neither CR nor LF is copied at once.
+    const char* from = read_buffer_ + read_next_;
+    std::size_t run = std::min(read_end_ - read_next_, max_chars - n);
+    if (const void* lf = std::memchr(from, '\n', run))
+      run = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+    if (const void* cr = std::memchr(from, '\r', run))
+      run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+    std::memcpy(buf + n, from, run);
+    n += run;
+    read_next_ += run;
+    read_position_ += static_cast<std::int64_t>(run);
+    if (n == max_chars || read_next_ == read_end_) continue;
     char c = read_buffer_[read_next_++];
     ++read_position_;
     if (c == '\r' && (read_next_ < read_end_ || FillReadBuffer()) &&
