@@ -114,6 +114,45 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
   summary.days.push_back(result.totals);
 }
 
+// The period's silent links, link health, addresses in order and mean
+// busy half hours, once every day is counted.
+void SortPeriod(const RunContext& run, AddressMap& addresses,
+                const std::vector<long long>& busy, PeriodSummary& summary,
+                RunRecord& record) {
+  if (run.links) {
+    summary.silent_links.emplace();
+    for (const std::string& link : *run.links)
+      if (!addresses.Contains(link)) summary.silent_links->push_back(link);
+  }
+  if (record.links) {
+    FinishLinks(*record.links, run.links);
+    FindLastHeard(run, *record.links);
+  }
+  summary.addresses = InSummaryOrder(addresses);
+  if (run.settings.no_histogram) return;
+  BusyArray mean{};
+  for (int k = 0; k < kHalfHours; ++k)
+    mean[static_cast<std::size_t>(k)] = static_cast<int>(
+        busy[static_cast<std::size_t>(k)] / summary.period.days);
+  summary.busy = mean;
+}
+
+// What the outputs for scripts take of the period.
+void FillPeriodRecord(const RunSettings& s, const PeriodSummary& summary,
+                      RunRecord& record) {
+  record.is_period = true;
+  record.language = s.report_language;
+  record.period = s.period;
+  record.crash_poll_period = s.crash_poll_period;
+  record.line_number = s.line_number;
+  record.costs = summary.costs;
+  record.addresses = summary.addresses;
+  record.days = summary.days;
+  for (const DayTotals& d : summary.days) AddTo(record.totals, d);
+  record.busy = summary.busy;
+  record.silent_links = summary.silent_links;
+}
+
 }  // namespace
 
 PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
@@ -151,35 +190,9 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
   }
   {
     StepScope step(progress, run.texts->steps.sort);
-    if (run.links) {
-      summary.silent_links.emplace();
-      for (const std::string& link : *run.links)
-        if (!addresses.Contains(link)) summary.silent_links->push_back(link);
-    }
-    if (record.links) {
-      FinishLinks(*record.links, run.links);
-      FindLastHeard(run, *record.links);
-    }
-    summary.addresses = InSummaryOrder(addresses);
-    if (!s.no_histogram) {
-      BusyArray mean{};
-      for (int k = 0; k < kHalfHours; ++k)
-        mean[static_cast<std::size_t>(k)] =
-            static_cast<int>(busy[static_cast<std::size_t>(k)] / period.days);
-      summary.busy = mean;
-    }
+    SortPeriod(run, addresses, busy, summary, record);
   }
-  record.is_period = true;
-  record.language = s.report_language;
-  record.period = period;
-  record.crash_poll_period = s.crash_poll_period;
-  record.line_number = s.line_number;
-  record.costs = summary.costs;
-  record.addresses = summary.addresses;
-  record.days = summary.days;
-  for (const DayTotals& d : summary.days) AddTo(record.totals, d);
-  record.busy = summary.busy;
-  record.silent_links = summary.silent_links;
+  FillPeriodRecord(s, summary, record);
   return summary;
 }
 
