@@ -5,6 +5,15 @@
 
 namespace brantlow {
 
+std::size_t PlainRun(const char* from, std::size_t size) {
+  std::size_t run = size;
+  if (const void* lf = std::memchr(from, '\n', size))
+    run = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+  if (const void* cr = std::memchr(from, '\r', run))
+    run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+  return run;
+}
+
 std::size_t MemoryLines::ReadLine(char* buf, std::size_t max_chars) {
   const char* data = bytes_.data();
   const std::size_t size = bytes_.size();
@@ -13,11 +22,7 @@ std::size_t MemoryLines::ReadLine(char* buf, std::size_t max_chars) {
     // The bytes up to the next CR or LF are copied as they are.
     const std::size_t span = std::min(max_chars - n, size - next_);
     const char* from = data + next_;
-    std::size_t run = span;
-    if (const void* lf = std::memchr(from, '\n', span))
-      run = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
-    if (const void* cr = std::memchr(from, '\r', run))
-      run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+    const std::size_t run = PlainRun(from, span);
     std::memcpy(buf + n, from, run);
     n += run;
     next_ += run;

@@ -10,6 +10,10 @@
 
 namespace brantlow {
 
+// How many of the size bytes at from come before the first CR or LF: a
+// run a line reader copies at once.
+std::size_t PlainRun(const char* from, std::size_t size);
+
 class LineReader {
  public:
   virtual ~LineReader() = default;

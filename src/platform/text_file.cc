@@ -151,11 +151,8 @@ std::size_t TextFile::ReadLine(char* buf, std::size_t max_chars) {
     if (read_next_ == read_end_ && !FillReadBuffer()) break;
     // A run of bytes that are neither CR nor LF is copied at once.
     const char* from = read_buffer_ + read_next_;
-    std::size_t run = std::min(read_end_ - read_next_, max_chars - n);
-    if (const void* lf = std::memchr(from, '\n', run))
-      run = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
-    if (const void* cr = std::memchr(from, '\r', run))
-      run = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+    const std::size_t run =
+        PlainRun(from, std::min(read_end_ - read_next_, max_chars - n));
     std::memcpy(buf + n, from, run);
     n += run;
     read_next_ += run;

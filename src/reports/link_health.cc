@@ -148,10 +148,7 @@ std::string GapText(long minutes) {
   return text;
 }
 
-namespace {
-
-// "dd.mm hh:mm", or the word for never.
-std::string LastGoodText(const LinkFigures& f, std::string_view never = {}) {
+std::string LastGoodText(const LinkFigures& f, std::string_view never) {
   if (!f.last_good) return std::string(never);
   char text[32];
   const int s = f.last_good->second;
@@ -160,6 +157,8 @@ std::string LastGoodText(const LinkFigures& f, std::string_view never = {}) {
                 s / 3600 % 100, s / 60 % 60);
   return text;
 }
+
+namespace {
 
 // The failures shown in columns of their own; binkd's connect failures
 // share the last.

@@ -80,6 +80,9 @@ void FinishLinks(LinkHealth& health,
 // long period).
 std::string GapText(long minutes);
 
+// The last good session as "dd.mm hh:mm", or never without one.
+std::string LastGoodText(const LinkFigures& f, std::string_view never = {});
+
 // The CP866 report in the texts' language: the calls table, the hour
 // grid, the silent links.
 void WriteLinkReport(const LinkHealth& health, const ReportTexts& texts,

@@ -66,16 +66,6 @@ void Cell(const LinkPageTexts& t, std::size_t column, const std::string& html,
   out += "</td>";
 }
 
-std::string LastGood(const LinkFigures& f, std::string_view never) {
-  if (!f.last_good) return std::string(never);
-  char text[32];
-  const int s = f.last_good->second;
-  std::snprintf(text, sizeof text, "%02d.%02d %02d:%02d",
-                f.last_good->date.day % 100, f.last_good->date.month % 100,
-                s / 3600 % 100, s / 60 % 60);
-  return text;
-}
-
 std::string Hours(const LinkFigures& f) {
   std::string html = "<span class=\"hours\">";
   for (std::size_t hour = 0; hour < f.hours.size(); ++hour) {
@@ -107,7 +97,7 @@ void Row(const LinkFigures& f, const LinkPageTexts& t, std::string& out) {
         f.failed[Slot(CallFailure::kNoDialTone)],
         f.failed[Slot(CallFailure::kHandshake)], network, f.incoming, f.good})
     Cell(t, column++, std::to_string(n), out);
-  Cell(t, column++, LastGood(f, t.never), out);
+  Cell(t, column++, LastGoodText(f, t.never), out);
   Cell(t, column++, GapText(f.longest_gap), out);
   Cell(t, column, Hours(f), out);
   out += "</tr>\n";
