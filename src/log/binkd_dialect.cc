@@ -187,8 +187,10 @@ void BinkdSessionReader::Transfer(Running& open, std::string_view text,
   Append(tail_, n, size_text);
   Append(tail_, n, " OK, ");
   char digits[24];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits,
-                                          static_cast<long long>(cps));
+  // A forged rate beyond any line's speed (or not a number) reads as 0.
+  const long long rate =
+      cps >= 0 && cps < 1e15f ? static_cast<long long>(cps) : 0;
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, rate);
   if (error == std::errc())
     Append(tail_, n,
            std::string_view(digits, static_cast<std::size_t>(end - digits)));
