@@ -77,17 +77,18 @@ void CountFolded(const SessionTable& table, DayTotals& day,
 }
 
 std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses) {
-  auto order = std::make_unique<SessionTable>();
-  for (const std::string& name : addresses.order()) {
-    order->Append();
-    CopyField(order->Current().name, name);
-    order->Current().kind = kIncoming;
-  }
-  SortAndMerge(*order);
+  // Sorted as the summary's records would be, their names as a record
+  // holds them.
+  constexpr std::size_t kNameField = sizeof(SessionRecord::name) - 1;
+  std::vector<std::string_view> names;
+  names.reserve(addresses.order().size());
+  for (const std::string& name : addresses.order())
+    names.push_back(std::string_view(name).substr(0, kNameField));
   std::vector<AddressTotals> sorted;
-  for (int i = 0; i < order->size(); ++i)
+  sorted.reserve(names.size());
+  for (const int i : SummaryOrder(names))
     if (AddressTotals* a =
-            addresses.Find(std::string(FieldText((*order)[i].name))))
+            addresses.Find(std::string(names[static_cast<std::size_t>(i)])))
       sorted.push_back(*a);
   return sorted;
 }

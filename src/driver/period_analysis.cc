@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "log/scratch_entry.h"
+#include "platform/work_lane.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
 #include "reports/whole_seconds.h"
@@ -38,11 +40,42 @@ struct Day {
   LinkWatch* links = nullptr;  // the reader, when link health is gathered
 };
 
+// What the days of a period add up to, counted in their order.
+struct PeriodTally {
+  AddressMap addresses;
+  std::vector<long long> busy = std::vector<long long>(kHalfHours, 0);
+  // The day before's sessions past its midnight.
+  std::vector<BusySpan> earlier;
+  std::vector<DayTotals> days;
+  std::int64_t malformed_lines = 0;
+};
+
+// The steps of the one-day run after its reading, then that day's numbers
+// into the tally.
+void CountDay(RunContext& run, Day& day, RunFiles& files, PeriodTally& tally,
+              RunRecord& record) {
+  MemoryLines scratch(day.scratch_bytes.bytes());
+  QuietDay view(run, files);
+  const Window window =
+      MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
+  DayResult result =
+      AnalyseDay(run, {*day.table, &scratch, window, tally.earlier}, view,
+                 tally.addresses, record);
+  tally.earlier = std::move(result.later);
+  for (int k = 0; k < kHalfHours; ++k)
+    tally.busy[static_cast<std::size_t>(k)] +=
+        result.busy[static_cast<std::size_t>(k)];
+  tally.days.push_back(result.totals);
+}
+
 // The days of the period, each in the years of the log that can still be
-// chosen.
+// chosen while the log is read; a day the reading tells complete is
+// counted at once, beside the reading, and what it held let go.
 class Days final : public PeriodSink {
  public:
-  Days(const RunContext& run, const Period& period) : run_(run) {
+  Days(RunContext& run, RunFiles& files, const Period& period,
+       RunRecord& record)
+      : run_(run), files_(files), record_(record) {
     Date date{period.first.day, period.first.month, period.first_year};
     for (int k = 0; k < period.days; ++k, date = DateAfter(date)) {
       dates_.push_back(date);
@@ -62,7 +95,21 @@ class Days final : public PeriodSink {
     years.erase(years.begin(), years.lower_bound(min_year));
   }
 
-  // The day as the chosen year gives it; an empty day when it has none.
+  void Complete(int k, int year) override {
+    std::shared_ptr<struct Day> day = Take(k, year);
+    lane_.Post([this, day] { Count(*day); });
+  }
+
+  // Counts the days not told complete, in the years chosen.
+  PeriodTally& CountRest(const std::vector<int>& years) {
+    lane_.Drain();
+    for (int k = counted_; k < static_cast<int>(dates_.size()); ++k)
+      Count(*Take(k, years[static_cast<std::size_t>(k)]));
+    return tally_;
+  }
+
+ private:
+  // The day as the year gives it; an empty day when it has none.
   std::unique_ptr<struct Day> Take(int k, int year) {
     auto& years = years_[static_cast<std::size_t>(k)];
     auto found = years.find(year);
@@ -72,7 +119,6 @@ class Days final : public PeriodSink {
     return day;
   }
 
- private:
   std::unique_ptr<struct Day> Make(int k) {
     const RunSettings& s = run_.settings;
     auto day = std::make_unique<struct Day>();
@@ -90,29 +136,27 @@ class Days final : public PeriodSink {
     return day;
   }
 
-  const RunContext& run_;
+  // The next day in order.
+  void Count(struct Day& day) {
+    tally_.malformed_lines += day.reader->malformed_lines();
+    if (day.links != nullptr)
+      AddLinkEvents(*record_.links, day.links->events(),
+                    PeriodDay(day.date.day_month(), counted_));
+    CountDay(run_, day, files_, tally_, record_);
+    ++counted_;
+  }
+
+  RunContext& run_;
+  RunFiles& files_;
+  RunRecord& record_;
   std::vector<Date> dates_;
   std::vector<std::map<int, std::unique_ptr<struct Day>>> years_;
+  // Touched by the lane's jobs only, until it is drained.
+  PeriodTally tally_;
+  int counted_ = 0;
+  // Two days may wait: the reading stays about a day ahead of the counting.
+  WorkLane lane_{2};
 };
-
-// The steps of the one-day run after its reading, then that day's numbers
-// into the summary.
-// earlier: the day before's sessions past its midnight; becomes this day's.
-void CountDay(RunContext& run, Day& day, RunFiles& files, AddressMap& addresses,
-              std::vector<long long>& busy, std::vector<BusySpan>& earlier,
-              PeriodSummary& summary, RunRecord& record) {
-  MemoryLines scratch(day.scratch_bytes.bytes());
-  QuietDay view(run, files);
-  const Window window =
-      MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
-  DayResult result = AnalyseDay(run, {*day.table, &scratch, window, earlier},
-                                view, addresses, record);
-  earlier = std::move(result.later);
-  for (int k = 0; k < kHalfHours; ++k)
-    busy[static_cast<std::size_t>(k)] +=
-        result.busy[static_cast<std::size_t>(k)];
-  summary.days.push_back(result.totals);
-}
 
 // The period's silent links, link health, addresses in order and mean
 // busy half hours, once every day is counted.
@@ -160,37 +204,38 @@ PeriodSummary SummarisePeriod(RunContext& run, ByteWindow& log, RunFiles& files,
                               ScanCounts& counts) {
   const RunSettings& s = run.settings;
   const Period& period = s.period;
-  Days days(run, period);
-  const PeriodScan scan = ScanPeriod(log, *run.dialect, period, s.today, days,
-                                     progress.StartBar(log.size()));
+  if (s.link_health) record.links = EmptyLinkHealth(period);
+  const RunRecord as_begun = record;
+  // Days are counted while the log is read where it can be read again,
+  // should a day told complete turn out not to be.
+  auto days = std::make_unique<Days>(run, files, period, record);
+  PeriodScan scan = ScanPeriod(log, *run.dialect, period, s.today, *days,
+                               progress.StartBar(log.size()), log.Rewind());
+  if (scan.completed_too_early && log.Rewind()) {
+    // Lines far out of order: read again, every day held to the end.
+    days.reset();
+    record = as_begun;
+    days = std::make_unique<Days>(run, files, period, record);
+    scan = ScanPeriod(log, *run.dialect, period, s.today, *days, nullptr);
+  }
   counts = scan.counts;
+  progress.Show("\r\n\r\n");
+  PeriodTally tally;
+  {
+    StepScope step(progress, run.texts->steps.analysing);
+    tally = std::move(days->CountRest(scan.years));
+  }
+  counts.malformed_lines += tally.malformed_lines;
 
   PeriodSummary summary;
   summary.period = period;
   summary.today = s.today;
   summary.costs = !run.costs.empty();
   summary.line_number = s.line_number;
-  AddressMap addresses;
-  std::vector<long long> busy(kHalfHours, 0);
-  std::vector<BusySpan> earlier;
-  if (s.link_health) record.links = EmptyLinkHealth(period);
-  progress.Show("\r\n\r\n");
-  {
-    StepScope step(progress, run.texts->steps.analysing);
-    for (int k = 0; k < period.days; ++k) {
-      // What a counted day held is not needed again.
-      std::unique_ptr<Day> day =
-          days.Take(k, scan.years[static_cast<std::size_t>(k)]);
-      counts.malformed_lines += day->reader->malformed_lines();
-      if (day->links != nullptr)
-        AddLinkEvents(*record.links, day->links->events(),
-                      PeriodDay(day->date.day_month(), k));
-      CountDay(run, *day, files, addresses, busy, earlier, summary, record);
-    }
-  }
+  summary.days = std::move(tally.days);
   {
     StepScope step(progress, run.texts->steps.sort);
-    SortPeriod(run, addresses, busy, summary, record);
+    SortPeriod(run, tally.addresses, tally.busy, summary, record);
   }
   FillPeriodRecord(s, summary, record);
   return summary;

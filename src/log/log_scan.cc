@@ -554,14 +554,17 @@ namespace {
 // come from one stretch of the log, chosen at the end.
 class PeriodPlan final : public ScanPlan {
  public:
-  PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink)
+  PeriodPlan(const LogDialect& dialect, const Period& period, PeriodSink& sink,
+             bool complete_early)
       : dialect_(dialect),
         last_(period.last),
         last_calendar_year_(period.last_year),
         days_count_(period.days),
         sink_(sink),
         offset_(static_cast<std::size_t>(period.days), 0),
-        latest_(static_cast<std::size_t>(period.days), -1) {
+        latest_(static_cast<std::size_t>(period.days), -1),
+        complete_early_(complete_early),
+        completed_year_(static_cast<std::size_t>(period.days), -1) {
     DayMonth d = period.first;
     for (int k = 0; k < period.days; ++k, d = DayAfter(d)) {
       days_.Add(d, k);
@@ -614,6 +617,7 @@ class PeriodPlan final : public ScanPlan {
     SessionReader* reader = inside ? DayReader(k, year) : nullptr;
     Follow(reader, *date, seen);
     if (reader == nullptr) return inside;
+    if (complete_early_) CompleteBefore(k, year);
     reader->Read(seen);
     if (!line_end) continued_ = reader;
     return true;
@@ -635,6 +639,13 @@ class PeriodPlan final : public ScanPlan {
     return years;
   }
 
+  bool CompletedTooEarly(const std::vector<int>& years) const {
+    bool wrong = late_line_;
+    for (int k = 0; k < completed_; ++k)
+      wrong = wrong || years[Slot(k)] != completed_year_[Slot(k)];
+    return wrong;
+  }
+
  private:
   static std::size_t Slot(int k) { return static_cast<std::size_t>(k); }
 
@@ -644,8 +655,28 @@ class PeriodPlan final : public ScanPlan {
     if (anchored_ && year != last_day_year_ + offset_[Slot(k)]) return nullptr;
     if (!anchored_) NoteYear(k, year);
     if (year < Floor(k)) return nullptr;
+    if (k < completed_) {
+      late_line_ = true;
+      return nullptr;
+    }
     if (year > latest_[Slot(k)]) latest_[Slot(k)] = year;
     return &sink_.Day(k, year);
+  }
+
+  // Two lines in a row of days of the period, in one year of its last
+  // day, complete the days two or more before the earlier of them.
+  void CompleteBefore(int k, int year) {
+    const int last_day_year = year - offset_[Slot(k)];
+    const int before = std::min(k, previous_day_);
+    const bool in_row = last_day_year == previous_year_;
+    previous_day_ = k;
+    previous_year_ = last_day_year;
+    if (!in_row) return;
+    for (; completed_ <= before - 2; ++completed_) {
+      const int y = last_day_year + offset_[Slot(completed_)];
+      completed_year_[Slot(completed_)] = y;
+      sink_.Complete(completed_, y);
+    }
   }
 
   // A day's session still open at its midnight goes on in the next day's
@@ -703,18 +734,25 @@ class PeriodPlan final : public ScanPlan {
   DayMonth current_date_;              // that day
   SessionReader* trailing_ = nullptr;  // a day before, its session open
   DayMonth trail_until_;               // the last day it may go on to
+  const bool complete_early_;
+  int completed_ = 0;                // the days before it were told complete
+  std::vector<int> completed_year_;  // in these years
+  int previous_day_ = -1;            // of the last line read of the period
+  int previous_year_ = -1;           // the last day's year that line puts it in
+  bool late_line_ = false;           // a line of a day told complete came
 };
 
 }  // namespace
 
 PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
                       const Period& period, Date today, PeriodSink& sink,
-                      ScanProgress* progress) {
-  PeriodPlan plan(dialect, period, sink);
+                      ScanProgress* progress, bool complete_early) {
+  PeriodPlan plan(dialect, period, sink, complete_early);
   PeriodScan scan;
   scan.counts = ScanPieces(log, dialect, plan, progress, period.first,
                            period.days, today);
   scan.years = plan.Years();
+  scan.completed_too_early = plan.CompletedTooEarly(scan.years);
   return scan;
 }
 

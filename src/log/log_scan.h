@@ -97,12 +97,21 @@ class PeriodSink {
   virtual SessionReader& Day(int day, int year) = 0;
   // The day's lines of years before min_year will not be used.
   virtual void Drop(int day, int min_year) = 0;
+  // Days are told complete in their order when the reading has gone two
+  // days past them in the year it would choose for them now, so that a
+  // long period need not hold every day at once.
+  virtual void Complete(int day, int year) = 0;
 };
 
 struct PeriodScan {
   ScanCounts counts;
   // The year each day is taken from; -1 for none (no line of the period).
   std::vector<int> years;
+  // A day told complete got a line after all, or another of its years was
+  // chosen at the end (lines far out of order, a year begun inside the
+  // period): what was counted of it is wrong and the period must be read
+  // again without telling days complete.
+  bool completed_too_early = false;
 };
 
 // The days of a period in one pass: each line goes to the day its date
@@ -110,10 +119,10 @@ struct PeriodScan {
 // days are those of the period's own years, the log's years counted as
 // ScanLog counts them from today; where the log cannot be read back from
 // its end, the years still held when the reading ends. Days are numbered
-// from 0, the first.
+// from 0, the first. complete_early: days are told complete on the way.
 PeriodScan ScanPeriod(ByteWindow& log, const LogDialect& dialect,
                       const Period& period, Date today, PeriodSink& sink,
-                      ScanProgress* progress);
+                      ScanProgress* progress, bool complete_early = false);
 
 }  // namespace brantlow
 

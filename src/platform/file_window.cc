@@ -56,6 +56,13 @@ std::string_view FileWindow::At(std::int64_t offset) {
   return {buffer_.data() + from, buffered_ - from};
 }
 
+bool FileWindow::Rewind() {
+  if (handle_ == kNoHandle || !owns_handle_ || !SeekHandle(0)) return false;
+  buffered_ = 0;
+  buffer_offset_ = 0;
+  return true;
+}
+
 std::size_t FileWindow::ReadAt(std::int64_t offset, char* into,
                                std::size_t size) {
   if (handle_ == kNoHandle || !owns_handle_ || offset < 0) return 0;

@@ -33,6 +33,10 @@ class ByteWindow {
   // read out of order (standard input).
   virtual std::size_t ReadAt(std::int64_t offset, char* into,
                              std::size_t size) = 0;
+
+  // Back to the start for a second reading; false where the bytes cannot
+  // be read again (standard input, a chain of sources).
+  virtual bool Rewind() { return false; }
 };
 
 // Bytes the caller holds, for tests and fuzz targets.
@@ -54,6 +58,7 @@ class MemoryWindow final : public ByteWindow {
     if (n != 0) std::memcpy(into, from.data(), n);
     return n;
   }
+  bool Rewind() override { return true; }
 
  private:
   std::string_view bytes_;
@@ -79,6 +84,7 @@ class FileWindow final : public ByteWindow {
   std::string_view At(std::int64_t offset) override;
   std::size_t ReadAt(std::int64_t offset, char* into,
                      std::size_t size) override;
+  bool Rewind() override;
 
  private:
   // The host's read of up to size bytes; 0 at the end or on an error.

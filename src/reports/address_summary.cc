@@ -46,8 +46,7 @@ struct SortKeys {
   std::size_t length = 0;                                         // of the name
 };
 
-SortKeys KeysOf(const SessionRecord& record) {
-  std::string_view name = FieldText(record.name);
+SortKeys KeysOf(std::string_view name) {
   SortKeys keys;
   keys.length = name.size();
   keys.zone = KeyNumber(name, 0, name.size());
@@ -102,10 +101,10 @@ class PositionCounter {
 std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
 // The text before a compared number; none when the name has no such number.
-std::optional<std::string_view> Prefix(const SessionRecord& record,
+std::optional<std::string_view> Prefix(std::string_view name,
                                        std::size_t length) {
   if (length == 0) return std::nullopt;
-  return FieldText(record.name).substr(0, length);
+  return name.substr(0, length);
 }
 
 // The exchange pass "for every i, for every j: exchange items i and j when
@@ -246,11 +245,23 @@ void SortAndMerge(SessionTable& table) {
   table.Truncate(static_cast<int>(kept.size()));
 
   // Records move once, at the end: a record is large.
-  const std::size_t count = static_cast<std::size_t>(table.size());
+  std::vector<std::string_view> names;
+  names.reserve(kept.size());
+  for (const SessionRecord& r : table) names.push_back(FieldText(r.name));
+  const std::vector<int> at = SummaryOrder(names);
+  const std::size_t count = at.size();
+  std::vector<SessionRecord> sorted(count);
+  for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
+  for (std::size_t i = 0; i < count; ++i)
+    table[static_cast<int>(i)] = sorted[i];
+}
+
+std::vector<int> SummaryOrder(const std::vector<std::string_view>& names) {
+  const std::size_t count = names.size();
   std::vector<SortKeys> keys(count);
   std::vector<int> at(count);
   for (std::size_t i = 0; i < count; ++i) {
-    keys[i] = KeysOf(table[static_cast<int>(i)]);
+    keys[i] = KeysOf(names[i]);
     at[i] = static_cast<int>(i);
   }
   ExchangePass(
@@ -258,17 +269,20 @@ void SortAndMerge(SessionTable& table) {
       [](int) { return std::optional<std::string_view>(""); });
   ExchangePass(
       at, [&](int r) { return keys[Index(r)].net; },
-      [&](int r) { return Prefix(table[r], keys[Index(r)].net_prefix); });
+      [&](int r) {
+        return Prefix(names[Index(r)], keys[Index(r)].net_prefix);
+      });
   ExchangePass(
       at, [&](int r) { return keys[Index(r)].node; },
-      [&](int r) { return Prefix(table[r], keys[Index(r)].node_prefix); });
+      [&](int r) {
+        return Prefix(names[Index(r)], keys[Index(r)].node_prefix);
+      });
   ExchangePass(
       at, [&](int r) { return keys[Index(r)].point; },
-      [&](int r) { return Prefix(table[r], keys[Index(r)].point_prefix); });
-  std::vector<SessionRecord> sorted(count);
-  for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
-  for (std::size_t i = 0; i < count; ++i)
-    table[static_cast<int>(i)] = sorted[i];
+      [&](int r) {
+        return Prefix(names[Index(r)], keys[Index(r)].point_prefix);
+      });
+  return at;
 }
 
 void WriteAddressSummary(const SessionTable& table, Output& out,

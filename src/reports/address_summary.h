@@ -3,6 +3,9 @@
 #ifndef BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 #define BRANTLOW_REPORTS_ADDRESS_SUMMARY_H_
 
+#include <string_view>
+#include <vector>
+
 #include "base/report_texts.h"
 #include "log/session_table.h"
 #include "platform/output.h"
@@ -18,6 +21,10 @@ int SessionTotal(const SessionTable& table);
 // then the mean over folded sessions with a positive CPS) and sorts the
 // table in place. Afterwards it no longer lists single sessions.
 void SortAndMerge(SessionTable& table);
+
+// The order SortAndMerge puts names of no equals in: the indexes of names,
+// first to last.
+std::vector<int> SummaryOrder(const std::vector<std::string_view>& names);
 
 enum class SummaryTarget { kStatisticsFile, kBbsUserFile };
 

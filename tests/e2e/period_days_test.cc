@@ -1,7 +1,8 @@
 // A period counts each of its days as the one-day run of that day counts
 // it: over a generated month, every day's row of the period report equals
 // that day's statistics file, and every address's row the sums of its
-// rows in the 31 statistics files.
+// rows in the 31 statistics files; a session written two weeks late
+// among them too.
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -113,7 +114,16 @@ std::string Day(int day, int salt = 0) {
 
 TEST(PeriodDays, EachDayAndAddressEqualsTheOneDayRuns) {
   std::string log;
-  for (int day = 1; day <= 31; ++day) log += Day(day);
+  for (int day = 1; day <= 31; ++day) {
+    log += Day(day);
+    // The period hands its days over as the reading passes them: this
+    // one must still be counted on the 7th.
+    if (day == 21)
+      log +=
+          "07/03 22:40:00 \xFE Incoming call: CONNECT 33600\r\n"
+          "07/03 22:40:08 2:5020/999, using T-Mail/2608.NT\r\n"
+          "07/03 22:41:08 \xFE 2:5020/999, bytes 4000/5000, time 0:01:00\r\n";
+  }
   TranscriptCase base;
   base.date = "2026-04-01 12:00:00";  // after the month, so all of it is read
   base.inputs["LOG"] = log;
