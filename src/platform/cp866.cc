@@ -1,5 +1,6 @@
 #include "platform/cp866.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace brantlow {
@@ -101,8 +102,13 @@ bool ConvertOne(const unsigned char* s, std::size_t size, std::size_t& i,
 bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len) {
   const auto* s = reinterpret_cast<const unsigned char*>(in.data());
   const std::size_t size = in.size();
-  // Most lines are plain ASCII: nothing to look at closer.
+  // Most lines are plain ASCII: nothing to look at closer. Eight bytes
+  // are looked at a time.
   std::size_t i = 0;
+  for (std::uint64_t word = 0; i + 8 <= size; i += 8) {
+    std::memcpy(&word, s + i, 8);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
   while (i < size && s[i] < 0x80) ++i;
   if (i == size) return false;
   std::size_t n = 0;

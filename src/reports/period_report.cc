@@ -65,25 +65,28 @@ void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
   out.Write(costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
-  auto row = [&](std::string_view name, const AddressTotals& a,
-                 const char* cps_format) {
-    out.Printf(CP866("║%-18.*s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│"),
-               static_cast<int>(name.size()), name.data(), a.sessions,
-               a.incoming, a.outgoing, static_cast<long long>(a.received),
-               static_cast<long long>(a.sent), a.files_received, a.files_sent);
-    out.Printf(cps_format, a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
-    out.Printf(CP866("│%12s"), HoursMinutesSeconds(a.seconds).c_str());
-    if (costs)
-      out.Printf(CP866("│%11.2f║\n"), a.cost);
-    else
-      out.Write(CP866("║\n"));
+  // A row in one call: a long period has a row for each of thousands.
+  auto row_format = [&](const char* cps_format) {
+    return std::string(CP866("║%-18.*s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│")) +
+           cps_format + CP866("│%12s") +
+           (costs ? CP866("│%11.2f║\n") : CP866("║\n"));
   };
+  auto row = [&](std::string_view name, const AddressTotals& a,
+                 const std::string& format) {
+    out.Printf(format.c_str(), static_cast<int>(name.size()), name.data(),
+               a.sessions, a.incoming, a.outgoing,
+               static_cast<long long>(a.received),
+               static_cast<long long>(a.sent), a.files_received, a.files_sent,
+               a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
+               HoursMinutesSeconds(a.seconds).c_str(), a.cost);
+  };
+  const std::string each = row_format("%8.0f");
   for (const AddressTotals& a : addresses) {
-    row(a.name, a, "%8.0f");
+    row(a.name, a, each);
     AddTo(all, a);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
-  row(t.period_address_total, all, "%8.1f");
+  row(t.period_address_total, all, row_format("%8.1f"));
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
 
