@@ -140,13 +140,19 @@ ByteField ReadByteField(std::string_view text, std::size_t column) {
   return field;
 }
 
-bool PhraseAt(std::string_view text, std::string_view phrase,
-              std::size_t column, std::size_t count) {
-  if (count == 0 || phrase.size() < count) return false;
-  if (column > text.size() || text.size() - column < count) return false;
-  // Most tries fail on the first character: no compare call for those.
-  if (text[column] != phrase[0]) return false;
-  return text.compare(column, count, phrase, 0, count) == 0;
+std::size_t FindPhrase(std::string_view text, std::string_view phrase,
+                       std::size_t from) {
+  if (phrase.empty() || from > text.size()) return std::string_view::npos;
+  if (phrase.size() < 2 || phrase[0] != ' ') return text.find(phrase, from);
+  // A phrase after a blank: blanks are everywhere in a line, its next
+  // character is looked for instead.
+  const std::string_view rest = phrase.substr(1);
+  for (std::size_t at = from + 1; at <= text.size(); ++at) {
+    at = text.find(rest, at);
+    if (at == std::string_view::npos) return at;
+    if (text[at - 1] == ' ') return at - 1;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace brantlow

@@ -148,35 +148,49 @@ bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
 bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases) {
   // Most lines hold none of the phrases: find that out with one search
-  // each before trying every column.
+  // each, over the columns where one may begin, before trying every column.
   auto within = [&](std::string_view phrase) {
-    return FindPhrase(line, phrase, kPasswordFirstColumn) <=
-           kPasswordLastColumn;
+    return FindPhrase(line.substr(0, kPasswordLastColumn + phrase.size()),
+                      phrase, kPasswordFirstColumn) <= kPasswordLastColumn;
   };
   if (!within(phrases.password_protected) &&
       !within(phrases.password_mismatch) && !within(phrases.bad_password))
     return false;
-  for (std::size_t c = kPasswordFirstColumn; c <= kPasswordLastColumn; ++c) {
-    if (PhraseAt(line, phrases.password_protected, c))
-      SetPassword(record, "passw ");
-    else if (PhraseAt(line, phrases.password_mismatch, c))
-      SetPassword(record, "mism  ");
-    else if (PhraseAt(line, phrases.bad_password, c))
-      SetPassword(record, "error ");
-  }
+  // Every column is tried in turn, the later finds writing over the
+  // earlier: the last column with a phrase decides, and at one column the
+  // protected session before the mismatch before the bad password.
+  std::size_t decided = 0;
+  const char(*status)[7] = nullptr;
+  auto last_column = [&](std::string_view phrase, const char(&text)[7]) {
+    const std::string_view searched =
+        line.substr(0, kPasswordLastColumn + phrase.size());
+    for (std::size_t at = FindPhrase(searched, phrase, kPasswordFirstColumn);
+         at <= kPasswordLastColumn; at = FindPhrase(searched, phrase, at + 1)) {
+      if (status == nullptr || at > decided) {
+        decided = at;
+        status = &text;
+      }
+    }
+  };
+  last_column(phrases.password_protected, "passw ");
+  last_column(phrases.password_mismatch, "mism  ");
+  last_column(phrases.bad_password, "error ");
+  if (status != nullptr) SetPassword(record, *status);
   return true;
 }
 
 namespace {
 
-bool IsTransferLine(std::string_view line) {
-  // Every tag's second letter says S or R: most lines end there.
+// Every tag's second letter says S or R: most lines end there.
+char TransferDirection(std::string_view line) {
   const std::size_t letter = kEventColumn + 1;
-  if (line.size() <= letter || (line[letter] != 'S' && line[letter] != 'R'))
-    return false;
-  for (std::string_view tag : kSent)
-    if (PhraseAt(line, tag, kEventColumn)) return true;
-  for (std::string_view tag : kReceived)
+  return line.size() > letter ? line[letter] : '\0';
+}
+
+bool IsTransferLine(std::string_view line) {
+  const char direction = TransferDirection(line);
+  if (direction != 'S' && direction != 'R') return false;
+  for (std::string_view tag : direction == 'S' ? kSent : kReceived)
     if (PhraseAt(line, tag, kEventColumn)) return true;
   return false;
 }
@@ -219,20 +233,12 @@ void CloseUnfinished(RecogniserState& state, Opening opening) {
 }
 
 bool RecogniseTransfer(std::string_view line, const RecogniserState& state) {
-  bool malformed = false;
-  for (std::string_view tag : kSent) {
-    if (PhraseAt(line, tag, kEventColumn)) {
-      malformed = AddTransferEntry(line, state, true);
-      break;
-    }
-  }
-  for (std::string_view tag : kReceived) {
-    if (PhraseAt(line, tag, kEventColumn)) {
-      malformed = AddTransferEntry(line, state, false) || malformed;
-      break;
-    }
-  }
-  return malformed;
+  const char direction = TransferDirection(line);
+  if (direction != 'S' && direction != 'R') return false;
+  for (std::string_view tag : direction == 'S' ? kSent : kReceived)
+    if (PhraseAt(line, tag, kEventColumn))
+      return AddTransferEntry(line, state, direction == 'S');
+  return false;
 }
 
 bool RecogniseSummary(std::string_view line, SessionRecord& record,

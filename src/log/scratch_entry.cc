@@ -33,19 +33,21 @@ void Decode(ReadEntry& entry) {
 }  // namespace
 
 void ScratchWriter::Add(const ScratchEntry& entry) {
-  // Built in place: a busy day writes an entry for every transfer line.
-  char head[64];
+  // Built in place and written at once: a busy day writes an entry for
+  // every transfer line.
+  char head[32];
   std::size_t n = 0;
   head[n++] = kMark;
   const auto [end, error] = std::to_chars(head + n, head + 24, entry.session);
   n = error == std::errc() ? static_cast<std::size_t>(end - head) : n;
   head[n++] = kMark;
   head[n++] = kFence;
-  out_.Write(std::string_view(head, n));
-  out_.Write(entry.name);
-  out_.Write(entry.sent ? "\xDB~s~" : "\xDB~r~");
-  out_.Write(entry.tail);
-  out_.Write("\n");
+  entry_.assign(head, n);
+  entry_.append(entry.name);
+  entry_.append(entry.sent ? "\xDB~s~" : "\xDB~r~");
+  entry_.append(entry.tail);
+  entry_.push_back('\n');
+  out_.Write(entry_);
 }
 
 bool ScratchReader::Next(ReadEntry& entry) {

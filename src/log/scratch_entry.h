@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/line_reader.h"
@@ -40,6 +41,7 @@ class ScratchWriter final : public ScratchSink {
 
  private:
   Output& out_;
+  std::string entry_;  // the entry being built, its room kept
 };
 
 // An entry as read back: one read of at most kScratchReadLimit characters
