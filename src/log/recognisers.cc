@@ -1,5 +1,6 @@
 #include "log/recognisers.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/text_fields.h"
@@ -147,12 +148,22 @@ bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
 
 bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases) {
-  // Most lines hold none of the phrases: find that out with one search
-  // each, over the columns where one may begin, before trying every column.
+  // Most lines hold none of the phrases: find that out with a look for
+  // their first characters, then one search each, over the columns where
+  // one may begin.
   auto within = [&](std::string_view phrase) {
     return FindPhrase(line.substr(0, kPasswordLastColumn + phrase.size()),
                       phrase, kPasswordFirstColumn) <= kPasswordLastColumn;
   };
+  const std::string_view starts =
+      line.substr(std::min(kPasswordFirstColumn, line.size()),
+                  kPasswordLastColumn - kPasswordFirstColumn + 1);
+  auto may_begin = [&](std::string_view phrase) {
+    return !phrase.empty() && starts.find(phrase[0]) != std::string_view::npos;
+  };
+  if (!may_begin(phrases.password_protected) &&
+      !may_begin(phrases.password_mismatch) && !may_begin(phrases.bad_password))
+    return false;
   if (!within(phrases.password_protected) &&
       !within(phrases.password_mismatch) && !within(phrases.bad_password))
     return false;

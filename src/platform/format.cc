@@ -1,5 +1,6 @@
 #include "platform/format.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace brantlow {
@@ -16,6 +17,25 @@ std::string_view VFormat(char* local, std::size_t local_size, std::string& big,
   big.assign(length + 1, '\0');
   std::vsnprintf(big.data(), big.size(), format, args);
   return {big.data(), length};
+}
+
+void AppendNumber(std::string& out, long long value, int width) {
+  char digits[24];
+  const auto [end, error] =
+      std::to_chars(digits, digits + sizeof digits, value);
+  const std::string_view text(digits, error == std::errc() ? end - digits : 0);
+  AppendText(out, text, width, Align::kRight);
+}
+
+void AppendText(std::string& out, std::string_view text, int width,
+                Align align) {
+  const std::size_t pad =
+      width > 0 && text.size() < static_cast<std::size_t>(width)
+          ? static_cast<std::size_t>(width) - text.size()
+          : 0;
+  if (align == Align::kRight) out.append(pad, ' ');
+  out.append(text);
+  if (align == Align::kLeft) out.append(pad, ' ');
 }
 
 }  // namespace brantlow

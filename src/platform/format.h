@@ -14,6 +14,15 @@ namespace brantlow {
 std::string_view VFormat(char* local, std::size_t local_size, std::string& big,
                          const char* format, va_list args);
 
+// What printf's "%<width>lld" writes, onto out: for tables of many rows,
+// without a format to read for each.
+void AppendNumber(std::string& out, long long value, int width);
+
+// What "%<width>s" (right) or "%-<width>s" (left) writes of text.
+enum class Align { kLeft, kRight };
+void AppendText(std::string& out, std::string_view text, int width,
+                Align align);
+
 }  // namespace brantlow
 
 #endif  // BRANTLOW_PLATFORM_FORMAT_H_

@@ -8,6 +8,7 @@
 #include "base/table_frame.h"
 #include "log/session_table.h"
 #include "platform/cp866.h"
+#include "platform/format.h"
 #include "reports/busy_histogram.h"
 
 namespace brantlow {
@@ -65,28 +66,49 @@ void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
   out.Write(costs ? CP866("│           ║\n") : CP866("║\n"));
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
-  // A row in one call: a long period has a row for each of thousands.
-  auto row_format = [&](const char* cps_format) {
-    return std::string(CP866("║%-18.*s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│")) +
-           cps_format + CP866("│%12s") +
-           (costs ? CP866("│%11.2f║\n") : CP866("║\n"));
-  };
+  std::string line;
+  // Each row as its printf format would write it, put together by hand: a
+  // long period has a row for each of thousands of addresses.
   auto row = [&](std::string_view name, const AddressTotals& a,
-                 const std::string& format) {
-    out.Printf(format.c_str(), static_cast<int>(name.size()), name.data(),
-               a.sessions, a.incoming, a.outgoing,
-               static_cast<long long>(a.received),
-               static_cast<long long>(a.sent), a.files_received, a.files_sent,
-               a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
-               HoursMinutesSeconds(a.seconds).c_str(), a.cost);
+                 const char* cps_format) {
+    const std::string_view bar = CP866("│");
+    char real[512];
+    line.clear();
+    line.append(CP866("║"));
+    AppendText(line, name, 18, Align::kLeft);
+    for (const long long n : {static_cast<long long>(a.sessions),
+                              static_cast<long long>(a.incoming),
+                              static_cast<long long>(a.outgoing)}) {
+      line.append(bar);
+      AppendNumber(line, n, 7);
+    }
+    for (const std::int64_t n : {a.received, a.sent}) {
+      line.append(bar);
+      AppendNumber(line, static_cast<long long>(n), 14);
+    }
+    for (const int n : {a.files_received, a.files_sent}) {
+      line.append(bar);
+      AppendNumber(line, n, 8);
+    }
+    line.append(bar);
+    std::snprintf(real, sizeof real, cps_format,
+                  a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
+    line.append(real);
+    line.append(bar);
+    AppendText(line, HoursMinutesSeconds(a.seconds), 12, Align::kRight);
+    if (costs) {
+      std::snprintf(real, sizeof real, "%11.2f", a.cost);
+      line.append(bar).append(real);
+    }
+    line.append(CP866("║\n"));
+    out.Write(line);
   };
-  const std::string each = row_format("%8.0f");
   for (const AddressTotals& a : addresses) {
-    row(a.name, a, each);
+    row(a.name, a, "%8.0f");
     AddTo(all, a);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
-  row(t.period_address_total, all, row_format("%8.1f"));
+  row(t.period_address_total, all, "%8.1f");
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
 
