@@ -4,8 +4,8 @@
 #ifndef BRANTLOW_DRIVER_DAY_NUMBERS_H_
 #define BRANTLOW_DRIVER_DAY_NUMBERS_H_
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "driver/run_settings.h"
@@ -40,7 +40,8 @@ class AddressMap {
   const std::vector<std::string>& order() const { return order_; }
 
  private:
-  std::map<std::string, AddressTotals> by_name_;
+  // Found by hashing: a year of a busy station has hundreds of thousands.
+  std::unordered_map<std::string, AddressTotals> by_name_;
   std::vector<std::string> order_;
 };
 
