@@ -228,7 +228,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
                                 c.outgoing_cost, WholeSeconds(c.incoming_time),
                                 WholeSeconds(c.outgoing_time)});
-  record.addresses = InSummaryOrder(addresses);
+  if (record.keeps_addresses) record.addresses = InSummaryOrder(addresses);
   record.days = {day.totals};
   record.totals = day.totals;
   if (!s.no_histogram) record.busy = day.busy;

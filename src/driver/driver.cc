@@ -494,14 +494,18 @@ bool PrepareDayFiles(RunSettings& s, const Window& window, DiskFiles& files) {
 }
 
 // The record the outputs read; it keeps every session's row only when an
-// output of the table lists them.
+// output of the table lists them, the addresses in order only when an
+// output or the station's report reads them.
 RunRecord EmptyRecord(const LongOptions& options, const ByteWindow& log) {
   RunRecord record;
   record.log_bytes = log.size();
   record.keeps_session_rows = false;
-  for (const OutputFormat& output : Outputs())
-    if (options.Wants(output.option) && output.session_rows)
-      record.keeps_session_rows = true;
+  record.keeps_addresses = options.station;
+  for (const OutputFormat& output : Outputs()) {
+    if (!options.Wants(output.option)) continue;
+    record.keeps_addresses = true;
+    if (output.session_rows) record.keeps_session_rows = true;
+  }
   return record;
 }
 

@@ -73,6 +73,8 @@ struct RunRecord {
   // Off when no output lists the sessions: a long period then keeps none.
   bool keeps_session_rows = true;
   std::vector<SessionRow> sessions;
+  // Off when nothing reads them: a busy day's order costs a sort.
+  bool keeps_addresses = true;
   std::vector<AddressTotals> addresses;  // in the address summary's order
   std::vector<DayTotals> days;           // one per day; the day run's one
   DayTotals totals;                      // over every day
