@@ -4,6 +4,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "base/table_frame.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
+#include "platform/format.h"
 #include "reports/whole_seconds.h"
 
 namespace brantlow {
@@ -191,12 +193,25 @@ void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
   }
 }
 
+// A row put together as "║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║"
+// writes it: a busy day has thousands.
 void WriteRow(Output& out, const char* label, const SessionRecord& r) {
   const int s = WholeSeconds(r.duration);
-  out.Printf(CP866("║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║\n"),
-             label, static_cast<long long>(r.bytes_received),
-             static_cast<long long>(r.bytes_sent), r.cps, s / 3600,
-             s % 3600 / 60, s % 60);
+  const std::string_view bar = CP866("│");
+  std::string line(CP866("║"));
+  AppendText(line, label, 18, Align::kLeft);
+  line.append(bar);
+  AppendNumber(line, r.bytes_received, 10);
+  line.append(bar);
+  AppendNumber(line, r.bytes_sent, 10);
+  line.append(bar);
+  char cells[512];
+  std::snprintf(cells, sizeof cells, "%8.0f", r.cps);
+  line.append(cells).append(bar);
+  std::snprintf(cells, sizeof cells, "  %2.2d:%2.2d:%2.2d   ", s / 3600,
+                s % 3600 / 60, s % 60);
+  line.append(cells).append(CP866("║\n"));
+  out.Write(line);
 }
 
 constexpr int kWidths[] = {18, 10, 10, 8, 13};

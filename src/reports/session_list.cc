@@ -1,6 +1,7 @@
 #include "reports/session_list.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "base/text_fields.h"
 #include "log/window_title.h"
 #include "platform/cp866.h"
+#include "platform/format.h"
 
 namespace brantlow {
 
@@ -19,18 +21,6 @@ long long Bytes(std::int64_t count) { return static_cast<long long>(count); }
 
 // A one-character cell that was never set shows a blank.
 char Cell(char c) { return c == '\0' ? ' ' : c; }
-
-// A fixed field as a terminated text.
-struct Text {
-  char bytes[32];
-  template <std::size_t N>
-  explicit Text(const char (&field)[N]) {
-    std::string_view view = FieldText(field);
-    std::memcpy(bytes, view.data(), view.size());
-    bytes[view.size()] = '\0';
-  }
-  const char* c_str() const { return bytes; }
-};
 
 // The columns' widths: time, crash mark, name, kind, bytes both ways, CPS,
 // password; the crash mark with a crash-poll period, the kind in the
@@ -60,21 +50,36 @@ void WriteHeadings(bool crash_column, bool statistics, const ReportTexts& t,
   out.Write(line);
 }
 
-// One row: its cells written one after another, as the one format of its
-// kind of list would write them. A hidden BBS caller shows "BBS call".
+// One row: its cells put together as the one format of its kind of list
+// would write them (a busy day has thousands). A hidden BBS caller shows
+// "BBS call".
 void WriteRow(const SessionRecord& r, bool crash_column, bool statistics,
-              bool hidden, Output& out) {
-  const Text start(r.start_time), end(r.end_time), name(r.name),
-      password(r.password);
-  out.Printf(CP866("║%8s-%8s│"), start.c_str(), end.c_str());
-  if (crash_column) out.Printf(CP866("%c│"), Cell(r.crash_mark));
-  if (hidden)
-    out.Write(CP866("BBS call          │"));
-  else
-    out.Printf(CP866("%-18s│"), name.c_str());
-  if (statistics) out.Printf(CP866("%c│"), Cell(r.kind));
-  out.Printf(CP866("%10lld│%10lld│%6.0f│%-6s║\n"), Bytes(r.bytes_received),
-             Bytes(r.bytes_sent), r.cps, password.c_str());
+              bool hidden, std::string& line, Output& out) {
+  const std::string_view bar = CP866("│");
+  line.clear();
+  line.append(CP866("║"));
+  AppendText(line, FieldText(r.start_time), 8, Align::kRight);
+  line.push_back('-');
+  AppendText(line, FieldText(r.end_time), 8, Align::kRight);
+  line.append(bar);
+  if (crash_column) line.append(1, Cell(r.crash_mark)).append(bar);
+  if (hidden) {
+    line.append(CP866("BBS call          │"));
+  } else {
+    AppendText(line, FieldText(r.name), 18, Align::kLeft);
+    line.append(bar);
+  }
+  if (statistics) line.append(1, Cell(r.kind)).append(bar);
+  AppendNumber(line, Bytes(r.bytes_received), 10);
+  line.append(bar);
+  AppendNumber(line, Bytes(r.bytes_sent), 10);
+  line.append(bar);
+  char cps[512];
+  std::snprintf(cps, sizeof cps, "%6.0f", r.cps);
+  line.append(cps).append(bar);
+  AppendText(line, FieldText(r.password), 6, Align::kLeft);
+  line.append(CP866("║\n"));
+  out.Write(line);
 }
 
 }  // namespace
@@ -91,12 +96,13 @@ void WriteSessionList(const Window& window, int crash_poll_period,
   out.Write(MakeFrameLine(FrameLine::kTop, widths, count));
   WriteHeadings(crash_column, statistics, texts, out);
   out.Write(MakeFrameLine(FrameLine::kSeparator, widths, count));
+  std::string line;
   for (const SessionRecord& r : table) {
     if (!statistics && r.kind != kBbsCaller) continue;
     if (!statistics) ++bbs_session_count;
     const bool hidden = statistics && r.kind == kBbsCaller &&
                         bbs_mode == BbsMode::kUserFileHidden;
-    WriteRow(r, crash_column, statistics, hidden, out);
+    WriteRow(r, crash_column, statistics, hidden, line, out);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, widths, count));
 }
