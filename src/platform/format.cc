@@ -1,6 +1,7 @@
 #include "platform/format.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace brantlow {
@@ -25,6 +26,42 @@ void AppendNumber(std::string& out, long long value, int width) {
       std::to_chars(digits, digits + sizeof digits, value);
   const std::string_view text(digits, error == std::errc() ? end - digits : 0);
   AppendText(out, text, width, Align::kRight);
+}
+
+void AppendWhole(std::string& out, double value, int width) {
+  // Up to 2^53 every whole number is exact and rounding to the nearest,
+  // half to even, is printf's; beyond, and for what is no number, printf.
+  if (!std::isfinite(value) || std::fabs(value) >= 9007199254740992.0) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%*.0f", width, value);
+    out.append(text);
+    return;
+  }
+  const double whole = std::nearbyint(value);
+  char digits[24];
+  std::size_t n = 0;
+  if (std::signbit(whole)) digits[n++] = '-';
+  const auto [end, error] =
+      std::to_chars(digits + n, digits + sizeof digits,
+                    static_cast<long long>(std::fabs(whole)));
+  n = error == std::errc() ? static_cast<std::size_t>(end - digits) : 0;
+  AppendText(out, std::string_view(digits, n), width, Align::kRight);
+}
+
+void AppendTwoDigits(std::string& out, int value, int width) {
+  if (value < 0) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%*.2d", width, value);
+    out.append(text);
+    return;
+  }
+  char digits[16];
+  std::size_t n = 0;
+  if (value < 10) digits[n++] = '0';
+  const auto [end, error] =
+      std::to_chars(digits + n, digits + sizeof digits, value);
+  n = error == std::errc() ? static_cast<std::size_t>(end - digits) : 0;
+  AppendText(out, std::string_view(digits, n), width, Align::kRight);
 }
 
 void AppendText(std::string& out, std::string_view text, int width,

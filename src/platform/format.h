@@ -18,6 +18,13 @@ std::string_view VFormat(char* local, std::size_t local_size, std::string& big,
 // without a format to read for each.
 void AppendNumber(std::string& out, long long value, int width);
 
+// What "%<width>.0f" writes: the value rounded to a whole number, half
+// to even as printf rounds.
+void AppendWhole(std::string& out, double value, int width);
+
+// What "%<width>.2d" writes of a value of 0 or more: two digits at least.
+void AppendTwoDigits(std::string& out, int value, int width);
+
 // What "%<width>s" (right) or "%-<width>s" (left) writes of text.
 enum class Align { kLeft, kRight };
 void AppendText(std::string& out, std::string_view text, int width,

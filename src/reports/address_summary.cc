@@ -205,12 +205,14 @@ void WriteRow(Output& out, const char* label, const SessionRecord& r) {
   line.append(bar);
   AppendNumber(line, r.bytes_sent, 10);
   line.append(bar);
-  char cells[512];
-  std::snprintf(cells, sizeof cells, "%8.0f", r.cps);
-  line.append(cells).append(bar);
-  std::snprintf(cells, sizeof cells, "  %2.2d:%2.2d:%2.2d   ", s / 3600,
-                s % 3600 / 60, s % 60);
-  line.append(cells).append(CP866("║\n"));
+  AppendWhole(line, r.cps, 8);
+  line.append(bar).append("  ");
+  AppendTwoDigits(line, s / 3600, 2);
+  line.push_back(':');
+  AppendTwoDigits(line, s % 3600 / 60, 2);
+  line.push_back(':');
+  AppendTwoDigits(line, s % 60, 2);
+  line.append(CP866("   ║\n"));
   out.Write(line);
 }
 

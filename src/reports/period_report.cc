@@ -53,6 +53,46 @@ void WriteDayTable(const PeriodSummary& s, const ReportTexts& t, Output& out) {
   out.Write(MakeFrameLine(FrameLine::kBottom, kDayWidths, columns));
 }
 
+// An address's row, or the totals' (CPS with a decimal), put together as
+// "║%-18s│%7d│%7d│%7d│%14lld│%14lld│%8d│%8d│%8.0f│%12s[│%11.2f]║" writes
+// it: a long period has a row for each of thousands of addresses.
+enum class RowKind { kAddress, kTotal };
+void AddressRow(std::string_view name, const AddressTotals& a, bool costs,
+                RowKind kind, std::string& line) {
+  const std::string_view bar = CP866("│");
+  line.clear();
+  line.append(CP866("║"));
+  AppendText(line, name, 18, Align::kLeft);
+  for (const int n : {a.sessions, a.incoming, a.outgoing}) {
+    line.append(bar);
+    AppendNumber(line, n, 7);
+  }
+  for (const std::int64_t n : {a.received, a.sent}) {
+    line.append(bar);
+    AppendNumber(line, static_cast<long long>(n), 14);
+  }
+  for (const int n : {a.files_received, a.files_sent}) {
+    line.append(bar);
+    AppendNumber(line, n, 8);
+  }
+  line.append(bar);
+  const double cps = a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0;
+  char real[512];
+  if (kind == RowKind::kAddress) {
+    AppendWhole(line, cps, 8);
+  } else {
+    std::snprintf(real, sizeof real, "%8.1f", cps);
+    line.append(real);
+  }
+  line.append(bar);
+  AppendText(line, HoursMinutesSeconds(a.seconds), 12, Align::kRight);
+  if (costs) {
+    std::snprintf(real, sizeof real, "%11.2f", a.cost);
+    line.append(bar).append(real);
+  }
+  line.append(CP866("║\n"));
+}
+
 }  // namespace
 
 void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
@@ -67,48 +107,14 @@ void WriteAddressTotalsTable(const std::vector<AddressTotals>& addresses,
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
   AddressTotals all;
   std::string line;
-  // Each row as its printf format would write it, put together by hand: a
-  // long period has a row for each of thousands of addresses.
-  auto row = [&](std::string_view name, const AddressTotals& a,
-                 const char* cps_format) {
-    const std::string_view bar = CP866("│");
-    char real[512];
-    line.clear();
-    line.append(CP866("║"));
-    AppendText(line, name, 18, Align::kLeft);
-    for (const long long n : {static_cast<long long>(a.sessions),
-                              static_cast<long long>(a.incoming),
-                              static_cast<long long>(a.outgoing)}) {
-      line.append(bar);
-      AppendNumber(line, n, 7);
-    }
-    for (const std::int64_t n : {a.received, a.sent}) {
-      line.append(bar);
-      AppendNumber(line, static_cast<long long>(n), 14);
-    }
-    for (const int n : {a.files_received, a.files_sent}) {
-      line.append(bar);
-      AppendNumber(line, n, 8);
-    }
-    line.append(bar);
-    std::snprintf(real, sizeof real, cps_format,
-                  a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0);
-    line.append(real);
-    line.append(bar);
-    AppendText(line, HoursMinutesSeconds(a.seconds), 12, Align::kRight);
-    if (costs) {
-      std::snprintf(real, sizeof real, "%11.2f", a.cost);
-      line.append(bar).append(real);
-    }
-    line.append(CP866("║\n"));
-    out.Write(line);
-  };
   for (const AddressTotals& a : addresses) {
-    row(a.name, a, "%8.0f");
+    AddressRow(a.name, a, costs, RowKind::kAddress, line);
+    out.Write(line);
     AddTo(all, a);
   }
   out.Write(MakeFrameLine(FrameLine::kSeparator, kAddressWidths, columns));
-  row(t.period_address_total, all, "%8.1f");
+  AddressRow(t.period_address_total, all, costs, RowKind::kTotal, line);
+  out.Write(line);
   out.Write(MakeFrameLine(FrameLine::kBottom, kAddressWidths, columns));
 }
 

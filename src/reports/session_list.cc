@@ -74,9 +74,8 @@ void WriteRow(const SessionRecord& r, bool crash_column, bool statistics,
   line.append(bar);
   AppendNumber(line, Bytes(r.bytes_sent), 10);
   line.append(bar);
-  char cps[512];
-  std::snprintf(cps, sizeof cps, "%6.0f", r.cps);
-  line.append(cps).append(bar);
+  AppendWhole(line, r.cps, 6);
+  line.append(bar);
   AppendText(line, FieldText(r.password), 6, Align::kLeft);
   line.append(CP866("║\n"));
   out.Write(line);
