@@ -29,8 +29,9 @@ std::vector<FilesListing> CountDayFiles(const RunContext& run,
                                         const DayInput& day,
                                         AddressMap& addresses,
                                         RunRecord& record) {
-  if (day.scratch == nullptr) return {};
   const RunSettings& s = run.settings;
+  if (day.scratch == nullptr || (!day.address_files && !Wanted(s.files_mode)))
+    return {};
   const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
   std::vector<FilesListing> listing =
       ListFiles(day.table, options, *day.scratch);

@@ -67,6 +67,9 @@ struct DayInput {
   Window window;
   // Time on line of sessions that began before the window.
   std::span<const BusySpan> earlier = {};
+  // Whether each address's files are counted: a run that shows neither
+  // the files table nor its addresses' numbers lists no files.
+  bool address_files = true;
 };
 
 // What a day counted.
