@@ -77,6 +77,14 @@ class SessionTable {
   void DropNewest() { records_.pop_back(); }
   // Keeps the first count records.
   void Truncate(int count) { records_.resize(Slot(count)); }
+  // Keeps the records numbered in order, in that order: each record moves
+  // once.
+  void Reorder(const std::vector<int>& order) {
+    std::vector<SessionRecord> kept;
+    kept.reserve(order.size());
+    for (const int i : order) kept.push_back(records_[Slot(i)]);
+    records_.swap(kept);
+  }
 
  private:
   static std::size_t Slot(int i) { return static_cast<std::size_t>(i); }

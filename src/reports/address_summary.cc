@@ -236,41 +236,35 @@ int SessionTotal(const SessionTable& table) {
 
 void SortAndMerge(SessionTable& table) {
   // Each name keeps its first record, in order, and takes in the later
-  // ones in the order they come: one pass, the same sums.
-  std::vector<SessionRecord> kept;
+  // ones in the order they come: one pass, the same sums. The first
+  // records take the sums where they stand (a record is large).
+  std::vector<int> kept;
   std::vector<int> positive;
-  std::unordered_map<std::string, std::size_t> by_name;
-  for (const SessionRecord& r : table) {
-    auto [it, added] =
-        by_name.try_emplace(std::string(FieldText(r.name)), kept.size());
+  std::unordered_map<std::string_view, std::size_t> by_name;
+  for (int i = 0; i < table.size(); ++i) {
+    const SessionRecord& r = table[i];
+    auto [it, added] = by_name.try_emplace(FieldText(r.name), kept.size());
     if (added) {
-      kept.push_back(r);
+      kept.push_back(i);
       positive.push_back(r.cps > 0 ? 1 : 0);
       continue;
     }
-    SessionRecord& k = kept[it->second];
+    SessionRecord& k = table[kept[it->second]];
     AddBytes(k.bytes_sent, r.bytes_sent);
     AddBytes(k.bytes_received, r.bytes_received);
     k.duration += r.duration;
     k.cps += r.cps;
     if (r.cps > 0) ++positive[it->second];
   }
-  for (std::size_t i = 0; i < kept.size(); ++i) {
-    if (positive[i] >= 1) kept[i].cps /= positive[i];
-    table[static_cast<int>(i)] = kept[i];
-  }
-  table.Truncate(static_cast<int>(kept.size()));
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    if (positive[i] >= 1) table[kept[i]].cps /= positive[i];
 
-  // Records move once, at the end: a record is large.
   std::vector<std::string_view> names;
   names.reserve(kept.size());
-  for (const SessionRecord& r : table) names.push_back(FieldText(r.name));
-  const std::vector<int> at = SummaryOrder(names);
-  const std::size_t count = at.size();
-  std::vector<SessionRecord> sorted(count);
-  for (std::size_t i = 0; i < count; ++i) sorted[i] = table[at[i]];
-  for (std::size_t i = 0; i < count; ++i)
-    table[static_cast<int>(i)] = sorted[i];
+  for (const int i : kept) names.push_back(FieldText(table[i].name));
+  std::vector<int> order = SummaryOrder(names);
+  for (int& i : order) i = kept[static_cast<std::size_t>(i)];
+  table.Reorder(order);
 }
 
 std::vector<int> SummaryOrder(const std::vector<std::string_view>& names) {
