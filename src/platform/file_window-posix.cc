@@ -33,6 +33,13 @@ bool FileWindow::OpenStandardInput() {
   handle_ = STDIN_FILENO;
   owns_handle_ = false;
   size_ = 0;
+#ifdef F_SETPIPE_SZ
+  // A pipe of a megabyte lets the writer run ahead while lines are read,
+  // not stop every 64 kB; where it cannot grow, it stays as it is.
+  struct stat st;
+  if (fstat(STDIN_FILENO, &st) == 0 && S_ISFIFO(st.st_mode))
+    (void)fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20);
+#endif
   return true;
 }
 
