@@ -195,19 +195,21 @@ void TextFile::Write(std::string_view bytes) {
       WriteFailed();
     return;
   }
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\n') continue;
-    if (i > start &&
-        std::fwrite(bytes.data() + start, 1, i - start, file_) != i - start)
+  // Each run up to a line end at once, the line end as CR LF.
+  for (std::size_t start = 0; start < bytes.size();) {
+    const void* found =
+        std::memchr(bytes.data() + start, '\n', bytes.size() - start);
+    const std::size_t end =
+        found == nullptr ? bytes.size()
+                         : static_cast<std::size_t>(
+                               static_cast<const char*>(found) - bytes.data());
+    if (end > start &&
+        std::fwrite(bytes.data() + start, 1, end - start, file_) != end - start)
       WriteFailed();
+    if (found == nullptr) break;
     if (std::fwrite("\r\n", 1, 2, file_) != 2) WriteFailed();
-    start = i + 1;
+    start = end + 1;
   }
-  if (start < bytes.size() &&
-      std::fwrite(bytes.data() + start, 1, bytes.size() - start, file_) !=
-          bytes.size() - start)
-    WriteFailed();
 }
 
 void TextFile::WriteFailed() {
