@@ -8,12 +8,6 @@
 
 namespace brantlow {
 
-namespace {
-
-constexpr std::size_t kChainWindow = 256 << 10;
-
-}  // namespace
-
 YearDay NextDay(YearDay day) {
   const DayMonth next = DayAfter(day.date);
   return {day.year + (next.month < day.date.month ? 1 : 0), next};
@@ -163,27 +157,6 @@ std::size_t SourceChain::ReadSome(char* into, std::size_t size) {
     last_byte_ = into[n - 1];
     return n;
   }
-}
-
-std::string_view SourceChain::At(std::int64_t offset) {
-  if (buffer_.empty()) buffer_.resize(kChainWindow);
-  if (offset < buffer_offset_) return {};
-  while (static_cast<std::size_t>(offset - buffer_offset_) > buffered_) {
-    buffer_offset_ += static_cast<std::int64_t>(buffered_);
-    buffered_ = ReadSome(buffer_.data(), buffer_.size());
-    if (buffered_ == 0) return {};
-  }
-  const auto skip = static_cast<std::size_t>(offset - buffer_offset_);
-  std::memmove(buffer_.data(), buffer_.data() + skip, buffered_ - skip);
-  buffered_ -= skip;
-  buffer_offset_ = offset;
-  while (buffered_ < buffer_.size()) {
-    const std::size_t got =
-        ReadSome(buffer_.data() + buffered_, buffer_.size() - buffered_);
-    if (got == 0) break;
-    buffered_ += got;
-  }
-  return {buffer_.data(), buffered_};
 }
 
 }  // namespace brantlow

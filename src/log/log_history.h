@@ -83,7 +83,7 @@ std::vector<SourceSegment> ChooseSegments(
 // scan reads it as it would a log never packed. A segment whose last line
 // has no line end gets one. Sources are opened as they are reached and
 // closed after; a source that fails is told through failures().
-class SourceChain final : public ByteWindow {
+class SourceChain final : public ForwardWindow {
  public:
   using Opener = std::function<std::unique_ptr<ByteWindow>(std::size_t)>;
 
@@ -92,16 +92,13 @@ class SourceChain final : public ByteWindow {
 
   // The segments' bytes and the log's, for a bar.
   std::int64_t size() const override { return size_; }
-  std::string_view At(std::int64_t offset) override;
-  // Only read front to back.
-  std::size_t ReadAt(std::int64_t, char*, std::size_t) override { return 0; }
 
   // The sources that could not be opened or read to their segment's end.
   const std::vector<std::size_t>& failures() const { return failures_; }
 
  private:
   // Up to size next bytes of the chain; 0 at its end.
-  std::size_t ReadSome(char* into, std::size_t size);
+  std::size_t ReadSome(char* into, std::size_t size) override;
   // Moves to the next segment, opening its source; false past the last.
   bool NextSegment();
 
@@ -117,9 +114,6 @@ class SourceChain final : public ByteWindow {
   char last_byte_ = '\n';
   bool ended_ = false;
   std::vector<std::size_t> failures_;
-  std::vector<char> buffer_;
-  std::size_t buffered_ = 0;
-  std::int64_t buffer_offset_ = 0;
 };
 
 }  // namespace brantlow

@@ -39,6 +39,31 @@ class ByteWindow {
   virtual bool Rewind() { return false; }
 };
 
+// A window over bytes that come only in order (a decompressed file, a
+// chain of sources): what lies before the window is gone, and bytes
+// skipped past it are read and dropped.
+class ForwardWindow : public ByteWindow {
+ public:
+  std::string_view At(std::int64_t offset) override;
+  // The bytes cannot be read out of order: always 0.
+  std::size_t ReadAt(std::int64_t, char*, std::size_t) override { return 0; }
+
+ protected:
+  // Up to size next bytes; 0 at the end.
+  virtual std::size_t ReadSome(char* into, std::size_t size) = 0;
+  // Lets go of what the window holds, for a source opened anew.
+  void Forget() {
+    buffer_ = {};
+    buffered_ = 0;
+    buffer_offset_ = 0;
+  }
+
+ private:
+  std::vector<char> buffer_;
+  std::size_t buffered_ = 0;
+  std::int64_t buffer_offset_ = 0;
+};
+
 // Bytes the caller holds, for tests and fuzz targets.
 class MemoryWindow final : public ByteWindow {
  public:

@@ -59,14 +59,11 @@ bool GzipWindow::Open(const char* path) {
 void GzipWindow::Close() {
   if (handle_ != nullptr) gzclose(static_cast<gzFile>(handle_));
   handle_ = nullptr;
-  buffer_.clear();
-  buffer_.shrink_to_fit();
-  buffered_ = 0;
-  buffer_offset_ = 0;
+  Forget();
 }
 
 std::size_t GzipWindow::ReadSome(char* into, std::size_t size) {
-  if (!error_text_.empty()) return 0;
+  if (handle_ == nullptr || !error_text_.empty()) return 0;
   const auto file = static_cast<gzFile>(handle_);
   const int n = gzread(file, into, static_cast<unsigned>(size));
   if (n > 0) return static_cast<std::size_t>(n);

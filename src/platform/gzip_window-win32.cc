@@ -14,8 +14,7 @@ bool GzipWindow::Open(const char*) {
 
 void GzipWindow::Close() {
   handle_ = nullptr;
-  buffered_ = 0;
-  buffer_offset_ = 0;
+  Forget();
 }
 
 std::size_t GzipWindow::ReadSome(char*, std::size_t) { return 0; }

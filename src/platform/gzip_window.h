@@ -21,7 +21,7 @@ extern const bool kReadsGzip;
 // file cannot be read.
 bool GzipContentDate(const char* path, int& year, int& month, int& day);
 
-class GzipWindow final : public ByteWindow {
+class GzipWindow final : public ForwardWindow {
  public:
   GzipWindow() = default;
   ~GzipWindow() override { Close(); }
@@ -37,20 +37,14 @@ class GzipWindow final : public ByteWindow {
 
   // Not known before the end: 0.
   std::int64_t size() const override { return 0; }
-  std::string_view At(std::int64_t offset) override;
-  // The bytes cannot be read out of order: always 0.
-  std::size_t ReadAt(std::int64_t, char*, std::size_t) override { return 0; }
 
  private:
-  // The host's read of up to size decompressed bytes; 0 at the end or on
-  // an error (then error_text_ says why).
-  std::size_t ReadSome(char* into, std::size_t size);
+  // The host's read of up to size decompressed bytes; 0 at the end, when
+  // not open, or on an error (then error_text_ says why).
+  std::size_t ReadSome(char* into, std::size_t size) override;
 
   void* handle_ = nullptr;  // zlib's gzFile
   std::string error_text_;
-  std::vector<char> buffer_;
-  std::size_t buffered_ = 0;
-  std::int64_t buffer_offset_ = 0;
 };
 
 }  // namespace brantlow
