@@ -149,12 +149,7 @@ bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
 bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases) {
   // Most lines hold none of the phrases: find that out with a look for
-  // their first characters, then one search each, over the columns where
-  // one may begin.
-  auto within = [&](std::string_view phrase) {
-    return FindPhrase(line.substr(0, kPasswordLastColumn + phrase.size()),
-                      phrase, kPasswordFirstColumn) <= kPasswordLastColumn;
-  };
+  // their first characters over the columns where one may begin.
   const std::string_view starts =
       line.substr(std::min(kPasswordFirstColumn, line.size()),
                   kPasswordLastColumn - kPasswordFirstColumn + 1);
@@ -163,9 +158,6 @@ bool RecognisePassword(std::string_view line, SessionRecord& record,
   };
   if (!may_begin(phrases.password_protected) &&
       !may_begin(phrases.password_mismatch) && !may_begin(phrases.bad_password))
-    return false;
-  if (!within(phrases.password_protected) &&
-      !within(phrases.password_mismatch) && !within(phrases.bad_password))
     return false;
   // Every column is tried in turn, the later finds writing over the
   // earlier: the last column with a phrase decides, and at one column the
@@ -186,7 +178,8 @@ bool RecognisePassword(std::string_view line, SessionRecord& record,
   last_column(phrases.password_protected, "passw ");
   last_column(phrases.password_mismatch, "mism  ");
   last_column(phrases.bad_password, "error ");
-  if (status != nullptr) SetPassword(record, *status);
+  if (status == nullptr) return false;
+  SetPassword(record, *status);
   return true;
 }
 

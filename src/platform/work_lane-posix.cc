@@ -28,6 +28,7 @@ struct WorkLane::State {
       held.unlock();
       changed.notify_all();
       job();
+      job = nullptr;  // what it held goes before the lock is taken
       held.lock();
       running = false;
       changed.notify_all();

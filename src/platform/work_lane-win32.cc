@@ -31,6 +31,7 @@ struct WorkLane::State {
       ReleaseSRWLockExclusive(&lock);
       WakeAllConditionVariable(&changed);
       job();
+      job = nullptr;  // what it held goes before the lock is taken
       AcquireSRWLockExclusive(&lock);
       running = false;
       WakeAllConditionVariable(&changed);
