@@ -84,6 +84,29 @@ TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
   }
 }
 
+// A clock set back to January in the middle of July begins a new year of
+// the log as the years are counted, inside the period (its first half then
+// lies in an earlier year than the one chosen): a month read from where it
+// begins, its days counted as the reading passes them, must still equal the
+// read from the start.
+TEST(RegionRead, AYearBegunInsideAPeriodGivesTheSameReport) {
+  std::string log = TwoYears();
+  log.insert(log.rfind("16/07 01:10:00"),
+             "05/01 12:00:00 Rescanning outbound, the clock set back\r\n");
+  TranscriptCase file;
+  file.args = {"LOG", "/p=01.07-31.07"};
+  file.inputs["LOG"] = log;
+  TranscriptCase piped = file;
+  piped.args[0] = "-";
+  piped.standard_input = "LOG";
+  const RunResult a = RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  const RunResult b = RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  ASSERT_EQ(1u, a.files.count("perdata.zvx"));
+  EXPECT_TRUE(a.files.at("perdata.zvx") == b.files.at("perdata.zvx"))
+      << Printable(a.files.at("perdata.zvx")) << "\n"
+      << Printable(b.files.at("perdata.zvx"));
+}
+
 // The log of 2024 and 2025, read early in 2026: a day of either year, named
 // or not, gives the report of that year's lines alone (each read early in
 // the year after it), whether the days are read from where they begin or
