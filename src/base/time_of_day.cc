@@ -29,6 +29,15 @@ bool UnpaddedTime(std::string_view time, int (&parts)[3]) {
 }  // namespace
 
 double TimeSeconds(std::string_view time) {
+  // "hh:mm:ss" as a record holds it: read at once.
+  auto digit = [&](std::size_t i) { return time[i] >= '0' && time[i] <= '9'; };
+  if (time.size() == 8 && time[2] == ':' && time[5] == ':' && digit(0) &&
+      digit(1) && digit(3) && digit(4) && digit(6) && digit(7)) {
+    auto two = [&](std::size_t i) {
+      return (time[i] - '0') * 10 + (time[i + 1] - '0');
+    };
+    return two(0) * 3600.0 + two(3) * 60.0 + two(6);
+  }
   int parts[3];
   const bool padded = time.size() >= 6 && time[2] == ':' && time[5] == ':';
   if (!padded && UnpaddedTime(time, parts))
