@@ -283,7 +283,7 @@ Listing Finish(RunningCase& running, int line) {
   const std::string name = "brantlow" + std::to_string(line) + ".json";
   if (r.exit_status != 0 || r.files.count(name) == 0)
     l.error = "status " + std::to_string(r.exit_status) + ": " +
-              Printable(r.stdout_bytes);
+              Printable(r.stdout_bytes + r.console_bytes);
   else if (!JsonReader().Read(r.files[name], l.json))
     l.error = "not JSON: " + r.files[name];
   return l;
