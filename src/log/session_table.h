@@ -50,45 +50,67 @@ inline constexpr char kProcess = 'p';
 inline constexpr char kBbsCaller = 'B';
 inline constexpr char kNoEnd = '?';
 
+// The records in one block of memory that grows by reallocation: the
+// system moves a large block by remapping its pages, where a vector would
+// copy every record into new pages, so a busy day's table is written once.
+class RecordBlock {
+ public:
+  RecordBlock() = default;
+  RecordBlock(const RecordBlock& other);
+  RecordBlock& operator=(RecordBlock other) noexcept;
+  ~RecordBlock();
+
+  std::size_t size() const { return size_; }
+  SessionRecord* data() { return data_; }
+  const SessionRecord* data() const { return data_; }
+  // A zero-filled record at the end.
+  void AppendZeroed();
+  // Keeps the first count records, new ones zero-filled.
+  void Resize(std::size_t count);
+
+ private:
+  void Reserve(std::size_t count);
+  SessionRecord* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
+};
+
 // Grows with the window: a busy station's day may hold any number of
 // sessions, and memory follows the window, never the log. Records are
 // numbered from 0 in log order; the newest is the one the log's lines go on
 // filling.
 class SessionTable {
  public:
-  bool empty() const { return records_.empty(); }
+  bool empty() const { return records_.size() == 0; }
   int size() const { return static_cast<int>(records_.size()); }
   // The newest record's number; -1 while empty.
   int newest() const { return size() - 1; }
 
-  SessionRecord& Current() { return records_.back(); }
-  const SessionRecord& Current() const { return records_.back(); }
-  SessionRecord& operator[](int i) { return records_[Slot(i)]; }
-  const SessionRecord& operator[](int i) const { return records_[Slot(i)]; }
-  auto begin() { return records_.begin(); }
-  auto end() { return records_.end(); }
-  auto begin() const { return records_.begin(); }
-  auto end() const { return records_.end(); }
-
-  void Clear() { records_.clear(); }
-  // A new record, zero-filled, becomes the newest.
-  void Append() { records_.emplace_back(); }
-  // The newest record goes (folded into the one before it).
-  void DropNewest() { records_.pop_back(); }
-  // Keeps the first count records.
-  void Truncate(int count) { records_.resize(Slot(count)); }
-  // Keeps the records numbered in order, in that order: each record moves
-  // once.
-  void Reorder(const std::vector<int>& order) {
-    std::vector<SessionRecord> kept;
-    kept.reserve(order.size());
-    for (const int i : order) kept.push_back(records_[Slot(i)]);
-    records_.swap(kept);
+  SessionRecord& Current() { return *(end() - 1); }
+  const SessionRecord& Current() const { return *(end() - 1); }
+  SessionRecord& operator[](int i) { return records_.data()[Slot(i)]; }
+  const SessionRecord& operator[](int i) const {
+    return records_.data()[Slot(i)];
   }
+  SessionRecord* begin() { return records_.data(); }
+  SessionRecord* end() { return records_.data() + records_.size(); }
+  const SessionRecord* begin() const { return records_.data(); }
+  const SessionRecord* end() const { return records_.data() + records_.size(); }
+
+  void Clear() { records_.Resize(0); }
+  // A new record, zero-filled, becomes the newest.
+  void Append() { records_.AppendZeroed(); }
+  // The newest record goes (folded into the one before it).
+  void DropNewest() { records_.Resize(records_.size() - 1); }
+  // Keeps the first count records.
+  void Truncate(int count) { records_.Resize(Slot(count)); }
+  // Keeps the records numbered in order, in that order, moving them where
+  // they stand: no second table of a busy day.
+  void Reorder(const std::vector<int>& order);
 
  private:
   static std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
-  std::vector<SessionRecord> records_;
+  RecordBlock records_;
 };
 
 }  // namespace brantlow
