@@ -10,7 +10,13 @@
 namespace brantlow {
 
 namespace {
-constexpr std::size_t kReadBufferSize = 1 << 16;
+constexpr std::size_t kWriteBufferSize = 1 << 16;
+}
+
+void TextFile::BufferWrites() {
+  if (!write_buffer_)
+    write_buffer_ = std::make_unique<char[]>(kWriteBufferSize);
+  std::setvbuf(file_, write_buffer_.get(), _IOFBF, kWriteBufferSize);
 }
 
 bool TextFile::Open(const char* path, char mode) {
@@ -40,7 +46,7 @@ bool TextFile::Open(const char* path, char mode) {
     return false;
   }
   open_failed_ = false;
-  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  if (mode != 'r') BufferWrites();
   return true;
 }
 
@@ -74,7 +80,7 @@ bool TextFile::OpenUnique(const std::string& path, std::string& created) {
   file_ = CreateUniqueBeside(path, created, error_);
   if (file_ == nullptr) return false;
   open_failed_ = false;
-  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  BufferWrites();
   return true;
 }
 
@@ -96,7 +102,7 @@ bool TextFile::OpenReplacing(const char* target, bool copy_old) {
   }
   file_ = replacement_.stream();
   open_failed_ = false;
-  std::setvbuf(file_, nullptr, _IOFBF, kReadBufferSize);
+  BufferWrites();
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -109,6 +110,11 @@ class TextFile final : public Output, public LineReader {
   static bool SeekStream(std::FILE* file, std::int64_t offset, int whence);
 
   std::FILE* file_ = nullptr;
+  // Given to a stream opened for writing, before replacement_ so that it
+  // outlives the stream: the C library's own block is 4 kB, a system call
+  // for every few report lines.
+  std::unique_ptr<char[]> write_buffer_;
+  void BufferWrites();
   Replacement replacement_;
   bool write_failed_ = false;
   bool utf8_ = false;
