@@ -223,8 +223,8 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   const DayResult day =
       AnalyseDay(run,
                  {run.sessions, files.ScratchEntries(), window,
-                  run.earlier_busy, record.keeps_addresses},
-                 view, addresses, record);
+                  run.earlier_busy, /*spare_core=*/true},
+                 view, record.keeps_addresses ? &addresses : nullptr, record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,

@@ -1,5 +1,6 @@
 #include "driver/day_analysis.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "log/crash_poll_search.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
+#include "platform/work_lane.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
 
@@ -27,15 +29,15 @@ void Step(DayView& view, const char* text, Work work) {
 // record keeps them when the files table is asked for.
 std::vector<FilesListing> CountDayFiles(const RunContext& run,
                                         const DayInput& day,
-                                        AddressMap& addresses,
+                                        AddressMap* addresses,
                                         RunRecord& record) {
   const RunSettings& s = run.settings;
-  if (day.scratch == nullptr || (!day.address_files && !Wanted(s.files_mode)))
+  if (day.scratch == nullptr || (addresses == nullptr && !Wanted(s.files_mode)))
     return {};
   const FilesTableOptions options{s.echo_mail, &run.files_no_scan};
   std::vector<FilesListing> listing =
       ListFiles(day.table, options, *day.scratch);
-  CountFiles(listing, addresses);
+  if (addresses != nullptr) CountFiles(listing, *addresses);
   if (Wanted(s.files_mode)) {
     if (!record.files) record.files.emplace();
     for (const FilesListing& f : listing)
@@ -54,7 +56,7 @@ void QuietDay::ReadBbs(SessionTable& table, const Window& window) {
 }
 
 DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
-                     AddressMap& addresses, RunRecord& record) {
+                     AddressMap* addresses, RunRecord& record) {
   const RunSettings& s = run.settings;
   const StepTexts& steps = run.texts->steps;
   SessionTable& table = day.table;
@@ -65,6 +67,13 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   view.ReadBbs(table, day.window);
   Step(view, s.crash_poll_period > 0 ? steps.crash_search : steps.analysing,
        [&] { SearchCrashPolls(table, s.crash_poll_period, s.crash_check); });
+  // The names are final from here on; the steps below fill in the rest.
+  SummaryPlan plan;
+  std::optional<WorkLane> spare;  // let go before the plan it fills
+  if (day.spare_core) {
+    spare.emplace(1);
+    spare->Post([&plan, &table] { plan = PlanSummary(table); });
+  }
   std::vector<BusySpan> spans = SessionSpans(table, day.window);
   result.later = SpansAfter(spans, 86400);
   FillBusyArray(std::move(spans), day.window, day.earlier, result.busy);
@@ -92,7 +101,12 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
     Step(view, steps.connect, [&] { view.ConnectTable(table); });
   Step(view, steps.sort, [&] {
     const int session_total = SessionTotal(table);
-    SortAndMerge(table);
+    if (spare) {
+      spare->Drain();
+      SortAndMerge(table, plan);
+    } else {
+      SortAndMerge(table);
+    }
     CountFolded(table, result.totals, addresses);
     view.Summary(table, session_total, result.costs);
   });

@@ -67,9 +67,9 @@ struct DayInput {
   Window window;
   // Time on line of sessions that began before the window.
   std::span<const BusySpan> earlier = {};
-  // Whether each address's files are counted: a run that shows neither
-  // the files table nor its addresses' numbers lists no files.
-  bool address_files = true;
+  // Whether the day's steps have a second core to themselves (a one-day
+  // run): the address summary's order is worked out there meanwhile.
+  bool spare_core = false;
 };
 
 // What a day counted.
@@ -82,9 +82,9 @@ struct DayResult {
 };
 
 // Runs the day's steps; its session rows go into the record, its
-// addresses' numbers into addresses.
+// addresses' numbers into addresses unless that is null.
 DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
-                     AddressMap& addresses, RunRecord& record);
+                     AddressMap* addresses, RunRecord& record);
 
 }  // namespace brantlow
 

@@ -19,20 +19,22 @@ bool Incoming(char kind) { return kind == kIncoming || kind == kBbsCaller; }
 }  // namespace
 
 void CountSessions(const SessionTable& table, DayTotals& day,
-                   AddressMap& addresses) {
+                   AddressMap* addresses) {
   day.sessions += SessionTotal(table);
   for (const SessionRecord& r : table) {
     if (r.kind == 0) continue;  // the blank record of an empty window
-    AddressTotals& a = addresses[std::string(FieldText(r.name))];
-    ++a.sessions;
-    if (Incoming(r.kind)) {
+    if (Incoming(r.kind))
       ++day.incoming;
-      ++a.incoming;
-    } else if (r.kind == kOutgoing) {
+    else if (r.kind == kOutgoing)
       ++day.outgoing;
-      ++a.outgoing;
-    }
     if (r.tag == SessionTag::kHandshakeFailure) ++day.failures;
+    if (addresses == nullptr) continue;
+    AddressTotals& a = (*addresses)[std::string(FieldText(r.name))];
+    ++a.sessions;
+    if (Incoming(r.kind))
+      ++a.incoming;
+    else if (r.kind == kOutgoing)
+      ++a.outgoing;
     if (r.cps > 0) {
       a.cps_sum += r.cps;
       ++a.cps_count;
@@ -48,25 +50,26 @@ void CountFiles(const std::vector<FilesListing>& files, AddressMap& addresses) {
   }
 }
 
-void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses) {
+void CountCosts(const CostTable& costs, DayTotals& day, AddressMap* addresses) {
   for (const CostEntry& entry : costs.used()) {
     const double cost = entry.incoming_cost + entry.outgoing_cost;
     day.cost += cost;
-    if (AddressTotals* a = addresses.Find(std::string(FieldText(entry.name))))
+    if (addresses == nullptr) continue;
+    if (AddressTotals* a = addresses->Find(std::string(FieldText(entry.name))))
       a->cost += cost;
   }
 }
 
 void CountFolded(const SessionTable& table, DayTotals& day,
-                 AddressMap& addresses) {
+                 AddressMap* addresses) {
   std::int64_t received = 0, sent = 0;
   double duration = 0;
   for (const SessionRecord& r : table) {
     AddBytes(received, r.bytes_received);
     AddBytes(sent, r.bytes_sent);
     duration += r.duration;
-    if (r.kind == 0) continue;
-    AddressTotals& a = addresses[std::string(FieldText(r.name))];
+    if (r.kind == 0 || addresses == nullptr) continue;
+    AddressTotals& a = (*addresses)[std::string(FieldText(r.name))];
     AddBytes(a.received, r.bytes_received);
     AddBytes(a.sent, r.bytes_sent);
     a.seconds += WholeSeconds(r.duration);

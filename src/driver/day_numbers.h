@@ -45,20 +45,22 @@ class AddressMap {
   std::vector<std::string> order_;
 };
 
+// Each counts the day's totals and, unless addresses is null (a run that
+// shows no address's numbers), each address's.
 // From the table before the address summary folds it: sessions by kind,
 // handshake failures, the CPS of every session with a positive one.
 void CountSessions(const SessionTable& table, DayTotals& day,
-                   AddressMap& addresses);
+                   AddressMap* addresses);
 
 void CountFiles(const std::vector<FilesListing>& files, AddressMap& addresses);
 
 // The priced calls of a day's cost table.
-void CountCosts(const CostTable& costs, DayTotals& day, AddressMap& addresses);
+void CountCosts(const CostTable& costs, DayTotals& day, AddressMap* addresses);
 
 // From the folded table: bytes and time on line, summed as the address
 // summary sums them.
 void CountFolded(const SessionTable& table, DayTotals& day,
-                 AddressMap& addresses);
+                 AddressMap* addresses);
 
 // The addresses in the order of the address summary.
 std::vector<AddressTotals> InSummaryOrder(AddressMap& addresses);

@@ -60,7 +60,7 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, PeriodTally& tally,
       MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
   DayResult result =
       AnalyseDay(run, {*day.table, &scratch, window, tally.earlier}, view,
-                 tally.addresses, record);
+                 &tally.addresses, record);
   tally.earlier = std::move(result.later);
   for (int k = 0; k < kHalfHours; ++k)
     tally.busy[static_cast<std::size_t>(k)] +=
