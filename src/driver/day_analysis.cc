@@ -1,6 +1,5 @@
 #include "driver/day_analysis.h"
 
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -9,7 +8,6 @@
 #include "log/crash_poll_search.h"
 #include "log/log_phrases.h"
 #include "log/log_scan.h"
-#include "platform/work_lane.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
 
@@ -67,13 +65,6 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   view.ReadBbs(table, day.window);
   Step(view, s.crash_poll_period > 0 ? steps.crash_search : steps.analysing,
        [&] { SearchCrashPolls(table, s.crash_poll_period, s.crash_check); });
-  // The names are final from here on; the steps below fill in the rest.
-  SummaryPlan plan;
-  std::optional<WorkLane> spare;  // let go before the plan it fills
-  if (day.spare_core) {
-    spare.emplace(1);
-    spare->Post([&plan, &table] { plan = PlanSummary(table); });
-  }
   std::vector<BusySpan> spans = SessionSpans(table, day.window);
   result.later = SpansAfter(spans, 86400);
   FillBusyArray(std::move(spans), day.window, day.earlier, result.busy);
@@ -101,12 +92,7 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
     Step(view, steps.connect, [&] { view.ConnectTable(table); });
   Step(view, steps.sort, [&] {
     const int session_total = SessionTotal(table);
-    if (spare) {
-      spare->Drain();
-      SortAndMerge(table, plan);
-    } else {
-      SortAndMerge(table);
-    }
+    SortAndMerge(table);
     CountFolded(table, result.totals, addresses);
     view.Summary(table, session_total, result.costs);
   });

@@ -67,9 +67,6 @@ struct DayInput {
   Window window;
   // Time on line of sessions that began before the window.
   std::span<const BusySpan> earlier = {};
-  // Whether the day's steps have a second core to themselves (a one-day
-  // run): the address summary's order is worked out there meanwhile.
-  bool spare_core = false;
 };
 
 // What a day counted.

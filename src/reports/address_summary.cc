@@ -234,51 +234,37 @@ int SessionTotal(const SessionTable& table) {
   return FieldText(table[0].start_time).size() >= 3 ? 1 : 0;
 }
 
-SummaryPlan PlanSummary(const SessionTable& table) {
+void SortAndMerge(SessionTable& table) {
   // Each name keeps its first record, in order, and takes in the later
-  // ones in the order they come.
-  SummaryPlan plan;
-  plan.group.reserve(static_cast<std::size_t>(table.size()));
-  std::unordered_map<std::string_view, int> by_name;
+  // ones in the order they come: one pass, the same sums. The first
+  // records take the sums where they stand (a record is large).
+  std::vector<int> kept;
+  std::vector<int> positive;
+  std::unordered_map<std::string_view, std::size_t> by_name;
   for (int i = 0; i < table.size(); ++i) {
-    const auto [it, added] = by_name.try_emplace(
-        FieldText(table[i].name), static_cast<int>(plan.kept.size()));
-    if (added) plan.kept.push_back(i);
-    plan.group.push_back(it->second);
-  }
-  std::vector<std::string_view> names;
-  names.reserve(plan.kept.size());
-  for (const int i : plan.kept) names.push_back(FieldText(table[i].name));
-  plan.order = SummaryOrder(names);
-  for (int& i : plan.order) i = plan.kept[static_cast<std::size_t>(i)];
-  return plan;
-}
-
-void SortAndMerge(SessionTable& table, const SummaryPlan& plan) {
-  // The first records take the sums where they stand (a record is large).
-  std::vector<int> positive(plan.kept.size());
-  for (int i = 0; i < table.size(); ++i) {
-    const auto g =
-        static_cast<std::size_t>(plan.group[static_cast<std::size_t>(i)]);
     const SessionRecord& r = table[i];
-    if (plan.kept[g] == i) {
-      positive[g] = r.cps > 0 ? 1 : 0;
+    auto [it, added] = by_name.try_emplace(FieldText(r.name), kept.size());
+    if (added) {
+      kept.push_back(i);
+      positive.push_back(r.cps > 0 ? 1 : 0);
       continue;
     }
-    SessionRecord& k = table[plan.kept[g]];
+    SessionRecord& k = table[kept[it->second]];
     AddBytes(k.bytes_sent, r.bytes_sent);
     AddBytes(k.bytes_received, r.bytes_received);
     k.duration += r.duration;
     k.cps += r.cps;
-    if (r.cps > 0) ++positive[g];
+    if (r.cps > 0) ++positive[it->second];
   }
-  for (std::size_t g = 0; g < plan.kept.size(); ++g)
-    if (positive[g] >= 1) table[plan.kept[g]].cps /= positive[g];
-  table.Reorder(plan.order);
-}
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    if (positive[i] >= 1) table[kept[i]].cps /= positive[i];
 
-void SortAndMerge(SessionTable& table) {
-  SortAndMerge(table, PlanSummary(table));
+  std::vector<std::string_view> names;
+  names.reserve(kept.size());
+  for (const int i : kept) names.push_back(FieldText(table[i].name));
+  std::vector<int> order = SummaryOrder(names);
+  for (int& i : order) i = kept[static_cast<std::size_t>(i)];
+  table.Reorder(order);
 }
 
 std::vector<int> SummaryOrder(const std::vector<std::string_view>& names) {

@@ -22,18 +22,6 @@ int SessionTotal(const SessionTable& table);
 // table in place. Afterwards it no longer lists single sessions.
 void SortAndMerge(SessionTable& table);
 
-// Which records fold into which and the order of those left: from the
-// names alone, so that a second core can work it out while the other
-// steps fill in the rest of the records.
-struct SummaryPlan {
-  std::vector<int> group;  // each record's name, as its slot in kept
-  std::vector<int> kept;   // the first record of each name, in table order
-  std::vector<int> order;  // the kept records' numbers in summary order
-};
-SummaryPlan PlanSummary(const SessionTable& table);
-// The same fold with the plan of the table as its names stand now.
-void SortAndMerge(SessionTable& table, const SummaryPlan& plan);
-
 // The order SortAndMerge puts names of no equals in: the indexes of names,
 // first to last.
 std::vector<int> SummaryOrder(const std::vector<std::string_view>& names);
