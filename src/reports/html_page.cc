@@ -11,6 +11,7 @@
 #include "base/report_texts.h"
 #include "base/text_fields.h"
 #include "platform/cp866.h"
+#include "reports/html_table.h"
 
 namespace brantlow {
 
@@ -81,49 +82,33 @@ void AppendText(std::string_view cp866, std::string& out) {
   }
 }
 
-std::string Bytes(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.0f", value);
-  return text;
-}
-
+std::string Bytes(double value) { return DecimalsText(value, 0); }
 std::string Decimals(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
+  return DecimalsText(value, decimals);
 }
-
-std::string Integer(long long value) { return std::to_string(value); }
+std::string Integer(long long value) { return IntegerText(value); }
 
 std::string HalfHourText(int k) {
   return ClockText(k / 2, k % 2 * 30) + "-" +
          ClockText((k + 1) / 2, (k + 1) % 2 * 30);
 }
 
-struct Column {
-  std::string_view label;  // UTF-8, the reports' own header words
-  bool number;
-};
-
 // A cost column, not empty, ends the columns, for runs with tariffs.
-void OpenTable(const char* id, std::initializer_list<Column> columns,
+void OpenTable(const char* id, const std::vector<HtmlColumn>& columns,
                std::string& out, std::string_view cost = {}) {
   out += "<div class=\"scroll\"><table id=\"";
   out += id;
-  out += "\">\n<thead><tr>";
-  for (const Column& c : columns) {
-    out += c.number ? "<th class=\"n\">" : "<th>";
-    out += c.label;
-    out += "</th>";
-  }
-  if (!cost.empty()) out.append("<th class=\"n\">").append(cost) += "</th>";
-  out += "</tr></thead>\n<tbody>\n";
+  out += "\">\n";
+  std::vector<HtmlColumn> all = columns;
+  if (!cost.empty()) all.push_back({cost, true});
+  AppendHeadRow(all, out);
+  out += "<tbody>\n";
 }
 
 void CloseTable(std::string& out) { out += "</tbody>\n</table></div>\n"; }
 
 // One table row; cells are appended in order and the row closes itself.
-class Row {
+class Row final : public HtmlCells {
  public:
   Row(std::string& out, const char* row_class = nullptr) : out_(out) {
     out_ += row_class != nullptr ? "<tr class=\"" : "<tr";
@@ -133,19 +118,15 @@ class Row {
     }
     out_ += ">";
   }
-  ~Row() { out_ += "</tr>\n"; }
+  ~Row() override { out_ += "</tr>\n"; }
   Row(const Row&) = delete;
   Row& operator=(const Row&) = delete;
 
-  // The program's own text or a number, UTF-8 with nothing to escape.
-  void Own(std::string_view text, bool number = false) {
-    out_ += number ? "<td class=\"n\">" : "<td>";
-    out_ += text;
-    out_ += "</td>";
+  void Own(std::string_view text) override { Cell("<td>", text); }
+  void Number(std::string_view text) override {
+    Cell("<td class=\"n\">", text);
   }
-  void Number(std::string_view text) { Own(text, true); }
-  // Text of the log.
-  void Log(std::string_view cp866) {
+  void Log(std::string_view cp866) override {
     out_ += "<td>";
     AppendText(cp866, out_);
     out_ += "</td>";
@@ -161,6 +142,11 @@ class Row {
   }
 
  private:
+  void Cell(std::string_view open, std::string_view text) {
+    out_ += open;
+    out_ += text;
+    out_ += "</td>";
+  }
   std::string& out_;
 };
 
@@ -172,7 +158,34 @@ void WriteHistogram(const BusyArray& busy, bool mean, const PageTexts& t,
 
 }  // namespace
 
-std::string_view HtmlPageStyle() { return kStyle; }
+void AppendPageHead(std::string_view lang, std::string_view title,
+                    std::string_view more_style, std::string_view body_class,
+                    std::string& out) {
+  out.append("<!DOCTYPE html>\n<html lang=\"").append(lang) +=
+      "\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, "
+      "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
+      "dark\">\n<title>";
+  out += title;
+  out += "</title>\n<style>\n";
+  out += kStyle;
+  out += more_style;
+  out += "</style>\n</head>\n<body";
+  if (!body_class.empty()) out.append(" class=\"").append(body_class) += "\"";
+  out += ">\n";
+}
+
+void AppendWarnings(const std::vector<std::string>& warnings,
+                    std::string& out) {
+  if (warnings.empty()) return;
+  out += "<ul class=\"warnings\">\n";
+  for (const std::string& w : warnings) {
+    out += "<li>";
+    AppendText(w, out);
+    out += "</li>\n";
+  }
+  out += "</ul>\n";
+}
 
 void AppendHtmlText(std::string_view cp866, std::string& out) {
   AppendText(cp866, out);
@@ -394,28 +407,14 @@ void WriteDayRow(const char* row_class, const std::string& label,
                  const DayTotals& d, bool costs, std::string& out) {
   Row row(out, row_class);
   row.Own(label);
-  row.Number(Integer(d.sessions));
-  row.Number(Integer(d.incoming));
-  row.Number(Integer(d.outgoing));
-  row.Number(Integer(d.failures));
-  row.Number(Integer(d.received));
-  row.Number(Integer(d.sent));
-  row.Number(HoursMinutesSeconds(d.seconds));
-  if (costs) row.Number(Decimals(d.cost, 2));
+  TotalsCells(row, d, costs);
 }
 
 void WriteDays(const RunRecord& r, const PageTexts& t, std::string& out) {
   out.append("<h2>").append(t.days_heading) += "</h2>\n";
-  OpenTable("days",
-            {{t.date, false},
-             {t.sessions, true},
-             {t.incoming, true},
-             {t.outgoing, true},
-             {t.failures, true},
-             {t.received, true},
-             {t.sent, true},
-             {t.time, true}},
-            out, r.costs ? t.cost : std::string_view());
+  std::vector<HtmlColumn> columns{{t.date, false}};
+  for (const HtmlColumn& c : TotalsColumns(t)) columns.push_back(c);
+  OpenTable("days", columns, out, r.costs ? t.cost : std::string_view());
   for (const DayTotals& d : r.days)
     WriteDayRow("day", FullDateText(d.date), d, r.costs, out);
   WriteDayRow("total", std::string(t.total), r.totals, r.costs, out);
@@ -430,17 +429,7 @@ void WriteAddressRow(std::string_view total, const AddressTotals& a, bool costs,
     row.Own(total);
   else
     row.Log(a.name);
-  row.Number(Integer(a.sessions));
-  row.Number(Integer(a.incoming));
-  row.Number(Integer(a.outgoing));
-  row.Number(Integer(a.received));
-  row.Number(Integer(a.sent));
-  row.Number(Integer(a.files_received));
-  row.Number(Integer(a.files_sent));
-  row.Number(
-      Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0, cps_decimals));
-  row.Number(HoursMinutesSeconds(a.seconds));
-  if (costs) row.Number(Decimals(a.cost, 2));
+  AddressCells(row, a, costs, cps_decimals);
 }
 
 // The period's addresses, the totals row as the period report has it (the
@@ -448,18 +437,8 @@ void WriteAddressRow(std::string_view total, const AddressTotals& a, bool costs,
 void WritePeriodAddresses(const RunRecord& r, const PageTexts& t,
                           std::string& out) {
   out.append("<h2>").append(t.addresses_heading) += "</h2>\n";
-  OpenTable("addresses",
-            {{t.address, false},
-             {t.sessions, true},
-             {t.incoming, true},
-             {t.outgoing, true},
-             {t.received, true},
-             {t.sent, true},
-             {t.files_received, true},
-             {t.files_sent, true},
-             {"CPS", true},
-             {t.time, true}},
-            out, r.costs ? t.cost : std::string_view());
+  OpenTable("addresses", AddressColumns(t, t.files_received, t.files_sent), out,
+            r.costs ? t.cost : std::string_view());
   AddressTotals all;
   for (const AddressTotals& a : r.addresses) {
     WriteAddressRow({}, a, r.costs, 0, out);
@@ -532,29 +511,15 @@ void WriteFooter(const RunRecord& r, const PageTexts& t, std::string& out) {
 void WriteHtmlPage(const RunRecord& r, std::string& out) {
   const PageTexts& t = TextsFor(r.language).page;
   const std::string title = Title(r, t);
-  out.append("<!DOCTYPE html>\n<html lang=\"").append(t.lang) +=
-      "\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<meta name=\"viewport\" content=\"width=device-width, "
-      "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
-      "dark\">\n<title>";
-  out += title;
-  out += "</title>\n<style>\n";
-  out += kStyle;
-  if (r.shown_links() != nullptr) out += kLinkStyle;
-  out += "</style>\n</head>\n<body>\n<h1>";
+  AppendPageHead(t.lang, title,
+                 r.shown_links() != nullptr ? kLinkStyle : std::string_view(),
+                 {}, out);
+  out += "<h1>";
   out += title;
   if (r.line_number != 0)
     out.append(" (").append(t.line).append(Integer(r.line_number)) += ")";
   out += "</h1>\n";
-  if (!r.warnings.empty()) {
-    out += "<ul class=\"warnings\">\n";
-    for (const std::string& w : r.warnings) {
-      out += "<li>";
-      AppendText(w, out);
-      out += "</li>\n";
-    }
-    out += "</ul>\n";
-  }
+  AppendWarnings(r.warnings, out);
   if (r.is_period) {
     WriteDays(r, t, out);
     WritePeriodAddresses(r, t, out);

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/cp866.h"
+#include "reports/html_page.h"
 #include "reports/link_health.h"
 
 namespace brantlow {
@@ -42,20 +42,6 @@ namespace {
 constexpr bool kNumberColumns[] = {false, true, true, true, true,  true, true,
                                    true,  true, true, true, false, true, false};
 
-void Escaped(std::string_view cp866, std::string& out) {
-  std::string utf8;
-  AppendCp866AsUtf8(cp866, utf8);
-  for (char c : utf8) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    }
-  }
-}
-
 void Cell(const LinkPageTexts& t, std::size_t column, const std::string& html,
           std::string& out) {
   out += kNumberColumns[column] ? "<td class=\"n\" data-label=\""
@@ -82,7 +68,7 @@ std::string Hours(const LinkFigures& f) {
 void Row(const LinkFigures& f, const LinkPageTexts& t, std::string& out) {
   out += f.silent() ? "<tr class=\"silent\">" : "<tr>";
   std::string address;
-  Escaped(f.address, address);
+  AppendHtmlText(f.address, address);
   if (f.silent()) address += t.silent;
   std::size_t column = 0;
   Cell(t, column++, address, out);

@@ -1,12 +1,12 @@
-#include <cstdio>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/calendar.h"
 #include "platform/cp866.h"
 #include "reports/html_page.h"
+#include "reports/html_table.h"
 #include "reports/link_health.h"
 #include "reports/period_report.h"
 #include "reports/station_report.h"
@@ -40,38 +40,29 @@ constexpr char kStationStyle[] =
     "table.cards tr.total td{border-top:0}\n"
     "}\n";
 
-struct Column {
-  std::string_view label;  // UTF-8
-  bool number;
-};
+std::string Integer(long long value) { return IntegerText(value); }
 
-std::string Integer(long long value) { return std::to_string(value); }
-
-std::string Decimals(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
+// The column a row names itself in, before those a table shares.
+std::vector<HtmlColumn> After(std::vector<HtmlColumn> first,
+                              const std::vector<HtmlColumn>& rest) {
+  first.insert(first.end(), rest.begin(), rest.end());
+  return first;
 }
 
 // A table that folds into cards: each cell carries its column's label.
-class CardTable {
+class CardTable final : public HtmlCells {
  public:
-  CardTable(const char* id, std::initializer_list<Column> columns,
-            const PageTexts& t, bool costs, std::string& out)
-      : out_(out), error_(t.station.error) {
-    for (const Column& c : columns) labels_.push_back(c);
+  CardTable(const char* id, std::vector<HtmlColumn> columns, const PageTexts& t,
+            bool costs, std::string& out)
+      : out_(out), error_(t.station.error), labels_(std::move(columns)) {
     if (costs) labels_.push_back({t.cost, true});
     out_ += "<table id=\"";
     out_ += id;
-    out_ += "\" class=\"cards\">\n<thead><tr>";
-    for (const Column& c : labels_) {
-      out_ += c.number ? "<th class=\"n\">" : "<th>";
-      out_ += c.label;
-      out_ += "</th>";
-    }
-    out_ += "</tr></thead>\n<tbody>\n";
+    out_ += "\" class=\"cards\">\n";
+    AppendHeadRow(labels_, out_);
+    out_ += "<tbody>\n";
   }
-  ~CardTable() { out_ += "</tbody>\n</table>\n"; }
+  ~CardTable() override { out_ += "</tbody>\n</table>\n"; }
   CardTable(const CardTable&) = delete;
   CardTable& operator=(const CardTable&) = delete;
 
@@ -82,14 +73,15 @@ class CardTable {
     cell_ = 0;
   }
   void Close() { out_ += "</tr>\n"; }
-  // The program's own text or a number, with nothing to escape.
-  void Own(std::string_view text) {
+  // A cell's column says whether it is a number.
+  void Own(std::string_view text) override {
     Begin();
     out_ += text;
     out_ += "</td>";
   }
-  // Text of the log or the configuration, CP866; long names wrap.
-  void Log(std::string_view cp866) {
+  void Number(std::string_view text) override { Own(text); }
+  // Long names wrap.
+  void Log(std::string_view cp866) override {
     Begin("text");
     AppendHtmlText(cp866, out_);
     out_ += "</td>";
@@ -114,7 +106,7 @@ class CardTable {
 
  private:
   void Begin(const char* text_class = nullptr) {
-    const Column& c = labels_[cell_ < labels_.size() ? cell_ : 0];
+    const HtmlColumn& c = labels_[cell_ < labels_.size() ? cell_ : 0];
     out_ += c.number                ? "<td class=\"n\" data-label=\""
             : text_class != nullptr ? "<td class=\"text\" data-label=\""
                                     : "<td data-label=\"";
@@ -125,20 +117,9 @@ class CardTable {
 
   std::string& out_;
   std::string_view error_;  // the label of a line's error
-  std::vector<Column> labels_;
+  std::vector<HtmlColumn> labels_;
   std::size_t cell_ = 0;
 };
-
-void TotalsCells(CardTable& t, const DayTotals& d, bool costs) {
-  t.Own(Integer(d.sessions));
-  t.Own(Integer(d.incoming));
-  t.Own(Integer(d.outgoing));
-  t.Own(Integer(d.failures));
-  t.Own(Integer(d.received));
-  t.Own(Integer(d.sent));
-  t.Own(HoursMinutesSeconds(d.seconds));
-  if (costs) t.Own(Decimals(d.cost, 2));
-}
 
 const PageTexts& Texts(const StationSummary& s) {
   return TextsFor(s.station.language).page;
@@ -154,18 +135,12 @@ void WriteLines(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
   const PageTexts& p = Texts(s);
   Heading(p.station.lines_heading, out);
-  CardTable t("lines",
-              {{p.station.line, false},
-               {p.station.log, false},
-               {p.mailer, false},
-               {p.sessions, true},
-               {p.incoming, true},
-               {p.outgoing, true},
-               {p.failures, true},
-               {p.received, true},
-               {p.sent, true},
-               {p.time, true}},
-              p, costs, out);
+  CardTable t(
+      "lines",
+      After(
+          {{p.station.line, false}, {p.station.log, false}, {p.mailer, false}},
+          TotalsColumns(p)),
+      p, costs, out);
   for (const StationLine& line : s.lines) {
     t.Open(line.record ? "line" : "line failed");
     t.Own(Integer(line.number));
@@ -190,16 +165,8 @@ void WriteDays(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
   const PageTexts& p = Texts(s);
   Heading(p.station.days_heading, out);
-  CardTable t("days",
-              {{p.date, false},
-               {p.sessions, true},
-               {p.incoming, true},
-               {p.outgoing, true},
-               {p.failures, true},
-               {p.received, true},
-               {p.sent, true},
-               {p.time, true}},
-              p, costs, out);
+  CardTable t("days", After({{p.date, false}}, TotalsColumns(p)), p, costs,
+              out);
   for (const DayTotals& day : s.station.days) {
     t.Open("day");
     t.Own(FullDateText(day.date));
@@ -212,37 +179,13 @@ void WriteDays(const StationSummary& s, std::string& out) {
   t.Close();
 }
 
-void AddressCells(CardTable& t, const AddressTotals& a, bool costs,
-                  int cps_decimals) {
-  t.Own(Integer(a.sessions));
-  t.Own(Integer(a.incoming));
-  t.Own(Integer(a.outgoing));
-  t.Own(Integer(a.received));
-  t.Own(Integer(a.sent));
-  t.Own(Integer(a.files_received));
-  t.Own(Integer(a.files_sent));
-  t.Own(
-      Decimals(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0, cps_decimals));
-  t.Own(HoursMinutesSeconds(a.seconds));
-  if (costs) t.Own(Decimals(a.cost, 2));
-}
-
 // The period report's eleven columns, the totals row as it has it.
 void WriteAddresses(const StationSummary& s, std::string& out) {
   const bool costs = s.station.costs;
   const PageTexts& p = Texts(s);
   Heading(p.station.addresses_heading, out);
   CardTable t("addresses",
-              {{p.address, false},
-               {p.sessions, true},
-               {p.incoming, true},
-               {p.outgoing, true},
-               {p.received, true},
-               {p.sent, true},
-               {p.station.files_received, true},
-               {p.station.files_sent, true},
-               {"CPS", true},
-               {p.time, true}},
+              AddressColumns(p, p.station.files_received, p.station.files_sent),
               p, costs, out);
   AddressTotals all;
   for (const AddressTotals& a : s.station.addresses) {
@@ -287,17 +230,6 @@ void WriteCharts(const StationSummary& s, std::string& out) {
   out += "</div>\n";
 }
 
-void WriteWarnings(const RunRecord& station, std::string& out) {
-  if (station.warnings.empty()) return;
-  out += "<ul class=\"warnings\">\n";
-  for (const std::string& w : station.warnings) {
-    out += "<li>";
-    AppendHtmlText(w, out);
-    out += "</li>\n";
-  }
-  out += "</ul>\n";
-}
-
 }  // namespace
 
 void WriteStationPage(const StationSummary& s, std::string& out) {
@@ -306,22 +238,13 @@ void WriteStationPage(const StationSummary& s, std::string& out) {
   AppendHtmlText(StationScopeText(s.station), title);
   title += p.station.lines_count;
   title += Integer(static_cast<long long>(s.lines.size()));
-  out += "<!DOCTYPE html>\n<html lang=\"";
-  out += p.lang;
-  out +=
-      "\">\n<head>\n<meta charset=\"utf-8\">\n"
-      "<meta name=\"viewport\" content=\"width=device-width, "
-      "initial-scale=1\">\n<meta name=\"color-scheme\" content=\"light "
-      "dark\">\n<title>";
-  out += title;
-  out += "</title>\n<style>\n";
-  out += HtmlPageStyle();
-  out += kStationStyle;
-  if (s.station.links) out += kLinkStyle;
-  out += "</style>\n</head>\n<body class=\"station\">\n<h1>";
+  std::string style(kStationStyle);
+  if (s.station.links) style += kLinkStyle;
+  AppendPageHead(p.lang, title, style, "station", out);
+  out += "<h1>";
   out += title;
   out += "</h1>\n";
-  WriteWarnings(s.station, out);
+  AppendWarnings(s.station.warnings, out);
   WriteLines(s, out);
   WriteCharts(s, out);
   if (s.station.is_period) WriteDays(s, out);
