@@ -23,18 +23,16 @@ void CountSessions(const SessionTable& table, DayTotals& day,
   day.sessions += SessionTotal(table);
   for (const SessionRecord& r : table) {
     if (r.kind == 0) continue;  // the blank record of an empty window
-    if (Incoming(r.kind))
-      ++day.incoming;
-    else if (r.kind == kOutgoing)
-      ++day.outgoing;
+    const int incoming = Incoming(r.kind) ? 1 : 0;
+    const int outgoing = r.kind == kOutgoing ? 1 : 0;
+    day.incoming += incoming;
+    day.outgoing += outgoing;
     if (r.tag == SessionTag::kHandshakeFailure) ++day.failures;
     if (addresses == nullptr) continue;
     AddressTotals& a = (*addresses)[std::string(FieldText(r.name))];
     ++a.sessions;
-    if (Incoming(r.kind))
-      ++a.incoming;
-    else if (r.kind == kOutgoing)
-      ++a.outgoing;
+    a.incoming += incoming;
+    a.outgoing += outgoing;
     if (r.cps > 0) {
       a.cps_sum += r.cps;
       ++a.cps_count;

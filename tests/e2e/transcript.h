@@ -129,8 +129,9 @@ struct RunningCase {
   std::vector<std::string> tools;
   int terminal = -1;  // the pty's master side, on a terminal
   std::string terminal_bytes;
-  // What started it, so that a run the runner failed to start (no byte on
-  // either stream; the program always says something) is started again.
+  // What started it under a runner, so that a run the runner failed to
+  // start (no byte on either stream; the program always says something)
+  // is started again.
   TranscriptCase started;
   std::string binary, standin;
   int attempts = 1;
