@@ -7,14 +7,7 @@
 
 namespace brantlow {
 
-RecordBlock::RecordBlock(const RecordBlock& other) {
-  Reserve(other.size_);
-  if (other.size_ > 0)
-    std::memcpy(data_, other.data_, other.size_ * sizeof(SessionRecord));
-  size_ = other.size_;
-}
-
-RecordBlock& RecordBlock::operator=(RecordBlock other) noexcept {
+RecordBlock& RecordBlock::operator=(RecordBlock&& other) noexcept {
   std::swap(data_, other.data_);
   std::swap(size_, other.size_);
   std::swap(capacity_, other.capacity_);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace brantlow {
@@ -56,8 +57,10 @@ inline constexpr char kNoEnd = '?';
 class RecordBlock {
  public:
   RecordBlock() = default;
-  RecordBlock(const RecordBlock& other);
-  RecordBlock& operator=(RecordBlock other) noexcept;
+  RecordBlock(const RecordBlock&) = delete;
+  RecordBlock& operator=(const RecordBlock&) = delete;
+  RecordBlock(RecordBlock&& other) noexcept { *this = std::move(other); }
+  RecordBlock& operator=(RecordBlock&& other) noexcept;
   ~RecordBlock();
 
   std::size_t size() const { return size_; }
