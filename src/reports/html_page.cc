@@ -107,6 +107,18 @@ void OpenTable(const char* id, const std::vector<HtmlColumn>& columns,
 
 void CloseTable(std::string& out) { out += "</tbody>\n</table></div>\n"; }
 
+// Texts of the log as a list, the ul element given the attribute.
+void AppendList(std::string_view attribute,
+                const std::vector<std::string>& items, std::string& out) {
+  out.append("<ul ").append(attribute) += ">\n";
+  for (const std::string& item : items) {
+    out += "<li>";
+    AppendText(item, out);
+    out += "</li>\n";
+  }
+  out += "</ul>\n";
+}
+
 // One table row; cells are appended in order and the row closes itself.
 class Row final : public HtmlCells {
  public:
@@ -177,14 +189,7 @@ void AppendPageHead(std::string_view lang, std::string_view title,
 
 void AppendWarnings(const std::vector<std::string>& warnings,
                     std::string& out) {
-  if (warnings.empty()) return;
-  out += "<ul class=\"warnings\">\n";
-  for (const std::string& w : warnings) {
-    out += "<li>";
-    AppendText(w, out);
-    out += "</li>\n";
-  }
-  out += "</ul>\n";
+  if (!warnings.empty()) AppendList("class=\"warnings\"", warnings, out);
 }
 
 void AppendHtmlText(std::string_view cp866, std::string& out) {
@@ -455,13 +460,7 @@ void WriteSilentLinks(const std::vector<std::string>& links, const PageTexts& t,
     out.append("<p id=\"silent\">").append(t.none) += "</p>\n";
     return;
   }
-  out += "<ul id=\"silent\">\n";
-  for (const std::string& link : links) {
-    out += "<li>";
-    AppendText(link, out);
-    out += "</li>\n";
-  }
-  out += "</ul>\n";
+  AppendList("id=\"silent\"", links, out);
 }
 
 std::string Title(const RunRecord& r, const PageTexts& t) {

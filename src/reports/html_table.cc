@@ -1,6 +1,7 @@
 #include "reports/html_table.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace brantlow {
 
@@ -28,13 +29,17 @@ std::vector<HtmlColumn> TotalsColumns(const PageTexts& t) {
           {t.time, true}};
 }
 
+namespace {
+
+void Counts(HtmlCells& cells, std::initializer_list<long long> counts) {
+  for (const long long n : counts) cells.Number(IntegerText(n));
+}
+
+}  // namespace
+
 void TotalsCells(HtmlCells& cells, const DayTotals& d, bool costs) {
-  cells.Number(IntegerText(d.sessions));
-  cells.Number(IntegerText(d.incoming));
-  cells.Number(IntegerText(d.outgoing));
-  cells.Number(IntegerText(d.failures));
-  cells.Number(IntegerText(d.received));
-  cells.Number(IntegerText(d.sent));
+  Counts(cells,
+         {d.sessions, d.incoming, d.outgoing, d.failures, d.received, d.sent});
   cells.Number(HoursMinutesSeconds(d.seconds));
   if (costs) cells.Number(DecimalsText(d.cost, 2));
 }
@@ -50,13 +55,8 @@ std::vector<HtmlColumn> AddressColumns(const PageTexts& t,
 
 void AddressCells(HtmlCells& cells, const AddressTotals& a, bool costs,
                   int cps_decimals) {
-  cells.Number(IntegerText(a.sessions));
-  cells.Number(IntegerText(a.incoming));
-  cells.Number(IntegerText(a.outgoing));
-  cells.Number(IntegerText(a.received));
-  cells.Number(IntegerText(a.sent));
-  cells.Number(IntegerText(a.files_received));
-  cells.Number(IntegerText(a.files_sent));
+  Counts(cells, {a.sessions, a.incoming, a.outgoing, a.received, a.sent,
+                 a.files_received, a.files_sent});
   cells.Number(DecimalsText(a.cps_count > 0 ? a.cps_sum / a.cps_count : 0.0,
                             cps_decimals));
   cells.Number(HoursMinutesSeconds(a.seconds));
