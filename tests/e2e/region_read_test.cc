@@ -3,6 +3,7 @@
 // years whose lines come up to a day late, both must give the same reports.
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,21 @@ std::string TwoYears(std::size_t* second_year_at = nullptr) {
   return log;
 }
 
+// The same run on the log named as a file (read from where its days begin)
+// and on the log as standard input (read from its start).
+std::pair<RunResult, RunResult> FileAndPipe(
+    const std::string& log, const std::vector<std::string>& args) {
+  TranscriptCase file;
+  file.args = {"LOG"};
+  file.args.insert(file.args.end(), args.begin(), args.end());
+  file.inputs["LOG"] = log;
+  TranscriptCase piped = file;
+  piped.args[0] = "-";
+  piped.standard_input = "LOG";
+  return {RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN),
+          RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN)};
+}
+
 TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
   const std::string log = TwoYears();
   ASSERT_GT(log.size(), 1536u << 10);
@@ -67,15 +83,7 @@ TEST(RegionRead, ReportsEqualThoseOfAReadFromTheStart) {
       {"/p=25.12-06.01"},                  // a period across the new year
   };
   for (const std::vector<std::string>& run : runs) {
-    TranscriptCase file;
-    file.args = {"LOG"};
-    file.args.insert(file.args.end(), run.begin(), run.end());
-    file.inputs["LOG"] = log;
-    TranscriptCase piped = file;
-    piped.args[0] = "-";
-    piped.standard_input = "LOG";
-    const RunResult a = RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN);
-    const RunResult b = RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+    const auto [a, b] = FileAndPipe(log, run);
     const std::string report =
         run[0].substr(0, 3) == "/p=" ? "perdata.zvx" : "logdata.zvx";
     ASSERT_EQ(1u, a.files.count(report)) << run[0];
@@ -93,14 +101,7 @@ TEST(RegionRead, AYearBegunInsideAPeriodGivesTheSameReport) {
   std::string log = TwoYears();
   log.insert(log.rfind("16/07 01:10:00"),
              "05/01 12:00:00 Rescanning outbound, the clock set back\r\n");
-  TranscriptCase file;
-  file.args = {"LOG", "/p=01.07-31.07"};
-  file.inputs["LOG"] = log;
-  TranscriptCase piped = file;
-  piped.args[0] = "-";
-  piped.standard_input = "LOG";
-  const RunResult a = RunCase(file, BRANTLOW_BINARY, BRANTLOW_STANDIN);
-  const RunResult b = RunCase(piped, BRANTLOW_BINARY, BRANTLOW_STANDIN);
+  const auto [a, b] = FileAndPipe(log, {"/p=01.07-31.07"});
   ASSERT_EQ(1u, a.files.count("perdata.zvx"));
   EXPECT_TRUE(a.files.at("perdata.zvx") == b.files.at("perdata.zvx"))
       << Printable(a.files.at("perdata.zvx")) << "\n"
