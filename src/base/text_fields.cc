@@ -1,6 +1,5 @@
 #include "base/text_fields.h"
 
-#include <cctype>
 #include <cfloat>
 #include <climits>
 #include <cstdlib>
@@ -17,7 +16,6 @@ std::string_view Field(std::string_view text, std::size_t column,
   return text.substr(column, width);
 }
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -30,7 +28,7 @@ int FieldNumber(std::string_view text, std::size_t column, std::size_t width) {
   if (width > kMaxFieldWidth) width = kMaxFieldWidth;
   std::string_view field = Field(text, column, width);
   std::size_t i = 0;
-  while (i < field.size() && IsSpace(field[i])) ++i;
+  while (i < field.size() && IsFieldSpace(field[i])) ++i;
   bool negative = false;
   if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
     negative = field[i] == '-';
@@ -68,7 +66,7 @@ void CopyExponent(std::string_view field, std::size_t i, char* number,
 // digits before the exponent, 0 for no number.
 std::size_t CopyDecimal(std::string_view field, char* number, std::size_t& n) {
   std::size_t i = 0, digits = 0;
-  while (i < field.size() && IsSpace(field[i])) ++i;
+  while (i < field.size() && IsFieldSpace(field[i])) ++i;
   if (i < field.size() && (field[i] == '+' || field[i] == '-'))
     number[n++] = field[i++];
   auto copy_digits = [&] {

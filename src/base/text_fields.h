@@ -24,6 +24,13 @@ std::string_view FieldText(const char (&field)[N]) {
 // A C string as the text the readers see.
 inline std::string_view LineText(const char* line) { return line; }
 
+// White space before a number, as the C locale has it: the console's
+// locale, which the program takes from the environment, must not change
+// what a field says.
+constexpr bool IsFieldSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // The decimal integer in at most width (capped at 20) characters from
 // column: leading white space, one sign, digits. Saturates at the int range.
 int FieldNumber(std::string_view text, std::size_t column, std::size_t width);

@@ -1,7 +1,6 @@
 #include "reports/address_summary.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -30,8 +29,7 @@ std::int64_t KeyNumber(std::string_view name, std::size_t column,
   std::string_view field =
       column < name.size() ? name.substr(column, width) : std::string_view();
   std::size_t i = 0;
-  while (i < field.size() && std::isspace(static_cast<unsigned char>(field[i])))
-    ++i;
+  while (i < field.size() && IsFieldSpace(field[i])) ++i;
   const bool negative = i < field.size() && field[i] == '-';
   if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
   std::int64_t value = 0;
@@ -194,11 +192,13 @@ void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
 }
 
 // A row put together as "║%-18s│%10lld│%10lld│%8.0f│  %2.2d:%2.2d:%2.2d   ║"
-// writes it: a busy day has thousands.
-void WriteRow(Output& out, const char* label, const SessionRecord& r) {
+// in line, which the rows share, writes it: a busy day has thousands.
+void WriteRow(Output& out, const char* label, const SessionRecord& r,
+              std::string& line) {
   const int s = WholeSeconds(r.duration);
   const std::string_view bar = CP866("│");
-  std::string line(CP866("║"));
+  line.clear();
+  line.append(CP866("║"));
   AppendText(line, label, 18, Align::kLeft);
   line.append(bar);
   AppendNumber(line, r.bytes_received, 10);
@@ -311,6 +311,7 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
   double duration = 0, cps = 0;
   int with_cps = 0;
   int bbs_user = 0;
+  std::string line;
   for (const SessionRecord& r : table) {
     if (bbs_file && r.kind != kBbsCaller) continue;
     char name[19];
@@ -321,9 +322,9 @@ void WriteAddressSummary(const SessionTable& table, Output& out,
         r.kind == kBbsCaller) {
       char label[32];
       std::snprintf(label, sizeof label, "BBS user %2.2d", ++bbs_user);
-      WriteRow(out, label, r);
+      WriteRow(out, label, r, line);
     } else {
-      WriteRow(out, name, r);
+      WriteRow(out, name, r, line);
     }
     AddBytes(sent, r.bytes_sent);
     AddBytes(received, r.bytes_received);
