@@ -39,20 +39,34 @@ void RecordBlock::Resize(std::size_t count) {
 }
 
 void SessionTable::Reorder(const std::vector<int>& order) {
-  // Where each record goes: its place in order, or after the kept ones.
+  // Where each place's record comes from: its source in order, the
+  // dropped records after the kept ones.
   const std::size_t count = records_.size();
-  std::vector<std::size_t> place(count, count);
-  for (std::size_t k = 0; k < order.size(); ++k) place[Slot(order[k])] = k;
+  std::vector<std::size_t> source(count, count);
+  std::vector<bool> kept(count, false);
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    source[k] = Slot(order[k]);
+    kept[Slot(order[k])] = true;
+  }
   std::size_t dropped = order.size();
-  for (std::size_t& p : place)
-    if (p == count) p = dropped++;
-  // Each swap puts one record in its place for good.
-  SessionRecord* r = records_.data();
   for (std::size_t i = 0; i < count; ++i)
-    while (place[i] != i) {
-      std::swap(r[i], r[place[i]]);
-      std::swap(place[i], place[place[i]]);
+    if (!kept[i]) source[dropped++] = i;
+  // Each cycle of places is followed once with one record held aside:
+  // every record is copied once, where swaps would copy it three times.
+  SessionRecord* r = records_.data();
+  for (std::size_t start = 0; start < count; ++start) {
+    if (source[start] == start || source[start] == count) continue;
+    const SessionRecord held = r[start];
+    std::size_t at = start;
+    while (source[at] != start) {
+      const std::size_t from = source[at];
+      r[at] = r[from];
+      source[at] = count;  // in place
+      at = from;
     }
+    r[at] = held;
+    source[at] = count;
+  }
   records_.Resize(order.size());
 }
 

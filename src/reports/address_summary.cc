@@ -113,6 +113,22 @@ std::optional<std::string_view> Prefix(std::string_view name,
 // to the place of the next; every later row inserts item i into the sorted
 // items before it, after its equals, and turns each run of higher keys by
 // one (the run's first item to its end).
+// The lower keys between a run's places: gap t between its places t and
+// t + 1, the last gap up to the end. The run's own places are unmarked.
+std::vector<std::size_t> Gaps(const std::vector<std::size_t>& by_key,
+                              std::size_t begin, std::size_t end,
+                              std::size_t n, const PositionCounter& lower) {
+  std::vector<std::size_t> gaps(end - begin);
+  std::size_t before = lower.Before(by_key[begin]);
+  for (std::size_t t = 0; t < gaps.size(); ++t) {
+    const std::size_t next =
+        lower.Before(begin + t + 1 < end ? by_key[begin + t + 1] : n);
+    gaps[t] = next - before;
+    before = next;
+  }
+  return gaps;
+}
+
 // Writes the run of equal keys by_key[begin, end) in the order the later
 // rows leave it: each item is put just before the run's head, and every
 // lower key inserted after it moves the head on by one.
@@ -121,13 +137,39 @@ void PlaceRun(const std::vector<int>& first_row,
               std::size_t end, const PositionCounter& lower,
               std::vector<int>& items, std::size_t& out) {
   const std::size_t m = end - begin;
+  if (m == 1) {  // most runs: nothing to turn
+    items[out++] = first_row[by_key[begin]];
+    return;
+  }
+  const std::vector<std::size_t> gaps =
+      Gaps(by_key, begin, end, first_row.size(), lower);
+  std::size_t moves = 0;
+  for (std::size_t t = 0; t < m; ++t)
+    moves += gaps[t] <= t ? gaps[t] : gaps[t] % (t + 1);
+  // Few lower keys among the run's: the ring of the run is walked, each
+  // item put before the head and the head moved on by its gap.
+  if (moves <= 8 * m) {
+    std::vector<std::size_t> next(m);
+    std::size_t head = 0, before_head = 0;
+    for (std::size_t t = 1; t < m; ++t) {
+      next[before_head] = t;
+      next[t] = head;
+      before_head = t;
+      for (std::size_t k = gaps[t] <= t ? gaps[t] : gaps[t] % (t + 1); k > 0;
+           --k) {
+        before_head = head;
+        head = next[head];
+      }
+    }
+    for (std::size_t k = 0; k < m; ++k, head = next[head])
+      items[out++] = first_row[by_key[begin + head]];
+    return;
+  }
   std::vector<std::size_t> insert_at(m);
   std::size_t head = 0;
   for (std::size_t t = 0; t < m; ++t) {
     insert_at[t] = head;
-    const std::size_t from = by_key[begin + t] + 1;
-    const std::size_t to = t + 1 < m ? by_key[begin + t + 1] : first_row.size();
-    head = (head + 1 + lower.Before(to) - lower.Before(from)) % (t + 1);
+    head = (head + 1 + gaps[t]) % (t + 1);
   }
   // Later insertions shift earlier ones: placed last to first, each item
   // takes the free slot its insertion index names.
@@ -141,32 +183,62 @@ void PlaceRun(const std::vector<int>& first_row,
   for (std::size_t k = 0; k < m; ++k) items[out++] = run[(head + k) % m];
 }
 
+// The places 0 to n-1 in the order of their keys, equal keys in place
+// order: counted out when the keys span no more than a few times n values
+// (net and node numbers do), else sorted.
+std::vector<std::size_t> StableOrder(const std::vector<std::int64_t>& keys) {
+  const std::size_t n = keys.size();
+  std::vector<std::size_t> order(n);
+  const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
+  const auto span = static_cast<std::uint64_t>(*high) -
+                    static_cast<std::uint64_t>(*low);
+  if (span >= 4 * n + 64) {
+    for (std::size_t i = 0; i < n; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a,
+                                                     std::size_t b) {
+      return keys[a] < keys[b];
+    });
+    return order;
+  }
+  std::vector<std::size_t> next(static_cast<std::size_t>(span) + 2, 0);
+  auto slot = [&](std::size_t i) {
+    return static_cast<std::size_t>(static_cast<std::uint64_t>(keys[i]) -
+                                    static_cast<std::uint64_t>(*low));
+  };
+  for (std::size_t i = 0; i < n; ++i) ++next[slot(i) + 1];
+  for (std::size_t v = 1; v < next.size(); ++v) next[v] += next[v - 1];
+  for (std::size_t i = 0; i < n; ++i) order[next[slot(i)]++] = i;
+  return order;
+}
+
 template <typename Key>
 void ExchangeOrder(std::vector<int>& items, const Key& key) {
   const std::size_t n = items.size();
   if (n < 2) return;
+  std::vector<std::int64_t> item_keys(n);
+  for (std::size_t j = 0; j < n; ++j) item_keys[j] = key(items[j]);
+  // Keys all equal: no exchange is made.
+  if (std::all_of(item_keys.begin(), item_keys.end(),
+                  [&](std::int64_t k) { return k == item_keys[0]; }))
+    return;
   std::vector<int> first_row = items;
+  std::vector<std::int64_t> keys = item_keys;  // of first_row
   std::size_t highest = 0;
   for (std::size_t j = 1; j < n; ++j) {
-    if (key(items[highest]) < key(items[j])) {
+    if (item_keys[highest] < item_keys[j]) {
       first_row[j] = items[highest];
+      keys[j] = item_keys[highest];
       highest = j;
     }
   }
   first_row[0] = items[highest];
-  std::vector<std::size_t> by_key(n);
-  for (std::size_t i = 0; i < n; ++i) by_key[i] = i;
-  std::stable_sort(by_key.begin(), by_key.end(),
-                   [&](std::size_t a, std::size_t b) {
-                     return key(first_row[a]) < key(first_row[b]);
-                   });
+  keys[0] = item_keys[highest];
+  const std::vector<std::size_t> by_key = StableOrder(keys);
   PositionCounter lower(n);
   std::size_t out = 0;
   for (std::size_t begin = 0; begin < n;) {
     std::size_t end = begin + 1;
-    while (end < n &&
-           !(key(first_row[by_key[begin]]) < key(first_row[by_key[end]])))
-      ++end;
+    while (end < n && keys[by_key[end]] == keys[by_key[begin]]) ++end;
     PlaceRun(first_row, by_key, begin, end, lower, items, out);
     for (std::size_t i = begin; i < end; ++i) lower.Mark(by_key[i]);
     begin = end;
@@ -174,20 +246,37 @@ void ExchangeOrder(std::vector<int>& items, const Key& key) {
 }
 
 // One exchange pass over each class of names sharing a prefix (items of an
-// empty prefix take no part), each class keeping the places it holds.
+// empty prefix take no part), each class keeping the places it holds. The
+// places are grouped by class in one list, a class's in order.
 template <typename Key, typename Class>
 void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
-  std::unordered_map<std::string_view, std::vector<std::size_t>> places;
+  std::unordered_map<std::string_view, std::size_t> classes;
+  classes.reserve(at.size());
+  constexpr std::size_t kNone = SIZE_MAX;
+  std::vector<std::size_t> class_at(at.size(), kNone);
+  std::vector<std::size_t> first(1, 0);  // of each class in places, then end
   for (std::size_t i = 0; i < at.size(); ++i) {
     const std::optional<std::string_view> prefix = class_of(at[i]);
-    if (prefix) places[*prefix].push_back(i);
+    if (!prefix) continue;
+    const auto [it, added] = classes.try_emplace(*prefix, first.size() - 1);
+    if (added) first.push_back(0);
+    class_at[i] = it->second;
+    ++first[it->second + 1];
   }
+  for (std::size_t c = 1; c < first.size(); ++c) first[c] += first[c - 1];
+  std::vector<std::size_t> places(first.back());
+  std::vector<std::size_t> next(first.begin(), first.end() - 1);
+  for (std::size_t i = 0; i < at.size(); ++i)
+    if (class_at[i] != kNone) places[next[class_at[i]]++] = i;
   std::vector<int> items;
-  for (auto& [prefix, where] : places) {
+  for (std::size_t c = 0; c + 1 < first.size(); ++c) {
+    if (first[c + 1] - first[c] < 2) continue;
     items.clear();
-    for (std::size_t i : where) items.push_back(at[i]);
+    for (std::size_t k = first[c]; k < first[c + 1]; ++k)
+      items.push_back(at[places[k]]);
     ExchangeOrder(items, key);
-    for (std::size_t k = 0; k < where.size(); ++k) at[where[k]] = items[k];
+    for (std::size_t k = first[c]; k < first[c + 1]; ++k)
+      at[places[k]] = items[k - first[c]];
   }
 }
 
@@ -275,9 +364,8 @@ std::vector<int> SummaryOrder(const std::vector<std::string_view>& names) {
     keys[i] = KeysOf(names[i]);
     at[i] = static_cast<int>(i);
   }
-  ExchangePass(
-      at, [&](int r) { return keys[Index(r)].zone; },
-      [](int) { return std::optional<std::string_view>(""); });
+  // Every name takes part in the zones' pass: one class.
+  ExchangeOrder(at, [&](int r) { return keys[Index(r)].zone; });
   ExchangePass(
       at, [&](int r) { return keys[Index(r)].net; },
       [&](int r) {
