@@ -116,7 +116,7 @@ class PieceLoop {
       progress_->JumpTo(counts_.start);
     LogPiece raw;
     while (!past_days_) {
-      if (jumps_ && line_start_ && plan_.CanSkip()) SkipBulk();
+      if (jumps_ && line_start_ && passing_ && plan_.CanSkip()) SkipBulk();
       if (past_days_ || !reader_.Next(raw)) break;
       if (progress_ != nullptr) progress_->Advance(raw.end_position);
       Piece(raw);
@@ -201,7 +201,9 @@ class PieceLoop {
       if (NotePast(raw.data, raw.raw_length)) return;
     }
     line_start_ = raw.line_end;
-    if (plan_.CanSkip() && PassesBy(raw.data, raw.raw_length, plan_.days())) {
+    passing_ = PassesBy(raw.data, raw.raw_length, plan_.days()) &&
+               plan_.CanSkip();
+    if (passing_) {
       plan_.Skip(raw.line_end);
       return;
     }
@@ -224,6 +226,9 @@ class PieceLoop {
   char line_[kLogPieceLimit + 1];
   char converted_[kLogPieceLimit + 1];
   bool line_start_ = true;  // the next piece begins a line
+  // The last piece passed by: lines are passed over in bulk only then,
+  // the lines of the days read being taken one by one.
+  bool passing_ = true;
   bool utf8_told_ = false;  // the current line was counted as UTF-8
   const bool may_stop_;
   DaySet past_;             // the days after the last whose lines end it
@@ -418,7 +423,10 @@ class WindowPlan final : public ScanPlan {
       Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
     if (in_first || in_second) {
       entered_ = true;
-      if (earlier_ != nullptr && earlier_->Open()) earlier_->ReadAfter(seen);
+      if (earlier_open_) {
+        earlier_->ReadAfter(seen);
+        earlier_open_ = earlier_->Open();
+      }
     } else if (began_line && !Before(seen)) {
       if (entered_ && !after_) after_ = dialect_.DayOf(seen).has_value();
       if (Trailing()) Trail(seen);
@@ -451,9 +459,11 @@ class WindowPlan final : public ScanPlan {
     if (entered_) {
       if (!after_) return true;  // a stray line inside the window
       earlier_->Reset();
+      earlier_open_ = false;
       entered_ = after_ = trail_done_ = false;
     }
     earlier_->Read(seen);
+    earlier_open_ = earlier_->Open();
     return true;
   }
   bool Trailing() const { return entered_ && !trail_done_ && reader_.Open(); }
@@ -513,6 +523,7 @@ class WindowPlan final : public ScanPlan {
   const WindowDay day_before_;
   const WindowDay before_start_;
   SessionReader* const earlier_;
+  bool earlier_open_ = false;  // earlier_->Open() since its last line
   // The day before passes by on its hour until day_before_'s start.
   const bool late_by_hour_;
   ScanRestart* const restart_;
