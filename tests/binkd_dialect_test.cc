@@ -72,7 +72,7 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   ASSERT_EQ(3, table.size());
   const SessionRecord& call = table[0];
   EXPECT_EQ("2:5090/12", FieldText(call.name));
-  EXPECT_EQ("2:5090/12 2:5090/12.1", FieldText(call.akas));  // every AKA
+  EXPECT_EQ("2:5090/12 2:5090/12.1", table.Akas(call));  // every AKA
   EXPECT_EQ(kOutgoing, call.kind);
   EXPECT_EQ("10:00:01", FieldText(call.start_time));
   EXPECT_EQ("10:00:07",

@@ -133,7 +133,7 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.password = TrimmedRight(FieldText(r.password));
     row.connect = TrimmedRight(FieldText(r.connect));
     row.mailer = TrimmedRight(FieldText(r.mailer));
-    row.akas = SplitBlanks(FieldText(r.akas));
+    row.akas = SplitBlanks(table.Akas(r));
     if (!costs.empty()) row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));
   }

@@ -119,20 +119,6 @@ bool ParseBinkdLine(std::string_view line, BinkdLine& parts) {
   return true;
 }
 
-namespace {
-
-// One more address of the remote, when the field still has room for it.
-void AddAka(SessionRecord& record, std::string_view address) {
-  const std::size_t used = FieldText(record.akas).size();
-  const std::size_t blank = used > 0 ? 1 : 0;
-  if (address.empty() || used + blank + address.size() >= sizeof record.akas)
-    return;
-  if (blank != 0) record.akas[used] = ' ';
-  address.copy(record.akas + used + blank, address.size());
-}
-
-}  // namespace
-
 BinkdSessionReader::Running* BinkdSessionReader::Find(long pid) {
   for (Running& open : open_)
     if (open.record >= 0 && open.pid == pid) return &open;
@@ -227,7 +213,7 @@ void BinkdSessionReader::Message(Running& open, const BinkdLine& parts) {
   if (StartsWith(text, "addr: ")) {
     if (!open.named) CopyField(record.name, PlainAddress(text.substr(6)));
     open.named = true;
-    AddAka(record, PlainAddress(text.substr(6)));
+    table_.AddAka(record, PlainAddress(text.substr(6)));
   } else if (StartsWith(text, "VER ")) {
     CopyField(record.mailer, text.substr(4));
   } else if (StartsWith(text, "outgoing session with ")) {

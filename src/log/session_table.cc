@@ -38,6 +38,22 @@ void RecordBlock::Resize(std::size_t count) {
   size_ = count;
 }
 
+void SessionTable::AddAka(SessionRecord& r, std::string_view address) {
+  const std::size_t used = r.akas.length;
+  const std::size_t blank = used > 0 ? 1 : 0;
+  if (address.empty() || used + blank + address.size() >= kAkaRoom) return;
+  // The record's text goes on at the end of the store; moved there first
+  // when another record's came after it.
+  if (r.akas.at + used != aka_text_.size()) {
+    const std::string text(Akas(r));
+    r.akas.at = static_cast<std::uint32_t>(aka_text_.size());
+    aka_text_.append(text);
+  }
+  if (blank != 0) aka_text_.push_back(' ');
+  aka_text_.append(address);
+  r.akas.length = static_cast<std::uint32_t>(used + blank + address.size());
+}
+
 void SessionTable::Reorder(const std::vector<int>& order) {
   // Where each place's record comes from: its source in order, the
   // dropped records after the kept ones.

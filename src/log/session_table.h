@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +16,12 @@ namespace brantlow {
 // What a record's name stands for when it is no address: a failed
 // handshake, or a caller passed on to the BBS.
 enum class SessionTag : char { kNone, kHandshakeFailure, kTerminalCall };
+
+// A record's addresses in its table's store; zero-filled: none.
+struct AkaText {
+  std::uint32_t at;
+  std::uint32_t length;
+};
 
 // A zero-filled record is an empty slot. Text fields are fixed-width; the
 // connect string and the password status need no terminator when full.
@@ -31,9 +39,10 @@ struct SessionRecord {
   double cps;
   char crash_mark;  // '!' for a crash-poll repeat, else blank
   SessionTag tag;   // set with the names that stand for no address
-  // Every address the remote presented, blank-separated, where the log
-  // names them all (binkd's); as many as the field holds.
-  char akas[96];
+  // Where the table keeps every address the remote presented, for the
+  // logs that name them all (binkd's): most logs name none, and a busy
+  // day's records stay small.
+  AkaText akas;
 };
 
 // Byte counts add up exactly; a sum past the range (only forged counts
@@ -100,7 +109,10 @@ class SessionTable {
   const SessionRecord* begin() const { return records_.data(); }
   const SessionRecord* end() const { return records_.data() + records_.size(); }
 
-  void Clear() { records_.Resize(0); }
+  void Clear() {
+    records_.Resize(0);
+    aka_text_.clear();
+  }
   // A new record, zero-filled, becomes the newest.
   void Append() { records_.AppendZeroed(); }
   // The newest record goes (folded into the one before it).
@@ -111,9 +123,19 @@ class SessionTable {
   // they stand: no second table of a busy day.
   void Reorder(const std::vector<int>& order);
 
+  // The addresses of a record of this table, blank-separated.
+  std::string_view Akas(const SessionRecord& r) const {
+    return std::string_view(aka_text_).substr(r.akas.at, r.akas.length);
+  }
+  // One more address for a record of this table, while fewer than
+  // kAkaRoom characters hold them all.
+  void AddAka(SessionRecord& r, std::string_view address);
+  static constexpr std::size_t kAkaRoom = 96;
+
  private:
   static std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
   RecordBlock records_;
+  std::string aka_text_;  // the records' addresses, end to end
 };
 
 }  // namespace brantlow
