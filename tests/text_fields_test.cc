@@ -40,6 +40,8 @@ TEST(FieldNumber, WidthIsCappedAtTwentyAndValuesSaturate) {
 TEST(FieldReal, ReadsOneMoreCharacterThanTheWidth) {
   EXPECT_DOUBLE_EQ(14, FieldReal("14:05:09", 0, 2));
   EXPECT_DOUBLE_EQ(123, FieldReal("1234", 0, 2));
+  EXPECT_DOUBLE_EQ(12, FieldReal("12.5", 0, 2));
+  EXPECT_DOUBLE_EQ(7, FieldReal("9:07", 2, 2));
   EXPECT_DOUBLE_EQ(12345678901.0, FieldReal("123456789012345", 0, 10));
   EXPECT_DOUBLE_EQ(863, FieldReal("863/214, time", 0, 10));
 }

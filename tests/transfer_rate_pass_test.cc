@@ -88,6 +88,52 @@ TEST_F(RatePassTest, PiecesOfALongEntryAreSkipped) {
   EXPECT_FLOAT_EQ(300, (*table_)[0].cps);
 }
 
+// A one-day run takes the rates as the entries are written and never
+// reads them back: both must give every session the same numbers, for
+// entries a read cuts, CR LF tails, cancelled files and stray indexes.
+TEST_F(RatePassTest, RatesTakenAsWrittenAreThoseReadBack) {
+  const std::string tails[] = {
+      "a.pkt 1200 OK: 0:01, 1200 cps, 10%",
+      "b.pkt 300 OK: 0:02, 150 cps, 5%\r",
+      "c.pkt 6144 cancelled at pos 2048, 512 cps",
+      std::string(60, 'n') + ".zip 5 OK: 0:01, 77 cps",
+      std::string(75, 'm') + ", 33\r",
+      std::string(61, 'r') + ", 1234567891234 cps",  // the read cuts the rate
+      std::string(62, 'r') + ",  98765432109\r",
+      "d 9 OK,  12.5 cps",
+      "e.tic 40 OK",
+      "",
+  };
+  const char* names[] = {"2:5020/52", "2:5020/52.123456789", "Terminal Call"};
+  MemoryOutput written;
+  TransferRates taken(EnglishLogPhrases());
+  ScratchWriter writer(&written, &taken);
+  int k = 0;
+  for (const std::string& tail : tails)
+    for (const char* name : names)
+      for (const int session : {k++ % 4, -1, 9})
+        writer.Add({session, name, k % 2 == 0, tail});
+  auto table = [&] {
+    auto t = std::make_unique<SessionTable>();
+    for (int i = 0; i < 4; ++i) t->Append();
+    (*t)[1].cps = 0.1;  // a BBS caller's own rate
+    (*t)[2].kind = kNoEnd;
+    return t;
+  };
+  const auto as_written = table();
+  const auto read_back = table();
+  taken.Apply(*as_written);
+  MemoryLines lines(written.bytes());
+  RunTransferRatePass(*read_back, lines, EnglishLogPhrases());
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ((*read_back)[i].cps, (*as_written)[i].cps) << i;
+    EXPECT_EQ((*read_back)[i].bytes_sent, (*as_written)[i].bytes_sent) << i;
+    EXPECT_EQ((*read_back)[i].bytes_received, (*as_written)[i].bytes_received)
+        << i;
+  }
+  EXPECT_GT((*read_back)[3].bytes_sent + (*read_back)[3].bytes_received, 0);
+}
+
 TEST_F(RatePassTest, EmptyScratchChangesNothing) {
   Add("2:1/1").cps = 12;
   Run("");

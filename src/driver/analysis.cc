@@ -50,23 +50,33 @@ namespace {
 // entries of the earlier one go.
 class OutputsRestart final : public ScanRestart {
  public:
-  explicit OutputsRestart(RunFiles& files) : files_(files) {}
+  OutputsRestart(RunFiles& files, TransferRates& rates)
+      : files_(files), rates_(rates) {}
   void DropOutputs() override {
     files_.Rewind(Destination::kCut);
     files_.Rewind(Destination::kScratch);
+    rates_.Clear();
   }
 
  private:
   RunFiles& files_;
+  TransferRates& rates_;
 };
 
+// The scratch file keeps the entries only for the files they list: the
+// rates are taken as the entries are written.
+bool ListsFiles(const RunSettings& s, const RunRecord& record) {
+  return Wanted(s.files_mode) || record.keeps_addresses;
+}
+
 ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
-                    RunFiles& files, RunProgress& progress, RunRecord& record) {
+                    RunFiles& files, RunProgress& progress, RunRecord& record,
+                    TransferRates& rates) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
   std::optional<ScratchWriter> scratch;
   if (Output* scratch_file = files.Find(Destination::kScratch))
-    scratch.emplace(*scratch_file);
+    scratch.emplace(ListsFiles(s, record) ? scratch_file : nullptr, &rates);
   std::unique_ptr<SessionReader> reader = run.dialect->MakeReader(
       {run.sessions, scratch ? &*scratch : nullptr, LogPhrasesFor(s.language),
        run.processes, !s.no_configuration});
@@ -83,7 +93,7 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
   const std::unique_ptr<SessionReader> earlier = run.dialect->MakeReader(
       {earlier_table, nullptr, LogPhrasesFor(s.language), run.processes,
        !s.no_configuration, /*spans_only=*/true});
-  OutputsRestart restart(files);
+  OutputsRestart restart(files, rates);
   ScanCounts counts = ScanLog(log, *run.dialect, window, s.cut_mode,
                               files.Find(Destination::kCut), *reader, bar,
                               &restart, earlier.get());
@@ -216,13 +226,17 @@ void ReportedDay::Summary(const SessionTable& table, int session_total,
 }
 
 void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
-                 RunProgress& progress, RunRecord& record) {
+                 RunProgress& progress, RunRecord& record,
+                 const TransferRates& rates) {
   const RunSettings& s = run.settings;
   ReportedDay view(run, files, progress);
   AddressMap addresses;
-  const DayResult day = AnalyseDay(
-      run, {run.sessions, files.ScratchEntries(), window, run.earlier_busy},
-      view, record.keeps_addresses ? &addresses : nullptr, record);
+  const DayResult day = AnalyseDay(run,
+                                   {run.sessions, files.ScratchEntries(),
+                                    window, run.earlier_busy, &rates},
+                                   view,
+                                   record.keeps_addresses ? &addresses : nullptr,
+                                   record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,
@@ -270,10 +284,12 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
   record.language = run.settings.report_language;
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
-  const ScanCounts counts = ScanStep(run, window, log, files, progress, record);
+  TransferRates rates(LogPhrasesFor(run.settings.language));
+  const ScanCounts counts =
+      ScanStep(run, window, log, files, progress, record, rates);
   files.Close(Destination::kScratch);
   if (Analyses(run.settings.cut_mode))
-    ReportSteps(run, window, files, progress, record);
+    ReportSteps(run, window, files, progress, record, rates);
   WriteSignatures(run.settings, files);
   files.Close(Destination::kConnect);
   files.Close(Destination::kFilesTable);

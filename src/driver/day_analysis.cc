@@ -73,7 +73,10 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   if (!result.costs.empty())
     Step(view, steps.costs, [&] { CalculateCosts(result.costs, table); });
   Step(view, steps.statistics, [&] {
-    if (day.scratch != nullptr)
+    // The rates need the scratch file made, as the reading back did.
+    if (day.scratch != nullptr && day.rates != nullptr)
+      day.rates->Apply(table);
+    else if (day.scratch != nullptr)
       RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
     view.SessionList(table);
   });

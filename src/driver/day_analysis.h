@@ -11,6 +11,7 @@
 #include "driver/run_context.h"
 #include "driver/run_files.h"
 #include "files/files_table.h"
+#include "files/transfer_rate_pass.h"
 #include "log/busy_array.h"
 #include "log/cost_table.h"
 #include "log/session_table.h"
@@ -67,6 +68,8 @@ struct DayInput {
   Window window;
   // Time on line of sessions that began before the window.
   std::span<const BusySpan> earlier = {};
+  // The entries' rates as they were written; null: read back from scratch.
+  const TransferRates* rates = nullptr;
 };
 
 // What a day counted.

@@ -32,10 +32,12 @@ namespace {
 // What one day of the period gathers, in one year of the log, while the
 // log is read.
 struct Day {
+  explicit Day(const LogPhrases& phrases) : rates(phrases) {}
   Date date;
   std::unique_ptr<SessionTable> table = std::make_unique<SessionTable>();
   MemoryOutput scratch_bytes;
-  ScratchWriter scratch{scratch_bytes};
+  TransferRates rates;
+  ScratchWriter scratch{&scratch_bytes, &rates};
   std::unique_ptr<SessionReader> reader;
   LinkWatch* links = nullptr;  // the reader, when link health is gathered
 };
@@ -59,8 +61,8 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, PeriodTally& tally,
   const Window window =
       MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
   DayResult result =
-      AnalyseDay(run, {*day.table, &scratch, window, tally.earlier}, view,
-                 &tally.addresses, record);
+      AnalyseDay(run, {*day.table, &scratch, window, tally.earlier, &day.rates},
+                 view, &tally.addresses, record);
   tally.earlier = std::move(result.later);
   for (int k = 0; k < kHalfHours; ++k)
     tally.busy[static_cast<std::size_t>(k)] +=
@@ -121,7 +123,7 @@ class Days final : public PeriodSink {
 
   std::unique_ptr<struct Day> Make(int k) {
     const RunSettings& s = run_.settings;
-    auto day = std::make_unique<struct Day>();
+    auto day = std::make_unique<struct Day>(LogPhrasesFor(s.language));
     day->date = dates_[static_cast<std::size_t>(k)];
     day->reader = run_.dialect->MakeReader(
         {*day->table, &day->scratch, LogPhrasesFor(s.language), run_.processes,

@@ -58,25 +58,24 @@ void TakeFinished(SessionRecord& record, bool last, const Finished& files) {
 
 }  // namespace
 
-void RunTransferRatePass(SessionTable& table, LineReader& scratch,
-                         const LogPhrases& phrases) {
-  if (table.empty() || !scratch.SeekTo(0)) return;
+void TransferRates::Take(const ReadEntry& entry) {
+  double rate = 0;
+  if (RateOf(entry.text, phrases_, rate))
+    rated_.push_back({entry.session, entry.sent, rate, EntrySize(entry)});
+}
+
+void TransferRates::Apply(SessionTable& table) const {
+  if (table.empty()) return;
   const auto slots = static_cast<std::size_t>(table.size());
   std::vector<int> counts(slots, 0);
   std::vector<Finished> finished(slots);
   const int last = table.newest();
-  ScratchReader reader(scratch);
-  ReadEntry read;
-  while (reader.Next(read)) {
-    const int index = read.session;
-    double rate = 0;
-    if (index < 0 || index > last || !RateOf(read.text, phrases, rate))
-      continue;
-    const auto slot = static_cast<std::size_t>(index);
+  for (const Rated& r : rated_) {
+    if (r.session < 0 || r.session > last) continue;
+    const auto slot = static_cast<std::size_t>(r.session);
     ++counts[slot];
-    table[index].cps += rate;
-    AddBytes(read.sent ? finished[slot].sent : finished[slot].received,
-             EntrySize(read));
+    table[r.session].cps += r.rate;
+    AddBytes(r.sent ? finished[slot].sent : finished[slot].received, r.size);
   }
   for (int i = 0; i <= last; ++i) {
     const auto slot = static_cast<std::size_t>(i);
@@ -84,6 +83,16 @@ void RunTransferRatePass(SessionTable& table, LineReader& scratch,
     table[i].cps /= counts[slot];
     TakeFinished(table[i], i == last, finished[slot]);
   }
+}
+
+void RunTransferRatePass(SessionTable& table, LineReader& scratch,
+                         const LogPhrases& phrases) {
+  if (table.empty() || !scratch.SeekTo(0)) return;
+  TransferRates rates(phrases);
+  ScratchReader reader(scratch);
+  ReadEntry read;
+  while (reader.Next(read)) rates.Take(read);
+  rates.Apply(table);
 }
 
 }  // namespace brantlow

@@ -4,11 +4,37 @@
 #ifndef BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 #define BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 
+#include <cstdint>
+#include <vector>
+
 #include "log/log_phrases.h"
+#include "log/scratch_entry.h"
 #include "log/session_table.h"
 #include "platform/line_reader.h"
 
 namespace brantlow {
+
+// The rated entries of a day, in their order: taken as the entries are
+// written, or read back from the scratch file.
+class TransferRates final : public EntryListener {
+ public:
+  explicit TransferRates(const LogPhrases& phrases) : phrases_(phrases) {}
+  void Take(const ReadEntry& entry) override;
+  void Clear() override { rated_.clear(); }
+  // Every session of the table its mean rate, and the byte totals where
+  // its summary line gave none.
+  void Apply(SessionTable& table) const;
+
+ private:
+  struct Rated {
+    int session;
+    bool sent;
+    double rate;
+    std::int64_t size;  // of the file, from a well-formed entry
+  };
+  const LogPhrases& phrases_;
+  std::vector<Rated> rated_;
+};
 
 // Reads the scratch entries from their start.
 void RunTransferRatePass(SessionTable& table, LineReader& scratch,

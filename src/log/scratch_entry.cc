@@ -1,5 +1,6 @@
 #include "log/scratch_entry.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -47,7 +48,28 @@ void ScratchWriter::Add(const ScratchEntry& entry) {
   entry_.append(entry.sent ? "\xDB~s~" : "\xDB~r~");
   entry_.append(entry.tail);
   entry_.push_back('\n');
-  out_.Write(entry_);
+  if (out_ != nullptr) out_->Write(entry_);
+  if (listener_ != nullptr) {
+    char room[kScratchReadLimit + 1];
+    listener_->Take(ReadBack(entry_, room));
+  }
+}
+
+ReadEntry ReadBack(std::string_view line, char (&room)[kScratchReadLimit + 1]) {
+  // As the reader's line reading does: up to the first line end, CR LF
+  // read as LF, or up to the read's limit.
+  const std::size_t end = line.find('\n');
+  std::string_view text = line.substr(0, end);
+  if (end != std::string_view::npos && !text.empty() && text.back() == '\r')
+    text.remove_suffix(1);
+  std::size_t n = std::min(text.size(), kScratchReadLimit);
+  std::memcpy(room, text.data(), n);
+  if (end != std::string_view::npos && n < kScratchReadLimit) room[n++] = '\n';
+  room[n] = '\0';
+  ReadEntry entry;
+  entry.text = std::string_view(room, strnlen(room, n));
+  Decode(entry);
+  return entry;
 }
 
 bool ScratchReader::Next(ReadEntry& entry) {

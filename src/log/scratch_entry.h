@@ -33,14 +33,30 @@ class ScratchSink {
   virtual void Add(const ScratchEntry& entry) = 0;
 };
 
-// Writes each entry as its line of text.
+struct ReadEntry;
+
+// Told each entry as the scratch reader will read it back, as it is
+// written: what the entries add up to is known without reading them again.
+class EntryListener {
+ public:
+  virtual ~EntryListener() = default;
+  virtual void Take(const ReadEntry& entry) = 0;
+  // The entries so far are dropped (a later year of the log starts over).
+  virtual void Clear() = 0;
+};
+
+// Writes each entry as its line of text to out, when there is one (a run
+// that lists no files needs no entries kept), and tells listener.
 class ScratchWriter final : public ScratchSink {
  public:
-  explicit ScratchWriter(Output& out) : out_(out) {}
+  explicit ScratchWriter(Output& out) : ScratchWriter(&out, nullptr) {}
+  ScratchWriter(Output* out, EntryListener* listener)
+      : out_(out), listener_(listener) {}
   void Add(const ScratchEntry& entry) override;
 
  private:
-  Output& out_;
+  Output* const out_;
+  EntryListener* const listener_;
   std::string entry_;  // the entry being built, its room kept
 };
 
@@ -59,6 +75,10 @@ struct ReadEntry {
 };
 
 inline constexpr std::size_t kScratchReadLimit = 88;
+
+// What the reader reads back of a written entry line (its line end
+// included), in room: the first read of it, CR LF read as LF.
+ReadEntry ReadBack(std::string_view line, char (&room)[kScratchReadLimit + 1]);
 
 // Reads entries in file order. A piece of an entry longer than a read
 // carries no mark and is passed over.
