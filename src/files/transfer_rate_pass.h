@@ -5,7 +5,7 @@
 #define BRANTLOW_FILES_TRANSFER_RATE_PASS_H_
 
 #include <cstdint>
-#include <vector>
+#include <deque>
 
 #include "log/log_phrases.h"
 #include "log/scratch_entry.h"
@@ -33,7 +33,9 @@ class TransferRates final : public EntryListener {
     std::int64_t size;  // of the file, from a well-formed entry
   };
   const LogPhrases& phrases_;
-  std::vector<Rated> rated_;
+  // In blocks that stay where they are: a busy day has tens of thousands,
+  // and a vector would copy them all into new pages as it grows.
+  std::deque<Rated> rated_;
 };
 
 // Reads the scratch entries from their start.
