@@ -111,6 +111,9 @@ bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len) {
   }
   while (i < size && s[i] < 0x80) ++i;
   if (i == size) return false;
+  // A byte that neither leads nor goes on a character: no UTF-8 (the
+  // mailer's own "■" among them), nothing copied.
+  if (!IsContinuation(s[i]) && SequenceLength(s[i]) == 0) return false;
   std::size_t n = 0;
   bool high = false;
   if (i > 0) {
