@@ -137,6 +137,10 @@ class SessionReader {
   // Forgets every record and open session: the scan starts over with a
   // later year of the log.
   virtual void Reset() = 0;
+  // Whether nothing read before line bears on the records read from it on
+  // (a single-line mailer's call ends all that went before): a reader of
+  // the sessions going on at a window's start may begin there afresh.
+  virtual bool StartsAfresh(std::string_view /*line*/) const { return false; }
   // Lines whose byte counts held more than digits, read as 0.
   virtual std::int64_t malformed_lines() const { return 0; }
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/text_fields.h"
@@ -375,6 +376,19 @@ class WindowPlan final : public ScanPlan {
   const DaySet* late_day() const override {
     return late_by_hour_ ? &late_ : nullptr;
   }
+  // The earlier reader reads the lines waiting for it.
+  void SettleEarlier() {
+    if (!waiting_) return;
+    waiting_ = false;
+    std::string_view lines = waiting_lines_;
+    for (std::size_t end = lines.find('\0'); end != std::string_view::npos;
+         end = lines.find('\0')) {
+      earlier_->Read(lines.substr(0, end));
+      lines.remove_prefix(end + 1);
+    }
+    waiting_lines_.clear();
+    earlier_open_ = earlier_->Open();
+  }
   int late_hour() const override { return day_before_.start_hour; }
   int TakenYear() const override {
     return two_days_ ? SecondYear() : first_year_;
@@ -423,6 +437,7 @@ class WindowPlan final : public ScanPlan {
       Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
     if (in_first || in_second) {
       entered_ = true;
+      SettleEarlier();
       if (earlier_open_) {
         earlier_->ReadAfter(seen);
         earlier_open_ = earlier_->Open();
@@ -459,8 +474,18 @@ class WindowPlan final : public ScanPlan {
     if (entered_) {
       if (!after_) return true;  // a stray line inside the window
       earlier_->Reset();
-      earlier_open_ = false;
+      earlier_open_ = waiting_ = false;
+      waiting_lines_.clear();
       entered_ = after_ = trail_done_ = false;
+    }
+    if (earlier_->StartsAfresh(seen)) {
+      earlier_->Reset();
+      waiting_lines_.clear();
+      waiting_ = true;
+    }
+    if (waiting_) {
+      waiting_lines_.append(seen).push_back('\0');
+      return true;
     }
     earlier_->Read(seen);
     earlier_open_ = earlier_->Open();
@@ -524,6 +549,11 @@ class WindowPlan final : public ScanPlan {
   const WindowDay before_start_;
   SessionReader* const earlier_;
   bool earlier_open_ = false;  // earlier_->Open() since its last line
+  // The lines since the last that starts the earlier reader afresh wait
+  // for the window (the lines before it bear on nothing the window sees):
+  // each seen, ended by a NUL.
+  std::string waiting_lines_;
+  bool waiting_ = false;
   // The day before passes by on its hour until day_before_'s start.
   const bool late_by_hour_;
   ScanRestart* const restart_;
@@ -548,8 +578,11 @@ ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    SessionReader& reader, ScanProgress* progress,
                    ScanRestart* restart, SessionReader* earlier) {
   WindowPlan plan(dialect, window, mode, cut, reader, earlier, restart);
-  return ScanPieces(log, dialect, plan, progress, window.first,
-                    window.day_count(), window.today);
+  const ScanCounts counts = ScanPieces(log, dialect, plan, progress,
+                                       window.first, window.day_count(),
+                                       window.today);
+  plan.SettleEarlier();
+  return counts;
 }
 void CloseAtWindowEnd(const Window& window, SessionTable& table) {
   if (table.empty()) return;

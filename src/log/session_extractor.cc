@@ -97,11 +97,16 @@ bool SessionExtractor::Open() const {
   return false;
 }
 
+bool SessionExtractor::Calls(std::string_view line) const {
+  const LogPhrases& p = recognisers_.phrases;
+  return PhraseAt(line, p.incoming_connect, kConnectColumn,
+                  kConnectCompared) ||
+         PhraseAt(line, p.outgoing_connect, kConnectColumn, kConnectCompared);
+}
+
 std::optional<Opening> SessionExtractor::Opens(std::string_view line) const {
   const LogPhrases& p = recognisers_.phrases;
-  if (PhraseAt(line, p.incoming_connect, kConnectColumn, kConnectCompared) ||
-      PhraseAt(line, p.outgoing_connect, kConnectColumn, kConnectCompared))
-    return Opening::kCall;
+  if (Calls(line)) return Opening::kCall;
   if (PhraseAt(line, p.entering_terminal, kProcessFirstColumn))
     return Opening::kTerminal;
   if (!detect_processes_) return std::nullopt;

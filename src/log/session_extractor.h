@@ -36,6 +36,11 @@ class SessionExtractor final : public SessionReader {
   void Read(std::string_view line) override { Extract(line); }
   bool Open() const override;
   void ReadAfter(std::string_view line) override;
+  // A call: it ends every session, terminal period and process before it
+  // and sets all the reader keeps anew.
+  bool StartsAfresh(std::string_view line) const override {
+    return Calls(line);
+  }
 
   // Empties the table and forgets every open session and process, for a
   // scan that starts over with a later year of the log.
@@ -56,6 +61,8 @@ class SessionExtractor final : public SessionReader {
 
  private:
   void CloseOpenProcesses(std::string_view line);
+  // Whether the line opens a call.
+  bool Calls(std::string_view line) const;
   // What a line past the window would open: no open session's line.
   std::optional<Opening> Opens(std::string_view line) const;
   void OpenConnect(std::string_view line);
