@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -43,12 +42,10 @@ struct SortKeys {
   std::int64_t zone = 0;
   std::int64_t net = 0, node = 0, point = 0;
   std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
-  std::size_t length = 0;                                         // of the name
 };
 
 SortKeys KeysOf(std::string_view name) {
   SortKeys keys;
-  keys.length = name.size();
   keys.zone = KeyNumber(name, 0, name.size());
   std::size_t colon = name.find(':', 1);
   if (colon == std::string_view::npos) return keys;
@@ -98,6 +95,43 @@ class PositionCounter {
   std::vector<std::size_t> tree_;
 };
 
+// Numbers the distinct names it is shown, in the order first shown: one
+// flat table probed in turn, where a map would allocate a node for each
+// of a busy day's thousands of names.
+class NameIndex {
+ public:
+  explicit NameIndex(std::size_t most) {
+    std::size_t slots = 16;
+    while (slots < 2 * most) slots *= 2;
+    slots_.assign(slots, kEmpty);
+  }
+  // The name's number, and whether it was new.
+  std::pair<std::size_t, bool> Add(std::string_view name) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = Hash(name) & mask;; at = (at + 1) & mask) {
+      if (slots_[at] == kEmpty) {
+        slots_[at] = names_.size();
+        names_.push_back(name);
+        return {slots_[at], true};
+      }
+      if (names_[slots_[at]] == name) return {slots_[at], false};
+    }
+  }
+
+ private:
+  static constexpr std::size_t kEmpty = SIZE_MAX;
+  static std::size_t Hash(std::string_view name) {
+    std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
+    for (const char c : name) {
+      h ^= static_cast<unsigned char>(c);
+      h *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(h ^ (h >> 29));
+  }
+  std::vector<std::size_t> slots_;
+  std::vector<std::string_view> names_;
+};
+
 std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
 // The text before a compared number; none when the name has no such number.
@@ -114,11 +148,24 @@ std::optional<std::string_view> Prefix(std::string_view name,
 // items before it, after its equals, and turns each run of higher keys by
 // one (the run's first item to its end).
 // The lower keys between a run's places: gap t between its places t and
-// t + 1, the last gap up to the end. The run's own places are unmarked.
+// t + 1, the last gap up to the end. The lower keys are by_key's first
+// begin places; the run's own places are unmarked in lower. Few lower keys
+// are counted off in place order, many by lower.
 std::vector<std::size_t> Gaps(const std::vector<std::size_t>& by_key,
                               std::size_t begin, std::size_t end,
                               std::size_t n, const PositionCounter& lower) {
   std::vector<std::size_t> gaps(end - begin);
+  if (8 * begin <= gaps.size()) {
+    std::vector<std::size_t> places(by_key.begin(),
+                                    by_key.begin() + static_cast<long>(begin));
+    std::sort(places.begin(), places.end());
+    auto next = std::upper_bound(places.begin(), places.end(), by_key[begin]);
+    for (std::size_t t = 0; t < gaps.size(); ++t) {
+      const std::size_t to = begin + t + 1 < end ? by_key[begin + t + 1] : n;
+      for (; next != places.end() && *next < to; ++next) ++gaps[t];
+    }
+    return gaps;
+  }
   std::size_t before = lower.Before(by_key[begin]);
   for (std::size_t t = 0; t < gaps.size(); ++t) {
     const std::size_t next =
@@ -250,18 +297,17 @@ void ExchangeOrder(std::vector<int>& items, const Key& key) {
 // places are grouped by class in one list, a class's in order.
 template <typename Key, typename Class>
 void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
-  std::unordered_map<std::string_view, std::size_t> classes;
-  classes.reserve(at.size());
+  NameIndex classes(at.size());
   constexpr std::size_t kNone = SIZE_MAX;
   std::vector<std::size_t> class_at(at.size(), kNone);
   std::vector<std::size_t> first(1, 0);  // of each class in places, then end
   for (std::size_t i = 0; i < at.size(); ++i) {
     const std::optional<std::string_view> prefix = class_of(at[i]);
     if (!prefix) continue;
-    const auto [it, added] = classes.try_emplace(*prefix, first.size() - 1);
+    const auto [c, added] = classes.Add(*prefix);
     if (added) first.push_back(0);
-    class_at[i] = it->second;
-    ++first[it->second + 1];
+    class_at[i] = c;
+    ++first[c + 1];
   }
   for (std::size_t c = 1; c < first.size(); ++c) first[c] += first[c - 1];
   std::vector<std::size_t> places(first.back());
@@ -329,21 +375,21 @@ void SortAndMerge(SessionTable& table) {
   // records take the sums where they stand (a record is large).
   std::vector<int> kept;
   std::vector<int> positive;
-  std::unordered_map<std::string_view, std::size_t> by_name;
+  NameIndex by_name(static_cast<std::size_t>(table.size()));
   for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];
-    auto [it, added] = by_name.try_emplace(FieldText(r.name), kept.size());
+    const auto [name, added] = by_name.Add(FieldText(r.name));
     if (added) {
       kept.push_back(i);
       positive.push_back(r.cps > 0 ? 1 : 0);
       continue;
     }
-    SessionRecord& k = table[kept[it->second]];
+    SessionRecord& k = table[kept[name]];
     AddBytes(k.bytes_sent, r.bytes_sent);
     AddBytes(k.bytes_received, r.bytes_received);
     k.duration += r.duration;
     k.cps += r.cps;
-    if (r.cps > 0) ++positive[it->second];
+    if (r.cps > 0) ++positive[name];
   }
   for (std::size_t i = 0; i < kept.size(); ++i)
     if (positive[i] >= 1) table[kept[i]].cps /= positive[i];
