@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,6 +41,15 @@ struct SortKeys {
   std::int64_t zone = 0;
   std::int64_t net = 0, node = 0, point = 0;
   std::size_t net_prefix = 0, node_prefix = 0, point_prefix = 0;  // 0: absent
+};
+
+// What the passes read of a name: its keys, and its class in each pass
+// after the zones' (the number of the text before its net, node or point
+// among the names'; kNoClass without one).
+constexpr std::uint32_t kNoClass = UINT32_MAX;
+struct NameKeys {
+  std::int64_t zone, net, node, point;
+  std::uint32_t net_class, node_class, point_class;
 };
 
 SortKeys KeysOf(std::string_view name) {
@@ -97,29 +105,22 @@ class PositionCounter {
 
 // Numbers the distinct names it is shown, in the order first shown: one
 // flat table probed in turn, where a map would allocate a node for each
-// of a busy day's thousands of names.
+// of a busy day's thousands of names. It grows with the names.
 class NameIndex {
  public:
-  explicit NameIndex(std::size_t most) {
-    std::size_t slots = 16;
-    while (slots < 2 * most) slots *= 2;
-    slots_.assign(slots, kEmpty);
-  }
+  std::size_t size() const { return names_.size(); }
   // The name's number, and whether it was new.
   std::pair<std::size_t, bool> Add(std::string_view name) {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = Hash(name) & mask;; at = (at + 1) & mask) {
-      if (slots_[at] == kEmpty) {
-        slots_[at] = names_.size();
-        names_.push_back(name);
-        return {slots_[at], true};
-      }
-      if (names_[slots_[at]] == name) return {slots_[at], false};
-    }
+    if (2 * (names_.size() + 1) > slots_.size()) Grow();
+    const std::size_t at = Find(name);
+    if (slots_[at] != kEmpty) return {slots_[at], false};
+    slots_[at] = static_cast<std::uint32_t>(names_.size());
+    names_.push_back(name);
+    return {slots_[at], true};
   }
 
  private:
-  static constexpr std::size_t kEmpty = SIZE_MAX;
+  static constexpr std::uint32_t kEmpty = UINT32_MAX;
   static std::size_t Hash(std::string_view name) {
     std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
     for (const char c : name) {
@@ -128,18 +129,24 @@ class NameIndex {
     }
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
-  std::vector<std::size_t> slots_;
+  // The name's slot, or the empty one where it would go.
+  std::size_t Find(std::string_view name) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = Hash(name) & mask;
+    while (slots_[at] != kEmpty && names_[slots_[at]] != name)
+      at = (at + 1) & mask;
+    return at;
+  }
+  void Grow() {
+    slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), kEmpty);
+    for (std::size_t k = 0; k < names_.size(); ++k)
+      slots_[Find(names_[k])] = static_cast<std::uint32_t>(k);
+  }
+  std::vector<std::uint32_t> slots_;
   std::vector<std::string_view> names_;
 };
 
 std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-
-// The text before a compared number; none when the name has no such number.
-std::optional<std::string_view> Prefix(std::string_view name,
-                                       std::size_t length) {
-  if (length == 0) return std::nullopt;
-  return name.substr(0, length);
-}
 
 // The exchange pass "for every i, for every j: exchange items i and j when
 // i's key is below j's" is not stable; its order is reproduced here in
@@ -292,30 +299,22 @@ void ExchangeOrder(std::vector<int>& items, const Key& key) {
   }
 }
 
-// One exchange pass over each class of names sharing a prefix (items of an
-// empty prefix take no part), each class keeping the places it holds. The
+// One exchange pass over each class of names sharing a prefix (items of
+// no class take no part), each class keeping the places it holds. The
 // places are grouped by class in one list, a class's in order.
 template <typename Key, typename Class>
-void ExchangePass(std::vector<int>& at, const Key& key, const Class& class_of) {
-  NameIndex classes(at.size());
-  constexpr std::size_t kNone = SIZE_MAX;
-  std::vector<std::size_t> class_at(at.size(), kNone);
-  std::vector<std::size_t> first(1, 0);  // of each class in places, then end
-  for (std::size_t i = 0; i < at.size(); ++i) {
-    const std::optional<std::string_view> prefix = class_of(at[i]);
-    if (!prefix) continue;
-    const auto [c, added] = classes.Add(*prefix);
-    if (added) first.push_back(0);
-    class_at[i] = c;
-    ++first[c + 1];
-  }
+void ExchangePass(std::vector<int>& at, std::size_t class_count,
+                  const Key& key, const Class& class_of) {
+  std::vector<std::size_t> first(class_count + 1, 0);  // of each in places
+  for (const int r : at)
+    if (class_of(r) != kNoClass) ++first[class_of(r) + 1];
   for (std::size_t c = 1; c < first.size(); ++c) first[c] += first[c - 1];
   std::vector<std::size_t> places(first.back());
   std::vector<std::size_t> next(first.begin(), first.end() - 1);
   for (std::size_t i = 0; i < at.size(); ++i)
-    if (class_at[i] != kNone) places[next[class_at[i]]++] = i;
+    if (class_of(at[i]) != kNoClass) places[next[class_of(at[i])]++] = i;
   std::vector<int> items;
-  for (std::size_t c = 0; c + 1 < first.size(); ++c) {
+  for (std::size_t c = 0; c < class_count; ++c) {
     if (first[c + 1] - first[c] < 2) continue;
     items.clear();
     for (std::size_t k = first[c]; k < first[c + 1]; ++k)
@@ -375,7 +374,7 @@ void SortAndMerge(SessionTable& table) {
   // records take the sums where they stand (a record is large).
   std::vector<int> kept;
   std::vector<int> positive;
-  NameIndex by_name(static_cast<std::size_t>(table.size()));
+  NameIndex by_name;
   for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];
     const auto [name, added] = by_name.Add(FieldText(r.name));
@@ -404,29 +403,39 @@ void SortAndMerge(SessionTable& table) {
 
 std::vector<int> SummaryOrder(const std::vector<std::string_view>& names) {
   const std::size_t count = names.size();
-  std::vector<SortKeys> keys(count);
+  std::vector<NameKeys> keys(count);
+  // The classes are numbered here, in one pass over the names, so that
+  // the passes below read no name again.
+  NameIndex nets, nodes, points;
+  auto number = [](NameIndex& index, std::string_view name,
+                   std::size_t prefix) {
+    return prefix == 0 ? kNoClass
+                       : static_cast<std::uint32_t>(
+                             index.Add(name.substr(0, prefix)).first);
+  };
   std::vector<int> at(count);
   for (std::size_t i = 0; i < count; ++i) {
-    keys[i] = KeysOf(names[i]);
+    const SortKeys k = KeysOf(names[i]);
+    keys[i] = {k.zone,
+               k.net,
+               k.node,
+               k.point,
+               number(nets, names[i], k.net_prefix),
+               number(nodes, names[i], k.node_prefix),
+               number(points, names[i], k.point_prefix)};
     at[i] = static_cast<int>(i);
   }
   // Every name takes part in the zones' pass: one class.
   ExchangeOrder(at, [&](int r) { return keys[Index(r)].zone; });
   ExchangePass(
-      at, [&](int r) { return keys[Index(r)].net; },
-      [&](int r) {
-        return Prefix(names[Index(r)], keys[Index(r)].net_prefix);
-      });
+      at, nets.size(), [&](int r) { return keys[Index(r)].net; },
+      [&](int r) { return keys[Index(r)].net_class; });
   ExchangePass(
-      at, [&](int r) { return keys[Index(r)].node; },
-      [&](int r) {
-        return Prefix(names[Index(r)], keys[Index(r)].node_prefix);
-      });
+      at, nodes.size(), [&](int r) { return keys[Index(r)].node; },
+      [&](int r) { return keys[Index(r)].node_class; });
   ExchangePass(
-      at, [&](int r) { return keys[Index(r)].point; },
-      [&](int r) {
-        return Prefix(names[Index(r)], keys[Index(r)].point_prefix);
-      });
+      at, points.size(), [&](int r) { return keys[Index(r)].point; },
+      [&](int r) { return keys[Index(r)].point_class; });
   return at;
 }
 
