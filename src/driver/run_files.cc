@@ -90,6 +90,7 @@ void DiskFiles::Settle(Destination d) {
   File& f = Slot(d);
   if (!f.tried) return;
   f.file.Flush();
+  f.file.StartWriteOut();
   Tell(f);
 }
 

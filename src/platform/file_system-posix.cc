@@ -154,6 +154,13 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   return true;
 }
 
+void Replacement::StartWriteOut() {
+  // On Linux this starts the write-out of the pages written (pages not
+  // yet written out stay); elsewhere it is a hint or nothing.
+  if (stream_ != nullptr)
+    (void)posix_fadvise(fileno(stream_), 0, 0, POSIX_FADV_DONTNEED);
+}
+
 bool Replacement::Commit() {
   if (stream_ == nullptr) return false;
   const int fd = fileno(stream_);

@@ -137,6 +137,8 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
   return true;
 }
 
+void Replacement::StartWriteOut() {}
+
 bool Replacement::Commit() {
   if (stream_ == nullptr) return false;
   if (std::fflush(stream_) != 0 || !FlushFileBuffers(reinterpret_cast<HANDLE>(

@@ -72,6 +72,9 @@ class Replacement {
   // run may), renames it over the target and syncs the directory. The
   // stream is closed either way; on failure the temporary is removed.
   [[nodiscard]] bool Commit();
+  // Asks the system to begin writing out what the temporary holds so far,
+  // where it can be asked: the commit's sync then waits for less.
+  void StartWriteOut();
   // Closes and removes the temporary; the target stays as it was.
   void Abandon();
 

@@ -75,6 +75,10 @@ class TextFile final : public Output, public LineReader {
   // Hands buffered writes to the system, so that a failure shows in
   // outcome() while the file stays open.
   void Flush();
+  // After Flush, for a file that replaces another: its write-out begins.
+  void StartWriteOut() {
+    if (replacement_.active()) replacement_.StartWriteOut();
+  }
 
   // Byte position; the size is the position at the end.
   std::int64_t Tell() override;
