@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 namespace brantlow {
@@ -107,6 +108,19 @@ double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
     return (text[column] - '0') * 10 + (text[column + 1] - '0');
   if (width > kMaxFieldWidth) width = kMaxFieldWidth;
   std::string_view field = Field(text, column, width + 1);
+  // Blanks and up to 15 digits with no fraction or exponent after them (a
+  // rate, a size) are exact as they are read.
+  std::size_t i = 0;
+  while (i < field.size() && IsFieldSpace(field[i])) ++i;
+  std::size_t j = i;
+  std::int64_t whole = 0;
+  for (; j < field.size() && j - i < 16 && IsDigit(field[j]); ++j)
+    whole = whole * 10 + (field[j] - '0');
+  if (j > i && j - i <= 15 &&
+      (j == field.size() ||
+       (field[j] != '.' && field[j] != 'e' && field[j] != 'E' &&
+        !IsDigit(field[j]))))
+    return static_cast<double>(whole);
   // Only plain decimal notation is accepted: copy that prefix and let the
   // C library convert it, so the result is correctly rounded.
   char number[kMaxFieldWidth + 2];

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <span>
 
 #include "base/text_fields.h"
 
@@ -43,28 +44,46 @@ void ScratchWriter::Add(const ScratchEntry& entry) {
   n = error == std::errc() ? static_cast<std::size_t>(end - head) : n;
   head[n++] = kMark;
   head[n++] = kFence;
-  entry_.assign(head, n);
-  entry_.append(entry.name);
-  entry_.append(entry.sent ? "\xDB~s~" : "\xDB~r~");
-  entry_.append(entry.tail);
-  entry_.push_back('\n');
-  if (out_ != nullptr) out_->Write(entry_);
+  const std::string_view parts[] = {{head, n},
+                                    entry.name,
+                                    entry.sent ? "\xDB~s~" : "\xDB~r~",
+                                    entry.tail};
+  if (out_ != nullptr) {
+    entry_.clear();
+    for (const std::string_view part : parts) entry_.append(part);
+    entry_.push_back('\n');
+    out_->Write(entry_);
+  }
   if (listener_ != nullptr) {
     char room[kScratchReadLimit + 1];
-    listener_->Take(ReadBack(entry_, room));
+    listener_->Take(ReadBack(parts, room));
   }
 }
 
-ReadEntry ReadBack(std::string_view line, char (&room)[kScratchReadLimit + 1]) {
+ReadEntry ReadBack(std::span<const std::string_view> parts,
+                   char (&room)[kScratchReadLimit + 1]) {
   // As the reader's line reading does: up to the first line end, CR LF
-  // read as LF, or up to the read's limit.
-  const std::size_t end = line.find('\n');
-  std::string_view text = line.substr(0, end);
-  if (end != std::string_view::npos && !text.empty() && text.back() == '\r')
-    text.remove_suffix(1);
-  std::size_t n = std::min(text.size(), kScratchReadLimit);
-  std::memcpy(room, text.data(), n);
-  if (end != std::string_view::npos && n < kScratchReadLimit) room[n++] = '\n';
+  // read as LF, or up to the read's limit. The line's text is its parts
+  // up to a line end in them, else all of them and the line end after.
+  std::size_t n = 0;
+  std::size_t length = 0;  // of the text before the line end
+  char last = '\0';
+  for (std::string_view part : parts) {
+    const std::size_t line_end = part.find('\n');
+    part = part.substr(0, line_end);
+    const std::size_t taken = std::min(part.size(), kScratchReadLimit - n);
+    std::memcpy(room + n, part.data(), taken);
+    n += taken;
+    length += part.size();
+    if (!part.empty()) last = part.back();
+    if (line_end != std::string_view::npos) break;
+  }
+  // A CR before the line end goes with it; the line end counts as one.
+  if (last == '\r') {
+    --length;
+    n = std::min(n, length);
+  }
+  if (length < kScratchReadLimit) room[n++] = '\n';
   room[n] = '\0';
   ReadEntry entry;
   entry.text = std::string_view(room, strnlen(room, n));
