@@ -104,15 +104,16 @@ TEST_F(RatePassTest, RatesTakenAsWrittenAreThoseReadBack) {
       "e.tic 40 OK",
       "",
   };
-  const char* names[] = {"2:5020/52", "2:5020/52.123456789", "Terminal Call"};
+  const char* names[] = {"2:5020/52", "2:5020/52.123456789", "Terminal Call",
+                         "x\xDBy"};
   MemoryOutput written;
   TransferRates taken(EnglishLogPhrases());
   ScratchWriter writer(&written, &taken);
   int k = 0;
-  for (const std::string& tail : tails)
-    for (const char* name : names)
-      for (const int session : {k++ % 4, -1, 9})
-        writer.Add({session, name, k % 2 == 0, tail});
+  for (const char* name : names)
+    for (const std::string& tail : tails)
+      for (const int session : {k++ % 4, -1, 1000000000})
+        writer.Add({session, name, k % 3 == 0, tail});
   auto table = [&] {
     auto t = std::make_unique<SessionTable>();
     for (int i = 0; i < 4; ++i) t->Append();

@@ -32,6 +32,53 @@ void Decode(ReadEntry& entry) {
                                                : std::string_view();
 }
 
+// The text the reader reads back of an entry line written as parts and a
+// line end, in room: the first read of it, CR LF read as LF, seen up to a
+// NUL. The line's text is its parts up to a line end in them, else all of
+// them and the line end after.
+std::string_view ReadBack(std::span<const std::string_view> parts,
+                          char (&room)[kScratchReadLimit + 1]) {
+  std::size_t n = 0;
+  std::size_t length = 0;  // of the text before the line end
+  char last = '\0';
+  for (std::string_view part : parts) {
+    const std::size_t line_end = part.find('\n');
+    part = part.substr(0, line_end);
+    const std::size_t taken = std::min(part.size(), kScratchReadLimit - n);
+    std::memcpy(room + n, part.data(), taken);
+    n += taken;
+    length += part.size();
+    if (!part.empty()) last = part.back();
+    if (line_end != std::string_view::npos) break;
+  }
+  // A CR before the line end goes with it; the line end counts as one.
+  if (last == '\r') {
+    --length;
+    n = std::min(n, length);
+  }
+  if (length < kScratchReadLimit) room[n++] = '\n';
+  room[n] = '\0';
+  return {room, strnlen(room, n)};
+}
+
+// Decode's reading of an entry whose text holds its head (head bytes), its
+// name and its direction whole, the number readable and no fence in the
+// name: known without a search. False for any other.
+bool DecodeWritten(ReadEntry& read, std::size_t head, const ScratchEntry& e) {
+  const std::size_t close = head + e.name.size();
+  if (close + 4 > read.text.size() || e.session < -1 ||
+      e.session >= 1000000000 ||
+      e.name.find(kFence) != std::string_view::npos)
+    return false;
+  read.session = e.session;
+  read.well_formed = true;
+  read.name = read.text.substr(head, e.name.size());
+  read.sent = e.sent;
+  read.tail_column = close + 4;
+  read.tail = read.text.substr(read.tail_column);
+  return true;
+}
+
 }  // namespace
 
 void ScratchWriter::Add(const ScratchEntry& entry) {
@@ -56,39 +103,11 @@ void ScratchWriter::Add(const ScratchEntry& entry) {
   }
   if (listener_ != nullptr) {
     char room[kScratchReadLimit + 1];
-    listener_->Take(ReadBack(parts, room));
+    ReadEntry read;
+    read.text = ReadBack(parts, room);
+    if (!DecodeWritten(read, n, entry)) Decode(read);
+    listener_->Take(read);
   }
-}
-
-ReadEntry ReadBack(std::span<const std::string_view> parts,
-                   char (&room)[kScratchReadLimit + 1]) {
-  // As the reader's line reading does: up to the first line end, CR LF
-  // read as LF, or up to the read's limit. The line's text is its parts
-  // up to a line end in them, else all of them and the line end after.
-  std::size_t n = 0;
-  std::size_t length = 0;  // of the text before the line end
-  char last = '\0';
-  for (std::string_view part : parts) {
-    const std::size_t line_end = part.find('\n');
-    part = part.substr(0, line_end);
-    const std::size_t taken = std::min(part.size(), kScratchReadLimit - n);
-    std::memcpy(room + n, part.data(), taken);
-    n += taken;
-    length += part.size();
-    if (!part.empty()) last = part.back();
-    if (line_end != std::string_view::npos) break;
-  }
-  // A CR before the line end goes with it; the line end counts as one.
-  if (last == '\r') {
-    --length;
-    n = std::min(n, length);
-  }
-  if (length < kScratchReadLimit) room[n++] = '\n';
-  room[n] = '\0';
-  ReadEntry entry;
-  entry.text = std::string_view(room, strnlen(room, n));
-  Decode(entry);
-  return entry;
 }
 
 bool ScratchReader::Next(ReadEntry& entry) {

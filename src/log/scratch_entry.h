@@ -10,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -76,11 +75,6 @@ struct ReadEntry {
 };
 
 inline constexpr std::size_t kScratchReadLimit = 88;
-
-// What the reader reads back of an entry line written as parts and a line
-// end, in room: the first read of it, CR LF read as LF.
-ReadEntry ReadBack(std::span<const std::string_view> parts,
-                   char (&room)[kScratchReadLimit + 1]);
 
 // Reads entries in file order. A piece of an entry longer than a read
 // carries no mark and is passed over.
