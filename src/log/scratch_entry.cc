@@ -39,23 +39,19 @@ void Decode(ReadEntry& entry) {
 std::string_view ReadBack(std::span<const std::string_view> parts,
                           char (&room)[kScratchReadLimit + 1]) {
   std::size_t n = 0;
-  std::size_t length = 0;  // of the text before the line end
-  char last = '\0';
-  for (std::string_view part : parts) {
-    const std::size_t line_end = part.find('\n');
-    part = part.substr(0, line_end);
+  std::size_t length = 0;  // of all the parts
+  for (const std::string_view part : parts) {
     const std::size_t taken = std::min(part.size(), kScratchReadLimit - n);
     std::memcpy(room + n, part.data(), taken);
     n += taken;
     length += part.size();
-    if (!part.empty()) last = part.back();
-    if (line_end != std::string_view::npos) break;
+  }
+  // A line end past the read's limit changes nothing read.
+  if (const void* end = std::memchr(room, '\n', n)) {
+    n = length = static_cast<std::size_t>(static_cast<const char*>(end) - room);
   }
   // A CR before the line end goes with it; the line end counts as one.
-  if (last == '\r') {
-    --length;
-    n = std::min(n, length);
-  }
+  if (length == n && n > 0 && room[n - 1] == '\r') length = --n;
   if (length < kScratchReadLimit) room[n++] = '\n';
   room[n] = '\0';
   return {room, strnlen(room, n)};
