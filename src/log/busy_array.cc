@@ -69,21 +69,34 @@ std::vector<BusySpan> EarlierSpans(const SessionTable& table,
 
 void FillBusyArray(std::vector<BusySpan> spans, const Window& window,
                    std::span<const BusySpan> earlier, BusyArray& busy) {
-  spans.insert(spans.end(), earlier.begin(), earlier.end());
-  std::sort(
-      spans.begin(), spans.end(),
-      [](const BusySpan& a, const BusySpan& b) { return a.start < b.start; });
+  // In start order; the union of the spans alone counts, so equal starts
+  // may come in any order. A log's own spans mostly are in order already.
+  auto by_start = [](const BusySpan& a, const BusySpan& b) {
+    return a.start < b.start;
+  };
+  if (!std::is_sorted(spans.begin(), spans.end(), by_start))
+    std::sort(spans.begin(), spans.end(), by_start);
+  std::vector<BusySpan> before(earlier.begin(), earlier.end());
+  std::sort(before.begin(), before.end(), by_start);
   const double window_start = WindowStart(window);
   const double window_end = WindowEnd(window);
   // Covered up to here already: overlapping time counts once.
   double covered = window_start;
-  for (const BusySpan& span : spans) {
+  auto take = [&](const BusySpan& span) {
     const double from = std::max(span.start, covered);
     const double to = std::min(span.end, window_end);
-    if (to <= from) continue;
+    if (to <= from) return;
     Spread(from, to, busy);
     covered = to;
-  }
+  };
+  // The two lists merged as they are taken.
+  std::size_t i = 0, j = 0;
+  while (i < spans.size() || j < before.size())
+    if (j == before.size() ||
+        (i < spans.size() && !by_start(before[j], spans[i])))
+      take(spans[i++]);
+    else
+      take(before[j++]);
 }
 
 std::vector<BusySpan> SpansAfter(std::span<const BusySpan> spans,
