@@ -148,12 +148,6 @@ class NameIndex {
 
 std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
-// The exchange pass "for every i, for every j: exchange items i and j when
-// i's key is below j's" is not stable; its order is reproduced here in
-// O(n log n). Its first row moves each new highest key, met left to right,
-// to the place of the next; every later row inserts item i into the sorted
-// items before it, after its equals, and turns each run of higher keys by
-// one (the run's first item to its end).
 // The lower keys between a run's places: gap t between its places t and
 // t + 1, the last gap up to the end. The lower keys are by_key's first
 // begin places; the run's own places are unmarked in lower. Few lower keys
@@ -183,6 +177,12 @@ std::vector<std::size_t> Gaps(const std::vector<std::size_t>& by_key,
   return gaps;
 }
 
+// The exchange pass "for every i, for every j: exchange items i and j when
+// i's key is below j's" is not stable; its order is reproduced here in
+// O(n log n). Its first row moves each new highest key, met left to right,
+// to the place of the next; every later row inserts item i into the sorted
+// items before it, after its equals, and turns each run of higher keys by
+// one (the run's first item to its end).
 // Writes the run of equal keys by_key[begin, end) in the order the later
 // rows leave it: each item is put just before the run's head, and every
 // lower key inserted after it moves the head on by one.
@@ -197,20 +197,22 @@ void PlaceRun(const std::vector<int>& first_row,
   }
   const std::vector<std::size_t> gaps =
       Gaps(by_key, begin, end, first_row.size(), lower);
-  std::size_t moves = 0;
-  for (std::size_t t = 0; t < m; ++t)
-    moves += gaps[t] <= t ? gaps[t] : gaps[t] % (t + 1);
+  // How far the head moves on among the t + 1 items placed.
+  auto moves = [&](std::size_t t) {
+    return gaps[t] <= t ? gaps[t] : gaps[t] % (t + 1);
+  };
+  std::size_t all_moves = 0;
+  for (std::size_t t = 0; t < m; ++t) all_moves += moves(t);
   // Few lower keys among the run's: the ring of the run is walked, each
   // item put before the head and the head moved on by its gap.
-  if (moves <= 8 * m) {
+  if (all_moves <= 8 * m) {
     std::vector<std::size_t> next(m);
     std::size_t head = 0, before_head = 0;
     for (std::size_t t = 1; t < m; ++t) {
       next[before_head] = t;
       next[t] = head;
       before_head = t;
-      for (std::size_t k = gaps[t] <= t ? gaps[t] : gaps[t] % (t + 1); k > 0;
-           --k) {
+      for (std::size_t k = moves(t); k > 0; --k) {
         before_head = head;
         head = next[head];
       }
