@@ -108,6 +108,13 @@ class PositionCounter {
 // of a busy day's thousands of names. It grows with the names.
 class NameIndex {
  public:
+  // expected: how many names are likely, room for them made at once.
+  explicit NameIndex(std::size_t expected = 0) {
+    names_.reserve(expected);
+    std::size_t slots = 64;
+    while (slots < 2 * expected) slots *= 2;
+    slots_.assign(slots, kEmpty);
+  }
   std::size_t size() const { return names_.size(); }
   // The name's number, and whether it was new.
   std::pair<std::size_t, bool> Add(std::string_view name) {
@@ -138,7 +145,7 @@ class NameIndex {
     return at;
   }
   void Grow() {
-    slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), kEmpty);
+    slots_.assign(2 * slots_.size(), kEmpty);
     for (std::size_t k = 0; k < names_.size(); ++k)
       slots_[Find(names_[k])] = static_cast<std::uint32_t>(k);
   }
@@ -376,7 +383,7 @@ void SortAndMerge(SessionTable& table) {
   // records take the sums where they stand (a record is large).
   std::vector<int> kept;
   std::vector<int> positive;
-  NameIndex by_name;
+  NameIndex by_name(static_cast<std::size_t>(table.size()));
   for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];
     const auto [name, added] = by_name.Add(FieldText(r.name));
