@@ -117,9 +117,8 @@ double FieldReal(std::string_view text, std::size_t column, std::size_t width) {
   for (; j < field.size() && j - i < 16 && IsDigit(field[j]); ++j)
     whole = whole * 10 + (field[j] - '0');
   if (j > i && j - i <= 15 &&
-      (j == field.size() ||
-       (field[j] != '.' && field[j] != 'e' && field[j] != 'E' &&
-        !IsDigit(field[j]))))
+      (j == field.size() || (field[j] != '.' && field[j] != 'e' &&
+                             field[j] != 'E' && !IsDigit(field[j]))))
     return static_cast<double>(whole);
   // Only plain decimal notation is accepted: copy that prefix and let the
   // C library convert it, so the result is correctly rounded.

@@ -231,12 +231,10 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   const RunSettings& s = run.settings;
   ReportedDay view(run, files, progress);
   AddressMap addresses;
-  const DayResult day = AnalyseDay(run,
-                                   {run.sessions, files.ScratchEntries(),
-                                    window, run.earlier_busy, &rates},
-                                   view,
-                                   record.keeps_addresses ? &addresses : nullptr,
-                                   record);
+  const DayResult day = AnalyseDay(
+      run,
+      {run.sessions, files.ScratchEntries(), window, run.earlier_busy, &rates},
+      view, record.keeps_addresses ? &addresses : nullptr, record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())
     record.cost_rows.push_back({std::string(FieldText(c.name)), c.incoming_cost,

@@ -202,8 +202,8 @@ class PieceLoop {
       if (NotePast(raw.data, raw.raw_length)) return;
     }
     line_start_ = raw.line_end;
-    passing_ = PassesBy(raw.data, raw.raw_length, plan_.days()) &&
-               plan_.CanSkip();
+    passing_ =
+        PassesBy(raw.data, raw.raw_length, plan_.days()) && plan_.CanSkip();
     if (passing_) {
       plan_.Skip(raw.line_end);
       return;
@@ -578,9 +578,9 @@ ScanCounts ScanLog(ByteWindow& log, const LogDialect& dialect,
                    SessionReader& reader, ScanProgress* progress,
                    ScanRestart* restart, SessionReader* earlier) {
   WindowPlan plan(dialect, window, mode, cut, reader, earlier, restart);
-  const ScanCounts counts = ScanPieces(log, dialect, plan, progress,
-                                       window.first, window.day_count(),
-                                       window.today);
+  const ScanCounts counts =
+      ScanPieces(log, dialect, plan, progress, window.first, window.day_count(),
+                 window.today);
   plan.SettleEarlier();
   return counts;
 }

@@ -63,8 +63,7 @@ std::string_view ReadBack(std::span<const std::string_view> parts,
 bool DecodeWritten(ReadEntry& read, std::size_t head, const ScratchEntry& e) {
   const std::size_t close = head + e.name.size();
   if (close + 4 > read.text.size() || e.session < -1 ||
-      e.session >= 1000000000 ||
-      e.name.find(kFence) != std::string_view::npos)
+      e.session >= 1000000000 || e.name.find(kFence) != std::string_view::npos)
     return false;
   read.session = e.session;
   read.well_formed = true;
@@ -87,10 +86,8 @@ void ScratchWriter::Add(const ScratchEntry& entry) {
   n = error == std::errc() ? static_cast<std::size_t>(end - head) : n;
   head[n++] = kMark;
   head[n++] = kFence;
-  const std::string_view parts[] = {{head, n},
-                                    entry.name,
-                                    entry.sent ? "\xDB~s~" : "\xDB~r~",
-                                    entry.tail};
+  const std::string_view parts[] = {
+      {head, n}, entry.name, entry.sent ? "\xDB~s~" : "\xDB~r~", entry.tail};
   if (out_ != nullptr) {
     entry_.clear();
     for (const std::string_view part : parts) entry_.append(part);

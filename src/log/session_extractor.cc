@@ -99,8 +99,7 @@ bool SessionExtractor::Open() const {
 
 bool SessionExtractor::Calls(std::string_view line) const {
   const LogPhrases& p = recognisers_.phrases;
-  return PhraseAt(line, p.incoming_connect, kConnectColumn,
-                  kConnectCompared) ||
+  return PhraseAt(line, p.incoming_connect, kConnectColumn, kConnectCompared) ||
          PhraseAt(line, p.outgoing_connect, kConnectColumn, kConnectCompared);
 }
 

@@ -160,8 +160,8 @@ std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 // begin places; the run's own places are unmarked in lower. Few lower keys
 // are counted off in place order, many by lower.
 std::vector<std::size_t> Gaps(const std::vector<std::size_t>& by_key,
-                              std::size_t begin, std::size_t end,
-                              std::size_t n, const PositionCounter& lower) {
+                              std::size_t begin, std::size_t end, std::size_t n,
+                              const PositionCounter& lower) {
   std::vector<std::size_t> gaps(end - begin);
   if (8 * begin <= gaps.size()) {
     std::vector<std::size_t> places(by_key.begin(),
@@ -253,14 +253,13 @@ std::vector<std::size_t> StableOrder(const std::vector<std::int64_t>& keys) {
   const std::size_t n = keys.size();
   std::vector<std::size_t> order(n);
   const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
-  const auto span = static_cast<std::uint64_t>(*high) -
-                    static_cast<std::uint64_t>(*low);
+  const auto span =
+      static_cast<std::uint64_t>(*high) - static_cast<std::uint64_t>(*low);
   if (span >= 4 * n + 64) {
     for (std::size_t i = 0; i < n; ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a,
-                                                     std::size_t b) {
-      return keys[a] < keys[b];
-    });
+    std::stable_sort(
+        order.begin(), order.end(),
+        [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     return order;
   }
   std::vector<std::size_t> next(static_cast<std::size_t>(span) + 2, 0);
@@ -312,8 +311,8 @@ void ExchangeOrder(std::vector<int>& items, const Key& key) {
 // no class take no part), each class keeping the places it holds. The
 // places are grouped by class in one list, a class's in order.
 template <typename Key, typename Class>
-void ExchangePass(std::vector<int>& at, std::size_t class_count,
-                  const Key& key, const Class& class_of) {
+void ExchangePass(std::vector<int>& at, std::size_t class_count, const Key& key,
+                  const Class& class_of) {
   std::vector<std::size_t> first(class_count + 1, 0);  // of each in places
   for (const int r : at)
     if (class_of(r) != kNoClass) ++first[class_of(r) + 1];
