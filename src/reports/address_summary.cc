@@ -252,9 +252,9 @@ void PlaceRun(const std::vector<int>& first_row,
 std::vector<std::size_t> StableOrder(const std::vector<std::int64_t>& keys) {
   const std::size_t n = keys.size();
   std::vector<std::size_t> order(n);
-  const auto [low, high] = std::minmax_element(keys.begin(), keys.end());
-  const auto span =
-      static_cast<std::uint64_t>(*high) - static_cast<std::uint64_t>(*low);
+  const auto bounds = std::minmax_element(keys.begin(), keys.end());
+  const auto low = static_cast<std::uint64_t>(*bounds.first);
+  const auto span = static_cast<std::uint64_t>(*bounds.second) - low;
   if (span >= 4 * n + 64) {
     for (std::size_t i = 0; i < n; ++i) order[i] = i;
     std::stable_sort(
@@ -264,8 +264,7 @@ std::vector<std::size_t> StableOrder(const std::vector<std::int64_t>& keys) {
   }
   std::vector<std::size_t> next(static_cast<std::size_t>(span) + 2, 0);
   auto slot = [&](std::size_t i) {
-    return static_cast<std::size_t>(static_cast<std::uint64_t>(keys[i]) -
-                                    static_cast<std::uint64_t>(*low));
+    return static_cast<std::size_t>(static_cast<std::uint64_t>(keys[i]) - low);
   };
   for (std::size_t i = 0; i < n; ++i) ++next[slot(i) + 1];
   for (std::size_t v = 1; v < next.size(); ++v) next[v] += next[v - 1];
