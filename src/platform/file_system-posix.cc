@@ -155,8 +155,9 @@ bool Replacement::Begin(const std::string& target, bool copy_old) {
 }
 
 void Replacement::StartWriteOut() {
-  // On Linux this starts the write-out of the pages written (pages not
-  // yet written out stay); elsewhere it is a hint or nothing.
+  // On Linux this starts writing out the pages written so far, and may
+  // drop those already on the disk (read from there again if at all);
+  // elsewhere it is a hint or nothing.
   if (stream_ != nullptr)
     (void)posix_fadvise(fileno(stream_), 0, 0, POSIX_FADV_DONTNEED);
 }
