@@ -233,7 +233,7 @@ void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
   AddressMap addresses;
   const DayResult day = AnalyseDay(
       run,
-      {run.sessions, files.ScratchEntries(), window, run.earlier_busy, &rates},
+      {run.sessions, files.ScratchEntries(), window, run.earlier_busy, rates},
       view, record.keeps_addresses ? &addresses : nullptr, record);
   run.busy = day.busy;
   for (const CostEntry& c : day.costs.used())

@@ -6,7 +6,6 @@
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
-#include "log/log_phrases.h"
 #include "log/log_scan.h"
 #include "reports/address_summary.h"
 #include "reports/cost_report.h"
@@ -73,11 +72,8 @@ DayResult AnalyseDay(const RunContext& run, const DayInput& day, DayView& view,
   if (!result.costs.empty())
     Step(view, steps.costs, [&] { CalculateCosts(result.costs, table); });
   Step(view, steps.statistics, [&] {
-    // The rates need the scratch file made, as the reading back did.
-    if (day.scratch != nullptr && day.rates != nullptr)
-      day.rates->Apply(table);
-    else if (day.scratch != nullptr)
-      RunTransferRatePass(table, *day.scratch, LogPhrasesFor(s.language));
+    // The rates need the scratch file made, as reading it back did.
+    if (day.scratch != nullptr) day.rates.Apply(table);
     view.SessionList(table);
   });
   if (record.keeps_session_rows)

@@ -67,9 +67,9 @@ struct DayInput {
   LineReader* scratch;  // its transfer entries; null when none could be kept
   Window window;
   // Time on line of sessions that began before the window.
-  std::span<const BusySpan> earlier = {};
-  // The entries' rates as they were written; null: read back from scratch.
-  const TransferRates* rates = nullptr;
+  std::span<const BusySpan> earlier;
+  // The entries' rates, taken as they were written.
+  const TransferRates& rates;
 };
 
 // What a day counted.

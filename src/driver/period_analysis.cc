@@ -61,7 +61,7 @@ void CountDay(RunContext& run, Day& day, RunFiles& files, PeriodTally& tally,
   const Window window =
       MakeWindow(day.date, {0, 0, 23, 59, true}, run.settings.today);
   DayResult result =
-      AnalyseDay(run, {*day.table, &scratch, window, tally.earlier, &day.rates},
+      AnalyseDay(run, {*day.table, &scratch, window, tally.earlier, day.rates},
                  view, &tally.addresses, record);
   tally.earlier = std::move(result.later);
   for (int k = 0; k < kHalfHours; ++k)
