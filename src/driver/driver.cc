@@ -318,8 +318,13 @@ std::string PeriodText(const Period& p) {
 // of the log are.
 const LogDialect* ChooseDialect(const RunSettings& settings, ByteWindow& log) {
   if (const LogDialect* named = DialectNamed(settings.log_type)) return named;
+  // Read apart from the window where the log allows it: the window would
+  // take its first quarter megabyte in for a look at 8 kB.
   constexpr std::size_t kHeadBytes = 8192;
-  return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
+  char head[kHeadBytes];
+  const std::size_t got = log.ReadAt(0, head, sizeof head);
+  if (got == 0) return &DialectOfLines(log.At(0).substr(0, kHeadBytes));
+  return &DialectOfLines({head, got});
 }
 
 // The mailer whose dated lines packing reads, when not T-Mail; null for a

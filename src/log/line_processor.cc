@@ -30,12 +30,13 @@ void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
                  Output* cut, SessionReader& reader, LinePieces& pieces) {
   // Readers see a line up to its first NUL; the cut file gets every byte.
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  ProcessPiece(piece, InsideWindow(line, day), mode, cut, reader, pieces);
+  ProcessPiece(piece, line, InsideWindow(line, day), mode, cut, reader,
+               pieces);
 }
 
-void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
-                  Output* cut, SessionReader& reader, LinePieces& pieces) {
-  std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
+void ProcessPiece(std::string_view piece, std::string_view line, bool inside,
+                  CutMode mode, Output* cut, SessionReader& reader,
+                  LinePieces& pieces) {
   // A later piece of a long line is no line of its own, whatever it
   // looks like: the cut file takes it with its line, and the reader that
   // took the line's start gets the rest of it.

@@ -47,10 +47,12 @@ inline void SkipPiece(bool line_end, LinePieces& pieces) {
 void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
                  Output* cut, SessionReader& reader, LinePieces& pieces);
 
-// As ProcessLine, for a piece whose line test is done: inside tells
-// whether the line it begins lies in the window.
-void ProcessPiece(std::string_view piece, bool inside, CutMode mode,
-                  Output* cut, SessionReader& reader, LinePieces& pieces);
+// As ProcessLine, for a piece whose line test is done: line is the piece
+// up to its first NUL, and inside tells whether the line it begins lies
+// in the window.
+void ProcessPiece(std::string_view piece, std::string_view line, bool inside,
+                  CutMode mode, Output* cut, SessionReader& reader,
+                  LinePieces& pieces);
 
 }  // namespace brantlow
 

@@ -208,10 +208,12 @@ class PieceLoop {
       plan_.Skip(raw.line_end);
       return;
     }
-    const std::string_view piece =
-        AsCp866(raw.Folded(line_), converted_, utf8_told_, counts_);
-    const std::string_view seen(piece.data(),
-                                strnlen(piece.data(), piece.size()));
+    std::string_view piece = raw.Folded(line_);
+    std::string_view seen = piece;
+    if (!PlainAscii(piece)) {
+      piece = AsCp866(piece, converted_, utf8_told_, counts_);
+      seen = {piece.data(), strnlen(piece.data(), piece.size())};
+    }
     if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
       ++counts_.inside_lines;
   }
@@ -432,9 +434,10 @@ class WindowPlan final : public ScanPlan {
     if (!anchored_ &&
         (year != first_year_ || (two_days_ && year != SecondYear())))
       ChooseYear(year, in_first, in_second);
-    Day(piece, in_first, line_end, year == first_year_, first_pieces_);
+    Day(piece, seen, in_first, line_end, year == first_year_, first_pieces_);
     if (two_days_)
-      Day(piece, in_second, line_end, year == SecondYear(), second_pieces_);
+      Day(piece, seen, in_second, line_end, year == SecondYear(),
+          second_pieces_);
     if (in_first || in_second) {
       entered_ = true;
       SettleEarlier();
@@ -528,10 +531,10 @@ class WindowPlan final : public ScanPlan {
   }
 
   // One day's share of a piece: the lines of other years pass by.
-  void Day(std::string_view piece, bool inside, bool line_end, bool this_year,
-           LinePieces& pieces) {
+  void Day(std::string_view piece, std::string_view seen, bool inside,
+           bool line_end, bool this_year, LinePieces& pieces) {
     if (this_year)
-      ProcessPiece(piece, inside, mode_, cut_, reader_, pieces);
+      ProcessPiece(piece, seen, inside, mode_, cut_, reader_, pieces);
     else
       SkipPiece(line_end, pieces);
   }

@@ -19,6 +19,8 @@ bool NamesEqual(const SessionRecord& a, const SessionRecord& b) {
 }  // namespace
 
 void SessionExtractor::CloseOpenProcesses(std::string_view line) {
+  // Asked of every line; a process is seldom open.
+  if (open_ == decltype(open_){}) return;
   SessionTable& table = recognisers_.table;
   for (std::size_t i = 0; i < processes_.size(); ++i) {
     if (!open_[i]) continue;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -93,6 +94,24 @@ std::string Utf8ToCp866(std::string_view utf8);
 // so do the ends of a character cut by the start or end of in (a line
 // read in pieces). Nothing is allocated.
 bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len);
+
+// Whether text holds neither a NUL nor a byte of 0x80 or more: such a line
+// is seen whole and needs no conversion, which one look at it tells.
+inline bool PlainAscii(std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const char* p = text.data();
+  std::size_t i = 0;
+  // A zero byte borrows into its high bit (and only it borrows); a high
+  // byte has it set.
+  for (std::uint64_t word = 0; i + 8 <= text.size(); i += 8) {
+    std::memcpy(&word, p + i, 8);
+    if (((word - kOnes) | word) & kHighs) return false;
+  }
+  for (; i < text.size(); ++i)
+    if (p[i] == '\0' || static_cast<unsigned char>(p[i]) >= 0x80) return false;
+  return true;
+}
 
 }  // namespace brantlow
 
