@@ -234,5 +234,72 @@ TEST(LineProcessor, APieceOfALongLineIsNeverReadAsALine) {
   EXPECT_EQ(log.size() + 2, cut.bytes().size());  // CR LF for each LF
 }
 
+// A progress bar too narrow to pass reads over: every line is then read
+// as a piece, none in bulk.
+class NoJumps final : public ScanProgress {
+ public:
+  bool CanJump(std::int64_t) const override { return false; }
+  void Advance(std::int64_t) override {}
+  void JumpTo(std::int64_t) override {}
+};
+
+std::string Records(const SessionTable& t) {
+  std::string text;
+  for (int i = 0; i < t.size(); ++i)
+    text += std::string(FieldText(t[i].start_time)) + "-" +
+            std::string(FieldText(t[i].end_time)) + " " +
+            std::string(FieldText(t[i].name)) + " " +
+            std::string(FieldText(t[i].mailer)) + " " +
+            std::string(FieldText(t[i].connect)) + " " + t[i].kind + " " +
+            std::string(FieldText(t[i].password)) + " " +
+            std::to_string(t[i].bytes_received) + "/" +
+            std::to_string(t[i].bytes_sent) + ";";
+  return text;
+}
+
+// The evening before the window goes to the reader of the sessions going
+// on at midnight from the last call before it, whether its lines are
+// passed over in bulk or read one by one: CR LF and LF ends, a NUL hiding
+// a phrase, a morning line among them and a UTF-8 line read as CP866.
+TEST(LineProcessor, TheEveningBeforeIsReadAlikeInBulkAndLineByLine) {
+  using namespace std::string_literals;
+  const std::string log =
+      "14/03 10:00:00 \xFE Incoming call: CONNECT 2400\r\n"
+      "14/03 10:00:05 2:5020/1, using Old/1\r\n"
+      "14/03 20:00:00 \xFE Outgoing call: CONNECT 9600\r\n"
+      "14/03 20:00:05 2:5020/2, using Bink/2\r\n"
+      "14/03 20:00:30 \xFE 2:5020/2, bytes 5/6, time 0:00:30\r\n"
+      "14/03 23:50:00 \xFE Incoming call: CONNECT 33600\r\n"
+      "14/03 23:50:05 2:5020/3, using \xD0\x9C\xD0\xB8\xD1\x80/3\r\n"
+      "14/03 09:00:00 a line of the morning, written late\r\n"
+      "14/03 23:50:07 Password protected session\n"
+      "14/03 23:50:08 EMSI\0"
+      "14/03 23:50:09 Password mismatch: 1\r\n"
+      "15/03 00:00:30 \xFE 2:5020/3, bytes 100/200, time 0:10:30\r\n"
+      "15/03 01:00:00 \xFE Incoming call: CONNECT 2400\r\n"
+      "15/03 01:00:05 2:5020/4, using New/4\r\n"
+      "15/03 01:00:30 \xFE 2:5020/4, bytes 7/8, time 0:00:30\r\n"s;
+  auto scan = [&](ScanProgress* progress) {
+    auto table = std::make_unique<SessionTable>();
+    auto before = std::make_unique<SessionTable>();
+    ProcessDefinitions processes{};
+    SessionExtractor x(*table, EnglishLogPhrases(), processes, false, nullptr);
+    SessionExtractor earlier(*before, EnglishLogPhrases(), processes, false,
+                             nullptr);
+    MemoryWindow window(log);
+    ScanLog(window, TmailDialect(),
+            MakeWindow({15, 3, 2026}, {0, 0, 23, 59, true}, {31, 12, 2026}),
+            CutMode::kNone, nullptr, x, progress, nullptr, &earlier);
+    return Records(*before) + " | " + Records(*table);
+  };
+  NoJumps no_jumps;
+  const std::string line_by_line = scan(&no_jumps);
+  EXPECT_EQ(
+      "23:50:00-00:00:30 2:5020/3 \x8C\xA8\xE0/3 33600 i passw  100/200; | "
+      "01:00:00-01:00:30 2:5020/4 New/4 2400 i  7/8;",
+      line_by_line);
+  EXPECT_EQ(line_by_line, scan(nullptr));
+}
+
 }  // namespace
 }  // namespace brantlow

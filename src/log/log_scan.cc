@@ -71,6 +71,11 @@ class ScanPlan {
   // passing by with other days'; null for none.
   virtual const DaySet* late_day() const { return nullptr; }
   virtual int late_hour() const { return 0; }
+  // Whether a whole line of the late day from its hour may go to TakeLate,
+  // passed over in bulk with the other days' lines around it.
+  virtual bool TakesLateLines() const { return false; }
+  // Such a line as seen: all Take would do with it.
+  virtual void TakeLate(std::string_view) {}
 };
 
 // Days after the last day asked for whose lines show that the reading is
@@ -136,13 +141,18 @@ class PieceLoop {
     const DaySet& days = plan_.days();
     const std::size_t skipped =
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
-          if (!PassesBy(bytes, length, days)) return false;
+          const LineKind kind = KindOf(bytes, length, days);
+          std::string_view seen;
+          if (kind == LineKind::kDays ||
+              (kind == LineKind::kLate && !SeenLate(bytes, length, seen)))
+            return false;
           years_.See(bytes, length);
           if (watch_end_) WatchEnd(bytes, length);
           if (NotePast(bytes, length)) return false;
           // The warnings ask only whether there is any: once one is
           // found, the lines passed over in bulk cost nothing more.
           if (counts_.tmail_lines == 0) CountDated(bytes, length);
+          if (kind == LineKind::kLate) plan_.TakeLate(seen);
           return true;
         });
     if (skipped == 0) return;
@@ -179,12 +189,37 @@ class PieceLoop {
       end_ = stamp->date;
   }
 
-  // Whether a line's first bytes show it is of no day read: of another
-  // day, or of the late day before its hour.
-  bool PassesBy(const char* bytes, std::size_t length, const DaySet& days) {
-    if (!look_.Outside(bytes, length, days)) return false;
+  // What a line's first bytes show: a line of no day read (of another
+  // day, or of the late day before its hour), of the late day from its
+  // hour, or of a day read.
+  enum class LineKind { kPasses, kLate, kDays };
+  LineKind KindOf(const char* bytes, std::size_t length, const DaySet& days) {
+    if (!look_.Outside(bytes, length, days)) return LineKind::kDays;
     return late_ == nullptr || look_.Outside(bytes, length, *late_) ||
-           look_.Hour(bytes, length) < late_hour_;
+                   look_.Hour(bytes, length) < late_hour_
+               ? LineKind::kPasses
+               : LineKind::kLate;
+  }
+  bool PassesBy(const char* bytes, std::size_t length, const DaySet& days) {
+    return KindOf(bytes, length, days) == LineKind::kPasses;
+  }
+
+  // A whole line of the late day as Piece would see it, when the plan
+  // takes it in bulk and it needs no conversion from UTF-8 (which is
+  // counted, a piece at a time).
+  bool SeenLate(const char* bytes, std::size_t length, std::string_view& seen) {
+    if (!plan_.TakesLateLines()) return false;
+    LogPiece raw;
+    raw.data = bytes;
+    raw.raw_length = length;
+    raw.crlf = length >= 2 && bytes[length - 2] == '\r';
+    raw.line_end = true;
+    seen = raw.Folded(line_);
+    if (PlainAscii(seen)) return true;
+    std::size_t converted = 0;
+    if (Utf8LineToCp866(seen, converted_, converted)) return false;
+    seen = {seen.data(), strnlen(seen.data(), seen.size())};
+    return true;
   }
 
   void CountDated(const char* bytes, std::size_t length) {
@@ -392,6 +427,12 @@ class WindowPlan final : public ScanPlan {
     earlier_open_ = earlier_->Open();
   }
   int late_hour() const override { return day_before_.start_hour; }
+  // Before the window, a late line goes only to the earlier reader.
+  bool TakesLateLines() const override { return !entered_; }
+  void TakeLate(std::string_view seen) override {
+    Skip(true);
+    Before(seen);
+  }
   int TakenYear() const override {
     return two_days_ ? SecondYear() : first_year_;
   }

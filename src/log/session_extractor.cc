@@ -20,7 +20,9 @@ bool NamesEqual(const SessionRecord& a, const SessionRecord& b) {
 
 void SessionExtractor::CloseOpenProcesses(std::string_view line) {
   // Asked of every line; a process is seldom open.
-  if (open_ == decltype(open_){}) return;
+  bool any_open = false;
+  for (const bool open : open_) any_open = any_open || open;
+  if (!any_open) return;
   SessionTable& table = recognisers_.table;
   for (std::size_t i = 0; i < processes_.size(); ++i) {
     if (!open_[i]) continue;
