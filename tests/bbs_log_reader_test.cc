@@ -21,7 +21,7 @@ class BbsLogReaderTest : public testing::Test {
     CopyField(r.end_time, end);
     CopyField(r.name, "Terminal Call");
     r.tag = SessionTag::kTerminalCall;
-    CopyField(r.connect, connect);
+    table_->SetConnect(r, connect);
     r.kind = kIncoming;
     return r;
   }

@@ -77,22 +77,22 @@ TEST(BinkdDialect, SessionsOfOneDayFromARealShapedLog) {
   EXPECT_EQ("10:00:01", FieldText(call.start_time));
   EXPECT_EQ("10:00:07",
             FieldText(call.end_time));  // the done line, not later ones
-  EXPECT_EQ("127.0.0.1", FieldText(call.connect));
-  EXPECT_EQ("binkd/1.1a-115/Linux binkp/1.1", FieldText(call.mailer));
+  EXPECT_EQ("127.0.0.1", table.Connect(call));
+  EXPECT_EQ("binkd/1.1a-115/Linux binkp/1.1", table.Mailer(call));
   EXPECT_EQ("passw ", std::string(call.password, 6));
   EXPECT_EQ(3000123, call.bytes_sent);
   EXPECT_EQ(2500000, call.bytes_received);
 
   const SessionRecord& failed = table[1];
   EXPECT_EQ("Handshake failure", FieldText(failed.name));
-  EXPECT_EQ("2:5090/56", FieldText(failed.connect));
+  EXPECT_EQ("2:5090/56", table.Connect(failed));
   EXPECT_EQ("10:00:02", FieldText(failed.end_time));
 
   // Stopped before its done line: the bytes are those of its whole files.
   const SessionRecord& cut = table[2];
   EXPECT_EQ("2:5090/78", FieldText(cut.name));
   EXPECT_EQ(kIncoming, cut.kind);
-  EXPECT_EQ("192.0.2.7", FieldText(cut.connect));
+  EXPECT_EQ("192.0.2.7", table.Connect(cut));
   EXPECT_EQ("11:00:09", FieldText(cut.end_time));
   EXPECT_EQ(1048576, cut.bytes_received);
   EXPECT_EQ(0, cut.bytes_sent);

@@ -36,7 +36,7 @@ TEST_F(RecognisersTest, AWholeMailerSession) {
   Feed("15/03 09:55:10 HS-16 areas.lst 214 OK: 0:01, 214 cps, 6%\n");
   Feed("15/03 09:55:11 \xFE 2:4527/63, bytes 863/214, time 0:00:19\n");
   EXPECT_EQ("2:4527/63", FieldText(current().name));
-  EXPECT_EQ("T-Mail/2608.NT", FieldText(current().mailer));
+  EXPECT_EQ("T-Mail/2608.NT", table_->Mailer(current()));
   EXPECT_EQ("passw ", FieldText(current().password));
   EXPECT_EQ("09:55:11", FieldText(current().end_time));
   EXPECT_EQ(863.0f, current().bytes_received);
@@ -65,23 +65,23 @@ TEST_F(RecognisersTest, ALaterUsingLineReplacesTheWholeText) {
   Feed("15/03 09:55:04 2:5020/1234, using T-Mail/2608.NT\n");
   Feed("15/03 09:55:05 2:50/1, using Hydra\n");
   EXPECT_EQ("2:50/1", FieldText(current().name));
-  EXPECT_EQ("Hydra", FieldText(current().mailer));
+  EXPECT_EQ("Hydra", table_->Mailer(current()));
   // No address characters and no mailer text: the fields stay.
   Feed("15/03 09:55:06 Remote, using \n");
   EXPECT_EQ("2:50/1", FieldText(current().name));
-  EXPECT_EQ("Hydra", FieldText(current().mailer));
+  EXPECT_EQ("Hydra", table_->Mailer(current()));
 }
 
 TEST_F(RecognisersTest, UsingBeforeColumnTwentyIsNotSeen) {
   Feed("15/03 09:55:04 2: using X\n");  // " using " at column 17
   EXPECT_EQ("", FieldText(current().name));
-  EXPECT_EQ("", FieldText(current().mailer));
+  EXPECT_EQ("", table_->Mailer(current()));
 }
 
 TEST_F(RecognisersTest, MailerTextIsCutAtFortyEight) {
   std::string mailer(60, 'm');
   Feed("15/03 09:55:04 2:1/1, using " + mailer + "\n");
-  EXPECT_EQ(std::string(48, 'm'), FieldText(current().mailer));
+  EXPECT_EQ(std::string(48, 'm'), table_->Mailer(current()));
 }
 
 TEST_F(RecognisersTest, PasswordStatesAndColumns) {
@@ -138,7 +138,7 @@ TEST_F(RecognisersTest, RussianPhrases) {
   RunRecognisers(CP866("15/03 09:59:00 Возврат в T-Mail с кодом 2\n"), russian);
   EXPECT_EQ("09:59:00", FieldText(current().end_time));
   RunRecognisers(CP866("15/03 09:59:01 2:5020/1, использует Bink\n"), russian);
-  EXPECT_EQ("Bink", FieldText(current().mailer));
+  EXPECT_EQ("Bink", table_->Mailer(current()));
   RunRecognisers(CP866("15/03 09:59:02 Несовпадение паролей: x\n"), russian);
   EXPECT_EQ("error ", FieldText(current().password));
   RunRecognisers(CP866("15/03 09:59:03 ■ 2:5020/1, байт 10/20\n"), russian);

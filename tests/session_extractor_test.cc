@@ -36,17 +36,17 @@ TEST_F(ExtractorTest, ConnectLinesOpenSessions) {
   EXPECT_EQ(kNoEnd, (*table_)[0].kind);
   EXPECT_EQ("09:54:52", FieldText((*table_)[0].start_time));
   EXPECT_EQ("09:54:52", FieldText((*table_)[0].end_time));
-  EXPECT_EQ("33600/ARQ/V34/LAPM/V42BIS", FieldText((*table_)[0].connect));
+  EXPECT_EQ("33600/ARQ/V34/LAPM/V42BIS", table_->Connect((*table_)[0]));
   EXPECT_EQ(kOutgoing, (*table_)[1].kind);
-  EXPECT_EQ("2400", FieldText((*table_)[1].connect));
+  EXPECT_EQ("2400", table_->Connect((*table_)[1]));
 }
 
 TEST_F(ExtractorTest, ConnectStringOfTwentyEightIsKeptWhole) {
   SessionExtractor x = Make();
   std::string connect(28, 'C');
   x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT " + connect + "XYZ\n");
-  EXPECT_EQ(connect, FieldText(table_->Current().connect));
-  EXPECT_EQ('\0', table_->Current().mailer[0]);  // nothing spilled over
+  EXPECT_EQ(connect, table_->Connect(table_->Current()));
+  EXPECT_EQ("", table_->Mailer(table_->Current()));  // nothing spilled over
 }
 
 TEST_F(ExtractorTest, OnlyTheFirstTwentyOneCharactersAreCompared) {
@@ -59,7 +59,7 @@ TEST_F(ExtractorTest, RussianConnect) {
   SessionExtractor x = Make(true, RussianLogPhrases());
   x.Extract(CP866("15/03 09:54:52 ■ Входящий звонок: CONNECT 9600\n"));
   EXPECT_EQ(kIncoming, table_->Current().kind);
-  EXPECT_EQ("9600", FieldText(table_->Current().connect));
+  EXPECT_EQ("9600", table_->Connect(table_->Current()));
   x.Extract("15/03 09:54:52 \xFE Incoming call: CONNECT 2400\n");
   EXPECT_EQ(0, table_->newest());
 }
@@ -183,7 +183,7 @@ TEST(LineProcessor, CutModesAndNulBytes) {
   EXPECT_TRUE(table->empty());  // cut only
   ProcessLine(with_nul, w, CutMode::kCutAndAnalyse, &cut, x, pieces);
   EXPECT_EQ(0, table->newest());
-  EXPECT_EQ("1", FieldText(table->Current().connect));  // stops at the NUL
+  EXPECT_EQ("1", table->Connect(table->Current()));  // stops at the NUL
   ProcessLine("14/03 09:54:52 other day\n", w, CutMode::kCutAndAnalyse, &cut, x,
               pieces);
   std::string expected = with_nul.substr(0, with_nul.size() - 1) + "\r\n";
@@ -249,8 +249,8 @@ std::string Records(const SessionTable& t) {
     text += std::string(FieldText(t[i].start_time)) + "-" +
             std::string(FieldText(t[i].end_time)) + " " +
             std::string(FieldText(t[i].name)) + " " +
-            std::string(FieldText(t[i].mailer)) + " " +
-            std::string(FieldText(t[i].connect)) + " " + t[i].kind + " " +
+            std::string(t.Mailer(t[i])) + " " +
+            std::string(t.Connect(t[i])) + " " + t[i].kind + " " +
             std::string(FieldText(t[i].password)) + " " +
             std::to_string(t[i].bytes_received) + "/" +
             std::to_string(t[i].bytes_sent) + ";";

@@ -131,8 +131,8 @@ void AddSessionRows(const SessionTable& table, const Window& window,
     row.sent = r.bytes_sent;
     row.cps = r.cps;
     row.password = TrimmedRight(FieldText(r.password));
-    row.connect = TrimmedRight(FieldText(r.connect));
-    row.mailer = TrimmedRight(FieldText(r.mailer));
+    row.connect = TrimmedRight(table.Connect(r));
+    row.mailer = TrimmedRight(table.Mailer(r));
     row.akas = SplitBlanks(table.Akas(r));
     if (!costs.empty()) row.cost = SessionCost(costs, r);
     rows.push_back(std::move(row));

@@ -93,10 +93,10 @@ void EndCall(SessionRecord& record, ReaderState& state, MatchState& match) {
 
 // The tests made on every line of the matching call, in their order.
 void ReadCallLine(std::string_view line, SessionRecord& record,
-                  ReaderState& state, MatchState& match) {
+                  std::string_view connect, ReaderState& state,
+                  MatchState& match) {
   if (At(line, kConnected) &&
-      FieldNumber(line, kSpeedColumn, 9) !=
-          FieldNumber(FieldText(record.connect), 0, 9)) {
+      FieldNumber(line, kSpeedColumn, 9) != FieldNumber(connect, 0, 9)) {
     match = MatchState::kSearching;  // a call of another mailer session
     return;
   }
@@ -208,6 +208,7 @@ struct CallKey {
   std::string_view date_key;
   CallSpan span;
   int line_number = 0;
+  std::string_view connect;  // the record's, whose speed the call's repeats
 };
 
 // The call of one "Terminal Call" record: the first begin line that is
@@ -237,7 +238,7 @@ void ReadCall(SessionRecord& record, const CallKey& call, LineReader& log,
       resume = before;
       continue;
     }
-    ReadCallLine(line, record, state, match);
+    ReadCallLine(line, record, call.connect, state, match);
     if (match == MatchState::kCallFinished) resume = log.Tell();
   }
 }
@@ -273,7 +274,8 @@ std::int64_t ReadDay(SessionTable& table, const Window& window,
       resume = year_start;
     }
     if (!log.SeekTo(resume)) break;
-    ReadCall(record, {key, span, line_number}, log, state, resume);
+    ReadCall(record, {key, span, line_number, table.Connect(record)}, log,
+             state, resume);
   }
   return year_start;
 }

@@ -215,9 +215,9 @@ void BinkdSessionReader::Message(Running& open, const BinkdLine& parts) {
     open.named = true;
     table_.AddAka(record, PlainAddress(text.substr(6)));
   } else if (StartsWith(text, "VER ")) {
-    CopyField(record.mailer, text.substr(4));
+    table_.SetMailer(record, text.substr(4));
   } else if (StartsWith(text, "outgoing session with ")) {
-    CopyField(record.connect, PlainHost(text.substr(22)));
+    SetConnect(record, PlainHost(text.substr(22)));
   } else if (StartsWith(text, "pwd protected session")) {
     std::memcpy(record.password, "passw ", sizeof record.password);
   } else if (text.find("incorrect password") != std::string_view::npos ||
@@ -236,11 +236,11 @@ void BinkdSessionReader::Line(std::string_view line) {
   const std::string_view text = parts.text;
   if (StartsWith(text, "incoming session with ")) {
     Running& open = Start(parts, kIncoming);
-    CopyField(table_[open.record].connect, PlainHost(text.substr(22)));
+    SetConnect(table_[open.record], PlainHost(text.substr(22)));
   } else if (StartsWith(text, "call to ")) {
     // Until a session is reached, the address called stands for the host.
     Running& open = Start(parts, kOutgoing);
-    CopyField(table_[open.record].connect, PlainAddress(text.substr(8)));
+    SetConnect(table_[open.record], PlainAddress(text.substr(8)));
   } else if (StartsWith(text, "rc(")) {
     // The parent's word that a process ended: "rc(4242)=0".
     long pid = 0;

@@ -57,6 +57,11 @@ class BinkdSessionReader final : public SessionReader {
   Running* Find(long pid);
   Running& Start(const BinkdLine& parts, char kind);
   void Message(Running& open, const BinkdLine& parts);
+  // The host or address a session is with, 27 characters at most (its
+  // room in the reports' rows has always left one for an end).
+  void SetConnect(SessionRecord& record, std::string_view text) {
+    table_.SetConnect(record, text.substr(0, SessionTable::kConnectRoom - 1));
+  }
   void Transfer(Running& open, std::string_view text, bool sent);
   void Done(Running& open, std::string_view text);
 

@@ -119,7 +119,8 @@ void RecogniseTerminal(std::string_view line, RecogniserState& state) {
   }
 }
 
-bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
+bool RecogniseAddressAndMailer(std::string_view line, SessionTable& table,
+                               SessionRecord& record,
                                const LogPhrases& phrases) {
   const std::size_t found =
       FindPhrase(line, phrases.using_mailer, kUsingFirstColumn);
@@ -127,7 +128,7 @@ bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
 
   std::string_view mailer =
       WithoutLineEnd(line.substr(found + phrases.using_mailer.size()));
-  if (!mailer.empty()) CopyField(record.mailer, mailer.substr(0, 48));
+  if (!mailer.empty()) table.SetMailer(record, mailer);
 
   // The address: its characters from column 15, ending before a point
   // suffix ".0", which is not part of the name.
@@ -267,7 +268,8 @@ bool RecogniseSummary(std::string_view line, SessionRecord& record,
 void RunRecognisers(std::string_view line, RecogniserState& state) {
   RecogniseSessionEvents(line, state);
   SessionRecord& record = state.table.Current();
-  bool own = RecogniseAddressAndMailer(line, record, state.phrases);
+  bool own =
+      RecogniseAddressAndMailer(line, state.table, record, state.phrases);
   if (state.spans_only) {
     if (own || IsTransferLine(line)) CopyLineTime(line, state.last_own);
     if (RecogniseSummary(line, record, state.phrases)) ++state.malformed_lines;

@@ -54,7 +54,8 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state);
 // period of it is a record of its own, whatever record came before.
 void RecogniseTerminal(std::string_view line, RecogniserState& state);
 // These two tell whether the line was the session's.
-bool RecogniseAddressAndMailer(std::string_view line, SessionRecord& record,
+bool RecogniseAddressAndMailer(std::string_view line, SessionTable& table,
+                               SessionRecord& record,
                                const LogPhrases& phrases);
 bool RecognisePassword(std::string_view line, SessionRecord& record,
                        const LogPhrases& phrases);

@@ -59,12 +59,10 @@ void SessionExtractor::OpenConnect(std::string_view line) {
   record.kind = kind;
   CopyLineTime(line, record.start_time);
   CopyLineTime(line, recognisers_.last_own);
-  std::size_t from = kConnectColumn + phrase_length + 1;
-  std::size_t n = 0;
-  while (n < sizeof record.connect && from + n < line.size() &&
-         line[from + n] != '\n') {
-    record.connect[n] = line[from + n];
-    ++n;
+  const std::size_t from = kConnectColumn + phrase_length + 1;
+  if (from < line.size()) {
+    const std::string_view rest = line.substr(from);
+    table.SetConnect(record, rest.substr(0, rest.find('\n')));
   }
 }
 

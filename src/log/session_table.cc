@@ -1,5 +1,6 @@
 #include "log/session_table.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -38,19 +39,28 @@ void RecordBlock::Resize(std::size_t count) {
   size_ = count;
 }
 
+void SessionTable::Store(StoredText& t, std::string_view text,
+                         std::size_t room) {
+  text = text.substr(0, std::min(room, text.find('\0')));
+  // A text set again goes to the end: the old one stays unread.
+  t.at = static_cast<std::uint32_t>(text_.size());
+  t.length = static_cast<std::uint32_t>(text.size());
+  text_.append(text);
+}
+
 void SessionTable::AddAka(SessionRecord& r, std::string_view address) {
   const std::size_t used = r.akas.length;
   const std::size_t blank = used > 0 ? 1 : 0;
   if (address.empty() || used + blank + address.size() >= kAkaRoom) return;
   // The record's text goes on at the end of the store; moved there first
   // when another record's came after it.
-  if (r.akas.at + used != aka_text_.size()) {
+  if (r.akas.at + used != text_.size()) {
     const std::string text(Akas(r));
-    r.akas.at = static_cast<std::uint32_t>(aka_text_.size());
-    aka_text_.append(text);
+    r.akas.at = static_cast<std::uint32_t>(text_.size());
+    text_.append(text);
   }
-  if (blank != 0) aka_text_.push_back(' ');
-  aka_text_.append(address);
+  if (blank != 0) text_.push_back(' ');
+  text_.append(address);
   r.akas.length = static_cast<std::uint32_t>(used + blank + address.size());
 }
 

@@ -17,32 +17,33 @@ namespace brantlow {
 // handshake, or a caller passed on to the BBS.
 enum class SessionTag : char { kNone, kHandshakeFailure, kTerminalCall };
 
-// A record's addresses in its table's store; zero-filled: none.
-struct AkaText {
+// A text of a record kept in its table's store (a busy day's records stay
+// small, and every new page of them costs); zero-filled: none.
+struct StoredText {
   std::uint32_t at;
   std::uint32_t length;
 };
 
 // A zero-filled record is an empty slot. Text fields are fixed-width; the
-// connect string and the password status need no terminator when full.
+// password status needs no terminator when full.
 struct SessionRecord {
   char start_time[9];  // hh:mm:ss as the log wrote it
   char end_time[9];    // empty until the closing line
   char name[19];       // address, name text or BBS user
-  char connect[28];    // text after the CONNECT phrase
+  char kind;           // i o T p B ?, zero in an empty slot
+  char password[6];    // "passw ", "mism  ", "error ", "?!"
+  char crash_mark;     // '!' for a crash-poll repeat, else blank
+  SessionTag tag;      // set with the names that stand for no address
   std::int64_t bytes_sent;
   std::int64_t bytes_received;
-  char mailer[49];   // text after the "using" phrase
-  char kind;         // i o T p B ?, zero in an empty slot
-  char password[6];  // "passw ", "mism  ", "error ", "?!"
-  double duration;   // seconds
+  double duration;  // seconds
   double cps;
-  char crash_mark;  // '!' for a crash-poll repeat, else blank
-  SessionTag tag;   // set with the names that stand for no address
-  // Where the table keeps every address the remote presented, for the
-  // logs that name them all (binkd's): most logs name none, and a busy
-  // day's records stay small.
-  AkaText akas;
+  // In the table's store: the text after the CONNECT phrase (at most 28
+  // characters), after the "using" phrase (at most 48), and every address
+  // the remote presented, for the logs that name them all (binkd's).
+  StoredText connect;
+  StoredText mailer;
+  StoredText akas;
 };
 
 // Byte counts add up exactly; a sum past the range (only forged counts
@@ -111,7 +112,7 @@ class SessionTable {
 
   void Clear() {
     records_.Resize(0);
-    aka_text_.clear();
+    text_.clear();
   }
   // A new record, zero-filled, becomes the newest.
   void Append() { records_.AppendZeroed(); }
@@ -123,10 +124,24 @@ class SessionTable {
   // they stand: no second table of a busy day.
   void Reorder(const std::vector<int>& order);
 
-  // The addresses of a record of this table, blank-separated.
-  std::string_view Akas(const SessionRecord& r) const {
-    return std::string_view(aka_text_).substr(r.akas.at, r.akas.length);
+  // The texts of a record of this table; its addresses blank-separated.
+  std::string_view Connect(const SessionRecord& r) const {
+    return Stored(r.connect);
   }
+  std::string_view Mailer(const SessionRecord& r) const {
+    return Stored(r.mailer);
+  }
+  std::string_view Akas(const SessionRecord& r) const { return Stored(r.akas); }
+  // A record's text anew, up to its first NUL and cut to the room it had
+  // as a field.
+  void SetConnect(SessionRecord& r, std::string_view text) {
+    Store(r.connect, text, kConnectRoom);
+  }
+  void SetMailer(SessionRecord& r, std::string_view text) {
+    Store(r.mailer, text, kMailerRoom);
+  }
+  static constexpr std::size_t kConnectRoom = 28;
+  static constexpr std::size_t kMailerRoom = 48;
   // One more address for a record of this table, while fewer than
   // kAkaRoom characters hold them all.
   void AddAka(SessionRecord& r, std::string_view address);
@@ -134,8 +149,12 @@ class SessionTable {
 
  private:
   static std::size_t Slot(int i) { return static_cast<std::size_t>(i); }
+  std::string_view Stored(StoredText t) const {
+    return std::string_view(text_).substr(t.at, t.length);
+  }
+  void Store(StoredText& t, std::string_view text, std::size_t room);
   RecordBlock records_;
-  std::string aka_text_;  // the records' addresses, end to end
+  std::string text_;  // the records' texts, end to end
 };
 
 }  // namespace brantlow

@@ -34,9 +34,9 @@ void WriteConnectTable(const SessionTable& table, Output& out,
   for (int i = 0; i < table.size(); ++i) {
     const SessionRecord& r = table[i];
     out.Printf(CP866("║%-8s          │%-48s║\n"), Text(r.start_time).c_str(),
-               Text(r.connect).c_str());
+               std::string(table.Connect(r)).c_str());
     out.Printf(CP866("║%-18s│%-48s║\n"), Text(r.name).c_str(),
-               Text(r.mailer).c_str());
+               std::string(table.Mailer(r)).c_str());
     if (i < table.newest()) out.Write(separator);
   }
   out.Write(MakeFrameLine(FrameLine::kBottom, kWidths, 2));

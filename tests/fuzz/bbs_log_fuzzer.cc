@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     std::snprintf(time, sizeof time, "%02d:59:59", (data[3] + i * 5 + 2) % 24);
     CopyField(r.end_time, time);
     CopyField(r.name, i % 3 == 2 ? "2:5020/1" : "Terminal Call");
-    CopyField(r.connect, i % 2 ? "33600/ARQ" : "2400");
+    table->SetConnect(r, i % 2 ? "33600/ARQ" : "2400");
     r.kind = 'i';
   }
   Window window;
