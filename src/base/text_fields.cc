@@ -21,11 +21,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-int FieldNumber(std::string_view text, std::size_t column, std::size_t width) {
-  // Two digits, a date's or a time's: the common case, read at once.
-  if (width == 2 && column + 1 < text.size() && IsDigit(text[column]) &&
-      IsDigit(text[column + 1]))
-    return (text[column] - '0') * 10 + (text[column + 1] - '0');
+int ParseFieldNumber(std::string_view text, std::size_t column,
+                     std::size_t width) {
   if (width > kMaxFieldWidth) width = kMaxFieldWidth;
   std::string_view field = Field(text, column, width);
   std::size_t i = 0;

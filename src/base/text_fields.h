@@ -33,7 +33,19 @@ constexpr bool IsFieldSpace(char c) {
 
 // The decimal integer in at most width (capped at 20) characters from
 // column: leading white space, one sign, digits. Saturates at the int range.
-int FieldNumber(std::string_view text, std::size_t column, std::size_t width);
+int ParseFieldNumber(std::string_view text, std::size_t column,
+                     std::size_t width);
+// The same; two digits, a date's or a time's, read in line: every line's
+// stamp is read so.
+inline int FieldNumber(std::string_view text, std::size_t column,
+                       std::size_t width) {
+  if (width == 2 && column + 1 < text.size()) {
+    const unsigned tens = static_cast<unsigned char>(text[column]) - '0';
+    const unsigned units = static_cast<unsigned char>(text[column + 1]) - '0';
+    if (tens <= 9 && units <= 9) return static_cast<int>(tens * 10 + units);
+  }
+  return ParseFieldNumber(text, column, width);
+}
 
 // As FieldNumber, over width + 1 characters, as a decimal real number.
 double FieldReal(std::string_view text, std::size_t column, std::size_t width);

@@ -107,7 +107,8 @@ class PieceLoop {
         watch_end_(tomorrow.has_value()),
         tomorrow_month_(tomorrow ? tomorrow->month : 0),
         late_(plan.late_day()),
-        late_hour_(plan.late_hour()) {
+        late_hour_(plan.late_hour()),
+        taken_year_(plan.TakenYear()) {
     DayMonth d = plan.LastDay();
     for (int k = 1; k < kPastFirst + kPastDays; ++k) {
       d = DayAfter(d);
@@ -165,7 +166,7 @@ class PieceLoop {
   // second after it, or a later year) end a reading that may end.
   bool NotePast(const char* bytes, std::size_t length) {
     if (!may_stop_ || look_.Month(bytes, length) == 0) return false;
-    const int taken = plan_.TakenYear();
+    const int taken = taken_year_;
     if (taken < 0) return false;
     bool past = years_.year() > taken;
     if (!past && years_.year() == taken &&
@@ -251,6 +252,7 @@ class PieceLoop {
     }
     if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
       ++counts_.inside_lines;
+    taken_year_ = plan_.TakenYear();
   }
 
   const LogDialect& dialect_;
@@ -277,6 +279,7 @@ class PieceLoop {
   std::optional<DayMonth> end_;  // of the last dated line, when watched
   const DaySet* const late_;     // the plan's late day, null for none
   const int late_hour_;
+  int taken_year_;  // the plan's, asked again only when it takes a piece
 };
 
 // Below this, a log is read from its start: it costs next to nothing.
