@@ -52,6 +52,20 @@ TEST(Cp866, LinesConvertedToUtf8ComeBack) {
   EXPECT_EQ("not converted", back("a\xA0\xD0\xA1"));  // a stray continuation
   // Pieces of a long line: the ends of a cut character stay as they are.
   EXPECT_EQ("\xA0\x80\xD0", back("\xA0\xD0\x90\xD0"));
+  // The look that leaves most lines alone sees a NUL or a high byte at any
+  // place of a line of any length, next to any byte.
+  for (std::size_t length = 0; length < 24; ++length)
+    for (std::size_t at = 0; at < length; ++at)
+      for (const int odd : {0x00, 0x80, 0xFE, 0xFF})
+        for (const int next : {0x00, 0x01, 0x7F}) {
+          std::string text(length, 'a');
+          if (at > 0) text[at - 1] = static_cast<char>(next);
+          text[at] = static_cast<char>(odd);
+          EXPECT_FALSE(PlainAscii(text)) << length << " " << at << " " << odd;
+          text[at] = '\x01';
+          EXPECT_EQ(next != 0 || at == 0, PlainAscii(text)) << length << at;
+        }
+  EXPECT_TRUE(PlainAscii(std::string(30, '\x7F') + "\n"));
 }
 
 }  // namespace
