@@ -249,10 +249,9 @@ std::string Records(const SessionTable& t) {
     text += std::string(FieldText(t[i].start_time)) + "-" +
             std::string(FieldText(t[i].end_time)) + " " +
             std::string(FieldText(t[i].name)) + " " +
-            std::string(t.Mailer(t[i])) + " " +
-            std::string(t.Connect(t[i])) + " " + t[i].kind + " " +
-            std::string(FieldText(t[i].password)) + " " +
-            std::to_string(t[i].bytes_received) + "/" +
+            std::string(t.Mailer(t[i])) + " " + std::string(t.Connect(t[i])) +
+            " " + t[i].kind + " " + std::string(FieldText(t[i].password)) +
+            " " + std::to_string(t[i].bytes_received) + "/" +
             std::to_string(t[i].bytes_sent) + ";";
   return text;
 }

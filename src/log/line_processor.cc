@@ -30,8 +30,7 @@ void ProcessLine(std::string_view piece, const WindowDay& day, CutMode mode,
                  Output* cut, SessionReader& reader, LinePieces& pieces) {
   // Readers see a line up to its first NUL; the cut file gets every byte.
   std::string_view line(piece.data(), strnlen(piece.data(), piece.size()));
-  ProcessPiece(piece, line, InsideWindow(line, day), mode, cut, reader,
-               pieces);
+  ProcessPiece(piece, line, InsideWindow(line, day), mode, cut, reader, pieces);
 }
 
 void ProcessPiece(std::string_view piece, std::string_view line, bool inside,
