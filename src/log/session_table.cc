@@ -42,10 +42,25 @@ void RecordBlock::Resize(std::size_t count) {
 void SessionTable::Store(StoredText& t, std::string_view text,
                          std::size_t room) {
   text = text.substr(0, std::min(room, text.find('\0')));
-  // A text set again goes to the end: the old one stays unread.
+  // Most records repeat a text another holds (their mailer, their modem's
+  // connect string): one kept lately is shared. A text set again goes to
+  // the end, the old one staying unread.
+  if (text.empty()) {
+    t = {};
+    return;
+  }
+  StoredText& recent =
+      recent_[(text.size() * 31 + static_cast<unsigned char>(text.front()) +
+               static_cast<unsigned char>(text.back())) %
+              recent_.size()];
+  if (recent.length == text.size() && Stored(recent) == text) {
+    t = recent;
+    return;
+  }
   t.at = static_cast<std::uint32_t>(text_.size());
   t.length = static_cast<std::uint32_t>(text.size());
   text_.append(text);
+  recent = t;
 }
 
 void SessionTable::AddAka(SessionRecord& r, std::string_view address) {

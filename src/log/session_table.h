@@ -3,6 +3,7 @@
 #ifndef BRANTLOW_LOG_SESSION_TABLE_H_
 #define BRANTLOW_LOG_SESSION_TABLE_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -113,6 +114,7 @@ class SessionTable {
   void Clear() {
     records_.Resize(0);
     text_.clear();
+    recent_ = {};
   }
   // A new record, zero-filled, becomes the newest.
   void Append() { records_.AppendZeroed(); }
@@ -155,6 +157,7 @@ class SessionTable {
   void Store(StoredText& t, std::string_view text, std::size_t room);
   RecordBlock records_;
   std::string text_;  // the records' texts, end to end
+  std::array<StoredText, 64> recent_{};  // texts Store kept, shared again
 };
 
 }  // namespace brantlow
