@@ -156,7 +156,7 @@ class SessionTable {
   }
   void Store(StoredText& t, std::string_view text, std::size_t room);
   RecordBlock records_;
-  std::string text_;  // the records' texts, end to end
+  std::string text_;                     // the records' texts, end to end
   std::array<StoredText, 64> recent_{};  // texts Store kept, shared again
 };
 
