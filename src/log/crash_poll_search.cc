@@ -29,8 +29,13 @@ void SetDuration(SessionRecord& record, double start) {
 void SearchCrashPolls(SessionTable& table, int period, bool any_kind) {
   if (table.empty()) table.Append();
   table[0].crash_mark = ' ';
-  if (period > 0)
-    for (int i = 1; i < table.size(); ++i) table[i].crash_mark = ' ';
+  // Without a period only the durations are wanted.
+  if (period <= 0) {
+    for (SessionRecord& record : table)
+      SetDuration(record, TimeSeconds(FieldText(record.start_time)));
+    return;
+  }
+  for (int i = 1; i < table.size(); ++i) table[i].crash_mark = ' ';
 
   // Start times never change here: convert them once.
   std::vector<double> start_seconds(static_cast<std::size_t>(table.size()));
@@ -47,8 +52,6 @@ void SearchCrashPolls(SessionTable& table, int period, bool any_kind) {
     SetDuration(record, start_seconds[static_cast<std::size_t>(i)]);
     const double end = TimeSeconds(FieldText(record.end_time));
     const double end_hour = Hour(FieldText(record.end_time));
-
-    if (period <= 0) continue;
     for (int j = i + 1; j < table.size(); ++j) {
       SessionRecord& later = table[j];
       double later_start = start_seconds[static_cast<std::size_t>(j)];
