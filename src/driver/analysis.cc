@@ -227,7 +227,7 @@ void ReportedDay::Summary(const SessionTable& table, int session_total,
 
 void ReportSteps(RunContext& run, const Window& window, RunFiles& files,
                  RunProgress& progress, RunRecord& record,
-                 const TransferRates& rates) {
+                 TransferRates& rates) {
   const RunSettings& s = run.settings;
   ReportedDay view(run, files, progress);
   AddressMap addresses;

@@ -68,8 +68,8 @@ struct DayInput {
   Window window;
   // Time on line of sessions that began before the window.
   std::span<const BusySpan> earlier;
-  // The entries' rates, taken as they were written.
-  const TransferRates& rates;
+  // The entries' rates, taken as they were written; let go once applied.
+  TransferRates& rates;
 };
 
 // What a day counted.

@@ -64,8 +64,11 @@ void TransferRates::Take(const ReadEntry& entry) {
     rated_.push_back({entry.session, entry.sent, rate, EntrySize(entry)});
 }
 
-void TransferRates::Apply(SessionTable& table) const {
-  if (table.empty()) return;
+void TransferRates::Apply(SessionTable& table) {
+  if (table.empty()) {
+    rated_ = {};
+    return;
+  }
   const auto slots = static_cast<std::size_t>(table.size());
   std::vector<int> counts(slots, 0);
   std::vector<Finished> finished(slots);
@@ -83,6 +86,7 @@ void TransferRates::Apply(SessionTable& table) const {
     table[i].cps /= counts[slot];
     TakeFinished(table[i], i == last, finished[slot]);
   }
+  rated_ = {};
 }
 
 void RunTransferRatePass(SessionTable& table, LineReader& scratch,
