@@ -27,16 +27,6 @@ bool LooksLikeTmailLine(const char* b, std::size_t length) {
 
 namespace {
 
-// A piece of a log converted to UTF-8, back in CP866, its line counted once.
-std::string_view AsCp866(std::string_view piece, char* converted, bool& told,
-                         ScanCounts& counts) {
-  std::size_t length = 0;
-  if (!Utf8LineToCp866(piece, converted, length)) return piece;
-  counts.utf8_lines += told ? 0 : 1;
-  told = true;
-  return {converted, length};
-}
-
 // What a scan does with the pieces its quick look does not pass over: the
 // one-day window and the period are its two plans.
 class ScanPlan {
@@ -215,11 +205,27 @@ class PieceLoop {
     raw.raw_length = length;
     raw.crlf = length >= 2 && bytes[length - 2] == '\r';
     raw.line_end = true;
-    seen = raw.Folded(line_);
-    if (PlainAscii(seen)) return true;
-    std::size_t converted = 0;
-    if (Utf8LineToCp866(seen, converted_, converted)) return false;
-    seen = {seen.data(), strnlen(seen.data(), seen.size())};
+    std::string_view piece;
+    return Look(raw, /*convert=*/false, piece, seen);
+  }
+
+  // The piece as a read gives it (CR LF folded), back in CP866 when a log
+  // converted to UTF-8 holds it, and its text as seen, up to its first
+  // NUL. False, with nothing done, for a piece to convert when convert is
+  // off; a converted line is counted once.
+  bool Look(const LogPiece& raw, bool convert, std::string_view& piece,
+            std::string_view& seen) {
+    piece = raw.Folded(line_);
+    seen = piece;
+    if (PlainAscii(piece)) return true;
+    std::size_t length = 0;
+    if (Utf8LineToCp866(piece, converted_, length)) {
+      if (!convert) return false;
+      counts_.utf8_lines += utf8_told_ ? 0 : 1;
+      utf8_told_ = true;
+      piece = {converted_, length};
+    }
+    seen = {piece.data(), strnlen(piece.data(), piece.size())};
     return true;
   }
 
@@ -244,12 +250,8 @@ class PieceLoop {
       plan_.Skip(raw.line_end);
       return;
     }
-    std::string_view piece = raw.Folded(line_);
-    std::string_view seen = piece;
-    if (!PlainAscii(piece)) {
-      piece = AsCp866(piece, converted_, utf8_told_, counts_);
-      seen = {piece.data(), strnlen(piece.data(), piece.size())};
-    }
+    std::string_view piece, seen;
+    Look(raw, /*convert=*/true, piece, seen);
     if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
       ++counts_.inside_lines;
     taken_year_ = plan_.TakenYear();
