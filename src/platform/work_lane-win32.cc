@@ -16,6 +16,8 @@ struct WorkLane::State {
   std::deque<std::function<void()>> jobs;
   bool running = false;  // a job is taken and not finished
   bool ending = false;
+  std::uint64_t posted = 0;  // jobs posted, and of those run
+  std::uint64_t run = 0;
   HANDLE thread = nullptr;
 
   void Wait() { SleepConditionVariableSRW(&changed, &lock, INFINITE, 0); }
@@ -34,6 +36,7 @@ struct WorkLane::State {
       job = nullptr;  // what it held goes before the lock is taken
       AcquireSRWLockExclusive(&lock);
       running = false;
+      ++run;
       WakeAllConditionVariable(&changed);
     }
     ReleaseSRWLockExclusive(&lock);
@@ -64,16 +67,26 @@ WorkLane::~WorkLane() {
   CloseHandle(state_->thread);
 }
 
-void WorkLane::Post(std::function<void()> job) {
+WorkLane::Ticket WorkLane::Post(std::function<void()> job) {
   if (state_->thread == nullptr) {
     job();
-    return;
+    ++state_->run;
+    return {++state_->posted};
   }
   AcquireSRWLockExclusive(&state_->lock);
   while (state_->jobs.size() >= state_->waiting) state_->Wait();
   state_->jobs.push_back(std::move(job));
+  const Ticket ticket{++state_->posted};
   ReleaseSRWLockExclusive(&state_->lock);
   WakeAllConditionVariable(&state_->changed);
+  return ticket;
+}
+
+void WorkLane::Await(Ticket ticket) {
+  if (state_->thread == nullptr) return;
+  AcquireSRWLockExclusive(&state_->lock);
+  while (state_->run < ticket.number) state_->Wait();
+  ReleaseSRWLockExclusive(&state_->lock);
 }
 
 void WorkLane::Drain() {
