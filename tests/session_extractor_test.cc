@@ -1,14 +1,11 @@
 #include "log/session_extractor.h"
 
-#include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "base/text_fields.h"
-#include "log/laned_reader.h"
 #include "log/line_processor.h"
 #include "log/log_scan.h"
 #include "platform/cp866.h"
@@ -157,63 +154,6 @@ TEST_F(ExtractorTest, TheTableTakesEverySession) {
   EXPECT_EQ("2:5020/999", FieldText(table_->Current().name));
   EXPECT_EQ("2:5020/858", FieldText((*table_)[858].name));
   EXPECT_EQ("2:5020/0", FieldText((*table_)[0].name));
-}
-
-// Notes every call it gets; a session is open after a line ending in '+'.
-// Its first call takes a while, so that the scan runs ahead.
-class CallNotes final : public SessionReader {
- public:
-  void Read(std::string_view line) override { Note('R', line); }
-  void Continue(std::string_view piece) override { Note('C', piece); }
-  void ReadAfter(std::string_view line) override { Note('A', line); }
-  bool Open() const override { return open_; }
-  void Reset() override { notes_ += "reset|"; }
-  std::int64_t malformed_lines() const override { return lines_; }
-  const std::string& notes() const { return notes_; }
-
- private:
-  void Note(char call, std::string_view text) {
-    if (notes_.empty())
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    notes_.append(1, call).append(text).append("|");
-    open_ = !text.empty() && text.back() == '+';
-    ++lines_;
-  }
-  std::string notes_;
-  bool open_ = false;
-  std::int64_t lines_ = 0;
-};
-
-// Batches wrapping round many times, a line larger than a batch, the
-// questions in between: the reader on the lane hears what one core hears.
-TEST(LanedReader, TheReaderGetsEveryCallInOrderAndAnswersAsOnOneCore) {
-  auto calls = [](SessionReader& r, std::string& answers) {
-    for (int i = 0; i < 30000; ++i) {
-      const std::string line =
-          "15/03 09:54:52 line " + std::to_string(i) + (i % 7 == 0 ? "+" : "");
-      if (i % 5 == 3)
-        r.Continue(line);
-      else if (i % 11 == 4)
-        r.ReadAfter(line);
-      else
-        r.Read(line);
-      if (i % 4999 == 0) answers += r.Open() ? 'o' : '-';
-      if (i == 12345) r.Reset();
-      if (i == 20000) r.Read(std::string(100000, 'x'));
-    }
-    answers += std::to_string(r.malformed_lines());
-  };
-  CallNotes one_core, on_lane;
-  std::string one_core_answers, on_lane_answers;
-  calls(one_core, one_core_answers);
-  WorkLane lane(4);
-  {
-    LanedReader laned(on_lane, lane);
-    calls(laned, on_lane_answers);
-  }
-  EXPECT_EQ(one_core_answers, on_lane_answers);
-  EXPECT_TRUE(one_core.notes() == on_lane.notes());  // megabytes: no dump
-  EXPECT_EQ("o-", on_lane_answers.substr(0, 2));
 }
 
 TEST(LineProcessor, WindowTest) {

@@ -14,7 +14,6 @@
 #include "files/transfer_rate_pass.h"
 #include "log/bbs_log_reader.h"
 #include "log/crash_poll_search.h"
-#include "log/laned_reader.h"
 #include "log/last_good.h"
 #include "log/link_events.h"
 #include "log/log_dialect.h"
@@ -72,7 +71,7 @@ bool ListsFiles(const RunSettings& s, const RunRecord& record) {
 
 ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
                     RunFiles& files, RunProgress& progress, RunRecord& record,
-                    TransferRates& rates, WorkLane& lane) {
+                    TransferRates& rates) {
   const RunSettings& s = run.settings;
   ScanProgress* bar = progress.StartBar(log.size());
   std::optional<ScratchWriter> scratch;
@@ -95,12 +94,10 @@ ScanCounts ScanStep(RunContext& run, const Window& window, ByteWindow& log,
       {earlier_table, nullptr, LogPhrasesFor(s.language), run.processes,
        !s.no_configuration, /*spans_only=*/true});
   OutputsRestart restart(files, rates);
-  // The sessions are made on the lane while the scan cuts the lines.
-  LanedReader laned(*reader, lane);
   ScanCounts counts = ScanLog(log, *run.dialect, window, s.cut_mode,
-                              files.Find(Destination::kCut), laned, bar,
+                              files.Find(Destination::kCut), *reader, bar,
                               &restart, earlier.get());
-  counts.malformed_lines = laned.malformed_lines();
+  counts.malformed_lines = reader->malformed_lines();
   CloseAtWindowEnd(window, earlier_table);
   run.earlier_busy = EarlierSpans(earlier_table, window);
   if (links != nullptr) {
@@ -286,10 +283,8 @@ ScanCounts Analyse(RunContext& run, const Window& window, ByteWindow& log,
   record.crash_poll_period = run.settings.crash_poll_period;
   record.line_number = run.settings.line_number;
   TransferRates rates(LogPhrasesFor(run.settings.language));
-  // A second core's work: room for every batch of lines the scan sends.
-  WorkLane lane(4);
   const ScanCounts counts =
-      ScanStep(run, window, log, files, progress, record, rates, lane);
+      ScanStep(run, window, log, files, progress, record, rates);
   files.Close(Destination::kScratch);
   if (Analyses(run.settings.cut_mode))
     ReportSteps(run, window, files, progress, record, rates);

@@ -15,8 +15,6 @@ struct WorkLane::State {
   std::deque<std::function<void()>> jobs;
   bool running = false;  // a job is taken and not finished
   bool ending = false;
-  std::uint64_t posted = 0;  // jobs posted, and of those run
-  std::uint64_t run = 0;
   std::thread thread;
 
   void Work() {
@@ -33,7 +31,6 @@ struct WorkLane::State {
       job = nullptr;  // what it held goes before the lock is taken
       held.lock();
       running = false;
-      ++run;
       changed.notify_all();
     }
   }
@@ -55,25 +52,17 @@ WorkLane::~WorkLane() {
   state_->thread.join();
 }
 
-WorkLane::Ticket WorkLane::Post(std::function<void()> job) {
+void WorkLane::Post(std::function<void()> job) {
   if (!state_->thread.joinable()) {
     job();
-    ++state_->run;
-    return {++state_->posted};
+    return;
   }
   std::unique_lock<std::mutex> held(state_->lock);
   state_->changed.wait(
       held, [this] { return state_->jobs.size() < state_->waiting; });
   state_->jobs.push_back(std::move(job));
-  const Ticket ticket{++state_->posted};
   held.unlock();
   state_->changed.notify_all();
-  return ticket;
-}
-
-void WorkLane::Await(Ticket ticket) {
-  std::unique_lock<std::mutex> held(state_->lock);
-  state_->changed.wait(held, [&] { return state_->run >= ticket.number; });
 }
 
 void WorkLane::Drain() {

@@ -16,8 +16,6 @@ struct WorkLane::State {
   std::deque<std::function<void()>> jobs;
   bool running = false;  // a job is taken and not finished
   bool ending = false;
-  std::uint64_t posted = 0;  // jobs posted, and of those run
-  std::uint64_t run = 0;
   HANDLE thread = nullptr;
 
   void Wait() { SleepConditionVariableSRW(&changed, &lock, INFINITE, 0); }
@@ -36,7 +34,6 @@ struct WorkLane::State {
       job = nullptr;  // what it held goes before the lock is taken
       AcquireSRWLockExclusive(&lock);
       running = false;
-      ++run;
       WakeAllConditionVariable(&changed);
     }
     ReleaseSRWLockExclusive(&lock);
@@ -67,26 +64,16 @@ WorkLane::~WorkLane() {
   CloseHandle(state_->thread);
 }
 
-WorkLane::Ticket WorkLane::Post(std::function<void()> job) {
+void WorkLane::Post(std::function<void()> job) {
   if (state_->thread == nullptr) {
     job();
-    ++state_->run;
-    return {++state_->posted};
+    return;
   }
   AcquireSRWLockExclusive(&state_->lock);
   while (state_->jobs.size() >= state_->waiting) state_->Wait();
   state_->jobs.push_back(std::move(job));
-  const Ticket ticket{++state_->posted};
   ReleaseSRWLockExclusive(&state_->lock);
   WakeAllConditionVariable(&state_->changed);
-  return ticket;
-}
-
-void WorkLane::Await(Ticket ticket) {
-  if (state_->thread == nullptr) return;
-  AcquireSRWLockExclusive(&state_->lock);
-  while (state_->run < ticket.number) state_->Wait();
-  ReleaseSRWLockExclusive(&state_->lock);
 }
 
 void WorkLane::Drain() {

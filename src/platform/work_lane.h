@@ -4,7 +4,6 @@
 #define BRANTLOW_PLATFORM_WORK_LANE_H_
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -23,14 +22,7 @@ class WorkLane {
   WorkLane(const WorkLane&) = delete;
   WorkLane& operator=(const WorkLane&) = delete;
 
-  // A job's place in the order posted, counted from 1.
-  struct Ticket {
-    std::uint64_t number = 0;
-  };
-
-  Ticket Post(std::function<void()> job);
-  // Returns once the ticket's job, and so every one before it, has run.
-  void Await(Ticket ticket);
+  void Post(std::function<void()> job);
   // Returns once every job posted has run.
   void Drain();
 
