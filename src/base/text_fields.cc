@@ -1,5 +1,6 @@
 #include "base/text_fields.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cstdint>
@@ -143,14 +144,22 @@ ByteField ReadByteField(std::string_view text, std::size_t column) {
   std::size_t i = column;
   while (i < text.size() && text[i] == ' ') ++i;
   const std::size_t first = i;
-  while (i < text.size() && !ends(text[i])) {
-    if (!IsDigit(text[i]) || i - first == kMaxDigits) field.malformed = true;
-    if (!field.malformed) field.value = field.value * 10 + (text[i] - '0');
-    ++i;
+  // The digits first, as most fields are; anything else before the end
+  // makes the field malformed.
+  const std::size_t digits_end = std::min(text.size(), first + kMaxDigits);
+  std::int64_t value = 0;
+  for (; i < digits_end; ++i) {
+    const unsigned digit = static_cast<unsigned char>(text[i]) - '0';
+    if (digit > 9) break;
+    value = value * 10 + digit;
+  }
+  if (i < text.size() && !ends(text[i])) {
+    field.malformed = true;
+    while (i < text.size() && !ends(text[i])) ++i;
   }
   field.end = i;
   if (i == first && i < text.size()) field.malformed = true;  // no digit
-  if (field.malformed) field.value = 0;
+  field.value = field.malformed ? 0 : value;
   return field;
 }
 
