@@ -1,5 +1,6 @@
 #include "log/session_extractor.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -298,6 +299,53 @@ TEST(LineProcessor, TheEveningBeforeIsReadAlikeInBulkAndLineByLine) {
       "01:00:00-01:00:30 2:5020/4 New/4 2400 i  7/8;",
       line_by_line);
   EXPECT_EQ(line_by_line, scan(nullptr));
+}
+
+// Lines that begin alike (date and hour) are looked at once; a line whose
+// look changed the reading stands for none after it. In a log long enough
+// to be read from where its days begin: a malformed first line of the new
+// year must not keep the next hour's lines in the old year, and a malformed
+// line two days ahead must not hide the two after it that end the reading.
+TEST(LineProcessor, LinesThatBeginAlikeKeepTheYearsAndTheEnd) {
+  auto call = [](const char* day_hour, int node) {
+    const std::string at(day_hour);
+    return at + ":10:00 \xFE Incoming call: CONNECT 2400\r\n" + at +
+           ":10:05 2:5020/" + std::to_string(node) + ", using M/1\r\n" + at +
+           ":10:30 \xFE 2:5020/" + std::to_string(node) +
+           ", bytes 1/2, time 0:00:25\r\n";
+  };
+  std::string log;
+  for (int day = 1; day <= 31; ++day)
+    for (int k = 0; k < 1800; ++k) {
+      char line[48];
+      std::snprintf(line, sizeof line, "%02d/12 %02d:%02d:%02d filler\r\n", day,
+                    k / 60 % 24, k % 60, k % 60);
+      log += line;
+    }
+  log += call("31/12 23", 9) + "01/01 00:00:5x malformed\r\n" +
+         call("01/01 00", 1) + call("01/01 05", 2) + call("02/01 05", 3) +
+         "04/01 08:00:5x malformed\r\n04/01 08:00:01 a\r\n"
+         "04/01 08:00:02 b\r\n" +
+         call("02/01 09", 4) + "04/01 09:00:00 end\r\n";
+  ASSERT_GT(log.size(), std::size_t{1} << 20);
+  auto sessions = [&](Date day, WindowTimes times) {
+    auto table = std::make_unique<SessionTable>();
+    ProcessDefinitions processes{};
+    SessionExtractor x(*table, EnglishLogPhrases(), processes, false, nullptr);
+    MemoryWindow window(log);
+    ScanLog(window, TmailDialect(), MakeWindow(day, times, {10, 1, 2027}),
+            CutMode::kNone, nullptr, x, nullptr, nullptr, nullptr);
+    std::string names;
+    for (int i = 0; i < table->size(); ++i)
+      names += std::string(FieldText((*table)[i].name)) + ";";
+    return names;
+  };
+  const WindowTimes day{0, 0, 23, 59, true};
+  EXPECT_EQ("2:5020/9;2:5020/1;",
+            sessions({31, 12, 2026}, {23, 0, 3, 0, true}));
+  EXPECT_EQ("2:5020/1;2:5020/2;", sessions({1, 1, 2027}, day));
+  // Read no further than 04/01 08:00:02.
+  EXPECT_EQ("2:5020/3;", sessions({2, 1, 2027}, day));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #ifndef BRANTLOW_LOG_LOG_DIALECT_H_
 #define BRANTLOW_LOG_LOG_DIALECT_H_
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -218,6 +219,13 @@ class QuickLook {
     return h0 <= 9 && h1 <= 9 ? static_cast<int>(h0 * 10 + h1) : -1;
   }
   bool fixed() const { return fixed_; }
+  // How many first bytes of a line decide all the looks read, where the
+  // columns are fixed (0 elsewhere); and the length a dated line has.
+  std::size_t prefix() const {
+    if (!fixed_) return 0;
+    return std::max({columns_.day + 3, columns_.month + 3, columns_.hour + 2});
+  }
+  std::size_t dated_length() const { return columns_.dated_length; }
   int Month(const char* bytes, std::size_t length) const {
     return fixed_ ? MonthAt(columns_, bytes, length)
                   : dialect_.QuickMonth(bytes, length);

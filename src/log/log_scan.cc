@@ -127,11 +127,18 @@ class PieceLoop {
   std::optional<DayMonth> EndDay() const { return end_; }
 
  private:
+  // What a line's first bytes show: a line of no day read (of another
+  // day, or of the late day before its hour), of the late day from its
+  // hour, or of a day read.
+  enum class LineKind { kPasses, kLate, kDays };
+
   // Whole lines of other days, passed over on a look at their first bytes.
   void SkipBulk() {
     const DaySet& days = plan_.days();
     const std::size_t skipped =
         reader_.SkipLines([&](const char* bytes, std::size_t length) {
+          if (const std::optional<LineKind> known = KindAsLooked(bytes, length))
+            return *known == LineKind::kPasses;
           const LineKind kind = KindOf(bytes, length, days);
           std::string_view seen;
           if (kind == LineKind::kDays ||
@@ -144,12 +151,40 @@ class PieceLoop {
           // found, the lines passed over in bulk cost nothing more.
           if (counts_.tmail_lines == 0) CountDated(bytes, length);
           if (kind == LineKind::kLate) plan_.TakeLate(seen);
+          KeepLooked(bytes, length, kind);
           return true;
         });
     if (skipped == 0) return;
     counts_.lines += static_cast<std::int64_t>(skipped);
     plan_.Skip(true);
     if (progress_ != nullptr) progress_->JumpTo(reader_.position());
+  }
+
+  // The kind of a line that begins as the one kept (its date and hour):
+  // every look at those bytes would give the same, and change nothing.
+  // Any other line drops the one kept, until KeepLooked.
+  std::optional<LineKind> KindAsLooked(const char* bytes, std::size_t length) {
+    if (looked_.length != 0 && length >= look_.dated_length() &&
+        std::memcmp(bytes, looked_.bytes, looked_.length) == 0)
+      return looked_.kind;
+    looked_.length = 0;
+    return std::nullopt;
+  }
+  // Keeps the first bytes of a line that began a piece, once looked at,
+  // when the looks left the reading as it was: a dated line of the month
+  // of the years so far, not past the days whatever the year taken.
+  void KeepLooked(const char* bytes, std::size_t length, LineKind kind) {
+    const std::size_t prefix = look_.prefix();
+    const bool settled = kind != LineKind::kLate && prefix != 0 &&
+                         prefix <= sizeof looked_.bytes &&
+                         length >= look_.dated_length() && !watch_end_ &&
+                         counts_.tmail_lines > 0 && past_lines_ == 0 &&
+                         look_.Month(bytes, length) == years_.month() &&
+                         (!may_stop_ || look_.Outside(bytes, length, past_));
+    looked_.length = settled ? prefix : 0;
+    if (!settled) return;
+    std::memcpy(looked_.bytes, bytes, prefix);
+    looked_.kind = kind;
   }
 
   // Two dated lines in a row after the last day (a week of days from the
@@ -180,19 +215,12 @@ class PieceLoop {
       end_ = stamp->date;
   }
 
-  // What a line's first bytes show: a line of no day read (of another
-  // day, or of the late day before its hour), of the late day from its
-  // hour, or of a day read.
-  enum class LineKind { kPasses, kLate, kDays };
   LineKind KindOf(const char* bytes, std::size_t length, const DaySet& days) {
     if (!look_.Outside(bytes, length, days)) return LineKind::kDays;
     return late_ == nullptr || look_.Outside(bytes, length, *late_) ||
                    look_.Hour(bytes, length) < late_hour_
                ? LineKind::kPasses
                : LineKind::kLate;
-  }
-  bool PassesBy(const char* bytes, std::size_t length, const DaySet& days) {
-    return KindOf(bytes, length, days) == LineKind::kPasses;
   }
 
   // A whole line of the late day as Piece would see it, when the plan
@@ -235,17 +263,23 @@ class PieceLoop {
 
   void Piece(const LogPiece& raw) {
     const bool began_line = line_start_;
+    std::optional<LineKind> known;
     if (began_line) {
-      years_.See(raw.data, raw.raw_length);
-      if (watch_end_) WatchEnd(raw.data, raw.raw_length);
+      known = KindAsLooked(raw.data, raw.raw_length);
+      if (!known) {
+        years_.See(raw.data, raw.raw_length);
+        if (watch_end_) WatchEnd(raw.data, raw.raw_length);
+      }
       ++counts_.lines;
       if (counts_.tmail_lines == 0) CountDated(raw.data, raw.raw_length);
       utf8_told_ = false;
-      if (NotePast(raw.data, raw.raw_length)) return;
+      if (!known && NotePast(raw.data, raw.raw_length)) return;
     }
     line_start_ = raw.line_end;
-    passing_ =
-        PassesBy(raw.data, raw.raw_length, plan_.days()) && plan_.CanSkip();
+    const LineKind kind =
+        known ? *known : KindOf(raw.data, raw.raw_length, plan_.days());
+    if (began_line && !known) KeepLooked(raw.data, raw.raw_length, kind);
+    passing_ = kind == LineKind::kPasses && plan_.CanSkip();
     if (passing_) {
       plan_.Skip(raw.line_end);
       return;
@@ -254,7 +288,9 @@ class PieceLoop {
     Look(raw, /*convert=*/true, piece, seen);
     if (plan_.Take(piece, seen, began_line, raw.line_end, years_.year()))
       ++counts_.inside_lines;
-    taken_year_ = plan_.TakenYear();
+    const int taken = plan_.TakenYear();
+    if (taken != taken_year_) looked_.length = 0;  // the past may be read anew
+    taken_year_ = taken;
   }
 
   const LogDialect& dialect_;
@@ -282,6 +318,14 @@ class PieceLoop {
   const DaySet* const late_;     // the plan's late day, null for none
   const int late_hour_;
   int taken_year_;  // the plan's, asked again only when it takes a piece
+  // The first bytes of the last line looked at, when a line beginning
+  // with them is of its kind and passes the looks alike.
+  struct Looked {
+    char bytes[16] = {};
+    std::size_t length = 0;  // 0: none kept
+    LineKind kind = LineKind::kPasses;
+  };
+  Looked looked_;
 };
 
 // Below this, a log is read from its start: it costs next to nothing.

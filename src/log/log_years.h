@@ -30,6 +30,8 @@ class LogYears {
 
   // The year of the lines seen last, counted from 0.
   int year() const { return year_; }
+  // The month of the last dated line; 0 before the first.
+  int month() const { return last_month_; }
 
  private:
   QuickLook look_;
