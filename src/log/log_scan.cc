@@ -1,6 +1,7 @@
 #include "log/log_scan.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -165,10 +166,21 @@ class PieceLoop {
   // Any other line drops the one kept, until KeepLooked.
   std::optional<LineKind> KindAsLooked(const char* bytes, std::size_t length) {
     if (looked_.length != 0 && length >= look_.dated_length() &&
-        std::memcmp(bytes, looked_.bytes, looked_.length) == 0)
+        SameFirstBytes(bytes))
       return looked_.kind;
     looked_.length = 0;
     return std::nullopt;
+  }
+  // Whether a line long enough to be dated begins with the bytes kept: at
+  // once where they are eight, as T-Mail's date and hour are.
+  bool SameFirstBytes(const char* bytes) const {
+    std::uint64_t word = 0;
+    std::uint64_t kept = 0;
+    if (looked_.length != sizeof word || look_.dated_length() < sizeof word)
+      return std::memcmp(bytes, looked_.bytes, looked_.length) == 0;
+    std::memcpy(&word, bytes, sizeof word);
+    std::memcpy(&kept, looked_.bytes, sizeof kept);
+    return word == kept;
   }
   // Keeps the first bytes of a line that began a piece, once looked at,
   // when the looks left the reading as it was: a dated line of the month

@@ -154,8 +154,13 @@ bool RecognisePassword(std::string_view line, SessionRecord& record,
   const std::string_view starts =
       line.substr(std::min(kPasswordFirstColumn, line.size()),
                   kPasswordLastColumn - kPasswordFirstColumn + 1);
+  // A first letter the phrases share is looked for once.
+  const char* looked_for = nullptr;
   auto may_begin = [&](std::string_view phrase) {
-    return !phrase.empty() && starts.find(phrase[0]) != std::string_view::npos;
+    if (phrase.empty()) return false;
+    if (looked_for != nullptr && *looked_for == phrase[0]) return false;
+    looked_for = phrase.data();
+    return starts.find(phrase[0]) != std::string_view::npos;
   };
   if (!may_begin(phrases.password_protected) &&
       !may_begin(phrases.password_mismatch) && !may_begin(phrases.bad_password))
