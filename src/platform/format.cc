@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace brantlow {
 
@@ -20,12 +21,32 @@ std::string_view VFormat(char* local, std::size_t local_size, std::string& big,
   return {big.data(), length};
 }
 
+namespace {
+
+// Digits put at the end of a field of width blanks (or none, when they
+// are wider), appended at once: a report's rows hold thousands.
+void AppendRight(std::string& out, std::string_view digits, int width) {
+  char field[64];
+  const std::size_t wide =
+      width > 0 ? static_cast<std::size_t>(width) : std::size_t{0};
+  if (digits.size() >= wide || wide > sizeof field) {
+    AppendText(out, digits, width, Align::kRight);
+    return;
+  }
+  const std::size_t pad = wide - digits.size();
+  std::memset(field, ' ', pad);
+  std::memcpy(field + pad, digits.data(), digits.size());
+  out.append(field, wide);
+}
+
+}  // namespace
+
 void AppendNumber(std::string& out, long long value, int width) {
   char digits[24];
   const auto [end, error] =
       std::to_chars(digits, digits + sizeof digits, value);
   const std::string_view text(digits, error == std::errc() ? end - digits : 0);
-  AppendText(out, text, width, Align::kRight);
+  AppendRight(out, text, width);
 }
 
 void AppendWhole(std::string& out, double value, int width) {
@@ -45,10 +66,16 @@ void AppendWhole(std::string& out, double value, int width) {
       std::to_chars(digits + n, digits + sizeof digits,
                     static_cast<long long>(std::fabs(whole)));
   n = error == std::errc() ? static_cast<std::size_t>(end - digits) : 0;
-  AppendText(out, std::string_view(digits, n), width, Align::kRight);
+  AppendRight(out, std::string_view(digits, n), width);
 }
 
 void AppendTwoDigits(std::string& out, int value, int width) {
+  if (value >= 0 && value <= 99 && width <= 2) {  // a time's field
+    const char digits[2] = {static_cast<char>('0' + value / 10),
+                            static_cast<char>('0' + value % 10)};
+    out.append(digits, 2);
+    return;
+  }
   if (value < 0) {
     char text[32];
     std::snprintf(text, sizeof text, "%*.2d", width, value);
@@ -61,7 +88,7 @@ void AppendTwoDigits(std::string& out, int value, int width) {
   const auto [end, error] =
       std::to_chars(digits + n, digits + sizeof digits, value);
   n = error == std::errc() ? static_cast<std::size_t>(end - digits) : 0;
-  AppendText(out, std::string_view(digits, n), width, Align::kRight);
+  AppendRight(out, std::string_view(digits, n), width);
 }
 
 void AppendText(std::string& out, std::string_view text, int width,
@@ -70,9 +97,9 @@ void AppendText(std::string& out, std::string_view text, int width,
       width > 0 && text.size() < static_cast<std::size_t>(width)
           ? static_cast<std::size_t>(width) - text.size()
           : 0;
-  if (align == Align::kRight) out.append(pad, ' ');
+  if (align == Align::kRight && pad > 0) out.append(pad, ' ');
   out.append(text);
-  if (align == Align::kLeft) out.append(pad, ' ');
+  if (align == Align::kLeft && pad > 0) out.append(pad, ' ');
 }
 
 }  // namespace brantlow

@@ -124,6 +124,11 @@ class TextFile final : public Output, public LineReader {
   bool utf8_ = false;
   bool bare_newlines_ = false;
   bool open_failed_ = false;
+  // A write of up to kWholeWrite bytes with its line ends turned to
+  // CR LF, handed on whole; a longer one goes a run at a time.
+  static constexpr std::size_t kWholeWrite = 4096;
+  std::string with_crlf_;
+  void WriteRuns(std::string_view bytes);
   SystemError error_;
   std::string failed_file_;
   // Marks the file's writing failed, keeping the first reason.
