@@ -253,10 +253,10 @@ bool RecogniseTransfer(std::string_view line, const RecogniserState& state) {
 
 bool RecogniseSummary(std::string_view line, SessionRecord& record,
                       const LogPhrases& phrases) {
-  std::string_view name = FieldText(record.name);
-  if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE' ||
-      !PhraseAt(line, name, 17))
+  if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE')
     return false;
+  const std::string_view name = FieldText(record.name);
+  if (!PhraseAt(line, name, 17)) return false;
   CopyLineTime(line, record.end_time);
   const std::size_t c = FindPhrase(line, phrases.bytes, name.size() + 16);
   if (c > kBytesLastColumn) return false;
