@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace brantlow {
 
 // Unicode code points of the bytes 0x80 to 0xFF.
@@ -98,17 +102,39 @@ bool Utf8LineToCp866(std::string_view in, char* out, std::size_t& out_len);
 // Whether text holds neither a NUL nor a byte of 0x80 or more: such a line
 // is seen whole and needs no conversion, which one look at it tells.
 inline bool PlainAscii(std::string_view text) {
+  const char* p = text.data();
+  const std::size_t n = text.size();
+#if defined(__SSE2__)
+  // Sixteen bytes a step, the last sixteen read again where they overlap.
+  if (n >= 16) {
+    const __m128i zero = _mm_setzero_si128();
+    auto odd = [p, zero](std::size_t at) {
+      const __m128i bytes =
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+      return _mm_movemask_epi8(
+                 _mm_or_si128(bytes, _mm_cmpeq_epi8(bytes, zero))) != 0;
+    };
+    for (std::size_t i = 0; i + 16 <= n; i += 16)
+      if (odd(i)) return false;
+    return !odd(n - 16);
+  }
+#endif
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-  const char* p = text.data();
-  std::size_t i = 0;
   // A zero byte borrows into its high bit (and only it borrows); a high
-  // byte has it set.
-  for (std::uint64_t word = 0; i + 8 <= text.size(); i += 8) {
-    std::memcpy(&word, p + i, 8);
-    if (((word - kOnes) | word) & kHighs) return false;
+  // byte has it set. The last eight bytes are read again where they
+  // overlap.
+  auto odd = [p](std::size_t at) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p + at, 8);
+    return (((word - kOnes) | word) & kHighs) != 0;
+  };
+  if (n >= 8) {
+    for (std::size_t i = 0; i + 8 <= n; i += 8)
+      if (odd(i)) return false;
+    return !odd(n - 8);
   }
-  for (; i < text.size(); ++i)
+  for (std::size_t i = 0; i < n; ++i)
     if (p[i] == '\0' || static_cast<unsigned char>(p[i]) >= 0x80) return false;
   return true;
 }
