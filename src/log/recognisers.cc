@@ -253,8 +253,7 @@ bool RecogniseTransfer(std::string_view line, const RecogniserState& state) {
 
 bool RecogniseSummary(std::string_view line, SessionRecord& record,
                       const LogPhrases& phrases) {
-  if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE')
-    return false;
+  if (line.size() <= kEventColumn || line[kEventColumn] != '\xFE') return false;
   const std::string_view name = FieldText(record.name);
   if (!PhraseAt(line, name, 17)) return false;
   CopyLineTime(line, record.end_time);
