@@ -203,43 +203,30 @@ void TextFile::Write(std::string_view bytes) {
   }
   // Each run up to a line end, the line end as CR LF: a row of a report
   // put together and written at once, a long text a run at a time.
-  if (bytes.size() > kWholeWrite) {
-    WriteRuns(bytes);
-    return;
-  }
+  const bool whole = bytes.size() <= kWholeWrite;
   with_crlf_.clear();
-  for (std::size_t start = 0; start < bytes.size();) {
-    const void* found =
-        std::memchr(bytes.data() + start, '\n', bytes.size() - start);
-    const std::size_t end =
-        found == nullptr ? bytes.size()
-                         : static_cast<std::size_t>(
-                               static_cast<const char*>(found) - bytes.data());
-    with_crlf_.append(bytes.data() + start, end - start);
-    if (found == nullptr) break;
-    with_crlf_.append("\r\n", 2);
-    start = end + 1;
-  }
-  if (std::fwrite(with_crlf_.data(), 1, with_crlf_.size(), file_) !=
-      with_crlf_.size())
-    WriteFailed();
-}
-
-void TextFile::WriteRuns(std::string_view bytes) {
-  for (std::size_t start = 0; start < bytes.size();) {
-    const void* found =
-        std::memchr(bytes.data() + start, '\n', bytes.size() - start);
-    const std::size_t end =
-        found == nullptr ? bytes.size()
-                         : static_cast<std::size_t>(
-                               static_cast<const char*>(found) - bytes.data());
-    if (end > start &&
-        std::fwrite(bytes.data() + start, 1, end - start, file_) != end - start)
+  auto put = [&](const char* run, std::size_t n) {
+    if (whole)
+      with_crlf_.append(run, n);
+    else if (n > 0 && std::fwrite(run, 1, n, file_) != n)
       WriteFailed();
+  };
+  for (std::size_t start = 0; start < bytes.size();) {
+    const void* found =
+        std::memchr(bytes.data() + start, '\n', bytes.size() - start);
+    const std::size_t end =
+        found == nullptr ? bytes.size()
+                         : static_cast<std::size_t>(
+                               static_cast<const char*>(found) - bytes.data());
+    put(bytes.data() + start, end - start);
     if (found == nullptr) break;
-    if (std::fwrite("\r\n", 1, 2, file_) != 2) WriteFailed();
+    put("\r\n", 2);
     start = end + 1;
   }
+  if (whole && !with_crlf_.empty() &&
+      std::fwrite(with_crlf_.data(), 1, with_crlf_.size(), file_) !=
+          with_crlf_.size())
+    WriteFailed();
 }
 
 void TextFile::WriteFailed() {

@@ -128,7 +128,6 @@ class TextFile final : public Output, public LineReader {
   // CR LF, handed on whole; a longer one goes a run at a time.
   static constexpr std::size_t kWholeWrite = 4096;
   std::string with_crlf_;
-  void WriteRuns(std::string_view bytes);
   SystemError error_;
   std::string failed_file_;
   // Marks the file's writing failed, keeping the first reason.
