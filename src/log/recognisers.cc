@@ -9,7 +9,6 @@ namespace brantlow {
 
 namespace {
 
-constexpr std::size_t kEventColumn = 15;
 constexpr std::size_t kAddressColumn = 15;
 constexpr std::size_t kUsingFirstColumn = 20;
 constexpr std::size_t kPasswordFirstColumn = 12;
@@ -91,7 +90,7 @@ void RecogniseSessionEvents(std::string_view line, RecogniserState& state) {
   RecogniseTerminal(line, state);
 }
 
-void RecogniseTerminal(std::string_view line, RecogniserState& state) {
+void RecogniseTerminalPhrases(std::string_view line, RecogniserState& state) {
   const LogPhrases& p = state.phrases;
   SessionTable& table = state.table;
   if (!state.inside_terminal &&

@@ -4,6 +4,7 @@
 #ifndef BRANTLOW_LOG_RECOGNISERS_H_
 #define BRANTLOW_LOG_RECOGNISERS_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -50,9 +51,23 @@ void CloseUnfinished(RecogniserState& state, Opening opening);
 
 // Each recogniser alone, for tests.
 void RecogniseSessionEvents(std::string_view line, RecogniserState& state);
+// The column where the event of a line begins, after its date and time.
+inline constexpr std::size_t kEventColumn = 15;
+
 // The terminal emulator's start and end, part of the session events; a
 // period of it is a record of its own, whatever record came before.
-void RecogniseTerminal(std::string_view line, RecogniserState& state);
+void RecogniseTerminalPhrases(std::string_view line, RecogniserState& state);
+// Asked of every line twice: most lines begin with neither phrase's first
+// letter, and are let go in line.
+inline void RecogniseTerminal(std::string_view line, RecogniserState& state) {
+  if (line.size() <= kEventColumn) return;
+  auto may_begin = [&](std::string_view phrase) {
+    return !phrase.empty() && line[kEventColumn] == phrase[0];
+  };
+  if (may_begin(state.phrases.entering_terminal) ||
+      may_begin(state.phrases.leaving_terminal))
+    RecogniseTerminalPhrases(line, state);
+}
 // These two tell whether the line was the session's.
 bool RecogniseAddressAndMailer(std::string_view line, SessionTable& table,
                                SessionRecord& record,
