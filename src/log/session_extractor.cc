@@ -1,5 +1,6 @@
 #include "log/session_extractor.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/text_fields.h"
@@ -19,10 +20,6 @@ bool NamesEqual(const SessionRecord& a, const SessionRecord& b) {
 }  // namespace
 
 void SessionExtractor::CloseOpenProcesses(std::string_view line) {
-  // Asked of every line; a process is seldom open.
-  bool any_open = false;
-  for (const bool open : open_) any_open = any_open || open;
-  if (!any_open) return;
   SessionTable& table = recognisers_.table;
   for (std::size_t i = 0; i < processes_.size(); ++i) {
     if (!open_[i]) continue;
@@ -36,6 +33,15 @@ void SessionExtractor::CloseOpenProcesses(std::string_view line) {
     CopyLineTime(line, table.Current().end_time);
     open_[i] = false;
   }
+}
+
+bool SessionExtractor::MayConnect(std::string_view line) const {
+  if (line.size() <= kConnectColumn) return false;
+  const LogPhrases& p = recognisers_.phrases;
+  auto may_begin = [&](std::string_view phrase) {
+    return !phrase.empty() && line[kConnectColumn] == phrase[0];
+  };
+  return may_begin(p.incoming_connect) || may_begin(p.outgoing_connect);
 }
 
 void SessionExtractor::OpenConnect(std::string_view line) {
@@ -131,8 +137,11 @@ void SessionExtractor::ReadAfter(std::string_view line) {
 }
 
 void SessionExtractor::Extract(std::string_view line) {
-  CloseOpenProcesses(line);
-  OpenConnect(line);
+  // Asked of every line: a process is seldom open, and most lines begin
+  // with neither connect phrase's first letter.
+  if (std::find(open_.begin(), open_.end(), true) != open_.end())
+    CloseOpenProcesses(line);
+  if (MayConnect(line)) OpenConnect(line);
   RecogniseTerminal(line, recognisers_);
   SessionTable& table = recognisers_.table;
   if (!table.empty()) {

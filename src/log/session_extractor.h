@@ -65,6 +65,9 @@ class SessionExtractor final : public SessionReader {
   bool Calls(std::string_view line) const;
   // What a line past the window would open: no open session's line.
   std::optional<Opening> Opens(std::string_view line) const;
+  // Whether the line may open a call: the first letter of a connect
+  // phrase stands where it begins.
+  bool MayConnect(std::string_view line) const;
   void OpenConnect(std::string_view line);
   void DetectProcess(std::string_view line);
 
