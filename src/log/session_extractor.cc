@@ -1,6 +1,5 @@
 #include "log/session_extractor.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "base/text_fields.h"
@@ -99,10 +98,8 @@ void SessionExtractor::DetectProcess(std::string_view line) {
 }
 
 bool SessionExtractor::Open() const {
-  if (SessionOpen(recognisers_) || recognisers_.inside_terminal) return true;
-  for (bool open : open_)
-    if (open) return true;
-  return false;
+  return SessionOpen(recognisers_) || recognisers_.inside_terminal ||
+         ProcessOpen();
 }
 
 bool SessionExtractor::Calls(std::string_view line) const {
@@ -139,8 +136,7 @@ void SessionExtractor::ReadAfter(std::string_view line) {
 void SessionExtractor::Extract(std::string_view line) {
   // Asked of every line: a process is seldom open, and most lines begin
   // with neither connect phrase's first letter.
-  if (std::find(open_.begin(), open_.end(), true) != open_.end())
-    CloseOpenProcesses(line);
+  if (ProcessOpen()) CloseOpenProcesses(line);
   if (MayConnect(line)) OpenConnect(line);
   RecogniseTerminal(line, recognisers_);
   SessionTable& table = recognisers_.table;

@@ -60,6 +60,13 @@ class SessionExtractor final : public SessionReader {
   }
 
  private:
+  // Whether a process waits for its end: asked of every line, the flags
+  // looked at all at once.
+  bool ProcessOpen() const {
+    unsigned any = 0;
+    for (const bool open : open_) any |= static_cast<unsigned>(open);
+    return any != 0;
+  }
   void CloseOpenProcesses(std::string_view line);
   // Whether the line opens a call.
   bool Calls(std::string_view line) const;
