@@ -33,6 +33,9 @@ struct RecogniserState {
   std::int64_t malformed_lines = 0;
 };
 
+// The column where the event of a line begins, after its date and time.
+inline constexpr std::size_t kEventColumn = 15;
+
 // Runs the five in their order on one line (as seen up to its first NUL).
 // The table must hold a current record.
 void RunRecognisers(std::string_view line, RecogniserState& state);
@@ -51,9 +54,6 @@ void CloseUnfinished(RecogniserState& state, Opening opening);
 
 // Each recogniser alone, for tests.
 void RecogniseSessionEvents(std::string_view line, RecogniserState& state);
-// The column where the event of a line begins, after its date and time.
-inline constexpr std::size_t kEventColumn = 15;
-
 // The terminal emulator's start and end, part of the session events; a
 // period of it is a record of its own, whatever record came before.
 void RecogniseTerminalPhrases(std::string_view line, RecogniserState& state);
